@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "geo/coordinate_entry.h"
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <string>
+
+#include "geo/conversion_error.h"
+#include "geo/number_reading.h"
+#include "geo/utf8_text.h"
+
+namespace geo {
+namespace {
+
+constexpr double kMinutesPerDegree = 60;
+constexpr double kSecondsPerDegree = 3600;
+// Packing factors: minutes stand in the hundreds place of a seconds-form
+// number, degrees in the hundreds place of a minutes-form number and in the
+// ten-thousands place of a seconds-form number.
+constexpr double kMinutesPlace = 100;
+constexpr double kDegreesPlaceMinutesForm = 100;
+constexpr double kDegreesPlaceSecondsForm = 10000;
+constexpr int kSecondsDigits = 2;
+constexpr int kMinutesAndSecondsDigits = 4;
+
+// Whole degrees live in a signed 16-bit integer.
+using Degrees = std::int16_t;
+
+// Converts an integral double to Degrees, or throws when it does not fit
+// (NaN and infinities included) rather than reaching an undefined conversion.
+Degrees toDegrees(double integral, Reading reading, std::u32string_view text)
+{
+    if (!(integral >= std::numeric_limits<Degrees>::min() &&
+          integral <= std::numeric_limits<Degrees>::max()))
+        throw OverflowError(reading, encodeUtf8(text));
+    return static_cast<Degrees>(integral);
+}
+
+// Rounds to the nearest integer, an exact half to the even neighbour, without
+// depending on the floating-point environment's rounding mode.
+double roundHalfEven(double x)
+{
+    double whole = 0;
+    const double fraction = std::modf(x, &whole);  // exact
+    if (std::fabs(fraction) != 0.5) return std::round(x);
+    return std::fmod(whole, 2.0) == 0 ? whole : whole + (x > 0 ? 1 : -1);
+}
+
+double fromMinutesForm(std::u32string_view text)
+{
+    const double packed = readNumberPrefix(text);
+    const Degrees degrees =
+        toDegrees(std::floor(packed / kDegreesPlaceMinutesForm), Reading::Degrees, text);
+    const int hundredDegrees = static_cast<int>(kDegreesPlaceMinutesForm) * degrees;
+    const Degrees degreesPlace = toDegrees(hundredDegrees, Reading::HundredDegrees, text);
+    return degrees + (packed - degreesPlace) / kMinutesPerDegree;
+}
+
+double fromSecondsForm(std::u32string_view text)
+{
+    const std::size_t length = text.size();
+    // Texts shorter than four characters are cut from their start, so the
+    // minutes and seconds pieces may share characters ("425": 42 and 25).
+    const std::u32string_view seconds =
+        length >= kSecondsDigits ? text.substr(length - kSecondsDigits) : text;
+    const std::u32string_view minutes =
+        length >= kMinutesAndSecondsDigits
+            ? text.substr(length - kMinutesAndSecondsDigits, kSecondsDigits)
+            : text.substr(0, kSecondsDigits);
+
+    const double packed = readNumberPrefix(text);
+    const double strictMinutes = readNumberStrict(minutes, Reading::MinutesDigits);
+    const double strictSeconds = readNumberStrict(seconds, Reading::SecondsDigits);
+    const Degrees degrees = toDegrees(
+        roundHalfEven((packed - strictMinutes * kMinutesPlace - strictSeconds) /
+                      kDegreesPlaceSecondsForm),
+        Reading::Degrees, text);
+    return readNumberPrefix(minutes) / kMinutesPerDegree + degrees +
+           readNumberPrefix(seconds) / kSecondsPerDegree;
+}
+
+double fromPositiveText(std::u32string_view text, EntryMode mode)
+{
+    return mode == EntryMode::Minutes ? fromMinutesForm(text) : fromSecondsForm(text);
+}
+
+bool isMinus(char32_t c) { return c == U'-' || c == U'\uFF0D' || c == U'\u2212'; }
+
+}  // namespace
+
+double toDecimalDegrees(std::string_view text, EntryMode mode)
+{
+    const std::u32string characters = decodeUtf8(text);
+    if (!(readNumberPrefix(characters) < 0)) return fromPositiveText(characters, mode);
+
+    // South or west: the sign belongs to the whole coordinate, minutes and
+    // seconds included, so convert the text without it and negate.
+    std::u32string unsignedText = characters;
+    for (std::size_t i = 0; i < unsignedText.size(); ++i) {
+        if (isMinus(unsignedText[i])) {
+            unsignedText.erase(i, 1);
+            break;
+        }
+    }
+    return -fromPositiveText(unsignedText, mode);
+}
+
+}  // namespace geo

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Conversion of one packed coordinate text to decimal degrees.
+#pragma once
+
+#include <string_view>
+
+namespace geo {
+
+// How a point's two texts are packed.
+enum class EntryMode {
+    // Degrees and minutes: the last two digits of the whole part are minutes,
+    // a fraction belongs to the minutes. "4250.0" is 42 deg 50.0 min.
+    Minutes,
+    // Degrees, minutes and seconds: the last two characters are seconds, the
+    // two before them minutes, the rest degrees. "421125" is 42 deg 11 min 25 s.
+    Seconds,
+};
+
+// One coordinate text (UTF-8, as typed) to decimal degrees.
+//
+// Minutes form: V = readNumberPrefix(text), D = floor(V / 100),
+// result = D + (V - 100 D) / 60. Text that is no number reads as 0.
+//   "4250.0" -> 42.8333333   "4275" -> 43.25   "42.5" -> 0.7083333
+//   "32799"  -> 328.65       "32800" -> OverflowError (100 x 328 > 32767)
+// Seconds form: SS = last two characters, MM = the two before them (the cuts
+// share characters in texts shorter than four), D = (V - 100 MM - SS) / 10000
+// rounded half to even, result = MM / 60 + D + SS / 3600.
+//   "421125" -> 42.1902778   "0425" -> 0.0736111   "425" -> 0.7069444
+//   "42112a" -> TypeMismatchError (seconds "2a")
+//   "42x125" -> TypeMismatchError (minutes "x1")
+// A negative number ("-4250.0", "- 4250", "-421125") is a south latitude or a
+// west longitude: the text is converted without its minus sign and the result
+// negated, so the minus applies to minutes and seconds too.
+// Minutes and seconds of 60 or more are accepted as they are, and no range is
+// enforced on the result.
+//
+// Throws OverflowError when the whole degrees (or, in the minutes form, 100 x
+// degrees) fall outside -32768 .. 32767, and TypeMismatchError (seconds form
+// only) when the minutes or seconds digits are not a number.
+double toDecimalDegrees(std::string_view text, EntryMode mode);
+
+}  // namespace geo
