@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "conversion_message.h"
+
+using namespace Qt::StringLiterals;
+
+namespace tarnquil {
+
+namespace {
+
+QString quoted(const QString& text) { return u"“"_s + text + u"”"_s; }
+
+// Why the text was refused, after the colon of the message.
+QString reason(geo::EntryMode mode, const geo::ConversionError& error, bool overflow)
+{
+    const QString piece = quoted(QString::fromStdString(error.piece()));
+    const QString lastFourDigits = u"秒格式的最后四位应为分和秒的数字。"_s;
+    switch (error.reading()) {
+    case geo::Reading::MinutesDigits:
+        return lastFourDigits + piece + u"不是有效的分钟数。"_s;
+    case geo::Reading::SecondsDigits:
+        return lastFourDigits + piece + u"不是有效的秒数。"_s;
+    case geo::Reading::Degrees:
+    case geo::Reading::HundredDegrees:
+        // In the minutes form 100 x degrees must fit as well, which is the
+        // tighter limit of the two.
+        return mode == geo::EntryMode::Minutes ? u"分格式的度数应在 -327 到 327 之间。"_s
+                                               : u"度数应在 -32768 到 32767 之间。"_s;
+    case geo::Reading::WholeText:
+        break;
+    }
+    return overflow ? u"数值太大。"_s : u"应为一个数字。"_s;
+}
+
+}  // namespace
+
+QString conversionFailureMessage(const QString& fieldName, const QString& text,
+                                 geo::EntryMode mode, const geo::ConversionError& error)
+{
+    const bool overflow = dynamic_cast<const geo::OverflowError*>(&error) != nullptr;
+    return fieldName + quoted(text) + (overflow ? u"超出范围："_s : u"无法识别："_s)
+        + reason(mode, error, overflow);
+}
+
+}  // namespace tarnquil
