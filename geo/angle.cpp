@@ -5,6 +5,7 @@
 
 #include "geo/conversion_error.h"
 #include "geo/distance.h"
+#include "geo/search_candidates.h"
 #include "geo/sphere.h"
 
 namespace geo {
@@ -21,17 +22,27 @@ double distanceBetween(GeoPoint from, GeoPoint to)
     return distance(from.latitude, from.longitude, to.latitude, to.longitude);
 }
 
-// The search proper; x is finite.
-double searchCosine(double x, bool& passed)
+double cosineOfCandidate(std::size_t index)
 {
-    passed = false;
-    double theta = kSearchStart;
-    while (!passed && !(theta < 0)) {
-        const double r = theta / kHalfTurn * kPi;
-        if (std::fabs(x - std::cos(r)) < kCosineTolerance) passed = true;
-        theta = theta - kSearchStep;
-    }
-    return theta;
+    return std::cos(detail::kCandidateAngles[index] / kHalfTurn * kPi);
+}
+
+// The first candidate (largest angle) with |x - cos(theta)| < tolerance, or
+// kTestedCandidates. Candidates run from 180 degrees of the 8-digit pi (just
+// under the true half turn) down to zero, where the cosine rises strictly;
+// neighbours' cosines differ by at least 1.5e-10, about 10^6 ulps, so the
+// computed cosines rise strictly from candidate to candidate as well (the
+// test suite checks all of them). Then x - cos(theta), computed, only falls,
+// "below the tolerance" is false up to some candidate and true from there on,
+// and bisection finds it. It passes unless x already lies a tolerance below
+// its cosine, and then below all later ones too.
+std::size_t firstPassingCandidate(double x)
+{
+    const std::size_t first = detail::firstCandidateWhere(
+        [x](std::size_t index) { return x - cosineOfCandidate(index) < kCosineTolerance; });
+    const bool passed = first < detail::kTestedCandidates &&
+                        std::fabs(x - cosineOfCandidate(first)) < kCosineTolerance;
+    return passed ? first : detail::kTestedCandidates;
 }
 
 }  // namespace
@@ -39,12 +50,12 @@ double searchCosine(double x, bool& passed)
 double angleFromCosine(double x)
 {
     if (!std::isfinite(x)) throw ArithmeticError("angle: cosine not finite");
-    bool passed = false;
-    const double theta = searchCosine(x, passed);
-    if (passed) return theta;
+    std::size_t first = firstPassingCandidate(x);
     // Only x at or beyond -1.0001 or 1.0001 passes no candidate: answer as
     // for the nearest cosine that exists.
-    return searchCosine(x < 0 ? -1.0 : 1.0, passed);
+    if (first == detail::kTestedCandidates) first = firstPassingCandidate(x < 0 ? -1.0 : 1.0);
+    // The search returns the candidate one step below the one that passed.
+    return detail::kCandidateAngles[first + 1];
 }
 
 double angle(GeoPoint point1, GeoPoint point2, GeoPoint reference)

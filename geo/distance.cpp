@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "geo/conversion_error.h"
+#include "geo/distance_search.h"
+#include "geo/search_candidates.h"
 #include "geo/sphere.h"
 
 namespace geo {
@@ -35,7 +37,38 @@ double halfAngleSine(double lat1, double lon1, double lat2, double lon2)
 
 double kilometres(double degrees) { return degrees * kCircumference / kFullTurn; }
 
+double halfAngleSineOfCandidate(std::size_t index)
+{
+    return std::sin(detail::kCandidateAngles[index] / 2 * kPi / kHalfTurn);
+}
+
 }  // namespace
+
+namespace detail {
+
+// The search wants the first candidate (largest angle) with
+// |sin(B / 2) - u| < tolerance. Half angles run from 90 degrees of the
+// 8-digit pi (just under the true right angle) down to zero, where the sine
+// rises strictly; neighbouring candidates' sines differ by at least 3.8e-11,
+// over 10^5 ulps, so the computed sines fall strictly from candidate to
+// candidate too (the test suite checks all of them). Hence sin(B / 2) - u,
+// computed, only falls, and "below the tolerance" is false up to some
+// candidate and true from there on: bisection finds that candidate. It passes
+// unless its sine already lies a tolerance below u, and then so do all later
+// ones.
+double distanceForHalfAngleSine(double u)
+{
+    const std::size_t first = firstCandidateWhere(
+        [u](std::size_t index) { return halfAngleSineOfCandidate(index) - u < kSineTolerance; });
+    const bool matched = first < kTestedCandidates &&
+                         std::fabs(halfAngleSineOfCandidate(first) - u) < kSineTolerance;
+    // No candidate matches when the chord estimate exceeds the diameter
+    // (u >= 1.00001); the farthest distance the search can give is the one
+    // that u just below that bound yields.
+    return kilometres(kCandidateAngles[matched ? first + 1 : 1]);
+}
+
+}  // namespace detail
 
 double distance(double lat1, double lon1, double lat2, double lon2)
 {
@@ -43,19 +76,7 @@ double distance(double lat1, double lon1, double lat2, double lon2)
     // Infinities and NaNs propagate into u from any argument or step that
     // overflowed; divisions are all by non-zero constants.
     if (!std::isfinite(u)) throw ArithmeticError("distance: argument or intermediate not finite");
-
-    bool matched = false;
-    double b = kSearchStart;
-    while (!(b < 0) && !matched) {
-        const double s = std::sin(b / 2 * kPi / kHalfTurn);
-        if (std::fabs(s - u) < kSineTolerance) matched = true;
-        b = b - kSearchStep;
-    }
-    // No candidate matches when the chord estimate exceeds the diameter
-    // (u >= 1.00001); the farthest distance the search can give is the one
-    // that u just below that bound yields.
-    if (!matched) return kilometres(kSearchStart - kSearchStep);
-    return kilometres(b);
+    return detail::distanceForHalfAngleSine(u);
 }
 
 }  // namespace geo
