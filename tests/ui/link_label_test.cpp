@@ -1,0 +1,183 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The website link: its colour as the pointer moves, and the click.
+#include "window_driver.h"
+
+#include <QDesktopServices>
+#include <QLabel>
+#include <QUrl>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QColor red(255, 0, 0);
+
+QColor menuText() { return QApplication::palette("QMenu").color(QPalette::Text); }
+QColor buttonText() { return QApplication::palette("QPushButton").color(QPalette::ButtonText); }
+
+}  // namespace
+
+// Receives the addresses that QDesktopServices hands to the http handler.
+class UrlRecorder : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
+
+class LinkLabelTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void startColours();
+    void pointerMoves_data();
+    void pointerMoves();
+    void clickOpensWebsite();
+    void failureToOpenIsReported();
+
+private:
+    // Moves the pointer to a place: "link", "surface" (bare window), "Frame1",
+    // "Label13", "Label12" or "Text1"; "held" in front presses the left
+    // button first and releases it away from the link, so that nothing is
+    // clicked.
+    static void moveTo(WindowDriver& driver, const QString& place);
+    static QColor linkColour(WindowDriver& driver)
+    {
+        return driver.control("Label11")->palette().color(QPalette::WindowText);
+    }
+};
+
+void LinkLabelTest::initTestCase()
+{
+    prepareTestApplication();
+    // Distinct system colours, so that every change can be seen.
+    QPalette menu = QApplication::palette("QMenu");
+    menu.setColor(QPalette::Text, QColor(0, 0, 128));
+    QApplication::setPalette(menu, "QMenu");
+    QPalette button = QApplication::palette("QPushButton");
+    button.setColor(QPalette::ButtonText, QColor(0, 100, 0));
+    QApplication::setPalette(button, "QPushButton");
+    QCOMPARE(menuText(), QColor(0, 0, 128));
+    QCOMPARE(buttonText(), QColor(0, 100, 0));
+}
+
+void LinkLabelTest::startColours()
+{
+    WindowDriver driver;
+    QCOMPARE(linkColour(driver), menuText());
+    QCOMPARE(driver.control("Label12")->palette().color(QPalette::WindowText), menuText());
+    QVERIFY(driver.control("Label11")->hasMouseTracking());
+}
+
+void LinkLabelTest::moveTo(WindowDriver& driver, const QString& place)
+{
+    pdf& window = driver.window();
+    const bool held = place.startsWith(u"held "_s);
+    const QString target = held ? place.mid(5) : place;
+    QWidget* widget = nullptr;
+    QPoint point;
+    if (target == u"surface"_s) {
+        // Between the frames and the help text, left of the link line.
+        widget = &window;
+        point = QPoint(100, 390);
+        QVERIFY(window.childAt(point) == nullptr);
+    } else {
+        widget = driver.control(target == u"link"_s ? u"Label11"_s : target);
+        point = QPoint(3, widget->height() - 3);
+    }
+    if (held)
+        QTest::mousePress(widget, Qt::LeftButton, {}, point);
+    QTest::mouseMove(widget, point);
+    QTest::mouseMove(widget, point + QPoint(1, 0));
+    if (held)
+        QTest::mouseRelease(widget, Qt::LeftButton, {}, QPoint(-200, -200));
+}
+
+void LinkLabelTest::pointerMoves_data()
+{
+    QTest::addColumn<QStringList>("moves");
+    QTest::addColumn<QString>("colour");  // "menu", "red" or "button"
+
+    QTest::newRow("over the link") << QStringList{u"link"_s} << u"red"_s;
+    QTest::newRow("over bare surface") << QStringList{u"surface"_s} << u"button"_s;
+    QTest::newRow("over a frame only") << QStringList{u"Frame1"_s} << u"menu"_s;
+    QTest::newRow("over the caption only") << QStringList{u"Label13"_s} << u"menu"_s;
+    QTest::newRow("link then surface") << QStringList{u"link"_s, u"surface"_s} << u"button"_s;
+    QTest::newRow("link then left neighbour stays red")
+        << QStringList{u"link"_s, u"Label13"_s} << u"red"_s;
+    QTest::newRow("link then right neighbour stays red")
+        << QStringList{u"link"_s, u"Label12"_s} << u"red"_s;
+    QTest::newRow("link then frame and field stays red")
+        << QStringList{u"link"_s, u"Frame1"_s, u"Text1"_s} << u"red"_s;
+    QTest::newRow("surface then frame keeps button text")
+        << QStringList{u"surface"_s, u"Frame1"_s} << u"button"_s;
+    QTest::newRow("back to the link")
+        << QStringList{u"link"_s, u"surface"_s, u"link"_s} << u"red"_s;
+    QTest::newRow("button held over the link") << QStringList{u"held link"_s} << u"red"_s;
+    QTest::newRow("button held over surface")
+        << QStringList{u"link"_s, u"held surface"_s} << u"button"_s;
+    QTest::newRow("button held over the caption")
+        << QStringList{u"link"_s, u"held Label13"_s} << u"red"_s;
+    QTest::newRow("button held over a frame")
+        << QStringList{u"surface"_s, u"held Frame1"_s} << u"button"_s;
+}
+
+void LinkLabelTest::pointerMoves()
+{
+    QFETCH(QStringList, moves);
+    QFETCH(QString, colour);
+
+    WindowDriver driver;
+    for (const QString& place : moves)
+        moveTo(driver, place);
+    const QColor expected = colour == u"red"_s ? red : colour == u"button"_s ? buttonText() : menuText();
+    QCOMPARE(linkColour(driver), expected);
+    QCOMPARE(driver.messages(), QStringList());
+}
+
+void LinkLabelTest::clickOpensWebsite()
+{
+    UrlRecorder recorder;
+    QDesktopServices::setUrlHandler(u"http"_s, &recorder, "open");
+    WindowDriver driver;
+    moveTo(driver, u"link"_s);
+    driver.click(u"Label11"_s);
+    QDesktopServices::unsetUrlHandler(u"http"_s);
+
+    QCOMPARE(recorder.opened, QList<QUrl>{QUrl(u"http://www.vessoria.example"_s)});
+    QCOMPARE(recorder.opened.value(0).host(), driver.control<QLabel>("Label11")->text());
+    QCOMPARE(driver.messages(), QStringList());
+    QCOMPARE(linkColour(driver), red);
+
+    // A press that is released elsewhere is no click.
+    QDesktopServices::setUrlHandler(u"http"_s, &recorder, "open");
+    QWidget* link = driver.control("Label11");
+    QTest::mousePress(link, Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(-20, 3));
+    QTest::mouseClick(link, Qt::RightButton, {}, QPoint(3, 3));
+    QDesktopServices::unsetUrlHandler(u"http"_s);
+    QCOMPARE(recorder.opened.size(), 1);
+}
+
+void LinkLabelTest::failureToOpenIsReported()
+{
+    // A handler that cannot be called makes QDesktopServices report failure.
+    UrlRecorder recorder;
+    QDesktopServices::setUrlHandler(u"http"_s, &recorder, "noSuchSlot");
+    WindowDriver driver;
+    driver.click(u"Label11"_s);
+    QDesktopServices::unsetUrlHandler(u"http"_s);
+
+    QCOMPARE(driver.messages(),
+             QStringList{u"无法打开网址“http://www.vessoria.example”，请确认系统已设置默认浏览器。"_s});
+    QVERIFY(recorder.opened.isEmpty());
+}
+
+QTEST_MAIN(LinkLabelTest)
+#include "link_label_test.moc"
