@@ -269,6 +269,9 @@ void pdf::createBottomLine()
     Label11->setTextFormat(Qt::PlainText);
     QFont linkFont = songFont(10.5);
     linkFont.setUnderline(true);
+    // The whole host name has to fit the link's box; at its normal width it
+    // would run under the notice to its right.
+    linkFont.setStretch(QFont::Condensed);
     Label11->setFont(linkFont);
     Label11->setCursor(QCursor(QPixmap(u":/cursors/pointing-hand.png"_s), 6, 0));
     Label11->setAccessibleName(u"官网链接"_s);

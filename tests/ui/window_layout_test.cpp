@@ -5,7 +5,11 @@
 #include "window_driver.h"
 
 #include <QClipboard>
+#include <QFile>
 #include <QGroupBox>
+#include <QLibraryInfo>
+#include <QMenu>
+#include <QMessageBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
@@ -51,6 +55,8 @@ private slots:
     void enterAndEscapePressNoButton_data();
     void enterAndEscapePressNoButton();
     void linkPointer();
+    void qtTextsInChinese();
+    void textsFitTheirBoxes();
 };
 
 void WindowLayoutTest::window()
@@ -421,6 +427,49 @@ void WindowLayoutTest::linkPointer()
             if (qAlpha(image.pixel(x, y)) != 0)
                 colours.insert(image.pixel(x, y));
     QCOMPARE(colours.size(), 2);
+}
+
+void WindowLayoutTest::qtTextsInChinese()
+{
+    const QString translations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!QFile::exists(translations + u"/qtbase_zh_CN.qm"_s))
+        QSKIP("qt6-translations-l10n is not installed");
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Ok);
+    QCOMPARE(box.button(QMessageBox::Ok)->text(), u"确定"_s);
+
+    // The fields' context menus.
+    WindowDriver driver;
+    std::unique_ptr<QMenu> menu(driver.field(u"Text1"_s)->createStandardContextMenu());
+    QStringList entries;
+    for (const QAction* action : menu->actions())
+        entries << action->text();
+    QVERIFY2(entries.join(u' ').contains(u"复制"_s), qPrintable(entries.join(u' ')));
+}
+
+void WindowLayoutTest::textsFitTheirBoxes()
+{
+    WindowDriver driver;
+    auto* link = driver.control<QLabel>(u"Label11"_s);
+    QVERIFY(QFontMetrics(link->font()).horizontalAdvance(link->text()) <= link->width());
+
+    // The note wraps to two lines, and both lie inside its box: drawn in a
+    // taller box, nothing appears below the original height.
+    auto* note = driver.control<QLabel>(u"Label10"_s);
+    const int height = note->height();
+    QVERIFY(QFontMetrics(note->font()).horizontalAdvance(note->text()) > note->width());
+    note->resize(note->width(), 3 * height);
+    const QImage image = note->grab().toImage();
+    const auto inkInRows = [&image](int from, int to) {
+        int ink = 0;
+        for (int y = from; y < to; ++y)
+            for (int x = 0; x < image.width(); ++x)
+                ink += qGray(image.pixel(x, y)) < 128;
+        return ink;
+    };
+    QVERIFY(inkInRows(0, height / 2) > 0);
+    QVERIFY(inkInRows(height / 2, height) > 0);
+    QCOMPARE(inkInRows(height, image.height()), 0);
 }
 
 QTEST_MAIN(WindowLayoutTest)
