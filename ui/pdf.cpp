@@ -36,6 +36,7 @@
 using namespace Qt::StringLiterals;
 using tarnquil::pointFromTwips;
 using tarnquil::rectFromTwips;
+using tarnquil::sizeFromTwips;
 
 namespace {
 
@@ -143,7 +144,7 @@ pdf::pdf(QWidget* parent)
 {
     setWindowTitle(u"Vessoria—Tarnquil1.1"_s);
     setWindowIcon(applicationIcon());
-    setFixedSize(rectFromTwips(0, 0, 8820, 6120).size());
+    setFixedSize(sizeFromTwips(8820, 6120));
     setMouseTracking(true);
 
     createControls();

@@ -5,6 +5,7 @@
 
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 
 namespace tarnquil {
 
@@ -15,6 +16,11 @@ constexpr int fromTwips(int twips) { return twips / twipsPerPixel; }
 constexpr QPoint pointFromTwips(int left, int top)
 {
     return {fromTwips(left), fromTwips(top)};
+}
+
+constexpr QSize sizeFromTwips(int width, int height)
+{
+    return {fromTwips(width), fromTwips(height)};
 }
 
 // Left and top are relative to the container, as Qt's widget geometry is.
