@@ -8,7 +8,7 @@
 #include <string>
 
 #include "geo/conversion_error.h"
-#include "search_candidates.h"
+#include "step_scan.h"
 
 #include "row_name.h"
 
@@ -46,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(Table, AngleFromCosine, ::testing::Values(
 
 TEST(AngleFromCosine, ResultIsADriftingCandidate)
 {
-    const auto& candidates = geo::testing::searchCandidates();
+    const auto& candidates = oracle::candidateAngles();
     EXPECT_EQ(angleFromCosine(0), candidates[89996]);
     EXPECT_EQ(angleFromCosine(1), candidates[179191]);
 }

@@ -8,15 +8,14 @@
 #include <string>
 
 #include "geo/conversion_error.h"
-#include "search_candidates.h"
+#include "step_scan.h"
 
 #include "row_name.h"
 
 namespace {
 
 using geo::distance;
-using geo::testing::kilometresOf;
-using geo::testing::searchCandidates;
+using oracle::kilometresOf;
 
 constexpr double kSevenDecimals = 5e-8;
 constexpr double kStepKilometres = 0.001 * 40030.1729092 / 360;
@@ -43,7 +42,7 @@ TEST_P(Distance, IsAWholeStepOfTheDriftingSearch)
     EXPECT_NEAR(km, row.km, kSevenDecimals);
     // Bit for bit the kilometres of a candidate made by repeated subtraction,
     // not of a recomputed thousandth.
-    EXPECT_EQ(km, kilometresOf(searchCandidates()[candidateIndexOf(row.km)]));
+    EXPECT_EQ(km, kilometresOf(oracle::candidateAngles()[candidateIndexOf(row.km)]));
     EXPECT_EQ(distance(row.lat2, row.lon2, row.lat1, row.lon1), km) << "swapped points";
 }
 
@@ -72,7 +71,7 @@ TEST(Distance, IdenticalPointsGiveATinyNegativeDistance)
     const double km = distance(12.5, -45, 12.5, -45);
     EXPECT_LT(km, 0);
     EXPECT_GT(km, -1e-7);
-    EXPECT_EQ(km, kilometresOf(searchCandidates().back()));
+    EXPECT_EQ(km, kilometresOf(oracle::candidateAngles().back()));
 }
 
 TEST(Distance, ExactHalfTurnIsNotFolded)

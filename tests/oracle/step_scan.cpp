@@ -23,7 +23,6 @@ std::vector<TabulatedScans::Block> blocksOf(const std::vector<double>& values)
     return blocks;
 }
 
-double kilometresOf(double b) { return b * 40030.1729092 / 360; }
 double sineOf(double b) { return std::sin(b / 2 * kPi / 180); }
 double cosineOf(double theta) { return std::cos(theta / 180 * kPi); }
 double chordOf(double d) { return 12742 * std::sin(d / 12742); }
@@ -37,6 +36,23 @@ double cosineAtReference(double d12, double d1r, double dr2)
 }
 
 }  // namespace
+
+const std::vector<double>& candidateAngles()
+{
+    static const std::vector<double> candidates = [] {
+        std::vector<double> angles;
+        double b = 180;
+        while (!(b < 0)) {
+            angles.push_back(b);
+            b = b - 0.001;
+        }
+        angles.push_back(b);
+        return angles;
+    }();
+    return candidates;
+}
+
+double kilometresOf(double b) { return b * 40030.1729092 / 360; }
 
 double halfAngleSine(double lat1, double lon1, double lat2, double lon2)
 {
@@ -87,14 +103,11 @@ double angle(double lat1, double lon1, double lat2, double lon2, double latR, do
 
 TabulatedScans::TabulatedScans()
 {
-    double b = 180;
-    while (!(b < 0)) {
-        candidates_.push_back(b);
-        sines_.push_back(sineOf(b));
-        cosines_.push_back(cosineOf(b));
-        b = b - 0.001;
+    const std::vector<double>& angles = candidateAngles();
+    for (std::size_t k = 0; k + 1 < angles.size(); ++k) {
+        sines_.push_back(sineOf(angles[k]));
+        cosines_.push_back(cosineOf(angles[k]));
     }
-    candidates_.push_back(b);
     sineBlocks_ = blocksOf(sines_);
     cosineBlocks_ = blocksOf(cosines_);
 }
@@ -123,7 +136,7 @@ double TabulatedScans::distanceForHalfAngleSine(double u) const
 {
     const std::size_t k =
         firstPassing(sines_, sineBlocks_, 0.00001, [u](double s) { return s - u; });
-    return kilometresOf(candidates_[k < sines_.size() ? k + 1 : 1]);
+    return kilometresOf(candidateAngles()[k < sines_.size() ? k + 1 : 1]);
 }
 
 double TabulatedScans::distance(double lat1, double lon1, double lat2, double lon2) const
@@ -135,7 +148,7 @@ double TabulatedScans::angleFromCosine(double x) const
 {
     const std::size_t k =
         firstPassing(cosines_, cosineBlocks_, 0.0001, [x](double c) { return x - c; });
-    if (k < cosines_.size()) return candidates_[k + 1];
+    if (k < cosines_.size()) return candidateAngles()[k + 1];
     return angleFromCosine(x < 0 ? -1.0 : 1.0);
 }
 

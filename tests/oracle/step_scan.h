@@ -9,6 +9,13 @@
 
 namespace oracle {
 
+// The candidates, made the plain way: 180, then 0.001 subtracted again and
+// again, with every rounding on the way; the last is the first below zero.
+const std::vector<double>& candidateAngles();
+
+// Kilometres for a result angle in degrees, as the distance search gives them.
+double kilometresOf(double degrees);
+
 // sin(B / 2) estimate of two points; the same arithmetic as the library.
 double halfAngleSine(double lat1, double lon1, double lat2, double lon2);
 
@@ -36,7 +43,7 @@ public:
     double angle(double lat1, double lon1, double lat2, double lon2, double latR,
                  double lonR) const;
 
-    const std::vector<double>& candidates() const { return candidates_; }
+    const std::vector<double>& candidates() const { return candidateAngles(); }
     const std::vector<double>& halfAngleSines() const { return sines_; }
     const std::vector<double>& cosines() const { return cosines_; }
 
@@ -50,7 +57,6 @@ private:
     std::size_t firstPassing(const std::vector<double>& values, const std::vector<Block>& blocks,
                              double tolerance, Difference difference) const;
 
-    std::vector<double> candidates_;  // every tested candidate, then the first below zero
     std::vector<double> sines_;       // per tested candidate
     std::vector<double> cosines_;     // per tested candidate
     std::vector<Block> sineBlocks_;
