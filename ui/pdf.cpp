@@ -18,6 +18,7 @@
 #include <QDesktopServices>
 #include <QDirIterator>
 #include <QGroupBox>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -116,13 +117,29 @@ void fillBackground(QWidget* control)
     control->setAutoFillBackground(true);
 }
 
+// A PNG from the program's resources, read by Qt's own PNG reader. Left to
+// find the format itself, QImageReader would first load every image-format
+// plugin installed (and the libraries they use) to ask each whether it reads
+// PNG, which costs the start-up about as much as decoding all the PNGs.
+QPixmap resourcePng(const QString& path)
+{
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
+// The icon in every size the resources hold, for the window system to choose
+// from. The folders are walked without a name filter: a wildcard filter is
+// compiled into a regular expression, which the start-up can do without.
 QIcon applicationIcon()
 {
     QIcon icon;
-    QDirIterator sizes(u":/icons/hicolor"_s, {u"*.png"_s}, QDir::Files,
-                       QDirIterator::Subdirectories);
-    while (sizes.hasNext())
-        icon.addFile(sizes.next());
+    QDirIterator files(u":/icons/hicolor"_s, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString file = files.next();
+        if (file.endsWith(u".png"_s))
+            icon.addPixmap(resourcePng(file));
+    }
     return icon;
 }
 
@@ -274,7 +291,7 @@ void pdf::createBottomLine()
     // would run under the notice to its right.
     linkFont.setStretch(QFont::Condensed);
     Label11->setFont(linkFont);
-    Label11->setCursor(QCursor(QPixmap(u":/cursors/pointing-hand.png"_s), 6, 0));
+    Label11->setCursor(QCursor(resourcePng(u":/cursors/pointing-hand.png"_s), 6, 0));
     Label11->setAccessibleName(u"官网链接"_s);
     setColour(Label11, QPalette::WindowText, menuTextColour);
     connect(Label11, &tarnquil::LinkLabel::pointerMoved, this, &pdf::showLinkHovered);

@@ -27,6 +27,21 @@ QRect twips(int left, int top, int width, int height)
     return {left / 15, top / 15, width / 15, height / 15};
 }
 
+// The image-format plugins loaded into this process.
+QStringList imageFormatPlugins()
+{
+    QFile maps(u"/proc/self/maps"_s);
+    if (!maps.open(QIODevice::ReadOnly))
+        qFatal("cannot read /proc/self/maps");
+    QStringList plugins;
+    for (const QByteArray& line : maps.readAll().split('\n')) {
+        if (line.contains("/imageformats/"))
+            plugins << QString::fromLocal8Bit(line.mid(line.indexOf('/')));
+    }
+    plugins.removeDuplicates();
+    return plugins;
+}
+
 }  // namespace
 
 class WindowLayoutTest : public QObject
@@ -36,6 +51,7 @@ class WindowLayoutTest : public QObject
 private slots:
     void initTestCase() { prepareTestApplication(); }
 
+    void startsWithoutImagePlugins();
     void window();
     void controls_data();
     void controls();
@@ -59,6 +75,19 @@ private slots:
     void textsFitTheirBoxes();
 };
 
+// The icon and the link pointer are PNGs, which Qt reads itself; asking every
+// installed image-format plugin first would load them all, and their libraries,
+// for nothing. Runs first, before another test can load a plugin.
+void WindowLayoutTest::startsWithoutImagePlugins()
+{
+    if (!QFile::exists(u"/proc/self/maps"_s))
+        QSKIP("this system does not list a process's mapped files");
+    if (!imageFormatPlugins().isEmpty())
+        QSKIP("an image-format plugin was loaded before the window was made");
+    WindowDriver driver;
+    QCOMPARE(imageFormatPlugins(), QStringList());
+}
+
 void WindowLayoutTest::window()
 {
     WindowDriver driver;
@@ -72,6 +101,10 @@ void WindowLayoutTest::window()
     QVERIFY(!window.isMaximized() && !window.isMinimized());
     QVERIFY(!window.windowIcon().isNull());
     QCOMPARE(window.windowIcon().pixmap(32, 32).size(), QSize(32, 32));
+    // Every size the resources hold, for the window system to choose from.
+    const QList<QSize> iconSizes = window.windowIcon().availableSizes();
+    for (const int side : {16, 22, 24, 32, 48, 64, 128, 256})
+        QVERIFY2(iconSizes.contains(QSize(side, side)), qPrintable(u"%1 px"_s.arg(side)));
     QCOMPARE(QApplication::style()->name(), u"fusion"_s);
 
     const QRect screen = window.screen()->availableGeometry();
