@@ -28,6 +28,7 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -53,9 +54,19 @@ struct TopLevel {
     Region drawn = nullptr;  // null while unmapped
 };
 
-bool covers(Region region, const XRectangle& area)
+// Whether everything of the window that is on the screen has been drawn:
+// drawing outside the screen is never reported.
+bool covers(Region region, const XRectangle& area, int screenWidth, int screenHeight)
 {
-    return XRectInRegion(region, area.x, area.y, area.width, area.height) == RectangleIn;
+    const int left = std::max(0, int{area.x});
+    const int top = std::max(0, int{area.y});
+    const int right = std::min(screenWidth, area.x + area.width);
+    const int bottom = std::min(screenHeight, area.y + area.height);
+    if (right <= left || bottom <= top)
+        return false;
+    return XRectInRegion(region, left, top, static_cast<unsigned>(right - left),
+                         static_cast<unsigned>(bottom - top))
+        == RectangleIn;
 }
 
 }  // namespace
@@ -83,6 +94,8 @@ int main(int argc, char** argv)
     }
     XSetErrorHandler(ignoreErrors);
     const Window root = DefaultRootWindow(display);
+    const int screenWidth = DisplayWidth(display, DefaultScreen(display));
+    const int screenHeight = DisplayHeight(display, DefaultScreen(display));
     XSelectInput(display, root, SubstructureNotifyMask);
     XDamageCreate(display, root, XDamageReportRawRectangles);
     XSync(display, False);
@@ -162,7 +175,7 @@ int main(int argc, char** argv)
                 if (!window.drawn)
                     continue;
                 XUnionRectWithRegion(&rectangle, window.drawn, window.drawn);
-                if (covers(window.drawn, window.area)) {
+                if (covers(window.drawn, window.area, screenWidth, screenHeight)) {
                     shownAt = at;
                     break;
                 }
