@@ -7,7 +7,24 @@ namespace tarnquil {
 
 namespace {
 
-QString quoted(const QString& text) { return u"“"_s + text + u"”"_s; }
+// A text as the message quotes it: a long paste cut to its beginning and its
+// end (where the minutes and seconds are), so that the message stays readable
+// and its box fits the screen.
+QString quoted(const QString& text)
+{
+    constexpr qsizetype kept = 16;  // characters kept at each end of a long text
+    QString shown = text;
+    if (text.size() > 3 * kept) {
+        qsizetype head = kept;
+        if (text[head - 1].isHighSurrogate() && text[head].isLowSurrogate())
+            --head;
+        qsizetype tail = text.size() - kept;
+        if (text[tail - 1].isHighSurrogate() && text[tail].isLowSurrogate())
+            ++tail;
+        shown = text.first(head) + u"…"_s + text.sliced(tail);
+    }
+    return u"“"_s + shown + u"”"_s;
+}
 
 // Why the text was refused, after the colon of the message.
 QString reason(geo::EntryMode mode, const geo::ConversionError& error, bool overflow)
