@@ -7,9 +7,17 @@ namespace tarnquil {
 
 namespace {
 
-// A text as the message quotes it: a long paste cut to its beginning and its
-// end (where the minutes and seconds are), so that the message stays readable
-// and its box fits the screen.
+// Embeddings, overrides and isolates typed into a field would reach past the
+// closing quotation mark and reorder the rest of the message.
+bool isDirectionControl(QChar c)
+{
+    const char16_t unit = c.unicode();
+    return (unit >= 0x202A && unit <= 0x202E) || (unit >= 0x2066 && unit <= 0x2069);
+}
+
+// A text as the message quotes it: without direction controls, and a long
+// paste cut to its beginning and its end (where the minutes and seconds are),
+// so that the message stays readable and its box fits the screen.
 QString quoted(const QString& text)
 {
     constexpr qsizetype kept = 16;  // characters kept at each end of a long text
@@ -23,6 +31,7 @@ QString quoted(const QString& text)
             ++tail;
         shown = text.first(head) + u"…"_s + text.sliced(tail);
     }
+    shown.removeIf(isDirectionControl);
     return u"“"_s + shown + u"”"_s;
 }
 
