@@ -154,6 +154,8 @@ pdf::pdf(QWidget* parent)
     , prompt_([this](const QString& message) {
         QMessageBox box(QMessageBox::NoIcon, promptTitle, message, QMessageBox::Ok, this);
         box.button(QMessageBox::Ok)->setText(u"确定"_s);
+        // Messages quote what the user typed, which is never to be read as markup.
+        box.setTextFormat(Qt::PlainText);
         box.exec();
     })
     , buttonTextColour_(QApplication::palette("QPushButton").color(QPalette::ButtonText))
