@@ -16,6 +16,7 @@
 #include <QTextLayout>
 #include <QTimer>
 
+#include <algorithm>
 #include <iterator>
 
 using namespace Qt::StringLiterals;
@@ -476,9 +477,11 @@ QString excerpt(const QString& text)
     return shown;
 }
 
-// Whether the characters from `from` to the end of the message are laid out
-// left to right, as the message's own words must be, whatever text it quotes.
-bool tailReadsLeftToRight(const QString& message, qsizetype from)
+// Whether the message's own words - the field's name, the verdict after the
+// quoted text and the explanation after the last quotation - are laid out
+// left to right and in that order, as a line of the left-to-right window,
+// whatever the quoted text holds.
+bool wordsInReadingOrder(const QString& message, const QString& label, const QString& verdict)
 {
     QString oneLine = message;
     for (QChar& c : oneLine) {
@@ -486,6 +489,16 @@ bool tailReadsLeftToRight(const QString& message, qsizetype from)
             || c == QChar::ParagraphSeparator)
             c = u' ';
     }
+    QList<qsizetype> words;
+    for (qsizetype i = 0; i < label.size(); ++i)
+        words << i;
+    const qsizetype verdictAt = message.indexOf(verdict);
+    for (qsizetype i = verdictAt + 1; i < verdictAt + verdict.size(); ++i)
+        words << i;
+    for (qsizetype i = std::max(message.lastIndexOf(u'”') + 1, words.last() + 1);
+         i < message.size(); ++i)
+        words << i;
+
     QTextLayout layout(oneLine, QApplication::font());
     QTextOption option;
     option.setTextDirection(Qt::LeftToRight);
@@ -494,8 +507,8 @@ bool tailReadsLeftToRight(const QString& message, qsizetype from)
     layout.beginLayout();
     const QTextLine line = layout.createLine();
     layout.endLayout();
-    for (qsizetype i = from; i + 1 < oneLine.size(); ++i) {
-        if (!(line.cursorToX(int(i)) < line.cursorToX(int(i + 1))))
+    for (qsizetype k = 0; k + 1 < words.size(); ++k) {
+        if (!(line.cursorToX(int(words[k])) < line.cursorToX(int(words[k + 1]))))
             return false;
     }
     return true;
@@ -510,7 +523,7 @@ void checkFailureMessage(const QString& message, const EntryField& field, Result
     QVERIFY2(message.contains(verdict), qPrintable(shown));
     QVERIFY2(message.size() <= maxMessageLength,
              qPrintable(shown + u" is %1 characters long"_s.arg(message.size())));
-    QVERIFY2(tailReadsLeftToRight(message, message.lastIndexOf(u'”') + 1),
+    QVERIFY2(wordsInReadingOrder(message, field.label, verdict),
              qPrintable(shown + u" is not laid out in reading order"_s));
 }
 
