@@ -145,6 +145,32 @@ inline std::size_t characterCount(std::string_view text)
     return count;
 }
 
+// The text with each full-width digit, sign and point, the minus sign U+2212
+// and the ideographic space written as its ASCII form; everything else, even
+// malformed bytes, stays as it is. Every character stays one character.
+inline std::string withAsciiForms(std::string_view text)
+{
+    std::string out;
+    char32_t c = 0;
+    for (std::size_t i = 0, n = 0; i < text.size(); i += n) {
+        if ((n = wellFormedSequence(text, i, c)) == 0) n = 1;
+        if (n > 1 && c >= U'\uFF10' && c <= U'\uFF19') {
+            out += static_cast<char>('0' + (c - U'\uFF10'));
+        } else if (n > 1 && c == U'\uFF0B') {
+            out += '+';
+        } else if (n > 1 && (c == U'\uFF0D' || c == U'\u2212')) {
+            out += '-';
+        } else if (n > 1 && c == U'\uFF0E') {
+            out += '.';
+        } else if (n > 1 && c == U'\u3000') {
+            out += ' ';
+        } else {
+            out += text.substr(i, n);
+        }
+    }
+    return out;
+}
+
 enum class Blanks { Remove, Space };
 
 // The text spelt in the ASCII that strtod reads: the readers' digits, signs,

@@ -6,6 +6,8 @@
 //     size reaches 32800 (100 x degrees leaves the signed 16-bit range);
 //   seconds form: TypeMismatchError on the two-character minutes or seconds
 //     piece, OverflowError on the degrees.
+// And a text typed with full-width forms converts as its ASCII spelling does:
+// the same value, or the same failure on the same reading.
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -41,18 +43,21 @@ void checkPiece(const geo::ConversionError& error, EntryMode mode, std::string_v
                  described(mode, text) + " piece " + fuzz::quoted(error.piece()));
 }
 
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
-    if (size == 0) return 0;
-    const EntryMode mode = (data[0] & 1) != 0 ? EntryMode::Seconds : EntryMode::Minutes;
-    const std::string_view text(reinterpret_cast<const char*>(data) + 1, size - 1);
-    const double packed = std::fabs(geo::readNumberPrefix(text));
-
+// What one conversion gave, to compare two of them.
+struct Outcome {
+    enum class Kind { Value, Mismatch, Overflow } kind = Kind::Value;
     double degrees = 0;
+    Reading reading = Reading::WholeText;
+
+    bool operator==(const Outcome&) const = default;
+};
+
+Outcome checkedConversion(std::string_view text, EntryMode mode)
+{
+    const double packed = std::fabs(geo::readNumberPrefix(text));
+    Outcome outcome;
     try {
-        degrees = geo::toDecimalDegrees(text, mode);
+        outcome.degrees = geo::toDecimalDegrees(text, mode);
     } catch (const geo::TypeMismatchError& error) {
         FUZZ_REQUIRE(mode == EntryMode::Seconds, "the minutes form has no type mismatch",
                      described(mode, text));
@@ -63,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                      "the minutes and seconds pieces are two characters at most",
                      described(mode, text) + " piece " + fuzz::quoted(error.piece()));
         checkPiece(error, mode, text);
-        return 0;
+        return {Outcome::Kind::Mismatch, 0, error.reading()};
     } catch (const geo::OverflowError& error) {
         if (mode == EntryMode::Minutes) {
             FUZZ_REQUIRE(error.reading() == Reading::Degrees ||
@@ -77,25 +82,43 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                          described(mode, text));
         }
         checkPiece(error, mode, text);
-        return 0;
+        return {Outcome::Kind::Overflow, 0, error.reading()};
     } catch (...) {
         fuzz::broken("toDecimalDegrees throws only TypeMismatchError or OverflowError",
                      described(mode, text));
     }
 
-    FUZZ_REQUIRE(std::isfinite(degrees), "a conversion gives a finite value",
-                 described(mode, text) + " gave " + fuzz::shown(degrees));
+    FUZZ_REQUIRE(std::isfinite(outcome.degrees), "a conversion gives a finite value",
+                 described(mode, text) + " gave " + fuzz::shown(outcome.degrees));
     if (mode == EntryMode::Minutes) {
         FUZZ_REQUIRE(packed < kFirstOverflowingMinutesForm,
                      "the minutes form overflows from 32800 on",
                      described(mode, text) + " reads " + fuzz::shown(packed));
-        FUZZ_REQUIRE(std::fabs(degrees) <= kLargestMinutesForm,
+        FUZZ_REQUIRE(std::fabs(outcome.degrees) <= kLargestMinutesForm,
                      "the minutes form stays within 100 x degrees in 16 bits",
-                     described(mode, text) + " gave " + fuzz::shown(degrees));
+                     described(mode, text) + " gave " + fuzz::shown(outcome.degrees));
     } else {
-        FUZZ_REQUIRE(std::fabs(degrees) <= kLargestSecondsForm,
+        FUZZ_REQUIRE(std::fabs(outcome.degrees) <= kLargestSecondsForm,
                      "the seconds form stays within 16-bit degrees",
-                     described(mode, text) + " gave " + fuzz::shown(degrees));
+                     described(mode, text) + " gave " + fuzz::shown(outcome.degrees));
+    }
+    return outcome;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size == 0) return 0;
+    const EntryMode mode = (data[0] & 1) != 0 ? EntryMode::Seconds : EntryMode::Minutes;
+    const std::string_view text(reinterpret_cast<const char*>(data) + 1, size - 1);
+    const Outcome outcome = checkedConversion(text, mode);
+
+    const std::string ascii = fuzz::withAsciiForms(text);
+    if (ascii != text) {
+        const Outcome asciiOutcome = checkedConversion(ascii, mode);
+        FUZZ_REQUIRE(asciiOutcome == outcome, "full-width forms convert as their ASCII spelling",
+                     described(mode, text) + " and " + fuzz::quoted(ascii) + " differ");
     }
     return 0;
 }
