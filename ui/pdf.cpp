@@ -164,6 +164,12 @@ pdf::pdf(QWidget* parent)
     setWindowTitle(u"Vessoria—Tarnquil1.1"_s);
     setWindowIcon(applicationIcon());
     setFixedSize(sizeFromTwips(8820, 6120));
+    // The window's own font, which every control without a font of its own
+    // uses: the Song face at 9 points, as on a Chinese desktop, rather than
+    // the desktop's sans-serif. The fields already ask for the Song face, so
+    // the window needs only one CJK face: that saves about 5.5 MB of mapped
+    // font file and FreeType memory at start-up.
+    setFont(songFont(9));
     setMouseTracking(true);
 
     createControls();

@@ -240,6 +240,9 @@ void WindowLayoutTest::fonts_data()
         QTest::addRow("Text%d", i) << 12.0 << false;
     QTest::newRow("Text10") << 9.75 << false;
     QTest::newRow("Label11") << 10.5 << true;
+    // Controls without a font of their own take the window's: Song, 9 points.
+    for (const char* name : {"Frame1", "Option2", "Label1", "Label10", "Label12", "Command4"})
+        QTest::newRow(name) << 9.0 << false;
 }
 
 void WindowLayoutTest::fonts()
