@@ -13,6 +13,7 @@
 #include "geo/distance.h"
 #include "geo/number_format.h"
 #include "geo/number_reading.h"
+#include "geo/units.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -47,7 +48,6 @@ const QString calculationFailedMessage = u"无法完成计算：输入的数值�
 const QString websiteHost = u"www.vessoria.example"_s;
 const QString websiteAddress = u"http://"_s + websiteHost;
 
-constexpr double kilometresPerNauticalMile = 1.852;
 constexpr const char* kilometrePattern = "####.###";
 constexpr const char* nauticalMilePattern = "#####.###";
 constexpr const char* degreePattern = "####.###";
@@ -352,7 +352,7 @@ void pdf::computeDistance()
             = distance(point1.latitude, point1.longitude, point2.latitude, point2.longitude);
         Text7->setText(fromUtf8(geo::formatNumber(kilometres, kilometrePattern)));
         const double nauticalMiles
-            = geo::readNumberPrefix(Text7->text().toStdString()) / kilometresPerNauticalMile;
+            = geo::nauticalMiles(geo::readNumberPrefix(Text7->text().toStdString()));
         Text8->setText(fromUtf8(geo::formatNumber(nauticalMiles, nauticalMilePattern)));
     } catch (const geo::ArithmeticError&) {
         prompt_(calculationFailedMessage);
