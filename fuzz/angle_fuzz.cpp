@@ -13,7 +13,7 @@
 
 #include "fuzz/promise.h"
 #include "geo/angle.h"
-#include "geo/conversion_error.h"
+#include "geo/errors.h"
 
 namespace {
 

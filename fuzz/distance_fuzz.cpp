@@ -8,7 +8,7 @@
 #include <string>
 
 #include "fuzz/promise.h"
-#include "geo/conversion_error.h"
+#include "geo/errors.h"
 #include "geo/distance.h"
 
 namespace {

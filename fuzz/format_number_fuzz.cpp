@@ -15,8 +15,8 @@
 #include <string_view>
 
 #include "fuzz/promise.h"
-#include "geo/conversion_error.h"
-#include "geo/number_format.h"
+#include "geo/errors.h"
+#include "geo/display.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "fuzz/promise.h"
-#include "geo/conversion_error.h"
+#include "geo/errors.h"
 #include "geo/number_reading.h"
 
 namespace {

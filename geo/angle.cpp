@@ -3,10 +3,10 @@
 
 #include <cmath>
 
-#include "geo/conversion_error.h"
+#include "geo/errors.h"
 #include "geo/distance.h"
-#include "geo/search_candidates.h"
-#include "geo/sphere.h"
+#include "geo/search.h"
+#include "geo/search.h"
 
 namespace geo {
 

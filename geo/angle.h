@@ -2,9 +2,14 @@
 // Angle that two points make at a reference point.
 #pragma once
 
-#include "geo_point.h"
-
 namespace geo {
+
+// A position in decimal degrees; north and east positive. No range is
+// enforced: values beyond +-90 or +-180 are computed with as they are.
+struct GeoPoint {
+    double latitude = 0;
+    double longitude = 0;
+};
 
 // Degrees (at most 179.999) between the chords from `reference` to `point1`
 // and to `point2`. The three distances come from distance() - point 1 to 2,

@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-#include "geo/conversion_error.h"
+#include "geo/errors.h"
 #include "geo/number_reading.h"
 #include "geo/utf8_text.h"
 

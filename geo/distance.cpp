@@ -3,10 +3,8 @@
 
 #include <cmath>
 
-#include "geo/conversion_error.h"
-#include "geo/distance_search.h"
-#include "geo/search_candidates.h"
-#include "geo/sphere.h"
+#include "geo/errors.h"
+#include "geo/search.h"
 
 namespace geo {
 

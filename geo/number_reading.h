@@ -16,7 +16,7 @@
 
 #include <string_view>
 
-#include "geo/conversion_error.h"
+#include "geo/errors.h"
 
 namespace geo {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "geo/conversion_error.h"
+#include "geo/errors.h"
 #include "geo/coordinate_entry.h"
 
 #include <QString>

@@ -9,11 +9,9 @@
 #include "twips.h"
 
 #include "geo/angle.h"
-#include "geo/conversion_error.h"
+#include "geo/errors.h"
 #include "geo/distance.h"
-#include "geo/number_format.h"
-#include "geo/number_reading.h"
-#include "geo/units.h"
+#include "geo/display.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -47,10 +45,6 @@ const QString incompleteInputMessage = u"请输入完整的经纬信息！"_s;
 const QString calculationFailedMessage = u"无法完成计算：输入的数值超出了可计算的范围。"_s;
 const QString websiteHost = u"www.vessoria.example"_s;
 const QString websiteAddress = u"http://"_s + websiteHost;
-
-constexpr const char* kilometrePattern = "####.###";
-constexpr const char* nauticalMilePattern = "#####.###";
-constexpr const char* degreePattern = "####.###";
 
 const QColor background(0xE2, 0xEC, 0xFD);
 const QColor linkHoverColour(255, 0, 0);
@@ -350,10 +344,9 @@ void pdf::computeDistance()
     try {
         const double kilometres
             = distance(point1.latitude, point1.longitude, point2.latitude, point2.longitude);
-        Text7->setText(fromUtf8(geo::formatNumber(kilometres, kilometrePattern)));
-        const double nauticalMiles
-            = geo::nauticalMiles(geo::readNumberPrefix(Text7->text().toStdString()));
-        Text8->setText(fromUtf8(geo::formatNumber(nauticalMiles, nauticalMilePattern)));
+        const geo::DistanceReadout readout = geo::distanceReadout(kilometres);
+        Text7->setText(fromUtf8(readout.kilometres));
+        Text8->setText(fromUtf8(readout.nauticalMiles));
     } catch (const geo::ArithmeticError&) {
         prompt_(calculationFailedMessage);
     }
@@ -368,7 +361,7 @@ void pdf::computeAngle()
         return;
     try {
         const double degrees = geo::angle((*points)[0], (*points)[1], (*points)[2]);
-        Text9->setText(fromUtf8(geo::formatNumber(degrees, degreePattern)));
+        Text9->setText(fromUtf8(geo::angleReadout(degrees)));
     } catch (const geo::ArithmeticError&) {
         prompt_(calculationFailedMessage);
     }

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "geo/coordinate_entry.h"
-#include "geo/geo_point.h"
+#include "geo/angle.h"
 
 #include <QColor>
 #include <QLine>

@@ -7,7 +7,7 @@
 #include <limits>
 #include <string>
 
-#include "geo/conversion_error.h"
+#include "geo/errors.h"
 #include "step_scan.h"
 
 #include "row_name.h"

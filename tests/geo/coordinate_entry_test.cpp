@@ -6,7 +6,7 @@
 #include <cmath>
 #include <string>
 
-#include "geo/conversion_error.h"
+#include "geo/errors.h"
 
 #include "row_name.h"
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "geo/coordinate_entry.h"
-#include "geo/number_format.h"
+#include "geo/display.h"
 #include "geo/number_reading.h"
 
 namespace {

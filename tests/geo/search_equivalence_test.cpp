@@ -10,8 +10,7 @@
 
 #include "geo/angle.h"
 #include "geo/distance.h"
-#include "geo/distance_search.h"
-#include "geo/search_candidates.h"
+#include "geo/search.h"
 #include "step_scan.h"
 
 namespace {

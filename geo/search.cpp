@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "geo/search_candidates.h"
-
-#include "geo/sphere.h"
+#include "geo/search.h"
 
 namespace geo::detail {
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "geo/number_format.h"
+#include "geo/display.h"
 
 #include <algorithm>
 #include <array>
@@ -7,7 +7,8 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "geo/conversion_error.h"
+#include "geo/errors.h"
+#include "geo/number_reading.h"
 
 namespace geo {
 namespace {
@@ -89,3 +90,26 @@ std::string formatNumber(double value, std::string_view pattern)
 
 }  // namespace geo
 
+
+namespace geo {
+namespace {
+
+constexpr std::string_view kKilometrePattern = "####.###";
+constexpr std::string_view kNauticalMilePattern = "#####.###";
+constexpr std::string_view kDegreePattern = "####.###";
+
+}  // namespace
+
+DistanceReadout distanceReadout(double kilometres)
+{
+    DistanceReadout readout;
+    readout.kilometres = formatNumber(kilometres, kKilometrePattern);
+    // Read back as the window's fields are read; a lone point reads as 0.
+    const double shown = readNumberPrefix(std::string_view(readout.kilometres));
+    readout.nauticalMiles = formatNumber(shown / kKilometresPerNauticalMile, kNauticalMilePattern);
+    return readout;
+}
+
+std::string angleReadout(double degrees) { return formatNumber(degrees, kDegreePattern); }
+
+}  // namespace geo

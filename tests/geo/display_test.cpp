@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "geo/number_format.h"
+#include "geo/display.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "geo/conversion_error.h"
+#include "geo/errors.h"
 
 #include "row_name.h"
 
@@ -74,6 +74,19 @@ TEST(FormatNumber, RejectsBadPatternsAndNonFiniteValues)
                  geo::ArithmeticError);
     EXPECT_THROW(formatNumber(std::numeric_limits<double>::quiet_NaN(), "####.###"),
                  geo::ArithmeticError);
+}
+
+}  // namespace
+
+namespace {
+
+// The nautical miles come from the kilometres as shown: 0.890 / 1.852 is
+// 0.4806, while the exact 0.88956 / 1.852 would show .48.
+TEST(DistanceReadout, NauticalMilesFollowTheKilometresShown)
+{
+    const geo::DistanceReadout readout = geo::distanceReadout(0.8895593979822223);
+    EXPECT_EQ(readout.kilometres, ".89");
+    EXPECT_EQ(readout.nauticalMiles, ".481");
 }
 
 }  // namespace
