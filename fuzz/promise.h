@@ -52,6 +52,30 @@ inline std::string quoted(std::string_view text)
     return out;
 }
 
+// Decoded characters as UTF-8, for details.
+inline std::string utf8(std::u32string_view text)
+{
+    std::string out;
+    for (char32_t c : text) {
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (c >> 18));
+            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
 inline std::string shown(double value)
 {
     char text[40];
@@ -127,14 +151,6 @@ inline std::size_t wellFormedSequence(std::string_view text, std::size_t i, char
     return length;
 }
 
-inline bool isWellFormedUtf8(std::string_view text)
-{
-    char32_t c = 0;
-    for (std::size_t i = 0, n = 0; i < text.size(); i += n)
-        if ((n = wellFormedSequence(text, i, c)) == 0) return false;
-    return true;
-}
-
 // Characters, each malformed byte counting as one.
 inline std::size_t characterCount(std::string_view text)
 {
@@ -145,9 +161,25 @@ inline std::size_t characterCount(std::string_view text)
     return count;
 }
 
-// The text with each full-width digit, sign and point, the minus sign U+2212
-// and the ideographic space written as its ASCII form; everything else, even
-// malformed bytes, stays as it is. Every character stays one character.
+// The text with each full-width digit, sign, point, hemisphere letter (N S E
+// W, either case) and mark (' "), the minus sign U+2212 and the ideographic
+// space written as its ASCII form; everything else, even malformed bytes,
+// stays as it is. Every character stays one character.
+inline char asciiLetter(char32_t c)
+{
+    switch (c) {
+    case U'\uFF2E': return 'N';
+    case U'\uFF33': return 'S';
+    case U'\uFF25': return 'E';
+    case U'\uFF37': return 'W';
+    case U'\uFF4E': return 'n';
+    case U'\uFF53': return 's';
+    case U'\uFF45': return 'e';
+    case U'\uFF57': return 'w';
+    default: return 0;
+    }
+}
+
 inline std::string withAsciiForms(std::string_view text)
 {
     std::string out;
@@ -164,6 +196,12 @@ inline std::string withAsciiForms(std::string_view text)
             out += '.';
         } else if (n > 1 && c == U'\u3000') {
             out += ' ';
+        } else if (n > 1 && asciiLetter(c) != 0) {
+            out += asciiLetter(c);
+        } else if (n > 1 && c == U'\uFF07') {
+            out += '\'';
+        } else if (n > 1 && c == U'\uFF02') {
+            out += '"';
         } else {
             out += text.substr(i, n);
         }
@@ -197,7 +235,8 @@ inline std::string plainAscii(std::string_view text, Blanks blanks)
             out += '-';
         } else if (c == U'.' || c == U'\uFF0E') {
             out += '.';
-        } else if (c == U'E' || c == U'e' || c == U'D' || c == U'd') {
+        } else if (c == U'E' || c == U'e' || c == U'D' || c == U'd' || c == U'\uFF25' ||
+                   c == U'\uFF45') {
             out += 'e';
         } else if (c == U' ' || c == U'\t' || c == U'\n' || c == U'\u3000') {
             if (blanks == Blanks::Space) out += ' ';

@@ -20,11 +20,9 @@ void checkFailure(const geo::ConversionError& error, std::string_view text)
 {
     FUZZ_REQUIRE(error.reading() == geo::Reading::WholeText,
                  "readNumberStrict's failures name the whole text", fuzz::quoted(text));
-    FUZZ_REQUIRE(fuzz::isWellFormedUtf8(error.piece()),
-                 "a failure's piece is well-formed UTF-8", fuzz::quoted(error.piece()));
-    FUZZ_REQUIRE(fuzz::characterCount(error.piece()) == fuzz::characterCount(text),
+    FUZZ_REQUIRE(error.piece().size() == fuzz::characterCount(text),
                  "readNumberStrict's failure carries the text",
-                 fuzz::quoted(text) + " carried " + fuzz::quoted(error.piece()));
+                 fuzz::quoted(text) + " carried " + fuzz::quoted(fuzz::utf8(error.piece())));
 }
 
 }  // namespace

@@ -36,11 +36,9 @@ std::string described(EntryMode mode, std::string_view text)
 
 void checkPiece(const geo::ConversionError& error, EntryMode mode, std::string_view text)
 {
-    FUZZ_REQUIRE(fuzz::isWellFormedUtf8(error.piece()), "a failure's piece is well-formed UTF-8",
-                 described(mode, text) + " piece " + fuzz::quoted(error.piece()));
-    FUZZ_REQUIRE(fuzz::characterCount(error.piece()) <= fuzz::characterCount(text),
+    FUZZ_REQUIRE(error.piece().size() <= fuzz::characterCount(text),
                  "a failure's piece is part of the text",
-                 described(mode, text) + " piece " + fuzz::quoted(error.piece()));
+                 described(mode, text) + " piece " + fuzz::quoted(fuzz::utf8(error.piece())));
 }
 
 // What one conversion gave, to compare two of them.
@@ -64,9 +62,9 @@ Outcome checkedConversion(std::string_view text, EntryMode mode)
         FUZZ_REQUIRE(error.reading() == Reading::MinutesDigits ||
                          error.reading() == Reading::SecondsDigits,
                      "a type mismatch names the minutes or the seconds piece", described(mode, text));
-        FUZZ_REQUIRE(fuzz::characterCount(error.piece()) <= 2,
+        FUZZ_REQUIRE(error.piece().size() <= 2,
                      "the minutes and seconds pieces are two characters at most",
-                     described(mode, text) + " piece " + fuzz::quoted(error.piece()));
+                     described(mode, text) + " piece " + fuzz::quoted(fuzz::utf8(error.piece())));
         checkPiece(error, mode, text);
         return {Outcome::Kind::Mismatch, 0, error.reading()};
     } catch (const geo::OverflowError& error) {

@@ -8,7 +8,7 @@
 
 #include "geo/errors.h"
 #include "geo/number_reading.h"
-#include "geo/utf8_text.h"
+#include "geo/characters.h"
 
 namespace geo {
 namespace {
@@ -33,7 +33,7 @@ Degrees toDegrees(double integral, Reading reading, std::u32string_view text)
 {
     if (!(integral >= std::numeric_limits<Degrees>::min() &&
           integral <= std::numeric_limits<Degrees>::max()))
-        throw OverflowError(reading, encodeUtf8(text));
+        throw OverflowError(reading, std::u32string(text));
     return static_cast<Degrees>(integral);
 }
 
@@ -85,20 +85,22 @@ double fromPositiveText(std::u32string_view text, EntryMode mode)
     return mode == EntryMode::Minutes ? fromMinutesForm(text) : fromSecondsForm(text);
 }
 
-bool isMinus(char32_t c) { return c == U'-' || c == U'\uFF0D' || c == U'\u2212'; }
-
 }  // namespace
 
 double toDecimalDegrees(std::string_view text, EntryMode mode)
 {
-    const std::u32string characters = decodeUtf8(text);
+    return toDecimalDegrees(decodeUtf8(text), mode);
+}
+
+double toDecimalDegrees(std::u32string_view characters, EntryMode mode)
+{
     if (!(readNumberPrefix(characters) < 0)) return fromPositiveText(characters, mode);
 
     // South or west: the sign belongs to the whole coordinate, minutes and
     // seconds included, so convert the text without it and negate.
-    std::u32string unsignedText = characters;
+    std::u32string unsignedText(characters);
     for (std::size_t i = 0; i < unsignedText.size(); ++i) {
-        if (isMinus(unsignedText[i])) {
+        if (fold(unsignedText[i]) == U'-') {
             unsignedText.erase(i, 1);
             break;
         }

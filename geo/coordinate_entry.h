@@ -39,4 +39,7 @@ enum class EntryMode {
 // only) when the minutes or seconds digits are not a number.
 double toDecimalDegrees(std::string_view text, EntryMode mode);
 
+// The same on text already decoded into characters.
+double toDecimalDegrees(std::u32string_view text, EntryMode mode);
+
 }  // namespace geo

@@ -7,7 +7,7 @@
 #include <string>
 #include <system_error>
 
-#include "geo/utf8_text.h"
+#include "geo/characters.h"
 
 namespace geo {
 namespace {
@@ -20,22 +20,6 @@ constexpr std::int64_t kUnderflowExponent = -330;
 // person could paste, far below where int64 arithmetic could wrap.
 constexpr std::int64_t kExponentCap = std::int64_t{1} << 50;
 
-// Folds the forms a Chinese input method types into their ASCII forms.
-char32_t fold(char32_t c)
-{
-    if (c >= U'\uFF10' && c <= U'\uFF19') return U'0' + (c - U'\uFF10');
-    switch (c) {
-    case U'\uFF0B': return U'+';
-    case U'\uFF0D':
-    case U'\u2212': return U'-';
-    case U'\uFF0E': return U'.';
-    default: return c;
-    }
-}
-
-bool isBlank(char32_t c) { return c == U' ' || c == U'\t' || c == U'\n' || c == U'\u3000'; }
-bool isDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
-bool isSign(char32_t c) { return c == U'+' || c == U'-'; }
 bool isExponentLetter(char32_t c) { return c == U'E' || c == U'e' || c == U'D' || c == U'd'; }
 
 std::int64_t capped(std::int64_t value)
@@ -179,11 +163,11 @@ double readNumberStrict(std::u32string_view text, Reading reading)
     DecimalNumber number;
     const bool isNumber = readNumber(in, number);
     in.skipBlanks();
-    if (!isNumber || !in.atEnd()) throw TypeMismatchError(reading, encodeUtf8(text));
+    if (!isNumber || !in.atEnd()) throw TypeMismatchError(reading, std::u32string(text));
     const double value = number.value();
     if (value == std::numeric_limits<double>::infinity() ||
         value == -std::numeric_limits<double>::infinity())
-        throw OverflowError(reading, encodeUtf8(text));
+        throw OverflowError(reading, std::u32string(text));
     return value;
 }
 

@@ -5,7 +5,8 @@
 
 namespace tarnquil {
 
-// The user guide shown in the window: thirteen lines, each ended by CR LF.
+// The user guide shown in the window: fifteen lines, each ended by CR LF; the
+// last two are an empty line and the notations beyond the packed forms.
 QString helpText();
 
 }  // namespace tarnquil

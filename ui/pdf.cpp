@@ -9,6 +9,7 @@
 #include "twips.h"
 
 #include "geo/angle.h"
+#include "geo/coordinate_text.h"
 #include "geo/errors.h"
 #include "geo/distance.h"
 #include "geo/display.h"
@@ -379,10 +380,10 @@ std::optional<std::vector<geo::GeoPoint>> pdf::readPoints(std::span<const PointF
     for (const PointFields& point : fields) {
         const geo::EntryMode mode = point.minutesOption->isChecked() ? geo::EntryMode::Minutes
                                                                      : geo::EntryMode::Seconds;
-        const std::optional<double> latitude = readCoordinate(point.latitude, mode);
+        const std::optional<double> latitude = readCoordinate(point.latitude, mode, geo::Axis::Latitude);
         if (!latitude)
             return std::nullopt;
-        const std::optional<double> longitude = readCoordinate(point.longitude, mode);
+        const std::optional<double> longitude = readCoordinate(point.longitude, mode, geo::Axis::Longitude);
         if (!longitude)
             return std::nullopt;
         points.push_back({*latitude, *longitude});
@@ -390,10 +391,10 @@ std::optional<std::vector<geo::GeoPoint>> pdf::readPoints(std::span<const PointF
     return points;
 }
 
-std::optional<double> pdf::readCoordinate(QLineEdit* field, geo::EntryMode mode)
+std::optional<double> pdf::readCoordinate(QLineEdit* field, geo::EntryMode mode, geo::Axis axis)
 {
     try {
-        return geo::toDecimalDegrees(field->text().toStdString(), mode);
+        return geo::readCoordinate(field->text().toStdString(), mode, axis);
     } catch (const geo::ConversionError& error) {
         prompt_(tarnquil::conversionFailureMessage(field->accessibleName(), field->text(), mode,
                                                    error));

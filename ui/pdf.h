@@ -3,7 +3,7 @@
 // angle commands, their output fields, the user guide and the website link.
 #pragma once
 
-#include "geo/coordinate_entry.h"
+#include "geo/coordinate_text.h"
 #include "geo/angle.h"
 
 #include <QColor>
@@ -71,7 +71,7 @@ private:
     // Converts the points' texts in order. An empty field, or the first text
     // that cannot be converted, is reported to the user and gives no points.
     std::optional<std::vector<geo::GeoPoint>> readPoints(std::span<const PointFields> fields);
-    std::optional<double> readCoordinate(QLineEdit* field, geo::EntryMode mode);
+    std::optional<double> readCoordinate(QLineEdit* field, geo::EntryMode mode, geo::Axis axis);
     void setLinkColour(const QColor& colour);
 
     Prompt prompt_;

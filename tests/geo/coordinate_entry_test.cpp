@@ -86,7 +86,7 @@ struct FailureRow {
     std::string text;
     bool overflow;
     Reading reading;
-    std::string piece;
+    std::u32string piece;
 };
 
 
@@ -110,25 +110,25 @@ TEST_P(ConversionFailure, SaysWhichReadingFailed)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ConversionFailure, ::testing::Values(
-    FailureRow{"MinutesHundredDegreesTooBig", M, "32800", true, Reading::HundredDegrees, "32800"},
-    FailureRow{"MinutesWestTooBig", M, "-32800", true, Reading::HundredDegrees, "32800"},
-    FailureRow{"MinutesDegreesTooBig", M, "1E7", true, Reading::Degrees, "1E7"},
-    FailureRow{"MinutesInfinite", M, "1E999", true, Reading::Degrees, "1E999"},
+    FailureRow{"MinutesHundredDegreesTooBig", M, "32800", true, Reading::HundredDegrees, U"32800"},
+    FailureRow{"MinutesWestTooBig", M, "-32800", true, Reading::HundredDegrees, U"32800"},
+    FailureRow{"MinutesDegreesTooBig", M, "1E7", true, Reading::Degrees, U"1E7"},
+    FailureRow{"MinutesInfinite", M, "1E999", true, Reading::Degrees, U"1E999"},
     FailureRow{"MinutesThousandDigits", M, std::string(1000, '1'), true, Reading::Degrees,
-               std::string(1000, '1')},
-    FailureRow{"SecondsLetterInSeconds", S, "42112a", false, Reading::SecondsDigits, "2a"},
-    FailureRow{"SecondsLetterInMinutes", S, "42x125", false, Reading::MinutesDigits, "x1"},
-    FailureRow{"SecondsMinutesReadFirst", S, "42x12a", false, Reading::MinutesDigits, "x1"},
-    FailureRow{"SecondsEmpty", S, "", false, Reading::MinutesDigits, ""},
-    FailureRow{"SecondsLoneSign", S, "42-", false, Reading::SecondsDigits, "2-"},
-    FailureRow{"SecondsLonePoint", S, "4211 .", false, Reading::SecondsDigits, " ."},
-    FailureRow{"SecondsBlankPiece", S, "42  25", false, Reading::MinutesDigits, "  "},
+               std::u32string(1000, U'1')},
+    FailureRow{"SecondsLetterInSeconds", S, "42112a", false, Reading::SecondsDigits, U"2a"},
+    FailureRow{"SecondsLetterInMinutes", S, "42x125", false, Reading::MinutesDigits, U"x1"},
+    FailureRow{"SecondsMinutesReadFirst", S, "42x12a", false, Reading::MinutesDigits, U"x1"},
+    FailureRow{"SecondsEmpty", S, "", false, Reading::MinutesDigits, U""},
+    FailureRow{"SecondsLoneSign", S, "42-", false, Reading::SecondsDigits, U"2-"},
+    FailureRow{"SecondsLonePoint", S, "4211 .", false, Reading::SecondsDigits, U" ."},
+    FailureRow{"SecondsBlankPiece", S, "42  25", false, Reading::MinutesDigits, U"  "},
     FailureRow{"SecondsMalformedByte", S, "4211\xff" "5", false, Reading::SecondsDigits,
-               "\xef\xbf\xbd" "5"},
+               U"\uFFFD5"},
     FailureRow{"SecondsHalfRoundsToEvenOverflow", S, "327675000x0000", true, Reading::Degrees,
-               "327675000x0000"},
-    FailureRow{"SecondsWestTooBig", S, "-327685000", true, Reading::Degrees, "327685000"},
-    FailureRow{"SecondsInfinite", S, "1E99991125", true, Reading::Degrees, "1E99991125"}),
+               U"327675000x0000"},
+    FailureRow{"SecondsWestTooBig", S, "-327685000", true, Reading::Degrees, U"327685000"},
+    FailureRow{"SecondsInfinite", S, "1E99991125", true, Reading::Degrees, U"1E99991125"}),
     geo::testing::RowName());
 
 TEST(ConversionFailure, LargestSecondsDegreesStillFit)

@@ -7,7 +7,7 @@
 #include <limits>
 #include <string>
 
-#include "geo/utf8_text.h"
+#include "geo/characters.h"
 #include "row_name.h"
 
 namespace {
@@ -62,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(Table, PrefixReading, ::testing::Values(
     ReadingRow{"FullWidthPlus", "＋３", 3},
     ReadingRow{"MinusSign", "\u22125", -5},
     ReadingRow{"IdeographicSpace", "\u30004\u30002", 42},
-    ReadingRow{"FullWidthLetterIsNoExponent", "1Ｅ5", 1},
+    ReadingRow{"FullWidthExponentLetter", "1Ｅ5", 100000},
     ReadingRow{"ArabicIndicDigitsAreNotDigits", "\u0664\u0662", 0},
     ReadingRow{"MalformedByteEnds", "12\xff" "34", 12},
     ReadingRow{"TruncatedSequenceEnds", "5\xe4\xb8", 5},
@@ -131,7 +131,7 @@ TEST_P(StrictMismatch, FailsWithTypeMismatch)
     } catch (const geo::TypeMismatchError& error) {
         EXPECT_EQ(error.reading(), geo::Reading::WholeText);
         // Malformed bytes come back as U+FFFD.
-        EXPECT_EQ(error.piece(), geo::encodeUtf8(geo::decodeUtf8(GetParam().text)));
+        EXPECT_EQ(error.piece(), geo::decodeUtf8(GetParam().text));
     }
 }
 

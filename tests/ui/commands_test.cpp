@@ -79,9 +79,9 @@ void CommandsTest::distanceCommand_data()
     QTest::newRow("no matching angle gives the farthest distance")
         << QStringList{u"2233"_s, u"11410"_s, u"-2233"_s, u"-4343"_s} << true << true
         << u"20014.975"_s << u"10807.222"_s;
-    QTest::newRow("blank reads as zero in minutes")
-        << QStringList{u" "_s, u"0"_s, u"0"_s, u"100"_s} << true << true << u"111.195"_s
-        << u"60.04"_s;
+    QTest::newRow("hemispheres and degree signs read as the packed forms")
+        << QStringList{u"39°54′N"_s, u"E11624"_s, u"北纬3112"_s, u"121度30分东"_s} << true
+        << true << u"1071.919"_s << u"578.79"_s;
 }
 
 void CommandsTest::distanceCommand()
@@ -127,8 +127,6 @@ void CommandsTest::angleCommand_data()
     QTest::newRow("point 1 equal to point 2")
         << QStringList{u"3000"_s, u"12000"_s, u"3000"_s, u"12000"_s, u"3100"_s, u"12100"_s}
         << u".809"_s;
-    QTest::newRow("a blank reference field reads as zero")
-        << QStringList{u"1000"_s, u"0"_s, u"2000"_s, u"0"_s, u" "_s, u"0"_s} << u"5.064"_s;
 }
 
 void CommandsTest::angleCommand()
@@ -197,15 +195,20 @@ void CommandsTest::conversionFailure_data()
     QTest::newRow("seconds digits of point 2 latitude")
         << u"Command4"_s << with({{2, u"42112a"_s}, {4, u"x"_s}}) << QList<bool>{true, false, false}
         << u"Text3"_s
-        << u"点Ⅱ纬度“42112a”无法识别：秒格式的最后四位应为分和秒的数字。“2a”不是有效的秒数。"_s;
+        << u"点Ⅱ纬度“42112a”无法识别：“a”既不是数字，也不是方位（N、S、E、W 或 北、南、东、西）。"_s;
     QTest::newRow("minutes digits of point 1 longitude")
         << u"Command3"_s << with({{0, u"421125"_s}, {1, u"42x125"_s}})
         << QList<bool>{false, true, true} << u"Text2"_s
-        << u"点Ⅰ经度“42x125”无法识别：秒格式的最后四位应为分和秒的数字。“x1”不是有效的分钟数。"_s;
+        << u"点Ⅰ经度“42x125”无法识别：“x”既不是数字，也不是方位（N、S、E、W 或 北、南、东、西）。"_s;
     QTest::newRow("blank text in the seconds form")
         << u"Command3"_s << with({{0, u"421125"_s}, {1, u" "_s}})
-        << QList<bool>{false, true, true} << u"Text2"_s
-        << u"点Ⅰ经度“ ”无法识别：秒格式的最后四位应为分和秒的数字。“ ”不是有效的分钟数。"_s;
+        << QList<bool>{false, true, true} << u"Text2"_s << u"点Ⅰ经度“ ”无法识别：其中没有数字。"_s;
+    QTest::newRow("blanks only in the minutes form")
+        << u"Command4"_s << with({{4, u"   "_s}}) << allMinutes << u"Text5"_s
+        << u"参考点纬度“   ”无法识别：其中没有数字。"_s;
+    QTest::newRow("south in a longitude")
+        << u"Command3"_s << with({{1, u"11624S"_s}}) << allMinutes << u"Text2"_s
+        << u"点Ⅰ经度“11624S”无法识别：“S”是纬度的方位，经度只能用 E、W（东、西）。"_s;
     QTest::newRow("minutes form beyond 327 degrees")
         << u"Command3"_s << with({{0, u"32800"_s}}) << allMinutes << u"Text1"_s
         << u"点Ⅰ纬度“32800”超出范围：分格式的度数应在 -327 到 327 之间。"_s;
@@ -218,7 +221,7 @@ void CommandsTest::conversionFailure_data()
     QTest::newRow("the first faulty field in order is reported")
         << u"Command4"_s << with({{3, u"12x233"_s}, {4, u"32800"_s}, {5, u"12a"_s}})
         << QList<bool>{true, false, false} << u"Text4"_s
-        << u"点Ⅱ经度“12x233”无法识别：秒格式的最后四位应为分和秒的数字。“x2”不是有效的分钟数。"_s;
+        << u"点Ⅱ经度“12x233”无法识别：“x”既不是数字，也不是方位（N、S、E、W 或 北、南、东、西）。"_s;
 }
 
 void CommandsTest::conversionFailure()

@@ -18,6 +18,8 @@
 
 #include <algorithm>
 #include <iterator>
+#include <optional>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -43,22 +45,33 @@ enum class Entry {
 struct Sample {
     QString name;
     QString text;
-    Result minutes;
-    Result seconds;
+    Result minutes;  // in a latitude field, and in a longitude field unless
+    Result seconds;  // `longitude` says otherwise
     Entry entry = Entry::Paste;
+    // Minutes and seconds form in a longitude field, where a hemisphere
+    // letter makes the difference.
+    std::optional<std::pair<Result, Result>> longitude = std::nullopt;
 };
 
 struct EntryField {
     QString name;
     QString label;  // how messages name it
     int point;      // 1, 2, or 3 for the reference point
+    bool latitude;
 };
 
 const EntryField entryFields[] = {
-    {u"Text1"_s, u"点Ⅰ纬度"_s, 1},   {u"Text2"_s, u"点Ⅰ经度"_s, 1},
-    {u"Text3"_s, u"点Ⅱ纬度"_s, 2},   {u"Text4"_s, u"点Ⅱ经度"_s, 2},
-    {u"Text5"_s, u"参考点纬度"_s, 3}, {u"Text6"_s, u"参考点经度"_s, 3},
+    {u"Text1"_s, u"点Ⅰ纬度"_s, 1, true},   {u"Text2"_s, u"点Ⅰ经度"_s, 1, false},
+    {u"Text3"_s, u"点Ⅱ纬度"_s, 2, true},   {u"Text4"_s, u"点Ⅱ经度"_s, 2, false},
+    {u"Text5"_s, u"参考点纬度"_s, 3, true}, {u"Text6"_s, u"参考点经度"_s, 3, false},
 };
+
+Result resultIn(const Sample& sample, const EntryField& field, bool minutes)
+{
+    if (!field.latitude && sample.longitude)
+        return minutes ? sample.longitude->first : sample.longitude->second;
+    return minutes ? sample.minutes : sample.seconds;
+}
 
 const QString distanceCommand = u"Command3"_s;
 const QString angleCommand = u"Command4"_s;
@@ -121,43 +134,45 @@ QList<Sample> handPicked()
     const QChar nul(u'\0');
     return {
         // Lone signs and points.
-        {u"lone minus"_s, u"-"_s, ok, unreadable, Entry::Keys},
-        {u"lone plus"_s, u"+"_s, ok, unreadable, Entry::Keys},
-        {u"lone point"_s, u"."_s, ok, unreadable, Entry::Keys},
-        {u"full-width minus alone"_s, u"－"_s, ok, unreadable, Entry::InputMethod},
-        {u"minus sign alone"_s, u"−"_s, ok, unreadable},
-        {u"full-width point alone"_s, u"．"_s, ok, unreadable, Entry::InputMethod},
-        {u"sign and point"_s, u"-."_s, ok, unreadable},
-        {u"plus minus"_s, u"+-"_s, ok, unreadable},
-        {u"two minus signs"_s, u"--4250"_s, ok, ok, Entry::Keys},
-        {u"minus point five"_s, u"-.5"_s, ok, ok},
-        {u"two points"_s, u".."_s, ok, unreadable},
-        {u"lone E"_s, u"E"_s, ok, unreadable},
-        {u"lone D"_s, u"D"_s, ok, unreadable},
-        {u"sign then blank"_s, u"- "_s, ok, unreadable, Entry::Keys},
-        {u"full-width signs before digits"_s, u"－－４２５０"_s, ok, ok},
-        {u"sign at the end"_s, u"4250+"_s, ok, unreadable, Entry::Keys},
-        {u"full-width minus at the end"_s, u"4250－"_s, ok, unreadable},
-        {u"minus inside"_s, u"42-50"_s, ok, unreadable, Entry::Keys},
+        {u"lone minus"_s, u"-"_s, unreadable, unreadable, Entry::Keys},
+        {u"lone plus"_s, u"+"_s, unreadable, unreadable, Entry::Keys},
+        {u"lone point"_s, u"."_s, unreadable, unreadable, Entry::Keys},
+        {u"full-width minus alone"_s, u"－"_s, unreadable, unreadable, Entry::InputMethod},
+        {u"minus sign alone"_s, u"−"_s, unreadable, unreadable},
+        {u"full-width point alone"_s, u"．"_s, unreadable, unreadable, Entry::InputMethod},
+        {u"sign and point"_s, u"-."_s, unreadable, unreadable},
+        {u"plus minus"_s, u"+-"_s, unreadable, unreadable},
+        {u"two minus signs"_s, u"--4250"_s, unreadable, unreadable, Entry::Keys},
+        {u"minus point five"_s, u"-.5"_s, ok, unreadable},
+        {u"two points"_s, u".."_s, unreadable, unreadable},
+        {u"lone E"_s, u"E"_s, unreadable, unreadable},
+        {u"lone D"_s, u"D"_s, unreadable, unreadable},
+        {u"sign then blank"_s, u"- "_s, unreadable, unreadable, Entry::Keys},
+        {u"full-width signs before digits"_s, u"－－４２５０"_s, unreadable, unreadable},
+        {u"sign at the end"_s, u"4250+"_s, unreadable, unreadable, Entry::Keys},
+        {u"full-width minus at the end"_s, u"4250－"_s, unreadable, unreadable},
+        {u"minus inside"_s, u"42-50"_s, unreadable, unreadable, Entry::Keys},
 
         // Huge and odd exponents.
         {u"1E999"_s, u"1E999"_s, tooLarge, unreadable, Entry::Keys},
         {u"1e999"_s, u"1e999"_s, tooLarge, unreadable},
         {u"-1E999"_s, u"-1E999"_s, tooLarge, unreadable},
-        {u"1D99999"_s, u"1D99999"_s, tooLarge, tooLarge, Entry::Keys},
-        {u"1e-999"_s, u"1e-999"_s, ok, ok, Entry::Keys},
+        {u"1D99999"_s, u"1D99999"_s, tooLarge, unreadable, Entry::Keys},
+        {u"1e-999"_s, u"1e-999"_s, ok, unreadable, Entry::Keys},
         {u"9E9"_s, u"9E9"_s, tooLarge, unreadable},
         {u"1E4"_s, u"1E4"_s, ok, unreadable},
         {u"3.28E4 is 32800"_s, u"3.28E4"_s, tooLarge, unreadable},
         {u"3.2799E4 is 32799"_s, u"3.2799E4"_s, ok, unreadable},
         {u"zero exponent"_s, u"4250E0"_s, ok, unreadable},
-        {u"exponent beyond 64 bits"_s, u"1E+99999999999999999999"_s, tooLarge, tooLarge},
-        {u"negative exponent beyond 64 bits"_s, u"1E-99999999999999999999999"_s, ok, ok},
-        {u"zero to a huge power"_s, u"0E99999"_s, ok, ok},
-        {u"exponent letter alone"_s, u"1E"_s, ok, unreadable},
-        {u"exponent letter at the end"_s, u"421125e"_s, tooLarge, unreadable},
+        {u"exponent beyond 64 bits"_s, u"1E+99999999999999999999"_s, tooLarge, unreadable},
+        {u"negative exponent beyond 64 bits"_s, u"1E-99999999999999999999999"_s, ok, unreadable},
+        {u"zero to a huge power"_s, u"0E99999"_s, ok, unreadable},
+        {u"exponent letter alone is East"_s, u"1E"_s, unreadable, unreadable, Entry::Paste,
+         {{ok, ok}}},
+        {u"exponent letter at the end is East"_s, u"421125e"_s, unreadable, unreadable,
+         Entry::Paste, {{tooLarge, ok}}},
         {u"D exponent with point"_s, u"4.2D3"_s, ok, unreadable},
-        {u"full-width E is no exponent"_s, u"１Ｅ９９９"_s, ok, unreadable},
+        {u"full-width E is an exponent"_s, u"１Ｅ９９９"_s, tooLarge, unreadable},
         {u"exponent after three hundred blanks"_s, u"1"_s + repeated(u" "_s, 300) + u"E999"_s,
          tooLarge, unreadable},
         {u"10 to the 308"_s, u"1"_s + repeated(u"0"_s, 308), tooLarge, tooLarge},
@@ -168,7 +183,7 @@ QList<Sample> handPicked()
         {u"32800"_s, u"32800"_s, tooLarge, ok, Entry::Keys},
         {u"-32799"_s, u"-32799"_s, ok, ok},
         {u"-32800"_s, u"-32800"_s, tooLarge, ok},
-        {u"32767.99"_s, u"32767.99"_s, ok, ok},
+        {u"32767.99"_s, u"32767.99"_s, ok, unreadable},
         {u"327679999"_s, u"327679999"_s, tooLarge, ok},
         {u"327680000"_s, u"327680000"_s, tooLarge, tooLarge, Entry::Keys},
         {u"-327679999"_s, u"-327679999"_s, tooLarge, ok},
@@ -176,11 +191,11 @@ QList<Sample> handPicked()
         {u"twenty nines"_s, repeated(u"9"_s, 20), tooLarge, tooLarge},
         {u"four hundred nines"_s, repeated(u"9"_s, 400), tooLarge, tooLarge},
         {u"minus thirty nines"_s, u"-"_s + repeated(u"9"_s, 30), tooLarge, tooLarge},
-        {u"point and four hundred nines"_s, u"0."_s + repeated(u"9"_s, 400), ok, ok},
+        {u"point and four hundred nines"_s, u"0."_s + repeated(u"9"_s, 400), ok, unreadable},
         {u"three hundred zeros first"_s, repeated(u"0"_s, 300) + u"4250"_s, ok, ok},
 
         // Full-width and other digits.
-        {u"full-width minutes form"_s, u"４２５０．０"_s, ok, ok, Entry::InputMethod},
+        {u"full-width minutes form"_s, u"４２５０．０"_s, ok, unreadable, Entry::InputMethod},
         {u"full-width negative seconds form"_s, u"－４２１１２５"_s, tooLarge, ok,
          Entry::InputMethod},
         {u"full-width seconds form"_s, u"４２１１２５"_s, tooLarge, ok, Entry::InputMethod},
@@ -189,115 +204,116 @@ QList<Sample> handPicked()
         {u"one full-width zero"_s, u"3280０"_s, tooLarge, ok},
         {u"full-width digits with ideographic space"_s, u"４２　５０"_s, ok, ok,
          Entry::InputMethod},
-        {u"full-width digits with comma"_s, u"４２５０,０"_s, ok, unreadable},
-        {u"full-width comma"_s, u"４２５０，０"_s, ok, unreadable, Entry::InputMethod},
-        {u"ideographic full stop"_s, u"４２５０。０"_s, ok, unreadable, Entry::InputMethod},
+        {u"full-width digits with comma"_s, u"４２５０,０"_s, unreadable, unreadable},
+        {u"full-width comma"_s, u"４２５０，０"_s, unreadable, unreadable, Entry::InputMethod},
+        {u"ideographic full stop"_s, u"４２５０。０"_s, unreadable, unreadable, Entry::InputMethod},
         {u"minus sign U+2212"_s, u"−4250"_s, ok, ok},
-        {u"Arabic-Indic digits"_s, u"٤٢٥٠"_s, ok, unreadable},
-        {u"Persian digits"_s, u"۴۲۱۱۲۵"_s, ok, unreadable},
-        {u"Hangul"_s, u"사이오공"_s, ok, unreadable},
-        {u"circled digits"_s, u"①②③④"_s, ok, unreadable},
-        {u"mathematical bold digits"_s, u"𝟒𝟐𝟓𝟎"_s, ok, unreadable},
-        {u"superscript digits"_s, u"²⁵"_s, ok, unreadable},
-        {u"roman numerals"_s, u"ⅩⅡ"_s, ok, unreadable},
-        {u"keycap digits"_s, u"4️⃣2️⃣"_s, ok, unreadable},
+        {u"Arabic-Indic digits"_s, u"٤٢٥٠"_s, unreadable, unreadable},
+        {u"Persian digits"_s, u"۴۲۱۱۲۵"_s, unreadable, unreadable},
+        {u"Hangul"_s, u"사이오공"_s, unreadable, unreadable},
+        {u"circled digits"_s, u"①②③④"_s, unreadable, unreadable},
+        {u"mathematical bold digits"_s, u"𝟒𝟐𝟓𝟎"_s, unreadable, unreadable},
+        {u"superscript digits"_s, u"²⁵"_s, unreadable, unreadable},
+        {u"roman numerals"_s, u"ⅩⅡ"_s, unreadable, unreadable},
+        {u"keycap digits"_s, u"4️⃣2️⃣"_s, unreadable, unreadable},
 
         // Blanks.
-        {u"one blank"_s, u" "_s, ok, unreadable, Entry::Keys},
-        {u"three blanks"_s, u"   "_s, ok, unreadable, Entry::Keys},
-        {u"tab"_s, u"\t"_s, ok, unreadable},
-        {u"ideographic space"_s, u"　"_s, ok, unreadable, Entry::InputMethod},
-        {u"three ideographic spaces"_s, u"　　　"_s, ok, unreadable},
-        {u"mixed blanks"_s, u" \t　\n"_s, ok, unreadable},
-        {u"no-break space"_s, u"\u00A0"_s, ok, unreadable},
-        {u"no-break space first"_s, u"\u00A04250"_s, ok, ok},
-        {u"no-break space last"_s, u"4250\u00A0"_s, ok, unreadable},
+        {u"one blank"_s, u" "_s, unreadable, unreadable, Entry::Keys},
+        {u"three blanks"_s, u"   "_s, unreadable, unreadable, Entry::Keys},
+        {u"tab"_s, u"\t"_s, unreadable, unreadable},
+        {u"ideographic space"_s, u"　"_s, unreadable, unreadable, Entry::InputMethod},
+        {u"three ideographic spaces"_s, u"　　　"_s, unreadable, unreadable},
+        {u"mixed blanks"_s, u" \t　\n"_s, unreadable, unreadable},
+        {u"no-break space"_s, u"\u00A0"_s, unreadable, unreadable},
+        {u"no-break space first"_s, u"\u00A04250"_s, unreadable, unreadable},
+        {u"no-break space last"_s, u"4250\u00A0"_s, unreadable, unreadable},
         {u"blanks around and inside"_s, u" 42 50 "_s, ok, ok, Entry::Keys},
         {u"blanks between seconds digits"_s, u"4 2 1 1 2 5"_s, tooLarge, ok, Entry::Keys},
         {u"ideographic spaces between digits"_s, u"4　2　5　0"_s, ok, ok},
-        {u"em space"_s, u"\u2003"_s, ok, unreadable},
-        {u"zero-width space"_s, u"\u200B"_s, ok, unreadable},
-        {u"zero-width space inside"_s, u"42\u200B50"_s, ok, unreadable},
+        {u"em space"_s, u"\u2003"_s, unreadable, unreadable},
+        {u"zero-width space"_s, u"\u200B"_s, unreadable, unreadable},
+        {u"zero-width space inside"_s, u"42\u200B50"_s, unreadable, unreadable},
         {u"trailing tab"_s, u"4250\t"_s, ok, ok},
-        {u"three hundred trailing blanks"_s, u"4250"_s + repeated(u" "_s, 300), ok, unreadable},
+        {u"three hundred trailing blanks"_s, u"4250"_s + repeated(u" "_s, 300), ok, ok},
 
         // Control characters.
-        {u"NUL"_s, QString(nul), ok, unreadable},
-        {u"NUL inside"_s, u"42"_s + nul + u"50"_s, ok, unreadable},
-        {u"three NULs"_s, QString(3, nul), ok, unreadable},
-        {u"carriage return and line feed"_s, u"\r\n"_s, ok, unreadable},
-        {u"trailing carriage return"_s, u"4250\r"_s, ok, unreadable},
+        {u"NUL"_s, QString(nul), unreadable, unreadable},
+        {u"NUL inside"_s, u"42"_s + nul + u"50"_s, unreadable, unreadable},
+        {u"three NULs"_s, QString(3, nul), unreadable, unreadable},
+        {u"carriage return and line feed"_s, u"\r\n"_s, unreadable, unreadable},
+        {u"trailing carriage return"_s, u"4250\r"_s, unreadable, unreadable},
         {u"trailing line feed"_s, u"4250\n"_s, ok, ok},
-        {u"DEL"_s, u"\x7f"_s, ok, unreadable},
-        {u"trailing DEL"_s, u"4250\x7f"_s, ok, unreadable},
-        {u"C1 next line"_s, u"\u0085"_s, ok, unreadable},
-        {u"C1 control sequence introducer first"_s, u"\u009B4250"_s, ok, ok},
-        {u"ANSI colour escape first"_s, u"\x1b[31m4250"_s, ok, ok},
-        {u"backspaces"_s, u"\b\b\b"_s, ok, unreadable},
-        {u"form feed first"_s, u"\f4250"_s, ok, ok},
-        {u"vertical tab"_s, u"\v"_s, ok, unreadable},
-        {u"line separator"_s, u"\u2028"_s, ok, unreadable},
+        {u"DEL"_s, u"\x7f"_s, unreadable, unreadable},
+        {u"trailing DEL"_s, u"4250\x7f"_s, unreadable, unreadable},
+        {u"C1 next line"_s, u"\u0085"_s, unreadable, unreadable},
+        {u"C1 control sequence introducer first"_s, u"\u009B4250"_s, unreadable, unreadable},
+        {u"ANSI colour escape first"_s, u"\x1b[31m4250"_s, unreadable, unreadable},
+        {u"backspaces"_s, u"\b\b\b"_s, unreadable, unreadable},
+        {u"form feed first"_s, u"\f4250"_s, unreadable, unreadable},
+        {u"vertical tab"_s, u"\v"_s, unreadable, unreadable},
+        {u"line separator"_s, u"\u2028"_s, unreadable, unreadable},
 
         // Marks, scripts and emoji.
-        {u"combining acute inside"_s, u"4\u0301250"_s, ok, unreadable},
-        {u"combining acute last"_s, u"4250\u0301"_s, ok, unreadable},
-        {u"combining acute alone"_s, u"\u0301"_s, ok, unreadable},
-        {u"left-to-right mark first"_s, u"\u200E4250"_s, ok, ok},
-        {u"right-to-left mark last"_s, u"4250\u200F"_s, ok, unreadable},
-        {u"right-to-left override first"_s, u"\u202E4250"_s, ok, ok},
-        {u"right-to-left override, bad seconds"_s, u"\u202E42112a"_s, ok, unreadable},
-        {u"right-to-left override last"_s, u"42112\u202E"_s, tooLarge, unreadable},
-        {u"right-to-left isolate"_s, u"\u2067ab"_s, ok, unreadable},
-        {u"isolate closed, then override"_s, u"\u2069\u202Eab"_s, ok, unreadable},
-        {u"three embeddings"_s, u"\u202B\u202B\u202B"_s, ok, unreadable},
-        {u"Hebrew"_s, u"שלום"_s, ok, unreadable},
-        {u"Arabic with digits"_s, u"شمال 4250"_s, ok, ok},
-        {u"CJK"_s, u"经纬度"_s, ok, unreadable, Entry::InputMethod},
-        {u"CJK numerals"_s, u"四十二度五十分"_s, ok, unreadable, Entry::InputMethod},
-        {u"minutes sign"_s, u"4250分"_s, ok, unreadable, Entry::InputMethod},
-        {u"degree and minute signs"_s, u"42°50′"_s, ok, unreadable, Entry::InputMethod},
-        {u"degree, minute and second signs"_s, u"42°11′25″"_s, ok, unreadable},
-        {u"hemisphere letter"_s, u"N42°50.0′"_s, ok, unreadable},
-        {u"emoji"_s, u"👍"_s, ok, unreadable, Entry::InputMethod},
-        {u"family emoji with joiners"_s, u"👨‍👩‍👧‍👦"_s, ok, unreadable, Entry::InputMethod},
-        {u"emoji after a position"_s, u"4250👍"_s, ok, unreadable},
-        {u"flag"_s, u"🇨🇳"_s, ok, unreadable},
-        {u"byte order mark first"_s, u"\uFEFF4250"_s, ok, ok},
-        {u"byte order mark last"_s, u"4250\uFEFF"_s, ok, unreadable},
-        {u"non-character FFFE"_s, u"\uFFFE"_s, ok, unreadable},
-        {u"non-character FFFF"_s, u"\uFFFF"_s, ok, unreadable},
-        {u"non-character FDD0"_s, u"\uFDD0"_s, ok, unreadable},
-        {u"last code point"_s, u"\U0010FFFF"_s, ok, unreadable},
-        {u"replacement character"_s, u"\uFFFD"_s, ok, unreadable},
-        {u"private use"_s, u"\uE000"_s, ok, unreadable},
-        {u"full-width letter E"_s, u"Ｅ"_s, ok, unreadable},
-        {u"lone high surrogate"_s, lone(0xD800), ok, unreadable},
-        {u"lone low surrogate"_s, lone(0xDC00), ok, unreadable},
-        {u"surrogates in reverse order"_s, lone(0xDC00) + lone(0xD800), ok, unreadable},
-        {u"lone surrogate after a position"_s, u"4250"_s + lone(0xDBFF), ok, unreadable},
-        {u"lone surrogate before a position"_s, lone(0xDFFF) + u"4250"_s, ok, ok},
+        {u"combining acute inside"_s, u"4\u0301250"_s, unreadable, unreadable},
+        {u"combining acute last"_s, u"4250\u0301"_s, unreadable, unreadable},
+        {u"combining acute alone"_s, u"\u0301"_s, unreadable, unreadable},
+        {u"left-to-right mark first"_s, u"\u200E4250"_s, unreadable, unreadable},
+        {u"right-to-left mark last"_s, u"4250\u200F"_s, unreadable, unreadable},
+        {u"right-to-left override first"_s, u"\u202E4250"_s, unreadable, unreadable},
+        {u"right-to-left override, bad seconds"_s, u"\u202E42112a"_s, unreadable, unreadable},
+        {u"right-to-left override last"_s, u"42112\u202E"_s, unreadable, unreadable},
+        {u"right-to-left isolate"_s, u"\u2067ab"_s, unreadable, unreadable},
+        {u"isolate closed, then override"_s, u"\u2069\u202Eab"_s, unreadable, unreadable},
+        {u"three embeddings"_s, u"\u202B\u202B\u202B"_s, unreadable, unreadable},
+        {u"Hebrew"_s, u"שלום"_s, unreadable, unreadable},
+        {u"Arabic with digits"_s, u"شمال 4250"_s, unreadable, unreadable},
+        {u"CJK"_s, u"经纬度"_s, unreadable, unreadable, Entry::InputMethod},
+        {u"CJK numerals"_s, u"四十二度五十分"_s, unreadable, unreadable, Entry::InputMethod},
+        {u"minutes sign"_s, u"4250分"_s, unreadable, unreadable, Entry::InputMethod},
+        {u"degree and minute signs"_s, u"42°50′"_s, ok, ok, Entry::InputMethod},
+        {u"degree, minute and second signs"_s, u"42°11′25″"_s, ok, ok},
+        {u"north in degree notation"_s, u"N42°50.0′"_s, ok, ok, Entry::Paste,
+         {{unreadable, unreadable}}},
+        {u"emoji"_s, u"👍"_s, unreadable, unreadable, Entry::InputMethod},
+        {u"family emoji with joiners"_s, u"👨‍👩‍👧‍👦"_s, unreadable, unreadable, Entry::InputMethod},
+        {u"emoji after a position"_s, u"4250👍"_s, unreadable, unreadable},
+        {u"flag"_s, u"🇨🇳"_s, unreadable, unreadable},
+        {u"byte order mark first"_s, u"\uFEFF4250"_s, unreadable, unreadable},
+        {u"byte order mark last"_s, u"4250\uFEFF"_s, unreadable, unreadable},
+        {u"non-character FFFE"_s, u"\uFFFE"_s, unreadable, unreadable},
+        {u"non-character FFFF"_s, u"\uFFFF"_s, unreadable, unreadable},
+        {u"non-character FDD0"_s, u"\uFDD0"_s, unreadable, unreadable},
+        {u"last code point"_s, u"\U0010FFFF"_s, unreadable, unreadable},
+        {u"replacement character"_s, u"\uFFFD"_s, unreadable, unreadable},
+        {u"private use"_s, u"\uE000"_s, unreadable, unreadable},
+        {u"full-width letter E"_s, u"Ｅ"_s, unreadable, unreadable},
+        {u"lone high surrogate"_s, lone(0xD800), unreadable, unreadable},
+        {u"lone low surrogate"_s, lone(0xDC00), unreadable, unreadable},
+        {u"surrogates in reverse order"_s, lone(0xDC00) + lone(0xD800), unreadable, unreadable},
+        {u"lone surrogate after a position"_s, u"4250"_s + lone(0xDBFF), unreadable, unreadable},
+        {u"lone surrogate before a position"_s, lone(0xDFFF) + u"4250"_s, unreadable, unreadable},
 
         // Separators, prefixes, words and markup.
-        {u"hexadecimal"_s, u"0x10"_s, ok, unreadable, Entry::Keys},
-        {u"thousands separator"_s, u"4,250.0"_s, ok, ok, Entry::Keys},
-        {u"decimal comma"_s, u"4250,0"_s, ok, unreadable, Entry::Keys},
-        {u"currency sign"_s, u"$4250"_s, ok, ok, Entry::Keys},
-        {u"two decimal points"_s, u"42.50.00"_s, ok, ok, Entry::Keys},
-        {u"dotted quad"_s, u"1.2.3.4"_s, ok, ok},
-        {u"fraction"_s, u"1/2"_s, ok, unreadable},
-        {u"percent"_s, u"4250%"_s, ok, unreadable},
+        {u"hexadecimal"_s, u"0x10"_s, unreadable, unreadable, Entry::Keys},
+        {u"thousands separator"_s, u"4,250.0"_s, unreadable, unreadable, Entry::Keys},
+        {u"decimal comma"_s, u"4250,0"_s, unreadable, unreadable, Entry::Keys},
+        {u"currency sign"_s, u"$4250"_s, unreadable, unreadable, Entry::Keys},
+        {u"two decimal points"_s, u"42.50.00"_s, unreadable, unreadable, Entry::Keys},
+        {u"dotted quad"_s, u"1.2.3.4"_s, unreadable, unreadable},
+        {u"fraction"_s, u"1/2"_s, unreadable, unreadable},
+        {u"percent"_s, u"4250%"_s, unreadable, unreadable},
         {u"plus sign first"_s, u"+4250"_s, ok, ok},
         {u"minus and blank"_s, u"- 4250"_s, ok, ok, Entry::Keys},
-        {u"inf"_s, u"inf"_s, ok, unreadable, Entry::Keys},
-        {u"NaN"_s, u"NaN"_s, ok, unreadable},
-        {u"Infinity"_s, u"Infinity"_s, ok, unreadable},
-        {u"markup"_s, u"<b>42112a"_s, ok, unreadable, Entry::Keys},
-        {u"entity"_s, u"&lt;42112a"_s, ok, unreadable},
-        {u"image tag"_s, u"<img src=\"x\">4211a"_s, ok, unreadable},
-        {u"quotation marks"_s, u"“42112a”"_s, ok, unreadable},
-        {u"format specifiers"_s, u"%1%2%s%n"_s, ok, unreadable},
-        {u"the reference example"_s, u"42112a"_s, tooLarge, unreadable, Entry::Keys},
-        {u"letter among the minutes"_s, u"42x125"_s, ok, unreadable, Entry::Keys},
+        {u"inf"_s, u"inf"_s, unreadable, unreadable, Entry::Keys},
+        {u"NaN"_s, u"NaN"_s, unreadable, unreadable},
+        {u"Infinity"_s, u"Infinity"_s, unreadable, unreadable},
+        {u"markup"_s, u"<b>42112a"_s, unreadable, unreadable, Entry::Keys},
+        {u"entity"_s, u"&lt;42112a"_s, unreadable, unreadable},
+        {u"image tag"_s, u"<img src=\"x\">4211a"_s, unreadable, unreadable},
+        {u"quotation marks"_s, u"“42112a”"_s, unreadable, unreadable},
+        {u"format specifiers"_s, u"%1%2%s%n"_s, unreadable, unreadable},
+        {u"the reference example"_s, u"42112a"_s, unreadable, unreadable, Entry::Keys},
+        {u"letter among the minutes"_s, u"42x125"_s, unreadable, unreadable, Entry::Keys},
     };
 }
 
@@ -327,6 +343,22 @@ QString noDigits(QRandomGenerator& random, int length)
     return text;
 }
 
+// Characters of noDigits() that take part in no notation: no blank, sign,
+// point, exponent or hemisphere letter, mark, or hemisphere word.
+QString junk(QRandomGenerator& random, int length)
+{
+    static const QString notation = u" \t\n\u3000+-.\uFF0B\uFF0D\u2212\uFF0E"
+                                    u"NSEWnsewDd\uFF2E\uFF33\uFF25\uFF37\uFF4E\uFF53\uFF45\uFF57"
+                                    u"°º度′'’分″\"”秒\uFF07\uFF02北南东西纬经"_s;
+    QString text;
+    while (text.size() < length) {
+        const QString c = noDigits(random, 1);
+        if (!notation.contains(c))
+            text += c;
+    }
+    return text;
+}
+
 // Digits written as ASCII or full-width, at random.
 QString writeDigits(QRandomGenerator& random, const QString& digits)
 {
@@ -352,11 +384,10 @@ QList<Sample> generated()
     QList<Sample> samples;
     QRandomGenerator random(20240611);
 
-    // No digit anywhere: nothing to read is 0 in the minutes form, and the
-    // seconds form has no digits for its minutes and seconds.
+    // No digit anywhere: every notation needs one.
     for (int i = 0; i < 30; ++i) {
         samples.append({u"no digits %1"_s.arg(i, 2, 10, QChar(u'0')),
-                        noDigits(random, 1 + random.bounded(12)), ok, unreadable});
+                        noDigits(random, 1 + random.bounded(12)), unreadable, unreadable});
     }
 
     // Whole numbers, near the limits or of any length, with any sign. The
@@ -378,17 +409,16 @@ QList<Sample> generated()
                         atLeast(digits, u"327680000"_s) ? tooLarge : ok});
     }
 
-    // A valid minutes-form position followed by at least two characters that
-    // are no digits: the minutes form reads the position, the seconds form
-    // finds no seconds digits at the end.
+    // A valid minutes-form position followed by characters that take part in
+    // no notation: the position is not read without them.
     for (int i = 0; i < 25; ++i) {
         QString position = QString::number(random.bounded(91) * 100 + random.bounded(60));
         if (random.bounded(2) == 0)
             position += u"."_s + QString::number(random.bounded(100));
         const QString text = signs[random.bounded(int(signs.size()))]
-            + writeDigits(random, position) + noDigits(random, 2 + random.bounded(5));
-        samples.append({u"position with a tail %1"_s.arg(i, 2, 10, QChar(u'0')), text, ok,
-                        unreadable});
+            + writeDigits(random, position) + junk(random, 1 + random.bounded(5));
+        samples.append({u"position with a tail %1"_s.arg(i, 2, 10, QChar(u'0')), text,
+                        unreadable, unreadable});
     }
     return samples;
 }
@@ -407,11 +437,11 @@ QList<Sample> largeSamples()
         highSurrogates += QChar(unit);
     return {
         {u"digits"_s, paste(u"1234567890"_s), tooLarge, tooLarge},
-        {u"zeros, then a position"_s, zeros + position, ok, ok},
-        {u"blanks, ideographic spaces and tabs"_s, paste(u" \t　"_s), ok, unreadable},
+        {u"zeros, then a position"_s, zeros + position, ok, unreadable},
+        {u"blanks, ideographic spaces and tabs"_s, paste(u" \t　"_s), unreadable, unreadable},
         {u"full-width digits"_s, paste(u"４２５０"_s), tooLarge, tooLarge},
-        {u"emoji"_s, paste(u"😀"_s), ok, unreadable},
-        {u"lone high surrogates"_s, paste(highSurrogates), ok, unreadable},
+        {u"emoji"_s, paste(u"😀"_s), unreadable, unreadable},
+        {u"lone high surrogates"_s, paste(highSurrogates), unreadable, unreadable},
     };
 }
 
@@ -420,6 +450,8 @@ void addSampleColumns()
     QTest::addColumn<QString>("text");
     QTest::addColumn<Result>("minutes");
     QTest::addColumn<Result>("seconds");
+    QTest::addColumn<Result>("longitudeMinutes");
+    QTest::addColumn<Result>("longitudeSeconds");
     QTest::addColumn<Entry>("entry");
 }
 
@@ -429,8 +461,11 @@ void addSampleRows(const QList<Sample>& samples)
     for (const Sample& sample : samples) {
         QVERIFY2(!names.contains(sample.name), qPrintable(sample.name));
         names.insert(sample.name);
+        const EntryField& longitudeField = entryFields[1];
         QTest::newRow(qPrintable(sample.name))
-            << sample.text << sample.minutes << sample.seconds << sample.entry;
+            << sample.text << sample.minutes << sample.seconds
+            << resultIn(sample, longitudeField, true) << resultIn(sample, longitudeField, false)
+            << sample.entry;
     }
 }
 
@@ -584,8 +619,8 @@ void clickAndCheck(WindowDriver& driver, const QString& command, const Expectati
 
 // The text in each entry field in turn, the others valid, each point in both
 // forms, with both commands.
-void checkEveryPlacement(WindowDriver& driver, const QString& text, Result minutes,
-                         Result seconds, Entry entry)
+void checkEveryPlacement(WindowDriver& driver, const QString& text, const Sample& results,
+                         Entry entry)
 {
     for (const EntryField& target : entryFields) {
         for (const EntryField& other : entryFields) {
@@ -600,7 +635,7 @@ void checkEveryPlacement(WindowDriver& driver, const QString& text, Result minut
             for (int point = 1; point <= 3; ++point)
                 selectForm(driver, point, inMinutes);
             for (const QString& command : {distanceCommand, angleCommand}) {
-                const Result result = inMinutes ? minutes : seconds;
+                const Result result = resultIn(results, target, inMinutes);
                 Expectation expected;
                 if (reads(command, target) && result != ok)
                     expected = {&target, result};
@@ -661,10 +696,14 @@ void HostileInputTest::shortTexts()
     QFETCH(QString, text);
     QFETCH(Result, minutes);
     QFETCH(Result, seconds);
+    QFETCH(Result, longitudeMinutes);
+    QFETCH(Result, longitudeSeconds);
     QFETCH(Entry, entry);
+    const Sample results{{}, text, minutes, seconds, entry,
+                         std::pair{longitudeMinutes, longitudeSeconds}};
 
     WindowDriver driver;
-    checkEveryPlacement(driver, text, minutes, seconds, entry);
+    checkEveryPlacement(driver, text, results, entry);
 }
 
 void HostileInputTest::largePastes_data()
@@ -678,13 +717,17 @@ void HostileInputTest::largePastes()
     QFETCH(QString, text);
     QFETCH(Result, minutes);
     QFETCH(Result, seconds);
+    QFETCH(Result, longitudeMinutes);
+    QFETCH(Result, longitudeSeconds);
     QFETCH(Entry, entry);
+    const Sample results{{}, text, minutes, seconds, entry,
+                         std::pair{longitudeMinutes, longitudeSeconds}};
     QVERIFY(text.toUtf8().size() >= pasteBytes);
 
     QElapsedTimer clock;
     clock.start();
     WindowDriver driver;
-    checkEveryPlacement(driver, text, minutes, seconds, entry);
+    checkEveryPlacement(driver, text, results, entry);
     qInfo("%s: %lld ms", QTest::currentDataTag(), clock.elapsed());
 }
 
@@ -719,7 +762,7 @@ void HostileInputTest::severalMalformed_data()
             const EntryField& field = entryFields[i];
             if (sample == nullptr || !failingField.isEmpty() || !reads(command, field))
                 continue;
-            const Result fieldResult = minutes[field.point - 1] ? sample->minutes : sample->seconds;
+            const Result fieldResult = resultIn(*sample, field, minutes[field.point - 1]);
             if (fieldResult != ok) {
                 failingField = field.name;
                 result = fieldResult;

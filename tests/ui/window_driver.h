@@ -6,6 +6,7 @@
 #include "pdf.h"
 
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -43,13 +44,22 @@ public:
     QLineEdit* field(const QString& name) const { return control<QLineEdit>(name); }
     QString text(const QString& name) const { return field(name)->text(); }
 
-    // Replaces the field's text by typing.
+    // Replaces the field's text by typing: ASCII by key presses, anything
+    // else committed by an input method, as Chinese input and marks arrive.
     void type(const QString& name, const QString& text)
     {
         QLineEdit* edit = field(name);
         QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, text);
+        for (QChar c : text) {
+            if (c.unicode() < 0x80) {
+                QTest::keyClicks(edit, QString(c));
+            } else {
+                QInputMethodEvent commit;
+                commit.setCommitString(QString(c));
+                QApplication::sendEvent(edit, &commit);
+            }
+        }
     }
 
     void click(const QString& name)

@@ -220,7 +220,7 @@ void WindowLayoutTest::helpText()
     QVERIFY(text.endsWith(u"\r\n"_s));
     QStringList lines = text.split(u"\r\n"_s);
     QCOMPARE(lines.takeLast(), QString());
-    QCOMPARE(lines.size(), 13);
+    QCOMPARE(lines.size(), 15);
     QVERIFY(!text.contains(QRegularExpression(u"[^\r]\n|\r[^\n]"_s)));
     QCOMPARE(lines[0], u"此软件可以计算出航图上任意两点之间的距离和任意三点所成夹角的角度。"_s);
     QCOMPARE(lines[1], u"    "_s);
@@ -230,6 +230,8 @@ void WindowLayoutTest::helpText()
     QVERIFY(lines[10].contains(u"4250.0；9338.80"_s));
     QVERIFY(lines[10].contains(u"421125；1021125"_s));
     QCOMPARE(lines[12], u"谢谢使用。"_s);
+    QVERIFY(lines[13].isEmpty());
+    QVERIFY(lines[14].contains(u"42°50.0′N"_s));
 }
 
 void WindowLayoutTest::fonts_data()
