@@ -5,10 +5,11 @@
 // points); each byte of malformed UTF-8 counts as one character that is not
 // part of a number, so no input can crash a reader.
 //
-// Characters understood by both readers, whatever the locale:
-//   digits   0-9 and the full-width digits U+FF10..U+FF19
-//   signs    + and U+FF0B; - , U+FF0D and the minus sign U+2212
-//   point    . and the full-width point U+FF0E (never a comma)
+// Characters understood by both readers, whatever the locale, after folding
+// through the table in characters.h (so full-width forms count as ASCII):
+//   digits   0-9
+//   signs    + and -
+//   point    . (never a comma)
 //   exponent E, e, D or d, then an optional sign and digits
 //   blanks   space, tab, line feed and the ideographic space U+3000
 // Nothing else: no radix prefixes, thousands separators or currency signs.
