@@ -33,7 +33,9 @@ constexpr std::size_t kLongestChecked = 512;
 // The text folded and without blanks, as one ASCII symbol per character:
 // digits, signs and point as themselves; N S E W for the letters in either
 // case; b u g x for 北 南 东 西, a and o for 纬 and 经; D for d and D; @ for a
-// degree mark, ' for a minute mark, " for a second mark; # for anything else.
+// degree mark; ' for the apostrophe and m for the other minute marks (only
+// two apostrophes make a second mark); " for a second mark; # for anything
+// else.
 // `kept` holds the folded characters themselves, one per symbol.
 struct Spelt {
     std::string symbols;
@@ -57,7 +59,8 @@ char symbolOf(char32_t c)
     case U'经': return 'o';
     case U'D': case U'd': return 'D';
     case U'°': case U'º': case U'度': return '@';
-    case U'′': case U'\'': case U'’': case U'分': return '\'';
+    case U'\'': return '\'';
+    case U'′': case U'’': case U'分': return 'm';
     case U'″': case U'"': case U'”': case U'秒': return '"';
     default: return '#';
     }
@@ -110,7 +113,7 @@ std::optional<Reading> readBody(const std::string& body, EntryMode mode)
     static const std::regex packedMinutes("^[+-]?" + kNumber + "([ED][+-]?[0-9]+)?$");
     static const std::regex packedSeconds("^[+-]?[0-9]+$");
     // Groups: 1 sign; 2 degrees (3 its fraction); 4 minutes (5); 6 seconds (7).
-    static const std::regex degrees("^([+-]?)" + kNumber + "@(?:" + kNumber + "')?(?:" +
+    static const std::regex degrees("^([+-]?)" + kNumber + "@(?:" + kNumber + "['m])?(?:" +
                                     kNumber + "(?:''|\"))?$");
     Reading reading;
     std::smatch match;
