@@ -94,6 +94,9 @@ QRadioButton* addOption(QWidget* panel, const char* name, const QString& caption
     auto* option = place<QRadioButton>(panel, name, geometry);
     option->setText(caption);
     option->setAccessibleName(accessibleName);
+    // A button fills its surface with the button colour; an option's surface
+    // is part of the panel it stands on, in the window colour.
+    option->setBackgroundRole(QPalette::Window);
     return option;
 }
 

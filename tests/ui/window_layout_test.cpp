@@ -16,6 +16,8 @@
 #include <QScrollBar>
 #include <QStyle>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -73,6 +75,7 @@ private slots:
     void linkPointer();
     void qtTextsInChinese();
     void textsFitTheirBoxes();
+    void optionsShowTheWindowColour();
 };
 
 // The icon and the link pointer are PNGs, which Qt reads itself; asking every
@@ -506,6 +509,24 @@ void WindowLayoutTest::textsFitTheirBoxes()
     QVERIFY(inkInRows(0, height / 2) > 0);
     QVERIFY(inkInRows(height / 2, height) > 0);
     QCOMPARE(inkInRows(height, image.height()), 0);
+}
+
+// Around their circles and captions the option buttons show the window colour,
+// not a patch of the style's button colour.
+void WindowLayoutTest::optionsShowTheWindowColour()
+{
+    WindowDriver driver;
+    const QImage image = driver.window().grab().toImage();
+    for (int i = 1; i <= 6; ++i) {
+        QWidget* option = driver.control(u"Option%1"_s.arg(i));
+        const QRect box = option->rect();
+        for (const QPoint corner : {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()}) {
+            const QPoint at = option->mapTo(&driver.window(), corner);
+            QVERIFY2(QColor(image.pixel(at)) == windowColour,
+                     qPrintable(u"%1 at %2,%3: %4"_s.arg(option->objectName()).arg(corner.x())
+                                    .arg(corner.y()).arg(QColor(image.pixel(at)).name())));
+        }
+    }
 }
 
 QTEST_MAIN(WindowLayoutTest)
