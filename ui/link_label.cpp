@@ -6,7 +6,7 @@
 namespace tarnquil {
 
 LinkLabel::LinkLabel(QWidget* parent)
-    : QLabel(parent)
+    : SongLabel(parent)
 {
     setMouseTracking(true);
 }

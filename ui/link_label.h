@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QLabel>
+#include "song_label.h"
 
 namespace tarnquil {
 
 // A label that reports pointer movement over it and clicks on it, so that the
 // window can treat it as a web link.
-class LinkLabel : public QLabel
+class LinkLabel : public SongLabel
 {
     Q_OBJECT
 

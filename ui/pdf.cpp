@@ -4,7 +4,7 @@
 #include "conversion_message.h"
 #include "help_text.h"
 #include "link_label.h"
-#include "note_label.h"
+#include "song_label.h"
 #include "plain_frame_style.h"
 #include "twips.h"
 
@@ -43,7 +43,7 @@ namespace {
 const QString promptTitle = u"提示"_s;
 const QString incompleteInputMessage = u"请输入完整的经纬信息！"_s;
 const QString calculationFailedMessage = u"无法完成计算：输入的数值超出了可计算的范围。"_s;
-const QString websiteHost = u"www.vessoria.example"_s;
+const QString websiteHost = u"vessoria.example"_s;
 const QString websiteAddress = u"http://"_s + websiteHost;
 
 const QColor background(0xE2, 0xEC, 0xFD);
@@ -250,7 +250,8 @@ void pdf::createOutputFrames()
     Frame6->setTitle(u"角度输出"_s);
     Label9 = addLabel(Frame6, "Label9", u"角度"_s, rectFromTwips(360, 720, 495, 255));
     Text9 = addTextBox(Frame6, "Text9", rectFromTwips(960, 600, 1695, 375), u"夹角（度）"_s, true);
-    Label10 = place<tarnquil::NoteLabel>(Frame6, "Label10", rectFromTwips(360, 1080, 2415, 375));
+    Label10 = place<tarnquil::SongLabel>(Frame6, "Label10", rectFromTwips(360, 1080, 2415, 375));
+    Label10->setWordWrap(true);
     Label10->setText(u"注意：此夹角为1、2两点相对于参考点所成"_s);
 
     Frame5 = place<QGroupBox>(this, "Frame5", rectFromTwips(6000, 2040, 2655, 1695));
@@ -285,23 +286,22 @@ void pdf::createBottomLine()
     Text10->setAccessibleName(u"使用说明"_s);
 
     const QColor menuTextColour = QApplication::palette("QMenu").color(QPalette::Text);
-    Label13 = addLabel(this, "Label13", u"官网:"_s, rectFromTwips(4320, 5670, 735, 255));
+    // The link's neighbours are set as it is, so that the three share a baseline.
+    Label13 = place<tarnquil::SongLabel>(this, "Label13", rectFromTwips(4320, 5670, 735, 255));
+    Label13->setText(u"官网:"_s);
     Label11 = place<tarnquil::LinkLabel>(this, "Label11", rectFromTwips(4800, 5640, 1815, 255));
     Label11->setText(websiteHost);
     Label11->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label11->setTextFormat(Qt::PlainText);
     QFont linkFont = songFont(10.5);
     linkFont.setUnderline(true);
-    // The whole host name has to fit the link's box; at its normal width it
-    // would run under the notice to its right.
-    linkFont.setStretch(QFont::Condensed);
     Label11->setFont(linkFont);
     Label11->setCursor(QCursor(resourcePng(u":/cursors/pointing-hand.png"_s), 6, 0));
     Label11->setAccessibleName(u"官网链接"_s);
     setColour(Label11, QPalette::WindowText, menuTextColour);
     connect(Label11, &tarnquil::LinkLabel::pointerMoved, this, &pdf::showLinkHovered);
     connect(Label11, &tarnquil::LinkLabel::clicked, this, &pdf::openWebsite);
-    Label12 = addLabel(this, "Label12", u"© Vessoria 版权所有"_s, rectFromTwips(6600, 5670, 2175, 255));
+    Label12 = place<tarnquil::SongLabel>(this, "Label12", rectFromTwips(6600, 5670, 2175, 255));
+    Label12->setText(u"© Vessoria 版权所有"_s);
     setColour(Label12, QPalette::WindowText, menuTextColour);
 }
 

@@ -150,7 +150,7 @@ void LinkLabelTest::clickOpensWebsite()
     driver.click(u"Label11"_s);
     QDesktopServices::unsetUrlHandler(u"http"_s);
 
-    QCOMPARE(recorder.opened, QList<QUrl>{QUrl(u"http://www.vessoria.example"_s)});
+    QCOMPARE(recorder.opened, QList<QUrl>{QUrl(u"http://vessoria.example"_s)});
     QCOMPARE(recorder.opened.value(0).host(), driver.control<QLabel>("Label11")->text());
     QCOMPARE(driver.messages(), QStringList());
     QCOMPARE(linkColour(driver), red);
@@ -175,7 +175,7 @@ void LinkLabelTest::failureToOpenIsReported()
     QDesktopServices::unsetUrlHandler(u"http"_s);
 
     QCOMPARE(driver.messages(),
-             QStringList{u"无法打开网址“http://www.vessoria.example”，请确认系统已设置默认浏览器。"_s});
+             QStringList{u"无法打开网址“http://vessoria.example”，请确认系统已设置默认浏览器。"_s});
     QVERIFY(recorder.opened.isEmpty());
 }
 

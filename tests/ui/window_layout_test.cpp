@@ -76,6 +76,7 @@ private slots:
     void qtTextsInChinese();
     void textsFitTheirBoxes();
     void optionsShowTheWindowColour();
+    void linkShowsItsWholeCaptionUnderlined();
 };
 
 // The icon and the link pointer are PNGs, which Qt reads itself; asking every
@@ -167,7 +168,7 @@ void WindowLayoutTest::controls_data()
         twips(360, 1080, 2415, 375));
     row("Text10", "QPlainTextEdit", "", tarnquil::helpText(), twips(120, 3840, 8535, 1695));
     row("Label13", "QLabel", "", u"官网:"_s, twips(4320, 5670, 735, 255));
-    row("Label11", "QLabel", "", u"www.vessoria.example"_s, twips(4800, 5640, 1815, 255));
+    row("Label11", "QLabel", "", u"vessoria.example"_s, twips(4800, 5640, 1815, 255));
     row("Label12", "QLabel", "", u"© Vessoria 版权所有"_s, twips(6600, 5670, 2175, 255));
 }
 
@@ -527,6 +528,39 @@ void WindowLayoutTest::optionsShowTheWindowColour()
                                     .arg(corner.y()).arg(QColor(image.pixel(at)).name())));
         }
     }
+}
+
+// The link shows its whole caption at its normal width, underlined, inside its
+// box: drawn in a box three times as tall, nothing appears below the box's own
+// height, and one row inside it is inked across the caption.
+void WindowLayoutTest::linkShowsItsWholeCaptionUnderlined()
+{
+    WindowDriver driver;
+    auto* link = driver.control<QLabel>(u"Label11"_s);
+    const QFont font = link->font();
+    QVERIFY2(font.stretch() == QFont::AnyStretch || font.stretch() == QFont::Unstretched,
+             qPrintable(QString::number(font.stretch())));
+    const int captionWidth = QFontMetrics(font).horizontalAdvance(link->text());
+    QVERIFY(captionWidth <= link->width());
+
+    const int height = link->height();
+    link->resize(link->width(), 3 * height);
+    const QImage image = link->grab().toImage();
+    const auto inkInRow = [&image, captionWidth](int y) {
+        int ink = 0;
+        for (int x = 0; x < captionWidth; ++x)
+            ink += qGray(image.pixel(x, y)) < 128;
+        return ink;
+    };
+    int below = 0;
+    for (int y = height; y < image.height(); ++y)
+        below += inkInRow(y);
+    QCOMPARE(below, 0);
+    int widestRow = 0;
+    for (int y = 0; y < height; ++y)
+        widestRow = std::max(widestRow, inkInRow(y));
+    QVERIFY2(widestRow >= captionWidth * 9 / 10,
+             qPrintable(u"%1 of %2 pixels"_s.arg(widestRow).arg(captionWidth)));
 }
 
 QTEST_MAIN(WindowLayoutTest)
