@@ -3,6 +3,7 @@
 
 #include "conversion_message.h"
 #include "help_text.h"
+#include "keyboard_controls.h"
 #include "link_label.h"
 #include "song_label.h"
 #include "plain_frame_style.h"
@@ -88,10 +89,10 @@ QLineEdit* addTextBox(QWidget* container, const char* name, QRect geometry,
     return field;
 }
 
-QRadioButton* addOption(QWidget* panel, const char* name, const QString& caption,
+tarnquil::PairedOption* addOption(QWidget* panel, const char* name, const QString& caption,
                         QRect geometry, const QString& accessibleName)
 {
-    auto* option = place<QRadioButton>(panel, name, geometry);
+    auto* option = place<tarnquil::PairedOption>(panel, name, geometry);
     option->setText(caption);
     option->setAccessibleName(accessibleName);
     // A button fills its surface with the button colour; an option's surface
@@ -235,6 +236,9 @@ void pdf::createPointFrames()
 
     for (QRadioButton* minutesOption : {Option1, Option3, Option5})
         minutesOption->setChecked(true);
+    tarnquil::PairedOption::pair(Option1, Option2);
+    tarnquil::PairedOption::pair(Option3, Option4);
+    tarnquil::PairedOption::pair(Option5, Option6);
 }
 
 void pdf::createOutputFrames()
@@ -259,7 +263,7 @@ void pdf::createOutputFrames()
     Picture1 = place<QWidget>(Frame5, "Picture1", rectFromTwips(120, 360, 2415, 1215));
     const auto addCommand = [this](const char* name, const QString& caption, QRect geometry,
                                    void (pdf::*handler)()) {
-        auto* button = place<QPushButton>(Picture1, name, geometry);
+        auto* button = place<tarnquil::CommandButton>(Picture1, name, geometry);
         button->setText(caption);
         button->setAccessibleName(caption);
         button->setAutoDefault(false);

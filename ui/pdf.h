@@ -24,6 +24,7 @@ class QRadioButton;
 
 namespace tarnquil {
 class LinkLabel;
+class PairedOption;
 }
 
 class pdf : public QWidget
@@ -88,12 +89,12 @@ private:
     QWidget* Picture2 = nullptr;
     QWidget* Picture3 = nullptr;
     QWidget* Picture4 = nullptr;
-    QRadioButton* Option1 = nullptr;
-    QRadioButton* Option2 = nullptr;
-    QRadioButton* Option3 = nullptr;
-    QRadioButton* Option4 = nullptr;
-    QRadioButton* Option5 = nullptr;
-    QRadioButton* Option6 = nullptr;
+    tarnquil::PairedOption* Option1 = nullptr;
+    tarnquil::PairedOption* Option2 = nullptr;
+    tarnquil::PairedOption* Option3 = nullptr;
+    tarnquil::PairedOption* Option4 = nullptr;
+    tarnquil::PairedOption* Option5 = nullptr;
+    tarnquil::PairedOption* Option6 = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;

@@ -77,6 +77,8 @@ private slots:
     void textsFitTheirBoxes();
     void optionsShowTheWindowColour();
     void linkShowsItsWholeCaptionUnderlined();
+    void keyboardMovesAsOnTheDesktop_data();
+    void keyboardMovesAsOnTheDesktop();
 };
 
 // The icon and the link pointer are PNGs, which Qt reads itself; asking every
@@ -561,6 +563,74 @@ void WindowLayoutTest::linkShowsItsWholeCaptionUnderlined()
         widestRow = std::max(widestRow, inkInRow(y));
     QVERIFY2(widestRow >= captionWidth * 9 / 10,
              qPrintable(u"%1 of %2 pixels"_s.arg(widestRow).arg(captionWidth)));
+}
+
+void WindowLayoutTest::keyboardMovesAsOnTheDesktop_data()
+{
+    QTest::addColumn<bool>("active");
+    QTest::newRow("active window") << true;
+    QTest::newRow("inactive window") << false;
+}
+
+// A pair of options is one tab stop, its selected option, both ways; the
+// arrow keys move the selection within the pair; Return and Enter press a
+// command button that has the focus. All of this also while another window is
+// active, as when keys arrive from an input method or a test tool.
+void WindowLayoutTest::keyboardMovesAsOnTheDesktop()
+{
+    QFETCH(bool, active);
+
+    WindowDriver driver;
+    pdf& window = driver.window();
+    QWidget other;
+    if (!active) {
+        other.show();
+        QApplication::setActiveWindow(&other);
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QVERIFY(!window.isActiveWindow());
+    }
+    const auto press = [&window](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(window.focusWidget(), key, modifiers);
+        return window.focusWidget()->objectName();
+    };
+    const auto walk = [&press](int steps, Qt::KeyboardModifiers modifiers) {
+        QStringList visited;
+        for (int i = 0; i < steps; ++i)
+            visited << press(Qt::Key_Tab, modifiers);
+        return visited;
+    };
+    const auto selected = [&driver] {
+        QStringList names;
+        for (int i = 1; i <= 6; ++i) {
+            if (driver.control<QRadioButton>(u"Option%1"_s.arg(i))->isChecked())
+                names << u"Option%1"_s.arg(i);
+        }
+        return names;
+    };
+
+    QCOMPARE(window.focusWidget()->objectName(), u"Text1"_s);
+    QCOMPARE(walk(5, Qt::ShiftModifier),
+             (QStringList{u"Option5"_s, u"Option3"_s, u"Option1"_s, u"Command4"_s, u"Command3"_s}));
+    QCOMPARE(walk(5, {}),
+             (QStringList{u"Command4"_s, u"Option1"_s, u"Option3"_s, u"Option5"_s, u"Text1"_s}));
+
+    walk(2, Qt::ShiftModifier);  // back to Option3
+    QCOMPARE(press(Qt::Key_Right), u"Option4"_s);
+    QCOMPARE(selected(), (QStringList{u"Option1"_s, u"Option4"_s, u"Option5"_s}));
+    QCOMPARE(press(Qt::Key_Left), u"Option3"_s);
+    QCOMPARE(press(Qt::Key_Down), u"Option4"_s);
+    QCOMPARE(selected(), (QStringList{u"Option1"_s, u"Option4"_s, u"Option5"_s}));
+    QCOMPARE(walk(2, {}), (QStringList{u"Option5"_s, u"Text1"_s}));
+    QCOMPARE(walk(3, Qt::ShiftModifier),
+             (QStringList{u"Option5"_s, u"Option4"_s, u"Option1"_s}));
+
+    // With every field empty, a pressed command complains at once.
+    QCOMPARE(walk(2, Qt::ShiftModifier), (QStringList{u"Command4"_s, u"Command3"_s}));
+    press(Qt::Key_Return);
+    QCOMPARE(driver.messages(), QStringList{u"请输入完整的经纬信息！"_s});
+    QCOMPARE(walk(1, {}), QStringList{u"Command4"_s});
+    press(Qt::Key_Enter);
+    QCOMPARE(driver.messages().size(), 2);
 }
 
 QTEST_MAIN(WindowLayoutTest)
