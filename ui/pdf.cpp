@@ -15,7 +15,6 @@
 #include "geo/display.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDirIterator>
 #include <QGroupBox>
 #include <QImageReader>
@@ -44,8 +43,7 @@ namespace {
 const QString promptTitle = u"提示"_s;
 const QString incompleteInputMessage = u"请输入完整的经纬信息！"_s;
 const QString calculationFailedMessage = u"无法完成计算：输入的数值超出了可计算的范围。"_s;
-const QString websiteHost = u"vessoria.example"_s;
-const QString websiteAddress = u"http://"_s + websiteHost;
+const QString websiteAddress = u"http://vessoria.example"_s;
 
 const QColor background(0xE2, 0xEC, 0xFD);
 const QColor linkHoverColour(255, 0, 0);
@@ -294,7 +292,7 @@ void pdf::createBottomLine()
     Label13 = place<tarnquil::SongLabel>(this, "Label13", rectFromTwips(4320, 5670, 735, 255));
     Label13->setText(u"官网:"_s);
     Label11 = place<tarnquil::LinkLabel>(this, "Label11", rectFromTwips(4800, 5640, 1815, 255));
-    Label11->setText(websiteHost);
+    Label11->setAddress(QUrl(websiteAddress));
     Label11->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QFont linkFont = songFont(10.5);
     linkFont.setUnderline(true);
@@ -303,7 +301,7 @@ void pdf::createBottomLine()
     Label11->setAccessibleName(u"官网链接"_s);
     setColour(Label11, QPalette::WindowText, menuTextColour);
     connect(Label11, &tarnquil::LinkLabel::pointerMoved, this, &pdf::showLinkHovered);
-    connect(Label11, &tarnquil::LinkLabel::clicked, this, &pdf::openWebsite);
+    connect(Label11, &tarnquil::LinkLabel::openFailed, this, &pdf::reportWebsiteUnreachable);
     Label12 = place<tarnquil::SongLabel>(this, "Label12", rectFromTwips(6600, 5670, 2175, 255));
     Label12->setText(u"© Vessoria 版权所有"_s);
     setColour(Label12, QPalette::WindowText, menuTextColour);
@@ -410,10 +408,9 @@ std::optional<double> pdf::readCoordinate(QLineEdit* field, geo::EntryMode mode)
     }
 }
 
-void pdf::openWebsite()
+void pdf::reportWebsiteUnreachable()
 {
-    if (!QDesktopServices::openUrl(QUrl(websiteAddress)))
-        prompt_(u"无法打开网址“%1”，请确认系统已设置默认浏览器。"_s.arg(websiteAddress));
+    prompt_(u"无法打开网址“%1”，请确认系统已设置默认浏览器。"_s.arg(websiteAddress));
 }
 
 void pdf::showLinkHovered()

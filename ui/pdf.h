@@ -66,7 +66,7 @@ private:
 
     void computeDistance();
     void computeAngle();
-    void openWebsite();
+    void reportWebsiteUnreachable();
     void showLinkHovered();
 
     // Converts the points' texts in order. An empty field, or the first text
