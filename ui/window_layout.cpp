@@ -224,9 +224,9 @@ Widget* place(QWidget* container, const Placed& place)
     return widget;
 }
 
-QGroupBox* addFrame(QWidget* window, const Placed& where, const QString& title, QStyle* style)
+QGroupBox* addFrame(QWidget* container, const Placed& where, const QString& title, QStyle* style)
 {
-    auto* frame = place<QGroupBox>(window, where);
+    auto* frame = place<QGroupBox>(container, where);
     frame->setTitle(title);
     frame->setStyle(style);
     fillBackground(frame);
