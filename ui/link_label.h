@@ -1,24 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QLabel>
+#include "song_label.h"
+
+#include <QUrl>
 
 namespace tarnquil {
 
-// A label that reports pointer movement over it and clicks on it, so that the
-// window can treat it as a web link.
-class LinkLabel : public QLabel
+// A web link: shows the host of its address, opens the address when clicked
+// and tells when it could not be opened. It reports every pointer movement
+// over it, so that the window can colour it.
+class LinkLabel : public SongLabel
 {
     Q_OBJECT
 
 public:
     explicit LinkLabel(QWidget* parent = nullptr);
 
+    void setAddress(const QUrl& address);
+    QUrl address() const { return address_; }
+
 signals:
     // Every movement of the pointer over the label, with or without buttons held.
     void pointerMoved();
-    // The left button pressed and released over the label.
-    void clicked();
+    // Nothing could open the address, or the desktop's handler gave up on it.
+    // Comes after the click has returned when the handler fails late.
+    void openFailed();
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -26,6 +33,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void open();
+
+    QUrl address_;
     bool pressed_ = false;
 };
 

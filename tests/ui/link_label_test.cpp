@@ -3,7 +3,12 @@
 #include "window_driver.h"
 
 #include <QDesktopServices>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
+#include <QScopeGuard>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QUrl>
 
 using namespace Qt::StringLiterals;
@@ -40,6 +45,7 @@ private slots:
     void pointerMoves();
     void clickOpensWebsite();
     void failureToOpenIsReported();
+    void failingHandlerIsReported();
 
 private:
     // Moves the pointer to a place: "link", "surface" (bare window), "Frame1",
@@ -47,6 +53,8 @@ private:
     // button first and releases it away from the link, so that nothing is
     // clicked.
     static void moveTo(WindowDriver& driver, const QString& place);
+    QTemporaryDir noPrograms_;
+
     static QColor linkColour(WindowDriver& driver)
     {
         return driver.control("Label11")->palette().color(QPalette::WindowText);
@@ -56,6 +64,9 @@ private:
 void LinkLabelTest::initTestCase()
 {
     prepareTestApplication();
+    // No xdg-open: a desktop's handler would open a browser during the tests.
+    QVERIFY(noPrograms_.isValid());
+    qputenv("PATH", QFile::encodeName(noPrograms_.path()));
     // Distinct system colours, so that every change can be seen.
     QPalette menu = QApplication::palette("QMenu");
     menu.setColor(QPalette::Text, QColor(0, 0, 128));
@@ -150,7 +161,7 @@ void LinkLabelTest::clickOpensWebsite()
     driver.click(u"Label11"_s);
     QDesktopServices::unsetUrlHandler(u"http"_s);
 
-    QCOMPARE(recorder.opened, QList<QUrl>{QUrl(u"http://www.vessoria.example"_s)});
+    QCOMPARE(recorder.opened, QList<QUrl>{QUrl(u"http://vessoria.example"_s)});
     QCOMPARE(recorder.opened.value(0).host(), driver.control<QLabel>("Label11")->text());
     QCOMPARE(driver.messages(), QStringList());
     QCOMPARE(linkColour(driver), red);
@@ -175,8 +186,49 @@ void LinkLabelTest::failureToOpenIsReported()
     QDesktopServices::unsetUrlHandler(u"http"_s);
 
     QCOMPARE(driver.messages(),
-             QStringList{u"无法打开网址“http://www.vessoria.example”，请确认系统已设置默认浏览器。"_s});
+             QStringList{u"无法打开网址“http://vessoria.example”，请确认系统已设置默认浏览器。"_s});
     QVERIFY(recorder.opened.isEmpty());
+}
+
+// On a freedesktop.org desktop the address goes to xdg-open, which may start
+// and then fail (no browser, say). The click does not wait for it, and when it
+// gives up the user gets the same message as when nothing can open addresses.
+void LinkLabelTest::failingHandlerIsReported()
+{
+#if !defined(Q_OS_UNIX) || defined(Q_OS_DARWIN) || defined(Q_OS_ANDROID)
+    QSKIP("addresses go to xdg-open on freedesktop.org systems only");
+#else
+    const QString sleep = QStandardPaths::findExecutable(u"sleep"_s, {u"/bin"_s, u"/usr/bin"_s});
+    QVERIFY(!sleep.isEmpty());
+    QTemporaryDir handlerDir;
+    QVERIFY(handlerDir.isValid());
+    const QString handler = handlerDir.filePath(u"xdg-open"_s);
+    const QString record = handlerDir.filePath(u"called"_s);
+    QFile script(handler);
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write(u"#!/bin/sh\necho \"$1\" > '%1'\n'%2' 1\nexit 3\n"_s.arg(record, sleep).toUtf8());
+    script.close();
+    QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+
+    const QByteArray path = qgetenv("PATH");
+    const auto restorePath = qScopeGuard([&path] { qputenv("PATH", path); });
+    qputenv("PATH", QFile::encodeName(handlerDir.path()));
+    WindowDriver driver;
+    QElapsedTimer clock;
+    clock.start();
+    driver.click(u"Label11"_s);
+    const qint64 clickTime = clock.elapsed();
+    const QStringList messagesAfterClick = driver.messages();
+    QTRY_VERIFY_WITH_TIMEOUT(!driver.messages().isEmpty(), 10000);
+
+    QVERIFY2(clickTime < 500, qPrintable(u"%1 ms"_s.arg(clickTime)));
+    QCOMPARE(messagesAfterClick, QStringList());
+    QCOMPARE(driver.messages(),
+             QStringList{u"无法打开网址“http://vessoria.example”，请确认系统已设置默认浏览器。"_s});
+    QFile called(record);
+    QVERIFY(called.open(QIODevice::ReadOnly));
+    QCOMPARE(called.readAll(), QByteArray("http://vessoria.example\n"));
+#endif
 }
 
 QTEST_MAIN(LinkLabelTest)

@@ -16,6 +16,8 @@
 #include <QScrollBar>
 #include <QStyle>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -73,6 +75,10 @@ private slots:
     void linkPointer();
     void qtTextsInChinese();
     void textsFitTheirBoxes();
+    void optionsShowTheWindowColour();
+    void linkShowsItsWholeCaptionUnderlined();
+    void keyboardMovesAsOnTheDesktop_data();
+    void keyboardMovesAsOnTheDesktop();
 };
 
 // The icon and the link pointer are PNGs, which Qt reads itself; asking every
@@ -164,7 +170,7 @@ void WindowLayoutTest::controls_data()
         twips(360, 1080, 2415, 375));
     row("Text10", "QPlainTextEdit", "", tarnquil::helpText(), twips(120, 3840, 8535, 1695));
     row("Label13", "QLabel", "", u"官网:"_s, twips(4320, 5670, 735, 255));
-    row("Label11", "QLabel", "", u"www.vessoria.example"_s, twips(4800, 5640, 1815, 255));
+    row("Label11", "QLabel", "", u"vessoria.example"_s, twips(4800, 5640, 1815, 255));
     row("Label12", "QLabel", "", u"© Vessoria 版权所有"_s, twips(6600, 5670, 2175, 255));
 }
 
@@ -508,6 +514,125 @@ void WindowLayoutTest::textsFitTheirBoxes()
     QVERIFY(inkInRows(0, height / 2) > 0);
     QVERIFY(inkInRows(height / 2, height) > 0);
     QCOMPARE(inkInRows(height, image.height()), 0);
+}
+
+// Around their circles and captions the option buttons show the window colour,
+// not a patch of the style's button colour.
+void WindowLayoutTest::optionsShowTheWindowColour()
+{
+    WindowDriver driver;
+    const QImage image = driver.window().grab().toImage();
+    for (int i = 1; i <= 6; ++i) {
+        QWidget* option = driver.control(u"Option%1"_s.arg(i));
+        const QRect box = option->rect();
+        for (const QPoint corner : {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()}) {
+            const QPoint at = option->mapTo(&driver.window(), corner);
+            QVERIFY2(QColor(image.pixel(at)) == windowColour,
+                     qPrintable(u"%1 at %2,%3: %4"_s.arg(option->objectName()).arg(corner.x())
+                                    .arg(corner.y()).arg(QColor(image.pixel(at)).name())));
+        }
+    }
+}
+
+// The link shows its whole caption at its normal width, underlined, inside its
+// box: drawn in a box three times as tall, nothing appears below the box's own
+// height, and one row inside it is inked across the caption.
+void WindowLayoutTest::linkShowsItsWholeCaptionUnderlined()
+{
+    WindowDriver driver;
+    auto* link = driver.control<QLabel>(u"Label11"_s);
+    const QFont font = link->font();
+    QVERIFY2(font.stretch() == QFont::AnyStretch || font.stretch() == QFont::Unstretched,
+             qPrintable(QString::number(font.stretch())));
+    const int captionWidth = QFontMetrics(font).horizontalAdvance(link->text());
+    QVERIFY(captionWidth <= link->width());
+
+    const int height = link->height();
+    link->resize(link->width(), 3 * height);
+    const QImage image = link->grab().toImage();
+    const auto inkInRow = [&image, captionWidth](int y) {
+        int ink = 0;
+        for (int x = 0; x < captionWidth; ++x)
+            ink += qGray(image.pixel(x, y)) < 128;
+        return ink;
+    };
+    int below = 0;
+    for (int y = height; y < image.height(); ++y)
+        below += inkInRow(y);
+    QCOMPARE(below, 0);
+    int widestRow = 0;
+    for (int y = 0; y < height; ++y)
+        widestRow = std::max(widestRow, inkInRow(y));
+    QVERIFY2(widestRow >= captionWidth * 9 / 10,
+             qPrintable(u"%1 of %2 pixels"_s.arg(widestRow).arg(captionWidth)));
+}
+
+void WindowLayoutTest::keyboardMovesAsOnTheDesktop_data()
+{
+    QTest::addColumn<bool>("active");
+    QTest::newRow("active window") << true;
+    QTest::newRow("inactive window") << false;
+}
+
+// A pair of options is one tab stop, its selected option, both ways; the
+// arrow keys move the selection within the pair; Return and Enter press a
+// command button that has the focus. All of this also while another window is
+// active, as when keys arrive from an input method or a test tool.
+void WindowLayoutTest::keyboardMovesAsOnTheDesktop()
+{
+    QFETCH(bool, active);
+
+    WindowDriver driver;
+    pdf& window = driver.window();
+    QWidget other;
+    if (!active) {
+        other.show();
+        QApplication::setActiveWindow(&other);
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QVERIFY(!window.isActiveWindow());
+    }
+    const auto press = [&window](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(window.focusWidget(), key, modifiers);
+        return window.focusWidget()->objectName();
+    };
+    const auto walk = [&press](int steps, Qt::KeyboardModifiers modifiers) {
+        QStringList visited;
+        for (int i = 0; i < steps; ++i)
+            visited << press(Qt::Key_Tab, modifiers);
+        return visited;
+    };
+    const auto selected = [&driver] {
+        QStringList names;
+        for (int i = 1; i <= 6; ++i) {
+            if (driver.control<QRadioButton>(u"Option%1"_s.arg(i))->isChecked())
+                names << u"Option%1"_s.arg(i);
+        }
+        return names;
+    };
+
+    QCOMPARE(window.focusWidget()->objectName(), u"Text1"_s);
+    QCOMPARE(walk(5, Qt::ShiftModifier),
+             (QStringList{u"Option5"_s, u"Option3"_s, u"Option1"_s, u"Command4"_s, u"Command3"_s}));
+    QCOMPARE(walk(5, {}),
+             (QStringList{u"Command4"_s, u"Option1"_s, u"Option3"_s, u"Option5"_s, u"Text1"_s}));
+
+    walk(2, Qt::ShiftModifier);  // back to Option3
+    QCOMPARE(press(Qt::Key_Right), u"Option4"_s);
+    QCOMPARE(selected(), (QStringList{u"Option1"_s, u"Option4"_s, u"Option5"_s}));
+    QCOMPARE(press(Qt::Key_Left), u"Option3"_s);
+    QCOMPARE(press(Qt::Key_Down), u"Option4"_s);
+    QCOMPARE(selected(), (QStringList{u"Option1"_s, u"Option4"_s, u"Option5"_s}));
+    QCOMPARE(walk(2, {}), (QStringList{u"Option5"_s, u"Text1"_s}));
+    QCOMPARE(walk(3, Qt::ShiftModifier),
+             (QStringList{u"Option5"_s, u"Option4"_s, u"Option1"_s}));
+
+    // With every field empty, a pressed command complains at once.
+    QCOMPARE(walk(2, Qt::ShiftModifier), (QStringList{u"Command4"_s, u"Command3"_s}));
+    press(Qt::Key_Return);
+    QCOMPARE(driver.messages(), QStringList{u"请输入完整的经纬信息！"_s});
+    QCOMPARE(walk(1, {}), QStringList{u"Command4"_s});
+    press(Qt::Key_Enter);
+    QCOMPARE(driver.messages().size(), 2);
 }
 
 QTEST_MAIN(WindowLayoutTest)

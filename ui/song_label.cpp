@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "note_label.h"
+#include "song_label.h"
 
 #include <QFontInfo>
 #include <QPainter>
@@ -14,17 +14,19 @@ constexpr qreal ideographAscent = 0.88;
 
 }  // namespace
 
-NoteLabel::NoteLabel(QWidget* parent)
+SongLabel::SongLabel(QWidget* parent)
     : QLabel(parent)
 {
-    setWordWrap(true);
     setTextFormat(Qt::PlainText);
 }
 
-void NoteLabel::paintEvent(QPaintEvent*)
+void SongLabel::paintEvent(QPaintEvent*)
 {
     const qreal em = QFontInfo(font()).pixelSize();
     QTextLayout layout(text(), font(), this);
+    QTextOption option;
+    option.setWrapMode(wordWrap() ? QTextOption::WordWrap : QTextOption::NoWrap);
+    layout.setTextOption(option);
     layout.beginLayout();
     qreal top = 0;
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
@@ -38,8 +40,6 @@ void NoteLabel::paintEvent(QPaintEvent*)
 
     QPainter painter(this);
     painter.setPen(palette().color(foregroundRole()));
-    // The first line's ideographs start at the top edge, not below the font's
-    // line gap.
     layout.draw(&painter, {0, ideographAscent * em - layout.lineAt(0).ascent()});
 }
 
