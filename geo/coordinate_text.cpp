@@ -2,7 +2,6 @@
 #include "geo/coordinate_text.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -187,15 +186,9 @@ struct Part {
     bool fraction;
 };
 
-double valueOf(CharactersView number)
-{
-    std::string ascii(number.begin(), number.end());  // digits and a point only
-    double value = 0;
-    const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
-    if (error != std::errc{} || !std::isfinite(value))
-        throw OverflowError(Reading::Degrees, Characters(number));
-    return value;
-}
+// Digits with at most one point, read as the number readers read them: a
+// value too small for a double is 0, one too large an OverflowError.
+double valueOf(CharactersView number) { return readNumberStrict(number, Reading::WholeText); }
 
 bool belowSexagesimalBase(CharactersView number)
 {

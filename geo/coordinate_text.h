@@ -66,7 +66,7 @@ enum class Axis { Latitude, Longitude };
 // Also throws what toDecimalDegrees throws (OverflowError, TypeMismatchError)
 // for packed texts, TypeMismatchError (Reading::WholeText) for a packed
 // minutes-form text that is no number ("42.50.0"), and OverflowError
-// (Reading::Degrees) for degrees too large for a double.
+// (Reading::WholeText) for a part after a degree sign too large for a double.
 double readCoordinate(std::string_view text, EntryMode mode, Axis axis);
 
 }  // namespace geo
