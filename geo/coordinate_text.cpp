@@ -242,15 +242,18 @@ double fromDegreeNotation(const Marked& marked)
     for (std::size_t i = 0; i + 1 < count; ++i)
         if (parts[i].fraction) refuse(Notation::FractionNotLast, parts[i].number);
 
+    for (std::size_t i = 0; i < count; ++i)
+        if (parts[i].unit != Unit::Degrees && !belowSexagesimalBase(parts[i].number))
+            refuse(Notation::SixtyOrMore, parts[i].number);
+
+    // Only a text that keeps every rule is read, so that a refusal always
+    // names the rule rather than the size of a number.
     double degrees = 0, minutes = 0, seconds = 0;
     for (std::size_t i = 0; i < count; ++i) {
-        const Part& part = parts[i];
-        if (part.unit != Unit::Degrees && !belowSexagesimalBase(part.number))
-            refuse(Notation::SixtyOrMore, part.number);
-        switch (part.unit) {
-        case Unit::Degrees: degrees = valueOf(part.number); break;
-        case Unit::Minutes: minutes = valueOf(part.number); break;
-        case Unit::Seconds: seconds = valueOf(part.number); break;
+        switch (parts[i].unit) {
+        case Unit::Degrees: degrees = valueOf(parts[i].number); break;
+        case Unit::Minutes: minutes = valueOf(parts[i].number); break;
+        case Unit::Seconds: seconds = valueOf(parts[i].number); break;
         }
     }
     const double value = degrees + minutes / kMinutesPerDegree + seconds / kSecondsPerDegree;
