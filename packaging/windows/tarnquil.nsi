@@ -1,0 +1,118 @@
+; SPDX-License-Identifier: GPL-3.0-or-later
+; The Windows installer of Tarnquil, made by tools/windows with Debian's
+; makensis. It is given on the command line:
+;   VERSION    the program's version (1.1.0)
+;   APPDIR     the deployed folder (tarnquil.exe, Qt's DLLs, plugins, ...)
+;   FILES      an include file of the folder's File lines, in install order
+;   UNFILES    an include file of the matching Delete and RMDir lines
+;   OUTFILE    the setup program to write
+;   LICENSE    the licence text shown before installing
+;   ICON       the program's .ico, for the installer and uninstaller
+; The uninstaller removes exactly the files the installer put down, so a
+; folder the user chose that holds other files keeps them.
+
+Unicode true
+Target amd64-unicode
+SetCompressor /SOLID lzma
+ManifestDPIAware true
+
+!define APPNAME    "Tarnquil"
+!define APPNAME_ZH "航图计算器"
+!define PUBLISHER  "Vessoria"
+!define WEBSITE    "http://vessoria.example"
+!define UNINSTKEY  "Software\Microsoft\Windows\CurrentVersion\Uninstall\${APPNAME}"
+!define APPKEY     "Software\${PUBLISHER}\${APPNAME}"
+
+Name "${APPNAME_ZH} ${APPNAME} ${VERSION}"
+OutFile "${OUTFILE}"
+BrandingText "${PUBLISHER} ${APPNAME} ${VERSION}"
+
+; Per machine into Program Files when the user may (administrators are asked
+; which), per user into their own programs folder otherwise. /AllUsers and
+; /CurrentUser on the command line choose without asking, also with /S.
+!define MULTIUSER_EXECUTIONLEVEL Highest
+!define MULTIUSER_MUI
+!define MULTIUSER_INSTALLMODE_COMMANDLINE
+!define MULTIUSER_USE_PROGRAMFILES64
+!define MULTIUSER_INSTALLMODE_INSTDIR "${APPNAME}"
+!define MULTIUSER_INSTALLMODE_INSTDIR_REGISTRY_KEY "${APPKEY}"
+!define MULTIUSER_INSTALLMODE_INSTDIR_REGISTRY_VALUENAME "InstallDir"
+; The uninstaller learns from this value which of the two it is undoing.
+!define MULTIUSER_INSTALLMODE_DEFAULT_REGISTRY_KEY "${APPKEY}"
+!define MULTIUSER_INSTALLMODE_DEFAULT_REGISTRY_VALUENAME "InstallMode"
+!include MultiUser.nsh
+!include MUI2.nsh
+!include FileFunc.nsh
+
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_ABORTWARNING
+!define MUI_FINISHPAGE_RUN "$INSTDIR\tarnquil.exe"
+
+!insertmacro MUI_PAGE_WELCOME
+!insertmacro MUI_PAGE_LICENSE "${LICENSE}"
+!insertmacro MULTIUSER_PAGE_INSTALLMODE
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+
+!insertmacro MUI_LANGUAGE "SimpChinese"
+
+VIProductVersion "${VERSION}.0"
+VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "ProductName" "${APPNAME} ${APPNAME_ZH}"
+VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "CompanyName" "${PUBLISHER}"
+VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "FileDescription" "${APPNAME_ZH} 安装程序"
+VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "LegalCopyright" "© ${PUBLISHER} 版权所有"
+
+Function .onInit
+    !insertmacro MULTIUSER_INIT
+FunctionEnd
+
+Function un.onInit
+    !insertmacro MULTIUSER_UNINIT
+FunctionEnd
+
+Section "${APPNAME_ZH}" SecMain
+    SectionIn RO
+    !include "${FILES}"
+    SetOutPath "$INSTDIR"
+    WriteUninstaller "$INSTDIR\uninstall.exe"
+
+    ; The Start-menu shortcut, with the program's own icon.
+    CreateShortCut "$SMPROGRAMS\${APPNAME_ZH}.lnk" "$INSTDIR\tarnquil.exe" "" "$INSTDIR\tarnquil.exe" 0
+
+    WriteRegStr SHCTX "${APPKEY}" "InstallDir" "$INSTDIR"
+    WriteRegStr SHCTX "${APPKEY}" "InstallMode" "$MultiUser.InstallMode"
+
+    ; The entry in Windows' list of installed programs.
+    WriteRegStr   SHCTX "${UNINSTKEY}" "DisplayName" "${APPNAME_ZH} ${APPNAME}"
+    WriteRegStr   SHCTX "${UNINSTKEY}" "DisplayVersion" "${VERSION}"
+    WriteRegStr   SHCTX "${UNINSTKEY}" "Publisher" "${PUBLISHER}"
+    WriteRegStr   SHCTX "${UNINSTKEY}" "URLInfoAbout" "${WEBSITE}"
+    WriteRegStr   SHCTX "${UNINSTKEY}" "DisplayIcon" "$INSTDIR\tarnquil.exe,0"
+    WriteRegStr   SHCTX "${UNINSTKEY}" "InstallLocation" "$INSTDIR"
+    WriteRegStr   SHCTX "${UNINSTKEY}" "UninstallString" '"$INSTDIR\uninstall.exe" /$MultiUser.InstallMode'
+    WriteRegStr   SHCTX "${UNINSTKEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /$MultiUser.InstallMode /S'
+    WriteRegDWORD SHCTX "${UNINSTKEY}" "NoModify" 1
+    WriteRegDWORD SHCTX "${UNINSTKEY}" "NoRepair" 1
+    ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+    IntFmt $0 "0x%08X" $0
+    WriteRegDWORD SHCTX "${UNINSTKEY}" "EstimatedSize" "$0"
+SectionEnd
+
+Section "Uninstall"
+    Delete "$SMPROGRAMS\${APPNAME_ZH}.lnk"
+    !include "${UNFILES}"
+    Delete "$INSTDIR\uninstall.exe"
+    ; Only if empty: files the user put there stay, and so does the folder.
+    RMDir "$INSTDIR"
+
+    DeleteRegKey SHCTX "${UNINSTKEY}"
+    DeleteRegKey SHCTX "${APPKEY}"
+    DeleteRegKey /ifempty SHCTX "Software\${PUBLISHER}"
+SectionEnd
