@@ -60,8 +60,6 @@ std::optional<Mark> markAt(CharactersView text, std::size_t pos)
     }
 }
 
-bool isDegreeMark(char32_t c) { return c == U'°' || c == U'º' || c == U'度'; }
-
 bool isHemisphereLetter(char32_t c)
 {
     for (const Hemisphere& hemisphere : kHemispheres)
@@ -262,8 +260,10 @@ double fromDegreeNotation(const Marked& marked)
 
 bool hasDegreeMark(CharactersView text)
 {
-    for (char32_t c : text)
-        if (isDegreeMark(c)) return true;
+    for (std::size_t pos = 0; pos < text.size(); ++pos) {
+        const std::optional<Mark> mark = markAt(text, pos);
+        if (mark && mark->unit == Unit::Degrees) return true;
+    }
     return false;
 }
 
