@@ -4,19 +4,31 @@
 // form (bit 0: '0' minutes, '1' seconds) and the axis (bit 1: latitude, then
 // longitude): '0' minutes latitude, '1' seconds latitude, '2' minutes
 // longitude, '3' seconds longitude. The rest is the text.
-//   - A text the expressions refuse is refused with NotationError or
-//     TypeMismatchError, never read as a value.
-//   - A text they accept gives a value or OverflowError (too large), never a
-//     refusal; in the packed notation exactly what toDecimalDegrees gives for
-//     the number without hemisphere and blanks, negated for S and W.
+//   - A text the expressions refuse is refused with CoordinateError, never
+//     read as a value.
+//   - A text they accept gives a value, or CoordinateError only for degrees
+//     beyond the limits; packed numbers give exactly what toDecimalDegrees
+//     gives for the number without sign, hemisphere and blanks, negated for
+//     a minus, S and W.
+//   - Nothing else is ever thrown.
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
-#include <regex>
 #include <string>
 #include <string_view>
 #include <vector>
+
+// libstdc++'s <regex>, built with sanitizers at -O1, warns that some of its
+// own members may be used uninitialised; they are not.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
+#include <regex>
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic pop
+#endif
 
 #include "fuzz/promise.h"
 #include "geo/coordinate_text.h"
@@ -30,70 +42,104 @@ using geo::EntryMode;
 // The expressions backtrack; longer texts are only checked not to crash.
 constexpr std::size_t kLongestChecked = 512;
 
-// The text folded and without blanks, as one ASCII symbol per character:
-// digits, signs and point as themselves; N S E W for the letters in either
-// case; b u g x for 北 南 东 西, a and o for 纬 and 经; D for d and D; @ for a
-// degree mark; ' for the apostrophe and m for the other minute marks (only
-// two apostrophes make a second mark); " for a second mark; # for anything
-// else.
-// `kept` holds the folded characters themselves, one per symbol.
+// The text without its blanks and ignored characters, one ASCII symbol per
+// character:
+//   0-9 . + -     digits, point, plus, every minus form (- − – ‒ －)
+//   N S E W       the hemisphere letters in either case; other ASCII letters
+//                 in lower case, but d and D, which are degree marks
+//   B U G X       北 南 东 西;  Y J  纬 经
+//   @             degree marks: ° º ˚ ⁰ ᵒ ∘ 度 d D
+//   m f           minute marks: ′ ' ’ ‘ ´ ` and 分
+//   "             second marks: ″ " ” “ ˝ 秒
+//   : , ; / !     colon, comma, semicolon, slash, 。
+//   #             anything else, malformed bytes included
+// Full-width forms of ASCII count as ASCII. `kept` holds, for each symbol,
+// the character as UTF-8, so that a packed number can be given to the
+// conversion as written.
 struct Spelt {
     std::string symbols;
-    std::string kept;  // UTF-8
+    std::vector<std::string> kept;
 };
+
+bool isRemoved(char32_t c)
+{
+    switch (c) {
+    case U' ': case U'\t': case U'\r': case U'\n': case U'\u00A0': case U'\u1680':
+    case U'\u202F': case U'\u205F': case U'\u3000': case U'\u200B': case U'\u2060':
+    case U'\uFEFF': case U'\u00AD':
+        return true;
+    default:
+        return c >= U'\u2000' && c <= U'\u200A';
+    }
+}
 
 char symbolOf(char32_t c)
 {
+    if (c >= U'\uFF01' && c <= U'\uFF5E') c = c - U'\uFF01' + U'!';
     if (c >= U'0' && c <= U'9') return static_cast<char>(c);
+    if (c == U'd' || c == U'D') return '@';
+    if (c >= U'A' && c <= U'Z') c = c - U'A' + U'a';
+    if (c >= U'a' && c <= U'z') {
+        switch (c) {
+        case U'n': return 'N';
+        case U's': return 'S';
+        case U'e': return 'E';
+        case U'w': return 'W';
+        default: return static_cast<char>(c);
+        }
+    }
     switch (c) {
-    case U'+': case U'-': case U'.': return static_cast<char>(c);
-    case U'N': case U'n': return 'N';
-    case U'S': case U's': return 'S';
-    case U'E': case U'e': return 'E';
-    case U'W': case U'w': return 'W';
-    case U'北': return 'b';
-    case U'南': return 'u';
-    case U'东': return 'g';
-    case U'西': return 'x';
-    case U'纬': return 'a';
-    case U'经': return 'o';
-    case U'D': case U'd': return 'D';
-    case U'°': case U'º': case U'度': return '@';
-    case U'\'': return '\'';
-    case U'′': case U'’': case U'分': return 'm';
-    case U'″': case U'"': case U'”': case U'秒': return '"';
+    case U'.': case U'+': case U':': case U',': case U';': case U'/':
+        return static_cast<char>(c);
+    case U'-': case U'\u2212': case U'\u2013': case U'\u2012': return '-';
+    case U'北': return 'B';
+    case U'南': return 'U';
+    case U'东': return 'G';
+    case U'西': return 'X';
+    case U'纬': return 'Y';
+    case U'经': return 'J';
+    case U'°': case U'º': case U'˚': case U'⁰': case U'ᵒ': case U'∘': case U'度': return '@';
+    case U'′': case U'\'': case U'’': case U'‘': case U'´': case U'`': return 'm';
+    case U'分': return 'f';
+    case U'″': case U'"': case U'”': case U'“': case U'˝': case U'秒': return '"';
+    case U'。': return '!';
     default: return '#';
     }
 }
 
 Spelt spelt(std::string_view text)
 {
-    const std::string ascii = fuzz::withAsciiForms(text);
     Spelt out;
     char32_t c = 0;
-    for (std::size_t i = 0, n = 0; i < ascii.size(); i += n) {
-        if ((n = fuzz::wellFormedSequence(ascii, i, c)) == 0) {
+    for (std::size_t i = 0, n = 0; i < text.size(); i += n) {
+        if ((n = fuzz::wellFormedSequence(text, i, c)) == 0) {
             n = 1;
             c = 0xFFFD;
         }
-        if (c == U' ' || c == U'\t' || c == U'\n') continue;
-        out.symbols += symbolOf(c);
-        out.kept += fuzz::utf8(std::u32string_view(&c, 1));
+        if (isRemoved(c)) continue;
+        const char symbol = symbolOf(c);
+        out.symbols += symbol;
+        // Digits and points as the conversion reads them.
+        out.kept.push_back((symbol >= '0' && symbol <= '9') || symbol == '.'
+                               ? std::string(1, symbol)
+                               : std::string(text.substr(i, n)));
     }
     return out;
 }
 
 // What the expressions make of a text.
 struct Reading {
-    bool packed = false;
-    bool negative = false;      // by its hemisphere
-    std::string number;         // packed: the folded number, without hemisphere
-    std::optional<double> value;  // degree-sign notation, when finite
+    bool negative = false;          // a minus, S or W
+    std::string packed;             // a packed number, without sign
+    bool nmea = false;              // ddmm.mmmm whatever the entry form
+    std::optional<double> value;    // the other notations, when within the limits
 };
 
-const std::string kNumber = R"(([0-9]+(\.[0-9]*)?|\.[0-9]+))";
+const std::string kNumber = R"(([0-9]+(?:\.[0-9]*)?|\.[0-9]+))";
 
-// Minutes and seconds after a degree sign: the whole part below 60.
+bool hasPoint(const std::string& number) { return number.find('.') != std::string::npos; }
+
+// The whole part of a minutes or seconds number below 60.
 bool belowSixty(const std::string& number)
 {
     std::string whole = number.substr(0, number.find('.'));
@@ -101,76 +147,146 @@ bool belowSixty(const std::string& number)
     return whole.size() < 2 || (whole.size() == 2 && whole < "60");
 }
 
-bool isSouthOrWest(const std::string& word)
+double limitOf(Axis axis) { return axis == Axis::Latitude ? 90 : 180; }
+
+// Degrees, minutes and seconds as numbers; false when a rule refuses them.
+bool sexagesimal(const std::string& d, const std::string& m, const std::string& s, Axis axis,
+                 Reading& reading)
 {
-    return word == "S" || word == "u" || word == "ua" || word == "W" || word == "x" ||
-           word == "xo";
+    const bool fractionNotLast =
+        (hasPoint(d) && !(m.empty() && s.empty())) || (hasPoint(m) && !s.empty());
+    if (fractionNotLast) return false;
+    if ((!m.empty() && !belowSixty(m)) || (!s.empty() && !belowSixty(s))) return false;
+    const double value = std::strtod(d.c_str(), nullptr) +
+                         (m.empty() ? 0 : std::strtod(m.c_str(), nullptr)) / 60 +
+                         (s.empty() ? 0 : std::strtod(s.c_str(), nullptr)) / 3600;
+    if (!(value <= limitOf(axis))) return false;
+    reading.value = value;
+    return true;
 }
 
-// The reading of a body without hemisphere, if one of the notations has it.
-std::optional<Reading> readBody(const std::string& body, EntryMode mode)
+// 42@50m30"  42@50.5  42@50m30  38@52m.3  42@50m30".5
+bool readMarks(const std::string& body, Axis axis, Reading& reading)
 {
-    static const std::regex packedMinutes("^[+-]?" + kNumber + "([ED][+-]?[0-9]+)?$");
-    static const std::regex packedSeconds("^[+-]?[0-9]+$");
-    // Groups: 1 sign; 2 degrees (3 its fraction); 4 minutes (5); 6 seconds (7).
-    static const std::regex degrees("^([+-]?)" + kNumber + "@(?:" + kNumber + "['m])?(?:" +
-                                    kNumber + "(?:''|\"))?$");
-    Reading reading;
+    static const std::regex marks("^" + kNumber + "@(?:" + kNumber + "(?:m(?!m)|f))?(?:" +
+                                  kNumber + "(?:\"|mm))?" + kNumber + "?$");
     std::smatch match;
-    if (body.find('@') == std::string::npos) {
-        reading.packed = true;
-        const bool ok =
-            std::regex_match(body, mode == EntryMode::Minutes ? packedMinutes : packedSeconds);
-        return ok ? std::optional(reading) : std::nullopt;
-    }
-    if (!std::regex_match(body, match, degrees)) return std::nullopt;
-    const bool hasMinutes = match[4].matched;
-    const bool hasSeconds = match[6].matched;
-    const auto fraction = [&](int group) { return match[group].str().find('.') != std::string::npos; };
-    if ((fraction(2) && (hasMinutes || hasSeconds)) || (hasMinutes && fraction(4) && hasSeconds))
-        return std::nullopt;
-    if ((hasMinutes && !belowSixty(match[4].str())) || (hasSeconds && !belowSixty(match[6].str())))
-        return std::nullopt;
-    const double d = std::strtod(match[2].str().c_str(), nullptr);
-    const double m = hasMinutes ? std::strtod(match[4].str().c_str(), nullptr) : 0;
-    const double s = hasSeconds ? std::strtod(match[6].str().c_str(), nullptr) : 0;
-    const double value = d + m / 60 + s / 3600;
-    if (std::isfinite(value)) reading.value = match[1].str() == "-" ? -value : value;
-    return reading;
-}
-
-// Every way of taking at most one hemisphere word off either end; the text
-// reads when one of them does.
-std::optional<Reading> expected(const Spelt& text, EntryMode mode, Axis axis)
-{
-    const std::vector<std::string> words = axis == Axis::Latitude
-        ? std::vector<std::string>{"", "N", "S", "b", "u", "ba", "ua"}
-        : std::vector<std::string>{"", "E", "W", "g", "x", "go", "xo"};
-    const std::string& symbols = text.symbols;
-    for (const std::string& word : words) {
-        for (const bool first : {true, false}) {
-            if (word.empty() && !first) continue;
-            if (symbols.size() <= word.size()) continue;
-            const std::size_t from = first ? word.size() : 0;
-            const std::string body = symbols.substr(from, symbols.size() - word.size());
-            const std::string end = first ? symbols.substr(0, word.size())
-                                          : symbols.substr(symbols.size() - word.size());
-            if (end != word) continue;
-            if (!word.empty() && body.find('-') != std::string::npos) continue;
-            std::optional<Reading> reading = readBody(body, mode);
-            if (!reading) continue;
-            reading->negative = isSouthOrWest(word);
-            if (reading->packed) {
-                // The body's symbols stand for ASCII characters, one each.
-                std::size_t byte = 0;
-                char32_t c = 0;
-                for (std::size_t index = 0, n = 0; index < from; ++index, byte += n)
-                    if ((n = fuzz::wellFormedSequence(text.kept, byte, c)) == 0) n = 1;
-                reading->number = text.kept.substr(byte, body.size());
-            }
-            return reading;
+    if (!std::regex_match(body, match, marks)) return false;
+    std::string d = match[1].str(), m = match[2].str(), s = match[3].str();
+    const std::string tail = match[4].str();
+    if (!tail.empty()) {
+        const bool fractionOnly = tail[0] == '.';
+        if (!s.empty() || (!m.empty() && fractionOnly)) {
+            // A fraction written after the last mark belongs to that part.
+            std::string& part = s.empty() ? m : s;
+            if (!fractionOnly || hasPoint(part)) return false;
+            part += tail;
+        } else if (fractionOnly) {
+            return false;  // after a degree mark: degrees' or minutes' fraction?
+        } else {
+            (m.empty() ? m : s) = tail;
         }
     }
+    return sexagesimal(d, m, s, axis, reading);
+}
+
+// 42:50:30 and 38-52-18
+bool readSeparated(const std::string& body, char separator, Axis axis, Reading& reading)
+{
+    static const auto separated = [](const std::string& sep) {
+        return std::regex("^" + kNumber + sep + kNumber + "(?:" + sep + kNumber + ")?$");
+    };
+    static const std::regex colons = separated(":");
+    static const std::regex dashes = separated("-");
+    std::smatch match;
+    if (!std::regex_match(body, match, separator == ':' ? colons : dashes)) return false;
+    return sexagesimal(match[1].str(), match[2].str(), match[3].str(), axis, reading);
+}
+
+// Spelt labels: latitude, longitude, long, lon, lat, 纬度, 经度.
+std::optional<std::string> label(const std::string& symbols)
+{
+    static const std::regex words(R"(^(latitu@E|loNgitu@E|loNg|loN|lat|Y@|J@))");
+    std::smatch match;
+    if (!std::regex_search(symbols, match, words)) return std::nullopt;
+    return match[1].str();
+}
+
+bool isLatitudeWord(const std::string& w)
+{
+    return w == "N" || w == "S" || w == "B" || w == "U" || w == "BY" || w == "UY" ||
+           w == "lat" || w == "latitu@E" || w == "Y@";
+}
+
+bool isNegativeWord(const std::string& w)
+{
+    return w == "S" || w == "U" || w == "UY" || w == "W" || w == "X" || w == "XJ";
+}
+
+std::optional<Reading> expected(const Spelt& text, EntryMode mode, Axis axis)
+{
+    std::string symbols = text.symbols;
+    std::vector<std::string> kept = text.kept;
+    if (!symbols.empty() && std::string(",;.!").find(symbols.back()) != std::string::npos) {
+        symbols.pop_back();
+        kept.pop_back();
+    }
+    std::size_t from = 0;
+    // A label names the axis; "Lat." and the like are abbreviations.
+    if (const std::optional<std::string> word = label(symbols)) {
+        if (isLatitudeWord(*word) != (axis == Axis::Latitude)) return std::nullopt;
+        from = word->size();
+        const bool abbreviation = *word == "lat" || *word == "loN" || *word == "loNg";
+        if (from < symbols.size() &&
+            (symbols[from] == ':' || (abbreviation && symbols[from] == '.')))
+            ++from;
+    }
+    static const std::regex leading("^(BY|UY|GJ|XJ|N|S|E|W|B|U|G|X):?");
+    static const std::regex trailing("(,?)(BY|UY|GJ|XJ|N|S|E|W|B|U|G|X)$");
+    std::string rest = symbols.substr(from);
+    std::string hemisphere;
+    std::smatch match;
+    if (std::regex_search(rest, match, leading)) {
+        hemisphere = match[1].str();
+        from += match.length(0);
+        rest = symbols.substr(from);
+    }
+    std::size_t to = symbols.size();
+    bool nmea = false;
+    if (std::regex_search(rest, match, trailing)) {
+        if (!hemisphere.empty()) return std::nullopt;  // two hemispheres
+        hemisphere = match[2].str();
+        nmea = match[1].length() > 0 && hemisphere.size() == 1 &&
+               std::string("NSEW").find(hemisphere) != std::string::npos;
+        to -= nmea ? match.length(0) : match[2].length();
+    }
+    if (to < from) return std::nullopt;
+    if (!hemisphere.empty() && isLatitudeWord(hemisphere) != (axis == Axis::Latitude))
+        return std::nullopt;
+
+    std::string body = symbols.substr(from, to - from);
+    Reading reading;
+    if (!body.empty() && (body[0] == '+' || body[0] == '-')) {
+        if (body[0] == '-' && !hemisphere.empty()) return std::nullopt;
+        reading.negative = body[0] == '-';
+        body.erase(0, 1);
+        ++from;
+    }
+    reading.negative = reading.negative || isNegativeWord(hemisphere);
+
+    static const std::regex packedMinutes("^" + kNumber + "$");
+    static const std::regex packedSeconds("^[0-9]+$");
+    const bool packed = std::regex_match(body, nmea || mode == EntryMode::Minutes ? packedMinutes
+                                                                                   : packedSeconds);
+    if (packed) {
+        for (std::size_t i = from; i < from + body.size(); ++i) reading.packed += kept[i];
+        reading.nmea = nmea;
+        return reading;
+    }
+    if (nmea) return std::nullopt;
+    if (readMarks(body, axis, reading)) return reading;
+    if (readSeparated(body, ':', axis, reading)) return reading;
+    if (!hemisphere.empty() && readSeparated(body, '-', axis, reading)) return reading;
     return std::nullopt;
 }
 
@@ -178,6 +294,24 @@ std::string described(EntryMode mode, Axis axis, std::string_view text)
 {
     return std::string(mode == EntryMode::Minutes ? "minutes " : "seconds ") +
            (axis == Axis::Latitude ? "latitude " : "longitude ") + fuzz::quoted(text);
+}
+
+// What the conversion of a packed number gives, with the limits of the
+// notation: NMEA minutes below 60 and degrees within the axis' limit.
+std::optional<double> convertedPacked(const Reading& reading, EntryMode mode, Axis axis)
+{
+    try {
+        const double degrees =
+            geo::toDecimalDegrees(reading.packed, reading.nmea ? EntryMode::Minutes : mode);
+        if (reading.nmea) {
+            const std::string whole = reading.packed.substr(0, reading.packed.find('.'));
+            const std::string minutes = whole.size() >= 2 ? whole.substr(whole.size() - 2) : whole;
+            if (!belowSixty(minutes) || !(degrees <= limitOf(axis))) return std::nullopt;
+        }
+        return reading.negative ? -degrees : degrees;
+    } catch (const geo::ConversionError&) {
+        return std::nullopt;
+    }
 }
 
 }  // namespace
@@ -191,44 +325,37 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string where = described(mode, axis, text);
 
     std::optional<double> value;
-    bool overflow = false;
     try {
         value = geo::readCoordinate(text, mode, axis);
         FUZZ_REQUIRE(std::isfinite(*value), "a coordinate read is finite", where);
-    } catch (const geo::OverflowError&) {
-        overflow = true;
-    } catch (const geo::NotationError&) {
-    } catch (const geo::TypeMismatchError&) {
+    } catch (const geo::CoordinateError& refusal) {
+        FUZZ_REQUIRE(refusal.position() <= fuzz::characterCount(text),
+                     "a refusal points into the text", where);
     } catch (...) {
-        fuzz::broken("readCoordinate throws only conversion failures", where);
+        fuzz::broken("readCoordinate throws only CoordinateError", where);
     }
     if (text.size() > kLongestChecked) return 0;
 
     const std::optional<Reading> reading = expected(spelt(text), mode, axis);
     if (!reading) {
-        FUZZ_REQUIRE(!value && !overflow, "a text the notations refuse is refused", where);
+        FUZZ_REQUIRE(!value, "a text the notations refuse is refused",
+                     where + " read as " + (value ? fuzz::shown(*value) : ""));
         return 0;
     }
-    FUZZ_REQUIRE(value || overflow, "a text the notations accept is read",
-                 where + " (refused)");
-    if (reading->packed) {
-        std::optional<double> converted;
-        try {
-            converted = geo::toDecimalDegrees(reading->number, mode);
-        } catch (const geo::ConversionError&) {
-        }
+    if (!reading->packed.empty()) {
+        const std::optional<double> converted = convertedPacked(*reading, mode, axis);
         FUZZ_REQUIRE(converted.has_value() == value.has_value(),
-                     "a packed text fails exactly when its conversion does", where);
-        if (converted) {
-            const double signedValue = reading->negative ? -*converted : *converted;
-            FUZZ_REQUIRE(signedValue == *value, "a packed text reads as toDecimalDegrees",
+                     "a packed number is refused exactly when its conversion fails or breaks "
+                     "the notation's limits",
+                     where);
+        if (converted)
+            FUZZ_REQUIRE(*converted == *value, "a packed text reads as toDecimalDegrees",
                          where + " gave " + fuzz::shown(*value) + ", the conversion of " +
-                             fuzz::quoted(reading->number) + " " + fuzz::shown(signedValue));
-        }
+                             fuzz::quoted(reading->packed) + " " + fuzz::shown(*converted));
         return 0;
     }
     FUZZ_REQUIRE(reading->value.has_value() == value.has_value(),
-                 "degrees too large for a double, and only those, overflow", where);
+                 "degrees beyond the axis' limit, and only those, are refused", where);
     if (value) {
         const double wanted = reading->negative ? -*reading->value : *reading->value;
         FUZZ_REQUIRE(std::fabs(wanted - *value) <= 1e-12 * std::fmax(1, std::fabs(wanted)),

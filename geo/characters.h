@@ -21,6 +21,9 @@ inline constexpr char32_t kMalformedByte = 0xFFFD;
 // U+10FFFF, truncated sequences) becomes one kMalformedByte.
 std::u32string decodeUtf8(std::string_view text);
 
+// Encodes characters as UTF-8 (each a valid scalar value, as decodeUtf8 gives).
+std::string encodeUtf8(std::u32string_view text);
+
 // The ASCII form of a character that has one in coordinate text, else the
 // character itself:
 //   digits  U+FF10..U+FF19            -> 0..9

@@ -27,14 +27,10 @@ constexpr int kMinutesAndSecondsDigits = 4;
 // Whole degrees live in a signed 16-bit integer.
 using Degrees = std::int16_t;
 
-// Converts an integral double to Degrees, or throws when it does not fit
-// (NaN and infinities included) rather than reaching an undefined conversion.
-Degrees toDegrees(double integral, Reading reading, std::u32string_view text)
+bool fitsDegrees(double integral)
 {
-    if (!(integral >= std::numeric_limits<Degrees>::min() &&
-          integral <= std::numeric_limits<Degrees>::max()))
-        throw OverflowError(reading, std::u32string(text));
-    return static_cast<Degrees>(integral);
+    return integral >= std::numeric_limits<Degrees>::min() &&
+           integral <= std::numeric_limits<Degrees>::max();
 }
 
 // Rounds to the nearest integer, an exact half to the even neighbour, without
@@ -47,14 +43,15 @@ double roundHalfEven(double x)
     return std::fmod(whole, 2.0) == 0 ? whole : whole + (x > 0 ? 1 : -1);
 }
 
+double throwIfOverflow(const PackedDegrees& result, std::u32string_view text)
+{
+    if (result.overflow) throw OverflowError(*result.overflow, std::u32string(text));
+    return result.degrees;
+}
+
 double fromMinutesForm(std::u32string_view text)
 {
-    const double packed = readNumberPrefix(text);
-    const Degrees degrees =
-        toDegrees(std::floor(packed / kDegreesPlaceMinutesForm), Reading::Degrees, text);
-    const int hundredDegrees = static_cast<int>(kDegreesPlaceMinutesForm) * degrees;
-    const Degrees degreesPlace = toDegrees(hundredDegrees, Reading::HundredDegrees, text);
-    return degrees + (packed - degreesPlace) / kMinutesPerDegree;
+    return throwIfOverflow(fromPackedMinutes(readNumberPrefix(text)), text);
 }
 
 double fromSecondsForm(std::u32string_view text)
@@ -72,12 +69,9 @@ double fromSecondsForm(std::u32string_view text)
     const double packed = readNumberPrefix(text);
     const double strictMinutes = readNumberStrict(minutes, Reading::MinutesDigits);
     const double strictSeconds = readNumberStrict(seconds, Reading::SecondsDigits);
-    const Degrees degrees = toDegrees(
-        roundHalfEven((packed - strictMinutes * kMinutesPlace - strictSeconds) /
-                      kDegreesPlaceSecondsForm),
-        Reading::Degrees, text);
-    return readNumberPrefix(minutes) / kMinutesPerDegree + degrees +
-           readNumberPrefix(seconds) / kSecondsPerDegree;
+    // A piece the strict reader takes is one number, which the prefix reader
+    // reads to the same value.
+    return throwIfOverflow(fromPackedSeconds(packed, strictMinutes, strictSeconds), text);
 }
 
 double fromPositiveText(std::u32string_view text, EntryMode mode)
@@ -86,6 +80,28 @@ double fromPositiveText(std::u32string_view text, EntryMode mode)
 }
 
 }  // namespace
+
+PackedDegrees fromPackedMinutes(double packed)
+{
+    const double degrees = std::floor(packed / kDegreesPlaceMinutesForm);
+    if (!fitsDegrees(degrees)) return {0, Reading::Degrees};
+    const int hundredDegrees =
+        static_cast<int>(kDegreesPlaceMinutesForm) * static_cast<Degrees>(degrees);
+    if (!fitsDegrees(hundredDegrees)) return {0, Reading::HundredDegrees};
+    const auto whole = static_cast<Degrees>(degrees);
+    const auto degreesPlace = static_cast<Degrees>(hundredDegrees);
+    return {whole + (packed - degreesPlace) / kMinutesPerDegree, std::nullopt};
+}
+
+PackedDegrees fromPackedSeconds(double packed, double minutes, double seconds)
+{
+    const double degrees = roundHalfEven((packed - minutes * kMinutesPlace - seconds) /
+                                         kDegreesPlaceSecondsForm);
+    if (!fitsDegrees(degrees)) return {0, Reading::Degrees};
+    return {minutes / kMinutesPerDegree + static_cast<Degrees>(degrees) +
+                seconds / kSecondsPerDegree,
+            std::nullopt};
+}
 
 double toDecimalDegrees(std::string_view text, EntryMode mode)
 {

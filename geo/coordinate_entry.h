@@ -2,7 +2,10 @@
 // Conversion of one packed coordinate text to decimal degrees.
 #pragma once
 
+#include <optional>
 #include <string_view>
+
+#include "geo/errors.h"
 
 namespace geo {
 
@@ -41,5 +44,21 @@ double toDecimalDegrees(std::string_view text, EntryMode mode);
 
 // The same on text already decoded into characters.
 double toDecimalDegrees(std::u32string_view text, EntryMode mode);
+
+// The packed forms' arithmetic on numbers already read, for a reader that
+// takes a text apart itself: the very double toDecimalDegrees gives for an
+// unsigned text made of these numbers, or which 16-bit quantity does not fit
+// (Reading::Degrees, or Reading::HundredDegrees in the minutes form).
+struct PackedDegrees {
+    double degrees = 0;
+    std::optional<Reading> overflow;
+};
+
+// Minutes form: `packed` is the whole number, 4250.5 for 42 deg 50.5 min.
+PackedDegrees fromPackedMinutes(double packed);
+
+// Seconds form: `packed` is the whole number, `minutes` and `seconds` the
+// values of its two cut pieces (421125, 11 and 25).
+PackedDegrees fromPackedSeconds(double packed, double minutes, double seconds);
 
 }  // namespace geo

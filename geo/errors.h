@@ -6,8 +6,11 @@
 // wrong from what the exception carries.
 #pragma once
 
+#include <cstddef>
 #include <stdexcept>
 #include <string>
+
+#include "geo/axis.h"
 
 namespace geo {
 
@@ -18,7 +21,6 @@ enum class Reading {
     SecondsDigits,   // seconds form: the last two characters
     Degrees,         // whole degrees do not fit a signed 16-bit integer
     HundredDegrees,  // minutes form: 100 x degrees does not fit a signed 16-bit integer
-    Notation,        // the text as a whole is written in no notation of a coordinate
 };
 
 // Base of the conversion failures; carries the reading and the piece of text
@@ -51,36 +53,63 @@ public:
         : ConversionError("overflow", reading, std::move(piece)) {}
 };
 
-// Why a coordinate text is refused as a whole; the piece is the part of the
-// text that breaks the rule.
-enum class Notation {
-    NoNumber,           // blanks only, or a hemisphere or sign alone: "  ", "N", "-"
-    StrayCharacter,     // belongs to no notation: "4x1125" (x), "4250#" (#)
-    DecimalComma,       // "4250,5": the decimal point is "."
+// Why a coordinate text is refused. Each rule names what a navigator can
+// mend; the examples are latitudes unless said otherwise.
+enum class Rule {
+    NoNumber,             // nothing to read: "  ", "N", "-", "Lat:"
+    StrayCharacter,       // belongs to no notation: "4x1125" (x), "4250#", U+202E
+    DecimalComma,         // "4250,5": the decimal point is "."
+    TwoPoints,            // "42.50.0", "38°52.1′.3"
     MisplacedHemisphere,  // inside the text: "42N50"
-    TwoHemispheres,     // "N4250S", "NS4250"
-    WrongAxis,          // "S" in a longitude, "E" in a latitude
-    HemisphereAndMinus, // "-4250S"
-    MisplacedSign,      // "42-50", "4250+"
-    FractionInSeconds,  // seconds form "421125.5": the last two digits are the seconds
-    NoDegreeSign,       // "4250′": minute and second marks come after a degree sign
-    MissingMark,        // "42°50": minutes or seconds without their mark
-    MissingNumber,      // "42°′": a mark without its number
-    MarksOutOfOrder,    // "50′42°", "42°10″5′", "42°5°"
-    FractionNotLast,    // "42.5°30′": only the last part given has a fraction
-    SixtyOrMore,        // "42°60′", "42°5′60″"
+    TwoHemispheres,       // "N4250S", "NS4250"
+    WrongAxis,            // "S" or "Lat" in a longitude, "E" or "经度" in a latitude
+    HemisphereAndMinus,   // "-4250S"
+    MisplacedSign,        // "4250+", "42°-50′"
+    FractionInSeconds,    // seconds form "421125.5": the last two digits are the seconds
+    NoDegreeSign,         // "4250′": minutes and seconds come after the degrees
+    MissingNumber,        // "42°′", "42::30": a mark or separator without its number
+    MarksOutOfOrder,      // "50′42°", "42°5°", "42°10″5′"
+    MixedNotation,        // "42:50′", "38-52°N": one notation per text
+    ExtraNumber,          // "42°50′30″5", "42:50:30:10": a number with no place left
+    DetachedFraction,     // "42°.5": degrees or minutes?
+    FractionNotLast,      // "42.5°30′": only the last part given has a fraction
+    SixtyOrMore,          // "42°60′", "42:05:60"
+    DashNeedsHemisphere,  // "38-52.3": a minus or a dash? N/S or E/W tells
+    OutOfRange,           // "4250.0°N" (above 90), "32800" (minutes form), 400 digits
+    IncompletePosition,   // a position with one part: "30°10.2′N"
+    AmbiguousPosition,    // "42.8333, -93.6467": which is the latitude?
 };
 
-// A text that no notation of a coordinate reads (see coordinate_text.h).
-class NotationError : public ConversionError {
+// The degrees a refused text may give at most and at least, for OutOfRange.
+struct Limits {
+    double lowest = 0;
+    double highest = 0;
+};
+
+// A coordinate or position text that is read as no position at all. It
+// carries everything a message needs, so that nobody has to read the text
+// again to explain it: the rule, the characters that break it (as typed,
+// decoded, malformed bytes as U+FFFD), where the first of them stands (in
+// characters from the start of the text), the axis being read, and for
+// OutOfRange the limits.
+class CoordinateError : public std::runtime_error {
 public:
-    NotationError(Notation notation, std::u32string piece)
-        : ConversionError("not a coordinate", Reading::Notation, std::move(piece)),
-          notation_(notation) {}
-    Notation notation() const noexcept { return notation_; }
+    CoordinateError(Rule rule, std::u32string piece, std::size_t position, Axis axis,
+                    Limits limits = {})
+        : std::runtime_error("not a coordinate"), rule_(rule), piece_(std::move(piece)),
+          position_(position), axis_(axis), limits_(limits) {}
+    Rule rule() const noexcept { return rule_; }
+    const std::u32string& piece() const noexcept { return piece_; }
+    std::size_t position() const noexcept { return position_; }
+    Axis axis() const noexcept { return axis_; }
+    Limits limits() const noexcept { return limits_; }
 
 private:
-    Notation notation_;
+    Rule rule_;
+    std::u32string piece_;
+    std::size_t position_;
+    Axis axis_;
+    Limits limits_;
 };
 
 // A floating-point fault in distance or angle: a non-finite argument or

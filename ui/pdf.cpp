@@ -121,9 +121,9 @@ std::optional<geo::GeoPoint> pdf::readPoint(const tarnquil::PointFields& point)
     const auto read = [this, mode](QLineEdit* field, geo::Axis axis) -> std::optional<double> {
         try {
             return geo::readCoordinate(field->text().toStdString(), mode, axis);
-        } catch (const geo::ConversionError& error) {
+        } catch (const geo::CoordinateError& error) {
             prompt_(tarnquil::conversionFailureMessage(field->accessibleName(), field->text(),
-                                                       mode, error));
+                                                       error));
             field->setFocus();
             field->selectAll();
             return std::nullopt;

@@ -82,6 +82,9 @@ void CommandsTest::distanceCommand_data()
     QTest::newRow("hemispheres and degree signs read as the packed forms")
         << QStringList{u"39°54′N"_s, u"E11624"_s, u"北纬3112"_s, u"121度30分东"_s} << true
         << true << u"1071.919"_s << u"578.79"_s;
+    QTest::newRow("copied, labelled, dashed and NMEA texts read as the packed forms")
+        << QStringList{u"\u00A039d54N\r"_s, u"Lon: 116:24E"_s, u"31-12N。"_s, u"12130.0000,E"_s}
+        << false << false << u"1071.919"_s << u"578.79"_s;
 }
 
 void CommandsTest::distanceCommand()
@@ -192,36 +195,66 @@ void CommandsTest::conversionFailure_data()
     };
     const QList<bool> allMinutes = {true, true, true};
 
-    QTest::newRow("seconds digits of point 2 latitude")
-        << u"Command4"_s << with({{2, u"42112a"_s}, {4, u"x"_s}}) << QList<bool>{true, false, false}
-        << u"Text3"_s
-        << u"点Ⅱ纬度“42112a”无法识别：“a”既不是数字，也不是方位（N、S、E、W 或 北、南、东、西）。"_s;
-    QTest::newRow("minutes digits of point 1 longitude")
-        << u"Command3"_s << with({{0, u"421125"_s}, {1, u"42x125"_s}})
-        << QList<bool>{false, true, true} << u"Text2"_s
-        << u"点Ⅰ经度“42x125”无法识别：“x”既不是数字，也不是方位（N、S、E、W 或 北、南、东、西）。"_s;
-    QTest::newRow("blank text in the seconds form")
-        << u"Command3"_s << with({{0, u"421125"_s}, {1, u" "_s}})
-        << QList<bool>{false, true, true} << u"Text2"_s << u"点Ⅰ经度“ ”无法识别：其中没有数字。"_s;
-    QTest::newRow("blanks only in the minutes form")
-        << u"Command4"_s << with({{4, u"   "_s}}) << allMinutes << u"Text5"_s
-        << u"参考点纬度“   ”无法识别：其中没有数字。"_s;
-    QTest::newRow("south in a longitude")
-        << u"Command3"_s << with({{1, u"11624S"_s}}) << allMinutes << u"Text2"_s
-        << u"点Ⅰ经度“11624S”无法识别：“S”是纬度的方位，经度只能用 E、W（东、西）。"_s;
-    QTest::newRow("minutes form beyond 327 degrees")
-        << u"Command3"_s << with({{0, u"32800"_s}}) << allMinutes << u"Text1"_s
-        << u"点Ⅰ纬度“32800”超出范围：分格式的度数应在 -327 到 327 之间。"_s;
-    QTest::newRow("minutes form beyond 16-bit degrees")
-        << u"Command4"_s << with({{3, u"99999999"_s}}) << allMinutes << u"Text4"_s
-        << u"点Ⅱ经度“99999999”超出范围：分格式的度数应在 -327 到 327 之间。"_s;
-    QTest::newRow("seconds form beyond 16-bit degrees")
-        << u"Command4"_s << with({{5, u"4000000000"_s}}) << QList<bool>{true, true, false}
-        << u"Text6"_s << u"参考点经度“4000000000”超出范围：度数应在 -32768 到 32767 之间。"_s;
     QTest::newRow("the first faulty field in order is reported")
         << u"Command4"_s << with({{3, u"12x233"_s}, {4, u"32800"_s}, {5, u"12a"_s}})
         << QList<bool>{true, false, false} << u"Text4"_s
-        << u"点Ⅱ经度“12x233”无法识别：“x”既不是数字，也不是方位（N、S、E、W 或 北、南、东、西）。"_s;
+        << u"点Ⅱ经度“12x233”无法识别：“x”既不是数字，也不是方位（N、S、E、W 或 北、南、东、西），也不是度分秒的符号。"_s;
+
+    // One row for each rule that refuses a coordinate, with its message.
+    const QString latitude1 = u"点Ⅰ纬度"_s;
+    const struct {
+        const char* rule;
+        QString text;
+        QString reason;
+    } refusals[] = {
+        {"NoNumber", u"   "_s, u"无法识别：其中没有数字。"_s},
+        {"StrayCharacter", u"4x1125"_s,
+         u"无法识别：“x”既不是数字，也不是方位（N、S、E、W 或 北、南、东、西），也不是度分秒的符号。"_s},
+        {"StrayCharacter invisible", u"42\u202E50"_s,
+         u"无法识别：不可见字符（U+202E RIGHT-TO-LEFT OVERRIDE）既不是数字，也不是方位（N、S、E、W 或 北、南、东、西），也不是度分秒的符号。"_s},
+        {"StrayCharacter look-alike", u"42\u041550"_s,
+         u"无法识别：“\u0415”（U+0415 CYRILLIC CAPITAL LETTER IE）既不是数字，也不是方位（N、S、E、W 或 北、南、东、西），也不是度分秒的符号。"_s},
+        {"DecimalComma", u"4250,5"_s, u"无法识别：小数点应写作“.”，不能用逗号。"_s},
+        {"TwoPoints", u"42.50.0"_s, u"无法识别：一个数里只能有一个小数点，“.”是多余的。"_s},
+        {"MisplacedHemisphere", u"42N50"_s, u"无法识别：方位“N”只能写在最前面或最后面。"_s},
+        {"TwoHemispheres", u"N4250S"_s, u"无法识别：方位只能写一个，“S”是第二个。"_s},
+        {"WrongAxis", u"4250E"_s, u"无法识别：“E”属于经度，纬度只能用 N、S（北、南）。"_s},
+        {"HemisphereAndMinus", u"-4250S"_s, u"无法识别：已用“S”表示方位，不能再加负号。"_s},
+        {"MisplacedSign", u"4250+"_s, u"无法识别：正负号只能写在数字的最前面，“+”的位置不对。"_s},
+        {"NoDegreeSign", u"4250′"_s,
+         u"无法识别：分、秒的符号“′”前应先写度数和度的符号，如 42°50.0′。"_s},
+        {"MissingNumber", u"42°′"_s, u"无法识别：“′”前缺少数字。"_s},
+        {"MarksOutOfOrder", u"50′42°"_s,
+         u"无法识别：度、分、秒应按先后顺序各写一次，“′”的位置不对。"_s},
+        {"MixedNotation", u"42:50′"_s,
+         u"无法识别：度分秒符号、冒号和短横线只能选用一种，“′”与前面的写法不同。"_s},
+        {"ExtraNumber", u"42°50′30″5"_s, u"无法识别：度、分、秒都已写出，“5”是多余的。"_s},
+        {"DetachedFraction", u"42°.5"_s,
+         u"无法识别：“.5”是度还是分的小数？请写作 42.5° 或 42°00.5′。"_s},
+        {"FractionNotLast", u"42.5°30′"_s,
+         u"无法识别：只有最后一部分可以带小数，“42.5”之后不能再写分或秒。"_s},
+        {"SixtyOrMore", u"42°60′"_s, u"无法识别：分和秒应小于60，“60”不行。"_s},
+        {"DashNeedsHemisphere", u"38-52.3"_s,
+         u"无法识别：“-”是负号还是分隔符？用短横线分隔度和分时，请加上方位 N 或 S，如 38-52.3N。"_s},
+        {"OutOfRange with marks", u"4250.0°N"_s, u"超出范围：度数应在 -90 到 90 之间。"_s},
+        {"OutOfRange packed", u"32800"_s, u"超出范围：度数应在 -327 到 327 之间。"_s},
+    };
+    for (const auto& refusal : refusals) {
+        QTest::addRow("%s", refusal.rule)
+            << u"Command3"_s << with({{0, refusal.text}}) << allMinutes << u"Text1"_s
+            << latitude1 + u"“"_s + QString(refusal.text).remove(u'\u202E') + u"”"_s
+                   + refusal.reason;
+    }
+    QTest::newRow("FractionInSeconds")
+        << u"Command4"_s << with({{4, u"421125.5"_s}}) << QList<bool>{true, true, false}
+        << u"Text5"_s
+        << u"参考点纬度“421125.5”无法识别：秒格式的最后两位是秒，不能带小数点（带小数的秒可写作 42°11′25.5″）。"_s;
+    QTest::newRow("WrongAxis in a longitude")
+        << u"Command3"_s << with({{1, u"11624S"_s}}) << allMinutes << u"Text2"_s
+        << u"点Ⅰ经度“11624S”无法识别：“S”属于纬度，经度只能用 E、W（东、西）。"_s;
+    QTest::newRow("OutOfRange in the seconds form")
+        << u"Command4"_s << with({{5, u"4000000000"_s}}) << QList<bool>{true, true, false}
+        << u"Text6"_s << u"参考点经度“4000000000”超出范围：度数应在 -32768 到 32767 之间。"_s;
 }
 
 void CommandsTest::conversionFailure()

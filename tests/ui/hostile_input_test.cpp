@@ -153,28 +153,30 @@ QList<Sample> handPicked()
         {u"full-width minus at the end"_s, u"4250－"_s, unreadable, unreadable},
         {u"minus inside"_s, u"42-50"_s, unreadable, unreadable, Entry::Keys},
 
-        // Huge and odd exponents.
-        {u"1E999"_s, u"1E999"_s, tooLarge, unreadable, Entry::Keys},
-        {u"1e999"_s, u"1e999"_s, tooLarge, unreadable},
-        {u"-1E999"_s, u"-1E999"_s, tooLarge, unreadable},
-        {u"1D99999"_s, u"1D99999"_s, tooLarge, unreadable, Entry::Keys},
-        {u"1e-999"_s, u"1e-999"_s, ok, unreadable, Entry::Keys},
-        {u"9E9"_s, u"9E9"_s, tooLarge, unreadable},
-        {u"1E4"_s, u"1E4"_s, ok, unreadable},
-        {u"3.28E4 is 32800"_s, u"3.28E4"_s, tooLarge, unreadable},
-        {u"3.2799E4 is 32799"_s, u"3.2799E4"_s, ok, unreadable},
-        {u"zero exponent"_s, u"4250E0"_s, ok, unreadable},
-        {u"exponent beyond 64 bits"_s, u"1E+99999999999999999999"_s, tooLarge, unreadable},
-        {u"negative exponent beyond 64 bits"_s, u"1E-99999999999999999999999"_s, ok, unreadable},
-        {u"zero to a huge power"_s, u"0E99999"_s, ok, unreadable},
+        // Exponents: a letter is never one, whatever the number would be.
+        {u"1E999"_s, u"1E999"_s, unreadable, unreadable, Entry::Keys},
+        {u"1e999"_s, u"1e999"_s, unreadable, unreadable},
+        {u"-1E999"_s, u"-1E999"_s, unreadable, unreadable},
+        {u"D is a degree sign, then sixty or more minutes"_s, u"1D99999"_s, unreadable,
+         unreadable, Entry::Keys},
+        {u"1e-999"_s, u"1e-999"_s, unreadable, unreadable, Entry::Keys},
+        {u"9E9"_s, u"9E9"_s, unreadable, unreadable},
+        {u"1E4"_s, u"1E4"_s, unreadable, unreadable},
+        {u"3.28E4 is 32800"_s, u"3.28E4"_s, unreadable, unreadable},
+        {u"3.2799E4 is 32799"_s, u"3.2799E4"_s, unreadable, unreadable},
+        {u"zero exponent"_s, u"4250E0"_s, unreadable, unreadable},
+        {u"exponent beyond 64 bits"_s, u"1E+99999999999999999999"_s, unreadable, unreadable},
+        {u"negative exponent beyond 64 bits"_s, u"1E-99999999999999999999999"_s, unreadable,
+         unreadable},
+        {u"zero to a huge power"_s, u"0E99999"_s, unreadable, unreadable},
         {u"exponent letter alone is East"_s, u"1E"_s, unreadable, unreadable, Entry::Paste,
          {{ok, ok}}},
         {u"exponent letter at the end is East"_s, u"421125e"_s, unreadable, unreadable,
          Entry::Paste, {{tooLarge, ok}}},
-        {u"D exponent with point"_s, u"4.2D3"_s, ok, unreadable},
-        {u"full-width E is an exponent"_s, u"１Ｅ９９９"_s, tooLarge, unreadable},
+        {u"D is a degree sign after a fraction"_s, u"4.2D3"_s, unreadable, unreadable},
+        {u"full-width E is no exponent"_s, u"１Ｅ９９９"_s, unreadable, unreadable},
         {u"exponent after three hundred blanks"_s, u"1"_s + repeated(u" "_s, 300) + u"E999"_s,
-         tooLarge, unreadable},
+         unreadable, unreadable},
         {u"10 to the 308"_s, u"1"_s + repeated(u"0"_s, 308), tooLarge, tooLarge},
         {u"10 to the 309"_s, u"1"_s + repeated(u"0"_s, 309), tooLarge, tooLarge},
 
@@ -225,14 +227,14 @@ QList<Sample> handPicked()
         {u"three ideographic spaces"_s, u"　　　"_s, unreadable, unreadable},
         {u"mixed blanks"_s, u" \t　\n"_s, unreadable, unreadable},
         {u"no-break space"_s, u"\u00A0"_s, unreadable, unreadable},
-        {u"no-break space first"_s, u"\u00A04250"_s, unreadable, unreadable},
-        {u"no-break space last"_s, u"4250\u00A0"_s, unreadable, unreadable},
+        {u"no-break space first"_s, u"\u00A04250"_s, ok, ok},
+        {u"no-break space last"_s, u"4250\u00A0"_s, ok, ok},
         {u"blanks around and inside"_s, u" 42 50 "_s, ok, ok, Entry::Keys},
         {u"blanks between seconds digits"_s, u"4 2 1 1 2 5"_s, tooLarge, ok, Entry::Keys},
         {u"ideographic spaces between digits"_s, u"4　2　5　0"_s, ok, ok},
         {u"em space"_s, u"\u2003"_s, unreadable, unreadable},
         {u"zero-width space"_s, u"\u200B"_s, unreadable, unreadable},
-        {u"zero-width space inside"_s, u"42\u200B50"_s, unreadable, unreadable},
+        {u"zero-width space inside"_s, u"42\u200B50"_s, ok, ok},
         {u"trailing tab"_s, u"4250\t"_s, ok, ok},
         {u"three hundred trailing blanks"_s, u"4250"_s + repeated(u" "_s, 300), ok, ok},
 
@@ -241,7 +243,7 @@ QList<Sample> handPicked()
         {u"NUL inside"_s, u"42"_s + nul + u"50"_s, unreadable, unreadable},
         {u"three NULs"_s, QString(3, nul), unreadable, unreadable},
         {u"carriage return and line feed"_s, u"\r\n"_s, unreadable, unreadable},
-        {u"trailing carriage return"_s, u"4250\r"_s, unreadable, unreadable},
+        {u"trailing carriage return"_s, u"4250\r"_s, ok, ok},
         {u"trailing line feed"_s, u"4250\n"_s, ok, ok},
         {u"DEL"_s, u"\x7f"_s, unreadable, unreadable},
         {u"trailing DEL"_s, u"4250\x7f"_s, unreadable, unreadable},
@@ -278,8 +280,8 @@ QList<Sample> handPicked()
         {u"family emoji with joiners"_s, u"👨‍👩‍👧‍👦"_s, unreadable, unreadable, Entry::InputMethod},
         {u"emoji after a position"_s, u"4250👍"_s, unreadable, unreadable},
         {u"flag"_s, u"🇨🇳"_s, unreadable, unreadable},
-        {u"byte order mark first"_s, u"\uFEFF4250"_s, unreadable, unreadable},
-        {u"byte order mark last"_s, u"4250\uFEFF"_s, unreadable, unreadable},
+        {u"byte order mark first"_s, u"\uFEFF4250"_s, ok, ok},
+        {u"byte order mark last"_s, u"4250\uFEFF"_s, ok, ok},
         {u"non-character FFFE"_s, u"\uFFFE"_s, unreadable, unreadable},
         {u"non-character FFFF"_s, u"\uFFFF"_s, unreadable, unreadable},
         {u"non-character FDD0"_s, u"\uFDD0"_s, unreadable, unreadable},
@@ -343,17 +345,27 @@ QString noDigits(QRandomGenerator& random, int length)
     return text;
 }
 
-// Characters of noDigits() that take part in no notation: no blank, sign,
-// point, exponent or hemisphere letter, mark, or hemisphere word.
+// Characters of noDigits() that take part in no notation: no blank or
+// ignored character, sign or dash, point, comma, semicolon, colon or slash,
+// hemisphere letter or word, degree letter, or mark.
 QString junk(QRandomGenerator& random, int length)
 {
-    static const QString notation = u" \t\n\u3000+-.\uFF0B\uFF0D\u2212\uFF0E"
-                                    u"NSEWnsewDd\uFF2E\uFF33\uFF25\uFF37\uFF4E\uFF53\uFF45\uFF57"
-                                    u"°º度′'’分″\"”秒\uFF07\uFF02北南东西纬经"_s;
+    static const QString notation = u" \t\n\r\u3000\u00A0\u1680\u202F\u205F\u200B\u2060\uFEFF\u00AD"
+                                    u"\u2000\u2001\u2002\u2003\u2004\u2005\u2006\u2007\u2008\u2009\u200A"
+                                    u"+-.,;:/\u2013\u2012\u2212\u3002"
+                                    u"NSEWnsewDd°º˚⁰ᵒ∘度′'’‘´`分″\"”“˝秒北南东西纬经"_s;
+    // Full-width forms count as their ASCII characters.
+    const auto inNotation = [](const QString& c) {
+        const char32_t code = c.toUcs4().value(0);
+        const QString ascii = code >= 0xFF01 && code <= 0xFF5E
+            ? QString(QChar(char16_t(code - 0xFF01 + u'!')))
+            : c;
+        return notation.contains(ascii);
+    };
     QString text;
     while (text.size() < length) {
         const QString c = noDigits(random, 1);
-        if (!notation.contains(c))
+        if (!inNotation(c))
             text += c;
     }
     return text;
