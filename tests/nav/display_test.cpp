@@ -114,7 +114,7 @@ TEST(Position, LatitudeThenLongitude)
 // that meets no round number.
 TEST(Position, TextsReadBackWithinHalfTheLastPlace)
 {
-    constexpr int kSteps = 60000;
+    constexpr int kSteps = 30000;
     constexpr double kTolerance = 0.005 / 60 * (1 + 1e-9);
     for (int i = 0; i <= kSteps; ++i) {
         const double latitude = -90 + 180.0 * i / kSteps * 0.99999737;
