@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How navigation results are written: courses, distances, positions, times
 // under way and clock times, as UTF-8 texts for the window and the command
-// line. Every rounding is to the nearest of the exact binary value (as
-// printf's "%.1f" rounds it), so a value exactly between two shown ones is
-// rounded as its double lies, not as its decimal text suggests.
+// line. Courses, distances and the minutes of a position are rounded as
+// printf's "%.1f" rounds: to the nearest of the double's exact binary value,
+// so 0.35, stored just below, shows 0.3 (an exact tie goes to the even
+// digit). Times under way are rounded to the minute by roundedMinutes.
 #pragma once
 
 #include <string>

@@ -20,7 +20,11 @@ constexpr std::array<ModelTexts, 2> kModels = {{
 
 const ModelTexts& textsOf(EarthModel model)
 {
-    return model == EarthModel::Sphere ? kModels[1] : kModels[0];
+    for (const ModelTexts& texts : kModels) {
+        if (texts.model == model)
+            return texts;
+    }
+    return kModels.front();
 }
 
 }  // namespace
