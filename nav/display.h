@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// How navigation results are written: courses, distances, positions, times
+// under way and clock times, as UTF-8 texts for the window and the command
+// line. Courses, distances and the minutes of a position are rounded as
+// printf's "%.1f" rounds: to the nearest of the double's exact binary value,
+// so 0.35, stored just below, shows 0.3 (an exact tie goes to the even
+// digit). Times under way are rounded to the minute by roundedMinutes.
+#pragma once
+
+#include <string>
+
+#include "geo/angle.h"
+#include "nav/clock_time.h"
+
+namespace nav {
+
+// A course, degrees true, to 0.1 degree in three integer digits. One that
+// rounds to 360.0 is north, 000.0.
+//   5 -> "005.0"   123.44 -> "123.4"   359.96 -> "000.0"   -0.0 -> "000.0"
+// Throws RangeError (Quantity::Course) for a course that is not finite or
+// lies outside 0 .. 360.
+std::string formatCourse(double degrees);
+
+// A distance in n mile to 0.1, with a leading zero below one.
+//   0.84 -> "0.8"   12 -> "12.0"   577.66 -> "577.7"
+// Throws RangeError (Quantity::Distance) for one that is not finite or is
+// negative.
+std::string formatDistance(double nauticalMiles);
+
+// A latitude or longitude as degrees and minutes to 0.01′, the hemisphere
+// last: latitude degrees in two digits, longitude degrees in three, minutes
+// always two digits before the point and two after; U+00B0 and U+2032.
+// Minutes that round to 60.00′ carry into the degrees. A value that rounds
+// to zero is N or E. The text reads back, by geo::readCoordinate, to within
+// 0.005′ of the value.
+//   30.17 -> "30°10.20′N"      -5 (longitude) -> "005°00.00′W"
+//   0 -> "00°00.00′N"          -0.00001 -> "00°00.00′N"
+//   29.99999 -> "30°00.00′N"   (59.9994′ rounds to 60.00′ and carries)
+// Throws RangeError as checkPosition (earth.h) does.
+std::string formatLatitude(double degrees);
+std::string formatLongitude(double degrees);
+
+// Both halves, latitude first, one space between:
+//   {30.17, 122.08833333} -> "30°10.20′N 122°05.30′E"
+std::string formatPosition(geo::GeoPoint position);
+
+// A time under way, hours and minutes "h:mm", rounded by roundedMinutes
+// (clock_time.h); the hours have as many digits as they need.
+//   1 / 12 -> "0:05"   25.5 -> "25:30"   123.1167 -> "123:07"
+// Throws what roundedMinutes throws.
+std::string formatTimeUnderWay(double hours);
+
+// A clock time of the years 0000 .. 9999 as "YYYY-MM-DD HH:MM", the form
+// readClockTime (entry.h) reads back.
+//   2025-01-01 00:30 -> "2025-01-01 00:30"
+std::string formatClockTime(ClockTime time);
+
+}  // namespace nav

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Typed failures of the navigation layer.
+//
+// Nothing in nav reports a failure as a NaN or an infinity: it throws one of
+// these, and the caller tells the user which value was refused.
+#pragma once
+
+#include <stdexcept>
+
+namespace nav {
+
+// Which input a RangeError refuses, and what it must be.
+enum class Quantity {
+    Latitude,   // finite, -90 .. 90 degrees
+    Longitude,  // finite, -180 .. 180 degrees
+    Course,     // finite, 0 .. 360 degrees true
+    Distance,   // finite, not negative; a dead reckoning run at most kMaxRun
+    Speed,      // finite knots above zero, whose times under way are finite
+    Hours,      // a time under way: finite, not negative
+};
+
+// An input outside the range its quantity allows; carries the value refused.
+class RangeError : public std::domain_error {
+public:
+    RangeError(Quantity quantity, double value)
+        : std::domain_error("value out of range"), quantity_(quantity), value_(value) {}
+    Quantity quantity() const noexcept { return quantity_; }
+    double value() const noexcept { return value_; }
+
+private:
+    Quantity quantity_;
+    double value_;
+};
+
+// A rhumb line run into a pole (or started at one on a course other than due
+// north or south): its longitude there is undefined, so no position is given.
+class PoleError : public std::domain_error {
+public:
+    PoleError() : std::domain_error("rhumb line through a pole") {}
+};
+
+}  // namespace nav
