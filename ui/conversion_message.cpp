@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "conversion_message.h"
+#include "quoted_text.h"
 
 #include <QStringList>
 
@@ -8,34 +9,6 @@ using namespace Qt::StringLiterals;
 namespace tarnquil {
 
 namespace {
-
-// Embeddings, overrides and isolates typed into a field would reach past the
-// closing quotation mark and reorder the rest of the message.
-bool isDirectionControl(QChar c)
-{
-    const char16_t unit = c.unicode();
-    return (unit >= 0x202A && unit <= 0x202E) || (unit >= 0x2066 && unit <= 0x2069);
-}
-
-// A text as the message quotes it: without direction controls, and a long
-// paste cut to its beginning and its end (where the minutes and seconds are),
-// so that the message stays readable and its box fits the screen.
-QString quoted(const QString& text)
-{
-    constexpr qsizetype kept = 16;  // characters kept at each end of a long text
-    QString shown = text;
-    if (text.size() > 3 * kept) {
-        qsizetype head = kept;
-        if (text[head - 1].isHighSurrogate() && text[head].isLowSurrogate())
-            --head;
-        qsizetype tail = text.size() - kept;
-        if (text[tail - 1].isHighSurrogate() && text[tail].isLowSurrogate())
-            ++tail;
-        shown = text.first(head) + u"…"_s + text.sliced(tail);
-    }
-    shown.removeIf(isDirectionControl);
-    return u"“"_s + shown + u"”"_s;
-}
 
 bool isLatitudeHemisphere(const QString& word)
 {
@@ -47,7 +20,7 @@ bool isLatitudeHemisphere(const QString& word)
 // Which rule of the notations the text breaks.
 QString notationReason(geo::Notation notation, const QString& word)
 {
-    const QString piece = quoted(word);
+    const QString piece = quotedText(word);
     switch (notation) {
     case geo::Notation::NoNumber:
         return u"其中没有数字。"_s;
@@ -91,7 +64,7 @@ QString reason(geo::EntryMode mode, const geo::ConversionError& error, bool over
     const QString word = QString::fromStdU32String(error.piece());
     if (const auto* notation = dynamic_cast<const geo::NotationError*>(&error))
         return notationReason(notation->notation(), word);
-    const QString piece = quoted(word);
+    const QString piece = quotedText(word);
     const QString lastFourDigits = u"秒格式的最后四位应为分和秒的数字。"_s;
     switch (error.reading()) {
     case geo::Reading::MinutesDigits:
@@ -117,7 +90,7 @@ QString conversionFailureMessage(const QString& fieldName, const QString& text,
                                  geo::EntryMode mode, const geo::ConversionError& error)
 {
     const bool overflow = dynamic_cast<const geo::OverflowError*>(&error) != nullptr;
-    return fieldName + quoted(text) + (overflow ? u"超出范围："_s : u"无法识别："_s)
+    return fieldName + quotedText(text) + (overflow ? u"超出范围："_s : u"无法识别："_s)
         + reason(mode, error, overflow);
 }
 
