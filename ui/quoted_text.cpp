@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "quoted_text.h"
 
+#include <QDir>
+
 using namespace Qt::StringLiterals;
 
 namespace tarnquil {
@@ -32,6 +34,20 @@ QString quotedText(const QString& text)
     }
     shown.removeIf(isDirectionControl);
     return u"“"_s + shown + u"”"_s;
+}
+
+QString quotedPath(const QString& path)
+{
+    QString shown = QDir::toNativeSeparators(path);
+    shown.removeIf(isDirectionControl);
+    return u"“"_s + shown + u"”"_s;
+}
+
+QString withoutFullStop(QString text)
+{
+    while (text.endsWith(u'.') || text.endsWith(u'。'))
+        text.chop(1);
+    return text;
 }
 
 }  // namespace tarnquil

@@ -12,4 +12,14 @@ namespace tarnquil {
 //   quotedText(a 1 MB paste)     → “4211254444444444…4444444444444444”
 QString quotedText(const QString& text);
 
+// A file's path as a message names it: whole, however long, with the
+// system's separators and without direction controls, between “ and ”.
+//   quotedPath(u"/home/李/航线.gpx"_s)  → “/home/李/航线.gpx”
+QString quotedPath(const QString& path);
+
+// A sentence of Qt's, such as QFile::errorString(), without its full stop, to
+// stand inside a message of ours.
+//   withoutFullStop(u"No such file or directory."_s)  → No such file or directory
+QString withoutFullStop(QString text);
+
 }  // namespace tarnquil
