@@ -3,13 +3,11 @@
 #include "gpx_namespaces.h"
 #include "quoted_text.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QXmlStreamReader>
 
 #include <cmath>
-#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -44,7 +42,7 @@ constexpr Axis longitudeAxis{QLatin1StringView("lon"), u"经度", 180};
 class GpxDocument
 {
 public:
-    explicit GpxDocument(QIODevice* source) : xml_(source) {}
+    explicit GpxDocument(QIODevice* file) : xml_(file) {}
 
     // Reads the whole document; throws Refusal.
     void read();
@@ -222,30 +220,11 @@ GpxReading refused(const QString& message, qint64 line = 0)
     return {{}, message, line};
 }
 
-// A pipe's or device's bytes, or nothing when it gives more than the limit:
-// it has no size to check beforehand. The pages of the buffer that are never
-// written take no memory.
-std::optional<QByteArray> readSequentialFile(QFile& file)
+// The routes of a file that is not empty, read as the parser goes, so that
+// reading stops at the first fault.
+GpxReading readDocument(QFile& file)
 {
-    QByteArray bytes(maximumGpxFileBytes + 1, Qt::Uninitialized);
-    qint64 total = 0;
-    while (total < bytes.size()) {
-        const qint64 got = file.read(bytes.data() + total, bytes.size() - total);
-        if (got <= 0)
-            break;
-        total += got;
-    }
-    if (total > maximumGpxFileBytes)
-        return std::nullopt;
-    bytes.truncate(total);
-    return bytes;
-}
-
-// The routes of a document that is not empty, read from source; file is
-// where it comes from.
-GpxReading readDocument(QIODevice& source, const QFile& file)
-{
-    GpxDocument document(&source);
+    GpxDocument document(&file);
     try {
         document.read();
     } catch (const Refusal& refusal) {
@@ -273,27 +252,17 @@ GpxReading readDocument(QIODevice& source, const QFile& file)
 GpxReading readGpxFile(const QString& path)
 {
     const QString shown = quotedPath(path);
-    const QString tooLarge = u"文件%1大于 50 MB，未读取：GPX 航线文件不会这么大。"_s.arg(shown);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    if (!file.open(QIODevice::ReadOnly))
         return refused(u"无法打开文件%1：%2。"_s.arg(shown, withoutFullStop(file.errorString())));
-    // A regular file is read as the parser goes, so that it stops reading at
-    // the first fault; a pipe or device is read beforehand, up to the limit.
-    QBuffer buffer;
-    QIODevice* source = &file;
-    if (file.isSequential()) {
-        const std::optional<QByteArray> bytes = readSequentialFile(file);
-        if (!bytes)
-            return refused(tooLarge);
-        buffer.setData(*bytes);
-        buffer.open(QIODevice::ReadOnly);
-        source = &buffer;
-    } else if (file.size() > maximumGpxFileBytes) {
-        return refused(tooLarge);
-    }
-    if (source->size() == 0)
+    // A pipe or a device has no size to check, and may never end.
+    if (file.isSequential())
+        return refused(u"%1不是普通文件，而是管道或设备，未读取。"_s.arg(shown));
+    if (file.size() > maximumGpxFileBytes)
+        return refused(u"文件%1大于 50 MB，未读取：GPX 航线文件不会这么大。"_s.arg(shown));
+    if (file.size() == 0)
         return refused(u"文件%1是空的。"_s.arg(shown));
-    return readDocument(*source, file);
+    return readDocument(file);
 }
 
 GpxRouteChoice chooseGpxRoute(const GpxReading& reading, qsizetype number)

@@ -20,7 +20,7 @@
 //                                          expanded or fetched
 //   malformed XML, a root other than <gpx> of those namespaces, an empty file,
 //   a file with neither <rtept> nor <wpt>, a file over 50 MB (by its size,
-//   before reading)
+//   before reading), a pipe or a device (no size to check)
 // Coordinates are the doubles nearest the decimal texts.
 #pragma once
 
@@ -31,10 +31,9 @@
 
 namespace tarnquil {
 
-// Files larger than this are refused unread, since the whole file is held in
-// memory while it is read: at some 100 bytes a point it is half a million
-// points, far more than any route has; a larger file is a long track log or
-// not GPX at all.
+// Files larger than this are refused unread: at some 100 bytes a point it is
+// half a million points, far more than any route has. A larger file is a long
+// track log or no GPX at all, and its routes would fill memory.
 inline constexpr qint64 maximumGpxFileBytes = 50 * 1024 * 1024;
 
 // All routes of a file, or why it was refused: never both.
