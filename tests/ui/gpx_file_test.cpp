@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// GPX files: a written route reads back with the very same doubles and names;
+// GPX files: a saved route reads back with the very same doubles and names;
 // what converters and chart plotters write is read; malformed and hostile
 // files are refused whole, with the line and the rule.
 #include "gpx_reader.h"
@@ -12,13 +12,7 @@
 #include <QTest>
 
 #include <cmath>
-#include <limits>
 #include <random>
-#include <thread>
-
-#ifdef Q_OS_UNIX
-#include <sys/stat.h>
-#endif
 
 using namespace Qt::StringLiterals;
 using tarnquil::GpxRoute;
@@ -32,16 +26,8 @@ namespace {
 QByteArray gpx11(const QByteArray& body)
 {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-           "<gpx xmlns=\"http://www.topografix.com/GPX/1/1\" version=\"1.1\" creator=\"t\">\n"
+           "<gpx xmlns=\"http://www.topografix.com/GPX/1/1\" version=\"1.1\">\n"
         + body + "\n</gpx>\n";
-}
-
-QByteArray utf16LittleEndian(const QString& text)
-{
-    QByteArray bytes;
-    for (const QChar c : text)
-        bytes += char(c.unicode() & 0xFF) + QByteArray(1, char(c.unicode() >> 8));
-    return bytes;
 }
 
 QByteArray sample(const QString& name)
@@ -50,8 +36,8 @@ QByteArray sample(const QString& name)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The doubles are compared with ==: the reader promises the double nearest
-// each text, and the writer texts that read back as the same double.
+// Doubles compared with ==: the reader promises the double nearest each text,
+// the writer texts that read back as the same double.
 void compareRoutes(const QList<GpxRoute>& actual, const QList<GpxRoute>& expected)
 {
     QCOMPARE(actual.size(), expected.size());
@@ -63,9 +49,8 @@ void compareRoutes(const QList<GpxRoute>& actual, const QList<GpxRoute>& expecte
             const GpxWaypoint& e = expected[r].points[p];
             QCOMPARE(a.name, e.name);
             QVERIFY2(a.latitude == e.latitude && a.longitude == e.longitude,
-                     qPrintable(u"point %1: %2 %3, expected %4 %5"_s.arg(p)
-                                    .arg(a.latitude, 0, 'g', 17).arg(a.longitude, 0, 'g', 17)
-                                    .arg(e.latitude, 0, 'g', 17).arg(e.longitude, 0, 'g', 17)));
+                     qPrintable(u"point %1: %2 %3"_s.arg(p).arg(a.latitude, 0, 'g', 17)
+                                    .arg(a.longitude, 0, 'g', 17)));
         }
     }
 }
@@ -81,8 +66,8 @@ private slots:
     void roundTrip();
     void randomCoordinatesRoundTrip();
     void writtenDocument();
-    void writeFailures_data();
-    void writeFailures();
+    void failedSaveKeepsFile_data();
+    void failedSaveKeepsFile();
     void reading_data();
     void reading();
     void chooseRoute_data();
@@ -91,9 +76,6 @@ private slots:
     void refusals();
     void fileRefusals_data();
     void fileRefusals();
-#ifdef Q_OS_UNIX
-    void readsFromPipe();
-#endif
 
 private:
     QString put(const QString& name, const QByteArray& bytes);
@@ -102,11 +84,10 @@ private:
 
 QString GpxFileTest::put(const QString& name, const QByteArray& bytes)
 {
-    const QString path = dir_.filePath(name);
-    QFile file(path);
+    QFile file(dir_.filePath(name));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
+        qFatal("cannot write %s", qPrintable(file.fileName()));
+    return file.fileName();
 }
 
 void GpxFileTest::roundTrip_data()
@@ -115,19 +96,14 @@ void GpxFileTest::roundTrip_data()
     const QString markup = u"长江口<&\"'>"_s;
     QTest::newRow("CJK and markup in names")
         << GpxRoute{markup + u"航线"_s, {{markup, 31.2304, 121.4737}, {u"]]> &amp; <!--"_s, 30.6, 122.1}}};
-    QTest::newRow("point without a name") << GpxRoute{u"r"_s, {{{}, 30, 120}, {u"名"_s, 31, 121}}};
-    QTest::newRow("south and west") << GpxRoute{u"r"_s, {{u"合恩角"_s, -55.98, -67.27}, {u"s"_s, -1e-6, -0.5}}};
-    QTest::newRow("date line both ways and the poles")
-        << GpxRoute{u"r"_s, {{u"东"_s, 10, 180}, {u"西"_s, -10, -180}, {u"北"_s, 90, 0}, {u"南"_s, -90, 0}}};
-    QTest::newRow("more decimals than nine")
-        << GpxRoute{u"r"_s, {{u"42°50′"_s, 42 + 50.0 / 60, 121 + 28.0 / 60 + 25.123 / 3600},
-                             {u"1/3"_s, 1.0 / 3, -2.0 / 3}}};
-    QTest::newRow("tiny and subnormal")
-        << GpxRoute{u"r"_s, {{u"t"_s, 1e-5, -1e-300}, {u"d"_s, 5e-324, -2.2250738585072014e-308}}};
-    QTest::newRow("nearest doubles inside the limits")
-        << GpxRoute{u"r"_s, {{u"n"_s, std::nextafter(90.0, 0.0), std::nextafter(-180.0, 0.0)}}};
-    QTest::newRow("blanks and tab in names kept")
-        << GpxRoute{u" 长江 航线 "_s, {{u"  a\tb  "_s, 1, 2}}};
+    QTest::newRow("point without a name, blanks kept")
+        << GpxRoute{u" 航 线 "_s, {{{}, 30, 120}, {u"  a\tb "_s, 31, 121}}};
+    QTest::newRow("south, west, date line and poles")
+        << GpxRoute{u"r"_s, {{u"s"_s, -55.98, -67.27}, {u"e"_s, -10, 180}, {u"w"_s, 10, -180},
+                             {u"n"_s, 90, 0}, {u"p"_s, -90, -0.5}}};
+    QTest::newRow("more digits than nine decimals")
+        << GpxRoute{u"r"_s, {{u"42°50′"_s, 42 + 50.0 / 60, -2.0 / 3}, {u"t"_s, 1e-5, -1e-300},
+                             {u"d"_s, 5e-324, std::nextafter(-180.0, 0.0)}}};
 }
 
 void GpxFileTest::roundTrip()
@@ -158,8 +134,6 @@ void GpxFileTest::writtenDocument()
     const GpxRoute route{u"长江口<&\"'>"_s, {{u"吴淞口"_s, 31.2304, 121.4737}, {{}, -33.5, -180}}};
     const QString path = dir_.filePath(u"document.gpx"_s);
     QCOMPARE(tarnquil::writeGpxFile(path, route), QString());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
     const QString expected = uR"(<?xml version="1.0" encoding="UTF-8"?>
 <gpx xmlns="http://www.topografix.com/GPX/1/1" xmlns:xsi="http://www.w3.org/2001/XMLSchema-instance" version="1.1" creator="Tarnquil %1" xsi:schemaLocation="http://www.topografix.com/GPX/1/1 http://www.topografix.com/GPX/1/1/gpx.xsd">
     <rte>
@@ -171,63 +145,50 @@ void GpxFileTest::writtenDocument()
     </rte>
 </gpx>
 )"_s.arg(QStringLiteral(TARNQUIL_PROJECT_VERSION));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(file.readAll()), expected);
 }
 
-void GpxFileTest::writeFailures_data()
+void GpxFileTest::failedSaveKeepsFile_data()
 {
-    QTest::addColumn<QString>("place");  // the file's name in a fresh folder
-    QTest::addColumn<bool>("existing");  // a file is there before
+    QTest::addColumn<QString>("fileName");
     QTest::addColumn<GpxRoute>("route");
     QTest::addColumn<QString>("reason");  // empty: Qt's own
 
     const GpxRoute good{u"r"_s, {{u"a"_s, 1, 2}}};
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    QTest::newRow("folder missing") << u"无此文件夹/r.gpx"_s << false << good << QString();
-    QTest::newRow("a folder in the way") << u"."_s << false << good << QString();
     // Qt writes beside the file under a longer name, which the file system refuses.
-    QTest::newRow("no room for the temporary name") << QString(250, u'n') << true << good << QString();
+    QTest::newRow("no room for the temporary name") << QString(250, u'n') << good << QString();
     QTest::newRow("unpaired surrogate in a name")
-        << u"r.gpx"_s << true << GpxRoute{u"r"_s, {{u"a"_s + QChar(0xD800), 1, 2}}}
+        << u"r.gpx"_s << GpxRoute{u"r"_s, {{u"a"_s + QChar(0xD800), 1, 2}}}
         << u"名称中有无法写入 XML 的字符（如不成对的代理项）"_s;
-    QTest::newRow("latitude 91") << u"r.gpx"_s << true
-                                 << GpxRoute{u"r"_s, {{u"a"_s, 1, 2}, {u"b"_s, 91, 2}}}
+    QTest::newRow("latitude 91") << u"r.gpx"_s << GpxRoute{u"r"_s, {{u"a"_s, 1, 2}, {u"b"_s, 91, 2}}}
                                  << u"第 2 个航点的纬度 91 不在 -90 到 90 之间"_s;
-    QTest::newRow("longitude not a number") << u"r.gpx"_s << true
-                                            << GpxRoute{u"r"_s, {{u"a"_s, 1, nan}}}
-                                            << u"第 1 个航点的经度 nan 不在 -180 到 180 之间"_s;
-    QTest::newRow("latitude infinite")
-        << u"r.gpx"_s << false
-        << GpxRoute{u"r"_s, {{u"a"_s, -std::numeric_limits<double>::infinity(), 2}}}
-        << u"第 1 个航点的纬度 -inf 不在 -90 到 90 之间"_s;
+    QTest::newRow("longitude not a number")
+        << u"r.gpx"_s << GpxRoute{u"r"_s, {{u"a"_s, 1, std::nan("")}}}
+        << u"第 1 个航点的经度 nan 不在 -180 到 180 之间"_s;
 }
 
-void GpxFileTest::writeFailures()
+void GpxFileTest::failedSaveKeepsFile()
 {
-    QFETCH(QString, place);
-    QFETCH(bool, existing);
+    QFETCH(QString, fileName);
     QFETCH(GpxRoute, route);
     QFETCH(QString, reason);
     QTemporaryDir folder;
-    const QString path = folder.filePath(place);
+    const QString path = folder.filePath(fileName);
     const QByteArray before = "<gpx>earlier route</gpx>";
-    if (existing) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(before) == before.size());
-    }
-    const QStringList filesBefore = QDir(folder.path()).entryList(QDir::Files);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(before) == before.size());
+    file.close();
 
     const QString error = tarnquil::writeGpxFile(path, route);
-    QVERIFY2(error.startsWith(u"无法保存文件"_s + tarnquil::quotedPath(path) + u"："_s), qPrintable(error));
-    QVERIFY(error.endsWith(u"。"_s));
+    const QString start = u"无法保存文件"_s + tarnquil::quotedPath(path) + u"："_s;
+    QVERIFY2(error.startsWith(start) && error.endsWith(u"。"_s), qPrintable(error));
     if (!reason.isEmpty())
-        QCOMPARE(error.sliced(error.indexOf(u'：') + 1).chopped(1), reason);
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), filesBefore);
-    if (existing) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), before);
-    }
+        QCOMPARE(error.sliced(start.size()).chopped(1), reason);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{fileName});
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
 }
 
 void GpxFileTest::reading_data()
@@ -236,24 +197,18 @@ void GpxFileTest::reading_data()
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QList<GpxRoute>>("routes");
 
-    const QList<GpxRoute> babel{{QString(), {{u"吴淞口"_s, 31.2304, 121.4737},
-                                           {u"嵊山"_s, 30.72, 122.81},
-                                           {u"舟山 定海港"_s, 29.9856, 122.2075}}}};
     for (const QString& name : {u"gpsbabel-route-1.0"_s, u"gpsbabel-route-1.1"_s, u"gpsbabel-waypoints-1.0"_s}) {
-        QList<GpxRoute> routes = babel;
-        routes[0].name = name;
-        QTest::newRow(qPrintable(name)) << sample(name + u".gpx"_s) << name + u".gpx"_s << routes;
+        QTest::newRow(qPrintable(name)) << sample(name + u".gpx"_s) << name + u".gpx"_s
+            << QList<GpxRoute>{{name, {{u"吴淞口"_s, 31.2304, 121.4737}, {u"嵊山"_s, 30.72, 122.81},
+                                       {u"舟山 定海港"_s, 29.9856, 122.2075}}}};
     }
     QTest::newRow("chart plotter: extensions, several routes, an empty one")
         << sample(u"plotter-routes-1.1.gpx"_s) << u"p.gpx"_s
-        << QList<GpxRoute>{{u"长江口—舟山"_s, {{u"吴淞口"_s, 31.2304, 121.4737},
-                                               {u"嵊山"_s, 30.72, 122.81},
+        << QList<GpxRoute>{{u"长江口—舟山"_s, {{u"吴淞口"_s, 31.2304, 121.4737}, {u"嵊山"_s, 30.72, 122.81},
                                                {u"舟山 <定海港>"_s, 29.9856, 122.2075}}},
-                           {u"舟山—宁波 & 北仑"_s, {{u"舟山"_s, 29.9856, 122.2075},
-                                                   {{}, 29.8683, 121.544}}}};
-
-    QTest::newRow("no namespace")
-        << QByteArray("<gpx version=\"1.1\"><rte><name>R</name><rtept lat=\"1\" lon=\"2\"/></rte></gpx>")
+                           {u"舟山—宁波 & 北仑"_s, {{u"舟山"_s, 29.9856, 122.2075}, {{}, 29.8683, 121.544}}}};
+    QTest::newRow("no namespace, byte order mark")
+        << QByteArray("\xEF\xBB\xBF<gpx><rte><name>R</name><rtept lat=\"1\" lon=\"2\"/></rte></gpx>")
         << u"x.gpx"_s << QList<GpxRoute>{{u"R"_s, {{{}, 1, 2}}}};
     QTest::newRow("GPX 1.0 elements with a prefix")
         << QByteArray("<g:gpx xmlns:g=\"http://www.topografix.com/GPX/1/0\"><g:rte>"
@@ -267,27 +222,16 @@ void GpxFileTest::reading_data()
     QTest::newRow("empty routes give way to waypoints")
         << gpx11("<rte><name>空</name></rte><wpt lat=\"1\" lon=\"2\"/>")
         << u"w.gpx"_s << QList<GpxRoute>{{u"w"_s, {{{}, 1, 2}}}};
-    QTest::newRow("routes win over waypoints; blank name is the file's")
+    QTest::newRow("routes win over waypoints; a blank name is the file's")
         << gpx11("<wpt lat=\"5\" lon=\"6\"/><rte><name> </name><rtept lat=\"1\" lon=\"2\"/></rte>")
         << u"r.gpx"_s << QList<GpxRoute>{{u"r"_s, {{{}, 1, 2}}}};
-    QTest::newRow("name of an extension is no point's name")
-        << QByteArray("<gpx><rte><rtept lat=\"1\" lon=\"2\"><extensions><name>E</name></extensions>"
-                      "</rtept></rte></gpx>")
-        << u"e.gpx"_s << QList<GpxRoute>{{u"e"_s, {{{}, 1, 2}}}};
-    QTest::newRow("references, comments and markup inside a name")
+    QTest::newRow("references, comments and markup in a name")
         << gpx11("<!-- c --><?pi x?><rte><rtept lat=\"1\" lon=\"2\"><name>&#x4E2D;&amp;<!--c-->"
                  "<b>x</b>y</name></rtept></rte>")
         << u"n.gpx"_s << QList<GpxRoute>{{u"n"_s, {{u"中&y"_s, 1, 2}}}};
     QTest::newRow("numbers as QString::toDouble reads them")
-        << gpx11("<wpt lat=\" +31.5 \" lon=\"-1.2e2\"/><wpt lat=\"-90\" lon=\"180.0\"/>"
-                 "<wpt lat=\".5\" lon=\"-0\"/>")
-        << u"d.gpx"_s << QList<GpxRoute>{{u"d"_s, {{{}, 31.5, -120}, {{}, -90, 180}, {{}, 0.5, 0}}}};
-    QTest::newRow("byte order mark")
-        << "\xEF\xBB\xBF" + gpx11("<wpt lat=\"1\" lon=\"2\"/>") << u"b.gpx"_s
-        << QList<GpxRoute>{{u"b"_s, {{{}, 1, 2}}}};
-    QTest::newRow("UTF-16")
-        << "\xFF\xFE" + utf16LittleEndian(u"<gpx><wpt lat=\"1\" lon=\"2\"><name>航</name></wpt></gpx>"_s)
-        << u"u.gpx"_s << QList<GpxRoute>{{u"u"_s, {{u"航"_s, 1, 2}}}};
+        << gpx11("<wpt lat=\" +31.5 \" lon=\"-1.2e2\"/><wpt lat=\".5\" lon=\"-0\"/>")
+        << u"d.gpx"_s << QList<GpxRoute>{{u"d"_s, {{{}, 31.5, -120}, {{}, 0.5, 0}}}};
 }
 
 void GpxFileTest::reading()
@@ -298,7 +242,6 @@ void GpxFileTest::reading()
     QVERIFY(!document.isEmpty());
     const tarnquil::GpxReading reading = tarnquil::readGpxFile(put(fileName, document));
     QCOMPARE(reading.error, QString());
-    QCOMPARE(reading.errorLine, qint64(0));
     compareRoutes(reading.routes, routes);
 }
 
@@ -313,14 +256,10 @@ void GpxFileTest::chooseRoute_data()
                                    "<rte><name>B</name><rtept lat=\"2\" lon=\"2\"/></rte>"
                                    "<rte><name>C</name><rtept lat=\"3\" lon=\"3\"/></rte>");
     QTest::newRow("first") << three << qsizetype(1) << u"A"_s << QString();
-    QTest::newRow("middle") << three << qsizetype(2) << u"B"_s << QString();
     QTest::newRow("last") << three << qsizetype(3) << u"C"_s << QString();
     QTest::newRow("past the last") << three << qsizetype(4) << QString()
                                    << u"没有第 4 条航线：文件中只有 3 条航线。"_s;
-    QTest::newRow("zero") << three << qsizetype(0) << QString()
-                          << u"没有第 0 条航线：航线从 1 开始编号。"_s;
-    QTest::newRow("negative") << three << qsizetype(-1) << QString()
-                              << u"没有第 -1 条航线：航线从 1 开始编号。"_s;
+    QTest::newRow("zero") << three << qsizetype(0) << QString() << u"没有第 0 条航线：航线从 1 开始编号。"_s;
     QTest::newRow("refused file") << gpx11("<wpt lat=\"91\" lon=\"0\"/>") << qsizetype(1) << QString()
                                   << u"第 3 行：纬度“91”超出 -90 到 90 的范围。"_s;
 }
@@ -342,54 +281,42 @@ void GpxFileTest::refusals_data()
 {
     QTest::addColumn<QByteArray>("document");
     QTest::addColumn<qint64>("line");
-    QTest::addColumn<QString>("rule");  // the message after “第 N 行：”, or its beginning
+    QTest::addColumn<QString>("rule");  // the message after “第 N 行：”, or its start
 
-    const QByteArray laughs = "<?xml version=\"1.0\"?>\n<!DOCTYPE gpx [\n <!ENTITY l0 \"ha\">\n"
-        + [] {
-              QByteArray entities;
-              for (int i = 1; i <= 30; ++i)
-                  entities += QByteArray(" <!ENTITY l%1 \"").replace("%1", QByteArray::number(i))
-                      + QByteArray("&l%1;").replace("%1", QByteArray::number(i - 1)).repeated(10)
-                      + "\">\n";
-              return entities;
-          }()
-        + "]>\n<gpx><wpt lat=\"1\" lon=\"2\"><name>&l30;</name></wpt></gpx>\n";
+    // Thirty levels of ten references each: 10^30 times "ha" if expanded.
+    QByteArray laughs = "<?xml version=\"1.0\"?>\n<!DOCTYPE gpx [\n<!ENTITY l0 \"ha\">\n";
+    for (int i = 1; i <= 30; ++i)
+        laughs += "<!ENTITY l" + QByteArray::number(i) + " \""
+            + ("&l" + QByteArray::number(i - 1) + ";").repeated(10) + "\">\n";
+    laughs += "]>\n<gpx><wpt lat=\"1\" lon=\"2\"><name>&l30;</name></wpt></gpx>\n";
     const QString dtd = u"文件含有文档类型定义（<!DOCTYPE …>）。为安全起见，不读取带文档类型定义或实体的 GPX 文件。"_s;
+    const QString malformed = u"XML 格式有误（"_s;
+    const QString notNumber = u"不是有效的数字，应为十进制的度数，如 31.2304。"_s;
     QTest::newRow("entity expansion (billion laughs)") << laughs << qint64(2) << dtd;
     QTest::newRow("external entity")
         << QByteArray("<?xml version=\"1.0\"?>\n\n<!DOCTYPE gpx [\n<!ENTITY x SYSTEM \"file:///etc/passwd\">\n]>\n"
                       "<gpx><wpt lat=\"1\" lon=\"2\"><name>&x;</name></wpt></gpx>")
         << qint64(3) << dtd;
-    QTest::newRow("external DTD")
-        << QByteArray("<!DOCTYPE gpx SYSTEM \"http://example.com/gpx.dtd\"><gpx><wpt lat=\"1\" lon=\"2\"/></gpx>")
-        << qint64(1) << dtd;
     QTest::newRow("undeclared entity") << gpx11("<wpt lat=\"1\" lon=\"2\"><name>&x;</name></wpt>")
-                                       << qint64(3) << u"XML 格式有误（"_s;
-    QTest::newRow("tags crossed") << gpx11("<rte>\n<rtept lat=\"1\" lon=\"2\"></rte>") << qint64(4)
-                                  << u"XML 格式有误（"_s;
+                                       << qint64(3) << malformed;
+    QTest::newRow("tags crossed") << gpx11("<rte>\n<rtept lat=\"1\" lon=\"2\"></rte>") << qint64(4) << malformed;
     QTest::newRow("cut off") << gpx11("<rte><rtept lat=\"1\" lon=\"2\"/>").chopped(7) << qint64(4)
                              << u"文件到此结束，XML 却没有结束：文件不完整。"_s;
-    QTest::newRow("text after the root") << gpx11("<wpt lat=\"1\" lon=\"2\"/>") + "x" << qint64(5)
-                                         << u"XML 格式有误（"_s;
+    QTest::newRow("text after the root") << gpx11("<wpt lat=\"1\" lon=\"2\"/>") + "x" << qint64(5) << malformed;
     QTest::newRow("not GPX") << QByteArray("<?xml version=\"1.0\"?>\n<kml><wpt lat=\"1\" lon=\"2\"/></kml>")
                              << qint64(2) << u"根元素是“kml”，不是 GPX 文件的 <gpx>。"_s;
     QTest::newRow("GPX of a foreign namespace")
-        << QByteArray("<gpx xmlns=\"http://example.com/GPX/1/2\"><wpt lat=\"1\" lon=\"2\"/></gpx>")
-        << qint64(1) << u"<gpx> 的命名空间“http://example.com/GPX/1/2”不是 GPX 1.0 或 1.1 的命名空间。"_s;
+        << QByteArray("<gpx xmlns=\"http://example.com/GPX/1/2\"><wpt lat=\"1\" lon=\"2\"/></gpx>") << qint64(1)
+        << u"<gpx> 的命名空间“http://example.com/GPX/1/2”不是 GPX 1.0 或 1.1 的命名空间。"_s;
     QTest::newRow("lat missing") << gpx11("<rte>\n<rtept lon=\"2\"/></rte>") << qint64(4)
                                  << u"<rtept> 缺少纬度属性 lat。"_s;
-    QTest::newRow("lon missing") << gpx11("<wpt lat=\"1\"/>") << qint64(3) << u"<wpt> 缺少经度属性 lon。"_s;
     QTest::newRow("lat 91") << gpx11("<wpt lat=\"91\" lon=\"0\"/>") << qint64(3)
                             << u"纬度“91”超出 -90 到 90 的范围。"_s;
-    QTest::newRow("lat just past the pole") << gpx11("<wpt lat=\"-90.000000001\" lon=\"0\"/>") << qint64(3)
-                                            << u"纬度“-90.000000001”超出 -90 到 90 的范围。"_s;
     QTest::newRow("lon -180.5") << gpx11("<wpt lat=\"0\" lon=\"-180.5\"/>") << qint64(3)
                                 << u"经度“-180.5”超出 -180 到 180 的范围。"_s;
-    const QString notNumber = u"不是有效的数字，应为十进制的度数，如 31.2304。"_s;
     for (const char* text : {"abc", "121°28′", "31,5", "", "inf", "nan", "1e999", "0x1p4"}) {
-        QTest::addRow("lon \"%s\"", text)
-            << gpx11(QByteArray("<wpt lat=\"1\" lon=\"") + text + "\"/>") << qint64(3)
-            << u"经度“"_s + QString::fromUtf8(text) + u"”"_s + notNumber;
+        QTest::addRow("lon \"%s\"", text) << gpx11(QByteArray("<wpt lat=\"1\" lon=\"") + text + "\"/>")
+                                          << qint64(3) << u"经度“"_s + QString::fromUtf8(text) + u"”"_s + notNumber;
     }
     QTest::newRow("a megabyte of digits")
         << gpx11("<wpt lat=\"1" + QByteArray(1 << 20, '2') + "x\" lon=\"0\"/>") << qint64(3)
@@ -414,65 +341,36 @@ void GpxFileTest::refusals()
 void GpxFileTest::fileRefusals_data()
 {
     QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("rule");  // the message after the file's name
+    QTest::addColumn<QString>("message");  // %1: the file's name as messages quote it
 
-    const QString tooLarge = u"大于 50 MB，未读取：GPX 航线文件不会这么大。"_s;
+    const QString tooLarge = u"文件%1大于 50 MB，未读取：GPX 航线文件不会这么大。"_s;
     // Sparse: made at once and taking no room.
-    const auto sized = [this](const QString& name, const QByteArray& start, qint64 size) {
-        const QString path = put(name, start);
-        QFile file(path);
+    const auto sized = [this](const QString& name, qint64 size) {
+        QFile file(put(name, gpx11("<wpt lat=\"1\" lon=\"2\"/>")));
         if (!file.resize(size))
-            qFatal("cannot resize %s", qPrintable(path));
-        return path;
+            qFatal("cannot resize %s", qPrintable(file.fileName()));
+        return file.fileName();
     };
-    QTest::newRow("one byte over 50 MB")
-        << sized(u"over.gpx"_s, gpx11("<wpt lat=\"1\" lon=\"2\"/>"), tarnquil::maximumGpxFileBytes + 1)
-        << tooLarge;
-    // Read, and refused for the zero bytes after the document's end.
-    QTest::newRow("exactly 50 MB is read")
-        << sized(u"limit.gpx"_s, gpx11("<wpt lat=\"1\" lon=\"2\"/>"), tarnquil::maximumGpxFileBytes)
-        << QString();
-#ifdef Q_OS_LINUX
-    QTest::newRow("endless device") << u"/dev/zero"_s << tooLarge;
+    QTest::newRow("one byte over 50 MB") << sized(u"over.gpx"_s, tarnquil::maximumGpxFileBytes + 1) << tooLarge;
+    // Read, and refused for the zero bytes after the document.
+    QTest::newRow("exactly 50 MB is read") << sized(u"limit.gpx"_s, tarnquil::maximumGpxFileBytes)
+                                           << u"第 5 行：XML 格式有误（"_s;
+#ifdef Q_OS_UNIX
+    QTest::newRow("endless device") << u"/dev/zero"_s << u"%1不是普通文件，而是管道或设备，未读取。"_s;
 #endif
-    QTest::newRow("empty") << put(u"empty.gpx"_s, {}) << u"是空的。"_s;
-    QTest::newRow("missing") << dir_.filePath(u"无此文件.gpx"_s) << u"无法打开文件"_s;
-    QTest::newRow("a folder") << dir_.path() << u"无法打开文件"_s;
+    QTest::newRow("empty") << put(u"empty.gpx"_s, {}) << u"文件%1是空的。"_s;
+    QTest::newRow("missing") << dir_.filePath(u"无此文件.gpx"_s) << u"无法打开文件%1："_s;
 }
 
 void GpxFileTest::fileRefusals()
 {
     QFETCH(QString, path);
-    QFETCH(QString, rule);
+    QFETCH(QString, message);
     const tarnquil::GpxReading reading = tarnquil::readGpxFile(path);
     QVERIFY(reading.routes.isEmpty());
-    if (rule.isEmpty()) {
-        QVERIFY2(reading.error.startsWith(u"第 5 行：XML 格式有误（"_s), qPrintable(reading.error));
-        return;
-    }
-    QCOMPARE(reading.errorLine, qint64(0));
-    const QString file = tarnquil::quotedPath(path);
-    QVERIFY2(reading.error.contains(file + rule) || reading.error.startsWith(rule + file),
+    QVERIFY2(reading.error.startsWith(message.replace(u"%1"_s, tarnquil::quotedPath(path))),
              qPrintable(reading.error));
 }
-
-#ifdef Q_OS_UNIX
-// A pipe has no size: `tarnquil --route <(gunzip -c r.gpx.gz)`.
-void GpxFileTest::readsFromPipe()
-{
-    const QString path = dir_.filePath(u"pipe"_s);
-    QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    std::thread writer([&path] {
-        QFile pipe(path);
-        if (pipe.open(QIODevice::WriteOnly))
-            pipe.write(gpx11("<rte><rtept lat=\"1\" lon=\"2\"><name>管</name></rtept></rte>"));
-    });
-    const tarnquil::GpxReading reading = tarnquil::readGpxFile(path);
-    writer.join();
-    QCOMPARE(reading.error, QString());
-    compareRoutes(reading.routes, {{u"pipe"_s, {{u"管"_s, 1, 2}}}});
-}
-#endif
 
 QTEST_GUILESS_MAIN(GpxFileTest)
 #include "gpx_file_test.moc"
