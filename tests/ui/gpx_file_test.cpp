@@ -359,6 +359,9 @@ void GpxFileTest::fileRefusals_data()
     QTest::newRow("endless device") << u"/dev/zero"_s << u"%1不是普通文件，而是管道或设备，未读取。"_s;
 #endif
     QTest::newRow("empty") << put(u"empty.gpx"_s, {}) << u"文件%1是空的。"_s;
+    QTest::newRow("neither route points nor waypoints")
+        << put(u"none.gpx"_s, gpx11("<rte><name>空</name></rte><trk><trkseg><trkpt lat=\"1\" lon=\"2\"/></trkseg></trk>"))
+        << u"文件%1中既没有航线点（<rtept>）也没有航点（<wpt>）。"_s;
     QTest::newRow("missing") << dir_.filePath(u"无此文件.gpx"_s) << u"无法打开文件%1："_s;
 }
 
