@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "conversion_message.h"
+#include "quoted_text.h"
 
 #include "geo/character_names.h"
 
@@ -8,34 +9,6 @@ using namespace Qt::StringLiterals;
 namespace tarnquil {
 
 namespace {
-
-// Embeddings, overrides and isolates typed into a field would reach past the
-// closing quotation mark and reorder the rest of the message.
-bool isDirectionControl(QChar c)
-{
-    const char16_t unit = c.unicode();
-    return (unit >= 0x202A && unit <= 0x202E) || (unit >= 0x2066 && unit <= 0x2069);
-}
-
-// A text as the message quotes it: without direction controls, and a long
-// paste cut to its beginning and its end (where the minutes and seconds are),
-// so that the message stays readable and its box fits the screen.
-QString quoted(const QString& text)
-{
-    constexpr qsizetype kept = 16;  // characters kept at each end of a long text
-    QString shown = text;
-    if (text.size() > 3 * kept) {
-        qsizetype head = kept;
-        if (text[head - 1].isHighSurrogate() && text[head].isLowSurrogate())
-            --head;
-        qsizetype tail = text.size() - kept;
-        if (text[tail - 1].isHighSurrogate() && text[tail].isLowSurrogate())
-            ++tail;
-        shown = text.first(head) + u"…"_s + text.sliced(tail);
-    }
-    shown.removeIf(isDirectionControl);
-    return u"“"_s + shown + u"”"_s;
-}
 
 QString codeAndName(char32_t c)
 {
@@ -50,17 +23,17 @@ QString codeAndName(char32_t c)
 QString shown(const std::u32string& piece)
 {
     if (piece.size() != 1)
-        return quoted(QString::fromStdU32String(piece));
+        return quotedText(QString::fromStdU32String(piece));
     const char32_t c = piece.front();
     switch (geo::visibilityOf(c)) {
     case geo::Visibility::Invisible:
         return u"不可见字符（"_s + codeAndName(c) + u"）"_s;
     case geo::Visibility::LookAlike:
-        return quoted(QString::fromStdU32String(piece)) + u"（"_s + codeAndName(c) + u"）"_s;
+        return quotedText(QString::fromStdU32String(piece)) + u"（"_s + codeAndName(c) + u"）"_s;
     case geo::Visibility::Plain:
         break;
     }
-    return quoted(QString::fromStdU32String(piece));
+    return quotedText(QString::fromStdU32String(piece));
 }
 
 QString number(double value) { return QString::number(value, 'g', 10); }
@@ -129,7 +102,7 @@ QString conversionFailureMessage(const QString& fieldName, const QString& text,
                                  const geo::CoordinateError& error)
 {
     const bool outOfRange = error.rule() == geo::Rule::OutOfRange;
-    return fieldName + quoted(text) + (outOfRange ? u"超出范围："_s : u"无法识别："_s)
+    return fieldName + quotedText(text) + (outOfRange ? u"超出范围："_s : u"无法识别："_s)
         + refusalReason(error);
 }
 
