@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window_layout.h"
 
+#include "entry_field.h"
 #include "help_text.h"
 #include "keyboard_controls.h"
 #include "link_label.h"
@@ -243,9 +244,10 @@ QLabel* addLabel(QWidget* container, const Placed& where, const QString& text)
     return label;
 }
 
-QLineEdit* addField(QWidget* container, const Placed& where, const QString& accessibleName)
+template <typename Field>
+Field* addField(QWidget* container, const Placed& where, const QString& accessibleName)
 {
-    auto* field = place<QLineEdit>(container, where);
+    auto* field = place<Field>(container, where);
     field->setFont(songFont(12));
     field->setMaxLength(std::numeric_limits<int>::max());
     field->setAccessibleName(accessibleName);
@@ -275,9 +277,9 @@ PointFields addPointFrame(QWidget* window, const PointFrame& row, QStyle* frameS
     minutes->setChecked(true);
     PairedOption::pair(minutes, seconds);
     addLabel(frame, row.latitudeLabel, u"纬度"_s);
-    QLineEdit* latitude = addField(frame, row.latitude, row.title + u"纬度"_s);
+    QLineEdit* latitude = addField<EntryField>(frame, row.latitude, row.title + u"纬度"_s);
     addLabel(frame, row.longitudeLabel, u"经度"_s);
-    QLineEdit* longitude = addField(frame, row.longitude, row.title + u"经度"_s);
+    QLineEdit* longitude = addField<EntryField>(frame, row.longitude, row.title + u"经度"_s);
     return {latitude, longitude, minutes};
 }
 
@@ -305,7 +307,7 @@ void addControl(QWidget* window, const Control& row, QStyle* frameStyle)
         break;
     }
     case Kind::Output: {
-        QLineEdit* field = addField(container, row.place, row.accessibleName);
+        QLineEdit* field = addField<QLineEdit>(container, row.place, row.accessibleName);
         field->setReadOnly(true);
         setColour(field, QPalette::Base, windowColour);
         break;

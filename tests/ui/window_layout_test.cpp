@@ -14,6 +14,8 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QShortcut>
+#include <QSignalSpy>
 #include <QStyle>
 
 #include <algorithm>
@@ -70,6 +72,9 @@ private slots:
     void outputFieldsRefuseEditing_data();
     void outputFieldsRefuseEditing();
     void entryFieldsTakeLongText();
+    void commandChordsTypeNothing_data();
+    void commandChordsTypeNothing();
+    void altChordsReachShortcuts();
     void enterAndEscapePressNoButton_data();
     void enterAndEscapePressNoButton();
     void linkPointer();
@@ -423,6 +428,61 @@ void WindowLayoutTest::entryFieldsTakeLongText()
     QCOMPARE(driver.text("Text1").size(), longText.size());
     driver.type("Text2", u"42 50 abc"_s);
     QCOMPARE(driver.text("Text2"), u"42 50 abc"_s);
+}
+
+void WindowLayoutTest::commandChordsTypeNothing_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<char>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<QString>("text");
+
+    // Alt+S typed an "s", which reads as south.
+    QTest::newRow("Alt+S") << u"Text1"_s << 's' << Qt::KeyboardModifiers(Qt::AltModifier)
+                           << u"4250"_s;
+    QTest::newRow("Alt+1") << u"Text6"_s << '1' << Qt::KeyboardModifiers(Qt::AltModifier)
+                           << u"4250"_s;
+    QTest::newRow("Alt+Shift+W") << u"Text2"_s << 'W'
+                                 << (Qt::AltModifier | Qt::ShiftModifier) << u"4250"_s;
+    QTest::newRow("Alt+minus") << u"Text3"_s << '-' << Qt::KeyboardModifiers(Qt::AltModifier)
+                               << u"4250"_s;
+    QTest::newRow("Meta+E") << u"Text4"_s << 'e' << Qt::KeyboardModifiers(Qt::MetaModifier)
+                            << u"4250"_s;
+    QTest::newRow("Meta+2") << u"Text5"_s << '2' << Qt::KeyboardModifiers(Qt::MetaModifier)
+                            << u"4250"_s;
+    QTest::newRow("plain S") << u"Text1"_s << 'S' << Qt::KeyboardModifiers() << u"4250S"_s;
+    QTest::newRow("Shift+N") << u"Text1"_s << 'N' << Qt::KeyboardModifiers(Qt::ShiftModifier)
+                             << u"4250N"_s;
+    // AltGr arrives as Ctrl+Alt on Windows: German AltGr+Q types "@".
+    QTest::newRow("Ctrl+Alt types as AltGr")
+        << u"Text1"_s << '@' << (Qt::ControlModifier | Qt::AltModifier) << u"4250@"_s;
+}
+
+// Alt and Meta chords are commands, not text: only the keys themselves would
+// be typed, silently changing the position.
+void WindowLayoutTest::commandChordsTypeNothing()
+{
+    QFETCH(QString, name);
+    QFETCH(char, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(QString, text);
+
+    WindowDriver driver;
+    driver.type(name, u"4250"_s);
+    QTest::keyClick(driver.field(name), key, modifiers);
+    QCOMPARE(driver.text(name), text);
+}
+
+// A shortcut of the window still gets its Alt chord from an entry field.
+void WindowLayoutTest::altChordsReachShortcuts()
+{
+    WindowDriver driver;
+    QShortcut shortcut(QKeySequence(Qt::ALT | Qt::Key_S), &driver.window());
+    QSignalSpy activated(&shortcut, &QShortcut::activated);
+    driver.type(u"Text1"_s, u"4250"_s);
+    QTest::keyClick(driver.field(u"Text1"_s), Qt::Key_S, Qt::AltModifier);
+    QCOMPARE(activated.size(), 1);
+    QCOMPARE(driver.text(u"Text1"_s), u"4250"_s);
 }
 
 void WindowLayoutTest::enterAndEscapePressNoButton_data()
