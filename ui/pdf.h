@@ -44,7 +44,8 @@ private:
     void setLinkColour(const QColor& colour);
 
     // Converts the points' texts in order. An empty field, or the first text
-    // that cannot be converted, is reported to the user and gives no points.
+    // that cannot be converted, is reported to the user and gives no points;
+    // the cursor goes to the first empty field, or to the text.
     std::optional<std::vector<geo::GeoPoint>>
     readPoints(std::initializer_list<tarnquil::PointFields> points);
     std::optional<geo::GeoPoint> readPoint(const tarnquil::PointFields& point);

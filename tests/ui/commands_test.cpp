@@ -145,18 +145,28 @@ void CommandsTest::angleCommand()
 void CommandsTest::emptyField_data()
 {
     QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("emptyField");
+    QTest::addColumn<QStringList>("emptied");
+    QTest::addColumn<QString>("focus");  // the first empty field of the command
 
     for (const QString& field : distanceFields)
-        QTest::addRow("Command3 %s", qPrintable(field)) << u"Command3"_s << field;
+        QTest::addRow("Command3 %s", qPrintable(field)) << u"Command3"_s << QStringList{field} << field;
     for (const QString& field : angleFields)
-        QTest::addRow("Command4 %s", qPrintable(field)) << u"Command4"_s << field;
+        QTest::addRow("Command4 %s", qPrintable(field)) << u"Command4"_s << QStringList{field} << field;
+    QTest::newRow("Command3 Text4 and Text2")
+        << u"Command3"_s << QStringList{u"Text4"_s, u"Text2"_s} << u"Text2"_s;
+    QTest::newRow("Command3 Text5 and Text3")
+        << u"Command3"_s << QStringList{u"Text5"_s, u"Text3"_s} << u"Text3"_s;
+    QTest::newRow("Command4 Text6 and Text3")
+        << u"Command4"_s << QStringList{u"Text6"_s, u"Text3"_s} << u"Text3"_s;
+    QTest::newRow("Command4 Text6 and Text5")
+        << u"Command4"_s << QStringList{u"Text6"_s, u"Text5"_s} << u"Text5"_s;
 }
 
 void CommandsTest::emptyField()
 {
     QFETCH(QString, command);
-    QFETCH(QString, emptyField);
+    QFETCH(QStringList, emptied);
+    QFETCH(QString, focus);
 
     WindowDriver driver;
     typeAll(driver, angleFields,
@@ -166,13 +176,15 @@ void CommandsTest::emptyField()
     const QStringList before = {driver.text(u"Text7"_s), driver.text(u"Text8"_s),
                                 driver.text(u"Text9"_s)};
     QCOMPARE(before, (QStringList{u"1071.919"_s, u"578.79"_s, u"4.584"_s}));
-    driver.type(emptyField, QString());
+    for (const QString& field : emptied)
+        driver.type(field, QString());
     driver.click(command);
 
     QCOMPARE(driver.messages(), QStringList{incompleteMessage});
     const QStringList after = {driver.text(u"Text7"_s), driver.text(u"Text8"_s),
                                driver.text(u"Text9"_s)};
     QCOMPARE(after, before);
+    QCOMPARE(QApplication::focusWidget()->objectName(), focus);
 }
 
 void CommandsTest::conversionFailure_data()
