@@ -81,6 +81,8 @@ private slots:
     void qtTextsInChinese();
     void textsFitTheirBoxes();
     void optionsShowTheWindowColour();
+    void commandFaces_data();
+    void commandFaces();
     void linkShowsItsWholeCaptionUnderlined();
     void keyboardMovesAsOnTheDesktop_data();
     void keyboardMovesAsOnTheDesktop();
@@ -592,6 +594,70 @@ void WindowLayoutTest::optionsShowTheWindowColour()
                                     .arg(corner.y()).arg(QColor(image.pixel(at)).name())));
         }
     }
+}
+
+void WindowLayoutTest::commandFaces_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("down");
+    QTest::addColumn<bool>("focused");
+    QTest::newRow("Command3 raised") << u"Command3"_s << false << false;
+    QTest::newRow("Command4 raised") << u"Command4"_s << false << false;
+    QTest::newRow("Command3 pressed") << u"Command3"_s << true << false;
+    QTest::newRow("Command4 focused") << u"Command4"_s << false << true;
+    QTest::newRow("Command4 focused and pressed") << u"Command4"_s << true << true;
+}
+
+// The command buttons have a flat face in the window colour inside a 3-D
+// bevel, raised or, while pressed, sunken; not the style's shaded face. A
+// dotted rectangle inside the face shows the focus.
+void WindowLayoutTest::commandFaces()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, down);
+    QFETCH(bool, focused);
+
+    WindowDriver driver;
+    auto* button = driver.control<QPushButton>(name);
+    if (focused)
+        button->setFocus();
+    button->setDown(down);
+    QCOMPARE(button->hasFocus(), focused);
+    const QImage image = button->grab().toImage();
+    const QRect face = button->rect().adjusted(2, 2, -2, -2);
+    const QRect caption = button->fontMetrics()
+                              .boundingRect(face, Qt::AlignCenter, button->text())
+                              .adjusted(-1, -1, 2, 2);
+    const auto inset = [&face](QPoint p) {
+        return std::min({p.x() - face.left(), face.right() - p.x(), p.y() - face.top(),
+                         face.bottom() - p.y()});
+    };
+    int focusInk = 0;
+    for (int y = face.top(); y <= face.bottom(); ++y) {
+        for (int x = face.left(); x <= face.right(); ++x) {
+            const QPoint p(x, y);
+            const QColor colour(image.pixel(p));
+            QVERIFY2(colour != QColor(Qt::white), qPrintable(u"white at %1,%2"_s.arg(x).arg(y)));
+            if (caption.contains(p))
+                continue;
+            if (inset(p) == 1)
+                focusInk += colour != windowColour;
+            else
+                QVERIFY2(colour == windowColour,
+                         qPrintable(u"%1 at %2,%3"_s.arg(colour.name()).arg(x).arg(y)));
+        }
+    }
+    QCOMPARE(focusInk > 0, focused);
+
+    // The bevel: lighter than the face on the top and left, darker on the
+    // bottom and right, or the other way round while pressed.
+    const int middle = button->height() / 2;
+    const auto gray = [&image](int x, int y) { return qGray(image.pixel(x, y)); };
+    const int faceGray = qGray(windowColour.rgb());
+    QCOMPARE(gray(0, middle) > faceGray, !down);
+    QCOMPARE(gray(middle, 0) > faceGray, !down);
+    QCOMPARE(gray(button->width() - 1, middle) > faceGray, down);
+    QCOMPARE(gray(middle, button->height() - 1) > faceGray, down);
 }
 
 // The link shows its whole caption at its normal width, underlined, inside its
