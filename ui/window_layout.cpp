@@ -5,6 +5,7 @@
 #include "help_text.h"
 #include "keyboard_controls.h"
 #include "link_label.h"
+#include "result_field.h"
 #include "song_label.h"
 
 #include <QApplication>
@@ -307,8 +308,7 @@ void addControl(QWidget* window, const Control& row, QStyle* frameStyle)
         break;
     }
     case Kind::Output: {
-        QLineEdit* field = addField<QLineEdit>(container, row.place, row.accessibleName);
-        field->setReadOnly(true);
+        QLineEdit* field = addField<ResultField>(container, row.place, row.accessibleName);
         setColour(field, QPalette::Base, windowColour);
         break;
     }

@@ -71,6 +71,8 @@ private slots:
     void optionPairsAreIndependent();
     void outputFieldsRefuseEditing_data();
     void outputFieldsRefuseEditing();
+    void doubleClickSelectsTheWholeResult_data();
+    void doubleClickSelectsTheWholeResult();
     void entryFieldsTakeLongText();
     void commandChordsTypeNothing_data();
     void commandChordsTypeNothing();
@@ -420,6 +422,37 @@ void WindowLayoutTest::outputFieldsRefuseEditing()
     QTest::keyClick(control, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(control, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QApplication::clipboard()->text(), before);
+}
+
+void WindowLayoutTest::doubleClickSelectsTheWholeResult_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("clicked");  // the character double-clicked
+
+    QTest::newRow("Text7 whole kilometres") << u"Text7"_s << u"1071.919"_s << 1;
+    QTest::newRow("Text7 thousandths") << u"Text7"_s << u"1071.919"_s << 6;
+    QTest::newRow("Text8 hundredths") << u"Text8"_s << u"578.79"_s << 5;
+    QTest::newRow("Text9 no whole degrees") << u"Text9"_s << u".809"_s << 2;
+}
+
+// Word selection would stop at the point and copy half a number.
+void WindowLayoutTest::doubleClickSelectsTheWholeResult()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(int, clicked);
+
+    WindowDriver driver;
+    QLineEdit* field = driver.field(name);
+    field->setText(text);
+    // Just left of the middle of the character, where the cursor would go
+    // from before it to after it.
+    int x = 0;
+    while (x < field->width() && field->cursorPositionAt({x, field->height() / 2}) <= clicked)
+        ++x;
+    QTest::mouseDClick(field, Qt::LeftButton, {}, {x - 1, field->height() / 2});
+    QCOMPARE(field->selectedText(), text);
 }
 
 void WindowLayoutTest::entryFieldsTakeLongText()
