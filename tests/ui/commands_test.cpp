@@ -4,6 +4,7 @@
 #include "window_driver.h"
 
 #include "geo/distance.h"
+#include "geo/errors.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
@@ -18,6 +19,16 @@ const QString incompleteMessage = u"请输入完整的经纬信息！"_s;
 const QStringList distanceFields = {u"Text1"_s, u"Text2"_s, u"Text3"_s, u"Text4"_s};
 const QStringList angleFields = {u"Text1"_s, u"Text2"_s, u"Text3"_s,
                                  u"Text4"_s, u"Text5"_s, u"Text6"_s};
+
+// A window whose distance fails as it would on a non-finite value.
+class FailingDistanceWindow : public pdf
+{
+public:
+    double distance(double, double, double, double) const override
+    {
+        throw geo::ArithmeticError("non-finite distance");
+    }
+};
 
 void typeAll(WindowDriver& driver, const QStringList& fields, const QStringList& texts)
 {
@@ -43,6 +54,7 @@ private slots:
     void conversionFailure_data();
     void conversionFailure();
     void angleLeavesDistanceAlone();
+    void calculationFailure();
     void messageBox();
     void publicDistance();
 };
@@ -272,6 +284,22 @@ void CommandsTest::angleLeavesDistanceAlone()
     typeAll(driver, angleFields, {u"1000"_s, u"0"_s, u"2000"_s, u"0"_s, u"0"_s, u"0"_s});
     driver.click(u"Command4"_s);
     QCOMPARE(driver.text(u"Text9"_s), u"5.064"_s);
+    QCOMPARE(driver.text(u"Text7"_s), u"1.5"_s);
+    QCOMPARE(driver.text(u"Text8"_s), u"2.5"_s);
+}
+
+// No readable text gives degrees that fail the calculation, so the
+// calculation itself fails here.
+void CommandsTest::calculationFailure()
+{
+    WindowDriver driver(std::make_unique<FailingDistanceWindow>());
+    driver.field(u"Text7"_s)->setText(u"1.5"_s);
+    driver.field(u"Text8"_s)->setText(u"2.5"_s);
+    typeAll(driver, distanceFields, {u"3954"_s, u"11624"_s, u"3112"_s, u"12130"_s});
+    driver.click(u"Command3"_s);
+
+    QCOMPARE(driver.messages(),
+             QStringList{u"无法完成计算：输入的数值超出了可计算的范围。"_s});
     QCOMPARE(driver.text(u"Text7"_s), u"1.5"_s);
     QCOMPARE(driver.text(u"Text8"_s), u"2.5"_s);
 }
