@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link_label.h"
 
+#include <QAccessibleWidget>
 #include <QDesktopServices>
 #include <QMouseEvent>
 #include <QProcess>
@@ -10,10 +11,60 @@ using namespace Qt::StringLiterals;
 
 namespace tarnquil {
 
+namespace {
+
+// What a screen reader sees of a link. Qt would show a label, static text,
+// which the reader cannot open.
+class LinkInterface : public QAccessibleWidget
+{
+public:
+    explicit LinkInterface(LinkLabel* link)
+        : QAccessibleWidget(link, QAccessible::Link)
+    {
+    }
+
+    // Unless the layout names it, the link is named by its caption.
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name && link()->accessibleName().isEmpty())
+            return link()->text();
+        if (kind == QAccessible::Description && link()->accessibleDescription().isEmpty())
+            return link()->address().toString();
+        return QAccessibleWidget::text(kind);
+    }
+
+    QStringList actionNames() const override
+    {
+        return QAccessibleWidget::actionNames() << pressAction();
+    }
+
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            link()->open();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    LinkLabel* link() const { return static_cast<LinkLabel*>(widget()); }
+};
+
+QAccessibleInterface* linkInterface(const QString& className, QObject* object)
+{
+    auto* link = qobject_cast<LinkLabel*>(object);
+    if (link == nullptr || className != QLatin1StringView(LinkLabel::staticMetaObject.className()))
+        return nullptr;
+    return new LinkInterface(link);
+}
+
+}  // namespace
+
 LinkLabel::LinkLabel(QWidget* parent)
     : SongLabel(parent)
 {
     setMouseTracking(true);
+    QAccessible::installFactory(&linkInterface);
 }
 
 void LinkLabel::setAddress(const QUrl& address)
