@@ -363,6 +363,10 @@ void WindowLayoutTest::screenReaderView_data()
     QTest::addColumn<bool>("readOnly");
     QTest::addColumn<bool>("focusable");
 
+    // A window, not a bare client area: the screen reader hears of its
+    // activation and names it by its title.
+    QTest::newRow("window") << int(QAccessible::Window) << u"Vessoria—Tarnquil1.1"_s << QString()
+                            << false << false << false;
     QTest::newRow("Label11") << int(QAccessible::Link) << u"官网链接"_s
                              << u"http://vessoria.example"_s << false << false << false;
     QTest::newRow("Text1") << int(QAccessible::EditableText) << u"点Ⅰ纬度"_s << QString() << true
@@ -373,6 +377,12 @@ void WindowLayoutTest::screenReaderView_data()
                            << false << true << true;
     QTest::newRow("Text9") << int(QAccessible::EditableText) << u"夹角（度）"_s << QString()
                            << false << true << true;
+    // Without names of their own the panels would repeat their frame's title.
+    for (const char* panel : {"Picture2", "Picture3", "Picture4"})
+        QTest::newRow(panel) << int(QAccessible::Client) << u"输入格式"_s << QString() << false
+                             << false << false;
+    QTest::newRow("Picture1") << int(QAccessible::Client) << u"计算命令"_s << QString() << false
+                              << false << false;
 }
 
 void WindowLayoutTest::screenReaderView()
