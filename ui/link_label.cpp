@@ -60,11 +60,13 @@ QAccessibleInterface* linkInterface(const QString& className, QObject* object)
 
 }  // namespace
 
+// The factory comes first, before anything that makes Qt create and keep an
+// interface for the label.
 LinkLabel::LinkLabel(QWidget* parent)
     : SongLabel(parent)
 {
-    setMouseTracking(true);
     QAccessible::installFactory(&linkInterface);
+    setMouseTracking(true);
 }
 
 void LinkLabel::setAddress(const QUrl& address)

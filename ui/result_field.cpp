@@ -98,11 +98,14 @@ QAccessibleInterface* resultInterface(const QString& className, QObject* object)
 
 }  // namespace
 
+// The factory comes first: setReadOnly() tells screen readers of the change,
+// which makes Qt create the field's interface, with its own factory if this
+// one is not there yet, and keep it.
 ResultField::ResultField(QWidget* parent)
     : QLineEdit(parent)
 {
-    setReadOnly(true);
     QAccessible::installFactory(&resultInterface);
+    setReadOnly(true);
 }
 
 // The cursor rectangle that the field gives an input method is centred on
