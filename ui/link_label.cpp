@@ -38,10 +38,12 @@ public:
         return QAccessibleWidget::actionNames() << pressAction();
     }
 
+    // Opens the link once the screen reader's call has returned, as Qt's
+    // buttons click: the prompt of a failure would hold the call while open.
     void doAction(const QString& action) override
     {
         if (action == pressAction())
-            link()->open();
+            QMetaObject::invokeMethod(link(), &LinkLabel::open, Qt::QueuedConnection);
         else
             QAccessibleWidget::doAction(action);
     }
