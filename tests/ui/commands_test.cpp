@@ -168,8 +168,6 @@ void CommandsTest::emptyField_data()
         << u"Command3"_s << QStringList{u"Text4"_s, u"Text2"_s} << u"Text2"_s;
     QTest::newRow("Command3 Text5 and Text3")
         << u"Command3"_s << QStringList{u"Text5"_s, u"Text3"_s} << u"Text3"_s;
-    QTest::newRow("Command4 Text6 and Text3")
-        << u"Command4"_s << QStringList{u"Text6"_s, u"Text3"_s} << u"Text3"_s;
     QTest::newRow("Command4 Text6 and Text5")
         << u"Command4"_s << QStringList{u"Text6"_s, u"Text5"_s} << u"Text5"_s;
 }
