@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keyboard_controls.h"
 
+#include "classic_button.h"
+
 #include <QKeyEvent>
+#include <QPainter>
+#include <QStyleOptionButton>
 
 namespace tarnquil {
 
@@ -84,6 +88,14 @@ void CommandButton::keyReleaseEvent(QKeyEvent* event)
         setDown(false);
         click();
     }
+}
+
+void CommandButton::paintEvent(QPaintEvent*)
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    QPainter painter(this);
+    drawClassicButton(painter, option);
 }
 
 }  // namespace tarnquil

@@ -37,7 +37,8 @@ private:
 };
 
 // A command button that Return and Enter press as Space does. It is no
-// default button: Return in an entry field presses nothing.
+// default button: Return in an entry field presses nothing. It is drawn as a
+// classic dialog's button (classic_button.h), in its palette's button colour.
 class CommandButton : public QPushButton
 {
     Q_OBJECT
@@ -48,6 +49,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace tarnquil

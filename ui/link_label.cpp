@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link_label.h"
 
+#include <QAccessibleWidget>
 #include <QDesktopServices>
 #include <QMouseEvent>
 #include <QProcess>
@@ -10,9 +11,63 @@ using namespace Qt::StringLiterals;
 
 namespace tarnquil {
 
+namespace {
+
+// What a screen reader sees of a link. Qt would show a label, static text,
+// which the reader cannot open.
+class LinkInterface : public QAccessibleWidget
+{
+public:
+    explicit LinkInterface(LinkLabel* link)
+        : QAccessibleWidget(link, QAccessible::Link)
+    {
+    }
+
+    // Unless the layout names it, the link is named by its caption.
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name && link()->accessibleName().isEmpty())
+            return link()->text();
+        if (kind == QAccessible::Description && link()->accessibleDescription().isEmpty())
+            return link()->address().toString();
+        return QAccessibleWidget::text(kind);
+    }
+
+    QStringList actionNames() const override
+    {
+        return QAccessibleWidget::actionNames() << pressAction();
+    }
+
+    // Opens the link once the screen reader's call has returned, as Qt's
+    // buttons click: the prompt of a failure would hold the call while open.
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            QMetaObject::invokeMethod(link(), &LinkLabel::open, Qt::QueuedConnection);
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    LinkLabel* link() const { return static_cast<LinkLabel*>(widget()); }
+};
+
+QAccessibleInterface* linkInterface(const QString& className, QObject* object)
+{
+    auto* link = qobject_cast<LinkLabel*>(object);
+    if (link == nullptr || className != QLatin1StringView(LinkLabel::staticMetaObject.className()))
+        return nullptr;
+    return new LinkInterface(link);
+}
+
+}  // namespace
+
+// The factory comes first, before anything that makes Qt create and keep an
+// interface for the label.
 LinkLabel::LinkLabel(QWidget* parent)
     : SongLabel(parent)
 {
+    QAccessible::installFactory(&linkInterface);
     setMouseTracking(true);
 }
 

@@ -9,7 +9,9 @@ namespace tarnquil {
 
 // A web link: shows the host of its address, opens the address when clicked
 // and tells when it could not be opened. It reports every pointer movement
-// over it, so that the window can colour it.
+// over it, so that the window can colour it. Screen readers see a link, with
+// the address as its description and an action that opens it; like any
+// label it never takes the keyboard focus.
 class LinkLabel : public SongLabel
 {
     Q_OBJECT
@@ -19,6 +21,9 @@ public:
 
     void setAddress(const QUrl& address);
     QUrl address() const { return address_; }
+
+    // Opens the address, as a click does.
+    void open();
 
 signals:
     // Every movement of the pointer over the label, with or without buttons held.
@@ -33,8 +38,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    void open();
-
     QUrl address_;
     bool pressed_ = false;
 };

@@ -96,9 +96,12 @@ std::optional<std::vector<geo::GeoPoint>>
 pdf::readPoints(std::initializer_list<tarnquil::PointFields> points)
 {
     for (const tarnquil::PointFields& point : points) {
-        if (point.latitude->text().isEmpty() || point.longitude->text().isEmpty()) {
-            prompt_(incompleteInputMessage);
-            return std::nullopt;
+        for (QLineEdit* field : {point.latitude, point.longitude}) {
+            if (field->text().isEmpty()) {
+                prompt_(incompleteInputMessage);
+                field->setFocus();
+                return std::nullopt;
+            }
         }
     }
     std::vector<geo::GeoPoint> read;

@@ -26,8 +26,9 @@ public:
 
     explicit pdf(QWidget* parent = nullptr);
 
-    // Kilometres between two points given in decimal degrees.
-    double distance(double lat1, double lon1, double lat2, double lon2) const;
+    // Kilometres between two points given in decimal degrees; the distance
+    // command calls it. Throws geo::ArithmeticError when a value is not finite.
+    virtual double distance(double lat1, double lon1, double lat2, double lon2) const;
 
     // Replaces the modal message box (title "提示", one OK button, no icon)
     // through which the window tells the user what went wrong.
@@ -44,7 +45,8 @@ private:
     void setLinkColour(const QColor& colour);
 
     // Converts the points' texts in order. An empty field, or the first text
-    // that cannot be converted, is reported to the user and gives no points.
+    // that cannot be converted, is reported to the user and gives no points;
+    // the cursor goes to the first empty field, or to the text.
     std::optional<std::vector<geo::GeoPoint>>
     readPoints(std::initializer_list<tarnquil::PointFields> points);
     std::optional<geo::GeoPoint> readPoint(const tarnquil::PointFields& point);

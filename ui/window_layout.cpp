@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window_layout.h"
 
+#include "entry_field.h"
 #include "help_text.h"
 #include "keyboard_controls.h"
 #include "link_label.h"
+#include "result_field.h"
 #include "song_label.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QDirIterator>
 #include <QGroupBox>
@@ -105,7 +108,7 @@ const Control controls[] = {
     {Kind::Note, {"Label10", twips(360, 1080, 2415, 375)}, "Frame6",
      u"注意：此夹角为1、2两点相对于参考点所成"_s},
     {Kind::Frame, {"Frame5", twips(6000, 2040, 2655, 1695)}, nullptr, u"功能键"_s},
-    {Kind::Panel, {"Picture1", twips(120, 360, 2415, 1215)}, "Frame5", {}},
+    {Kind::Panel, {"Picture1", twips(120, 360, 2415, 1215)}, "Frame5", {}, u"计算命令"_s},
     {Kind::Command, {"Command3", twips(600, 240, 1575, 375)}, "Picture1", u"计算两点距离"_s},
     {Kind::Command, {"Command4", twips(600, 720, 1575, 375)}, "Picture1", u"计算三点夹角"_s},
     {Kind::Guide, {"Text10", twips(120, 3840, 8535, 1695)}, nullptr, {}, u"使用说明"_s},
@@ -114,6 +117,10 @@ const Control controls[] = {
      u"官网链接"_s},
     {Kind::Notice, {"Label12", twips(6600, 5670, 2175, 255)}, nullptr, u"© Vessoria 版权所有"_s},
 };
+
+// A screen reader hears a panel's name on entering it; without one of its
+// own, Qt would name it after its frame and the frame's title be read twice.
+const QString optionPanelName = u"输入格式"_s;
 
 const char* const keyboardOrder[] = {"Text1",    "Text2",    "Text3",   "Text4",   "Text5",
                                      "Text6",    "Text7",    "Text8",   "Text9",   "Text10",
@@ -187,6 +194,17 @@ private:
     static constexpr int titleIndent = 6;
 };
 
+// Qt shows a plain top-level widget to screen readers as a bare client area
+// (AT-SPI's "filler"), and its AT-SPI bridge announces the activation only of
+// windows and dialogs. As a window it is a frame named by its title.
+QAccessibleInterface* windowInterface(const QString& className, QObject* object)
+{
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget == nullptr || !widget->isWindow() || className != u"QWidget"_s)
+        return nullptr;
+    return new QAccessibleWidget(widget, QAccessible::Window);
+}
+
 // A PNG from the program's resources, read by Qt's own PNG reader. Left to
 // find the format itself, QImageReader would first load every image-format
 // plugin installed (and the libraries they use) to ask each whether it reads
@@ -243,9 +261,10 @@ QLabel* addLabel(QWidget* container, const Placed& where, const QString& text)
     return label;
 }
 
-QLineEdit* addField(QWidget* container, const Placed& where, const QString& accessibleName)
+template <typename Field>
+Field* addField(QWidget* container, const Placed& where, const QString& accessibleName)
 {
-    auto* field = place<QLineEdit>(container, where);
+    auto* field = place<Field>(container, where);
     field->setFont(songFont(12));
     field->setMaxLength(std::numeric_limits<int>::max());
     field->setAccessibleName(accessibleName);
@@ -269,15 +288,16 @@ PointFields addPointFrame(QWidget* window, const PointFrame& row, QStyle* frameS
 {
     QGroupBox* frame = addFrame(window, row.frame, row.title, frameStyle);
     auto* panel = place<QWidget>(frame, row.panel);
+    panel->setAccessibleName(optionPanelName);
     fillBackground(panel);
     PairedOption* minutes = addOption(panel, row.minutes, u"分"_s, row.title + u"按分输入"_s);
     PairedOption* seconds = addOption(panel, row.seconds, u"秒"_s, row.title + u"按秒输入"_s);
     minutes->setChecked(true);
     PairedOption::pair(minutes, seconds);
     addLabel(frame, row.latitudeLabel, u"纬度"_s);
-    QLineEdit* latitude = addField(frame, row.latitude, row.title + u"纬度"_s);
+    QLineEdit* latitude = addField<EntryField>(frame, row.latitude, row.title + u"纬度"_s);
     addLabel(frame, row.longitudeLabel, u"经度"_s);
-    QLineEdit* longitude = addField(frame, row.longitude, row.title + u"经度"_s);
+    QLineEdit* longitude = addField<EntryField>(frame, row.longitude, row.title + u"经度"_s);
     return {latitude, longitude, minutes};
 }
 
@@ -291,9 +311,12 @@ void addControl(QWidget* window, const Control& row, QStyle* frameStyle)
     case Kind::Frame:
         addFrame(container, row.place, row.text, frameStyle);
         break;
-    case Kind::Panel:
-        fillBackground(place<QWidget>(container, row.place));
+    case Kind::Panel: {
+        auto* panel = place<QWidget>(container, row.place);
+        panel->setAccessibleName(row.accessibleName);
+        fillBackground(panel);
         break;
+    }
     case Kind::Label:
         addLabel(container, row.place, row.text);
         break;
@@ -305,8 +328,7 @@ void addControl(QWidget* window, const Control& row, QStyle* frameStyle)
         break;
     }
     case Kind::Output: {
-        QLineEdit* field = addField(container, row.place, row.accessibleName);
-        field->setReadOnly(true);
+        QLineEdit* field = addField<ResultField>(container, row.place, row.accessibleName);
         setColour(field, QPalette::Base, windowColour);
         break;
     }
@@ -366,6 +388,7 @@ Widget* find(const QWidget* window, const char* name)
 
 WindowControls buildWindow(QWidget* window)
 {
+    QAccessible::installFactory(&windowInterface);
     window->setWindowTitle(u"Vessoria—Tarnquil1.1"_s);
     window->setWindowIcon(applicationIcon());
     window->setFixedSize(pixels(8820), pixels(6120));

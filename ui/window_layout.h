@@ -36,9 +36,9 @@ struct WindowControls {
     QLine line;                    // drawn on the window's surface, under the user guide
 };
 
-// Gives the window its title, icon, size, font and colour, builds every
-// control in it, sets the keyboard order, puts the focus in Text1 and centres
-// the window on its screen.
+// Gives the window its title, icon, size, font and colour, makes it a window
+// to screen readers, builds every control in it, sets the keyboard order,
+// puts the focus in Text1 and centres the window on its screen.
 WindowControls buildWindow(QWidget* window);
 
 }  // namespace tarnquil

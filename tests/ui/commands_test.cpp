@@ -4,6 +4,7 @@
 #include "window_driver.h"
 
 #include "geo/distance.h"
+#include "geo/errors.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
@@ -18,6 +19,16 @@ const QString incompleteMessage = u"请输入完整的经纬信息！"_s;
 const QStringList distanceFields = {u"Text1"_s, u"Text2"_s, u"Text3"_s, u"Text4"_s};
 const QStringList angleFields = {u"Text1"_s, u"Text2"_s, u"Text3"_s,
                                  u"Text4"_s, u"Text5"_s, u"Text6"_s};
+
+// A window whose distance fails as it would on a non-finite value.
+class FailingDistanceWindow : public pdf
+{
+public:
+    double distance(double, double, double, double) const override
+    {
+        throw geo::ArithmeticError("non-finite distance");
+    }
+};
 
 void typeAll(WindowDriver& driver, const QStringList& fields, const QStringList& texts)
 {
@@ -43,6 +54,7 @@ private slots:
     void conversionFailure_data();
     void conversionFailure();
     void angleLeavesDistanceAlone();
+    void calculationFailure();
     void messageBox();
     void publicDistance();
 };
@@ -148,18 +160,26 @@ void CommandsTest::angleCommand()
 void CommandsTest::emptyField_data()
 {
     QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("emptyField");
+    QTest::addColumn<QStringList>("emptied");
+    QTest::addColumn<QString>("focus");  // the first empty field of the command
 
     for (const QString& field : distanceFields)
-        QTest::addRow("Command3 %s", qPrintable(field)) << u"Command3"_s << field;
+        QTest::addRow("Command3 %s", qPrintable(field)) << u"Command3"_s << QStringList{field} << field;
     for (const QString& field : angleFields)
-        QTest::addRow("Command4 %s", qPrintable(field)) << u"Command4"_s << field;
+        QTest::addRow("Command4 %s", qPrintable(field)) << u"Command4"_s << QStringList{field} << field;
+    QTest::newRow("Command3 Text4 and Text2")
+        << u"Command3"_s << QStringList{u"Text4"_s, u"Text2"_s} << u"Text2"_s;
+    QTest::newRow("Command3 Text5 and Text3")
+        << u"Command3"_s << QStringList{u"Text5"_s, u"Text3"_s} << u"Text3"_s;
+    QTest::newRow("Command4 Text6 and Text5")
+        << u"Command4"_s << QStringList{u"Text6"_s, u"Text5"_s} << u"Text5"_s;
 }
 
 void CommandsTest::emptyField()
 {
     QFETCH(QString, command);
-    QFETCH(QString, emptyField);
+    QFETCH(QStringList, emptied);
+    QFETCH(QString, focus);
 
     WindowDriver driver;
     typeAll(driver, angleFields,
@@ -169,13 +189,15 @@ void CommandsTest::emptyField()
     const QStringList before = {driver.text(u"Text7"_s), driver.text(u"Text8"_s),
                                 driver.text(u"Text9"_s)};
     QCOMPARE(before, (QStringList{u"1071.919"_s, u"578.79"_s, u"4.584"_s}));
-    driver.type(emptyField, QString());
+    for (const QString& field : emptied)
+        driver.type(field, QString());
     driver.click(command);
 
     QCOMPARE(driver.messages(), QStringList{incompleteMessage});
     const QStringList after = {driver.text(u"Text7"_s), driver.text(u"Text8"_s),
                                driver.text(u"Text9"_s)};
     QCOMPARE(after, before);
+    QCOMPARE(QApplication::focusWidget()->objectName(), focus);
 }
 
 void CommandsTest::conversionFailure_data()
@@ -293,6 +315,22 @@ void CommandsTest::angleLeavesDistanceAlone()
     typeAll(driver, angleFields, {u"1000"_s, u"0"_s, u"2000"_s, u"0"_s, u"0"_s, u"0"_s});
     driver.click(u"Command4"_s);
     QCOMPARE(driver.text(u"Text9"_s), u"5.064"_s);
+    QCOMPARE(driver.text(u"Text7"_s), u"1.5"_s);
+    QCOMPARE(driver.text(u"Text8"_s), u"2.5"_s);
+}
+
+// No readable text gives degrees that fail the calculation, so the
+// calculation itself fails here.
+void CommandsTest::calculationFailure()
+{
+    WindowDriver driver(std::make_unique<FailingDistanceWindow>());
+    driver.field(u"Text7"_s)->setText(u"1.5"_s);
+    driver.field(u"Text8"_s)->setText(u"2.5"_s);
+    typeAll(driver, distanceFields, {u"3954"_s, u"11624"_s, u"3112"_s, u"12130"_s});
+    driver.click(u"Command3"_s);
+
+    QCOMPARE(driver.messages(),
+             QStringList{u"无法完成计算：输入的数值超出了可计算的范围。"_s});
     QCOMPARE(driver.text(u"Text7"_s), u"1.5"_s);
     QCOMPARE(driver.text(u"Text8"_s), u"2.5"_s);
 }

@@ -2,6 +2,7 @@
 // The website link: its colour as the pointer moves, and the click.
 #include "window_driver.h"
 
+#include <QAccessible>
 #include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QFile>
@@ -44,6 +45,7 @@ private slots:
     void pointerMoves_data();
     void pointerMoves();
     void clickOpensWebsite();
+    void screenReaderOpensWebsite();
     void failureToOpenIsReported();
     void failingHandlerIsReported();
 
@@ -182,6 +184,28 @@ void LinkLabelTest::clickOpensWebsite()
     QTest::mouseClick(link, Qt::RightButton, {}, QPoint(3, 3));
     QDesktopServices::unsetUrlHandler(u"http"_s);
     QCOMPARE(recorder.opened.size(), 1);
+}
+
+// A screen reader opens the link through its one action, as a click does,
+// once its call has returned: a failure's modal prompt would hold the call
+// until the user closes it. The link never takes the keyboard focus.
+void LinkLabelTest::screenReaderOpensWebsite()
+{
+    UrlRecorder recorder;
+    QDesktopServices::setUrlHandler(u"http"_s, &recorder, "open");
+    const auto unsetHandler = qScopeGuard([] { QDesktopServices::unsetUrlHandler(u"http"_s); });
+    WindowDriver driver;
+    QWidget* link = driver.control(u"Label11"_s);
+    QAccessibleActionInterface* actions
+        = QAccessible::queryAccessibleInterface(link)->actionInterface();
+    QVERIFY(actions != nullptr);
+    QCOMPARE(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(recorder.opened.isEmpty());
+
+    QTRY_COMPARE(recorder.opened, QList<QUrl>{QUrl(u"http://vessoria.example"_s)});
+    QCOMPARE(driver.messages(), QStringList());
+    QCOMPARE(link->focusPolicy(), Qt::NoFocus);
 }
 
 void LinkLabelTest::failureToOpenIsReported()

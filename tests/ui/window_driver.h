@@ -18,10 +18,10 @@
 class WindowDriver
 {
 public:
-    // Shows a new window whose messages are collected in messages() instead
-    // of being shown in a modal box.
-    WindowDriver()
-        : window_(std::make_unique<pdf>())
+    // Shows the window, a new one unless given, whose messages are collected
+    // in messages() instead of being shown in a modal box.
+    explicit WindowDriver(std::unique_ptr<pdf> window = std::make_unique<pdf>())
+        : window_(std::move(window))
     {
         window_->setPrompt([this](const QString& message) { messages_ << message; });
         window_->show();

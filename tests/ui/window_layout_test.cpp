@@ -14,6 +14,8 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QShortcut>
+#include <QSignalSpy>
 #include <QStyle>
 
 #include <algorithm>
@@ -69,13 +71,20 @@ private slots:
     void optionPairsAreIndependent();
     void outputFieldsRefuseEditing_data();
     void outputFieldsRefuseEditing();
+    void doubleClickSelectsTheWholeResult_data();
+    void doubleClickSelectsTheWholeResult();
     void entryFieldsTakeLongText();
+    void commandChordsTypeNothing_data();
+    void commandChordsTypeNothing();
+    void altChordsReachShortcuts();
     void enterAndEscapePressNoButton_data();
     void enterAndEscapePressNoButton();
     void linkPointer();
     void qtTextsInChinese();
     void textsFitTheirBoxes();
     void optionsShowTheWindowColour();
+    void commandFaces_data();
+    void commandFaces();
     void linkShowsItsWholeCaptionUnderlined();
     void keyboardMovesAsOnTheDesktop_data();
     void keyboardMovesAsOnTheDesktop();
@@ -415,6 +424,37 @@ void WindowLayoutTest::outputFieldsRefuseEditing()
     QCOMPARE(QApplication::clipboard()->text(), before);
 }
 
+void WindowLayoutTest::doubleClickSelectsTheWholeResult_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("clicked");  // the character double-clicked
+
+    QTest::newRow("Text7 whole kilometres") << u"Text7"_s << u"1071.919"_s << 1;
+    QTest::newRow("Text7 thousandths") << u"Text7"_s << u"1071.919"_s << 6;
+    QTest::newRow("Text8 hundredths") << u"Text8"_s << u"578.79"_s << 5;
+    QTest::newRow("Text9 no whole degrees") << u"Text9"_s << u".809"_s << 2;
+}
+
+// Word selection would stop at the point and copy half a number.
+void WindowLayoutTest::doubleClickSelectsTheWholeResult()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(int, clicked);
+
+    WindowDriver driver;
+    QLineEdit* field = driver.field(name);
+    field->setText(text);
+    // Just left of the middle of the character, where the cursor would go
+    // from before it to after it.
+    int x = 0;
+    while (x < field->width() && field->cursorPositionAt({x, field->height() / 2}) <= clicked)
+        ++x;
+    QTest::mouseDClick(field, Qt::LeftButton, {}, {x - 1, field->height() / 2});
+    QCOMPARE(field->selectedText(), text);
+}
+
 void WindowLayoutTest::entryFieldsTakeLongText()
 {
     WindowDriver driver;
@@ -423,6 +463,57 @@ void WindowLayoutTest::entryFieldsTakeLongText()
     QCOMPARE(driver.text("Text1").size(), longText.size());
     driver.type("Text2", u"42 50 abc"_s);
     QCOMPARE(driver.text("Text2"), u"42 50 abc"_s);
+}
+
+void WindowLayoutTest::commandChordsTypeNothing_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<char>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<QString>("text");
+
+    // Alt+S typed an "s", which reads as south.
+    QTest::newRow("Alt+S") << u"Text1"_s << 's' << Qt::KeyboardModifiers(Qt::AltModifier)
+                           << u"4250"_s;
+    QTest::newRow("Alt+1") << u"Text6"_s << '1' << Qt::KeyboardModifiers(Qt::AltModifier)
+                           << u"4250"_s;
+    QTest::newRow("Alt+minus") << u"Text3"_s << '-' << Qt::KeyboardModifiers(Qt::AltModifier)
+                               << u"4250"_s;
+    QTest::newRow("Meta+E") << u"Text4"_s << 'e' << Qt::KeyboardModifiers(Qt::MetaModifier)
+                            << u"4250"_s;
+    QTest::newRow("Meta+2") << u"Text5"_s << '2' << Qt::KeyboardModifiers(Qt::MetaModifier)
+                            << u"4250"_s;
+    QTest::newRow("plain S") << u"Text1"_s << 'S' << Qt::KeyboardModifiers() << u"4250S"_s;
+    // AltGr arrives as Ctrl+Alt on Windows: German AltGr+Q types "@".
+    QTest::newRow("Ctrl+Alt types as AltGr")
+        << u"Text1"_s << '@' << (Qt::ControlModifier | Qt::AltModifier) << u"4250@"_s;
+}
+
+// Alt and Meta chords are commands, not text: only the keys themselves would
+// be typed, silently changing the position.
+void WindowLayoutTest::commandChordsTypeNothing()
+{
+    QFETCH(QString, name);
+    QFETCH(char, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(QString, text);
+
+    WindowDriver driver;
+    driver.type(name, u"4250"_s);
+    QTest::keyClick(driver.field(name), key, modifiers);
+    QCOMPARE(driver.text(name), text);
+}
+
+// A shortcut of the window still gets its Alt chord from an entry field.
+void WindowLayoutTest::altChordsReachShortcuts()
+{
+    WindowDriver driver;
+    QShortcut shortcut(QKeySequence(Qt::ALT | Qt::Key_S), &driver.window());
+    QSignalSpy activated(&shortcut, &QShortcut::activated);
+    driver.type(u"Text1"_s, u"4250"_s);
+    QTest::keyClick(driver.field(u"Text1"_s), Qt::Key_S, Qt::AltModifier);
+    QCOMPARE(activated.size(), 1);
+    QCOMPARE(driver.text(u"Text1"_s), u"4250"_s);
 }
 
 void WindowLayoutTest::enterAndEscapePressNoButton_data()
@@ -534,6 +625,68 @@ void WindowLayoutTest::optionsShowTheWindowColour()
     }
 }
 
+void WindowLayoutTest::commandFaces_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("down");
+    QTest::addColumn<bool>("focused");
+    QTest::newRow("Command3 raised") << u"Command3"_s << false << false;
+    QTest::newRow("Command3 pressed") << u"Command3"_s << true << false;
+    QTest::newRow("Command4 focused") << u"Command4"_s << false << true;
+}
+
+// The command buttons have a flat face in the window colour inside a 3-D
+// bevel, raised or, while pressed, sunken; not the style's shaded face. A
+// dotted rectangle inside the face shows the focus.
+void WindowLayoutTest::commandFaces()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, down);
+    QFETCH(bool, focused);
+
+    WindowDriver driver;
+    auto* button = driver.control<QPushButton>(name);
+    if (focused)
+        button->setFocus();
+    button->setDown(down);
+    QCOMPARE(button->hasFocus(), focused);
+    const QImage image = button->grab().toImage();
+    const QRect face = button->rect().adjusted(2, 2, -2, -2);
+    const QRect caption = button->fontMetrics()
+                              .boundingRect(face, Qt::AlignCenter, button->text())
+                              .adjusted(-1, -1, 2, 2);
+    const auto inset = [&face](QPoint p) {
+        return std::min({p.x() - face.left(), face.right() - p.x(), p.y() - face.top(),
+                         face.bottom() - p.y()});
+    };
+    int focusInk = 0;
+    for (int y = face.top(); y <= face.bottom(); ++y) {
+        for (int x = face.left(); x <= face.right(); ++x) {
+            const QPoint p(x, y);
+            const QColor colour(image.pixel(p));
+            QVERIFY2(colour != QColor(Qt::white), qPrintable(u"white at %1,%2"_s.arg(x).arg(y)));
+            if (caption.contains(p))
+                continue;
+            if (inset(p) == 1)
+                focusInk += colour != windowColour;
+            else
+                QVERIFY2(colour == windowColour,
+                         qPrintable(u"%1 at %2,%3"_s.arg(colour.name()).arg(x).arg(y)));
+        }
+    }
+    QCOMPARE(focusInk > 0, focused);
+
+    // The bevel: lighter than the face on the top and left, darker on the
+    // bottom and right, or the other way round while pressed.
+    const int middle = button->height() / 2;
+    const auto gray = [&image](int x, int y) { return qGray(image.pixel(x, y)); };
+    const int faceGray = qGray(windowColour.rgb());
+    QCOMPARE(gray(0, middle) > faceGray, !down);
+    QCOMPARE(gray(middle, 0) > faceGray, !down);
+    QCOMPARE(gray(button->width() - 1, middle) > faceGray, down);
+    QCOMPARE(gray(middle, button->height() - 1) > faceGray, down);
+}
+
 // The link shows its whole caption at its normal width, underlined, inside its
 // box: drawn in a box three times as tall, nothing appears below the box's own
 // height, and one row inside it is inked across the caption.
@@ -626,12 +779,14 @@ void WindowLayoutTest::keyboardMovesAsOnTheDesktop()
     QCOMPARE(walk(3, Qt::ShiftModifier),
              (QStringList{u"Option5"_s, u"Option4"_s, u"Option1"_s}));
 
-    // With every field empty, a pressed command complains at once.
+    // With every field empty, a pressed command complains at once and puts
+    // the cursor in the first field.
     QCOMPARE(walk(2, Qt::ShiftModifier), (QStringList{u"Command4"_s, u"Command3"_s}));
-    press(Qt::Key_Return);
+    QCOMPARE(press(Qt::Key_Return), u"Text1"_s);
     QCOMPARE(driver.messages(), QStringList{u"请输入完整的经纬信息！"_s});
-    QCOMPARE(walk(1, {}), QStringList{u"Command4"_s});
-    press(Qt::Key_Enter);
+    QCOMPARE(walk(4, Qt::ShiftModifier),
+             (QStringList{u"Option5"_s, u"Option4"_s, u"Option1"_s, u"Command4"_s}));
+    QCOMPARE(press(Qt::Key_Enter), u"Text1"_s);
     QCOMPARE(driver.messages().size(), 2);
 }
 
