@@ -2,6 +2,7 @@
 #include "pdf.h"
 
 #include "conversion_message.h"
+#include "entry_field.h"
 #include "link_label.h"
 
 #include "geo/coordinate_text.h"
@@ -50,6 +51,16 @@ pdf::pdf(QWidget* parent)
             [this] { setLinkColour(linkHoverColour); });
     connect(controls_.link, &tarnquil::LinkLabel::openFailed, this,
             &pdf::reportWebsiteUnreachable);
+    // A whole position pasted into either field of a point fills both.
+    for (const tarnquil::PointFields& point :
+         {controls_.point1, controls_.point2, controls_.reference}) {
+        const auto fill = [point](const QString& latitude, const QString& longitude) {
+            point.latitude->replaceText(latitude);
+            point.longitude->replaceText(longitude);
+        };
+        for (tarnquil::EntryField* field : {point.latitude, point.longitude})
+            connect(field, &tarnquil::EntryField::positionPasted, this, fill);
+    }
 }
 
 double pdf::distance(double lat1, double lon1, double lat2, double lon2) const

@@ -295,9 +295,9 @@ PointFields addPointFrame(QWidget* window, const PointFrame& row, QStyle* frameS
     minutes->setChecked(true);
     PairedOption::pair(minutes, seconds);
     addLabel(frame, row.latitudeLabel, u"纬度"_s);
-    QLineEdit* latitude = addField<EntryField>(frame, row.latitude, row.title + u"纬度"_s);
+    EntryField* latitude = addField<EntryField>(frame, row.latitude, row.title + u"纬度"_s);
     addLabel(frame, row.longitudeLabel, u"经度"_s);
-    QLineEdit* longitude = addField<EntryField>(frame, row.longitude, row.title + u"经度"_s);
+    EntryField* longitude = addField<EntryField>(frame, row.longitude, row.title + u"经度"_s);
     return {latitude, longitude, minutes};
 }
 

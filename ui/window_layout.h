@@ -12,13 +12,14 @@ class QWidget;
 
 namespace tarnquil {
 
+class EntryField;
 class LinkLabel;
 
 // One point's two entry fields and the option that selects the minutes form
 // (分) for both; its partner selects the seconds form (秒).
 struct PointFields {
-    QLineEdit* latitude;
-    QLineEdit* longitude;
+    EntryField* latitude;
+    EntryField* longitude;
     QRadioButton* minutes;
 };
 

@@ -7,7 +7,9 @@
 #include "geo/errors.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
@@ -57,6 +59,8 @@ private slots:
     void calculationFailure();
     void messageBox();
     void publicDistance();
+    void pastePosition_data();
+    void pastePosition();
 };
 
 void CommandsTest::distanceCommand_data()
@@ -372,6 +376,70 @@ void CommandsTest::publicDistance()
     pdf window;
     QCOMPARE(window.distance(39.9, 116.4, 31.2, 121.5), geo::distance(39.9, 116.4, 31.2, 121.5));
     QCOMPARE(window.distance(0, 0, 0, 1), geo::distance(0, 0, 0, 1));
+}
+
+// A whole position pasted into either field of a point fills both of its
+// fields with the parts as written; any other text is pasted as it is.
+void CommandsTest::pastePosition_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("how");  // "keys", "shift-insert" or "drop"
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QStringList>("point");  // the point's two fields afterwards
+
+    QTest::newRow("Ctrl+V into a latitude")
+        << u"Text1"_s << u"keys"_s << u"30°10.2′N 122°05.3′E"_s
+        << QStringList{u"30°10.2′N"_s, u"122°05.3′E"_s};
+    QTest::newRow("Shift+Insert into a longitude, longitude written first")
+        << u"Text4"_s << u"shift-insert"_s << u"E122°05.3′ / N30°10.2′"_s
+        << QStringList{u"N30°10.2′"_s, u"E122°05.3′"_s};
+    QTest::newRow("dropped NMEA fields")
+        << u"Text6"_s << u"drop"_s << u"4250.1234,N,09338.8000,W"_s
+        << QStringList{u"4250.1234,N"_s, u"09338.8000,W"_s};
+    QTest::newRow("one coordinate is pasted as it is")
+        << u"Text1"_s << u"keys"_s << u"30°10.2′N"_s << QStringList{u"x30°10.2′N"_s, u"y"_s};
+    QTest::newRow("two bare numbers are pasted as they are")
+        << u"Text2"_s << u"keys"_s << u"42.8333, -93.6467"_s
+        << QStringList{u"x"_s, u"y42.8333, -93.6467"_s};
+}
+
+void CommandsTest::pastePosition()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, how);
+    QFETCH(QString, pasted);
+    QFETCH(QStringList, point);
+
+    WindowDriver driver;
+    const int index = field.mid(4).toInt();
+    const QString latitude = u"Text%1"_s.arg(index % 2 == 1 ? index : index - 1);
+    const QString longitude = u"Text%1"_s.arg(index % 2 == 1 ? index + 1 : index);
+    driver.type(latitude, u"x"_s);
+    driver.type(longitude, u"y"_s);
+    QLineEdit* target = driver.field(field);
+    target->setFocus();
+    target->end(false);
+    if (how == u"drop"_s) {
+        QMimeData data;
+        data.setText(pasted);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+        // Straight to the field: the application delivers drops only while a
+        // drag it started is under way.
+        static_cast<QObject*>(target)->event(&drop);
+        QVERIFY(drop.isAccepted());
+    } else {
+        QGuiApplication::clipboard()->setText(pasted);
+        if (how == u"keys"_s)
+            QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+        else
+            QTest::keyClick(target, Qt::Key_Insert, Qt::ShiftModifier);
+    }
+    QCOMPARE((QStringList{driver.text(latitude), driver.text(longitude)}), point);
+    // The paste is undone as one.
+    if (point.first() != u"x"_s) {
+        QTest::keyClick(driver.field(latitude), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(driver.text(latitude), u"x"_s);
+    }
 }
 
 QTEST_MAIN(CommandsTest)
