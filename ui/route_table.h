@@ -73,8 +73,9 @@ struct RouteTableRow {
 // Reads every waypoint's texts with geo::readCoordinate in the settings' form
 // and computes the route on one nav::Earth. Never throws: a text that gives
 // no position is a CellRefusal, a speed so small (below some 1e-300 kn) that
-// its times overflow gives no times. 10,000 waypoints take some 60 ms of
-// processor time (bench/route_export_bench), most of it nav's printf.
+// its times overflow gives no times. 10,000 waypoints took 57 to 99 ms of
+// processor time on a loaded 2-core machine (bench/route_export_bench),
+// most of it in nav's printf.
 QList<RouteTableRow> makeRouteTable(const QList<WaypointText>& waypoints,
                                     const RouteSettings& settings);
 
