@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "nav/display.h"
 
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <string_view>
@@ -20,8 +22,23 @@ constexpr std::string_view kMinuteSign = "\u2032";
 constexpr std::string_view kSixtyMinutes = "60.00";
 constexpr std::string_view kZeroMinutes = "00.00";
 
-// printf into a string of the length it needs: the hours of a long time
-// under way may have hundreds of digits.
+// A value with `decimals` decimals, rounded as printf's %f rounds (the exact
+// binary value to the nearest, a tie to even), zero-padded to `width`
+// characters. Unlike printf, always with a point, whatever the locale: Qt
+// sets the program's locale from the environment, and a German one would
+// write "5,0". The hours of a long time under way may have hundreds of
+// digits, up to the 309 of the largest double.
+std::string fixed(double value, int decimals, std::size_t width = 0)
+{
+    std::array<char, 512> buffer{};
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                            std::chars_format::fixed, decimals);
+    std::string text(buffer.data(), error == std::errc{} ? end : buffer.data());
+    if (text.size() < width) text.insert(0, width - text.size(), '0');
+    return text;
+}
+
+// Whole numbers of a date and a time, which printf writes the same in every locale.
 template <class... Args>
 std::string printed(const char* format, Args... args)
 {
@@ -46,14 +63,14 @@ std::string degreesAndMinutes(double value, Hemispheres axis)
     double degrees = std::floor(magnitude);
     // magnitude - degrees is exact (both lie within a factor two, or degrees
     // is zero), so the minutes carry one rounding before they are printed.
-    std::string minutes = printed("%05.2f", (magnitude - degrees) * kMinutesPerDegree);
+    std::string minutes = fixed((magnitude - degrees) * kMinutesPerDegree, 2, kZeroMinutes.size());
     if (minutes == kSixtyMinutes) {
         degrees += 1;
         minutes = kZeroMinutes;
     }
     const bool zero = degrees == 0 && minutes == kZeroMinutes;
     const char hemisphere = value < 0 && !zero ? axis.negative : axis.positive;
-    std::string text = printed("%0*.0f", axis.degreeDigits, degrees);
+    std::string text = fixed(degrees, 0, axis.degreeDigits);
     text += kDegreeSign;
     text += minutes;
     text += kMinuteSign;
@@ -68,7 +85,7 @@ std::string formatCourse(double degrees)
     if (!(degrees >= 0 && degrees <= kFullCircle))
         throw RangeError(Quantity::Course, degrees);
     // + 0.0 turns -0.0 into 0, which prints without a sign.
-    const std::string text = printed("%05.1f", degrees + 0.0);
+    const std::string text = fixed(degrees + 0.0, 1, 5);
     return text == "360.0" ? "000.0" : text;
 }
 
@@ -76,7 +93,7 @@ std::string formatDistance(double nauticalMiles)
 {
     if (!(nauticalMiles >= 0 && std::isfinite(nauticalMiles)))
         throw RangeError(Quantity::Distance, nauticalMiles);
-    return printed("%.1f", nauticalMiles + 0.0);
+    return fixed(nauticalMiles + 0.0, 1);
 }
 
 std::string formatLatitude(double degrees)
@@ -102,7 +119,7 @@ std::string formatTimeUnderWay(double hours)
 {
     const double minutes = roundedMinutes(hours);
     const double wholeHours = std::floor(minutes / kMinutesPerHour);
-    return printed("%.0f:%02.0f", wholeHours, minutes - wholeHours * kMinutesPerHour);
+    return fixed(wholeHours, 0) + ':' + fixed(minutes - wholeHours * kMinutesPerHour, 0, 2);
 }
 
 std::string formatClockTime(ClockTime time)

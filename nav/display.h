@@ -4,7 +4,8 @@
 // line. Courses, distances and the minutes of a position are rounded as
 // printf's "%.1f" rounds: to the nearest of the double's exact binary value,
 // so 0.35, stored just below, shows 0.3 (an exact tie goes to the even
-// digit). Times under way are rounded to the minute by roundedMinutes.
+// digit). Times under way are rounded to the minute by roundedMinutes. The
+// decimal sign is always ".", whatever the locale.
 #pragma once
 
 #include <string>

@@ -20,7 +20,6 @@
 #include <QStringList>
 
 #include <array>
-#include <clocale>
 #include <cstdio>
 #include <optional>
 
@@ -325,13 +324,6 @@ int runWithoutWindow(Command command, const Arguments& arguments)
     return usageFault;
 }
 
-// nav writes its texts with printf, which follows LC_NUMERIC, and Qt's
-// application sets the locale from the environment: "5,0" in a German one.
-void keepPointAsDecimalSign()
-{
-    std::setlocale(LC_NUMERIC, "C");
-}
-
 }  // namespace
 
 int runCommandLine(int& argc, char** argv)
@@ -340,7 +332,6 @@ int runCommandLine(int& argc, char** argv)
     {
         // Reads the arguments as Qt decodes them on each system, without a display.
         QCoreApplication application(argc, argv);
-        keepPointAsDecimalSign();
         try {
             const Arguments arguments = splitArguments(application.arguments().sliced(1));
             const Command command = commandOf(arguments);
@@ -355,7 +346,6 @@ int runCommandLine(int& argc, char** argv)
         }
     }
     QApplication application(argc, argv);
-    keepPointAsDecimalSign();
     prepareApplication(application);
     return runRouteWindow(application, window);
 }
