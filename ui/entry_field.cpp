@@ -4,13 +4,13 @@
 #include "geo/position_text.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
 
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -89,18 +89,37 @@ void EntryField::mouseReleaseEvent(QMouseEvent* event)
     QLineEdit::mouseReleaseEvent(event);
 }
 
-// Qt's own menu, with its paste taking a whole position apart first.
+// The menu of Qt's own line edit, in Qt's own words, but with a paste that
+// takes a whole position apart first. Qt's menu cannot be reused: nothing
+// but its labels tells its paste action from the others.
 void EntryField::contextMenuEvent(QContextMenuEvent* event)
 {
-    const std::unique_ptr<QMenu> menu(createStandardContextMenu());
-    if (auto* paste = menu->findChild<QAction*>(u"edit-paste"_s)) {
-        disconnect(paste, &QAction::triggered, nullptr, nullptr);
-        connect(paste, &QAction::triggered, this, [this] {
-            if (!pastePosition(clipboardText(QClipboard::Clipboard)))
-                this->paste();
-        });
-    }
-    menu->exec(event->globalPos());
+    QMenu menu(this);
+    const auto add = [&menu](const char* text, QKeySequence::StandardKey key, bool enabled,
+                             auto slot) {
+        QString label = QCoreApplication::translate("QLineEdit", text);
+        if (key != QKeySequence::UnknownKey)
+            label += u'\t' + QKeySequence(key).toString(QKeySequence::NativeText);
+        QAction* action = menu.addAction(label, slot);
+        action->setEnabled(enabled);
+    };
+    const bool editable = !isReadOnly();
+    const bool selected = hasSelectedText();
+    const bool clipboardHasText = !clipboardText(QClipboard::Clipboard).isEmpty();
+    add("&Undo", QKeySequence::Undo, editable && isUndoAvailable(), [this] { undo(); });
+    add("&Redo", QKeySequence::Redo, editable && isRedoAvailable(), [this] { redo(); });
+    menu.addSeparator();
+    add("Cu&t", QKeySequence::Cut, editable && selected, [this] { cut(); });
+    add("&Copy", QKeySequence::Copy, selected, [this] { copy(); });
+    add("&Paste", QKeySequence::Paste, editable && clipboardHasText, [this] {
+        if (!pastePosition(clipboardText(QClipboard::Clipboard)))
+            paste();
+    });
+    add("Delete", QKeySequence::UnknownKey, editable && selected, [this] { del(); });
+    menu.addSeparator();
+    add("Select All", QKeySequence::SelectAll, !text().isEmpty() && selectedText() != text(),
+        [this] { selectAll(); });
+    menu.exec(event->globalPos());
 }
 
 void EntryField::dropEvent(QDropEvent* event)
