@@ -49,9 +49,11 @@ constexpr std::size_t kLongestChecked = 512;
 //                 in lower case, but d and D, which are degree marks
 //   B U G X       北 南 东 西;  Y J  纬 经
 //   @             degree marks: ° º ˚ ⁰ ᵒ ∘ 度 d D
-//   m f           minute marks: ′ ' ’ ‘ ´ ` and 分
+//   P M           minute marks: ′ ' ’ ‘ ´ ` and 分
 //   "             second marks: ″ " ” “ ˝ 秒
-//   : , ; / !     colon, comma, semicolon, slash, 。
+//   : , ; / O     colon, comma, semicolon, slash, 。
+// No ASCII letter is spelt as an upper-case symbol but N S E W, so a letter
+// can never pass for a mark.
 //   #             anything else, malformed bytes included
 // Full-width forms of ASCII count as ASCII. `kept` holds, for each symbol,
 // the character as UTF-8, so that a packed number can be given to the
@@ -99,10 +101,10 @@ char symbolOf(char32_t c)
     case U'纬': return 'Y';
     case U'经': return 'J';
     case U'°': case U'º': case U'˚': case U'⁰': case U'ᵒ': case U'∘': case U'度': return '@';
-    case U'′': case U'\'': case U'’': case U'‘': case U'´': case U'`': return 'm';
-    case U'分': return 'f';
+    case U'′': case U'\'': case U'’': case U'‘': case U'´': case U'`': return 'P';
+    case U'分': return 'M';
     case U'″': case U'"': case U'”': case U'“': case U'˝': case U'秒': return '"';
-    case U'。': return '!';
+    case U'。': return 'O';
     default: return '#';
     }
 }
@@ -165,11 +167,11 @@ bool sexagesimal(const std::string& d, const std::string& m, const std::string& 
     return true;
 }
 
-// 42@50m30"  42@50.5  42@50m30  38@52m.3  42@50m30".5
+// 42@50P30"  42@50.5  42@50P30  38@52P.3  42@50P30".5
 bool readMarks(const std::string& body, Axis axis, Reading& reading)
 {
-    static const std::regex marks("^" + kNumber + "@(?:" + kNumber + "(?:m(?!m)|f))?(?:" +
-                                  kNumber + "(?:\"|mm))?" + kNumber + "?$");
+    static const std::regex marks("^" + kNumber + "@(?:" + kNumber + "(?:P(?!P)|M))?(?:" +
+                                  kNumber + "(?:\"|PP))?" + kNumber + "?$");
     std::smatch match;
     if (!std::regex_match(body, match, marks)) return false;
     std::string d = match[1].str(), m = match[2].str(), s = match[3].str();
@@ -227,7 +229,7 @@ std::optional<Reading> expected(const Spelt& text, EntryMode mode, Axis axis)
 {
     std::string symbols = text.symbols;
     std::vector<std::string> kept = text.kept;
-    if (!symbols.empty() && std::string(",;.!").find(symbols.back()) != std::string::npos) {
+    if (!symbols.empty() && std::string(",;.O").find(symbols.back()) != std::string::npos) {
         symbols.pop_back();
         kept.pop_back();
     }
