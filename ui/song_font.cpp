@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "song_font.h"
 
+#include <QStringList>
+
 using namespace Qt::StringLiterals;
 
 namespace tarnquil {
