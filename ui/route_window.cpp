@@ -1,0 +1,437 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "route_window.h"
+#include "ui_route_window.h"
+
+#include "dead_reckoning_panel.h"
+#include "leg_method_delegate.h"
+#include "quoted_text.h"
+#include "refusal_mark.h"
+#include "song_font.h"
+#include "version.h"
+#include "waypoint_clipboard.h"
+#include "waypoint_commands.h"
+#include "waypoint_table_model.h"
+
+#include "nav/display.h"
+#include "nav/entry.h"
+
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QAbstractItemView>
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace tarnquil {
+
+namespace {
+
+const QString windowName = u"航线计算"_s;
+
+// The window's text size: 10.5 points, the Chinese 五号 of documents and forms.
+constexpr qreal pointSize = 10.5;
+
+struct StandardShortcut {
+    QAction* Ui::RouteWindow::*action;
+    QKeySequence::StandardKey key;
+};
+
+const StandardShortcut standardShortcuts[] = {
+    {&Ui::RouteWindow::newAction, QKeySequence::New},
+    {&Ui::RouteWindow::openAction, QKeySequence::Open},
+    {&Ui::RouteWindow::saveAction, QKeySequence::Save},
+    {&Ui::RouteWindow::saveAsAction, QKeySequence::SaveAs},
+    {&Ui::RouteWindow::printAction, QKeySequence::Print},
+    {&Ui::RouteWindow::closeAction, QKeySequence::Close},
+    {&Ui::RouteWindow::undoAction, QKeySequence::Undo},
+    {&Ui::RouteWindow::redoAction, QKeySequence::Redo},
+    {&Ui::RouteWindow::cutAction, QKeySequence::Cut},
+    {&Ui::RouteWindow::copyAction, QKeySequence::Copy},
+    {&Ui::RouteWindow::pasteAction, QKeySequence::Paste},
+};
+
+// The actions on the table's rows: their keys work while the table (or a
+// cell being edited) has the focus, so that Delete, Ctrl+C and Ctrl+V in the
+// other fields stay the fields' own.
+QAction* Ui::RouteWindow::* const tableActions[] = {
+    &Ui::RouteWindow::cutAction,    &Ui::RouteWindow::copyAction,
+    &Ui::RouteWindow::pasteAction,  &Ui::RouteWindow::insertAction,
+    &Ui::RouteWindow::deleteAction, &Ui::RouteWindow::moveUpAction,
+    &Ui::RouteWindow::moveDownAction,
+};
+
+// Texts that set each column's width: the widest a cell usually holds.
+const QString widestTexts[WaypointTableModel::columns] = {
+    u"10000"_s, u"长江口外锚地"_s, u"00°00.00′N"_s, u"000°00.00′W"_s, u"GC"_s,
+    u"000.0"_s, u"00000.0"_s, u"000000.0"_s, u"0000:00"_s, u"0000-00-00 00:00"_s,
+};
+
+QString speedRefusal(const QString& text)
+{
+    return u"航速"_s + quotedText(text) + u"无法识别：应是大于 0 的数，如 12 或 12.5（节）。"_s;
+}
+
+QString departureRefusal(const QString& text)
+{
+    return u"开航时间"_s + quotedText(text)
+        + u"无法识别：应写作“年-月-日 时:分”，如 2025-03-01 08:00。"_s;
+}
+
+QString countedWaypoints(const QString& verb, qsizetype count)
+{
+    return count == 1 ? verb + u"航点"_s : u"%1 %2 个航点"_s.arg(verb).arg(count);
+}
+
+QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+RouteWindow::RouteWindow(QWidget* parent)
+    : QMainWindow(parent)
+    , ui_(std::make_unique<Ui::RouteWindow>())
+    , undoStack_(new QUndoStack(this))
+    , model_(new WaypointTableModel(undoStack_, this))
+    , prompt_([this](const QString& message) {
+        QMessageBox box(QMessageBox::Warning, windowName, message, QMessageBox::Ok, this);
+        box.button(QMessageBox::Ok)->setText(u"确定"_s);
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+    })
+{
+    ui_->setupUi(this);
+    // Menus, dialogs and tooltips are windows of their own, which take the
+    // window's font only when told to.
+    setAttribute(Qt::WA_WindowPropagation);
+    setFont(songFont(pointSize));
+    deadReckoning_ = new DeadReckoningPanel(
+        {ui_->fromEdit, ui_->courseEdit, ui_->runEdit, ui_->runMethodCombo, ui_->reachedEdit,
+         ui_->appendButton},
+        this);
+    setUpActions();
+    setUpTable();
+    setUpSettings();
+    connect(deadReckoning_, &DeadReckoningPanel::appendRequested, this,
+            [this](const WaypointText& waypoint) {
+                addWaypoints(model_->rowCount(), {waypoint}, u"添加推算船位"_s);
+            });
+    connect(deadReckoning_, &DeadReckoningPanel::refusalChanged, this, [this](const QString& message) {
+        statusBar()->showMessage(message);
+    });
+    updateTitle();
+    showCurrent();
+}
+
+// A cell still being edited is committed while QWidget takes the window
+// down, after this destructor: by then nothing may reach the window's own
+// handlers, whose controls are gone.
+RouteWindow::~RouteWindow()
+{
+    for (QObject* sender : std::initializer_list<QObject*>{
+             model_, undoStack_, deadReckoning_, ui_->waypointTable->selectionModel()})
+        sender->disconnect(this);
+}
+
+void RouteWindow::setPrompt(Prompt prompt)
+{
+    prompt_ = std::move(prompt);
+}
+
+void RouteWindow::setUpActions()
+{
+    for (const StandardShortcut& shortcut : standardShortcuts)
+        ((*ui_).*shortcut.action)->setShortcuts(shortcut.key);
+    for (QAction* Ui::RouteWindow::*member : tableActions) {
+        QAction* action = (*ui_).*member;
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        ui_->waypointTable->addAction(action);
+    }
+    ui_->waypointTable->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // The menu of the menus that do not fit beside each other, which Qt makes.
+    for (QMenu* menu : ui_->menuBar->findChildren<QMenu*>()) {
+        if (menu->accessibleName().isEmpty())
+            menu->setAccessibleName(u"更多菜单"_s);
+    }
+
+    connect(ui_->undoAction, &QAction::triggered, undoStack_, &QUndoStack::undo);
+    connect(ui_->redoAction, &QAction::triggered, undoStack_, &QUndoStack::redo);
+    connect(undoStack_, &QUndoStack::canUndoChanged, ui_->undoAction, &QAction::setEnabled);
+    connect(undoStack_, &QUndoStack::canRedoChanged, ui_->redoAction, &QAction::setEnabled);
+    connect(undoStack_, &QUndoStack::undoTextChanged, this, [this](const QString& text) {
+        ui_->undoAction->setText(u"撤销%1(&U)"_s.arg(text));
+    });
+    connect(undoStack_, &QUndoStack::redoTextChanged, this, [this](const QString& text) {
+        ui_->redoAction->setText(u"重做%1(&R)"_s.arg(text));
+    });
+    connect(undoStack_, &QUndoStack::cleanChanged, this, &RouteWindow::updateTitle);
+
+    connect(ui_->cutAction, &QAction::triggered, this, &RouteWindow::cutWaypoints);
+    connect(ui_->copyAction, &QAction::triggered, this, &RouteWindow::copyWaypoints);
+    connect(ui_->pasteAction, &QAction::triggered, this, &RouteWindow::pasteWaypoints);
+    connect(ui_->insertAction, &QAction::triggered, this, &RouteWindow::insertWaypoint);
+    connect(ui_->deleteAction, &QAction::triggered, this, &RouteWindow::deleteWaypoints);
+    connect(ui_->moveUpAction, &QAction::triggered, this, [this] { moveWaypoint(-1); });
+    connect(ui_->moveDownAction, &QAction::triggered, this, [this] { moveWaypoint(1); });
+    connect(ui_->closeAction, &QAction::triggered, this, &QWidget::close);
+    connect(ui_->aboutAction, &QAction::triggered, this, &RouteWindow::about);
+}
+
+// Fixed widths and one fixed row height, so that no row is ever measured:
+// the table stays quick with 10,000 waypoints.
+void RouteWindow::setUpTable()
+{
+    QTableView* table = ui_->waypointTable;
+    table->setModel(model_);
+    table->setItemDelegateForColumn(WaypointTableModel::Method, new LegMethodDelegate(table));
+    table->verticalHeader()->hide();
+    const QFontMetrics metrics(table->font());
+    const int padding = metrics.horizontalAdvance(u"00"_s);
+    const int iconRoom = table->iconSize().width() > 0 ? table->iconSize().width() : 16;
+    QHeaderView* header = table->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setHighlightSections(false);
+    for (int column = 0; column < WaypointTableModel::columns; ++column) {
+        const QString title = model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        int width = std::max(metrics.horizontalAdvance(widestTexts[column]),
+                             metrics.horizontalAdvance(title));
+        if (column == WaypointTableModel::Latitude || column == WaypointTableModel::Longitude)
+            width += iconRoom;
+        header->resizeSection(column, width + padding);
+    }
+    header->setStretchLastSection(true);
+    QHeaderView* rows = table->verticalHeader();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(std::max(metrics.height(), iconRoom) + metrics.height() / 2);
+
+    connect(table->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &RouteWindow::showCurrent);
+    connect(model_, &QAbstractItemModel::dataChanged, this, &RouteWindow::showCurrent);
+    connect(model_, &WaypointTableModel::waypointsEdited, this, &RouteWindow::selectRows);
+}
+
+void RouteWindow::setUpSettings()
+{
+    for (const nav::EarthModel model : {nav::EarthModel::Wgs84, nav::EarthModel::Sphere}) {
+        const std::string_view name = nav::modelName(model);
+        ui_->modelCombo->addItem(QString::fromUtf8(name.data(), qsizetype(name.size())),
+                                 int(model));
+    }
+    // The lists that drop down, named after their boxes for screen readers.
+    for (QComboBox* box : findChildren<QComboBox*>())
+        box->view()->setAccessibleName(box->accessibleName() + u"列表"_s);
+    connect(ui_->speedEdit, &QLineEdit::textChanged, this, &RouteWindow::readSettings);
+    connect(ui_->departureEdit, &QLineEdit::textChanged, this, &RouteWindow::readSettings);
+    connect(ui_->modelCombo, &QComboBox::currentIndexChanged, this, &RouteWindow::readSettings);
+    connect(ui_->minutesOption, &QRadioButton::toggled, this, &RouteWindow::readSettings);
+    readSettings();
+}
+
+// A refused speed or departure is marked and explained, and the route is
+// computed without it: no time is guessed from a text that is not read.
+void RouteWindow::readSettings()
+{
+    RouteSettings settings;
+    settings.form = ui_->minutesOption->isChecked() ? geo::EntryMode::Minutes
+                                                    : geo::EntryMode::Seconds;
+    settings.model = nav::EarthModel(ui_->modelCombo->currentData().toInt());
+    const auto read = [this](QLineEdit* field, auto reader, const QString& refusal) {
+        const QString text = field->text();
+        auto value = text.isEmpty() ? std::nullopt : reader(text.toStdString());
+        if (value || text.isEmpty()) {
+            clearRefusal(field);
+        } else {
+            markRefused(field, refusal);
+            statusBar()->showMessage(refusal);
+        }
+        return value;
+    };
+    settings.speed = read(ui_->speedEdit, nav::readSpeed, speedRefusal(ui_->speedEdit->text()));
+    settings.departure = read(ui_->departureEdit, nav::readClockTime,
+                              departureRefusal(ui_->departureEdit->text()));
+    model_->setSettings(settings);
+    deadReckoning_->setSettings(settings.form, settings.model);
+}
+
+void RouteWindow::showCurrent()
+{
+    const QModelIndex current = ui_->waypointTable->currentIndex();
+    const int row = current.isValid() ? current.row() : -1;
+    const QString refusal = current.isValid() ? model_->refusal(current) : QString();
+    if (!refusal.isEmpty())
+        statusBar()->showMessage(refusal);
+    showSelectedLeg(row);
+    deadReckoning_->setSelectedPosition(row >= 0 ? model_->tableRow(row).position
+                                                 : std::nullopt);
+}
+
+void RouteWindow::showSelectedLeg(int row)
+{
+    const bool hasLeg = row > 0 && model_->tableRow(row).values.leg.has_value();
+    const RouteTableRow* shown = hasLeg ? &model_->tableRow(row) : nullptr;
+    const auto text = [shown](LegColumn column) {
+        return shown ? shown->texts.value(int(column)) : QString();
+    };
+    ui_->rhumbCourse->setText(text(LegColumn::RhumbCourse));
+    ui_->rhumbDistance->setText(text(LegColumn::RhumbDistance));
+    ui_->greatCircleCourse->setText(text(LegColumn::GreatCircleCourse));
+    ui_->greatCircleDistance->setText(text(LegColumn::GreatCircleDistance));
+    const nav::Leg* leg = shown ? &*shown->values.leg : nullptr;
+    ui_->greatCircleFinalCourse->setText(leg ? fromUtf8(nav::formatCourse(leg->greatCircle.finalCourse))
+                                             : QString());
+    ui_->courseCorrection->setText(leg ? fromUtf8(nav::formatCourseCorrection(*leg)) : QString());
+    ui_->distanceSaved->setText(leg ? fromUtf8(nav::formatDistanceSaved(*leg)) : QString());
+    const auto name = [this](int waypoint) {
+        const QString typed = model_->waypoints().at(waypoint).name;
+        return typed.isEmpty() ? u"航点 %1"_s.arg(waypoint + 1) : typed;
+    };
+    ui_->legBox->setTitle(row > 0 ? u"选中航段：%1 → %2"_s.arg(name(row - 1), name(row))
+                                  : u"选中航段"_s);
+}
+
+void RouteWindow::updateTitle()
+{
+    const QString file = filePath_.isEmpty() ? u"未命名"_s : QFileInfo(filePath_).fileName();
+    setWindowTitle(u"%1 — %2[*]"_s.arg(windowName, file));
+    setWindowModified(!undoStack_->isClean());
+}
+
+void RouteWindow::setWaypoints(const QList<WaypointText>& waypoints)
+{
+    model_->resetWaypoints(waypoints);
+    undoStack_->clear();
+    updateTitle();
+    showCurrent();
+}
+
+QList<int> RouteWindow::selectedRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex& index : ui_->waypointTable->selectionModel()->selectedIndexes())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+int RouteWindow::currentRow() const
+{
+    const QModelIndex current = ui_->waypointTable->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void RouteWindow::addWaypoints(int row, const QList<WaypointText>& waypoints, const QString& text)
+{
+    QList<PlacedWaypoint> placed;
+    placed.reserve(waypoints.size());
+    for (const WaypointText& waypoint : waypoints)
+        placed.append({row + int(placed.size()), waypoint});
+    undoStack_->push(WaypointRowsCommand::adding(model_, std::move(placed), text));
+}
+
+// Below the current waypoint, so that it can also add one after the last.
+void RouteWindow::insertWaypoint()
+{
+    const int row = currentRow();
+    addWaypoints(row < 0 ? model_->rowCount() : row + 1, {WaypointText{}}, u"插入航点"_s);
+}
+
+void RouteWindow::deleteWaypoints()
+{
+    QList<int> rows = selectedRows();
+    if (rows.isEmpty() && currentRow() >= 0)
+        rows.append(currentRow());
+    if (rows.isEmpty())
+        return;
+    undoStack_->push(WaypointRowsCommand::removing(model_, rows, countedWaypoints(u"删除"_s, rows.size())));
+}
+
+void RouteWindow::moveWaypoint(int step)
+{
+    const int from = currentRow();
+    const int to = from + step;
+    if (from < 0 || to < 0 || to >= model_->rowCount())
+        return;
+    undoStack_->push(new MoveWaypointCommand(model_, from, to, step < 0 ? u"上移航点"_s : u"下移航点"_s));
+}
+
+// The selected rows, or the whole table with its column titles when every
+// row or none is selected.
+void RouteWindow::copyWaypoints()
+{
+    QList<int> rows = selectedRows();
+    const bool whole = rows.isEmpty() || rows.size() == model_->rowCount();
+    if (whole) {
+        rows.clear();
+        for (int row = 0; row < model_->rowCount(); ++row)
+            rows.append(row);
+    }
+    QGuiApplication::clipboard()->setText(rowsAsText(*model_, rows, whole));
+    statusBar()->showMessage(u"已复制 %1 个航点。"_s.arg(rows.size()));
+}
+
+void RouteWindow::cutWaypoints()
+{
+    const QList<int> rows = selectedRows();
+    if (rows.isEmpty())
+        return;
+    QGuiApplication::clipboard()->setText(
+        rowsAsText(*model_, rows, rows.size() == model_->rowCount()));
+    undoStack_->push(WaypointRowsCommand::removing(model_, rows, countedWaypoints(u"剪切"_s, rows.size())));
+}
+
+// One line without a tab goes into the current cell, as if typed; anything
+// else becomes new waypoints below the current one.
+void RouteWindow::pasteWaypoints()
+{
+    const QString text = QGuiApplication::clipboard()->text();
+    const QModelIndex current = ui_->waypointTable->currentIndex();
+    const bool intoCell = current.isValid() && current.column() != WaypointTableModel::Method
+        && (model_->flags(current) & Qt::ItemIsEditable);
+    if (intoCell && isOneCellText(text)) {
+        model_->setData(current, text.trimmed(), Qt::EditRole);
+        return;
+    }
+    const QList<WaypointText> waypoints = waypointsFromText(text);
+    if (waypoints.isEmpty())
+        return;
+    const int row = currentRow();
+    addWaypoints(row < 0 ? model_->rowCount() : row + 1, waypoints,
+                 u"粘贴 %1 个航点"_s.arg(waypoints.size()));
+}
+
+void RouteWindow::selectRows(int firstRow, int rowCount)
+{
+    QTableView* table = ui_->waypointTable;
+    const QModelIndex current = table->currentIndex();
+    const int column = current.isValid() ? current.column() : int(WaypointTableModel::Name);
+    const QModelIndex first = model_->index(firstRow, column);
+    if (rowCount == 1) {
+        table->selectionModel()->setCurrentIndex(first, QItemSelectionModel::ClearAndSelect);
+    } else {
+        table->selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+        table->selectionModel()->select(
+            QItemSelection(model_->index(firstRow, 0),
+                           model_->index(firstRow + rowCount - 1, WaypointTableModel::columns - 1)),
+            QItemSelectionModel::ClearAndSelect);
+    }
+    table->scrollTo(first);
+}
+
+void RouteWindow::about()
+{
+    QMessageBox::about(
+        this, u"关于航线计算"_s,
+        u"Tarnquil 航线计算 %1\n\n按恒向线和大圆计算航线各航段的航向和航程、累计航程、"
+        u"航时和预计到达时间，并可推算船位。\n\n© Vessoria 版权所有"_s
+            .arg(QStringView(programVersion)));
+}
+
+void RouteWindow::closeEvent(QCloseEvent* event)
+{
+    QMainWindow::closeEvent(event);
+}
+
+}  // namespace tarnquil
