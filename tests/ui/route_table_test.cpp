@@ -2,11 +2,15 @@
 // The route table: texts in several notations read once, legs and
 // cumulative values from nav, and every cell shown as the window and the
 // files show it; refused, empty and out-of-range cells named, never thrown.
+#include "route_gpx.h"
 #include "route_table.h"
 
 #include "nav/entry.h"
 
 #include <QTest>
+
+#include <cmath>
+#include <random>
 
 using namespace Qt::StringLiterals;
 using tarnquil::LegColumn;
@@ -67,6 +71,7 @@ private slots:
     void refusedCell_data();
     void refusedCell();
     void speedTooSmallForTimes();
+    void gpxPositionsReadBack();
 };
 
 void RouteTableTest::titles()
@@ -177,6 +182,37 @@ void RouteTableTest::speedTooSmallForTimes()
         QCOMPARE(text(rows[2], LegColumn::TimeUnderWay), QString());
         QCOMPARE(text(rows[2], LegColumn::Eta), QString());
     }
+}
+
+// A GPX route's doubles, written as texts and read by the table in either
+// entry form, are the very same doubles, and go back to GPX unchanged.
+void RouteTableTest::gpxPositionsReadBack()
+{
+    tarnquil::GpxRoute route{u"r"_s, {{u"北极"_s, 90, 180}, {u"南极"_s, -90, -180}, {u"零"_s, -0.0, 0},
+                                      {u"小"_s, 1e-5, -5e-9}, {u"微"_s, 1e-300, -5e-324}, {u"42°50′"_s, 42 + 50.0 / 60, -2.0 / 3},
+                                      {{}, std::nextafter(-90.0, 0.0), std::nextafter(180.0, 0.0)}}};
+    std::mt19937_64 random(20250101);
+    std::uniform_real_distribution<double> latitude(-90, 90);
+    std::uniform_real_distribution<double> longitude(-180, 180);
+    for (int i = 0; i < 2000; ++i)
+        route.points.append({{}, latitude(random), longitude(random)});
+    const QList<WaypointText> waypoints = tarnquil::waypointTexts(route);
+    QCOMPARE(waypoints[3].latitude, u"0.00001°N"_s);
+    QCOMPARE(waypoints[1].longitude, u"180°W"_s);
+    for (const geo::EntryMode form : {geo::EntryMode::Minutes, geo::EntryMode::Seconds}) {
+        const QList<RouteTableRow> rows =
+            tarnquil::makeRouteTable(waypoints, {form, nav::EarthModel::Wgs84, {}, {}});
+        const std::optional<tarnquil::GpxRoute> back = tarnquil::gpxRoute(u"r"_s, waypoints, rows);
+        QVERIFY(back);
+        for (qsizetype i = 0; i < route.points.size(); ++i) {
+            const tarnquil::GpxWaypoint& a = back->points[i];
+            const tarnquil::GpxWaypoint& e = route.points[i];
+            QVERIFY2(a.latitude == e.latitude && a.longitude == e.longitude && a.name == e.name,
+                     qPrintable(waypoints[i].latitude + u' ' + waypoints[i].longitude));
+        }
+    }
+    QVERIFY(!tarnquil::gpxRoute(u"r"_s, coastal,
+                                tarnquil::makeRouteTable(withCell(1, LegColumn::Latitude, {}), {})));
 }
 
 QTEST_GUILESS_MAIN(RouteTableTest)
