@@ -4,6 +4,7 @@
 #include "help_text.h"
 #include "keyboard_controls.h"
 #include "link_label.h"
+#include "song_font.h"
 #include "song_label.h"
 
 #include <QApplication>
@@ -121,16 +122,6 @@ const char* const keyboardOrder[] = {"Text1",    "Text2",    "Text3",   "Text4",
                                      "Option4",  "Option5",  "Option6"};
 
 // ---------------------------------------------------------------- the look
-
-// Text fonts: a Song face, asked for by its Windows name first.
-QFont songFont(qreal pointSize)
-{
-    QFont font;
-    font.setFamilies({u"宋体"_s, u"SimSun"_s, u"Noto Serif CJK SC"_s});
-    font.setPointSizeF(pointSize);
-    font.setWeight(QFont::Normal);
-    return font;
-}
 
 void setColour(QWidget* control, QPalette::ColorRole role, const QColor& colour)
 {
