@@ -53,6 +53,22 @@ bool isPlainDecimal(std::string_view text)
     return points <= 1 && digits > 0;
 }
 
+// The nearest double of a text isPlainDecimal accepts; nothing when it
+// does not fit a double.
+std::optional<double> plainDecimal(std::string_view text)
+{
+    if (!isPlainDecimal(text))
+        return std::nullopt;
+    double value = 0;
+    const auto [end, error] =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+constexpr double kFullCircle = 360;
+
 }  // namespace
 
 std::optional<ClockTime> readClockTime(std::string_view text)
@@ -71,16 +87,23 @@ std::optional<ClockTime> readClockTime(std::string_view text)
 
 std::optional<double> readSpeed(std::string_view text)
 {
-    if (!isPlainDecimal(text))
-        return std::nullopt;
-    double knots = 0;
-    const auto [end, error] =
-        std::from_chars(text.data(), text.data() + text.size(), knots, std::chars_format::fixed);
-    if (error != std::errc{} || end != text.data() + text.size())
-        return std::nullopt;
-    if (!(knots > 0 && std::isfinite(knots)))
+    const std::optional<double> knots = plainDecimal(text);
+    if (!knots || !(*knots > 0))
         return std::nullopt;
     return knots;
+}
+
+std::optional<double> readCourse(std::string_view text)
+{
+    const std::optional<double> degrees = plainDecimal(text);
+    if (!degrees || *degrees > kFullCircle)
+        return std::nullopt;
+    return degrees;
+}
+
+std::optional<double> readDistance(std::string_view text)
+{
+    return plainDecimal(text);
 }
 
 }  // namespace nav

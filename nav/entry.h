@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Readers of what a navigator types for a route besides positions: the
-// departure time and the speed. Both read ASCII only and never depend on the
-// locale; a text they refuse gives an empty result.
+// Readers of what a navigator types besides positions: the departure time,
+// the speed, a course and a distance. All read ASCII only and never depend
+// on the locale; a text they refuse gives an empty result.
 #pragma once
 
 #include <optional>
@@ -25,5 +25,17 @@ std::optional<ClockTime> readClockTime(std::string_view text);
 //   "0"  "0.0"  "-3"  "+3"  "1e3"  "12,5"  " 12"  "12 kn"  "inf"  "nan"  ""
 //                                                                    refused
 std::optional<double> readSpeed(std::string_view text);
+
+// A course in degrees true as a plain decimal number from 0 to 360 (both
+// north), written as readSpeed reads a speed.
+//   "0"  "45"  "045.5"  "360"  ".5"                                  read
+//   "360.1"  "-5"  "+5"  "45°"  "1e2"  "45,5"  " 45"  ""              refused
+std::optional<double> readCourse(std::string_view text);
+
+// A distance in n mile as a plain decimal number, zero or more, written as
+// readSpeed reads a speed.
+//   "0"  "12.5"  "1000000"  ".5"                                     read
+//   "-1"  "+1"  "12 nm"  "1e3"  "12,5"  "inf"  ""                     refused
+std::optional<double> readDistance(std::string_view text);
 
 }  // namespace nav

@@ -90,4 +90,38 @@ INSTANTIATE_TEST_SUITE_P(Table, SpeedRefused, ::testing::Values(
     RefusedRow{"Empty", ""}),
     geo::testing::RowName());
 
+// Course and distance share the speed's number grammar; each row is a bound
+// of its own or a text the grammar refuses.
+struct DecimalRow {
+    const char* name;
+    std::optional<double> (*read)(std::string_view);
+    std::string text;
+    std::optional<double> value;
+};
+
+class CourseAndDistanceRead : public ::testing::TestWithParam<DecimalRow> {};
+
+TEST_P(CourseAndDistanceRead, GivesTheNumberOrNothing)
+{
+    EXPECT_EQ(GetParam().read(GetParam().text), GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, CourseAndDistanceRead, ::testing::Values(
+    DecimalRow{"CourseNorthAsZero", nav::readCourse, "0", 0.0},
+    DecimalRow{"CourseNorthAs360", nav::readCourse, "360", 360.0},
+    DecimalRow{"CourseThreeDigits", nav::readCourse, "045.5", 45.5},
+    DecimalRow{"CourseAbove360", nav::readCourse, "360.1", std::nullopt},
+    DecimalRow{"CourseNegative", nav::readCourse, "-5", std::nullopt},
+    DecimalRow{"CourseDegreeSign", nav::readCourse, "45°", std::nullopt},
+    DecimalRow{"CourseEmpty", nav::readCourse, "", std::nullopt},
+    DecimalRow{"DistanceZero", nav::readDistance, "0", 0.0},
+    DecimalRow{"DistanceLarge", nav::readDistance, "1000000", 1e6},
+    DecimalRow{"DistanceNoIntegerPart", nav::readDistance, ".5", 0.5},
+    DecimalRow{"DistanceNegative", nav::readDistance, "-1", std::nullopt},
+    DecimalRow{"DistancePlus", nav::readDistance, "+1", std::nullopt},
+    DecimalRow{"DistanceUnit", nav::readDistance, "12 nm", std::nullopt},
+    DecimalRow{"DistanceExponent", nav::readDistance, "1e3", std::nullopt},
+    DecimalRow{"DistanceTooLargeForADouble", nav::readDistance, std::string(400, '9'), std::nullopt}),
+    geo::testing::RowName());
+
 }  // namespace
