@@ -5,9 +5,9 @@
 
 namespace tarnquil {
 
-// The Song face (宋体) the program's windows are set in, asked for by its
-// Windows name first, then SimSun, then the Song face of Linux desktops
-// (fonts-noto-cjk), at the given size and normal weight.
+// The Song face the program writes its texts in, at a size in points: asked
+// for by its Windows name first (宋体, SimSun), then Noto Serif CJK SC, which
+// Debian's fonts-noto-cjk installs.
 QFont songFont(qreal pointSize);
 
 }  // namespace tarnquil
