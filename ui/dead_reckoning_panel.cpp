@@ -6,9 +6,9 @@
 #include "refusal_mark.h"
 #include "waypoint_table_model.h"
 
-#include "geo/number_reading.h"
 #include "geo/position_text.h"
 #include "nav/display.h"
+#include "nav/entry.h"
 #include "nav/errors.h"
 
 #include <QComboBox>
@@ -26,11 +26,11 @@ const QString courseName = u"航向"_s;
 const QString runName = u"航程"_s;
 const QString reachedName = u"推算船位"_s;
 
-QString courseRule() { return u"应是 0 到 360 之间的度数，如 45 或 123.5。"_s; }
+QString courseRule() { return u"应是 0 到 360 之间的度数，只用数字和小数点，如 45 或 123.5。"_s; }
 
 QString runRule()
 {
-    return u"应是 0 到 %1 之间的海里数，如 120.5。"_s.arg(nav::kMaxRun, 0, 'f', 0);
+    return u"应是 0 到 %1 之间的海里数，只用数字和小数点，如 120.5。"_s.arg(nav::kMaxRun, 0, 'f', 0);
 }
 
 QString outOfEarth()
@@ -116,15 +116,14 @@ std::optional<geo::GeoPoint> DeadReckoningPanel::start()
 std::optional<double> DeadReckoningPanel::number(QLineEdit* field, const QString& name)
 {
     const QString text = field->text();
-    if (text.trimmed().isEmpty())
+    if (text.isEmpty())
         return std::nullopt;
-    try {
-        return geo::readNumberStrict(text.toStdString());
-    } catch (const geo::ConversionError&) {
-        refuse(field, name + quotedText(text) + u"无法识别："_s
-                          + (field == controls_.course ? courseRule() : runRule()));
-    }
-    return std::nullopt;
+    const bool course = field == controls_.course;
+    const std::optional<double> read = course ? nav::readCourse(text.toStdString())
+                                              : nav::readDistance(text.toStdString());
+    if (!read)
+        refuse(field, name + quotedText(text) + u"无法识别："_s + (course ? courseRule() : runRule()));
+    return read;
 }
 
 std::optional<geo::GeoPoint> DeadReckoningPanel::reckon(geo::GeoPoint from, double course,

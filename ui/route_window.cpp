@@ -3,9 +3,13 @@
 #include "ui_route_window.h"
 
 #include "dead_reckoning_panel.h"
+#include "gpx_reader.h"
 #include "leg_method_delegate.h"
 #include "quoted_text.h"
 #include "refusal_mark.h"
+#include "route_csv.h"
+#include "route_export.h"
+#include "route_file.h"
 #include "song_font.h"
 #include "version.h"
 #include "waypoint_clipboard.h"
@@ -17,10 +21,13 @@
 
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QAbstractItemView>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -112,15 +119,9 @@ RouteWindow::RouteWindow(QWidget* parent)
          ui_->appendButton},
         this);
     setUpActions();
+    setUpDeadReckoning();
     setUpTable();
     setUpSettings();
-    connect(deadReckoning_, &DeadReckoningPanel::appendRequested, this,
-            [this](const WaypointText& waypoint) {
-                addWaypoints(model_->rowCount(), {waypoint}, u"添加推算船位"_s);
-            });
-    connect(deadReckoning_, &DeadReckoningPanel::refusalChanged, this, [this](const QString& message) {
-        statusBar()->showMessage(message);
-    });
     updateTitle();
     showCurrent();
 }
@@ -175,8 +176,37 @@ void RouteWindow::setUpActions()
     connect(ui_->deleteAction, &QAction::triggered, this, &RouteWindow::deleteWaypoints);
     connect(ui_->moveUpAction, &QAction::triggered, this, [this] { moveWaypoint(-1); });
     connect(ui_->moveDownAction, &QAction::triggered, this, [this] { moveWaypoint(1); });
+    connect(ui_->newAction, &QAction::triggered, this, &RouteWindow::newRoute);
+    connect(ui_->openAction, &QAction::triggered, this, &RouteWindow::open);
+    connect(ui_->saveAction, &QAction::triggered, this, &RouteWindow::save);
+    connect(ui_->saveAsAction, &QAction::triggered, this, &RouteWindow::saveAs);
+    connect(ui_->exportTableAction, &QAction::triggered, this, [this] {
+        exportTo(u"导出航线表"_s, u"CSV 文件 (*.csv)"_s, u"csv"_s);
+    });
+    connect(ui_->exportGpxAction, &QAction::triggered, this, [this] {
+        exportTo(u"导出 GPX"_s, u"GPX 文件 (*.gpx)"_s, u"gpx"_s);
+    });
     connect(ui_->closeAction, &QAction::triggered, this, &QWidget::close);
     connect(ui_->aboutAction, &QAction::triggered, this, &RouteWindow::about);
+}
+
+// Widths from the font: room for a whole position, little for a number.
+void RouteWindow::setUpDeadReckoning()
+{
+    const QFontMetrics metrics(font());
+    const int padding = metrics.horizontalAdvance(u"0000"_s);
+    const int position = metrics.horizontalAdvance(u"00°00.00′N 000°00.00′E"_s);
+    ui_->fromEdit->setMinimumWidth(position + metrics.horizontalAdvance(u"（选中航点）"_s) + padding);
+    ui_->reachedEdit->setMinimumWidth(position + padding);
+    for (QLineEdit* number : {ui_->courseEdit, ui_->runEdit})
+        number->setMaximumWidth(metrics.horizontalAdvance(u"0000000.0"_s) + padding);
+    connect(deadReckoning_, &DeadReckoningPanel::appendRequested, this,
+            [this](const WaypointText& waypoint) {
+                addWaypoints(model_->rowCount(), {waypoint}, u"添加推算船位"_s);
+            });
+    connect(deadReckoning_, &DeadReckoningPanel::refusalChanged, this, [this](const QString& message) {
+        statusBar()->showMessage(message);
+    });
 }
 
 // Fixed widths and one fixed row height, so that no row is ever measured:
@@ -201,7 +231,8 @@ void RouteWindow::setUpTable()
             width += iconRoom;
         header->resizeSection(column, width + padding);
     }
-    header->setStretchLastSection(true);
+    // The names take what room is left; every other width stays as measured.
+    header->setSectionResizeMode(WaypointTableModel::Name, QHeaderView::Stretch);
     QHeaderView* rows = table->verticalHeader();
     rows->setSectionResizeMode(QHeaderView::Fixed);
     rows->setDefaultSectionSize(std::max(metrics.height(), iconRoom) + metrics.height() / 2);
@@ -261,7 +292,9 @@ void RouteWindow::showCurrent()
     const int row = current.isValid() ? current.row() : -1;
     const QString refusal = current.isValid() ? model_->refusal(current) : QString();
     if (!refusal.isEmpty())
-        statusBar()->showMessage(refusal);
+        statusBar()->showMessage(u"第 %1 个航点的%2："_s.arg(row + 1).arg(
+            model_->headerData(current.column(), Qt::Horizontal, Qt::DisplayRole).toString())
+                                 + refusal);
     showSelectedLeg(row);
     deadReckoning_->setSelectedPosition(row >= 0 ? model_->tableRow(row).position
                                                  : std::nullopt);
@@ -298,11 +331,15 @@ void RouteWindow::updateTitle()
     setWindowModified(!undoStack_->isClean());
 }
 
+// The first leg is selected, so that its figures show at once.
 void RouteWindow::setWaypoints(const QList<WaypointText>& waypoints)
 {
     model_->resetWaypoints(waypoints);
     undoStack_->clear();
     updateTitle();
+    if (!waypoints.isEmpty())
+        ui_->waypointTable->setCurrentIndex(
+            model_->index(std::min(1, model_->rowCount() - 1), WaypointTableModel::Name));
     showCurrent();
 }
 
@@ -429,9 +466,188 @@ void RouteWindow::about()
             .arg(QStringView(programVersion)));
 }
 
+void RouteWindow::showSettings(const RouteSettings& settings)
+{
+    (settings.form == geo::EntryMode::Minutes ? ui_->minutesOption : ui_->secondsOption)
+        ->setChecked(true);
+    ui_->modelCombo->setCurrentIndex(ui_->modelCombo->findData(int(settings.model)));
+    ui_->speedEdit->setText(settings.speed ? QString::number(*settings.speed, 'g',
+                                                             QLocale::FloatingPointShortest)
+                                           : QString());
+    ui_->departureEdit->setText(settings.departure
+                                    ? fromUtf8(nav::formatClockTime(*settings.departure))
+                                    : QString());
+}
+
+// ---------------------------------------------------------------- files
+
+QString RouteWindow::startFolder() const
+{
+    return filePath_.isEmpty() ? QDir::homePath() : QFileInfo(filePath_).absolutePath();
+}
+
+bool RouteWindow::mayDiscardChanges()
+{
+    if (undoStack_->isClean())
+        return true;
+    const QString file = filePath_.isEmpty() ? u"未命名"_s : QFileInfo(filePath_).fileName();
+    QMessageBox box(QMessageBox::Question, windowName, u"航线“%1”已修改，是否保存？"_s.arg(file),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.button(QMessageBox::Save)->setText(u"保存"_s);
+    box.button(QMessageBox::Discard)->setText(u"不保存"_s);
+    box.button(QMessageBox::Cancel)->setText(u"取消"_s);
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return save();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void RouteWindow::newRoute()
+{
+    if (!mayDiscardChanges())
+        return;
+    filePath_.clear();
+    routeName_.clear();
+    setWaypoints({});
+}
+
+void RouteWindow::open()
+{
+    if (!mayDiscardChanges())
+        return;
+    const QString path = QFileDialog::getOpenFileName(
+        this, u"打开航线"_s, startFolder(),
+        u"航线文件 (*.csv *.gpx);;CSV 文件 (*.csv);;GPX 文件 (*.gpx)"_s);
+    if (path.isEmpty())
+        return;
+    if (const std::optional<qsizetype> number = chooseGpxRoute(path))
+        openRoute(path, *number);
+}
+
+// A GPX file of several routes: which one to open, asked from a list of
+// their names and sizes; nothing when the user cancels. Any other file has
+// one route, and a file that does not read is refused by openRoute.
+std::optional<qsizetype> RouteWindow::chooseGpxRoute(const QString& path)
+{
+    if (QFileInfo(path).suffix().compare(u"gpx"_s, Qt::CaseInsensitive) != 0)
+        return 1;
+    const GpxReading reading = readGpxFile(path);
+    if (reading.routes.size() <= 1)
+        return 1;
+    QStringList routes;
+    for (const GpxRoute& route : reading.routes) {
+        const QString name = route.name.isEmpty() ? u"（无名称）"_s : route.name;
+        routes << u"%1. %2（%3 个航点）"_s.arg(routes.size() + 1).arg(name).arg(route.points.size());
+    }
+    bool chosen = false;
+    const QString route = QInputDialog::getItem(
+        this, u"选择航线"_s,
+        u"文件%1中有 %2 条航线，请选择要打开的一条："_s.arg(quotedPath(path)).arg(routes.size()),
+        routes, 0, false, &chosen);
+    if (!chosen)
+        return std::nullopt;
+    return routes.indexOf(route) + 1;
+}
+
+bool RouteWindow::openRoute(const QString& path, qsizetype routeNumber)
+{
+    const RouteFile file = readRouteFile(path, routeNumber);
+    if (!file.error.isEmpty()) {
+        prompt_(file.error);
+        return false;
+    }
+    filePath_ = path;
+    routeName_ = file.name;
+    setWaypoints(file.waypoints);
+    statusBar()->showMessage(
+        u"已打开%1，共 %2 个航点。"_s.arg(quotedPath(path)).arg(file.waypoints.size()));
+    return true;
+}
+
+// Saved as a waypoint list in CSV; a route opened from GPX is saved as a
+// new CSV file, never over the GPX file.
+bool RouteWindow::save()
+{
+    if (filePath_.isEmpty() || QFileInfo(filePath_).suffix().compare(u"csv"_s, Qt::CaseInsensitive) != 0)
+        return saveAs();
+    return saveTo(filePath_);
+}
+
+bool RouteWindow::saveAs()
+{
+    const QString path = askForFile(u"另存为"_s, u"CSV 文件 (*.csv)"_s, u"csv"_s);
+    return !path.isEmpty() && saveTo(path);
+}
+
+bool RouteWindow::saveTo(const QString& path)
+{
+    if (const QString error = saveCsvFile(path, routeCsv(model_->waypoints())); !error.isEmpty()) {
+        prompt_(error);
+        return false;
+    }
+    filePath_ = path;
+    routeName_ = QFileInfo(path).completeBaseName();
+    undoStack_->setClean();
+    updateTitle();
+    statusBar()->showMessage(u"已保存到%1。"_s.arg(quotedPath(path)));
+    return true;
+}
+
+// The file dialog is made only when it is needed, as every dialog here.
+QString RouteWindow::askForFile(const QString& title, const QString& filter, const QString& suffix)
+{
+    const QString name = routeName_.isEmpty() ? u"航线"_s : routeName_;
+    QFileDialog dialog(this, title, QDir(startFolder()).filePath(name + u'.' + suffix), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(suffix);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
+}
+
+// As the command line exports: only a route whose every cell gives a
+// position, to a file whose extension says how.
+void RouteWindow::exportTo(const QString& title, const QString& filter, const QString& suffix)
+{
+    for (int row = 0; row < model_->rowCount(); ++row) {
+        for (const int column : {WaypointTableModel::Latitude, WaypointTableModel::Longitude}) {
+            const QString refusal = model_->refusal(model_->index(row, column));
+            if (refusal.isEmpty())
+                continue;
+            ui_->waypointTable->setCurrentIndex(model_->index(row, column));
+            prompt_(u"第 %1 个航点的%2无法读取：%3请改正后再导出。"_s.arg(row + 1).arg(
+                column == WaypointTableModel::Latitude ? u"纬度"_s : u"经度"_s, refusal));
+            return;
+        }
+    }
+    const QString path = askForFile(title, filter, suffix);
+    if (path.isEmpty())
+        return;
+    const RouteWriter writer = routeWriterFor(path);
+    if (writer == nullptr) {
+        prompt_(u"不支持的导出格式%1：可导出为 %2 文件。"_s.arg(quotedPath(path), routeWriterExtensions()));
+        return;
+    }
+    const RouteDocument document{routeName_.isEmpty() ? u"航线"_s : routeName_,
+                                 model_->waypoints(), model_->settings(), model_->table()};
+    if (const QString error = writer(path, document); !error.isEmpty()) {
+        prompt_(error);
+        return;
+    }
+    statusBar()->showMessage(u"已导出到%1。"_s.arg(quotedPath(path)));
+}
+
 void RouteWindow::closeEvent(QCloseEvent* event)
 {
-    QMainWindow::closeEvent(event);
+    if (mayDiscardChanges())
+        event->accept();
+    else
+        event->ignore();
 }
 
 }  // namespace tarnquil

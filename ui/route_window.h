@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class RouteWindow;
@@ -41,6 +42,13 @@ public:
     // modified.
     void setWaypoints(const QList<WaypointText>& waypoints);
 
+    // Opens route `routeNumber` (from 1) of a .csv or .gpx file; tells the
+    // user why not and leaves the route as it was when it cannot.
+    bool openRoute(const QString& path, qsizetype routeNumber = 1);
+
+    // Puts the settings into the fields above the table.
+    void showSettings(const RouteSettings& settings);
+
     WaypointTableModel& model() { return *model_; }
     QUndoStack& undoStack() { return *undoStack_; }
 
@@ -49,6 +57,7 @@ protected:
 
 private:
     void setUpActions();
+    void setUpDeadReckoning();
     void setUpTable();
     void setUpSettings();
 
@@ -69,6 +78,17 @@ private:
     void selectRows(int firstRow, int rowCount);
     void about();
 
+    bool mayDiscardChanges();
+    void newRoute();
+    void open();
+    bool save();
+    bool saveAs();
+    bool saveTo(const QString& path);
+    void exportTo(const QString& title, const QString& filter, const QString& suffix);
+    QString askForFile(const QString& title, const QString& filter, const QString& suffix);
+    std::optional<qsizetype> chooseGpxRoute(const QString& path);
+    QString startFolder() const;
+
     std::unique_ptr<Ui::RouteWindow> ui_;
     // Children, not members: a cell still being edited is committed while
     // the window's widgets are taken down, after the members are gone.
@@ -76,7 +96,8 @@ private:
     WaypointTableModel* model_;
     DeadReckoningPanel* deadReckoning_;
     Prompt prompt_;
-    QString filePath_;
+    QString filePath_;   // the CSV file the route was opened from or saved to
+    QString routeName_;  // the route's name in files written: a GPX route's or the file's
 };
 
 }  // namespace tarnquil

@@ -57,6 +57,7 @@ public:
 
     const QList<WaypointText>& waypoints() const { return waypoints_; }
     const RouteTableRow& tableRow(int row) const { return table_.at(row); }
+    const QList<RouteTableRow>& table() const { return table_; }
     const RouteSettings& settings() const { return settings_; }
     // Why the text of a latitude or longitude cell gives no position; empty
     // for a cell that was read and for every other cell.

@@ -149,7 +149,7 @@ void RouteWindowTest::pasteEditUndoRedo()
     QVERIFY2(reason.contains(u"“x”"_s), qPrintable(reason));
     QVERIFY(driver.role(2, Column::Latitude, Qt::DecorationRole).isNull());
     driver.setCurrent(2, Column::Longitude);
-    QCOMPARE(driver.window().statusBar()->currentMessage(), reason);
+    QCOMPARE(driver.window().statusBar()->currentMessage(), u"第 3 个航点的经度："_s + reason);
     QVERIFY(isLegEmpty(driver, 2));
 
     driver.typeInto(2, Column::Longitude, u"130°57′E"_s);
@@ -244,6 +244,7 @@ void RouteWindowTest::copiedTableReadsBack()
     source.window().setWaypoints({{u"长江口"_s, u"3103N"_s, u"12220E"_s},
                                   {u"济州岛南"_s, u"32-50N"_s, u"126-30E"_s, nav::Method::GreatCircle},
                                   {u"关门海峡"_s, u"33°57′N"_s, u"130°57′E"_s}});
+    source.key(Qt::Key_A, Qt::ControlModifier);
     source.key(Qt::Key_C, Qt::ControlModifier);
     const QString copied = QGuiApplication::clipboard()->text();
     QVERIFY2(copied.startsWith(u"序号\t名称\t纬度\t经度\t航法\t"_s), qPrintable(copied));
