@@ -30,6 +30,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 
 using namespace Qt::StringLiterals;
 
@@ -109,11 +110,12 @@ RouteWindow::RouteWindow(QWidget* parent)
         box.exec();
     })
 {
-    ui_->setupUi(this);
-    // Menus, dialogs and tooltips are windows of their own, which take the
+    // The font first, for the controls to take as they are made; menus,
+    // dialogs and tooltips are windows of their own, which take the
     // window's font only when told to.
     setAttribute(Qt::WA_WindowPropagation);
     setFont(songFont(pointSize));
+    ui_->setupUi(this);
     deadReckoning_ = new DeadReckoningPanel(
         {ui_->fromEdit, ui_->courseEdit, ui_->runEdit, ui_->runMethodCombo, ui_->reachedEdit,
          ui_->appendButton},
@@ -124,6 +126,8 @@ RouteWindow::RouteWindow(QWidget* parent)
     setUpSettings();
     updateTitle();
     showCurrent();
+    // The form's size, or the screen's on a small or strongly scaled screen.
+    resize(size().boundedTo(screen()->availableGeometry().size()));
 }
 
 // A cell still being edited is committed while QWidget takes the window
