@@ -3,6 +3,7 @@
 #include "ui_route_window.h"
 
 #include "dead_reckoning_panel.h"
+#include "fixed_header_view.h"
 #include "gpx_reader.h"
 #include "leg_method_delegate.h"
 #include "quoted_text.h"
@@ -10,6 +11,7 @@
 #include "route_csv.h"
 #include "route_export.h"
 #include "route_file.h"
+#include "route_style.h"
 #include "song_font.h"
 #include "version.h"
 #include "waypoint_clipboard.h"
@@ -20,12 +22,14 @@
 #include "nav/entry.h"
 
 #include <QClipboard>
+#include <QtMath>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -40,7 +44,7 @@ namespace {
 
 const QString windowName = u"航线计算"_s;
 
-// The window's text size: 10.5 points, the Chinese 五号 of documents and forms.
+// The window's font size: 10.5 points, the 五号 of Chinese documents and forms.
 constexpr qreal pointSize = 10.5;
 
 struct StandardShortcut {
@@ -72,10 +76,43 @@ QAction* Ui::RouteWindow::* const tableActions[] = {
     &Ui::RouteWindow::moveDownAction,
 };
 
-// Texts that set each column's width: the widest a cell usually holds.
-const QString widestTexts[WaypointTableModel::columns] = {
-    u"10000"_s, u"长江口外锚地"_s, u"00°00.00′N"_s, u"000°00.00′W"_s, u"GC"_s,
-    u"000.0"_s, u"00000.0"_s, u"000000.0"_s, u"0000:00"_s, u"0000-00-00 00:00"_s,
+// Each column's width in the font's digits and ideographs, whichever is
+// wider: room for what a cell usually holds and for the column's title.
+// Measured from one digit and one ideograph, so that no text is laid out
+// before the window is first drawn.
+struct ColumnWidth {
+    qreal digits;
+    qreal ideographs;
+};
+
+const ColumnWidth columnWidths[WaypointTableModel::columns] = {
+    {5, 2},    // 序号: 10000
+    {0, 6},    // 名称: 长江口外锚地
+    {10, 2},   // 纬度: 00°00.00′N
+    {11, 2},   // 经度: 000°00.00′W
+    {3, 2},    // 航法: GC
+    {5, 4.5},  // 航向（°）: 000.0
+    {7, 6},    // 航程（海里）: 00000.0
+    {8, 6},    // 累计（海里）: 000000.0
+    {7, 2},    // 航时: 0000:00
+    {16, 4},   // 预计到达: 0000-00-00 00:00
+};
+
+// The font's digit and ideograph widths, in pixels.
+struct Advances {
+    qreal digit;
+    qreal ideograph;
+
+    explicit Advances(const QFontMetricsF& metrics)
+        : digit(metrics.horizontalAdvance(u'0'))
+        , ideograph(metrics.horizontalAdvance(u'航'))
+    {
+    }
+
+    int width(qreal digits, qreal ideographs) const
+    {
+        return qCeil(digits * digit + ideographs * ideograph);
+    }
 };
 
 QString speedRefusal(const QString& text)
@@ -128,11 +165,19 @@ RouteWindow::RouteWindow(QWidget* parent)
     showCurrent();
     // The form's size, or the screen's on a small or strongly scaled screen.
     resize(size().boundedTo(screen()->availableGeometry().size()));
+    // Typing and pasting start in the table.
+    ui_->waypointTable->setFocus();
 }
 
 // A cell still being edited is committed while QWidget takes the window
 // down, after this destructor: by then nothing may reach the window's own
 // handlers, whose controls are gone.
+void RouteWindow::prepareApplication()
+{
+    QApplication::setStyle(new RouteStyle);
+    QApplication::setFont(songFont(pointSize));
+}
+
 RouteWindow::~RouteWindow()
 {
     for (QObject* sender : std::initializer_list<QObject*>{
@@ -155,11 +200,6 @@ void RouteWindow::setUpActions()
         ui_->waypointTable->addAction(action);
     }
     ui_->waypointTable->setContextMenuPolicy(Qt::ActionsContextMenu);
-    // The menu of the menus that do not fit beside each other, which Qt makes.
-    for (QMenu* menu : ui_->menuBar->findChildren<QMenu*>()) {
-        if (menu->accessibleName().isEmpty())
-            menu->setAccessibleName(u"更多菜单"_s);
-    }
 
     connect(ui_->undoAction, &QAction::triggered, undoStack_, &QUndoStack::undo);
     connect(ui_->redoAction, &QAction::triggered, undoStack_, &QUndoStack::redo);
@@ -197,13 +237,13 @@ void RouteWindow::setUpActions()
 // Widths from the font: room for a whole position, little for a number.
 void RouteWindow::setUpDeadReckoning()
 {
-    const QFontMetrics metrics(font());
-    const int padding = metrics.horizontalAdvance(u"0000"_s);
-    const int position = metrics.horizontalAdvance(u"00°00.00′N 000°00.00′E"_s);
-    ui_->fromEdit->setMinimumWidth(position + metrics.horizontalAdvance(u"（选中航点）"_s) + padding);
-    ui_->reachedEdit->setMinimumWidth(position + padding);
+    const Advances advances{QFontMetricsF(font())};
+    const int position = advances.width(22, 0);  // 00°00.00′N 000°00.00′E
+    const int padding = advances.width(0, 1);
+    for (QLineEdit* field : {ui_->fromEdit, ui_->reachedEdit})
+        field->setMinimumWidth(position + padding);
     for (QLineEdit* number : {ui_->courseEdit, ui_->runEdit})
-        number->setMaximumWidth(metrics.horizontalAdvance(u"0000000.0"_s) + padding);
+        number->setMaximumWidth(advances.width(9, 0) + padding);
     connect(deadReckoning_, &DeadReckoningPanel::appendRequested, this,
             [this](const WaypointText& waypoint) {
                 addWaypoints(model_->rowCount(), {waypoint}, u"添加推算船位"_s);
@@ -218,28 +258,30 @@ void RouteWindow::setUpDeadReckoning()
 void RouteWindow::setUpTable()
 {
     QTableView* table = ui_->waypointTable;
+    // The headers before the model, which would have the default header
+    // measure its titles.
+    QHeaderView* header = new FixedHeaderView(Qt::Horizontal, table);
+    table->setHorizontalHeader(header);
+    header->setHighlightSections(false);
+    table->verticalHeader()->hide();
     table->setModel(model_);
     table->setItemDelegateForColumn(WaypointTableModel::Method, new LegMethodDelegate(table));
-    table->verticalHeader()->hide();
-    const QFontMetrics metrics(table->font());
-    const int padding = metrics.horizontalAdvance(u"00"_s);
+    const Advances advances{QFontMetricsF(table->font())};
+    const int padding = advances.width(0, 1);
     const int iconRoom = table->iconSize().width() > 0 ? table->iconSize().width() : 16;
-    QHeaderView* header = table->horizontalHeader();
-    header->setSectionResizeMode(QHeaderView::Interactive);
-    header->setHighlightSections(false);
     for (int column = 0; column < WaypointTableModel::columns; ++column) {
-        const QString title = model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
-        int width = std::max(metrics.horizontalAdvance(widestTexts[column]),
-                             metrics.horizontalAdvance(title));
+        int width = advances.width(columnWidths[column].digits, 0);
+        width = std::max(width, advances.width(0, columnWidths[column].ideographs));
         if (column == WaypointTableModel::Latitude || column == WaypointTableModel::Longitude)
             width += iconRoom;
         header->resizeSection(column, width + padding);
     }
-    // The names take what room is left; every other width stays as measured.
+    // The names take what room is left; every other width stays as set.
     header->setSectionResizeMode(WaypointTableModel::Name, QHeaderView::Stretch);
     QHeaderView* rows = table->verticalHeader();
     rows->setSectionResizeMode(QHeaderView::Fixed);
-    rows->setDefaultSectionSize(std::max(metrics.height(), iconRoom) + metrics.height() / 2);
+    const int lineHeight = QFontMetrics(table->font()).height();
+    rows->setDefaultSectionSize(std::max(lineHeight, iconRoom) + lineHeight / 2);
 
     connect(table->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &RouteWindow::showCurrent);
@@ -644,6 +686,17 @@ void RouteWindow::exportTo(const QString& title, const QString& filter, const QS
         return;
     }
     statusBar()->showMessage(u"已导出到%1。"_s.arg(quotedPath(path)));
+}
+
+// The menu of the menus that do not fit beside each other, which the menu
+// bar makes once it is laid out, is named for screen readers.
+void RouteWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    for (QMenu* menu : ui_->menuBar->findChildren<QMenu*>()) {
+        if (menu->accessibleName().isEmpty())
+            menu->setAccessibleName(u"更多菜单"_s);
+    }
 }
 
 void RouteWindow::closeEvent(QCloseEvent* event)

@@ -32,6 +32,12 @@ public:
     using Prompt = std::function<void(const QString& message)>;
 
     explicit RouteWindow(QWidget* parent = nullptr);
+
+    // Gives the application, already prepared by prepareApplication
+    // (application_setup.h), the route window's style and its font for
+    // menus, tooltips and dialogs too. Called before the window is made, so
+    // that no control ever opens the desktop's face.
+    static void prepareApplication();
     ~RouteWindow() override;
 
     // Replaces the message box (title "航线计算", one button) through which
@@ -54,6 +60,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void setUpActions();

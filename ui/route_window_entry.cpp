@@ -13,9 +13,8 @@ int runRouteWindow(QApplication& application, const RouteOptions& options)
 {
     // Lets the desktop match the window with the route window's own entry.
     QGuiApplication::setDesktopFileName(u"example.vessoria.Tarnquil.Route"_s);
+    RouteWindow::prepareApplication();
     RouteWindow window;
-    // Tooltips, message boxes and file dialogs in the window's Song face.
-    QApplication::setFont(window.font());
     window.showSettings(options.settings);
     window.show();
     if (!options.file.isEmpty())
