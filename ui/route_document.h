@@ -14,8 +14,7 @@ class QTextTable;
 
 namespace tarnquil {
 
-// The width of the table's rules in pixels of 1/96 inch (0.75 pt): Qt draws
-// the inner rules of a collapsed table only from 1 on.
+// The width of the rules in pixels of 1/96 inch (0.75 pt).
 inline constexpr qreal printRuleWidth = 1;
 
 // 航线计算表：<name>, or 航线计算表 for a route without a name.

@@ -17,7 +17,7 @@ namespace {
 // A place where a page may end and the next one begin.
 struct Cut {
     qreal y;
-    bool inTable;  // the page beginning here continues the table
+    bool inTable;  // between two rows: the page beginning here continues the table
 };
 
 // The device's pixels per pixel of the formats' lengths (1/96 inch), as
@@ -33,12 +33,14 @@ qreal blockTop(const QTextDocument& document, const QTextBlock& block)
     return document.documentLayout()->blockBoundingRect(block).top();
 }
 
-// The top of each row: its first cell's text less the padding and half the
-// rule above it, which is where the layout puts the row.
-QList<qreal> rowTops(const QTextDocument& document, const QTextTable& table)
+// The top of each row: the middle of the rule above it, which is the upper
+// row's bottom border and its own top border, each drawn outside the cell;
+// below come its top border and padding, then its first cell's text. A
+// slice from one row's top to another's draws the rows between whole and
+// the top border of the first, not the rows beyond.
+QList<qreal> rowTops(const QTextDocument& document, const QTextTable& table, qreal border)
 {
-    const QTextTableFormat format = table.format();
-    const qreal above = (format.cellPadding() + format.border() / 2) * formatScale(document);
+    const qreal above = table.format().cellPadding() * formatScale(document) + border;
     QList<qreal> tops;
     for (int row = 0; row < table.rows(); ++row)
         tops.append(blockTop(document, table.cellAt(row, 0).firstCursorPosition().block()) - above);
@@ -58,64 +60,97 @@ QList<Cut> cutsOf(const QTextDocument& document, const QTextTable& table,
     return cuts;
 }
 
-DocumentPage pageOf(qreal top, qreal bottom, bool continued, DocumentSlice header,
-                    qreal room, qreal bleed)
+// Lays pages out from the cuts, each as full as its height allows.
+class Paginator
 {
-    DocumentPage page{{}, bleed};
-    if (continued)
-        page.slices.append(header);
-    page.slices.append({top, std::min(bottom, top + room)});
-    return page;
-}
+public:
+    Paginator(const QTextDocument& document, DocumentSlice header, qreal border,
+              qreal pageHeight)
+        : width_(document.textWidth()), header_(header), border_(border), height_(pageHeight)
+    {
+    }
+
+    void add(const Cut& cut)
+    {
+        if (cut.y - top_ > room() && bottom_ > top_) {
+            finishPage();
+            top_ = bottom_;
+            continued_ = endsInTable_;
+        }
+        bottom_ = cut.y;
+        endsInTable_ = cut.inTable;
+    }
+
+    QList<DocumentPage> pages()
+    {
+        finishPage();
+        return std::move(pages_);
+    }
+
+private:
+    qreal room() const { return height_ - (continued_ ? header_.bottom - header_.top : 0); }
+
+    void finishPage()
+    {
+        DocumentPage page{{}, border_, {}};
+        if (continued_)
+            page.slices.append(header_);
+        page.slices.append({top_, std::min(bottom_, top_ + room())});
+        if (endsInTable_) {
+            // The next row's top border, which is drawn with that row.
+            qreal foot = 0;
+            for (const DocumentSlice& slice : page.slices)
+                foot += slice.bottom - slice.top;
+            page.footRule = QRectF(0, foot, width_, border_);
+        }
+        pages_.append(page);
+    }
+
+    const qreal width_;
+    const DocumentSlice header_;
+    const qreal border_;
+    const qreal height_;
+    QList<DocumentPage> pages_;
+    qreal top_ = 0;
+    qreal bottom_ = 0;
+    bool continued_ = false;  // the page continues the table
+    bool endsInTable_ = false;
+};
 
 }  // namespace
 
 QList<DocumentPage> tablePages(const QTextDocument& document, const QTextTable& table,
                                qreal pageHeight)
 {
-    const QList<qreal> tops = rowTops(document, table);
+    const qreal border = table.format().border() * formatScale(document);
+    const QList<qreal> tops = rowTops(document, table, border);
     if (tops.size() < 2)
-        return {{{{0, document.size().height()}}, 0}};
-    const DocumentSlice header{tops[0], tops[1]};
-    const qreal bleed = table.format().border() * formatScale(document) / 2;
-    QList<DocumentPage> pages;
-    qreal top = 0;
-    qreal bottom = 0;
-    bool continued = false;  // the page continues the table
-    bool endsInTable = false;
-    for (const Cut& cut : cutsOf(document, table, tops)) {
-        const qreal room = pageHeight - (continued ? header.bottom - header.top : 0);
-        if (cut.y - top > room && bottom > top) {
-            pages.append(pageOf(top, bottom, continued, header, room, bleed));
-            top = bottom;
-            continued = endsInTable;
-        }
-        bottom = cut.y;
-        endsInTable = cut.inTable;
-    }
-    const qreal room = pageHeight - (continued ? header.bottom - header.top : 0);
-    pages.append(pageOf(top, bottom, continued, header, room, bleed));
-    return pages;
+        return {{{{0, document.size().height()}}, border, {}}};
+    Paginator paginator(document, {tops[0], tops[1]}, border, pageHeight);
+    for (const Cut& cut : cutsOf(document, table, tops))
+        paginator.add(cut);
+    return paginator.pages();
 }
 
 void paintDocumentPage(QPainter& painter, const QTextDocument& document,
                        const DocumentPage& page)
 {
-    const qreal width = document.size().width();
+    const qreal width = document.textWidth();
     qreal at = 0;
     for (const DocumentSlice& slice : page.slices) {
-        const QRectF view(-page.bleed, slice.top - page.bleed, width + 2 * page.bleed,
-                          slice.bottom - slice.top + 2 * page.bleed);
+        const QRectF view(0, slice.top, width, slice.bottom - slice.top);
         painter.save();
         painter.translate(0, at - slice.top);
-        painter.setClipRect(view);
+        painter.setClipRect(view.adjusted(-page.bleed, -page.bleed, page.bleed, page.bleed));
         QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = view;
+        context.clip = view;  // what the layout draws: the rows within, whole
         context.palette.setColor(QPalette::Text, Qt::black);
         document.documentLayout()->draw(&painter, context);
         painter.restore();
         at += slice.bottom - slice.top;
     }
+    if (!page.footRule.isEmpty())
+        painter.fillRect(page.footRule, Qt::black);
 }
 
 }  // namespace tarnquil

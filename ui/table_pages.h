@@ -5,12 +5,14 @@
 // A page ends only between two rows of the table, never between its header
 // row and the first row below it, or between two paragraphs after the table;
 // each page that continues the table shows the header row again on top.
-// Every row keeps its height, and the table's rule closes it at the foot of
+// Every row keeps its height, and a rule closes the table at the foot of
 // each page (Qt's own pages stretch the last row on a page to the page's
-// foot). A row or paragraph taller than a page is cut off at its foot.
+// foot). Only what stands on a page is drawn there, so a PDF's text holds
+// each row once. A row or paragraph taller than a page is cut off at its foot.
 #pragma once
 
 #include <QList>
+#include <QRectF>
 
 class QPainter;
 class QTextDocument;
@@ -27,11 +29,14 @@ struct DocumentSlice {
 struct DocumentPage {
     QList<DocumentSlice> slices;  // drawn one below the other from the page's top
     qreal bleed = 0;              // how far the table's rules reach past a slice's edges
+    QRectF footRule;              // in the page's coordinates; empty where the table ends
 };
 
 // The pages of pageHeight device pixels that the document fills, in order.
 // The document is laid out on its layout's paint device, without a page
-// size; table is its only table, with its header in the first row.
+// size and with no document margin; table is its only table, as wide as the
+// text, with its header in the first row, cells with their own borders (no
+// border collapse) and no spacing between them.
 QList<DocumentPage> tablePages(const QTextDocument& document, const QTextTable& table,
                                qreal pageHeight);
 
