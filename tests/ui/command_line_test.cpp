@@ -1,0 +1,168 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The program run as a navigator runs it from a shell, with no display:
+// what it prints, its exit status, and the files it writes or leaves alone.
+#include "gpx_reader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+}  // namespace
+
+class CommandLineTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void run_data();
+    void run();
+    void refusedRouteLeavesOutputAlone();
+    void exportsGpx();
+
+private:
+    Run tarnquil(const QStringList& arguments);
+    void put(const QString& name, const QByteArray& bytes);
+    QTemporaryDir dir_;
+};
+
+// Without DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM a GUI application
+// aborts, so these runs also show that none is created.
+Run CommandLineTest::tarnquil(const QStringList& arguments)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString& name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
+        environment.remove(name);
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(dir_.path());
+    process.start(QStringLiteral(TARNQUIL_PROGRAM), arguments);
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+void CommandLineTest::put(const QString& name, const QByteArray& bytes)
+{
+    QFile file(dir_.filePath(name));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(file.fileName()));
+}
+
+void CommandLineTest::initTestCase()
+{
+    put(u"route.csv"_s, "名称,纬度,经度,航法\n北京外,3954N,11624E,\n上海,31°12′N,121°30′E,GC\n"
+                        "舟山外,30-10.2N,122-05.3E,RL\n");
+    put(u"bad.csv"_s, "名称,纬度,经度\r\nA,3954N,11624E\r\nB,4250E,12130E\r\nC,9100,12000\r\n");
+}
+
+void CommandLineTest::run_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");  // ending in "…": its start
+    QTest::addColumn<QString>("err");  // empty: none expected
+
+    // RhumbSolve -p 9 : 30.17 122.0883333333333333 45 185200
+    //   -> 31.35121795929245 123.45617748310448
+    QTest::newRow("dead reckoning by rhumb line")
+        << QStringList{u"--destination"_s, u"30°10.2′N 122°05.3′E"_s, u"--course"_s, u"45"_s,
+                       u"--distance"_s, u"100"_s}
+        << 0 << u"31°21.07′N 123°27.37′E\n"_s << QString();
+    // GeodSolve -p 9 : the same -> 31.34400555477162 123.46444476086808
+    QTest::newRow("dead reckoning by great circle, seconds form")
+        << QStringList{u"--destination=301012N 1220518E"_s, u"--course=045.0"_s, u"--distance=100"_s,
+                       u"--method=gc"_s, u"--form"_s, u"秒"_s}
+        << 0 << u"31°20.64′N 123°27.87′E\n"_s << QString();
+    QTest::newRow("help") << QStringList{u"-h"_s} << 0 << u"用法：\n…"_s << QString();
+    QTest::newRow("unknown option")
+        << QStringList{u"--route"_s, u"route.csv"_s, u"--spead"_s, u"12"_s} << 2 << QString()
+        << u"tarnquil: 未知选项“--spead”。\n用法见 tarnquil --help。\n"_s;
+    QTest::newRow("missing value") << QStringList{u"--route"_s, u"route.csv"_s, u"--export"_s} << 2
+                                   << QString() << u"tarnquil: 选项 --export 缺少值。\n用法见 tarnquil --help。\n"_s;
+    QTest::newRow("missing route file")
+        << QStringList{u"--route"_s, u"nowhere.csv"_s, u"--export"_s, u"out.csv"_s} << 2 << QString()
+        << u"tarnquil: 找不到航线文件“nowhere.csv”。\n"_s;
+    QTest::newRow("speed that does not read")
+        << QStringList{u"--route"_s, u"route.csv"_s, u"--export"_s, u"out.csv"_s, u"--speed"_s, u"12kn"_s}
+        << 1 << QString() << u"tarnquil: 航速“12kn”无法识别：应为大于 0 的节数，如 12 或 12.5。\n"_s;
+    QTest::newRow("position beyond the pole")
+        << QStringList{u"--destination"_s, u"9100N 12000E"_s, u"--course"_s, u"0"_s, u"--distance"_s, u"1"_s}
+        << 1 << QString() << u"tarnquil: 位置“9100N 12000E”超出范围：纬度应在 -90° 到 90° 之间。\n"_s;
+    QTest::newRow("PDF before the print writer")
+        << QStringList{u"--route"_s, u"route.csv"_s, u"--export"_s, u"out.pdf"_s} << 2 << QString()
+        << u"tarnquil: 不支持的导出格式“out.pdf”：可导出为 .csv、.gpx 文件。\n"_s;
+}
+
+void CommandLineTest::run()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    const Run result = tarnquil(arguments);
+    QCOMPARE(result.err, err);
+    QCOMPARE(result.status, status);
+    if (out.endsWith(u'…')) {
+        QVERIFY2(result.out.startsWith(out.chopped(1)), qPrintable(result.out));
+        for (const QString& way : {u"\n  tarnquil\n"_s, u"--route [航线文件]"_s, u"--export 输出文件"_s,
+                                   u"--destination \"位置\""_s, u"--version"_s})
+            QVERIFY2(result.out.contains(way), qPrintable(way));
+    } else {
+        QCOMPARE(result.out, out);
+    }
+}
+
+// Each refused cell named by file, line and column; the file already at
+// OUT stays byte for byte as it was, and nothing else is left beside it.
+void CommandLineTest::refusedRouteLeavesOutputAlone()
+{
+    const QByteArray before = "序号,名称\r\n1,earlier\r\n";
+    put(u"kept.csv"_s, before);
+    const QStringList entriesBefore = QDir(dir_.path()).entryList(QDir::Files);
+    const Run result = tarnquil({u"--route"_s, u"bad.csv"_s, u"--export"_s, u"kept.csv"_s, u"--speed"_s, u"12"_s});
+    QCOMPARE(result.status, 1);
+    QCOMPARE(result.err, u"tarnquil: bad.csv 第 3 行 纬度“4250E”：“E”属于经度，纬度只能用 N、S（北、南）。\n"
+                         u"tarnquil: bad.csv 第 4 行 纬度“9100”：读作 91°，纬度应在 -90° 到 90° 之间。\n"_s);
+    QCOMPARE(readAll(dir_.filePath(u"kept.csv"_s)), before);
+    QCOMPARE(QDir(dir_.path()).entryList(QDir::Files), entriesBefore);
+}
+
+// The positions read from the texts go to GPX: 39°54′N 116°24′E and so on.
+void CommandLineTest::exportsGpx()
+{
+    const Run result = tarnquil({u"--route"_s, u"route.csv"_s, u"--export"_s, u"route.gpx"_s});
+    QCOMPARE(result.err, QString());
+    QCOMPARE(result.status, 0);
+    const tarnquil::GpxReading reading = tarnquil::readGpxFile(dir_.filePath(u"route.gpx"_s));
+    QCOMPARE(reading.error, QString());
+    QCOMPARE(reading.routes.size(), 1);
+    const tarnquil::GpxRoute& route = reading.routes.front();
+    QCOMPARE(route.name, u"route"_s);
+    QCOMPARE(route.points.size(), 3);
+    QCOMPARE(route.points[1].name, u"上海"_s);
+    QCOMPARE(route.points[0].latitude, 39 + 54.0 / 60);
+    QCOMPARE(route.points[2].longitude, 122 + 5.3 / 60);
+}
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "command_line_test.moc"
