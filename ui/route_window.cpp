@@ -11,6 +11,7 @@
 #include "route_csv.h"
 #include "route_export.h"
 #include "route_file.h"
+#include "route_print.h"
 #include "route_style.h"
 #include "song_font.h"
 #include "version.h"
@@ -230,6 +231,9 @@ void RouteWindow::setUpActions()
     connect(ui_->exportGpxAction, &QAction::triggered, this, [this] {
         exportTo(u"导出 GPX"_s, u"GPX 文件 (*.gpx)"_s, u"gpx"_s);
     });
+    connect(ui_->printAction, &QAction::triggered, this,
+            [this] { printRoute(this, printout()); });
+    connect(ui_->exportPdfAction, &QAction::triggered, this, &RouteWindow::exportPdf);
     connect(ui_->closeAction, &QAction::triggered, this, &QWidget::close);
     connect(ui_->aboutAction, &QAction::triggered, this, &RouteWindow::about);
 }
@@ -697,6 +701,26 @@ void RouteWindow::showEvent(QShowEvent* event)
         if (menu->accessibleName().isEmpty())
             menu->setAccessibleName(u"更多菜单"_s);
     }
+}
+
+// The route as the printed table shows it, dated today.
+RoutePrintout RouteWindow::printout() const
+{
+    return {routeName_, model_->waypoints(), model_->settings(), QDate::currentDate()};
+}
+
+// The printed table lists the texts that give no position, with why, so a
+// route with such cells is written as it is.
+void RouteWindow::exportPdf()
+{
+    const QString path = askForFile(u"导出 PDF"_s, u"PDF 文件 (*.pdf)"_s, u"pdf"_s);
+    if (path.isEmpty())
+        return;
+    if (const QString error = exportRoutePdf(path, printout()); !error.isEmpty()) {
+        prompt_(error);
+        return;
+    }
+    statusBar()->showMessage(u"已导出到%1。"_s.arg(quotedPath(path)));
 }
 
 void RouteWindow::closeEvent(QCloseEvent* event)

@@ -21,6 +21,7 @@ class RouteWindow;
 namespace tarnquil {
 
 class DeadReckoningPanel;
+struct RoutePrintout;
 class WaypointTableModel;
 
 class RouteWindow : public QMainWindow
@@ -95,6 +96,8 @@ private:
     QString askForFile(const QString& title, const QString& filter, const QString& suffix);
     std::optional<qsizetype> chooseGpxRoute(const QString& path);
     QString startFolder() const;
+    RoutePrintout printout() const;
+    void exportPdf();
 
     std::unique_ptr<Ui::RouteWindow> ui_;
     // Children, not members: a cell still being edited is committed while
