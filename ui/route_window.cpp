@@ -341,10 +341,18 @@ void RouteWindow::showCurrent()
     const QModelIndex current = ui_->waypointTable->currentIndex();
     const int row = current.isValid() ? current.row() : -1;
     const QString refusal = current.isValid() ? model_->refusal(current) : QString();
-    if (!refusal.isEmpty())
-        statusBar()->showMessage(u"第 %1 个航点的%2："_s.arg(row + 1).arg(
-            model_->headerData(current.column(), Qt::Horizontal, Qt::DisplayRole).toString())
-                                 + refusal);
+    const QString message = refusal.isEmpty()
+        ? QString()
+        : u"第 %1 个航点的%2："_s.arg(row + 1).arg(model_->headerData(
+              current.column(), Qt::Horizontal, Qt::DisplayRole).toString())
+            + refusal;
+    // A cell's message goes once the cell reads or is no longer current;
+    // any other message stays.
+    if (!message.isEmpty())
+        statusBar()->showMessage(message);
+    else if (statusBar()->currentMessage() == cellMessage_)
+        statusBar()->clearMessage();
+    cellMessage_ = message;
     showSelectedLeg(row);
     deadReckoning_->setSelectedPosition(row >= 0 ? model_->tableRow(row).position
                                                  : std::nullopt);

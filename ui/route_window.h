@@ -108,6 +108,7 @@ private:
     Prompt prompt_;
     QString filePath_;   // the CSV file the route was opened from or saved to
     QString routeName_;  // the route's name in files written: a GPX route's or the file's
+    QString cellMessage_;  // the current cell's refusal in the status bar, if shown
 };
 
 }  // namespace tarnquil
