@@ -22,20 +22,20 @@
 #include "nav/display.h"
 #include "nav/entry.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QClipboard>
-#include <QtMath>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QAbstractItemView>
-#include <QApplication>
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QtMath>
 
 using namespace Qt::StringLiterals;
 
@@ -170,15 +170,15 @@ RouteWindow::RouteWindow(QWidget* parent)
     ui_->waypointTable->setFocus();
 }
 
-// A cell still being edited is committed while QWidget takes the window
-// down, after this destructor: by then nothing may reach the window's own
-// handlers, whose controls are gone.
 void RouteWindow::prepareApplication()
 {
     QApplication::setStyle(new RouteStyle);
     QApplication::setFont(songFont(pointSize));
 }
 
+// A cell still being edited is committed while QWidget takes the window
+// down, after this destructor: by then nothing may reach the window's own
+// handlers, whose controls are gone.
 RouteWindow::~RouteWindow()
 {
     for (QObject* sender : std::initializer_list<QObject*>{

@@ -95,8 +95,12 @@ WaypointText fromLine(const QString& line, const std::optional<CellPlaces>& titl
     const QStringList cells = cellsOf(line);
     if (titled)
         return fromCells(cells, *titled);
-    if (auto waypoint = wholePosition(line, {}))
-        return *waypoint;
+    // A spreadsheet's row, cut at tabs, holds no whole position across its
+    // cells; not trying one keeps a paste of thousands of rows quick.
+    if (!line.contains(u'\t')) {
+        if (auto waypoint = wholePosition(line, {}))
+            return *waypoint;
+    }
     if (cells.size() == 2) {
         if (auto waypoint = wholePosition(cells.at(1), cells.at(0)))
             return *waypoint;

@@ -17,7 +17,8 @@ namespace tarnquil {
 bool isOneCellText(const QString& text);
 
 // One waypoint per line that is not blank, in order:
-//   a whole position (geo::splitPosition)       30°10.2′N 122°05.3′E
+//   a line without a tab that is a whole position (geo::splitPosition)
+//                                               30°10.2′N 122°05.3′E
 //   else cells split at tabs, or failing those at semicolons (; ；), or
 //   failing those at commas (, ，), each trimmed:
 //     name, latitude, longitude[, method]      长江口	31°03′N	122°20′E

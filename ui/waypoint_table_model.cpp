@@ -282,11 +282,13 @@ void WaypointTableModel::insertWaypoints(const QList<PlacedWaypoint>& placed)
     qsizetype next = 0;
     for (const auto& [first, count] : runs(rows)) {
         beginInsertRows({}, first, first + count - 1);
-        for (int row = first; row < first + count; ++row, ++next) {
-            waypoints_.insert(row, placed.at(next).waypoint);
-            // Rows the view may ask for before the route is computed again.
-            table_.insert(row, RouteTableRow{});
-        }
+        // A run at once: a paste of thousands of rows moves the rows after
+        // it once, not once per row.
+        waypoints_.insert(first, count, WaypointText{});
+        for (int row = first; row < first + count; ++row, ++next)
+            waypoints_[row] = placed.at(next).waypoint;
+        // Rows the view may ask for before the route is computed again.
+        table_.insert(first, count, RouteTableRow{});
         endInsertRows();
     }
     recompute();
