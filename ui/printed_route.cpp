@@ -154,6 +154,8 @@ QTextTableFormat tableFormat(const QList<RouteTableRow>& rows, QPaintDevice& dev
     format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
     format.setCellPadding(cellPadding);
     format.setCellSpacing(0);
+    // Qt sets the paragraph after a table on it, whatever its top margin.
+    format.setBottomMargin(paragraphGap);
     format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
     format.setColumnWidthConstraints(columnWidths(rows, device));
     return format;
@@ -240,7 +242,7 @@ void addTotals(QTextCursor& cursor, const QList<RouteTableRow>& rows)
                       distance.isEmpty() ? noValue : distance + u" 海里"_s,
                       orNoValue(cellText(last, LegColumn::TimeUnderWay)),
                       name.isEmpty() ? u"终点"_s : name, orNoValue(cellText(last, LegColumn::Eta))),
-                  textFormat(textPoints), paragraph(paragraphGap, paragraphGap));
+                  textFormat(textPoints), paragraph(0, paragraphGap));
 }
 
 void addRefusals(QTextCursor& cursor, const QList<RouteTableRow>& rows)
