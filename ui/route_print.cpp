@@ -2,7 +2,7 @@
 #include "route_print.h"
 #include "pdf_text_map.h"
 #include "quoted_text.h"
-#include "route_document.h"
+#include "printed_route.h"
 #include "table_pages.h"
 #include "version.h"
 
@@ -27,8 +27,8 @@ constexpr qreal marginMillimetres = 12;
 
 // The foot of each page: a rule, the date printed, the title and the page's
 // number.
-void paintFooter(QPainter& painter, QRectF area, const RoutePrintout& printout, int page,
-                 int pages)
+void paintFooter(QPainter& painter, QRectF area, const RouteDocument& route,
+                 const QDate& printed, int page, int pages)
 {
     painter.save();
     QPen pen(Qt::black);
@@ -37,24 +37,24 @@ void paintFooter(QPainter& painter, QRectF area, const RoutePrintout& printout, 
     painter.drawLine(area.topLeft(), area.topRight());
     painter.setFont(printFont(footerPoints));
     const int flags = Qt::AlignBottom | Qt::TextSingleLine;
-    const QString title = painter.fontMetrics().elidedText(routeTitle(printout), Qt::ElideMiddle,
+    const QString title = painter.fontMetrics().elidedText(routeTitle(route), Qt::ElideMiddle,
                                                            int(area.width() / 2));
     painter.drawText(area, flags | Qt::AlignLeft,
-                     u"打印日期："_s + printout.printed.toString(Qt::ISODate));
+                     u"打印日期："_s + printed.toString(Qt::ISODate));
     painter.drawText(area, flags | Qt::AlignHCenter, title);
     painter.drawText(area, flags | Qt::AlignRight, u"第 %1 页，共 %2 页"_s.arg(page).arg(pages));
     painter.restore();
 }
 
-QByteArray pdfOf(const RoutePrintout& printout)
+QByteArray pdfOf(const RouteDocument& route, const QDate& printed)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
     writer.setPageLayout(routePageLayout());
-    writer.setTitle(routeTitle(printout));
+    writer.setTitle(routeTitle(route));
     writer.setCreator(u"Tarnquil "_s + QString::fromUtf16(programVersion));
-    paintRoute(writer, printout);
+    paintRoute(writer, route, printed);
     return buffer.data();
 }
 
@@ -73,7 +73,7 @@ QPageLayout routePageLayout()
                        QPageLayout::Millimeter);
 }
 
-bool paintRoute(QPagedPaintDevice& device, const RoutePrintout& printout)
+bool paintRoute(QPagedPaintDevice& device, const RouteDocument& route, const QDate& printed)
 {
     QPainter painter;
     if (!painter.begin(&device))
@@ -87,23 +87,23 @@ bool paintRoute(QPagedPaintDevice& device, const RoutePrintout& printout)
     QTextDocument document;
     document.documentLayout()->setPaintDevice(&device);
     document.setTextWidth(device.width());
-    const QTextTable* table = addRouteDocument(document, printout, device);
+    const QTextTable* table = addPrintedRoute(document, route, device);
     const QList<DocumentPage> pages = tablePages(document, *table, footer.top() - line);
     for (qsizetype page = 0; page < pages.size(); ++page) {
         if (page > 0)
             device.newPage();
         paintDocumentPage(painter, document, pages[page]);
-        paintFooter(painter, footer, printout, int(page) + 1, int(pages.size()));
+        paintFooter(painter, footer, route, printed, int(page) + 1, int(pages.size()));
     }
     return painter.end();
 }
 
-QString exportRoutePdf(const QString& path, const RoutePrintout& printout)
+QString exportRoutePdf(const QString& path, const RouteDocument& route, const QDate& printed)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return failure(path, file.errorString());
-    QByteArray pdf = pdfOf(printout);
+    QByteArray pdf = pdfOf(route, printed);
     mapSharedGlyphsToIdeographs(pdf, {printFont(footerPoints), printFont(footerPoints, true)});
     if (file.write(pdf) != pdf.size()) {
         const QString reason = file.errorString();
@@ -115,15 +115,17 @@ QString exportRoutePdf(const QString& path, const RoutePrintout& printout)
     return {};
 }
 
-void printRoute(QWidget* parent, const RoutePrintout& printout)
+void printRoute(QWidget* parent, const RouteDocument& route)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(routePageLayout());
-    printer.setDocName(routeTitle(printout));
+    printer.setDocName(routeTitle(route));
     QPrintPreviewDialog preview(&printer, parent);
-    preview.setWindowTitle(u"打印预览 — "_s + routeTitle(printout));
+    preview.setWindowTitle(u"打印预览 — "_s + routeTitle(route));
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [&printout](QPrinter* target) { paintRoute(*target, printout); });
+                     [&route](QPrinter* target) {
+                         paintRoute(*target, route, QDate::currentDate());
+                     });
     preview.exec();
 }
 

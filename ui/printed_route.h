@@ -18,7 +18,7 @@ namespace tarnquil {
 inline constexpr qreal printRuleWidth = 1;
 
 // 航线计算表：<name>, or 航线计算表 for a route without a name.
-QString routeTitle(const RoutePrintout& printout);
+QString routeTitle(const RouteDocument& route);
 
 // The Song face at a size in points, each character drawn with the glyph the
 // font maps it to. With OpenType substitutions the digits of a Latin run
@@ -29,9 +29,9 @@ QFont printFont(qreal points, bool bold = false);
 // The device's pixels per pixel of the document's lengths (1/96 inch).
 qreal pixelsPerUnit(const QPaintDevice& device);
 
-// Fills the empty document with the printout, measured on device, and
-// returns its table. Its text is as wide as the device's page.
-QTextTable* addRouteDocument(QTextDocument& document, const RoutePrintout& printout,
-                             QPaintDevice& device);
+// Fills the empty document with the route, measured on device, and returns
+// its table. The document's text is as wide as the device's page.
+QTextTable* addPrintedRoute(QTextDocument& document, const RouteDocument& route,
+                            QPaintDevice& device);
 
 }  // namespace tarnquil

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "route_document.h"
+#include "printed_route.h"
 #include "song_font.h"
 
 #include "nav/display.h"
@@ -100,10 +100,10 @@ void addParagraph(QTextCursor& cursor, const QString& text, const QTextCharForma
     fillParagraph(cursor, text, format, paragraph(0, gapAfter));
 }
 
-void addTitle(QTextCursor& cursor, const RoutePrintout& printout)
+void addTitle(QTextCursor& cursor, const RouteDocument& route)
 {
-    const RouteSettings& settings = printout.settings;
-    fillParagraph(cursor, routeTitle(printout), textFormat(titlePoints, true),
+    const RouteSettings& settings = route.settings;
+    fillParagraph(cursor, routeTitle(route), textFormat(titlePoints, true),
                   paragraph(0, paragraphGap));
     const QString departure =
         settings.departure ? fromUtf8(nav::formatClockTime(*settings.departure)) : notGiven;
@@ -154,6 +154,8 @@ QTextTableFormat tableFormat(const QList<RouteTableRow>& rows, QPaintDevice& dev
     format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
     format.setCellPadding(cellPadding);
     format.setCellSpacing(0);
+    // Qt sets the paragraph after a table on it, whatever its top margin.
+    format.setBottomMargin(paragraphGap);
     format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
     format.setColumnWidthConstraints(columnWidths(rows, device));
     return format;
@@ -201,9 +203,9 @@ bool isCourseOrDistanceOf(LegColumn column, nav::Method method)
 // Adds the table after the title and leaves the cursor in the empty block
 // after it. Cells are filled through cursors of their own: within an edit
 // block, a cursor moved to the next cell stays in the first.
-QTextTable* addTable(QTextCursor& cursor, const RoutePrintout& printout,
-                     const QList<RouteTableRow>& rows, QPaintDevice& device)
+QTextTable* addTable(QTextCursor& cursor, const RouteDocument& route, QPaintDevice& device)
 {
+    const QList<RouteTableRow>& rows = route.rows;
     QTextTable* table =
         cursor.insertTable(int(rows.size()) + 1, legColumnCount, tableFormat(rows, device));
     const CellFormats formats = cellFormats(device);
@@ -215,7 +217,7 @@ QTextTable* addTable(QTextCursor& cursor, const RoutePrintout& printout,
         fillCell(*table, 0, column, formats.header, titles[column], formats.bold);
     }
     for (int r = 0; r < rows.size(); ++r) {
-        const nav::Method method = printout.waypoints[r].method;
+        const nav::Method method = route.waypoints.value(r).method;
         for (int column = 0; column < legColumnCount; ++column)
             fillCell(*table, r + 1, column, formats.blocks[column], rows[r].texts.value(column),
                      isCourseOrDistanceOf(LegColumn(column), method) ? formats.bold
@@ -240,7 +242,7 @@ void addTotals(QTextCursor& cursor, const QList<RouteTableRow>& rows)
                       distance.isEmpty() ? noValue : distance + u" 海里"_s,
                       orNoValue(cellText(last, LegColumn::TimeUnderWay)),
                       name.isEmpty() ? u"终点"_s : name, orNoValue(cellText(last, LegColumn::Eta))),
-                  textFormat(textPoints), paragraph(paragraphGap, paragraphGap));
+                  textFormat(textPoints), paragraph(0, paragraphGap));
 }
 
 void addRefusals(QTextCursor& cursor, const QList<RouteTableRow>& rows)
@@ -261,9 +263,9 @@ void addRefusals(QTextCursor& cursor, const QList<RouteTableRow>& rows)
 
 }  // namespace
 
-QString routeTitle(const RoutePrintout& printout)
+QString routeTitle(const RouteDocument& route)
 {
-    return printout.name.isEmpty() ? u"航线计算表"_s : u"航线计算表："_s + printout.name;
+    return route.name.isEmpty() ? u"航线计算表"_s : u"航线计算表："_s + route.name;
 }
 
 QFont printFont(qreal points, bool bold)
@@ -280,19 +282,18 @@ qreal pixelsPerUnit(const QPaintDevice& device)
     return device.logicalDpiX() / qreal(96);
 }
 
-QTextTable* addRouteDocument(QTextDocument& document, const RoutePrintout& printout,
-                             QPaintDevice& device)
+QTextTable* addPrintedRoute(QTextDocument& document, const RouteDocument& route,
+                            QPaintDevice& device)
 {
-    const QList<RouteTableRow> rows = makeRouteTable(printout.waypoints, printout.settings);
     document.setDocumentMargin(0);
     document.setDefaultFont(printFont(tablePoints));
     QTextCursor cursor(&document);
     // Laid out once at the end, not after each of the table's cells.
     cursor.beginEditBlock();
-    addTitle(cursor, printout);
-    QTextTable* table = addTable(cursor, printout, rows, device);
-    addTotals(cursor, rows);
-    addRefusals(cursor, rows);
+    addTitle(cursor, route);
+    QTextTable* table = addTable(cursor, route, device);
+    addTotals(cursor, route.rows);
+    addRefusals(cursor, route.rows);
     cursor.endEditBlock();
     return table;
 }
