@@ -232,7 +232,7 @@ void RouteWindow::setUpActions()
         exportTo(u"导出 GPX"_s, u"GPX 文件 (*.gpx)"_s, u"gpx"_s);
     });
     connect(ui_->printAction, &QAction::triggered, this,
-            [this] { printRoute(this, printout()); });
+            [this] { printRoute(this, document()); });
     connect(ui_->exportPdfAction, &QAction::triggered, this, &RouteWindow::exportPdf);
     connect(ui_->closeAction, &QAction::triggered, this, &QWidget::close);
     connect(ui_->aboutAction, &QAction::triggered, this, &RouteWindow::about);
@@ -691,9 +691,7 @@ void RouteWindow::exportTo(const QString& title, const QString& filter, const QS
         prompt_(u"不支持的导出格式%1：可导出为 %2 文件。"_s.arg(quotedPath(path), routeWriterExtensions()));
         return;
     }
-    const RouteDocument document{routeName_.isEmpty() ? u"航线"_s : routeName_,
-                                 model_->waypoints(), model_->settings(), model_->table()};
-    if (const QString error = writer(path, document); !error.isEmpty()) {
+    if (const QString error = writer(path, document()); !error.isEmpty()) {
         prompt_(error);
         return;
     }
@@ -711,10 +709,10 @@ void RouteWindow::showEvent(QShowEvent* event)
     }
 }
 
-// The route as the printed table shows it, dated today.
-RoutePrintout RouteWindow::printout() const
+// The route as it is written to files and printed; a new route has no name.
+RouteDocument RouteWindow::document() const
 {
-    return {routeName_, model_->waypoints(), model_->settings(), QDate::currentDate()};
+    return {routeName_, model_->waypoints(), model_->settings(), model_->table()};
 }
 
 // The printed table lists the texts that give no position, with why, so a
@@ -724,7 +722,7 @@ void RouteWindow::exportPdf()
     const QString path = askForFile(u"导出 PDF"_s, u"PDF 文件 (*.pdf)"_s, u"pdf"_s);
     if (path.isEmpty())
         return;
-    if (const QString error = exportRoutePdf(path, printout()); !error.isEmpty()) {
+    if (const QString error = exportRoutePdf(path, document()); !error.isEmpty()) {
         prompt_(error);
         return;
     }

@@ -21,7 +21,7 @@ class RouteWindow;
 namespace tarnquil {
 
 class DeadReckoningPanel;
-struct RoutePrintout;
+struct RouteDocument;
 class WaypointTableModel;
 
 class RouteWindow : public QMainWindow
@@ -96,7 +96,7 @@ private:
     QString askForFile(const QString& title, const QString& filter, const QString& suffix);
     std::optional<qsizetype> chooseGpxRoute(const QString& path);
     QString startFolder() const;
-    RoutePrintout printout() const;
+    RouteDocument document() const;
     void exportPdf();
 
     std::unique_ptr<Ui::RouteWindow> ui_;
