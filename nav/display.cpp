@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "nav/display.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -78,12 +79,23 @@ std::string degreesAndMinutes(double value, Hemispheres axis)
     return text;
 }
 
+void checkCourse(double degrees)
+{
+    if (!(degrees >= 0 && degrees <= kFullCircle))
+        throw RangeError(Quantity::Course, degrees);
+}
+
+void checkDistance(double nauticalMiles)
+{
+    if (!(nauticalMiles >= 0 && std::isfinite(nauticalMiles)))
+        throw RangeError(Quantity::Distance, nauticalMiles);
+}
+
 }  // namespace
 
 std::string formatCourse(double degrees)
 {
-    if (!(degrees >= 0 && degrees <= kFullCircle))
-        throw RangeError(Quantity::Course, degrees);
+    checkCourse(degrees);
     // + 0.0 turns -0.0 into 0, which prints without a sign.
     const std::string text = fixed(degrees + 0.0, 1, 5);
     return text == "360.0" ? "000.0" : text;
@@ -91,9 +103,34 @@ std::string formatCourse(double degrees)
 
 std::string formatDistance(double nauticalMiles)
 {
-    if (!(nauticalMiles >= 0 && std::isfinite(nauticalMiles)))
-        throw RangeError(Quantity::Distance, nauticalMiles);
+    checkDistance(nauticalMiles);
     return fixed(nauticalMiles + 0.0, 1);
+}
+
+std::string formatCourseCorrection(const Leg& leg)
+{
+    checkCourse(leg.rhumb.course);
+    checkCourse(leg.greatCircle.initialCourse);
+    // Between coincident points the solvers' courses (000.0 and 180.0) are
+    // conventions, not directions, and their difference means nothing.
+    if (leg.rhumb.distance == 0)
+        return "0.0";
+    double difference = leg.greatCircle.initialCourse - leg.rhumb.course;
+    if (difference > kFullCircle / 2)
+        difference -= kFullCircle;
+    else if (difference <= -kFullCircle / 2)
+        difference += kFullCircle;
+    const std::string magnitude = fixed(std::fabs(difference), 1);
+    if (magnitude == "0.0")
+        return magnitude;
+    return (difference < 0 ? "-" : "+") + magnitude;
+}
+
+std::string formatDistanceSaved(const Leg& leg)
+{
+    checkDistance(leg.rhumb.distance);
+    checkDistance(leg.greatCircle.distance);
+    return formatDistance(std::max(leg.rhumb.distance - leg.greatCircle.distance, 0.0));
 }
 
 std::string formatLatitude(double degrees)

@@ -12,6 +12,7 @@
 
 #include "geo/angle.h"
 #include "nav/clock_time.h"
+#include "nav/leg.h"
 
 namespace nav {
 
@@ -44,6 +45,24 @@ std::string formatLongitude(double degrees);
 // Both halves, latitude first, one space between:
 //   {30.17, 122.08833333} -> "30°10.20′N 122°05.30′E"
 std::string formatPosition(geo::GeoPoint position);
+
+// How far the great circle's initial course lies from the rhumb line's
+// course (大圆改正量): the great circle's initial course minus the rhumb
+// line's, taken the short way round the compass, in (-180, 180], to 0.1
+// degree with its sign; one that rounds to zero has none. A leg whose
+// rhumb-line distance is zero has no course to correct: "0.0".
+//   RL 090.0, GC 060.3 -> "-29.7"   RL 359.0, GC 001.0 -> "+2.0"
+//   RL 010.00, GC 009.96 -> "0.0"
+// Throws RangeError (Quantity::Course) as formatCourse does for either course.
+std::string formatCourseCorrection(const Leg& leg);
+
+// What the great circle saves over the rhumb line, in n mile to 0.1. The
+// great circle is the shortest path, so the difference is never negative;
+// a negative one of round-off, on a meridian or the equator, shows "0.0".
+//   RL 1057.2, GC 1043.9 -> "13.3"
+// Throws RangeError (Quantity::Distance) as formatDistance does for either
+// distance.
+std::string formatDistanceSaved(const Leg& leg);
 
 // A time under way, hours and minutes "h:mm", rounded by roundedMinutes
 // (clock_time.h); the hours have as many digits as they need.

@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QHash>
 #include <QStringList>
 
@@ -248,11 +249,15 @@ void print(std::FILE* stream, const QString& text)
     std::fflush(stream);
 }
 
-int exportRoute(const Arguments& arguments)
+ExportRequest exportRequest(const Arguments& arguments)
 {
     const RouteOptions options = readRouteOptions(arguments);
-    const ExportResult result =
-        tarnquil::exportRoute({options.file, options.routeNumber, options.settings, arguments.value(u"--export")});
+    return {options.file, options.routeNumber, options.settings, arguments.value(u"--export")};
+}
+
+int runExport(const ExportRequest& request)
+{
+    const ExportResult result = exportRoute(request);
     for (const QString& message : result.messages)
         print(stderr, u"tarnquil: "_s + message + u'\n');
     switch (result.fault) {
@@ -315,7 +320,7 @@ int runWithoutWindow(Command command, const Arguments& arguments)
         print(stdout, u"tarnquil "_s + QString::fromUtf16(programVersion) + u'\n');
         return success;
     case Command::Export:
-        return exportRoute(arguments);
+        return runExport(exportRequest(arguments));
     case Command::Destination:
         return destination(arguments);
     case Command::Window:
@@ -324,20 +329,38 @@ int runWithoutWindow(Command command, const Arguments& arguments)
     return usageFault;
 }
 
+// An export whose writer draws text (PDF) needs fonts, so a GUI application,
+// but shows nothing: without a display it runs on the offscreen platform
+// unless the user chose one. Windows' own platform needs no display, and its
+// Qt may come without the offscreen one.
+int exportWithFonts(int& argc, char** argv, const ExportRequest& request)
+{
+#ifndef Q_OS_WIN
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
+    QGuiApplication application(argc, argv);
+    return runExport(request);
+}
+
 }  // namespace
 
 int runCommandLine(int& argc, char** argv)
 {
     RouteOptions window;
+    std::optional<ExportRequest> drawnExport;
     {
         // Reads the arguments as Qt decodes them on each system, without a display.
         QCoreApplication application(argc, argv);
         try {
             const Arguments arguments = splitArguments(application.arguments().sliced(1));
             const Command command = commandOf(arguments);
-            if (command != Command::Window)
+            if (command == Command::Export && routeWriterNeedsFonts(arguments.value(u"--export")))
+                drawnExport = exportRequest(arguments);
+            else if (command != Command::Window)
                 return runWithoutWindow(command, arguments);
-            window = readRouteOptions(arguments);
+            else
+                window = readRouteOptions(arguments);
         } catch (const Failure& failure) {
             print(stderr, u"tarnquil: "_s + failure.message + u'\n');
             if (failure.status == usageFault)
@@ -345,6 +368,8 @@ int runCommandLine(int& argc, char** argv)
             return failure.status;
         }
     }
+    if (drawnExport)
+        return exportWithFonts(argc, argv, *drawnExport);
     QApplication application(argc, argv);
     prepareApplication(application);
     return runRouteWindow(application, window);

@@ -3,14 +3,15 @@
 // command_line_help.cpp for what the user is told):
 //   tarnquil --route [FILE] [--speed KN] [--depart "YYYY-MM-DD HH:MM"]
 //            [--model wgs84|sphere] [--form 分|秒|minutes|seconds] [--route-index N]
-//   tarnquil --route FILE --export OUT.csv|OUT.gpx [the same options]
+//   tarnquil --route FILE --export OUT.csv|OUT.gpx|OUT.pdf [the same options]
 //   tarnquil --destination "POSITION" --course DEG --distance NM [--method rl|gc]
 //            [--model …] [--form …]
 //   tarnquil --help | -h | --version
 // Options may also be written --name=value. Unknown, repeated or misplaced
-// options and missing values are refused. Only the route window creates a
-// GUI application; everything else runs without a display, writing UTF-8
-// to stdout and, after "tarnquil: ", to stderr.
+// options and missing values are refused. Only the route window and a PDF
+// export (for its fonts) create a GUI application; everything runs without
+// a display but the window, writing UTF-8 to stdout and, after "tarnquil: ",
+// to stderr.
 #pragma once
 
 namespace tarnquil {

@@ -5,6 +5,7 @@
 #include "route_csv.h"
 #include "route_file.h"
 #include "route_gpx.h"
+#include "route_print.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -32,15 +33,32 @@ QString writeGpxRoute(const QString& path, const RouteDocument& document)
     return writeGpxFile(path, *route);
 }
 
+QString writeRoutePdf(const QString& path, const RouteDocument& document)
+{
+    return exportRoutePdf(path, document);
+}
+
 struct WriterEntry {
     QStringView extension;  // lower case, without the dot
     RouteWriter writer;
+    bool needsFonts = false;
 };
 
 constexpr std::array writers = {
     WriterEntry{u"csv", writeLegTable},
     WriterEntry{u"gpx", writeGpxRoute},
+    WriterEntry{u"pdf", writeRoutePdf, true},
 };
+
+const WriterEntry* writerEntryFor(const QString& path)
+{
+    const QString extension = QFileInfo(path).suffix().toLower();
+    for (const WriterEntry& entry : writers) {
+        if (extension == entry.extension)
+            return &entry;
+    }
+    return nullptr;
+}
 
 // Enough for a navigator to see what is wrong without a screenful of it.
 constexpr qsizetype maximumCellMessages = 10;
@@ -109,12 +127,14 @@ ExportResult exportRoute(const ExportRequest& request)
 
 RouteWriter routeWriterFor(const QString& path)
 {
-    const QString extension = QFileInfo(path).suffix().toLower();
-    for (const WriterEntry& entry : writers) {
-        if (extension == entry.extension)
-            return entry.writer;
-    }
-    return nullptr;
+    const WriterEntry* entry = writerEntryFor(path);
+    return entry ? entry->writer : nullptr;
+}
+
+bool routeWriterNeedsFonts(const QString& path)
+{
+    const WriterEntry* entry = writerEntryFor(path);
+    return entry && entry->needsFonts;
 }
 
 QString routeWriterExtensions()

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writing a computed route to a file whose extension says how: .csv the leg
-// table (route_csv.h), .gpx the route's positions (gpx_writer.h). The window
-// and the command line share this table of writers, so a kind added here is
-// there in both.
+// table (route_csv.h), .gpx the route's positions (gpx_writer.h), .pdf the
+// printed leg table (route_print.h). The window and the command line share
+// this table of writers, so a kind added here is there in both.
 #pragma once
 
 #include "route_table.h"
@@ -29,7 +29,11 @@ using RouteWriter = QString (*)(const QString& path, const RouteDocument& docume
 // writer takes.
 RouteWriter routeWriterFor(const QString& path);
 
-// The extensions routeWriterFor takes, for messages: ".csv、.gpx".
+// Whether the writer for path draws text, which takes fonts and so a
+// QGuiApplication: the PDF's does.
+bool routeWriterNeedsFonts(const QString& path);
+
+// The extensions routeWriterFor takes, for messages: ".csv、.gpx、.pdf".
 QString routeWriterExtensions();
 
 // What `tarnquil --route FILE --export OUT` does, without a window: reads

@@ -1,19 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Until the route window is merged: says so, so that `tarnquil --route`
-// does something visible. The route window's own file replaces this one.
 #include "route_window_entry.h"
 
+#include "route_window.h"
+
 #include <QApplication>
-#include <QMessageBox>
 
 using namespace Qt::StringLiterals;
 
 namespace tarnquil {
 
-int runRouteWindow(QApplication&, const RouteOptions&)
+int runRouteWindow(QApplication& application, const RouteOptions& options)
 {
-    QMessageBox::information(nullptr, u"航线计算"_s, u"航线计算窗口尚未完成。"_s);
-    return 0;
+    // Lets the desktop match the window with the route window's own entry.
+    QGuiApplication::setDesktopFileName(u"example.vessoria.Tarnquil.Route"_s);
+    RouteWindow::prepareApplication();
+    RouteWindow window;
+    window.showSettings(options.settings);
+    window.show();
+    if (!options.file.isEmpty())
+        window.openRoute(options.file, options.routeNumber);
+    return application.exec();
 }
 
 }  // namespace tarnquil

@@ -6,6 +6,7 @@
 #include "keyboard_controls.h"
 #include "link_label.h"
 #include "result_field.h"
+#include "song_font.h"
 #include "song_label.h"
 
 #include <QAccessibleWidget>
@@ -128,16 +129,6 @@ const char* const keyboardOrder[] = {"Text1",    "Text2",    "Text3",   "Text4",
                                      "Option4",  "Option5",  "Option6"};
 
 // ---------------------------------------------------------------- the look
-
-// Text fonts: a Song face, asked for by its Windows name first.
-QFont songFont(qreal pointSize)
-{
-    QFont font;
-    font.setFamilies({u"宋体"_s, u"SimSun"_s, u"Noto Serif CJK SC"_s});
-    font.setPointSizeF(pointSize);
-    font.setWeight(QFont::Normal);
-    return font;
-}
 
 void setColour(QWidget* control, QPalette::ColorRole role, const QColor& colour)
 {

@@ -102,6 +102,48 @@ INSTANTIATE_TEST_SUITE_P(Table, Refused, ::testing::Values(
     RefusedRow{"TimeWhoseMinutesOverflow", formatTimeUnderWay, 1e307}),
     geo::testing::RowName());
 
+// Only the courses and distances of the two methods matter here.
+nav::Leg legOf(double rhumbCourse, double rhumbDistance, double initialCourse, double distance)
+{
+    return {{rhumbCourse, rhumbDistance}, {initialCourse, initialCourse, distance}};
+}
+
+struct ComparedRow {
+    const char* name;
+    std::string (*format)(const nav::Leg&);
+    nav::Leg leg;
+    std::string text;
+};
+
+class Compared : public ::testing::TestWithParam<ComparedRow> {};
+
+TEST_P(Compared, GreatCircleAgainstRhumbLine)
+{
+    EXPECT_EQ(GetParam().format(GetParam().leg), GetParam().text);
+}
+
+using nav::formatCourseCorrection, nav::formatDistanceSaved;
+
+INSTANTIATE_TEST_SUITE_P(Table, Compared, ::testing::Values(
+    ComparedRow{"CorrectionWest", formatCourseCorrection, legOf(90, 100, 60.3, 99), "-29.7"},
+    ComparedRow{"CorrectionEast", formatCourseCorrection, legOf(250, 100, 253.2, 99), "+3.2"},
+    ComparedRow{"CorrectionAcrossNorthEast", formatCourseCorrection, legOf(359, 100, 1, 99), "+2.0"},
+    ComparedRow{"CorrectionAcrossNorthWest", formatCourseCorrection, legOf(1, 100, 359, 99), "-2.0"},
+    ComparedRow{"CorrectionHalfCircleIsPositive", formatCourseCorrection, legOf(0, 100, 180, 99), "+180.0"},
+    ComparedRow{"CorrectionRoundingToZeroHasNoSign", formatCourseCorrection, legOf(10, 100, 9.96, 99), "0.0"},
+    ComparedRow{"CorrectionCoincidentPoints", formatCourseCorrection, legOf(0, 0, 180, 0), "0.0"},
+    ComparedRow{"SavedTenths", formatDistanceSaved, legOf(90, 1057.2, 60, 1043.9), "13.3"},
+    ComparedRow{"SavedRoundOffIsZero", formatDistanceSaved, legOf(0, 60, 0, 60.000000001), "0.0"}),
+    geo::testing::RowName());
+
+TEST(Compared, RefusesWhatTheOtherRulesRefuse)
+{
+    EXPECT_THROW(formatCourseCorrection(legOf(kNaN, 1, 0, 1)), nav::RangeError);
+    EXPECT_THROW(formatCourseCorrection(legOf(0, 1, 360.5, 1)), nav::RangeError);
+    EXPECT_THROW(formatDistanceSaved(legOf(0, kInf, 0, 1)), nav::RangeError);
+    EXPECT_THROW(formatDistanceSaved(legOf(0, 1, 0, -1)), nav::RangeError);
+}
+
 TEST(Position, LatitudeThenLongitude)
 {
     EXPECT_EQ(nav::formatPosition({30.17, 122.088333333333}), "30°10.20′N 122°05.30′E");

@@ -108,9 +108,9 @@ void CommandLineTest::run_data()
     QTest::newRow("position beyond the pole")
         << QStringList{u"--destination"_s, u"9100N 12000E"_s, u"--course"_s, u"0"_s, u"--distance"_s, u"1"_s}
         << 1 << QString() << u"tarnquil: 位置“9100N 12000E”超出范围：纬度应在 -90° 到 90° 之间。\n"_s;
-    QTest::newRow("PDF before the print writer")
-        << QStringList{u"--route"_s, u"route.csv"_s, u"--export"_s, u"out.pdf"_s} << 2 << QString()
-        << u"tarnquil: 不支持的导出格式“out.pdf”：可导出为 .csv、.gpx 文件。\n"_s;
+    QTest::newRow("export to a kind no writer takes")
+        << QStringList{u"--route"_s, u"route.csv"_s, u"--export"_s, u"out.txt"_s} << 2 << QString()
+        << u"tarnquil: 不支持的导出格式“out.txt”：可导出为 .csv、.gpx、.pdf 文件。\n"_s;
 }
 
 void CommandLineTest::run()

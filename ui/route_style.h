@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QProxyStyle>
+
+namespace tarnquil {
+
+// The route window's style: Fusion, drawing two things itself that Fusion
+// reads from PNG files without naming their format (which loads every
+// image-format plug-in installed to ask which one reads PNG) before the
+// window is first shown: the frame of a group box, and the icon of the menu
+// bar's button for the menus that do not fit.
+class RouteStyle : public QProxyStyle
+{
+    Q_OBJECT
+
+public:
+    RouteStyle();
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget = nullptr) const override;
+    QIcon standardIcon(StandardPixmap standardIcon, const QStyleOption* option = nullptr,
+                       const QWidget* widget = nullptr) const override;
+};
+
+}  // namespace tarnquil
