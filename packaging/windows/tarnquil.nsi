@@ -50,6 +50,9 @@ BrandingText "${PUBLISHER} ${APPNAME} ${VERSION}"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\tarnquil.exe"
 
 !insertmacro MUI_PAGE_WELCOME
+; The hint under the licence names the button as it is labelled (我接受):
+; the language file's own hint says 我同意.
+!define MUI_LICENSEPAGE_TEXT_BOTTOM "如果你接受许可证的条款，请点击 [我接受(I)] 继续安装。你必须在接受后才能安装 $(^NameDA)。"
 !insertmacro MUI_PAGE_LICENSE "${LICENSE}"
 !insertmacro MULTIUSER_PAGE_INSTALLMODE
 !insertmacro MUI_PAGE_DIRECTORY
