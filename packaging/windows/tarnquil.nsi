@@ -6,7 +6,7 @@
 ;   FILES      an include file of the folder's File lines, in install order
 ;   UNFILES    an include file of the matching Delete and RMDir lines
 ;   OUTFILE    the setup program to write
-;   LICENSE    the licence text shown before installing
+;   LICENSE    the licence text shown before installing (CRLF line ends)
 ;   ICON       the program's .ico, for the installer and uninstaller
 ; The uninstaller removes exactly the files the installer put down, so a
 ; folder the user chose that holds other files keeps them.
