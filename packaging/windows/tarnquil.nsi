@@ -22,6 +22,8 @@ ManifestDPIAware true
 !define WEBSITE    "http://vessoria.example"
 !define UNINSTKEY  "Software\Microsoft\Windows\CurrentVersion\Uninstall\${APPNAME}"
 !define APPKEY     "Software\${PUBLISHER}\${APPNAME}"
+!define ROUTE_ZH   "航线计算"
+!define PROGID     "Tarnquil.gpx"
 
 Name "${APPNAME_ZH} ${APPNAME} ${VERSION}"
 OutFile "${OUTFILE}"
@@ -43,6 +45,8 @@ BrandingText "${PUBLISHER} ${APPNAME} ${VERSION}"
 !include MultiUser.nsh
 !include MUI2.nsh
 !include FileFunc.nsh
+!include LogicLib.nsh
+!include Integration.nsh
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
@@ -86,8 +90,24 @@ Section "${APPNAME_ZH}" SecMain
     SetOutPath "$INSTDIR"
     WriteUninstaller "$INSTDIR\uninstall.exe"
 
-    ; The Start-menu shortcut, with the program's own icon.
+    ; The Start-menu shortcuts, with the program's own icon: the calculator,
+    ; and the route window.
     CreateShortCut "$SMPROGRAMS\${APPNAME_ZH}.lnk" "$INSTDIR\tarnquil.exe" "" "$INSTDIR\tarnquil.exe" 0
+    CreateShortCut "$SMPROGRAMS\${ROUTE_ZH}.lnk" "$INSTDIR\tarnquil.exe" "--route" "$INSTDIR\tarnquil.exe" 0
+
+    ; GPX files open in the route window. What .gpx opened with before is
+    ; kept, for the uninstaller to give it back.
+    ReadRegStr $0 SHCTX "Software\Classes\.gpx" ""
+    ${If} $0 != ""
+    ${AndIf} $0 != "${PROGID}"
+        WriteRegStr SHCTX "${APPKEY}" "PreviousGpxProgID" "$0"
+    ${EndIf}
+    WriteRegStr SHCTX "Software\Classes\${PROGID}" "" "GPX 航线"
+    WriteRegStr SHCTX "Software\Classes\${PROGID}\DefaultIcon" "" "$INSTDIR\tarnquil.exe,0"
+    WriteRegStr SHCTX "Software\Classes\${PROGID}\shell\open\command" "" '"$INSTDIR\tarnquil.exe" --route "%1"'
+    WriteRegStr SHCTX "Software\Classes\.gpx" "" "${PROGID}"
+    WriteRegNone SHCTX "Software\Classes\.gpx\OpenWithProgids" "${PROGID}"
+    ${NotifyShell_AssocChanged}
 
     WriteRegStr SHCTX "${APPKEY}" "InstallDir" "$INSTDIR"
     WriteRegStr SHCTX "${APPKEY}" "InstallMode" "$MultiUser.InstallMode"
@@ -110,6 +130,8 @@ SectionEnd
 
 Section "Uninstall"
     Delete "$SMPROGRAMS\${APPNAME_ZH}.lnk"
+    Delete "$SMPROGRAMS\${ROUTE_ZH}.lnk"
+    Call un.removeGpxAssociation
     !include "${UNFILES}"
     Delete "$INSTDIR\uninstall.exe"
     ; Only if empty: files the user put there stay, and so does the folder.
@@ -119,3 +141,25 @@ Section "Uninstall"
     DeleteRegKey SHCTX "${APPKEY}"
     DeleteRegKey /ifempty SHCTX "Software\${PUBLISHER}"
 SectionEnd
+
+; .gpx gets back what it opened with before, but only while it still opens
+; with Tarnquil: a choice the user or another program made since stays.
+Function un.removeGpxAssociation
+    ReadRegStr $0 SHCTX "Software\Classes\.gpx" ""
+    ${If} $0 == "${PROGID}"
+        ReadRegStr $1 SHCTX "${APPKEY}" "PreviousGpxProgID"
+        ${If} $1 == ""
+            DeleteRegValue SHCTX "Software\Classes\.gpx" ""
+        ${Else}
+            WriteRegStr SHCTX "Software\Classes\.gpx" "" "$1"
+        ${EndIf}
+    ${EndIf}
+    DeleteRegValue SHCTX "Software\Classes\.gpx\OpenWithProgids" "${PROGID}"
+    DeleteRegKey /ifempty SHCTX "Software\Classes\.gpx\OpenWithProgids"
+    DeleteRegKey /ifempty SHCTX "Software\Classes\.gpx"
+    ReadRegStr $0 SHCTX "Software\Classes\${PROGID}\shell\open\command" ""
+    ${If} $0 == '"$INSTDIR\tarnquil.exe" --route "%1"'
+        DeleteRegKey SHCTX "Software\Classes\${PROGID}"
+    ${EndIf}
+    ${NotifyShell_AssocChanged}
+FunctionEnd
