@@ -24,6 +24,8 @@ ManifestDPIAware true
 !define APPKEY     "Software\${PUBLISHER}\${APPNAME}"
 !define ROUTE_ZH   "航线计算"
 !define PROGID     "Tarnquil.gpx"
+; ui/windows_process_setup.cpp holds it while the program runs.
+!define RUNNING_MUTEX "Local\TarnquilRunning"
 
 Name "${APPNAME_ZH} ${APPNAME} ${VERSION}"
 OutFile "${OUTFILE}"
@@ -76,11 +78,31 @@ VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "LegalCopyright" "© ${PUBLISHER} 版权所有"
 
+; While Tarnquil runs its files are in use: the installer could not replace
+; them, and the uninstaller would leave them behind while removing its entry.
+; So both ask the user to close it first (retry or cancel); a silent run
+; cannot ask and exits at once with status 2. The text does not quote the
+; buttons' labels: Windows writes them in its own display language.
+!macro REFUSE_WHILE_RUNNING ACTION
+    retry_running:
+    System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "${RUNNING_MUTEX}") p .r0'
+    ${If} $0 P<> 0
+        System::Call 'kernel32::CloseHandle(p r0)'
+        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
+            "${APPNAME_ZH}正在运行。请先关闭它的所有窗口（包括${ROUTE_ZH}），然后重试；或者取消${ACTION}。" \
+            /SD IDCANCEL IDRETRY retry_running
+        SetErrorLevel 2
+        Quit
+    ${EndIf}
+!macroend
+
 Function .onInit
+    !insertmacro REFUSE_WHILE_RUNNING "安装"
     !insertmacro MULTIUSER_INIT
 FunctionEnd
 
 Function un.onInit
+    !insertmacro REFUSE_WHILE_RUNNING "卸载"
     !insertmacro MULTIUSER_UNINIT
 FunctionEnd
 
