@@ -2,11 +2,13 @@
 #include "application_setup.h"
 #include "command_line.h"
 #include "pdf.h"
+#include "windows_process_setup.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    tarnquil::prepareWindowsProcess(argc);
     if (argc > 1)
         return tarnquil::runCommandLine(argc, argv);
     QApplication application(argc, argv);

@@ -6,7 +6,7 @@
 ;   FILES      an include file of the folder's File lines, in install order
 ;   UNFILES    an include file of the matching Delete and RMDir lines
 ;   OUTFILE    the setup program to write
-;   LICENSE    the licence text shown before installing
+;   LICENSE    the licence text shown before installing (CRLF line ends)
 ;   ICON       the program's .ico, for the installer and uninstaller
 ; The uninstaller removes exactly the files the installer put down, so a
 ; folder the user chose that holds other files keeps them.
@@ -22,6 +22,10 @@ ManifestDPIAware true
 !define WEBSITE    "http://vessoria.example"
 !define UNINSTKEY  "Software\Microsoft\Windows\CurrentVersion\Uninstall\${APPNAME}"
 !define APPKEY     "Software\${PUBLISHER}\${APPNAME}"
+!define ROUTE_ZH   "航线计算"
+!define PROGID     "Tarnquil.gpx"
+; ui/windows_process_setup.cpp holds it while the program runs.
+!define RUNNING_MUTEX "Local\TarnquilRunning"
 
 Name "${APPNAME_ZH} ${APPNAME} ${VERSION}"
 OutFile "${OUTFILE}"
@@ -43,6 +47,8 @@ BrandingText "${PUBLISHER} ${APPNAME} ${VERSION}"
 !include MultiUser.nsh
 !include MUI2.nsh
 !include FileFunc.nsh
+!include LogicLib.nsh
+!include Integration.nsh
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
@@ -50,6 +56,9 @@ BrandingText "${PUBLISHER} ${APPNAME} ${VERSION}"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\tarnquil.exe"
 
 !insertmacro MUI_PAGE_WELCOME
+; The hint under the licence names the button as it is labelled (我接受):
+; the language file's own hint says 我同意.
+!define MUI_LICENSEPAGE_TEXT_BOTTOM "如果你接受许可证的条款，请点击 [我接受(I)] 继续安装。你必须在接受后才能安装 $(^NameDA)。"
 !insertmacro MUI_PAGE_LICENSE "${LICENSE}"
 !insertmacro MULTIUSER_PAGE_INSTALLMODE
 !insertmacro MUI_PAGE_DIRECTORY
@@ -69,11 +78,31 @@ VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "LegalCopyright" "© ${PUBLISHER} 版权所有"
 
+; While Tarnquil runs its files are in use: the installer could not replace
+; them, and the uninstaller would leave them behind while removing its entry.
+; So both ask the user to close it first (retry or cancel); a silent run
+; cannot ask and exits at once with status 2. The text does not quote the
+; buttons' labels: Windows writes them in its own display language.
+!macro REFUSE_WHILE_RUNNING ACTION
+    retry_running:
+    System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "${RUNNING_MUTEX}") p .r0'
+    ${If} $0 P<> 0
+        System::Call 'kernel32::CloseHandle(p r0)'
+        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
+            "${APPNAME_ZH}正在运行。请先关闭它的所有窗口（包括${ROUTE_ZH}），然后重试；或者取消${ACTION}。" \
+            /SD IDCANCEL IDRETRY retry_running
+        SetErrorLevel 2
+        Quit
+    ${EndIf}
+!macroend
+
 Function .onInit
+    !insertmacro REFUSE_WHILE_RUNNING "安装"
     !insertmacro MULTIUSER_INIT
 FunctionEnd
 
 Function un.onInit
+    !insertmacro REFUSE_WHILE_RUNNING "卸载"
     !insertmacro MULTIUSER_UNINIT
 FunctionEnd
 
@@ -83,8 +112,24 @@ Section "${APPNAME_ZH}" SecMain
     SetOutPath "$INSTDIR"
     WriteUninstaller "$INSTDIR\uninstall.exe"
 
-    ; The Start-menu shortcut, with the program's own icon.
+    ; The Start-menu shortcuts, with the program's own icon: the calculator,
+    ; and the route window.
     CreateShortCut "$SMPROGRAMS\${APPNAME_ZH}.lnk" "$INSTDIR\tarnquil.exe" "" "$INSTDIR\tarnquil.exe" 0
+    CreateShortCut "$SMPROGRAMS\${ROUTE_ZH}.lnk" "$INSTDIR\tarnquil.exe" "--route" "$INSTDIR\tarnquil.exe" 0
+
+    ; GPX files open in the route window. What .gpx opened with before is
+    ; kept, for the uninstaller to give it back.
+    ReadRegStr $0 SHCTX "Software\Classes\.gpx" ""
+    ${If} $0 != ""
+    ${AndIf} $0 != "${PROGID}"
+        WriteRegStr SHCTX "${APPKEY}" "PreviousGpxProgID" "$0"
+    ${EndIf}
+    WriteRegStr SHCTX "Software\Classes\${PROGID}" "" "GPX 航线"
+    WriteRegStr SHCTX "Software\Classes\${PROGID}\DefaultIcon" "" "$INSTDIR\tarnquil.exe,0"
+    WriteRegStr SHCTX "Software\Classes\${PROGID}\shell\open\command" "" '"$INSTDIR\tarnquil.exe" --route "%1"'
+    WriteRegStr SHCTX "Software\Classes\.gpx" "" "${PROGID}"
+    WriteRegNone SHCTX "Software\Classes\.gpx\OpenWithProgids" "${PROGID}"
+    ${NotifyShell_AssocChanged}
 
     WriteRegStr SHCTX "${APPKEY}" "InstallDir" "$INSTDIR"
     WriteRegStr SHCTX "${APPKEY}" "InstallMode" "$MultiUser.InstallMode"
@@ -107,6 +152,8 @@ SectionEnd
 
 Section "Uninstall"
     Delete "$SMPROGRAMS\${APPNAME_ZH}.lnk"
+    Delete "$SMPROGRAMS\${ROUTE_ZH}.lnk"
+    Call un.removeGpxAssociation
     !include "${UNFILES}"
     Delete "$INSTDIR\uninstall.exe"
     ; Only if empty: files the user put there stay, and so does the folder.
@@ -116,3 +163,25 @@ Section "Uninstall"
     DeleteRegKey SHCTX "${APPKEY}"
     DeleteRegKey /ifempty SHCTX "Software\${PUBLISHER}"
 SectionEnd
+
+; .gpx gets back what it opened with before, but only while it still opens
+; with Tarnquil: a choice the user or another program made since stays.
+Function un.removeGpxAssociation
+    ReadRegStr $0 SHCTX "Software\Classes\.gpx" ""
+    ${If} $0 == "${PROGID}"
+        ReadRegStr $1 SHCTX "${APPKEY}" "PreviousGpxProgID"
+        ${If} $1 == ""
+            DeleteRegValue SHCTX "Software\Classes\.gpx" ""
+        ${Else}
+            WriteRegStr SHCTX "Software\Classes\.gpx" "" "$1"
+        ${EndIf}
+    ${EndIf}
+    DeleteRegValue SHCTX "Software\Classes\.gpx\OpenWithProgids" "${PROGID}"
+    DeleteRegKey /ifempty SHCTX "Software\Classes\.gpx\OpenWithProgids"
+    DeleteRegKey /ifempty SHCTX "Software\Classes\.gpx"
+    ReadRegStr $0 SHCTX "Software\Classes\${PROGID}\shell\open\command" ""
+    ${If} $0 == '"$INSTDIR\tarnquil.exe" --route "%1"'
+        DeleteRegKey SHCTX "Software\Classes\${PROGID}"
+    ${EndIf}
+    ${NotifyShell_AssocChanged}
+FunctionEnd
