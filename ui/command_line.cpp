@@ -2,6 +2,8 @@
 #include "command_line.h"
 #include "application_setup.h"
 #include "command_line_help.h"
+#include "pdf.h"
+#include "qt_options.h"
 #include "conversion_message.h"
 #include "quoted_text.h"
 #include "route_export.h"
@@ -100,6 +102,26 @@ QString optionValue(const QStringList& arguments, qsizetype& i, QStringView name
     usageError(u"选项 %1 缺少值。"_s.arg(name));
 }
 
+// Steps over one of Qt's own options at i, and its value: the application
+// objects made later read them from argv themselves.
+bool skipQtOption(const QStringList& arguments, qsizetype& i)
+{
+    const QString& argument = arguments[i];
+    if (argument.startsWith(u"--"_s))
+        return false;
+    const qsizetype equals = argument.indexOf(u'=');
+    const std::optional<bool> takesValue =
+        qtOptionTakesValue(QStringView(argument).first(equals < 0 ? argument.size() : equals));
+    if (!takesValue)
+        return false;
+    if (*takesValue && equals < 0) {
+        if (i + 1 == arguments.size())
+            usageError(u"选项 %1 缺少值。"_s.arg(argument));
+        ++i;
+    }
+    return true;
+}
+
 Arguments splitArguments(const QStringList& arguments)
 {
     Arguments split;
@@ -111,6 +133,8 @@ Arguments splitArguments(const QStringList& arguments)
             split.file = argument;
             continue;
         }
+        if (skipQtOption(arguments, i))
+            continue;
         const qsizetype equals = argument.startsWith(u"--"_s) ? argument.indexOf(u'=') : -1;
         const QStringView name = QStringView(argument).first(equals < 0 ? argument.size() : equals);
         const OptionSpec* spec = findOption(name);
@@ -126,7 +150,7 @@ Arguments splitArguments(const QStringList& arguments)
     return split;
 }
 
-enum class Command { Help, Version, Window, Export, Destination };
+enum class Command { Help, Version, Calculator, Window, Export, Destination };
 
 // Every option given belongs to the command: `belongs` says which do.
 void checkOptions(const Arguments& arguments, bool OptionSpec::*belongs, QStringView command)
@@ -167,6 +191,8 @@ Command commandOf(const Arguments& arguments)
         return routeCommand(arguments);
     if (arguments.has(u"--destination"))
         return destinationCommand(arguments);
+    if (arguments.options.isEmpty() && !arguments.file)
+        return Command::Calculator;
     if (arguments.file)
         usageError(u"要打开航线文件，请写作 tarnquil --route %1。"_s.arg(*arguments.file));
     const OptionSpec* spec = findOption(arguments.options.keys().value(0));
@@ -323,6 +349,7 @@ int runWithoutWindow(Command command, const Arguments& arguments)
         return runExport(exportRequest(arguments));
     case Command::Destination:
         return destination(arguments);
+    case Command::Calculator:
     case Command::Window:
         break;
     }
@@ -349,13 +376,16 @@ int runCommandLine(int& argc, char** argv)
 {
     RouteOptions window;
     std::optional<ExportRequest> drawnExport;
+    bool calculator = false;
     {
         // Reads the arguments as Qt decodes them on each system, without a display.
         QCoreApplication application(argc, argv);
         try {
             const Arguments arguments = splitArguments(application.arguments().sliced(1));
             const Command command = commandOf(arguments);
-            if (command == Command::Export && routeWriterNeedsFonts(arguments.value(u"--export")))
+            if (command == Command::Calculator)
+                calculator = true;
+            else if (command == Command::Export && routeWriterNeedsFonts(arguments.value(u"--export")))
                 drawnExport = exportRequest(arguments);
             else if (command != Command::Window)
                 return runWithoutWindow(command, arguments);
@@ -368,11 +398,22 @@ int runCommandLine(int& argc, char** argv)
             return failure.status;
         }
     }
+    if (calculator)
+        return runCalculator(argc, argv);
     if (drawnExport)
         return exportWithFonts(argc, argv, *drawnExport);
     QApplication application(argc, argv);
     prepareApplication(application);
     return runRouteWindow(application, window);
+}
+
+int runCalculator(int& argc, char** argv)
+{
+    QApplication application(argc, argv);
+    prepareApplication(application);
+    pdf window;
+    window.show();
+    return QApplication::exec();
 }
 
 }  // namespace tarnquil

@@ -7,7 +7,8 @@
 //   tarnquil --destination "POSITION" --course DEG --distance NM [--method rl|gc]
 //            [--model …] [--form …]
 //   tarnquil --help | -h | --version
-// Options may also be written --name=value. Unknown, repeated or misplaced
+// Options may also be written --name=value. Qt's own options (qt_options.h)
+// are passed on to Qt; given only those, the program opens the calculator. Unknown, repeated or misplaced
 // options and missing values are refused. Only the route window and a PDF
 // export (for its fonts) create a GUI application; everything runs without
 // a display but the window, writing UTF-8 to stdout and, after "tarnquil: ",
@@ -20,5 +21,8 @@ namespace tarnquil {
 // its exit status: 0, 1 for data that does not read or a file that cannot be
 // written, 2 for a command line that is wrong.
 int runCommandLine(int& argc, char** argv);
+
+// Opens the calculator window and returns when it is closed.
+int runCalculator(int& argc, char** argv);
 
 }  // namespace tarnquil

@@ -37,6 +37,7 @@ private slots:
     void run();
     void refusedRouteLeavesOutputAlone();
     void exportsGpx();
+    void qtOptionsAloneOpenCalculator();
 
 private:
     Run tarnquil(const QStringList& arguments);
@@ -94,6 +95,12 @@ void CommandLineTest::run_data()
                        u"--method=gc"_s, u"--form"_s, u"秒"_s}
         << 0 << u"31°20.64′N 123°27.87′E\n"_s << QString();
     QTest::newRow("help") << QStringList{u"-h"_s} << 0 << u"用法：\n…"_s << QString();
+    QTest::newRow("Qt's own options passed on")
+        << QStringList{u"-style=fusion"_s, u"-platform"_s, u"offscreen"_s, u"-reverse"_s, u"-h"_s} << 0
+        << u"用法：\n…"_s << QString();
+    QTest::newRow("Qt's option without its value")
+        << QStringList{u"--route"_s, u"route.csv"_s, u"-platform"_s} << 2 << QString()
+        << u"tarnquil: 选项 -platform 缺少值。\n用法见 tarnquil --help。\n"_s;
     QTest::newRow("unknown option")
         << QStringList{u"--route"_s, u"route.csv"_s, u"--spead"_s, u"12"_s} << 2 << QString()
         << u"tarnquil: 未知选项“--spead”。\n用法见 tarnquil --help。\n"_s;
@@ -162,6 +169,22 @@ void CommandLineTest::exportsGpx()
     QCOMPARE(route.points[1].name, u"上海"_s);
     QCOMPARE(route.points[0].latitude, 39 + 54.0 / 60);
     QCOMPARE(route.points[2].longitude, 122 + 5.3 / 60);
+}
+
+// Without a display a GUI application started on no platform aborts at
+// once; given Qt's -platform, the calculator window opens and stays open.
+void CommandLineTest::qtOptionsAloneOpenCalculator()
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString& name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
+        environment.remove(name);
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(TARNQUIL_PROGRAM), {u"-platform"_s, u"offscreen"_s});
+    QVERIFY(process.waitForStarted());
+    QVERIFY2(!process.waitForFinished(3000), process.readAllStandardError().constData());
+    process.kill();
+    process.waitForFinished();
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)
