@@ -1,7 +1,7 @@
 ; SPDX-License-Identifier: GPL-3.0-or-later
 ; The Windows installer of Tarnquil, made by tools/windows with Debian's
 ; makensis. It is given on the command line:
-;   VERSION    the program's version (1.1.0)
+;   VERSION    the program's version (1.2.0)
 ;   APPDIR     the deployed folder (tarnquil.exe, Qt's DLLs, plugins, ...)
 ;   FILES      an include file of the folder's File lines, in install order
 ;   UNFILES    an include file of the matching Delete and RMDir lines
