@@ -244,7 +244,7 @@ void RouteWindow::setUpDeadReckoning()
     const Advances advances{QFontMetricsF(font())};
     const int position = advances.width(22, 0);  // 00°00.00′N 000°00.00′E
     const int padding = advances.width(0, 1);
-    for (QLineEdit* field : {ui_->fromEdit, ui_->reachedEdit})
+    for (QLineEdit* field : {ui_->fromEdit, static_cast<QLineEdit*>(ui_->reachedEdit)})
         field->setMinimumWidth(position + padding);
     for (QLineEdit* number : {ui_->courseEdit, ui_->runEdit})
         number->setMaximumWidth(advances.width(9, 0) + padding);

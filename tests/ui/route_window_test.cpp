@@ -147,6 +147,7 @@ private slots:
     void deadReckoningAppends();
     void deadReckoningOverThePole();
     void everyControlHasAName();
+    void resultFieldsAreNotEditable();
 };
 
 void RouteWindowTest::pasteEditUndoRedo()
@@ -475,6 +476,22 @@ void RouteWindowTest::everyControlHasAName()
                     + u" in "_s + widget->parentWidget()->objectName() + u')';
     }
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u", "_s)));
+}
+
+// The fields the window writes its results into are read-only text to a
+// screen reader: Qt reports every line edit as editable, read-only or not.
+void RouteWindowTest::resultFieldsAreNotEditable()
+{
+    Driver driver;
+    QStringList editable;
+    for (QLineEdit* field : driver.window().findChildren<QLineEdit*>()) {
+        if (!field->isReadOnly())
+            continue;
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(field);
+        if (accessible == nullptr || accessible->state().editable || !accessible->state().readOnly)
+            editable << field->objectName();
+    }
+    QVERIFY2(editable.isEmpty(), qPrintable(editable.join(u", "_s)));
 }
 
 QTEST_MAIN(RouteWindowTest)
