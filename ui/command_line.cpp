@@ -2,6 +2,7 @@
 #include "command_line.h"
 #include "application_setup.h"
 #include "command_line_help.h"
+#include "console_text.h"
 #include "pdf.h"
 #include "qt_options.h"
 #include "conversion_message.h"
@@ -271,12 +272,6 @@ RouteOptions readRouteOptions(const Arguments& arguments)
     return options;
 }
 
-void print(std::FILE* stream, const QString& text)
-{
-    std::fputs(text.toUtf8().constData(), stream);
-    std::fflush(stream);
-}
-
 ExportRequest exportRequest(const Arguments& arguments)
 {
     const RouteOptions options = readRouteOptions(arguments);
@@ -287,7 +282,7 @@ int runExport(const ExportRequest& request)
 {
     const ExportResult result = exportRoute(request);
     for (const QString& message : result.messages)
-        print(stderr, u"tarnquil: "_s + message + u'\n');
+        writeText(stderr, u"tarnquil: "_s + message + u'\n');
     switch (result.fault) {
     case ExportFault::None:
         return success;
@@ -329,7 +324,7 @@ int destination(const Arguments& arguments)
                                        u"航程%1无法识别：应为不小于 0 的海里数，如 120.5。"_s);
     try {
         const geo::GeoPoint reached = nav::Earth(model).deadReckoning(from, course, distance, method);
-        print(stdout, QString::fromStdString(nav::formatPosition(reached)) + u'\n');
+        writeText(stdout, QString::fromStdString(nav::formatPosition(reached)) + u'\n');
     } catch (const nav::RangeError& error) {
         dataError(rangeMessage(error, position, arguments.value(u"--distance")));
     } catch (const nav::PoleError&) {
@@ -342,10 +337,10 @@ int runWithoutWindow(Command command, const Arguments& arguments)
 {
     switch (command) {
     case Command::Help:
-        print(stdout, commandLineHelp());
+        writeText(stdout, commandLineHelp());
         return success;
     case Command::Version:
-        print(stdout, u"tarnquil "_s + QString::fromUtf16(programVersion) + u'\n');
+        writeText(stdout, u"tarnquil "_s + QString::fromUtf16(programVersion) + u'\n');
         return success;
     case Command::Export:
         return runExport(exportRequest(arguments));
@@ -403,9 +398,9 @@ int runCommandLine(int& argc, char** argv)
             else
                 window = readRouteOptions(arguments);
         } catch (const Failure& failure) {
-            print(stderr, u"tarnquil: "_s + failure.message + u'\n');
+            writeText(stderr, u"tarnquil: "_s + failure.message + u'\n');
             if (failure.status == usageFault)
-                print(stderr, u"用法见 tarnquil --help。\n"_s);
+                writeText(stderr, u"用法见 tarnquil --help。\n"_s);
             return failure.status;
         }
     }

@@ -19,6 +19,16 @@ struct Run {
     QString err;
 };
 
+// What the program prints is text, its lines ended as the system's C
+// library ends them: CR LF on Windows.
+QString systemLines(QString text)
+{
+#ifdef Q_OS_WIN
+    text.replace(u'\n', u"\r\n"_s);
+#endif
+    return text;
+}
+
 QByteArray readAll(const QString& path)
 {
     QFile file(path);
@@ -127,15 +137,15 @@ void CommandLineTest::run()
     QFETCH(QString, out);
     QFETCH(QString, err);
     const Run result = tarnquil(arguments);
-    QCOMPARE(result.err, err);
+    QCOMPARE(result.err, systemLines(err));
     QCOMPARE(result.status, status);
     if (out.endsWith(u'…')) {
-        QVERIFY2(result.out.startsWith(out.chopped(1)), qPrintable(result.out));
+        QVERIFY2(result.out.startsWith(systemLines(out.chopped(1))), qPrintable(result.out));
         for (const QString& way : {u"\n  tarnquil\n"_s, u"--route [航线文件]"_s, u"--export 输出文件"_s,
                                    u"--destination \"位置\""_s, u"--version"_s})
-            QVERIFY2(result.out.contains(way), qPrintable(way));
+            QVERIFY2(result.out.contains(systemLines(way)), qPrintable(way));
     } else {
-        QCOMPARE(result.out, out);
+        QCOMPARE(result.out, systemLines(out));
     }
 }
 
@@ -148,8 +158,8 @@ void CommandLineTest::refusedRouteLeavesOutputAlone()
     const QStringList entriesBefore = QDir(dir_.path()).entryList(QDir::Files);
     const Run result = tarnquil({u"--route"_s, u"bad.csv"_s, u"--export"_s, u"kept.csv"_s, u"--speed"_s, u"12"_s});
     QCOMPARE(result.status, 1);
-    QCOMPARE(result.err, u"tarnquil: bad.csv 第 3 行 纬度“4250E”：“E”属于经度，纬度只能用 N、S（北、南）。\n"
-                         u"tarnquil: bad.csv 第 4 行 纬度“9100”：读作 91°，纬度应在 -90° 到 90° 之间。\n"_s);
+    QCOMPARE(result.err, systemLines(u"tarnquil: bad.csv 第 3 行 纬度“4250E”：“E”属于经度，纬度只能用 N、S（北、南）。\n"
+                                     u"tarnquil: bad.csv 第 4 行 纬度“9100”：读作 91°，纬度应在 -90° 到 90° 之间。\n"_s));
     QCOMPARE(readAll(dir_.filePath(u"kept.csv"_s)), before);
     QCOMPARE(QDir(dir_.path()).entryList(QDir::Files), entriesBefore);
 }
