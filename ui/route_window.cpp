@@ -164,8 +164,12 @@ RouteWindow::RouteWindow(QWidget* parent)
     setUpSettings();
     updateTitle();
     showCurrent();
-    // The form's size, or the screen's on a small or strongly scaled screen.
-    resize(size().boundedTo(screen()->availableGeometry().size()));
+    // The form's size, or nine tenths of the screen's on a small or strongly
+    // scaled screen: the frame the window manager adds is not known before
+    // the window is shown, and a window the size of the screen put its
+    // bottom rows and status bar below the screen's edge.
+    constexpr qreal screenShare = 0.9;
+    resize(size().boundedTo(screen()->availableGeometry().size() * screenShare));
     // Typing and pasting start in the table.
     ui_->waypointTable->setFocus();
 }

@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QRadioButton>
 #include <QLineEdit>
+#include <QScreen>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -148,6 +149,7 @@ private slots:
     void deadReckoningOverThePole();
     void everyControlHasAName();
     void resultFieldsAreNotEditable();
+    void smallScreenLeavesRoomForFrame();
 };
 
 void RouteWindowTest::pasteEditUndoRedo()
@@ -492,6 +494,18 @@ void RouteWindowTest::resultFieldsAreNotEditable()
             editable << field->objectName();
     }
     QVERIFY2(editable.isEmpty(), qPrintable(editable.join(u", "_s)));
+}
+
+// On a screen smaller than the form (the offscreen screen is 800 by 800
+// pixels) the window leaves room for the frame the window manager adds:
+// one the screen's size had its status bar below the screen's edge.
+void RouteWindowTest::smallScreenLeavesRoomForFrame()
+{
+    Driver driver;
+    const QSize room = driver.window().screen()->availableGeometry().size();
+    QVERIFY2(driver.window().width() < room.width() && driver.window().height() < room.height(),
+             qPrintable(u"%1x%2 on %3x%4"_s.arg(driver.window().width()).arg(driver.window().height())
+                            .arg(room.width()).arg(room.height())));
 }
 
 QTEST_MAIN(RouteWindowTest)
