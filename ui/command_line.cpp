@@ -53,42 +53,42 @@ struct Failure {
     throw Failure{message, dataFault};
 }
 
-struct OptionSpec {
+struct ProgramOption {
     QStringView name;
     bool takesValue;
     bool forRoute;        // with --route
     bool forDestination;  // with --destination
 };
 
-constexpr std::array optionSpecs = {
-    OptionSpec{u"--help", false, true, true},
-    OptionSpec{u"-h", false, true, true},
-    OptionSpec{u"--version", false, true, true},
-    OptionSpec{u"--route", false, true, false},
-    OptionSpec{u"--export", true, true, false},
-    OptionSpec{u"--speed", true, true, false},
-    OptionSpec{u"--depart", true, true, false},
-    OptionSpec{u"--route-index", true, true, false},
-    OptionSpec{u"--destination", true, false, true},
-    OptionSpec{u"--course", true, false, true},
-    OptionSpec{u"--distance", true, false, true},
-    OptionSpec{u"--method", true, false, true},
-    OptionSpec{u"--model", true, true, true},
-    OptionSpec{u"--form", true, true, true},
+constexpr std::array programOptions = {
+    ProgramOption{u"--help", false, true, true},
+    ProgramOption{u"-h", false, true, true},
+    ProgramOption{u"--version", false, true, true},
+    ProgramOption{u"--route", false, true, false},
+    ProgramOption{u"--export", true, true, false},
+    ProgramOption{u"--speed", true, true, false},
+    ProgramOption{u"--depart", true, true, false},
+    ProgramOption{u"--route-index", true, true, false},
+    ProgramOption{u"--destination", true, false, true},
+    ProgramOption{u"--course", true, false, true},
+    ProgramOption{u"--distance", true, false, true},
+    ProgramOption{u"--method", true, false, true},
+    ProgramOption{u"--model", true, true, true},
+    ProgramOption{u"--form", true, true, true},
 };
 
-const OptionSpec* findOption(QStringView name)
+const ProgramOption* findOption(QStringView name)
 {
-    for (const OptionSpec& spec : optionSpecs) {
-        if (spec.name == name)
-            return &spec;
+    for (const ProgramOption& option : programOptions) {
+        if (option.name == name)
+            return &option;
     }
     return nullptr;
 }
 
 // The arguments after the program's name, taken apart.
 struct Arguments {
-    QHash<QString, QString> options;  // by name as written in optionSpecs; flags have no value
+    QHash<QString, QString> options;  // by name as written in programOptions; flags have no value
     std::optional<QString> file;
 
     bool has(QStringView name) const { return options.contains(name.toString()); }
@@ -140,15 +140,15 @@ Arguments splitArguments(const QStringList& arguments)
             continue;
         const qsizetype equals = argument.startsWith(u"--"_s) ? argument.indexOf(u'=') : -1;
         const QStringView name = QStringView(argument).first(equals < 0 ? argument.size() : equals);
-        const OptionSpec* spec = findOption(name);
-        if (!spec)
+        const ProgramOption* option = findOption(name);
+        if (!option)
             usageError(u"未知选项%1。"_s.arg(quotedText(name.toString())));
-        if (split.has(spec->name))
-            usageError(u"选项 %1 重复。"_s.arg(spec->name));
-        if (!spec->takesValue && equals >= 0)
-            usageError(u"选项 %1 不带值。"_s.arg(spec->name));
-        split.options.insert(spec->name.toString(),
-                             spec->takesValue ? optionValue(arguments, i, spec->name, equals) : QString());
+        if (split.has(option->name))
+            usageError(u"选项 %1 重复。"_s.arg(option->name));
+        if (!option->takesValue && equals >= 0)
+            usageError(u"选项 %1 不带值。"_s.arg(option->name));
+        split.options.insert(option->name.toString(),
+                             option->takesValue ? optionValue(arguments, i, option->name, equals) : QString());
     }
     return split;
 }
@@ -156,17 +156,17 @@ Arguments splitArguments(const QStringList& arguments)
 enum class Command { Help, Version, Calculator, Window, Export, Destination };
 
 // Every option given belongs to the command: `belongs` says which do.
-void checkOptions(const Arguments& arguments, bool OptionSpec::*belongs, QStringView command)
+void checkOptions(const Arguments& arguments, bool ProgramOption::*belongs, QStringView command)
 {
-    for (const OptionSpec& spec : optionSpecs) {
-        if (arguments.has(spec.name) && !(spec.*belongs))
-            usageError(u"选项 %1 不能与 %2 一起使用。"_s.arg(spec.name, command));
+    for (const ProgramOption& option : programOptions) {
+        if (arguments.has(option.name) && !(option.*belongs))
+            usageError(u"选项 %1 不能与 %2 一起使用。"_s.arg(option.name, command));
     }
 }
 
 Command routeCommand(const Arguments& arguments)
 {
-    checkOptions(arguments, &OptionSpec::forRoute, u"--route");
+    checkOptions(arguments, &ProgramOption::forRoute, u"--route");
     if (!arguments.has(u"--export"))
         return Command::Window;
     if (!arguments.file)
@@ -176,7 +176,7 @@ Command routeCommand(const Arguments& arguments)
 
 Command destinationCommand(const Arguments& arguments)
 {
-    checkOptions(arguments, &OptionSpec::forDestination, u"--destination");
+    checkOptions(arguments, &ProgramOption::forDestination, u"--destination");
     if (arguments.file)
         usageError(u"多余的参数%1：--destination 不读航线文件。"_s.arg(quotedText(*arguments.file)));
     if (!arguments.has(u"--course") || !arguments.has(u"--distance"))
@@ -198,11 +198,11 @@ Command commandOf(const Arguments& arguments)
         return Command::Calculator;
     if (arguments.file)
         usageError(u"要打开航线文件，请写作 tarnquil --route %1。"_s.arg(*arguments.file));
-    const OptionSpec* spec = findOption(arguments.options.keys().value(0));
-    const QString commands = spec->forDestination ? (spec->forRoute ? u"--route 或 --destination"_s
+    const ProgramOption* option = findOption(arguments.options.keys().value(0));
+    const QString commands = option->forDestination ? (option->forRoute ? u"--route 或 --destination"_s
                                                                    : u"--destination"_s)
                                                   : u"--route"_s;
-    usageError(u"选项 %1 要与 %2 一起使用。"_s.arg(spec->name, commands));
+    usageError(u"选项 %1 要与 %2 一起使用。"_s.arg(option->name, commands));
 }
 
 geo::EntryMode readForm(const Arguments& arguments)

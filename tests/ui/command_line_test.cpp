@@ -35,6 +35,16 @@ QByteArray readAll(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
 }
 
+// The environment with no display and no platform named: a GUI application
+// started in it aborts at once.
+QProcessEnvironment withoutDisplay()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString& name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
+        environment.remove(name);
+    return environment;
+}
+
 }  // namespace
 
 class CommandLineTest : public QObject
@@ -60,10 +70,7 @@ private:
 Run CommandLineTest::tarnquil(const QStringList& arguments)
 {
     QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const QString& name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
-        environment.remove(name);
-    process.setProcessEnvironment(environment);
+    process.setProcessEnvironment(withoutDisplay());
     process.setWorkingDirectory(dir_.path());
     process.start(QStringLiteral(TARNQUIL_PROGRAM), arguments);
     if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
@@ -186,10 +193,7 @@ void CommandLineTest::exportsGpx()
 void CommandLineTest::qtOptionsAloneOpenCalculator()
 {
     QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const QString& name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
-        environment.remove(name);
-    process.setProcessEnvironment(environment);
+    process.setProcessEnvironment(withoutDisplay());
     process.start(QStringLiteral(TARNQUIL_PROGRAM), {u"-platform"_s, u"offscreen"_s});
     QVERIFY(process.waitForStarted());
     QVERIFY2(!process.waitForFinished(3000), process.readAllStandardError().constData());
