@@ -50,7 +50,7 @@ DeadReckoningPanel::DeadReckoningPanel(const DeadReckoningControls& controls, QO
     , controls_(controls)
 {
     for (const nav::Method method : {nav::Method::Rhumb, nav::Method::GreatCircle})
-        controls_.method->addItem(methodName(method), int(method));
+        controls_.method->addItem(tarnquil::methodName(method), int(method));
     for (QLineEdit* field : {controls_.from, controls_.course, controls_.run})
         connect(field, &QLineEdit::textChanged, this, &DeadReckoningPanel::recompute);
     connect(controls_.method, &QComboBox::currentIndexChanged, this,

@@ -12,7 +12,7 @@ QWidget* LegMethodDelegate::createEditor(QWidget* parent, const QStyleOptionView
 {
     auto* editor = new QComboBox(parent);
     for (const nav::Method method : {nav::Method::Rhumb, nav::Method::GreatCircle})
-        editor->addItem(methodName(method), int(method));
+        editor->addItem(tarnquil::methodName(method), int(method));
     editor->setAccessibleName(QStringLiteral("航法"));
     // A choice made in the list is the edit: no second key press to commit it.
     connect(editor, &QComboBox::activated, this, &LegMethodDelegate::commitAndCloseEditor);

@@ -171,7 +171,7 @@ RouteCsvReading readWaypoints(const QByteArray& bytes)
     return reading;
 }
 
-QString methodWord(nav::Method method)
+QString methodCell(nav::Method method)
 {
     return method == nav::Method::GreatCircle ? u"GC"_s : u"RL"_s;
 }
@@ -219,7 +219,7 @@ QByteArray routeCsv(const QList<WaypointText>& waypoints)
     QList<QStringList> rows;
     rows.reserve(waypoints.size());
     for (const WaypointText& waypoint : waypoints)
-        rows.append({waypoint.name, waypoint.latitude, waypoint.longitude, methodWord(waypoint.method)});
+        rows.append({waypoint.name, waypoint.latitude, waypoint.longitude, methodCell(waypoint.method)});
     return csvFile({u"名称"_s, u"纬度"_s, u"经度"_s, u"航法"_s}, rows);
 }
 

@@ -78,7 +78,7 @@ std::optional<nav::Method> methodFromName(const QString& name)
 {
     const QString word = name.trimmed();
     for (const nav::Method method : {nav::Method::Rhumb, nav::Method::GreatCircle}) {
-        const QString full = methodName(method);
+        const QString full = tarnquil::methodName(method);
         const QStringList parts = full.split(u' ');
         if (word == full || word.compare(parts.first(), Qt::CaseInsensitive) == 0
             || word == parts.last())
@@ -168,7 +168,7 @@ QVariant WaypointTableModel::data(const QModelIndex& index, int role) const
         if (const CellRefusal* found = cellRefusal(row, column))
             return found->message;
         if (column == Method && row > 0)
-            return methodName(waypoint.method);
+            return tarnquil::methodName(waypoint.method);
         const QString typed = data(index, Qt::EditRole).toString();
         if (isCoordinate(column) && typed != shownText(row, column))
             return u"输入：%1"_s.arg(typed);
