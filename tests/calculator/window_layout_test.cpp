@@ -17,6 +17,7 @@
 #include <QShortcut>
 #include <QSignalSpy>
 #include <QStyle>
+#include <QStyleOptionButton>
 
 #include <algorithm>
 
@@ -29,6 +30,28 @@ const QColor windowColour(0xE2, 0xEC, 0xFD);
 QRect twips(int left, int top, int width, int height)
 {
     return {left / 15, top / 15, width / 15, height / 15};
+}
+
+// The controls of the window's layout: the widgets it names, which
+// Qt's own parts of a control (a scroll bar, a viewport) are not.
+QList<QWidget*> layoutControls(QWidget& window)
+{
+    QList<QWidget*> controls;
+    for (QWidget* child : window.findChildren<QWidget*>()) {
+        const QString name = child->objectName();
+        static const QRegularExpression layoutName(u"^(Frame|Picture|Option|Label|Text|Command)\\d+$"_s);
+        if (layoutName.match(name).hasMatch())
+            controls.append(child);
+    }
+    return controls;
+}
+
+// Where a label's text is drawn, in its container's coordinates.
+QRect inkOf(const QLabel* label)
+{
+    const QRect text = label->fontMetrics().boundingRect(label->contentsRect(),
+                                                         int(label->alignment()), label->text());
+    return text.translated(label->pos());
 }
 
 // The image-format plugins loaded into this process.
@@ -59,6 +82,7 @@ private slots:
     void window();
     void controls_data();
     void controls();
+    void layoutInvariants();
     void startState();
     void helpText();
     void fonts_data();
@@ -140,53 +164,19 @@ void WindowLayoutTest::controls_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QRect>("geometry");
 
+    // A few rows of the window's defined layout, one of each kind and depth;
+    // the invariants below hold for every control.
     const auto row = [](const char* name, const char* className, const char* container,
                         const QString& text, QRect geometry) {
         QTest::newRow(name) << QString::fromLatin1(className) << QString::fromLatin1(container)
                             << text << geometry;
     };
-    row("Frame1", "QGroupBox", "", u"点Ⅰ"_s, twips(120, 240, 2655, 1695));
     row("Frame2", "QGroupBox", "", u"点Ⅱ"_s, twips(2880, 240, 3015, 1695));
-    row("Frame4", "QGroupBox", "", u"距离输出"_s, twips(6000, 240, 2655, 1695));
-    row("Frame3", "QGroupBox", "", u"参考点"_s, twips(120, 2040, 2655, 1695));
-    row("Frame6", "QGroupBox", "", u"角度输出"_s, twips(2880, 2040, 3015, 1695));
-    row("Frame5", "QGroupBox", "", u"功能键"_s, twips(6000, 2040, 2655, 1695));
-    row("Picture2", "QWidget", "Frame1", {}, twips(360, 240, 2175, 255));
-    row("Option1", "QRadioButton", "Picture2", u"分"_s, twips(480, 0, 495, 255));
-    row("Option2", "QRadioButton", "Picture2", u"秒"_s, twips(1080, 0, 495, 255));
-    row("Label1", "QLabel", "Frame1", u"纬度"_s, twips(120, 720, 495, 255));
-    row("Text1", "QLineEdit", "Frame1", {}, twips(720, 600, 1575, 375));
-    row("Label2", "QLabel", "Frame1", u"经度"_s, twips(120, 1200, 615, 255));
-    row("Text2", "QLineEdit", "Frame1", {}, twips(720, 1080, 1575, 375));
-    row("Picture3", "QWidget", "Frame2", {}, twips(600, 240, 2295, 255));
-    row("Option3", "QRadioButton", "Picture3", u"分"_s, twips(480, 0, 495, 255));
-    row("Option4", "QRadioButton", "Picture3", u"秒"_s, twips(1080, 0, 495, 255));
-    row("Label3", "QLabel", "Frame2", u"纬度"_s, twips(360, 720, 615, 255));
-    row("Text3", "QLineEdit", "Frame2", {}, twips(960, 600, 1695, 375));
-    row("Label4", "QLabel", "Frame2", u"经度"_s, twips(360, 1200, 615, 255));
-    row("Text4", "QLineEdit", "Frame2", {}, twips(960, 1080, 1695, 375));
-    row("Picture4", "QWidget", "Frame3", {}, twips(480, 240, 2055, 255));
-    row("Option5", "QRadioButton", "Picture4", u"分"_s, twips(360, 0, 495, 255));
     row("Option6", "QRadioButton", "Picture4", u"秒"_s, twips(960, 0, 495, 255));
-    row("Label5", "QLabel", "Frame3", u"纬度"_s, twips(120, 720, 495, 255));
-    row("Text5", "QLineEdit", "Frame3", {}, twips(720, 600, 1575, 375));
-    row("Label6", "QLabel", "Frame3", u"经度"_s, twips(120, 1200, 495, 255));
-    row("Text6", "QLineEdit", "Frame3", {}, twips(720, 1080, 1575, 375));
-    row("Label7", "QLabel", "Frame4", u"公里"_s, twips(120, 720, 375, 255));
-    row("Text7", "QLineEdit", "Frame4", {}, twips(720, 600, 1575, 375));
-    row("Label8", "QLabel", "Frame4", u"海里"_s, twips(120, 1200, 495, 255));
-    row("Text8", "QLineEdit", "Frame4", {}, twips(720, 1080, 1575, 375));
-    row("Picture1", "QWidget", "Frame5", {}, twips(120, 360, 2415, 1215));
-    row("Command3", "QPushButton", "Picture1", u"计算两点距离"_s, twips(600, 240, 1575, 375));
+    row("Text3", "QLineEdit", "Frame2", {}, twips(960, 600, 1695, 375));
     row("Command4", "QPushButton", "Picture1", u"计算三点夹角"_s, twips(600, 720, 1575, 375));
-    row("Label9", "QLabel", "Frame6", u"角度"_s, twips(360, 720, 495, 255));
-    row("Text9", "QLineEdit", "Frame6", {}, twips(960, 600, 1695, 375));
-    row("Label10", "QLabel", "Frame6", u"注意：此夹角为1、2两点相对于参考点所成"_s,
-        twips(360, 1080, 2415, 375));
     row("Text10", "QPlainTextEdit", "", tarnquil::helpText(), twips(120, 3840, 8535, 1695));
-    row("Label13", "QLabel", "", u"官网:"_s, twips(4320, 5670, 735, 255));
     row("Label11", "QLabel", "", u"vessoria.example"_s, twips(4800, 5640, 1815, 255));
-    row("Label12", "QLabel", "", u"© Vessoria 版权所有"_s, twips(6600, 5670, 2175, 255));
 }
 
 void WindowLayoutTest::controls()
@@ -203,8 +193,6 @@ void WindowLayoutTest::controls()
     QWidget* expectedContainer = container.isEmpty() ? &driver.window() : driver.control(container);
     QCOMPARE(control->parentWidget(), expectedContainer);
     QCOMPARE(control->geometry(), geometry);
-    QVERIFY(control->isVisible());
-    QVERIFY(control->isEnabled());
 
     if (auto* frame = qobject_cast<QGroupBox*>(control))
         QCOMPARE(frame->title(), text);
@@ -216,6 +204,37 @@ void WindowLayoutTest::controls()
         QCOMPARE(field->text(), text);
     else if (auto* box = qobject_cast<QPlainTextEdit*>(control))
         QCOMPARE(box->toPlainText(), QString(text).replace(u"\r\n"_s, u"\n"_s));
+}
+
+// Every control of the layout, visible and enabled, lies inside its
+// container, and no two side by side overlap. Only a label's box may reach
+// into a neighbour's (the field beside it by a pixel, the link line's into
+// each other), as long as its text does not.
+void WindowLayoutTest::layoutInvariants()
+{
+    WindowDriver driver;
+    const QList<QWidget*> controls = layoutControls(driver.window());
+    QCOMPARE(controls.size(), 41);
+    for (QWidget* control : controls) {
+        const QString name = control->objectName();
+        QVERIFY2(control->isVisible() && control->isEnabled(), qPrintable(name));
+        QVERIFY2(control->parentWidget()->rect().contains(control->geometry()), qPrintable(name));
+    }
+    for (QWidget* one : controls) {
+        for (QWidget* other : controls) {
+            if (one == other || one->parentWidget() != other->parentWidget()
+                || !one->geometry().intersects(other->geometry()))
+                continue;
+            const auto* oneLabel = qobject_cast<QLabel*>(one);
+            const auto* otherLabel = qobject_cast<QLabel*>(other);
+            QVERIFY2(oneLabel || otherLabel,
+                     qPrintable(one->objectName() + u" overlaps "_s + other->objectName()));
+            const QRect oneInk = oneLabel ? inkOf(oneLabel) : one->geometry();
+            const QRect otherInk = otherLabel ? inkOf(otherLabel) : other->geometry();
+            QVERIFY2(!oneInk.intersects(otherInk),
+                     qPrintable(one->objectName() + u"'s text reaches into "_s + other->objectName()));
+        }
+    }
 }
 
 void WindowLayoutTest::startState()
@@ -591,6 +610,27 @@ void WindowLayoutTest::qtTextsInChinese()
 void WindowLayoutTest::textsFitTheirBoxes()
 {
     WindowDriver driver;
+    // One line each: the labels but the note, the buttons' captions, the
+    // frames' titles, the options with their circles.
+    for (QWidget* control : layoutControls(driver.window())) {
+        const QString name = control->objectName();
+        QString text;
+        int room = control->width();
+        if (auto* label = qobject_cast<QLabel*>(control); label && !label->wordWrap()) {
+            text = label->text();
+        } else if (auto* button = qobject_cast<QPushButton*>(control)) {
+            text = button->text();
+            room -= 4;  // inside the two-pixel bevel on each side
+        } else if (auto* frame = qobject_cast<QGroupBox*>(control)) {
+            text = frame->title();
+        } else if (auto* option = qobject_cast<QRadioButton*>(control)) {
+            QStyleOptionButton box;
+            box.initFrom(option);
+            text = option->text();
+            room = option->style()->subElementRect(QStyle::SE_RadioButtonContents, &box, option).width();
+        }
+        QVERIFY2(control->fontMetrics().horizontalAdvance(text) <= room, qPrintable(name));
+    }
     auto* link = driver.control<QLabel>(u"Label11"_s);
     QVERIFY(QFontMetrics(link->font()).horizontalAdvance(link->text()) <= link->width());
 
