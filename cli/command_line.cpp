@@ -15,6 +15,7 @@
 #include "geo/position_text.h"
 #include "nav/display.h"
 #include "nav/earth.h"
+#include "nav/earth_model.h"
 #include "nav/entry.h"
 #include "nav/errors.h"
 
@@ -25,6 +26,7 @@
 #include <array>
 #include <cstdio>
 #include <optional>
+#include <string_view>
 
 using namespace Qt::StringLiterals;
 
@@ -202,36 +204,46 @@ Command commandOf(const Arguments& arguments)
     usageError(u"选项 %1 要与 %2 一起使用。"_s.arg(option->name, commands));
 }
 
+// The choice an option's word selects, `fallback` without the option; a
+// word that selects none is refused, naming the words there are.
+template <class Choice>
+Choice readChoice(const Arguments& arguments, QStringView name, Choice fallback,
+                  std::optional<Choice> (*read)(std::string_view word), const QString& words)
+{
+    if (!arguments.has(name))
+        return fallback;
+    const QString word = arguments.value(name);
+    if (const std::optional<Choice> choice = read(word.toStdString()))
+        return *choice;
+    usageError(u"%1 应为 %2，不能是%3。"_s.arg(name, words, quotedText(word)));
+}
+
+std::optional<geo::EntryMode> readFormWord(std::string_view word)
+{
+    if (word == "分" || word == "minutes")
+        return geo::EntryMode::Minutes;
+    if (word == "秒" || word == "seconds")
+        return geo::EntryMode::Seconds;
+    return std::nullopt;
+}
+
 geo::EntryMode readForm(const Arguments& arguments)
 {
-    if (!arguments.has(u"--form"))
-        return geo::EntryMode::Minutes;
-    const QString word = arguments.value(u"--form");
-    if (word == u"分"_s || word == u"minutes"_s)
-        return geo::EntryMode::Minutes;
-    if (word == u"秒"_s || word == u"seconds"_s)
-        return geo::EntryMode::Seconds;
-    usageError(u"--form 应为 分、秒、minutes 或 seconds，不能是%1。"_s.arg(quotedText(word)));
+    return readChoice(arguments, u"--form", geo::EntryMode::Minutes, readFormWord,
+                      u"分、秒、minutes 或 seconds"_s);
 }
 
 nav::EarthModel readModel(const Arguments& arguments)
 {
-    if (!arguments.has(u"--model"))
-        return nav::EarthModel::Wgs84;
-    const QString word = arguments.value(u"--model");
-    if (const std::optional<nav::EarthModel> model = nav::readModelWord(word.toStdString()))
-        return *model;
-    usageError(u"--model 应为 wgs84 或 sphere，不能是%1。"_s.arg(quotedText(word)));
+    return readChoice(arguments, u"--model", nav::EarthModel::Wgs84, nav::readModelWord,
+                      fromUtf8(nav::modelWord(nav::EarthModel::Wgs84)) + u" 或 "_s
+                          + fromUtf8(nav::modelWord(nav::EarthModel::Sphere)));
 }
 
 nav::Method readMethod(const Arguments& arguments)
 {
-    if (!arguments.has(u"--method"))
-        return nav::Method::Rhumb;
-    const QString word = arguments.value(u"--method");
-    if (const std::optional<nav::Method> method = nav::readMethodWord(word.toStdString()))
-        return *method;
-    usageError(u"--method 应为 %1，不能是%2。"_s.arg(methodWordChoices(), quotedText(word)));
+    return readChoice(arguments, u"--method", nav::Method::Rhumb, nav::readMethodWord,
+                      methodWordChoices());
 }
 
 // The number a nav reader gives for an option's text, or a data error with
