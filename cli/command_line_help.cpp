@@ -2,9 +2,25 @@
 #include "cli/command_line_help.h"
 #include "cli/route_export.h"
 
+#include "routefiles/route_table.h"
+
 using namespace Qt::StringLiterals;
 
 namespace tarnquil {
+
+namespace {
+
+// The leg table's column titles, as the CSV file's first line has them, in
+// two lines of the help: the first six, then the others below them.
+QString legTableColumns()
+{
+    constexpr qsizetype firstLine = 6;
+    const QStringList titles = legColumnTitles();
+    return titles.first(firstLine).join(u',') + u",\n              "_s
+        + titles.sliced(firstLine).join(u',');
+}
+
+}  // namespace
 
 QString commandLineHelp()
 {
@@ -15,8 +31,7 @@ QString commandLineHelp()
       打开航线计算窗口；给出 .csv 或 .gpx 航线文件时打开该航线。
   tarnquil --route 航线文件 --export 输出文件 [航线选项]
       不打开窗口，计算航线并写入输出文件，格式由扩展名决定：
-        .csv  航段表（UTF-8，逗号分隔），列为 序号,名称,纬度,经度,航法,恒向线航向,
-              恒向线航程,大圆始航向,大圆航程,累计航程,航时,预计到达
+        .csv  航段表（UTF-8，逗号分隔），列为 %1
         .gpx  航线的各航点（GPX 1.1）
         .pdf  打印用的航段表（A4 横向），含航线名称、地球模型、航速、开航时间和合计
       有任何航点的纬度或经度无法读取时不写入，已有的输出文件保持不变。
@@ -64,8 +79,8 @@ QString commandLineHelp()
   0  成功
   1  数据无法读取（航线文件、航速、开航时间、位置、航向、航程）或文件无法写入
   2  命令行有误：未知选项、缺少值、选项不能同时使用、--model、--form、
-     --method 或 --route-index 的值不可选、%1、不支持的文件格式
-)"_s.arg(missingRouteFile);
+     --method 或 --route-index 的值不可选、%2、不支持的文件格式
+)"_s.arg(legTableColumns(), missingRouteFile.toString());
 }
 
 }  // namespace tarnquil
