@@ -17,6 +17,7 @@ enum class Quantity {
     Distance,   // finite, not negative; a dead reckoning run at most kMaxRun
     Speed,      // finite knots above zero, whose times under way are finite
     Hours,      // a time under way: finite, not negative
+    MeridianInterval,  // between a great circle's meridians: finite, at least 1′
 };
 
 // An input outside the range its quantity allows; carries the value refused.
