@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "geo/characters.h"
+#include "nav/great_circle.h"
 
 namespace nav {
 
@@ -236,6 +237,14 @@ std::optional<double> readCourse(std::string_view text)
 std::optional<double> readDistance(std::string_view text)
 {
     return plainDecimal(text);
+}
+
+std::optional<double> readMeridianInterval(std::string_view text)
+{
+    const std::optional<double> degrees = plainDecimal(text);
+    if (!degrees || *degrees < kSmallestMeridianInterval)
+        return std::nullopt;
+    return degrees;
 }
 
 std::optional<TimeZone> readTimeZone(std::string_view text)

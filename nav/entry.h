@@ -44,6 +44,13 @@ std::optional<double> readCourse(std::string_view text);
 //   "-1"  "+1"  "12 nm"  "1e3"  "12,5"  "inf"  ""                     refused
 std::optional<double> readDistance(std::string_view text);
 
+// The interval between the meridians of a great-circle sailing
+// (great_circle.h), degrees of longitude, written as readSpeed reads a
+// speed, at least kSmallestMeridianInterval (one minute of longitude).
+//   "5"  "10"  "2.5"  "0.5"  "360"                                    read
+//   "0"  "0.01"  "-5"  "+5"  "5°"  "1e1"  " 5"  ""                    refused
+std::optional<double> readMeridianInterval(std::string_view text);
+
 // A time zone (time_zone.h) as a navigator writes it: "UTC" alone, or an
 // offset with its sign, after "UTC" or alone: the hours in one or two
 // digits, then ":" and the minutes in two digits when they are not zero.

@@ -119,8 +119,8 @@ INSTANTIATE_TEST_SUITE_P(Table, SpeedRefused, ::testing::Values(
     RefusedRow{"Empty", ""}),
     geo::testing::RowName());
 
-// Course and distance share the speed's number grammar; each row is a bound
-// of its own or a text the grammar refuses.
+// Course, distance and meridian interval share the speed's number grammar;
+// each row is a bound of its own or a text the grammar refuses.
 struct DecimalRow {
     const char* name;
     std::optional<double> (*read)(std::string_view);
@@ -150,7 +150,14 @@ INSTANTIATE_TEST_SUITE_P(Table, CourseAndDistanceRead, ::testing::Values(
     DecimalRow{"DistancePlus", nav::readDistance, "+1", std::nullopt},
     DecimalRow{"DistanceUnit", nav::readDistance, "12 nm", std::nullopt},
     DecimalRow{"DistanceExponent", nav::readDistance, "1e3", std::nullopt},
-    DecimalRow{"DistanceTooLargeForADouble", nav::readDistance, std::string(400, '9'), std::nullopt}),
+    DecimalRow{"DistanceTooLargeForADouble", nav::readDistance, std::string(400, '9'), std::nullopt},
+    DecimalRow{"IntervalWhole", nav::readMeridianInterval, "5", 5.0},
+    DecimalRow{"IntervalHalfDegree", nav::readMeridianInterval, "0.5", 0.5},
+    DecimalRow{"IntervalOneMinute", nav::readMeridianInterval, "0.0166667", 0.0166667},
+    DecimalRow{"IntervalBelowOneMinute", nav::readMeridianInterval, "0.0166666", std::nullopt},
+    DecimalRow{"IntervalZero", nav::readMeridianInterval, "0", std::nullopt},
+    DecimalRow{"IntervalDegreeSign", nav::readMeridianInterval, "5°", std::nullopt},
+    DecimalRow{"IntervalNegative", nav::readMeridianInterval, "-5", std::nullopt}),
     geo::testing::RowName());
 
 }  // namespace
