@@ -25,8 +25,6 @@ struct ReadingRules {
 
 struct CoordinateReading {
     double degrees = 0;
-    bool hemisphere = false;  // written with N, S, E, W or their Chinese words
-    bool label = false;       // written with Lat, 纬度 and the like
 };
 
 // Reads `characters` (placedCharacters() of the text, or a run of them) as

@@ -744,7 +744,7 @@ CoordinateReading CoordinateReader::read()
     }
     throwRefusal();
     const bool negative = minus_.has_value() || (hemisphere_ && hemisphere_->word->negative);
-    return {negative ? -degrees : degrees, hemisphere_.has_value(), label_.has_value()};
+    return {negative ? -degrees : degrees};
 }
 
 // The whole text as one coordinate; a text that is a whole position is
