@@ -1,0 +1,660 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "nav/fix.h"
+
+#include <GeographicLib/Math.hpp>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "nav/earth.h"
+#include "nav/fix_sketch.h"
+#include "nav/position_line.h"
+
+namespace nav {
+
+using fixing::Displacement;
+using fixing::Figure;
+using fixing::LineValue;
+using fixing::LocalMap;
+using fixing::MapPoint;
+using fixing::PositionLine;
+using GeographicLib::Math;
+
+namespace {
+
+constexpr double kFullCircle = 360;
+constexpr double kHalfCircle = 180;
+
+// A Newton or Gauss-Newton step shorter than this, in metres, ends the
+// iteration: the next would be shorter still by orders of magnitude.
+constexpr double kConverged = 1e-7;
+// The same for the common compass error, in degrees: 1e-11 degree turns a
+// line 15 n mile long by 5e-9 m.
+constexpr double kErrorConverged = 1e-11;
+constexpr int kMaxNewtonSteps = 60;
+constexpr int kMaxLeastSquaresSteps = 200;
+constexpr int kMaxHalvings = 40;
+// No Newton step goes farther, in metres, than a mark can be seen.
+constexpr double kMaxStep = kMaxSightDistance * kMetresPerNauticalMile;
+// Two solutions closer than this, in metres, are one.
+constexpr double kSameSolution = 1e-3;
+// A line passes through a solution within this, in metres.
+constexpr double kOnTheLine = 1e-5;
+// A crossing on the map this far beyond kMaxSightDistance from a mark is not
+// refined: the map is good to far better than this.
+constexpr double kFarOnTheMap = 1.5;
+// A pivot this small, relative to the largest, is no pivot.
+constexpr double kSingular = 1e-13;
+
+double metresOf(double nauticalMiles) { return nauticalMiles * kMetresPerNauticalMile; }
+double nauticalMilesOf(double metres) { return metres / kMetresPerNauticalMile; }
+
+// As Earth writes positions: -0 as 0, the 180th meridian as -180.
+geo::GeoPoint normalised(geo::GeoPoint position)
+{
+    const double longitude = Math::AngNormalize(position.longitude);
+    return {position.latitude + 0.0, longitude >= kHalfCircle ? longitude - kFullCircle
+                                                              : longitude + 0.0};
+}
+
+double courseOf(double azimuth)
+{
+    const double course = azimuth < 0 ? azimuth + kFullCircle : azimuth;
+    return course >= kFullCircle ? 0.0 : course + 0.0;
+}
+
+std::vector<PositionLine> prepare(const Figure& figure, const std::vector<Sighting>& sightings,
+                                  double compassError)
+{
+    std::vector<PositionLine> lines;
+    for (const Sighting& sighting : sightings) {
+        if (const Run* run = std::get_if<Run>(&sighting)) {
+            checkRun(*run);
+            for (PositionLine& line : lines)
+                line.carriedBy.push_back(*run);
+            continue;
+        }
+        const Observation& observation = std::get<Observation>(sighting);
+        checkObservation(observation);
+        PositionLine line;
+        line.kind = observation.kind;
+        line.mark = observation.mark;
+        line.mark2 = observation.mark2;
+        line.index = lines.size();
+        switch (observation.kind) {
+        case ObservationKind::Bearing:
+            line.target = observation.value + compassError;
+            break;
+        case ObservationKind::Range:
+            line.target = metresOf(observation.value);
+            break;
+        case ObservationKind::HorizontalAngle:
+            line.target = observation.value;
+            line.separation = figure.metresBetween(line.mark, line.mark2);
+            if (!(line.separation > 0))
+                throw NoFixError(NoFixReason::CoincidentMarks);
+            break;
+        }
+        lines.push_back(std::move(line));
+    }
+    if (lines.size() < 2)
+        throw NoFixError(NoFixReason::TooFewObservations);
+    return lines;
+}
+
+// The lines' values at `ship`, or empty where one cannot be evaluated.
+std::optional<std::vector<LineValue>> evaluateAll(const Figure& figure,
+                                                  const std::vector<PositionLine>& lines,
+                                                  geo::GeoPoint ship, double commonError)
+{
+    std::vector<LineValue> values;
+    values.reserve(lines.size());
+    for (const PositionLine& line : lines) {
+        const std::optional<LineValue> value =
+            fixing::evaluate(figure, line, ship, line.kind == ObservationKind::Bearing
+                                                     ? commonError : 0.0);
+        if (!value)
+            return std::nullopt;
+        values.push_back(*value);
+    }
+    return values;
+}
+
+// Is `ship` a fix for lines with these values: on the near side of every
+// line's circle, and no mark used beyond sight?
+bool onTheNearSide(const std::vector<LineValue>& values)
+{
+    return std::all_of(values.begin(), values.end(),
+                       [](const LineValue& value) { return value.cosResidual > 0; });
+}
+
+bool withinSight(const std::vector<LineValue>& values)
+{
+    return std::all_of(values.begin(), values.end(), [](const LineValue& value) {
+        return value.farthestMark <= metresOf(kMaxSightDistance);
+    });
+}
+
+// Solves the n x n system a x = b (n <= 3) by Gaussian elimination with
+// partial pivoting; empty when it is singular.
+template <std::size_t N>
+std::optional<std::array<double, N>> solveLinear(std::array<std::array<double, N>, N> a,
+                                                 std::array<double, N> b)
+{
+    double largest = 0;
+    for (const auto& row : a)
+        for (double entry : row)
+            largest = std::fmax(largest, std::fabs(entry));
+    for (std::size_t column = 0; column < N; ++column) {
+        std::size_t pivot = column;
+        for (std::size_t row = column + 1; row < N; ++row)
+            if (std::fabs(a[row][column]) > std::fabs(a[pivot][column]))
+                pivot = row;
+        if (!(std::fabs(a[pivot][column]) > kSingular * largest))
+            return std::nullopt;
+        std::swap(a[pivot], a[column]);
+        std::swap(b[pivot], b[column]);
+        for (std::size_t row = column + 1; row < N; ++row) {
+            const double factor = a[row][column] / a[column][column];
+            for (std::size_t k = column; k < N; ++k)
+                a[row][k] -= factor * a[column][k];
+            b[row] -= factor * b[column];
+        }
+    }
+    std::array<double, N> x{};
+    for (std::size_t row = N; row-- > 0;) {
+        double sum = b[row];
+        for (std::size_t k = row + 1; k < N; ++k)
+            sum -= a[row][k] * x[k];
+        x[row] = sum / a[row][row];
+    }
+    return x;
+}
+
+Displacement limited(Displacement step)
+{
+    const double metres = std::hypot(step.north, step.east);
+    if (metres <= kMaxStep)
+        return step;
+    return {step.north * kMaxStep / metres, step.east * kMaxStep / metres};
+}
+
+// ---- two lines -------------------------------------------------------------
+
+enum class Crossing { Found, Behind, BeyondSight, Failed };
+
+struct CrossingResult {
+    Crossing outcome = Crossing::Failed;
+    geo::GeoPoint position;
+};
+
+// Newton's method for where lines a and b meet, from `start`.
+CrossingResult refine(const Figure& figure, const std::vector<PositionLine>& pair,
+                      geo::GeoPoint start)
+{
+    geo::GeoPoint ship = start;
+    for (int step = 0; step < kMaxNewtonSteps; ++step) {
+        const std::optional<std::vector<LineValue>> values = evaluateAll(figure, pair, ship, 0);
+        if (!values)
+            return {};
+        const LineValue& a = (*values)[0];
+        const LineValue& b = (*values)[1];
+        const std::optional<std::array<double, 2>> move = solveLinear<2>(
+            {{{a.gradient.north, a.gradient.east}, {b.gradient.north, b.gradient.east}}},
+            {-a.distance, -b.distance});
+        if (!move)
+            return {};
+        const Displacement displacement = limited({(*move)[0], (*move)[1]});
+        ship = figure.moved(ship, displacement);
+        if (std::hypot(displacement.north, displacement.east) < kConverged)
+            break;
+    }
+    const std::optional<std::vector<LineValue>> values = evaluateAll(figure, pair, ship, 0);
+    if (!values || std::fabs((*values)[0].distance) > kOnTheLine ||
+        std::fabs((*values)[1].distance) > kOnTheLine)
+        return {};
+    if (!onTheNearSide(*values))
+        return {Crossing::Behind, ship};
+    if (!withinSight(*values))
+        return {Crossing::BeyondSight, ship};
+    return {Crossing::Found, normalised(ship)};
+}
+
+bool sameLine(const fixing::SketchLine& a, const fixing::SketchLine& b)
+{
+    const double scale = std::fmax(a.radius, b.radius) + std::hypot(a.point.x, a.point.y) + 1;
+    const MapPoint between{b.point.x - a.point.x, b.point.y - a.point.y};
+    if (a.straight != b.straight)
+        return false;
+    if (a.straight)
+        return std::fabs(between.x * a.direction.y - between.y * a.direction.x) < kSingular * scale;
+    return std::hypot(between.x, between.y) < kSingular * scale &&
+           std::fabs(a.radius - b.radius) < kSingular * scale;
+}
+
+// Two bearings differing by less than this sine are parallel, as a navigator
+// sees them, whether or not they meet far away.
+constexpr double kParallelBearings = 1e-9;
+
+NoFixReason whyApart(const std::vector<PositionLine>& pair, bool sameOnMap, bool beyondSight)
+{
+    const bool bearings = pair[0].kind == ObservationKind::Bearing &&
+                          pair[1].kind == ObservationKind::Bearing;
+    if (sameOnMap)
+        return NoFixReason::Indeterminate;
+    if (bearings && std::fabs(Math::sind(pair[0].target - pair[1].target)) < kParallelBearings)
+        return NoFixReason::ParallelBearings;
+    if (beyondSight)
+        return NoFixReason::TooFar;
+    if (pair[0].kind == ObservationKind::Range && pair[1].kind == ObservationKind::Range)
+        return NoFixReason::RangeCirclesApart;
+    return NoFixReason::LinesApart;
+}
+
+struct PairSolutions {
+    std::vector<geo::GeoPoint> solutions;
+    NoFixReason reason = NoFixReason::LinesApart;  // when there are none
+};
+
+void addSolution(const Figure& figure, std::vector<geo::GeoPoint>& solutions,
+                 geo::GeoPoint candidate)
+{
+    for (const geo::GeoPoint& known : solutions)
+        if (figure.metresBetween(known, candidate) < kSameSolution)
+            return;
+    solutions.push_back(candidate);
+}
+
+PairSolutions solvePair(const Figure& figure, const LocalMap& map, const PositionLine& a,
+                        const PositionLine& b)
+{
+    const std::vector<PositionLine> pair{a, b};
+    const fixing::SketchLine sketchA = map.sketch(a, 0);
+    const fixing::SketchLine sketchB = map.sketch(b, 0);
+    const std::vector<MapPoint> starts = fixing::crossings(sketchA, sketchB);
+    PairSolutions result;
+    bool beyondSight = false;
+    const double farOnTheMap = kFarOnTheMap * metresOf(kMaxSightDistance);
+    for (const MapPoint& start : starts) {
+        if (std::hypot(start.x - sketchA.mark.x, start.y - sketchA.mark.y) > farOnTheMap ||
+            std::hypot(start.x - sketchB.mark.x, start.y - sketchB.mark.y) > farOnTheMap) {
+            beyondSight = true;
+            continue;
+        }
+        const CrossingResult crossing = refine(figure, pair, map.reverse(start));
+        if (crossing.outcome == Crossing::Found)
+            addSolution(figure, result.solutions, crossing.position);
+        beyondSight = beyondSight || crossing.outcome == Crossing::BeyondSight;
+    }
+    if (result.solutions.empty())
+        result.reason = whyApart(pair, sameLine(sketchA, sketchB), beyondSight);
+    return result;
+}
+
+void orderSolutions(const Figure& figure, std::vector<geo::GeoPoint>& solutions,
+                    std::optional<geo::GeoPoint> near)
+{
+    if (near) {
+        std::stable_sort(solutions.begin(), solutions.end(),
+                         [&](const geo::GeoPoint& x, const geo::GeoPoint& y) {
+                             return figure.metresBetween(*near, x) < figure.metresBetween(*near, y);
+                         });
+    } else {
+        std::stable_sort(solutions.begin(), solutions.end(),
+                         [](const geo::GeoPoint& x, const geo::GeoPoint& y) {
+                             return x.latitude > y.latitude ||
+                                    (x.latitude == y.latitude && x.longitude < y.longitude);
+                         });
+    }
+}
+
+// ---- three or more lines ----------------------------------------------------
+
+double sumOfSquares(const std::vector<LineValue>& values)
+{
+    double sum = 0;
+    for (const LineValue& value : values)
+        sum += value.distance * value.distance;
+    return sum;
+}
+
+struct LeastSquares {
+    geo::GeoPoint position;
+    double commonError = 0;
+    std::vector<LineValue> values;
+};
+
+// The normal equations' step for the position and, when `withError`, the
+// common error.
+std::optional<std::array<double, 3>> gaussNewtonStep(const std::vector<LineValue>& values,
+                                                     bool withError)
+{
+    std::array<std::array<double, 3>, 3> normal{};
+    std::array<double, 3> right{};
+    for (const LineValue& value : values) {
+        const std::array<double, 3> row{value.gradient.north, value.gradient.east,
+                                        value.errorDerivative};
+        for (std::size_t i = 0; i < 3; ++i) {
+            right[i] -= row[i] * value.distance;
+            for (std::size_t j = 0; j < 3; ++j)
+                normal[i][j] += row[i] * row[j];
+        }
+    }
+    if (withError)
+        return solveLinear<3>(normal, right);
+    const std::optional<std::array<double, 2>> step = solveLinear<2>(
+        {{{normal[0][0], normal[0][1]}, {normal[1][0], normal[1][1]}}}, {right[0], right[1]});
+    if (!step)
+        return std::nullopt;
+    return std::array<double, 3>{(*step)[0], (*step)[1], 0};
+}
+
+// Gauss-Newton with step halving from `start`: the point (and common error)
+// of least summed squared distances from the lines.
+std::optional<LeastSquares> leastSquares(const Figure& figure,
+                                         const std::vector<PositionLine>& lines,
+                                         geo::GeoPoint start, bool withError)
+{
+    LeastSquares fit{start, 0, {}};
+    std::optional<std::vector<LineValue>> values = evaluateAll(figure, lines, start, 0);
+    if (!values)
+        return std::nullopt;
+    for (int iteration = 0; iteration < kMaxLeastSquaresSteps; ++iteration) {
+        const std::optional<std::array<double, 3>> step = gaussNewtonStep(*values, withError);
+        if (!step)
+            return std::nullopt;
+        const double sum = sumOfSquares(*values);
+        Displacement move = limited({(*step)[0], (*step)[1]});
+        double errorMove = (*step)[2];
+        for (int halving = 0; halving <= kMaxHalvings; ++halving) {
+            const geo::GeoPoint trial = figure.moved(fit.position, move);
+            std::optional<std::vector<LineValue>> trialValues =
+                evaluateAll(figure, lines, trial, fit.commonError + errorMove);
+            // Round-off lets the sum rise a hair at the minimum itself.
+            if (trialValues && sumOfSquares(*trialValues) <= sum * (1 + 1e-12)) {
+                fit.position = trial;
+                fit.commonError += errorMove;
+                values = std::move(trialValues);
+                break;
+            }
+            move = {move.north / 2, move.east / 2};
+            errorMove /= 2;
+        }
+        if (std::hypot(move.north, move.east) < kConverged &&
+            std::fabs(errorMove) < kErrorConverged) {
+            fit.values = std::move(*values);
+            fit.position = normalised(fit.position);
+            return fit;
+        }
+    }
+    return std::nullopt;
+}
+
+// ---- warnings ---------------------------------------------------------------
+
+// The angle, degrees in [0, 180], between two lines with these gradients:
+// for two bearings the difference of the bearings, for two ranges that of
+// the marks' bearings.
+double cutAngle(Displacement a, Displacement b)
+{
+    // Each line runs a quarter turn clockwise from its gradient.
+    const double sine = a.north * b.east - a.east * b.north;
+    const double cosine = a.north * b.north + a.east * b.east;
+    return Math::atan2d(std::fabs(sine), cosine);
+}
+
+bool poorCut(double angle)
+{
+    return angle < kMinCutAngle || angle > kHalfCircle - kMinCutAngle;
+}
+
+// Two horizontal angles observed together with exactly one mark in common.
+bool shareOneMark(const PositionLine& a, const PositionLine& b)
+{
+    if (a.kind != ObservationKind::HorizontalAngle || b.kind != ObservationKind::HorizontalAngle ||
+        a.carriedBy.size() != b.carriedBy.size())
+        return false;
+    for (std::size_t k = 0; k < a.carriedBy.size(); ++k)
+        if (a.carriedBy[k].course != b.carriedBy[k].course ||
+            a.carriedBy[k].distance != b.carriedBy[k].distance)
+            return false;
+    const auto same = [](geo::GeoPoint x, geo::GeoPoint y) {
+        return x.latitude == y.latitude && x.longitude == y.longitude;
+    };
+    const int shared = int(same(a.mark, b.mark)) + int(same(a.mark, b.mark2)) +
+                       int(same(a.mark2, b.mark)) + int(same(a.mark2, b.mark2));
+    return shared == 1;
+}
+
+void warnOfCuts(const std::vector<PositionLine>& lines, const std::vector<LineValue>& values,
+                std::vector<FixWarning>& warnings)
+{
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        for (std::size_t j = i + 1; j < lines.size(); ++j) {
+            const double angle = cutAngle(values[i].gradient, values[j].gradient);
+            if (!poorCut(angle))
+                continue;
+            const FixWarningKind kind = shareOneMark(lines[i], lines[j])
+                                            ? FixWarningKind::DangerCircle
+                                            : FixWarningKind::PoorCut;
+            warnings.push_back({kind, lines[i].index, lines[j].index, angle});
+        }
+    }
+}
+
+// The common-error fix of three bearings taken together is the fix by the
+// angles between them: near the danger circle when the circles of the
+// angles 1-2 and 2-3 cut poorly.
+void warnOfDangerCircle(const std::vector<PositionLine>& bearings,
+                        const std::vector<LineValue>& values, std::vector<FixWarning>& warnings)
+{
+    if (bearings.size() != 3)
+        return;
+    for (const PositionLine& line : bearings)
+        if (!line.carriedBy.empty())
+            return;
+    // On the lines, a bearing's gradient is its distance times the gradient
+    // of the mark's azimuth.
+    std::array<Displacement, 3> turn;
+    for (std::size_t k = 0; k < 3; ++k)
+        turn[k] = {values[k].gradient.north / values[k].farthestMark,
+                   values[k].gradient.east / values[k].farthestMark};
+    const Displacement first{turn[1].north - turn[0].north, turn[1].east - turn[0].east};
+    const Displacement second{turn[2].north - turn[1].north, turn[2].east - turn[1].east};
+    const double angle = cutAngle(first, second);
+    if (poorCut(angle))
+        warnings.push_back(
+            {FixWarningKind::DangerCircle, bearings[0].index, bearings[2].index, angle});
+}
+
+// ---- the answer -------------------------------------------------------------
+
+std::vector<MarkFromFix> marksFrom(const Figure& figure, geo::GeoPoint fix,
+                                   const std::vector<PositionLine>& lines)
+{
+    std::vector<MarkFromFix> marks;
+    const auto add = [&](geo::GeoPoint mark) {
+        for (const MarkFromFix& known : marks)
+            if (known.mark.latitude == mark.latitude && known.mark.longitude == mark.longitude)
+                return;
+        double metres = 0;
+        double azimuth = 0;
+        double azimuthAtMark = 0;
+        figure.geodesic.Inverse(fix.latitude, fix.longitude, mark.latitude, mark.longitude,
+                                metres, azimuth, azimuthAtMark);
+        marks.push_back({mark, courseOf(azimuth), nauticalMilesOf(metres)});
+    };
+    for (const PositionLine& line : lines) {
+        add(line.mark);
+        if (line.kind == ObservationKind::HorizontalAngle)
+            add(line.mark2);
+    }
+    return marks;
+}
+
+geo::GeoPoint nearest(const Figure& figure, const std::vector<geo::GeoPoint>& points,
+                      geo::GeoPoint to)
+{
+    return *std::min_element(points.begin(), points.end(),
+                             [&](const geo::GeoPoint& x, const geo::GeoPoint& y) {
+                                 return figure.metresBetween(to, x) < figure.metresBetween(to, y);
+                             });
+}
+
+}  // namespace
+
+struct FixSolver::Solvers {
+    explicit Solvers(EarthModel model) : figure(model) {}
+    Figure figure;
+};
+
+FixSolver::FixSolver(EarthModel model)
+    : model_(model), solvers_(std::make_unique<const Solvers>(model))
+{
+}
+FixSolver::~FixSolver() = default;
+FixSolver::FixSolver(FixSolver&&) noexcept = default;
+FixSolver& FixSolver::operator=(FixSolver&&) noexcept = default;
+
+namespace {
+
+Fix twoLines(const Figure& figure, const LocalMap& map, const std::vector<PositionLine>& lines,
+             std::optional<geo::GeoPoint> near)
+{
+    PairSolutions pair = solvePair(figure, map, lines[0], lines[1]);
+    if (pair.solutions.empty())
+        throw NoFixError(pair.reason);
+    orderSolutions(figure, pair.solutions, near);
+    Fix fix;
+    fix.solutions = std::move(pair.solutions);
+    fix.position = fix.solutions.front();
+    return fix;
+}
+
+// Where to start the least squares: of the points where two lines meet (on
+// the Earth for three lines, whose corners are wanted anyway; on the map
+// for more), the one nearest all the lines.
+std::optional<geo::GeoPoint> bestStart(const Figure& figure, const LocalMap& map,
+                                       const std::vector<PositionLine>& lines,
+                                       const std::vector<PairSolutions>& corners)
+{
+    std::vector<geo::GeoPoint> candidates;
+    for (const PairSolutions& pair : corners)
+        candidates.insert(candidates.end(), pair.solutions.begin(), pair.solutions.end());
+    if (corners.empty()) {
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            for (std::size_t j = i + 1; j < lines.size(); ++j)
+                for (const MapPoint& crossing :
+                     fixing::crossings(map.sketch(lines[i], 0), map.sketch(lines[j], 0)))
+                    candidates.push_back(map.reverse(crossing));
+    }
+    std::optional<geo::GeoPoint> best;
+    double bestSum = 0;
+    for (const geo::GeoPoint& candidate : candidates) {
+        const std::optional<std::vector<LineValue>> values =
+            evaluateAll(figure, lines, candidate, 0);
+        if (!values || !onTheNearSide(*values))
+            continue;
+        const double sum = sumOfSquares(*values);
+        if (!best || sum < bestSum) {
+            best = candidate;
+            bestSum = sum;
+        }
+    }
+    return best;
+}
+
+std::optional<CockedHat> cockedHat(const Figure& figure,
+                                   const std::vector<PairSolutions>& corners, geo::GeoPoint fix)
+{
+    if (corners.size() != 3)
+        return std::nullopt;
+    CockedHat hat;
+    for (std::size_t k = 0; k < 3; ++k) {
+        if (corners[k].solutions.empty())
+            return std::nullopt;
+        hat.corners[k] = nearest(figure, corners[k].solutions, fix);
+    }
+    hat.sides = {nauticalMilesOf(figure.metresBetween(hat.corners[0], hat.corners[1])),
+                 nauticalMilesOf(figure.metresBetween(hat.corners[0], hat.corners[2])),
+                 nauticalMilesOf(figure.metresBetween(hat.corners[1], hat.corners[2]))};
+    return hat;
+}
+
+std::optional<CommonErrorFix> commonError(const Figure& figure,
+                                          const std::vector<PositionLine>& lines,
+                                          geo::GeoPoint fix, double compassError,
+                                          std::vector<FixWarning>& warnings)
+{
+    std::vector<PositionLine> bearings;
+    for (const PositionLine& line : lines)
+        if (line.kind == ObservationKind::Bearing)
+            bearings.push_back(line);
+    if (bearings.size() < 3)
+        return std::nullopt;
+    const std::optional<LeastSquares> fit = leastSquares(figure, lines, fix, true);
+    if (!fit || !onTheNearSide(fit->values) || !withinSight(fit->values))
+        return std::nullopt;
+    if (bearings.size() == lines.size()) {
+        warnOfDangerCircle(bearings, fit->values, warnings);
+    }
+    return CommonErrorFix{Math::AngNormalize(compassError + fit->commonError), fit->position};
+}
+
+Fix manyLines(const Figure& figure, const LocalMap& map, const std::vector<PositionLine>& lines,
+              double compassError)
+{
+    std::vector<PairSolutions> corners;
+    if (lines.size() == 3) {
+        for (const auto& [i, j] : {std::pair{0, 1}, std::pair{0, 2}, std::pair{1, 2}})
+            corners.push_back(solvePair(figure, map, lines[i], lines[j]));
+    }
+    const std::optional<geo::GeoPoint> start = bestStart(figure, map, lines, corners);
+    if (!start)
+        throw NoFixError(corners.empty() ? NoFixReason::LinesApart : corners.front().reason);
+    const std::optional<LeastSquares> fit = leastSquares(figure, lines, *start, false);
+    if (!fit || !onTheNearSide(fit->values))
+        throw NoFixError(NoFixReason::Indeterminate);
+    if (!withinSight(fit->values))
+        throw NoFixError(NoFixReason::TooFar);
+    Fix fix;
+    fix.position = fit->position;
+    fix.solutions = {fit->position};
+    fix.cockedHat = cockedHat(figure, corners, fix.position);
+    warnOfCuts(lines, fit->values, fix.warnings);
+    if (fix.cockedHat) {
+        const auto longest = std::max_element(fix.cockedHat->sides.begin(),
+                                              fix.cockedHat->sides.end());
+        const std::size_t side = std::size_t(longest - fix.cockedHat->sides.begin());
+        if (*longest > kMaxCockedHatSide)
+            fix.warnings.push_back({FixWarningKind::LargeCockedHat, side, side, *longest});
+    }
+    fix.commonError = commonError(figure, lines, fix.position, compassError, fix.warnings);
+    return fix;
+}
+
+}  // namespace
+
+Fix FixSolver::solve(const std::vector<Sighting>& sightings, double compassError,
+                     std::optional<geo::GeoPoint> near) const
+{
+    checkCompassError(compassError);
+    if (near)
+        checkPosition(*near);
+    const Figure& figure = solvers_->figure;
+    const std::vector<PositionLine> lines = prepare(figure, sightings, compassError);
+    const LocalMap map(figure, lines.front().mark);
+    Fix fix = lines.size() == 2 ? twoLines(figure, map, lines, near)
+                                : manyLines(figure, map, lines, compassError);
+    if (lines.size() == 2) {
+        const std::optional<std::vector<LineValue>> values =
+            evaluateAll(figure, lines, fix.position, 0);
+        if (values)
+            warnOfCuts(lines, *values, fix.warnings);
+    }
+    fix.marks = marksFrom(figure, fix.position, lines);
+    return fix;
+}
+
+}  // namespace nav
