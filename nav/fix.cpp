@@ -237,15 +237,18 @@ bool sameLine(const fixing::SketchLine& a, const fixing::SketchLine& b)
 // sees them, whether or not they meet far away.
 constexpr double kParallelBearings = 1e-9;
 
-NoFixReason whyApart(const std::vector<PositionLine>& pair, bool sameOnMap, bool beyondSight)
+NoFixReason whyApart(const std::vector<PositionLine>& pair, const fixing::SketchLine& a,
+                     const fixing::SketchLine& b, bool beyondSight)
 {
     const bool bearings = pair[0].kind == ObservationKind::Bearing &&
                           pair[1].kind == ObservationKind::Bearing;
-    if (sameOnMap)
+    if (sameLine(a, b))
         return NoFixReason::Indeterminate;
     if (bearings && std::fabs(Math::sind(pair[0].target - pair[1].target)) < kParallelBearings)
         return NoFixReason::ParallelBearings;
-    if (beyondSight)
+    // Drawn on the map, bearing lines bend as circles that also cross far
+    // off, where nothing is ahead; on a chart they are straight.
+    if (bearings ? fixing::meetBeforeTheMarks(a, b) : beyondSight)
         return NoFixReason::TooFar;
     if (pair[0].kind == ObservationKind::Range && pair[1].kind == ObservationKind::Range)
         return NoFixReason::RangeCirclesApart;
@@ -279,7 +282,8 @@ PairSolutions solvePair(const Figure& figure, const LocalMap& map, const Positio
     for (const MapPoint& start : starts) {
         if (std::hypot(start.x - sketchA.mark.x, start.y - sketchA.mark.y) > farOnTheMap ||
             std::hypot(start.x - sketchB.mark.x, start.y - sketchB.mark.y) > farOnTheMap) {
-            beyondSight = true;
+            beyondSight = beyondSight || (fixing::beforeTheMark(sketchA, start) &&
+                                          fixing::beforeTheMark(sketchB, start));
             continue;
         }
         const CrossingResult crossing = refine(figure, pair, map.reverse(start));
@@ -288,7 +292,7 @@ PairSolutions solvePair(const Figure& figure, const LocalMap& map, const Positio
         beyondSight = beyondSight || crossing.outcome == Crossing::BeyondSight;
     }
     if (result.solutions.empty())
-        result.reason = whyApart(pair, sameLine(sketchA, sketchB), beyondSight);
+        result.reason = whyApart(pair, sketchA, sketchB, beyondSight);
     return result;
 }
 

@@ -153,7 +153,8 @@ SketchLine LocalMap::sketch(const PositionLine& line, double commonError) const
         const double curvature =
             2 * Math::sind(bearing) * Math::tand(line.mark.latitude) /
             figure_.ellipsoid.TransverseCurvatureRadius(line.mark.latitude);
-        const MapPoint away = heading(bearing + kHalfCircle + frame.turn);
+        sketched.bearing = heading(bearing + frame.turn);
+        const MapPoint away = -1 * sketched.bearing;
         if (std::fabs(curvature) < kStraightCurvature) {
             sketched.straight = true;
             sketched.point = mark;
@@ -189,6 +190,21 @@ SketchLine LocalMap::sketch(const PositionLine& line, double commonError) const
     }
     }
     return sketched;
+}
+
+bool beforeTheMark(const SketchLine& line, MapPoint point)
+{
+    return dot(line.mark - point, line.bearing) >= 0;
+}
+
+bool meetBeforeTheMarks(const SketchLine& a, const SketchLine& b)
+{
+    const double sine = cross(a.bearing, b.bearing);
+    if (sine == 0)
+        return false;
+    // The crossing lies `along` before mark a on its line.
+    const double along = cross(b.mark - a.mark, b.bearing) / sine;
+    return beforeTheMark(b, a.mark + along * a.bearing) && along <= 0;
 }
 
 std::vector<MapPoint> crossings(const SketchLine& a, const SketchLine& b)

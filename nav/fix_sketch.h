@@ -35,7 +35,16 @@ struct SketchLine {
     MapPoint direction;  // unit vector along the straight line
     double radius = 0;
     MapPoint mark;       // the (first) mark, moved by the runs after it
+    MapPoint bearing;    // of a bearing line, a unit vector on the bearing at the mark
 };
+
+// Does `point` lie on the ship's side of a bearing line's mark, from where
+// the mark bears roughly as observed? Any point does for other lines.
+bool beforeTheMark(const SketchLine& line, MapPoint point);
+
+// Do two bearing lines, drawn straight, meet on the ship's side of both
+// marks?
+bool meetBeforeTheMarks(const SketchLine& a, const SketchLine& b);
 
 class LocalMap {
 public:
