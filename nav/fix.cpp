@@ -33,8 +33,15 @@ constexpr double kConverged = 1e-7;
 // line 15 n mile long by 5e-9 m.
 constexpr double kErrorConverged = 1e-11;
 constexpr int kMaxNewtonSteps = 60;
-constexpr int kMaxLeastSquaresSteps = 200;
+constexpr int kMaxLeastSquaresSteps = 100;
+constexpr int kGaussNewtonSteps = 8;
+// Starting points tried for the least squares before giving up.
+constexpr int kMaxStarts = 4;
 constexpr int kMaxHalvings = 40;
+// Near the minimum the sum of squares no longer falls visibly, for
+// round-off, so steps shorter than this, in metres, are taken without
+// looking; longer ones are halved until the sum falls.
+constexpr double kTrustedStep = 10;
 // No Newton step goes farther, in metres, than a mark can be seen.
 constexpr double kMaxStep = kMaxSightDistance * kMetresPerNauticalMile;
 // Two solutions closer than this, in metres, are one.
@@ -323,74 +330,157 @@ double sumOfSquares(const std::vector<LineValue>& values)
     return sum;
 }
 
-struct LeastSquares {
+using Vector = std::array<double, 3>;
+using Matrix = std::array<Vector, 3>;
+
+Vector rowOf(const LineValue& value)
+{
+    return {value.gradient.north, value.gradient.east, value.errorDerivative};
+}
+
+// Half the gradient of the sum of squares over the displacement north and
+// east and the common error: J^T r, exact.
+Vector halfGradient(const std::vector<LineValue>& values)
+{
+    Vector gradient{};
+    for (const LineValue& value : values) {
+        const Vector row = rowOf(value);
+        for (std::size_t i = 0; i < 3; ++i)
+            gradient[i] += row[i] * value.distance;
+    }
+    return gradient;
+}
+
+// Gauss-Newton's approximation to half the Hessian: J^T J.
+Matrix normalMatrix(const std::vector<LineValue>& values)
+{
+    Matrix normal{};
+    for (const LineValue& value : values) {
+        const Vector row = rowOf(value);
+        for (std::size_t i = 0; i < 3; ++i)
+            for (std::size_t j = 0; j < 3; ++j)
+                normal[i][j] += row[i] * row[j];
+    }
+    return normal;
+}
+
+// Solves a x = -b over the position, and the common error `withError`.
+std::optional<Vector> stepFor(const Matrix& a, const Vector& b, bool withError)
+{
+    if (withError)
+        return solveLinear<3>(a, {-b[0], -b[1], -b[2]});
+    const std::optional<std::array<double, 2>> step =
+        solveLinear<2>({{{a[0][0], a[0][1]}, {a[1][0], a[1][1]}}}, {-b[0], -b[1]});
+    if (!step)
+        return std::nullopt;
+    return Vector{(*step)[0], (*step)[1], 0};
+}
+
+struct Fit {
     geo::GeoPoint position;
     double commonError = 0;
     std::vector<LineValue> values;
 };
 
-// The normal equations' step for the position and, when `withError`, the
-// common error.
-std::optional<std::array<double, 3>> gaussNewtonStep(const std::vector<LineValue>& values,
-                                                     bool withError)
+std::optional<Fit> fitAt(const Figure& figure, const std::vector<PositionLine>& lines,
+                         geo::GeoPoint position, double commonError)
 {
-    std::array<std::array<double, 3>, 3> normal{};
-    std::array<double, 3> right{};
-    for (const LineValue& value : values) {
-        const std::array<double, 3> row{value.gradient.north, value.gradient.east,
-                                        value.errorDerivative};
-        for (std::size_t i = 0; i < 3; ++i) {
-            right[i] -= row[i] * value.distance;
-            for (std::size_t j = 0; j < 3; ++j)
-                normal[i][j] += row[i] * row[j];
-        }
-    }
-    if (withError)
-        return solveLinear<3>(normal, right);
-    const std::optional<std::array<double, 2>> step = solveLinear<2>(
-        {{{normal[0][0], normal[0][1]}, {normal[1][0], normal[1][1]}}}, {right[0], right[1]});
-    if (!step)
-        return std::nullopt;
-    return std::array<double, 3>{(*step)[0], (*step)[1], 0};
-}
-
-// Gauss-Newton with step halving from `start`: the point (and common error)
-// of least summed squared distances from the lines.
-std::optional<LeastSquares> leastSquares(const Figure& figure,
-                                         const std::vector<PositionLine>& lines,
-                                         geo::GeoPoint start, bool withError)
-{
-    LeastSquares fit{start, 0, {}};
-    std::optional<std::vector<LineValue>> values = evaluateAll(figure, lines, start, 0);
+    std::optional<std::vector<LineValue>> values =
+        evaluateAll(figure, lines, position, commonError);
     if (!values)
         return std::nullopt;
+    return Fit{position, commonError, std::move(*values)};
+}
+
+// Half the true Hessian, as differences of the exact half gradient over
+// kHessianStep metres (and kHessianErrorStep degrees of common error): it
+// adds to J^T J the curvature of the lines times their distances, which
+// Gauss-Newton leaves out and which makes it creep or swing when the
+// lines pass far from the fix.
+constexpr double kHessianStep = 1;
+constexpr double kHessianErrorStep = 1e-5;
+
+std::optional<Matrix> hessian(const Figure& figure, const std::vector<PositionLine>& lines,
+                              const Fit& fit, bool withError)
+{
+    Matrix columns{};
+    const std::size_t unknowns = withError ? 3 : 2;
+    for (std::size_t k = 0; k < unknowns; ++k) {
+        std::array<Vector, 2> sides;
+        for (int side = 0; side < 2; ++side) {
+            const double sign = side == 0 ? 1 : -1;
+            Displacement move;
+            double error = fit.commonError;
+            if (k == 0)
+                move.north = sign * kHessianStep;
+            else if (k == 1)
+                move.east = sign * kHessianStep;
+            else
+                error += sign * kHessianErrorStep;
+            const std::optional<Fit> moved =
+                fitAt(figure, lines, figure.moved(fit.position, move), error);
+            if (!moved)
+                return std::nullopt;
+            sides[side] = halfGradient(moved->values);
+        }
+        const double step = k < 2 ? kHessianStep : kHessianErrorStep;
+        for (std::size_t i = 0; i < 3; ++i)
+            columns[k][i] = (sides[0][i] - sides[1][i]) / (2 * step);
+    }
+    Matrix symmetric{};
+    for (std::size_t i = 0; i < unknowns; ++i)
+        for (std::size_t j = 0; j < unknowns; ++j)
+            symmetric[i][j] = (columns[i][j] + columns[j][i]) / 2;
+    return symmetric;
+}
+
+// Gauss-Newton from `start`, turning to Newton's method if it has not
+// converged after kGaussNewtonSteps, with step halving: the point (and
+// common error) of least summed squared distances from the lines.
+std::optional<Fit> leastSquares(const Figure& figure, const std::vector<PositionLine>& lines,
+                                geo::GeoPoint start, bool withError)
+{
+    std::optional<Fit> fit = fitAt(figure, lines, start, 0);
+    if (!fit)
+        return std::nullopt;
     for (int iteration = 0; iteration < kMaxLeastSquaresSteps; ++iteration) {
-        const std::optional<std::array<double, 3>> step = gaussNewtonStep(*values, withError);
+        const Vector gradient = halfGradient(fit->values);
+        std::optional<Vector> step;
+        if (iteration >= kGaussNewtonSteps) {
+            if (const std::optional<Matrix> curvature = hessian(figure, lines, *fit, withError))
+                step = stepFor(*curvature, gradient, withError);
+            // Away from the minimum the Hessian may point uphill.
+            if (step && (*step)[0] * gradient[0] + (*step)[1] * gradient[1] +
+                                (*step)[2] * gradient[2] >= 0)
+                step.reset();
+        }
+        if (!step)
+            step = stepFor(normalMatrix(fit->values), gradient, withError);
         if (!step)
             return std::nullopt;
-        const double sum = sumOfSquares(*values);
         Displacement move = limited({(*step)[0], (*step)[1]});
         double errorMove = (*step)[2];
-        for (int halving = 0; halving <= kMaxHalvings; ++halving) {
-            const geo::GeoPoint trial = figure.moved(fit.position, move);
-            std::optional<std::vector<LineValue>> trialValues =
-                evaluateAll(figure, lines, trial, fit.commonError + errorMove);
-            // Round-off lets the sum rise a hair at the minimum itself.
-            if (trialValues && sumOfSquares(*trialValues) <= sum * (1 + 1e-12)) {
-                fit.position = trial;
-                fit.commonError += errorMove;
-                values = std::move(trialValues);
-                break;
-            }
+        // A step this short is the last: the next would be far shorter.
+        if (std::hypot(move.north, move.east) < kConverged &&
+            std::fabs(errorMove) < kErrorConverged) {
+            fit = fitAt(figure, lines, normalised(figure.moved(fit->position, move)),
+                        fit->commonError + errorMove);
+            return fit;
+        }
+        const double sum = sumOfSquares(fit->values);
+        std::optional<Fit> trial;
+        for (int halving = 0; halving <= kMaxHalvings && !trial; ++halving) {
+            trial = fitAt(figure, lines, figure.moved(fit->position, move),
+                          fit->commonError + errorMove);
+            if (trial && !(sumOfSquares(trial->values) <= sum ||
+                           std::hypot(move.north, move.east) < kTrustedStep))
+                trial.reset();
             move = {move.north / 2, move.east / 2};
             errorMove /= 2;
         }
-        if (std::hypot(move.north, move.east) < kConverged &&
-            std::fabs(errorMove) < kErrorConverged) {
-            fit.values = std::move(*values);
-            fit.position = normalised(fit.position);
-            return fit;
-        }
+        if (!trial)
+            return std::nullopt;
+        fit = std::move(trial);
     }
     return std::nullopt;
 }
@@ -536,12 +626,13 @@ Fix twoLines(const Figure& figure, const LocalMap& map, const std::vector<Positi
     return fix;
 }
 
-// Where to start the least squares: of the points where two lines meet (on
-// the Earth for three lines, whose corners are wanted anyway; on the map
-// for more), the one nearest all the lines.
-std::optional<geo::GeoPoint> bestStart(const Figure& figure, const LocalMap& map,
-                                       const std::vector<PositionLine>& lines,
-                                       const std::vector<PairSolutions>& corners)
+// Where to start the least squares, best first: of the points where two
+// lines meet (on the Earth for three lines, whose corners are wanted anyway;
+// on the map for more) those on the near side of every line, the nearest all
+// the lines first; failing those, points along each line on the map.
+std::vector<geo::GeoPoint> startingPoints(const Figure& figure, const LocalMap& map,
+                                          const std::vector<PositionLine>& lines,
+                                          const std::vector<PairSolutions>& corners)
 {
     std::vector<geo::GeoPoint> candidates;
     for (const PairSolutions& pair : corners)
@@ -553,20 +644,29 @@ std::optional<geo::GeoPoint> bestStart(const Figure& figure, const LocalMap& map
                      fixing::crossings(map.sketch(lines[i], 0), map.sketch(lines[j], 0)))
                     candidates.push_back(map.reverse(crossing));
     }
-    std::optional<geo::GeoPoint> best;
-    double bestSum = 0;
-    for (const geo::GeoPoint& candidate : candidates) {
-        const std::optional<std::vector<LineValue>> values =
-            evaluateAll(figure, lines, candidate, 0);
-        if (!values || !onTheNearSide(*values))
-            continue;
-        const double sum = sumOfSquares(*values);
-        if (!best || sum < bestSum) {
-            best = candidate;
-            bestSum = sum;
+    std::vector<std::pair<double, geo::GeoPoint>> ranked;
+    const auto rank = [&] {
+        for (const geo::GeoPoint& candidate : candidates) {
+            const std::optional<std::vector<LineValue>> values =
+                evaluateAll(figure, lines, candidate, 0);
+            if (values && onTheNearSide(*values))
+                ranked.emplace_back(sumOfSquares(*values), candidate);
         }
+    };
+    rank();
+    if (ranked.empty()) {
+        candidates.clear();
+        for (const PositionLine& line : lines)
+            for (const MapPoint& point : fixing::pointsAlong(map.sketch(line, 0)))
+                candidates.push_back(map.reverse(point));
+        rank();
     }
-    return best;
+    std::stable_sort(ranked.begin(), ranked.end(),
+                     [](const auto& x, const auto& y) { return x.first < y.first; });
+    std::vector<geo::GeoPoint> starts;
+    for (const auto& [sum, point] : ranked)
+        starts.push_back(point);
+    return starts;
 }
 
 std::optional<CockedHat> cockedHat(const Figure& figure,
@@ -597,7 +697,7 @@ std::optional<CommonErrorFix> commonError(const Figure& figure,
             bearings.push_back(line);
     if (bearings.size() < 3)
         return std::nullopt;
-    const std::optional<LeastSquares> fit = leastSquares(figure, lines, fix, true);
+    const std::optional<Fit> fit = leastSquares(figure, lines, fix, true);
     if (!fit || !onTheNearSide(fit->values) || !withinSight(fit->values))
         return std::nullopt;
     if (bearings.size() == lines.size()) {
@@ -614,14 +714,30 @@ Fix manyLines(const Figure& figure, const LocalMap& map, const std::vector<Posit
         for (const auto& [i, j] : {std::pair{0, 1}, std::pair{0, 2}, std::pair{1, 2}})
             corners.push_back(solvePair(figure, map, lines[i], lines[j]));
     }
-    const std::optional<geo::GeoPoint> start = bestStart(figure, map, lines, corners);
-    if (!start)
-        throw NoFixError(corners.empty() ? NoFixReason::LinesApart : corners.front().reason);
-    const std::optional<LeastSquares> fit = leastSquares(figure, lines, *start, false);
-    if (!fit || !onTheNearSide(fit->values))
-        throw NoFixError(NoFixReason::Indeterminate);
-    if (!withinSight(fit->values))
-        throw NoFixError(NoFixReason::TooFar);
+    // Lines far from meeting may have more than one least sum: the first
+    // start that leads to a fix on the near side of every line, within
+    // sight, gives it.
+    std::optional<Fit> fit;
+    const bool cornersMeet = std::any_of(corners.begin(), corners.end(), [](const auto& pair) {
+        return !pair.solutions.empty();
+    });
+    // Lines that meet nowhere in pairs, as three parallel bearings, fail as
+    // the first pair does.
+    NoFixReason reason = !corners.empty() && !cornersMeet ? corners.front().reason
+                                                          : NoFixReason::Indeterminate;
+    int tried = 0;
+    for (const geo::GeoPoint& start : startingPoints(figure, map, lines, corners)) {
+        if (tried++ == kMaxStarts)
+            break;
+        fit = leastSquares(figure, lines, start, false);
+        if (fit && onTheNearSide(fit->values) && withinSight(fit->values))
+            break;
+        if (fit)
+            reason = onTheNearSide(fit->values) ? NoFixReason::TooFar : NoFixReason::Indeterminate;
+        fit.reset();
+    }
+    if (!fit)
+        throw NoFixError(reason);
     Fix fix;
     fix.position = fit->position;
     fix.solutions = {fit->position};

@@ -19,9 +19,12 @@ constexpr double kStraightAngle = 1e-12;
 // Lines that miss or cross each other on the map by less than this fraction
 // of the smaller radius may do otherwise on the Earth: they are taken as
 // touching, and Newton's method is started this fraction of the radius
-// either side of the touching point.
+// either side of the touching point. A bearing line's circle is thousands of
+// kilometres across: radii count up to kLocalScale metres only, the size of
+// the waters a fix is taken in.
 constexpr double kNearlyTouching = 1e-2;
 constexpr double kStartAside = 0.15;
+constexpr double kLocalScale = 50e3;
 // A bearing line bending less than this, per metre, is drawn straight.
 constexpr double kStraightCurvature = 1e-15;
 constexpr double kHalfCircle = 180;
@@ -43,9 +46,14 @@ MapPoint heading(double course)
     return unit;
 }
 
+double localRadius(double radius)
+{
+    return std::fmin(radius, kLocalScale);
+}
+
 std::vector<MapPoint> touching(MapPoint at, MapPoint along, double radius)
 {
-    const MapPoint aside = kStartAside * radius * along;
+    const MapPoint aside = kStartAside * localRadius(radius) * along;
     return {at + aside, at - aside};
 }
 
@@ -62,7 +70,7 @@ std::vector<MapPoint> lineAndCircle(const SketchLine& line, const SketchLine& ci
     const MapPoint foot =
         line.point + dot(circle.point - line.point, line.direction) * line.direction;
     const double offset = length(circle.point - foot);
-    if (std::fabs(offset - circle.radius) <= kNearlyTouching * circle.radius)
+    if (std::fabs(offset - circle.radius) <= kNearlyTouching * localRadius(circle.radius))
         return touching(foot, line.direction, circle.radius);
     if (offset > circle.radius)
         return {};
@@ -76,15 +84,16 @@ std::vector<MapPoint> circleAndCircle(const SketchLine& a, const SketchLine& b)
     const MapPoint between = b.point - a.point;
     const double apart = length(between);
     const double smaller = std::fmin(a.radius, b.radius);
+    const double band = kNearlyTouching * localRadius(smaller);
     if (apart < kParallel * (a.radius + b.radius))
         return {};
     const MapPoint toB = (1 / apart) * between;
     const MapPoint across = clockwise(toB);
     const double outside = apart - (a.radius + b.radius);
     const double inside = std::fabs(a.radius - b.radius) - apart;
-    if (std::fabs(outside) <= kNearlyTouching * smaller)
+    if (std::fabs(outside) <= band)
         return touching(a.point + a.radius * toB, across, smaller);
-    if (std::fabs(inside) <= kNearlyTouching * smaller) {
+    if (std::fabs(inside) <= band) {
         const double side = a.radius >= b.radius ? a.radius : -a.radius;
         return touching(a.point + side * toB, across, smaller);
     }
@@ -195,6 +204,22 @@ SketchLine LocalMap::sketch(const PositionLine& line, double commonError) const
 bool beforeTheMark(const SketchLine& line, MapPoint point)
 {
     return dot(line.mark - point, line.bearing) >= 0;
+}
+
+std::vector<MapPoint> pointsAlong(const SketchLine& line)
+{
+    std::vector<MapPoint> points;
+    if (line.bearing.x != 0 || line.bearing.y != 0) {
+        for (double nauticalMiles : {1.0, 3.0, 10.0, 30.0})
+            points.push_back(line.mark - (nauticalMiles * kMetresPerNauticalMile) * line.bearing);
+    } else if (line.straight) {
+        for (double nauticalMiles : {-10.0, -3.0, -1.0, 1.0, 3.0, 10.0})
+            points.push_back(line.point + (nauticalMiles * kMetresPerNauticalMile) * line.direction);
+    } else {
+        for (double course = 0; course < 360; course += 45)
+            points.push_back(line.point + line.radius * heading(course));
+    }
+    return points;
 }
 
 bool meetBeforeTheMarks(const SketchLine& a, const SketchLine& b)

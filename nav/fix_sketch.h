@@ -42,6 +42,10 @@ struct SketchLine {
 // the mark bears roughly as observed? Any point does for other lines.
 bool beforeTheMark(const SketchLine& line, MapPoint point);
 
+// Points along a line, near the ship's side of its mark: from the mark back
+// along a bearing 1 to 30 n mile, or round a circle.
+std::vector<MapPoint> pointsAlong(const SketchLine& line);
+
 // Do two bearing lines, drawn straight, meet on the ship's side of both
 // marks?
 bool meetBeforeTheMarks(const SketchLine& a, const SketchLine& b);
