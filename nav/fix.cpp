@@ -5,20 +5,28 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "nav/earth.h"
 #include "nav/fix_sketch.h"
+#include "nav/least_squares.h"
+#include "nav/line_crossing.h"
 #include "nav/position_line.h"
 
 namespace nav {
 
+using fixing::Crossings;
 using fixing::Displacement;
+using fixing::Fit;
 using fixing::Figure;
 using fixing::LineValue;
 using fixing::LocalMap;
 using fixing::MapPoint;
 using fixing::PositionLine;
+using fixing::evaluateAll;
+using fixing::leastSquares;
+using fixing::onTheNearSide;
+using fixing::sumOfSquares;
+using fixing::withinSight;
 using GeographicLib::Math;
 
 namespace {
@@ -26,44 +34,11 @@ namespace {
 constexpr double kFullCircle = 360;
 constexpr double kHalfCircle = 180;
 
-// A Newton or Gauss-Newton step shorter than this, in metres, ends the
-// iteration: the next would be shorter still by orders of magnitude.
-constexpr double kConverged = 1e-7;
-// The same for the common compass error, in degrees: 1e-11 degree turns a
-// line 15 n mile long by 5e-9 m.
-constexpr double kErrorConverged = 1e-11;
-constexpr int kMaxNewtonSteps = 60;
-constexpr int kMaxLeastSquaresSteps = 100;
-constexpr int kGaussNewtonSteps = 8;
 // Starting points tried for the least squares before giving up.
 constexpr int kMaxStarts = 4;
-constexpr int kMaxHalvings = 40;
-// Near the minimum the sum of squares no longer falls visibly, for
-// round-off, so steps shorter than this, in metres, are taken without
-// looking; longer ones are halved until the sum falls.
-constexpr double kTrustedStep = 10;
-// No Newton step goes farther, in metres, than a mark can be seen.
-constexpr double kMaxStep = kMaxSightDistance * kMetresPerNauticalMile;
-// Two solutions closer than this, in metres, are one.
-constexpr double kSameSolution = 1e-3;
-// A line passes through a solution within this, in metres.
-constexpr double kOnTheLine = 1e-5;
-// A crossing on the map this far beyond kMaxSightDistance from a mark is not
-// refined: the map is good to far better than this.
-constexpr double kFarOnTheMap = 1.5;
-// A pivot this small, relative to the largest, is no pivot.
-constexpr double kSingular = 1e-13;
 
 double metresOf(double nauticalMiles) { return nauticalMiles * kMetresPerNauticalMile; }
 double nauticalMilesOf(double metres) { return metres / kMetresPerNauticalMile; }
-
-// As Earth writes positions: -0 as 0, the 180th meridian as -180.
-geo::GeoPoint normalised(geo::GeoPoint position)
-{
-    const double longitude = Math::AngNormalize(position.longitude);
-    return {position.latitude + 0.0, longitude >= kHalfCircle ? longitude - kFullCircle
-                                                              : longitude + 0.0};
-}
 
 double courseOf(double azimuth)
 {
@@ -110,199 +85,6 @@ std::vector<PositionLine> prepare(const Figure& figure, const std::vector<Sighti
     return lines;
 }
 
-// The lines' values at `ship`, or empty where one cannot be evaluated.
-std::optional<std::vector<LineValue>> evaluateAll(const Figure& figure,
-                                                  const std::vector<PositionLine>& lines,
-                                                  geo::GeoPoint ship, double commonError)
-{
-    std::vector<LineValue> values;
-    values.reserve(lines.size());
-    for (const PositionLine& line : lines) {
-        const std::optional<LineValue> value =
-            fixing::evaluate(figure, line, ship, line.kind == ObservationKind::Bearing
-                                                     ? commonError : 0.0);
-        if (!value)
-            return std::nullopt;
-        values.push_back(*value);
-    }
-    return values;
-}
-
-// Is `ship` a fix for lines with these values: on the near side of every
-// line's circle, and no mark used beyond sight?
-bool onTheNearSide(const std::vector<LineValue>& values)
-{
-    return std::all_of(values.begin(), values.end(),
-                       [](const LineValue& value) { return value.cosResidual > 0; });
-}
-
-bool withinSight(const std::vector<LineValue>& values)
-{
-    return std::all_of(values.begin(), values.end(), [](const LineValue& value) {
-        return value.farthestMark <= metresOf(kMaxSightDistance);
-    });
-}
-
-// Solves the n x n system a x = b (n <= 3) by Gaussian elimination with
-// partial pivoting; empty when it is singular.
-template <std::size_t N>
-std::optional<std::array<double, N>> solveLinear(std::array<std::array<double, N>, N> a,
-                                                 std::array<double, N> b)
-{
-    double largest = 0;
-    for (const auto& row : a)
-        for (double entry : row)
-            largest = std::fmax(largest, std::fabs(entry));
-    for (std::size_t column = 0; column < N; ++column) {
-        std::size_t pivot = column;
-        for (std::size_t row = column + 1; row < N; ++row)
-            if (std::fabs(a[row][column]) > std::fabs(a[pivot][column]))
-                pivot = row;
-        if (!(std::fabs(a[pivot][column]) > kSingular * largest))
-            return std::nullopt;
-        std::swap(a[pivot], a[column]);
-        std::swap(b[pivot], b[column]);
-        for (std::size_t row = column + 1; row < N; ++row) {
-            const double factor = a[row][column] / a[column][column];
-            for (std::size_t k = column; k < N; ++k)
-                a[row][k] -= factor * a[column][k];
-            b[row] -= factor * b[column];
-        }
-    }
-    std::array<double, N> x{};
-    for (std::size_t row = N; row-- > 0;) {
-        double sum = b[row];
-        for (std::size_t k = row + 1; k < N; ++k)
-            sum -= a[row][k] * x[k];
-        x[row] = sum / a[row][row];
-    }
-    return x;
-}
-
-Displacement limited(Displacement step)
-{
-    const double metres = std::hypot(step.north, step.east);
-    if (metres <= kMaxStep)
-        return step;
-    return {step.north * kMaxStep / metres, step.east * kMaxStep / metres};
-}
-
-// ---- two lines -------------------------------------------------------------
-
-enum class Crossing { Found, Behind, BeyondSight, Failed };
-
-struct CrossingResult {
-    Crossing outcome = Crossing::Failed;
-    geo::GeoPoint position;
-};
-
-// Newton's method for where lines a and b meet, from `start`.
-CrossingResult refine(const Figure& figure, const std::vector<PositionLine>& pair,
-                      geo::GeoPoint start)
-{
-    geo::GeoPoint ship = start;
-    for (int step = 0; step < kMaxNewtonSteps; ++step) {
-        const std::optional<std::vector<LineValue>> values = evaluateAll(figure, pair, ship, 0);
-        if (!values)
-            return {};
-        const LineValue& a = (*values)[0];
-        const LineValue& b = (*values)[1];
-        const std::optional<std::array<double, 2>> move = solveLinear<2>(
-            {{{a.gradient.north, a.gradient.east}, {b.gradient.north, b.gradient.east}}},
-            {-a.distance, -b.distance});
-        if (!move)
-            return {};
-        const Displacement displacement = limited({(*move)[0], (*move)[1]});
-        ship = figure.moved(ship, displacement);
-        if (std::hypot(displacement.north, displacement.east) < kConverged)
-            break;
-    }
-    const std::optional<std::vector<LineValue>> values = evaluateAll(figure, pair, ship, 0);
-    if (!values || std::fabs((*values)[0].distance) > kOnTheLine ||
-        std::fabs((*values)[1].distance) > kOnTheLine)
-        return {};
-    if (!onTheNearSide(*values))
-        return {Crossing::Behind, ship};
-    if (!withinSight(*values))
-        return {Crossing::BeyondSight, ship};
-    return {Crossing::Found, normalised(ship)};
-}
-
-bool sameLine(const fixing::SketchLine& a, const fixing::SketchLine& b)
-{
-    const double scale = std::fmax(a.radius, b.radius) + std::hypot(a.point.x, a.point.y) + 1;
-    const MapPoint between{b.point.x - a.point.x, b.point.y - a.point.y};
-    if (a.straight != b.straight)
-        return false;
-    if (a.straight)
-        return std::fabs(between.x * a.direction.y - between.y * a.direction.x) < kSingular * scale;
-    return std::hypot(between.x, between.y) < kSingular * scale &&
-           std::fabs(a.radius - b.radius) < kSingular * scale;
-}
-
-// Two bearings differing by less than this sine are parallel, as a navigator
-// sees them, whether or not they meet far away.
-constexpr double kParallelBearings = 1e-9;
-
-NoFixReason whyApart(const std::vector<PositionLine>& pair, const fixing::SketchLine& a,
-                     const fixing::SketchLine& b, bool beyondSight)
-{
-    const bool bearings = pair[0].kind == ObservationKind::Bearing &&
-                          pair[1].kind == ObservationKind::Bearing;
-    if (sameLine(a, b))
-        return NoFixReason::Indeterminate;
-    if (bearings && std::fabs(Math::sind(pair[0].target - pair[1].target)) < kParallelBearings)
-        return NoFixReason::ParallelBearings;
-    // Drawn on the map, bearing lines bend as circles that also cross far
-    // off, where nothing is ahead; on a chart they are straight.
-    if (bearings ? fixing::meetBeforeTheMarks(a, b) : beyondSight)
-        return NoFixReason::TooFar;
-    if (pair[0].kind == ObservationKind::Range && pair[1].kind == ObservationKind::Range)
-        return NoFixReason::RangeCirclesApart;
-    return NoFixReason::LinesApart;
-}
-
-struct PairSolutions {
-    std::vector<geo::GeoPoint> solutions;
-    NoFixReason reason = NoFixReason::LinesApart;  // when there are none
-};
-
-void addSolution(const Figure& figure, std::vector<geo::GeoPoint>& solutions,
-                 geo::GeoPoint candidate)
-{
-    for (const geo::GeoPoint& known : solutions)
-        if (figure.metresBetween(known, candidate) < kSameSolution)
-            return;
-    solutions.push_back(candidate);
-}
-
-PairSolutions solvePair(const Figure& figure, const LocalMap& map, const PositionLine& a,
-                        const PositionLine& b)
-{
-    const std::vector<PositionLine> pair{a, b};
-    const fixing::SketchLine sketchA = map.sketch(a, 0);
-    const fixing::SketchLine sketchB = map.sketch(b, 0);
-    const std::vector<MapPoint> starts = fixing::crossings(sketchA, sketchB);
-    PairSolutions result;
-    bool beyondSight = false;
-    const double farOnTheMap = kFarOnTheMap * metresOf(kMaxSightDistance);
-    for (const MapPoint& start : starts) {
-        if (std::hypot(start.x - sketchA.mark.x, start.y - sketchA.mark.y) > farOnTheMap ||
-            std::hypot(start.x - sketchB.mark.x, start.y - sketchB.mark.y) > farOnTheMap) {
-            beyondSight = beyondSight || (fixing::beforeTheMark(sketchA, start) &&
-                                          fixing::beforeTheMark(sketchB, start));
-            continue;
-        }
-        const CrossingResult crossing = refine(figure, pair, map.reverse(start));
-        if (crossing.outcome == Crossing::Found)
-            addSolution(figure, result.solutions, crossing.position);
-        beyondSight = beyondSight || crossing.outcome == Crossing::BeyondSight;
-    }
-    if (result.solutions.empty())
-        result.reason = whyApart(pair, sketchA, sketchB, beyondSight);
-    return result;
-}
-
 void orderSolutions(const Figure& figure, std::vector<geo::GeoPoint>& solutions,
                     std::optional<geo::GeoPoint> near)
 {
@@ -318,171 +100,6 @@ void orderSolutions(const Figure& figure, std::vector<geo::GeoPoint>& solutions,
                                     (x.latitude == y.latitude && x.longitude < y.longitude);
                          });
     }
-}
-
-// ---- three or more lines ----------------------------------------------------
-
-double sumOfSquares(const std::vector<LineValue>& values)
-{
-    double sum = 0;
-    for (const LineValue& value : values)
-        sum += value.distance * value.distance;
-    return sum;
-}
-
-using Vector = std::array<double, 3>;
-using Matrix = std::array<Vector, 3>;
-
-Vector rowOf(const LineValue& value)
-{
-    return {value.gradient.north, value.gradient.east, value.errorDerivative};
-}
-
-// Half the gradient of the sum of squares over the displacement north and
-// east and the common error: J^T r, exact.
-Vector halfGradient(const std::vector<LineValue>& values)
-{
-    Vector gradient{};
-    for (const LineValue& value : values) {
-        const Vector row = rowOf(value);
-        for (std::size_t i = 0; i < 3; ++i)
-            gradient[i] += row[i] * value.distance;
-    }
-    return gradient;
-}
-
-// Gauss-Newton's approximation to half the Hessian: J^T J.
-Matrix normalMatrix(const std::vector<LineValue>& values)
-{
-    Matrix normal{};
-    for (const LineValue& value : values) {
-        const Vector row = rowOf(value);
-        for (std::size_t i = 0; i < 3; ++i)
-            for (std::size_t j = 0; j < 3; ++j)
-                normal[i][j] += row[i] * row[j];
-    }
-    return normal;
-}
-
-// Solves a x = -b over the position, and the common error `withError`.
-std::optional<Vector> stepFor(const Matrix& a, const Vector& b, bool withError)
-{
-    if (withError)
-        return solveLinear<3>(a, {-b[0], -b[1], -b[2]});
-    const std::optional<std::array<double, 2>> step =
-        solveLinear<2>({{{a[0][0], a[0][1]}, {a[1][0], a[1][1]}}}, {-b[0], -b[1]});
-    if (!step)
-        return std::nullopt;
-    return Vector{(*step)[0], (*step)[1], 0};
-}
-
-struct Fit {
-    geo::GeoPoint position;
-    double commonError = 0;
-    std::vector<LineValue> values;
-};
-
-std::optional<Fit> fitAt(const Figure& figure, const std::vector<PositionLine>& lines,
-                         geo::GeoPoint position, double commonError)
-{
-    std::optional<std::vector<LineValue>> values =
-        evaluateAll(figure, lines, position, commonError);
-    if (!values)
-        return std::nullopt;
-    return Fit{position, commonError, std::move(*values)};
-}
-
-// Half the true Hessian, as differences of the exact half gradient over
-// kHessianStep metres (and kHessianErrorStep degrees of common error): it
-// adds to J^T J the curvature of the lines times their distances, which
-// Gauss-Newton leaves out and which makes it creep or swing when the
-// lines pass far from the fix.
-constexpr double kHessianStep = 1;
-constexpr double kHessianErrorStep = 1e-5;
-
-std::optional<Matrix> hessian(const Figure& figure, const std::vector<PositionLine>& lines,
-                              const Fit& fit, bool withError)
-{
-    Matrix columns{};
-    const std::size_t unknowns = withError ? 3 : 2;
-    for (std::size_t k = 0; k < unknowns; ++k) {
-        std::array<Vector, 2> sides;
-        for (int side = 0; side < 2; ++side) {
-            const double sign = side == 0 ? 1 : -1;
-            Displacement move;
-            double error = fit.commonError;
-            if (k == 0)
-                move.north = sign * kHessianStep;
-            else if (k == 1)
-                move.east = sign * kHessianStep;
-            else
-                error += sign * kHessianErrorStep;
-            const std::optional<Fit> moved =
-                fitAt(figure, lines, figure.moved(fit.position, move), error);
-            if (!moved)
-                return std::nullopt;
-            sides[side] = halfGradient(moved->values);
-        }
-        const double step = k < 2 ? kHessianStep : kHessianErrorStep;
-        for (std::size_t i = 0; i < 3; ++i)
-            columns[k][i] = (sides[0][i] - sides[1][i]) / (2 * step);
-    }
-    Matrix symmetric{};
-    for (std::size_t i = 0; i < unknowns; ++i)
-        for (std::size_t j = 0; j < unknowns; ++j)
-            symmetric[i][j] = (columns[i][j] + columns[j][i]) / 2;
-    return symmetric;
-}
-
-// Gauss-Newton from `start`, turning to Newton's method if it has not
-// converged after kGaussNewtonSteps, with step halving: the point (and
-// common error) of least summed squared distances from the lines.
-std::optional<Fit> leastSquares(const Figure& figure, const std::vector<PositionLine>& lines,
-                                geo::GeoPoint start, bool withError)
-{
-    std::optional<Fit> fit = fitAt(figure, lines, start, 0);
-    if (!fit)
-        return std::nullopt;
-    for (int iteration = 0; iteration < kMaxLeastSquaresSteps; ++iteration) {
-        const Vector gradient = halfGradient(fit->values);
-        std::optional<Vector> step;
-        if (iteration >= kGaussNewtonSteps) {
-            if (const std::optional<Matrix> curvature = hessian(figure, lines, *fit, withError))
-                step = stepFor(*curvature, gradient, withError);
-            // Away from the minimum the Hessian may point uphill.
-            if (step && (*step)[0] * gradient[0] + (*step)[1] * gradient[1] +
-                                (*step)[2] * gradient[2] >= 0)
-                step.reset();
-        }
-        if (!step)
-            step = stepFor(normalMatrix(fit->values), gradient, withError);
-        if (!step)
-            return std::nullopt;
-        Displacement move = limited({(*step)[0], (*step)[1]});
-        double errorMove = (*step)[2];
-        // A step this short is the last: the next would be far shorter.
-        if (std::hypot(move.north, move.east) < kConverged &&
-            std::fabs(errorMove) < kErrorConverged) {
-            fit = fitAt(figure, lines, normalised(figure.moved(fit->position, move)),
-                        fit->commonError + errorMove);
-            return fit;
-        }
-        const double sum = sumOfSquares(fit->values);
-        std::optional<Fit> trial;
-        for (int halving = 0; halving <= kMaxHalvings && !trial; ++halving) {
-            trial = fitAt(figure, lines, figure.moved(fit->position, move),
-                          fit->commonError + errorMove);
-            if (trial && !(sumOfSquares(trial->values) <= sum ||
-                           std::hypot(move.north, move.east) < kTrustedStep))
-                trial.reset();
-            move = {move.north / 2, move.east / 2};
-            errorMove /= 2;
-        }
-        if (!trial)
-            return std::nullopt;
-        fit = std::move(trial);
-    }
-    return std::nullopt;
 }
 
 // ---- warnings ---------------------------------------------------------------
@@ -616,13 +233,16 @@ namespace {
 Fix twoLines(const Figure& figure, const LocalMap& map, const std::vector<PositionLine>& lines,
              std::optional<geo::GeoPoint> near)
 {
-    PairSolutions pair = solvePair(figure, map, lines[0], lines[1]);
+    Crossings pair = fixing::crossingsOf(figure, map, lines[0], lines[1]);
     if (pair.solutions.empty())
         throw NoFixError(pair.reason);
     orderSolutions(figure, pair.solutions, near);
     Fix fix;
     fix.solutions = std::move(pair.solutions);
     fix.position = fix.solutions.front();
+    if (const std::optional<std::vector<LineValue>> values =
+            evaluateAll(figure, lines, fix.position, 0))
+        warnOfCuts(lines, *values, fix.warnings);
     return fix;
 }
 
@@ -632,10 +252,10 @@ Fix twoLines(const Figure& figure, const LocalMap& map, const std::vector<Positi
 // the lines first; failing those, points along each line on the map.
 std::vector<geo::GeoPoint> startingPoints(const Figure& figure, const LocalMap& map,
                                           const std::vector<PositionLine>& lines,
-                                          const std::vector<PairSolutions>& corners)
+                                          const std::vector<Crossings>& corners)
 {
     std::vector<geo::GeoPoint> candidates;
-    for (const PairSolutions& pair : corners)
+    for (const Crossings& pair : corners)
         candidates.insert(candidates.end(), pair.solutions.begin(), pair.solutions.end());
     if (corners.empty()) {
         for (std::size_t i = 0; i < lines.size(); ++i)
@@ -670,7 +290,7 @@ std::vector<geo::GeoPoint> startingPoints(const Figure& figure, const LocalMap& 
 }
 
 std::optional<CockedHat> cockedHat(const Figure& figure,
-                                   const std::vector<PairSolutions>& corners, geo::GeoPoint fix)
+                                   const std::vector<Crossings>& corners, geo::GeoPoint fix)
 {
     if (corners.size() != 3)
         return std::nullopt;
@@ -700,24 +320,16 @@ std::optional<CommonErrorFix> commonError(const Figure& figure,
     const std::optional<Fit> fit = leastSquares(figure, lines, fix, true);
     if (!fit || !onTheNearSide(fit->values) || !withinSight(fit->values))
         return std::nullopt;
-    if (bearings.size() == lines.size()) {
+    if (bearings.size() == lines.size())
         warnOfDangerCircle(bearings, fit->values, warnings);
-    }
     return CommonErrorFix{Math::AngNormalize(compassError + fit->commonError), fit->position};
 }
 
-Fix manyLines(const Figure& figure, const LocalMap& map, const std::vector<PositionLine>& lines,
-              double compassError)
+// Lines far from meeting may have more than one least sum: the first start
+// that leads to a fix on the near side of every line, within sight, gives it.
+Fit leastSquaresFix(const Figure& figure, const LocalMap& map,
+                    const std::vector<PositionLine>& lines, const std::vector<Crossings>& corners)
 {
-    std::vector<PairSolutions> corners;
-    if (lines.size() == 3) {
-        for (const auto& [i, j] : {std::pair{0, 1}, std::pair{0, 2}, std::pair{1, 2}})
-            corners.push_back(solvePair(figure, map, lines[i], lines[j]));
-    }
-    // Lines far from meeting may have more than one least sum: the first
-    // start that leads to a fix on the near side of every line, within
-    // sight, gives it.
-    std::optional<Fit> fit;
     const bool cornersMeet = std::any_of(corners.begin(), corners.end(), [](const auto& pair) {
         return !pair.solutions.empty();
     });
@@ -729,27 +341,42 @@ Fix manyLines(const Figure& figure, const LocalMap& map, const std::vector<Posit
     for (const geo::GeoPoint& start : startingPoints(figure, map, lines, corners)) {
         if (tried++ == kMaxStarts)
             break;
-        fit = leastSquares(figure, lines, start, false);
-        if (fit && onTheNearSide(fit->values) && withinSight(fit->values))
-            break;
-        if (fit)
-            reason = onTheNearSide(fit->values) ? NoFixReason::TooFar : NoFixReason::Indeterminate;
-        fit.reset();
+        std::optional<Fit> fit = leastSquares(figure, lines, start, false);
+        if (!fit)
+            continue;
+        if (onTheNearSide(fit->values) && withinSight(fit->values))
+            return std::move(*fit);
+        reason = onTheNearSide(fit->values) ? NoFixReason::TooFar : NoFixReason::Indeterminate;
     }
-    if (!fit)
-        throw NoFixError(reason);
+    throw NoFixError(reason);
+}
+
+void warnOfCockedHat(const std::optional<CockedHat>& hat, std::vector<FixWarning>& warnings)
+{
+    if (!hat)
+        return;
+    const auto longest = std::max_element(hat->sides.begin(), hat->sides.end());
+    // Side k lies on line k.
+    const auto line = std::size_t(longest - hat->sides.begin());
+    if (*longest > kMaxCockedHatSide)
+        warnings.push_back({FixWarningKind::LargeCockedHat, line, line, *longest});
+}
+
+Fix manyLines(const Figure& figure, const LocalMap& map, const std::vector<PositionLine>& lines,
+              double compassError)
+{
+    std::vector<Crossings> corners;
+    if (lines.size() == 3) {
+        for (const auto& [i, j] : {std::pair{0, 1}, std::pair{0, 2}, std::pair{1, 2}})
+            corners.push_back(fixing::crossingsOf(figure, map, lines[i], lines[j]));
+    }
+    const Fit fit = leastSquaresFix(figure, map, lines, corners);
     Fix fix;
-    fix.position = fit->position;
-    fix.solutions = {fit->position};
+    fix.position = fit.position;
+    fix.solutions = {fit.position};
     fix.cockedHat = cockedHat(figure, corners, fix.position);
-    warnOfCuts(lines, fit->values, fix.warnings);
-    if (fix.cockedHat) {
-        const auto longest = std::max_element(fix.cockedHat->sides.begin(),
-                                              fix.cockedHat->sides.end());
-        const std::size_t side = std::size_t(longest - fix.cockedHat->sides.begin());
-        if (*longest > kMaxCockedHatSide)
-            fix.warnings.push_back({FixWarningKind::LargeCockedHat, side, side, *longest});
-    }
+    warnOfCuts(lines, fit.values, fix.warnings);
+    warnOfCockedHat(fix.cockedHat, fix.warnings);
     fix.commonError = commonError(figure, lines, fix.position, compassError, fix.warnings);
     return fix;
 }
@@ -767,12 +394,6 @@ Fix FixSolver::solve(const std::vector<Sighting>& sightings, double compassError
     const LocalMap map(figure, lines.front().mark);
     Fix fix = lines.size() == 2 ? twoLines(figure, map, lines, near)
                                 : manyLines(figure, map, lines, compassError);
-    if (lines.size() == 2) {
-        const std::optional<std::vector<LineValue>> values =
-            evaluateAll(figure, lines, fix.position, 0);
-        if (values)
-            warnOfCuts(lines, *values, fix.warnings);
-    }
     fix.marks = marksFrom(figure, fix.position, lines);
     return fix;
 }

@@ -27,7 +27,8 @@ constexpr double kStartAside = 0.15;
 constexpr double kLocalScale = 50e3;
 // A bearing line bending less than this, per metre, is drawn straight.
 constexpr double kStraightCurvature = 1e-15;
-constexpr double kHalfCircle = 180;
+constexpr double kFullCircle = 360;
+constexpr double kEighthCircle = 45;
 
 MapPoint operator+(MapPoint a, MapPoint b) { return {a.x + b.x, a.y + b.y}; }
 MapPoint operator-(MapPoint a, MapPoint b) { return {a.x - b.x, a.y - b.y}; }
@@ -147,8 +148,10 @@ SketchLine LocalMap::sketch(const PositionLine& line, double commonError) const
 {
     const Frame frame = frameAt(line.mark);
     MapPoint transfer;
-    for (const Run& run : line.carriedBy)
-        transfer = transfer + (run.distance * kMetresPerNauticalMile) * heading(run.course + frame.turn);
+    for (const Run& run : line.carriedBy) {
+        const double metres = run.distance * kMetresPerNauticalMile;
+        transfer = transfer + metres * heading(run.course + frame.turn);
+    }
     const MapPoint mark = frame.at + transfer;
     SketchLine sketched;
     sketched.mark = mark;
@@ -213,10 +216,12 @@ std::vector<MapPoint> pointsAlong(const SketchLine& line)
         for (double nauticalMiles : {1.0, 3.0, 10.0, 30.0})
             points.push_back(line.mark - (nauticalMiles * kMetresPerNauticalMile) * line.bearing);
     } else if (line.straight) {
-        for (double nauticalMiles : {-10.0, -3.0, -1.0, 1.0, 3.0, 10.0})
-            points.push_back(line.point + (nauticalMiles * kMetresPerNauticalMile) * line.direction);
+        for (double nauticalMiles : {-10.0, -3.0, -1.0, 1.0, 3.0, 10.0}) {
+            const double metres = nauticalMiles * kMetresPerNauticalMile;
+            points.push_back(line.point + metres * line.direction);
+        }
     } else {
-        for (double course = 0; course < 360; course += 45)
+        for (double course = 0; course < kFullCircle; course += kEighthCircle)
             points.push_back(line.point + line.radius * heading(course));
     }
     return points;

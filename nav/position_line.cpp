@@ -4,6 +4,7 @@
 #include <GeographicLib/Constants.hpp>
 #include <GeographicLib/Math.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -23,6 +24,9 @@ constexpr double kAtTheMark = 1e-3;
 // parallel radius is taken from its derivative, -sin(latitude), rather than
 // as a difference quotient, which round-off would spoil.
 constexpr double kShortMeridianRun = 1;
+
+constexpr double kFullCircle = 360;
+constexpr double kMaxStep = kMaxSightDistance * kMetresPerNauticalMile;
 
 double flatteningOf(EarthModel model)
 {
@@ -205,6 +209,58 @@ std::optional<LineValue> evaluate(const Figure& figure, const PositionLine& line
     value.gradient = {gradient.north * j.nn + gradient.east * j.en,
                       gradient.north * j.ne + gradient.east * j.ee};
     return value;
+}
+
+std::optional<std::vector<LineValue>> evaluateAll(const Figure& figure,
+                                                  const std::vector<PositionLine>& lines,
+                                                  geo::GeoPoint ship, double commonError)
+{
+    std::vector<LineValue> values;
+    values.reserve(lines.size());
+    for (const PositionLine& line : lines) {
+        const double error = line.kind == ObservationKind::Bearing ? commonError : 0.0;
+        const std::optional<LineValue> value = evaluate(figure, line, ship, error);
+        if (!value)
+            return std::nullopt;
+        values.push_back(*value);
+    }
+    return values;
+}
+
+bool onTheNearSide(const std::vector<LineValue>& values)
+{
+    return std::all_of(values.begin(), values.end(),
+                       [](const LineValue& value) { return value.cosResidual > 0; });
+}
+
+bool withinSight(const std::vector<LineValue>& values)
+{
+    return std::all_of(values.begin(), values.end(), [](const LineValue& value) {
+        return value.farthestMark <= kMaxSightDistance * kMetresPerNauticalMile;
+    });
+}
+
+double sumOfSquares(const std::vector<LineValue>& values)
+{
+    double sum = 0;
+    for (const LineValue& value : values)
+        sum += value.distance * value.distance;
+    return sum;
+}
+
+Displacement limited(Displacement step)
+{
+    const double metres = std::hypot(step.north, step.east);
+    if (metres <= kMaxStep)
+        return step;
+    return {step.north * kMaxStep / metres, step.east * kMaxStep / metres};
+}
+
+geo::GeoPoint normalised(geo::GeoPoint position)
+{
+    const double longitude = Math::AngNormalize(position.longitude);
+    return {position.latitude + 0.0, longitude >= kHalfCircle ? longitude - kFullCircle
+                                                              : longitude + 0.0};
 }
 
 }  // namespace nav::fixing

@@ -86,6 +86,29 @@ struct LineValue {
 std::optional<LineValue> evaluate(const Figure& figure, const PositionLine& line,
                                   geo::GeoPoint ship, double commonError);
 
+// Every line's value at `ship` (a common error added to bearings), or empty
+// where one cannot be evaluated.
+std::optional<std::vector<LineValue>> evaluateAll(const Figure& figure,
+                                                  const std::vector<PositionLine>& lines,
+                                                  geo::GeoPoint ship, double commonError);
+
+// Is the ship on the near side of every line (see cosResidual)?
+bool onTheNearSide(const std::vector<LineValue>& values);
+// Is every mark within kMaxSightDistance of the ship when observed?
+bool withinSight(const std::vector<LineValue>& values);
+double sumOfSquares(const std::vector<LineValue>& values);
+
+// A Newton or Gauss-Newton step shorter than this, in metres, ends the
+// iteration: the next would be shorter still by orders of magnitude.
+inline constexpr double kConverged = 1e-7;
+
+// `step` cut to at most kMaxSightDistance: no step goes farther than a mark
+// can be seen.
+Displacement limited(Displacement step);
+
+// As Earth writes positions: -0 as 0, the 180th meridian as -180.
+geo::GeoPoint normalised(geo::GeoPoint position);
+
 // The bearing (azimuth at `ship`) and its gradient, radians per metre, of
 // the mark at the end of the geodesic from `ship`, and its distance.
 struct Sight {
