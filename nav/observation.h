@@ -28,7 +28,8 @@
 //   a range: finite n mile above 0, at most kMaxSightDistance
 //     (Quantity::Range): 0.3, 12, 100; not 0, -2, 100.5, inf;
 //   a horizontal angle: finite, 0 .. 360 (Quantity::HorizontalAngle): 0,
-//     75.25, 359.9; not -10, 400;
+//     75.25, 359.9; not -10, 400. Its two marks must differ: the fix
+//     refuses one mark twice with NoFixReason::CoincidentMarks (fix.h);
 //   a run: course finite 0 .. 360 (Quantity::Course), distance finite,
 //     0 .. kMaxRun (Quantity::Distance);
 //   the compass error: finite, -180 .. 180 (Quantity::CompassError): -3.5,
