@@ -3,10 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <limits>
 #include <optional>
 #include <ostream>
+#include <utility>
+#include <vector>
 
 #include "nav/earth.h"
 #include "nav/errors.h"
