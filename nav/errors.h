@@ -18,6 +18,10 @@ enum class Quantity {
     Speed,      // finite knots above zero, whose times under way are finite
     Hours,      // a time under way: finite, not negative
     MeridianInterval,  // between a great circle's meridians: finite, at least 1′
+    Bearing,          // a bearing of a mark: finite, 0 .. 360 degrees
+    Range,            // a range of a mark: finite n mile above 0, at most kMaxSightDistance
+    HorizontalAngle,  // a horizontal angle between two marks: finite, 0 .. 360 degrees
+    CompassError,     // a compass error: finite, -180 .. 180 degrees, east positive
 };
 
 // An input outside the range its quantity allows; carries the value refused.
