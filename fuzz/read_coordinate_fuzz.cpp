@@ -1,15 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// readCoordinate on arbitrary text, checked against a second reading of the
-// notations written as regular expressions. The first byte picks the entry
-// form (bit 0: '0' minutes, '1' seconds) and the axis (bit 1: latitude, then
-// longitude): '0' minutes latitude, '1' seconds latitude, '2' minutes
-// longitude, '3' seconds longitude. The rest is the text.
+// readCoordinate and readRouteCoordinate on arbitrary text, checked against a
+// second reading of the notations and of the rule for plain numbers written
+// as regular expressions. The first byte picks the form, the axis and the
+// surface: bit 0 the seconds form, bit 1 a longitude, bit 2 the route's
+// surfaces, bit 3 the route's 度 form. '0' minutes latitude, '1' seconds
+// latitude, '2' minutes longitude, '3' seconds longitude in the classic
+// window; '4'..'7' the same on a route; '8' (and up) 度 on a route. The rest
+// is the text.
 //   - A text the expressions refuse is refused with CoordinateError, never
 //     read as a value.
 //   - A text they accept gives a value, or CoordinateError only for degrees
 //     beyond the limits; packed numbers give exactly what toDecimalDegrees
-//     gives for the number without sign, hemisphere and blanks, negated for
-//     a minus, S and W.
+//     gives for the number without sign, hemisphere and blanks (in the
+//     seconds form with the zeros a short number leaves out, where the rule
+//     for plain numbers applies), negated for a minus, S and W; plain degrees
+//     give exactly the double nearest the number.
+//   - A whole position read from the text gives, for each of its parts read
+//     alone on a route, the same double.
 //   - Nothing else is ever thrown.
 #include <cmath>
 #include <cstdint>
@@ -33,11 +40,13 @@
 #include "fuzz/promise.h"
 #include "geo/coordinate_text.h"
 #include "geo/errors.h"
+#include "geo/position_text.h"
 
 namespace {
 
 using geo::Axis;
 using geo::EntryMode;
+using geo::NumberForm;
 
 // The expressions backtrack; longer texts are only checked not to crash.
 constexpr std::size_t kLongestChecked = 512;
@@ -52,27 +61,41 @@ constexpr std::size_t kLongestChecked = 512;
 //   P M           minute marks: ′ ' ’ ‘ ´ ` and 分
 //   "             second marks: ″ " ” “ ˝ 秒
 //   : , ; / O     colon, comma, semicolon, slash, 。
+//   *  &          the middle dot ·, and 、
 // No ASCII letter is spelt as an upper-case symbol but N S E W, so a letter
 // can never pass for a mark.
 //   #             anything else, malformed bytes included
 // Full-width forms of ASCII count as ASCII. `kept` holds, for each symbol,
 // the character as UTF-8, so that a packed number can be given to the
-// conversion as written.
+// conversion as written; `spaced` whether blanks stood before it, and
+// `letter` whether it is an ASCII letter (d and D among them).
 struct Spelt {
     std::string symbols;
     std::vector<std::string> kept;
+    std::vector<bool> spaced;
+    std::vector<bool> letter;
 };
 
-bool isRemoved(char32_t c)
+bool isBlank(char32_t c)
 {
     switch (c) {
     case U' ': case U'\t': case U'\r': case U'\n': case U'\u00A0': case U'\u1680':
-    case U'\u202F': case U'\u205F': case U'\u3000': case U'\u200B': case U'\u2060':
-    case U'\uFEFF': case U'\u00AD':
+    case U'\u202F': case U'\u205F': case U'\u3000':
         return true;
     default:
         return c >= U'\u2000' && c <= U'\u200A';
     }
+}
+
+bool isIgnored(char32_t c)
+{
+    return c == U'\u200B' || c == U'\u2060' || c == U'\uFEFF' || c == U'\u00AD';
+}
+
+bool isAsciiLetter(char32_t c)
+{
+    if (c >= U'\uFF01' && c <= U'\uFF5E') c = c - U'\uFF01' + U'!';
+    return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z');
 }
 
 char symbolOf(char32_t c)
@@ -105,6 +128,8 @@ char symbolOf(char32_t c)
     case U'分': return 'M';
     case U'″': case U'"': case U'”': case U'“': case U'˝': case U'秒': return '"';
     case U'。': return 'O';
+    case U'\u00B7': return '*';
+    case U'、': return '&';
     default: return '#';
     }
 }
@@ -113,14 +138,19 @@ Spelt spelt(std::string_view text)
 {
     Spelt out;
     char32_t c = 0;
+    bool spaced = false;
     for (std::size_t i = 0, n = 0; i < text.size(); i += n) {
         if ((n = fuzz::wellFormedSequence(text, i, c)) == 0) {
             n = 1;
             c = 0xFFFD;
         }
-        if (isRemoved(c)) continue;
+        if (isBlank(c)) spaced = true;
+        if (isBlank(c) || isIgnored(c)) continue;
         const char symbol = symbolOf(c);
         out.symbols += symbol;
+        out.spaced.push_back(spaced && out.symbols.size() > 1);
+        out.letter.push_back(isAsciiLetter(c));
+        spaced = false;
         // Digits and points as the conversion reads them.
         out.kept.push_back((symbol >= '0' && symbol <= '9') || symbol == '.'
                                ? std::string(1, symbol)
@@ -132,8 +162,8 @@ Spelt spelt(std::string_view text)
 // What the expressions make of a text.
 struct Reading {
     bool negative = false;          // a minus, S or W
-    std::string packed;             // a packed number, without sign
-    bool nmea = false;              // ddmm.mmmm whatever the entry form
+    std::string packed;             // a bare packed number, without sign, for toDecimalDegrees
+    std::optional<double> exact;    // what the rule for plain numbers reads, to the bit
     std::optional<double> value;    // the other notations, when within the limits
 };
 
@@ -167,17 +197,27 @@ bool sexagesimal(const std::string& d, const std::string& m, const std::string& 
     return true;
 }
 
-// 42@50P30"  42@50.5  42@50P30  38@52P.3  42@50P30".5
+// 42@50P30"  42@50.5  42@50P30  38@52P.3  42@50P30".5, and where blanks
+// separate numbers (spelt _): 30_10.2P  42@50_30. Seconds only after minutes.
 bool readMarks(const std::string& body, Axis axis, Reading& reading)
 {
-    static const std::regex marks("^" + kNumber + "@(?:" + kNumber + "(?:P(?!P)|M))?(?:" +
-                                  kNumber + "(?:\"|PP))?" + kNumber + "?$");
+    static const std::regex marks("^" + kNumber + "(@|_)(?:" + kNumber +
+                                  "(P(?!P)|M|_)(?:" + kNumber + "(?:\"|PP))?)?" + kNumber +
+                                  "?$");
+    if (body.find_first_of("@PM\"") == std::string::npos) return false;
     std::smatch match;
     if (!std::regex_match(body, match, marks)) return false;
-    std::string d = match[1].str(), m = match[2].str(), s = match[3].str();
-    const std::string tail = match[4].str();
+    std::string d = match[1].str(), m = match[3].str(), s = match[5].str();
+    const std::string tail = match[6].str();
+    const bool degreesBlank = match[2].str() == "_";
+    const bool minutesBlank = match[4].str() == "_";
+    // A number before blanks is a part of its own, whose next part follows.
+    if (degreesBlank && (d[0] == '.' || (m.empty() && tail.empty()))) return false;
+    if (minutesBlank && s.empty() && tail.empty()) return false;
     if (!tail.empty()) {
         const bool fractionOnly = tail[0] == '.';
+        const bool afterBlanks = body[body.size() - tail.size() - 1] == '_';
+        if (fractionOnly && afterBlanks) return false;  // whose fraction?
         if (!s.empty() || (!m.empty() && fractionOnly)) {
             // A fraction written after the last mark belongs to that part.
             std::string& part = s.empty() ? m : s;
@@ -192,7 +232,7 @@ bool readMarks(const std::string& body, Axis axis, Reading& reading)
     return sexagesimal(d, m, s, axis, reading);
 }
 
-// 42:50:30 and 38-52-18
+// 42:50:30, 38-52-18 and, where blanks separate numbers, 30_10_12
 bool readSeparated(const std::string& body, char separator, Axis axis, Reading& reading)
 {
     static const auto separated = [](const std::string& sep) {
@@ -200,9 +240,54 @@ bool readSeparated(const std::string& body, char separator, Axis axis, Reading& 
     };
     static const std::regex colons = separated(":");
     static const std::regex dashes = separated("-");
+    static const std::regex blanks = separated("_");
     std::smatch match;
-    if (!std::regex_match(body, match, separator == ':' ? colons : dashes)) return false;
+    const std::regex& notation = separator == ':' ? colons : separator == '-' ? dashes : blanks;
+    if (!std::regex_match(body, match, notation)) return false;
+    // "30 .5": the degrees' fraction or the minutes'?
+    if (separator == '_')
+        for (int part = 1; part <= 3; ++part)
+            if (match[part].length() > 0 && match[part].str()[0] == '.') return false;
     return sexagesimal(match[1].str(), match[2].str(), match[3].str(), axis, reading);
+}
+
+// The rule for plain numbers on a number without sign: degrees when it has
+// the digits of degrees and lies within the axis' limit, packed when its
+// minutes and seconds are below 60 and its degrees within the limit (the
+// seconds form's number padded with zeros to six digits, then cut as
+// toDecimalDegrees cuts it); refused when both are possible and differ, or
+// neither is.
+std::optional<double> ruledNumber(const std::string& number, NumberForm form, Axis axis)
+{
+    const double asDegrees = std::strtod(number.c_str(), nullptr);
+    if (form == NumberForm::Degrees)
+        return asDegrees <= limitOf(axis) ? std::optional<double>(asDegrees) : std::nullopt;
+    const std::size_t wholeDigits = number.find('.') == std::string::npos ? number.size()
+                                                                          : number.find('.');
+    const bool degrees = wholeDigits <= (axis == Axis::Latitude ? 2u : 3u) &&
+                         asDegrees <= limitOf(axis);
+    std::optional<double> packed;
+    try {
+        if (form == NumberForm::Minutes) {
+            const std::string whole = number.substr(0, wholeDigits);
+            const std::string minutes =
+                whole.size() >= 2 ? number.substr(whole.size() - 2) : number;
+            const double converted = geo::toDecimalDegrees(number, EntryMode::Minutes);
+            if (belowSixty(minutes) && converted <= limitOf(axis)) packed = converted;
+        } else if (!hasPoint(number)) {
+            const std::string padded = std::string(number.size() < 6 ? 6 - number.size() : 0, '0') +
+                                       number;
+            const std::string minutes = padded.substr(padded.size() - 4, 2);
+            const std::string seconds = padded.substr(padded.size() - 2);
+            const double converted = geo::toDecimalDegrees(padded, EntryMode::Seconds);
+            if (belowSixty(minutes) && belowSixty(seconds) && converted <= limitOf(axis))
+                packed = converted;
+        }
+    } catch (const geo::ConversionError&) {
+    }
+    if (degrees && packed) return *packed == asDegrees ? packed : std::nullopt;
+    if (degrees) return asDegrees;
+    return packed;
 }
 
 // Spelt labels: latitude, longitude, long, lon, lat, 纬度, 经度.
@@ -225,7 +310,15 @@ bool isNegativeWord(const std::string& w)
     return w == "S" || w == "U" || w == "UY" || w == "W" || w == "X" || w == "XJ";
 }
 
-std::optional<Reading> expected(const Spelt& text, EntryMode mode, Axis axis)
+// Where a text is read and in which form.
+struct Where {
+    NumberForm form;
+    bool route;
+};
+
+bool isMark(char symbol) { return std::string("@PM\"").find(symbol) != std::string::npos; }
+
+std::optional<Reading> expected(const Spelt& text, Where where, Axis axis)
 {
     std::string symbols = text.symbols;
     std::vector<std::string> kept = text.kept;
@@ -235,7 +328,8 @@ std::optional<Reading> expected(const Spelt& text, EntryMode mode, Axis axis)
     }
     std::size_t from = 0;
     // A label names the axis; "Lat." and the like are abbreviations.
-    if (const std::optional<std::string> word = label(symbols)) {
+    const std::optional<std::string> word = label(symbols);
+    if (word) {
         if (isLatitudeWord(*word) != (axis == Axis::Latitude)) return std::nullopt;
         from = word->size();
         const bool abbreviation = *word == "lat" || *word == "loN" || *word == "loNg";
@@ -248,7 +342,10 @@ std::optional<Reading> expected(const Spelt& text, EntryMode mode, Axis axis)
     std::string rest = symbols.substr(from);
     std::string hemisphere;
     std::smatch match;
-    if (std::regex_search(rest, match, leading)) {
+    // A letter that begins a word is no hemisphere: "North".
+    if (std::regex_search(rest, match, leading) &&
+        !(match[1].length() == 1 && text.letter[from] && from + 1 < symbols.size() &&
+          text.letter[from + 1] && !text.spaced[from + 1])) {
         hemisphere = match[1].str();
         from += match.length(0);
         rest = symbols.substr(from);
@@ -256,64 +353,125 @@ std::optional<Reading> expected(const Spelt& text, EntryMode mode, Axis axis)
     std::size_t to = symbols.size();
     bool nmea = false;
     if (std::regex_search(rest, match, trailing)) {
-        if (!hemisphere.empty()) return std::nullopt;  // two hemispheres
-        hemisphere = match[2].str();
-        nmea = match[1].length() > 0 && hemisphere.size() == 1 &&
-               std::string("NSEW").find(hemisphere) != std::string::npos;
-        to -= nmea ? match.length(0) : match[2].length();
+        const std::size_t at = symbols.size() - match[2].length();
+        // Nor one that ends a word ("min"), but after a degree letter ("116dE").
+        const bool endsWord = match[1].length() == 0 && match[2].length() == 1 &&
+                              text.letter[at] && at > from && text.letter[at - 1] &&
+                              symbols[at - 1] != '@' && !text.spaced[at];
+        if (!endsWord) {
+            if (!hemisphere.empty()) return std::nullopt;  // two hemispheres
+            hemisphere = match[2].str();
+            nmea = match[1].length() > 0 && hemisphere.size() == 1 &&
+                   std::string("NSEW").find(hemisphere) != std::string::npos;
+            to -= nmea ? match.length(0) : match[2].length();
+            // "42°50′30s": seconds or south?
+            static const std::regex secondsNumber(R"((?:^|[^P])P[0-9][0-9.]*$|M[0-9][0-9.]*$)");
+            const std::string& letter = kept[at];
+            const std::string before = symbols.substr(from, to - from);
+            if (!nmea && (letter == "s" || letter == "\uFF53") &&
+                std::regex_search(before, secondsNumber))
+                return std::nullopt;
+        }
     }
     if (to < from) return std::nullopt;
     if (!hemisphere.empty() && isLatitudeWord(hemisphere) != (axis == Axis::Latitude))
         return std::nullopt;
 
-    std::string body = symbols.substr(from, to - from);
     Reading reading;
-    if (!body.empty() && (body[0] == '+' || body[0] == '-')) {
-        if (body[0] == '-' && !hemisphere.empty()) return std::nullopt;
-        reading.negative = body[0] == '-';
-        body.erase(0, 1);
+    if (from < to && (symbols[from] == '+' || symbols[from] == '-')) {
+        if (symbols[from] == '-' && !hemisphere.empty()) return std::nullopt;
+        reading.negative = symbols[from] == '-';
         ++from;
     }
     reading.negative = reading.negative || isNegativeWord(hemisphere);
 
-    static const std::regex packedMinutes("^" + kNumber + "$");
-    static const std::regex packedSeconds("^[0-9]+$");
-    const bool packed = std::regex_match(body, nmea || mode == EntryMode::Minutes ? packedMinutes
-                                                                                   : packedSeconds);
-    if (packed) {
-        for (std::size_t i = from; i < from + body.size(); ++i) reading.packed += kept[i];
-        reading.nmea = nmea;
+    // Blanks between two numbers separate them where the rule applies; the
+    // middle dot right after a mark is a point.
+    const bool ruled = where.route || !hemisphere.empty() || word || nmea;
+    std::string body;
+    std::string packed;
+    const auto isNumberSymbol = [](char c) { return (c >= '0' && c <= '9') || c == '.'; };
+    for (std::size_t i = from; i < to; ++i) {
+        char symbol = symbols[i];
+        if (symbol == '*' && i > from && isMark(symbols[i - 1]) && i + 1 < to &&
+            symbols[i + 1] >= '0' && symbols[i + 1] <= '9')
+            symbol = '.';
+        if (ruled && text.spaced[i] && i > from && isNumberSymbol(symbol) &&
+            isNumberSymbol(body.back()))
+            body += '_';
+        body += symbol;
+        packed += isNumberSymbol(symbol) ? kept[i] : std::string();
+    }
+
+    static const std::regex plainMinutes("^" + kNumber + "$");
+    static const std::regex plainSeconds("^[0-9]+$");
+    if (ruled && std::regex_match(body, plainMinutes)) {
+        reading.exact =
+            ruledNumber(body, nmea ? NumberForm::Minutes : where.form, axis);
+        if (!reading.exact) return std::nullopt;
+        return reading;
+    }
+    if (!ruled && std::regex_match(body, where.form == NumberForm::Minutes ? plainMinutes
+                                                                           : plainSeconds)) {
+        reading.packed = packed;
         return reading;
     }
     if (nmea) return std::nullopt;
     if (readMarks(body, axis, reading)) return reading;
     if (readSeparated(body, ':', axis, reading)) return reading;
     if (!hemisphere.empty() && readSeparated(body, '-', axis, reading)) return reading;
+    if (ruled && readSeparated(body, '_', axis, reading)) return reading;
     return std::nullopt;
 }
 
-std::string described(EntryMode mode, Axis axis, std::string_view text)
+std::string described(Where where, Axis axis, std::string_view text)
 {
-    return std::string(mode == EntryMode::Minutes ? "minutes " : "seconds ") +
+    const char* form = where.form == NumberForm::Minutes   ? "minutes "
+                       : where.form == NumberForm::Seconds ? "seconds "
+                                                           : "degrees ";
+    return std::string(where.route ? "route " : "classic ") + form +
            (axis == Axis::Latitude ? "latitude " : "longitude ") + fuzz::quoted(text);
 }
 
-// What the conversion of a packed number gives, with the limits of the
-// notation: NMEA minutes below 60 and degrees within the axis' limit.
-std::optional<double> convertedPacked(const Reading& reading, EntryMode mode, Axis axis)
+// What the conversion of a bare packed number gives in the classic window.
+std::optional<double> convertedPacked(const Reading& reading, EntryMode mode)
 {
     try {
-        const double degrees =
-            geo::toDecimalDegrees(reading.packed, reading.nmea ? EntryMode::Minutes : mode);
-        if (reading.nmea) {
-            const std::string whole = reading.packed.substr(0, reading.packed.find('.'));
-            const std::string minutes = whole.size() >= 2 ? whole.substr(whole.size() - 2) : whole;
-            if (!belowSixty(minutes) || !(degrees <= limitOf(axis))) return std::nullopt;
-        }
+        const double degrees = geo::toDecimalDegrees(reading.packed, mode);
         return reading.negative ? -degrees : degrees;
     } catch (const geo::ConversionError&) {
         return std::nullopt;
     }
+}
+
+// A whole position's parts, read alone on a route, give its doubles.
+void checkPosition(std::string_view text, NumberForm form, const std::string& where)
+{
+    std::optional<geo::PositionReading> reading;
+    try {
+        reading = geo::readPosition(text, form);
+    } catch (const geo::CoordinateError& refusal) {
+        FUZZ_REQUIRE(refusal.position() <= fuzz::characterCount(text),
+                     "a position's refusal points into the text", where);
+        return;
+    } catch (...) {
+        fuzz::broken("readPosition throws only CoordinateError", where);
+    }
+    const auto alone = [&](const std::string& part, Axis axis) -> std::optional<double> {
+        try {
+            return geo::readRouteCoordinate(part, form, axis);
+        } catch (const geo::CoordinateError&) {
+            return std::nullopt;
+        }
+    };
+    const std::optional<double> latitude = alone(reading->parts.latitude, Axis::Latitude);
+    const std::optional<double> longitude = alone(reading->parts.longitude, Axis::Longitude);
+    FUZZ_REQUIRE(latitude && *latitude == reading->position.latitude,
+                 "a position's latitude part reads alone as in the position",
+                 where + " latitude part " + fuzz::quoted(reading->parts.latitude));
+    FUZZ_REQUIRE(longitude && *longitude == reading->position.longitude,
+                 "a position's longitude part reads alone as in the position",
+                 where + " longitude part " + fuzz::quoted(reading->parts.longitude));
 }
 
 }  // namespace
@@ -321,48 +479,63 @@ std::optional<double> convertedPacked(const Reading& reading, EntryMode mode, Ax
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     if (size == 0) return 0;
-    const EntryMode mode = (data[0] & 1) != 0 ? EntryMode::Seconds : EntryMode::Minutes;
+    const bool degrees = (data[0] & 8) != 0;
+    const Where where{degrees                  ? NumberForm::Degrees
+                      : (data[0] & 1) != 0     ? NumberForm::Seconds
+                                               : NumberForm::Minutes,
+                      degrees || (data[0] & 4) != 0};
+    const EntryMode mode = where.form == NumberForm::Seconds ? EntryMode::Seconds : EntryMode::Minutes;
     const Axis axis = (data[0] & 2) != 0 ? Axis::Longitude : Axis::Latitude;
     const std::string_view text(reinterpret_cast<const char*>(data) + 1, size - 1);
-    const std::string where = described(mode, axis, text);
+    const std::string context = described(where, axis, text);
 
     std::optional<double> value;
     try {
-        value = geo::readCoordinate(text, mode, axis);
-        FUZZ_REQUIRE(std::isfinite(*value), "a coordinate read is finite", where);
+        value = where.route ? geo::readRouteCoordinate(text, where.form, axis)
+                            : geo::readCoordinate(text, mode, axis);
+        FUZZ_REQUIRE(std::isfinite(*value), "a coordinate read is finite", context);
     } catch (const geo::CoordinateError& refusal) {
         FUZZ_REQUIRE(refusal.position() <= fuzz::characterCount(text),
-                     "a refusal points into the text", where);
+                     "a refusal points into the text", context);
+        FUZZ_REQUIRE((refusal.surface() == geo::Surface::Route) == where.route,
+                     "a refusal names the surface it was read on", context);
     } catch (...) {
-        fuzz::broken("readCoordinate throws only CoordinateError", where);
+        fuzz::broken("readCoordinate throws only CoordinateError", context);
     }
     if (text.size() > kLongestChecked) return 0;
+    checkPosition(text, where.form, context);
 
-    const std::optional<Reading> reading = expected(spelt(text), mode, axis);
+    const std::optional<Reading> reading = expected(spelt(text), where, axis);
     if (!reading) {
         FUZZ_REQUIRE(!value, "a text the notations refuse is refused",
-                     where + " read as " + (value ? fuzz::shown(*value) : ""));
+                     context + " read as " + (value ? fuzz::shown(*value) : ""));
         return 0;
     }
     if (!reading->packed.empty()) {
-        const std::optional<double> converted = convertedPacked(*reading, mode, axis);
+        const std::optional<double> converted = convertedPacked(*reading, mode);
         FUZZ_REQUIRE(converted.has_value() == value.has_value(),
-                     "a packed number is refused exactly when its conversion fails or breaks "
-                     "the notation's limits",
-                     where);
+                     "a bare packed number is refused exactly when its conversion fails",
+                     context);
         if (converted)
-            FUZZ_REQUIRE(*converted == *value, "a packed text reads as toDecimalDegrees",
-                         where + " gave " + fuzz::shown(*value) + ", the conversion of " +
+            FUZZ_REQUIRE(*converted == *value, "a bare packed text reads as toDecimalDegrees",
+                         context + " gave " + fuzz::shown(*value) + ", the conversion of " +
                              fuzz::quoted(reading->packed) + " " + fuzz::shown(*converted));
         return 0;
     }
+    if (reading->exact) {
+        const double wanted = reading->negative ? -*reading->exact : *reading->exact;
+        FUZZ_REQUIRE(value.has_value(), "a number the rule reads one way is read", context);
+        FUZZ_REQUIRE(*value == wanted, "the rule for plain numbers reads the very double",
+                     context + " gave " + fuzz::shown(*value) + ", not " + fuzz::shown(wanted));
+        return 0;
+    }
     FUZZ_REQUIRE(reading->value.has_value() == value.has_value(),
-                 "degrees beyond the axis' limit, and only those, are refused", where);
+                 "degrees beyond the axis' limit, and only those, are refused", context);
     if (value) {
         const double wanted = reading->negative ? -*reading->value : *reading->value;
         FUZZ_REQUIRE(std::fabs(wanted - *value) <= 1e-12 * std::fmax(1, std::fabs(wanted)),
                      "degrees, minutes and seconds add up",
-                     where + " gave " + fuzz::shown(*value) + ", not " + fuzz::shown(wanted));
+                     context + " gave " + fuzz::shown(*value) + ", not " + fuzz::shown(wanted));
     }
     return 0;
 }

@@ -121,7 +121,11 @@ bool isInvisible(char32_t c)
 bool isPlain(char32_t c)
 {
     if (c >= 0x21 && c <= 0x7E) return true;
-    if (classify(c).glyph != Glyph::Other) return true;
+    // The middle dot is a decimal point only after a minute or second mark;
+    // anywhere else it passes for a point.
+    const Glyph glyph = classify(c).glyph;
+    if (glyph == Glyph::MiddleDot) return false;
+    if (glyph != Glyph::Other) return true;
     return (c >= 0x3001 && c <= 0x303F) || (c >= 0x3040 && c <= 0x30FF && c != 0x30FB) ||
            (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF) ||
            (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFF01 && c <= 0xFF60) ||

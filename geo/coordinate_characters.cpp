@@ -56,6 +56,8 @@ CoordinateCharacter classify(char32_t c)
         return {Glyph::SecondMark, ascii};
     case U':': return {Glyph::Colon, ascii};
     case U',': return {Glyph::Comma, ascii};
+    case U'、': return {Glyph::ListComma, ascii};
+    case U'\u00B7': return {Glyph::MiddleDot, ascii};
     case U';': return {Glyph::Semicolon, ascii};
     case U'/': return {Glyph::Slash, ascii};
     case U'。': return {Glyph::FullStop, ascii};
@@ -72,10 +74,13 @@ std::vector<Placed> placedCharacters(std::u32string_view text)
 {
     std::vector<Placed> placed;
     placed.reserve(text.size());
+    bool spaced = false;
     for (std::size_t at = 0; at < text.size(); ++at) {
         const CoordinateCharacter character = classify(text[at]);
+        if (character.glyph == Glyph::Blank) spaced = true;
         if (character.glyph == Glyph::Blank || character.glyph == Glyph::Invisible) continue;
-        placed.push_back({character.glyph, character.folded, at});
+        placed.push_back({character.glyph, character.folded, at, spaced && !placed.empty()});
+        spaced = false;
     }
     return placed;
 }

@@ -24,6 +24,8 @@ enum class Glyph : unsigned char {
     SecondMark,    // ″  "  ”  “  ˝  ＂  秒
     Colon,         // :  ：
     Comma,         // ,  ，
+    ListComma,     // 、 (between the parts of a whole position)
+    MiddleDot,     // · (U+00B7): the Admiralty's decimal point, only right after a minute or second mark
     Semicolon,     // ;  ；
     Slash,         // /  ／
     FullStop,      // 。 (only ever ignored at the end)
@@ -44,11 +46,14 @@ CoordinateCharacter classify(char32_t c);
 
 // One character of a text as the whole-text readers take it: blanks and
 // invisible characters are dropped, each other character keeps the place
-// (in characters) where it stands in the text as typed.
+// (in characters) where it stands in the text as typed, and whether blanks
+// stood between it and the character before it (which may separate two
+// numbers).
 struct Placed {
     Glyph glyph;
     char32_t folded;
     std::size_t at;
+    bool spaced = false;
 };
 
 // The text's characters without blanks and invisible ones.

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "geo/coordinate_reading.h"
 #include "geo/errors.h"
 #include "geo/number_reading.h"
+#include "geo/plain_number.h"
 
 namespace geo {
 namespace {
@@ -58,14 +60,16 @@ bool isAsciiLetter(char32_t c) { return c >= U'a' && c <= U'z'; }
 
 enum class Unit { Degrees, Minutes, Seconds };
 
-enum class Form {
-    Packed,   // 4250.0 or 421125, by the entry form
+enum class Notation {
+    Plain,    // 4250.0, 421125 or 25.3, by the number form and the rule for plain numbers
     Marks,    // 42°50.0′
     Colons,   // 42:50.0
     Dashes,   // 42-50.0N
+    Blanks,   // 42 50.0N
 };
 
-enum class TokenKind { Number, Mark, Colon, Dash };
+// Blank: blanks between two numbers where they separate parts.
+enum class TokenKind { Number, Mark, Colon, Dash, Blank };
 
 struct Token {
     TokenKind kind;
@@ -87,26 +91,28 @@ struct Found {
     std::size_t from, to;
 };
 
-// Reads one coordinate: takes the text apart once into hemisphere, sign and
-// numbers with their marks, checks the rules, and works out the degrees from
-// the numbers. Every rule broken is noted; the one that breaks first in the
-// text is the refusal.
+// Reads one coordinate: takes the text apart once into label, hemisphere,
+// sign and numbers with their marks, checks the rules, and works out the
+// degrees from the numbers. Every rule broken is noted; the one that breaks
+// first in the text is the refusal.
 class CoordinateReader {
 public:
-    CoordinateReader(std::u32string_view text, std::size_t begin, std::size_t end,
-                     EntryMode mode, Axis axis)
-        : text_(text), mode_(mode), axis_(axis)
+    CoordinateReader(std::u32string_view text, std::span<const Placed> characters,
+                     std::size_t begin, std::size_t end, const ReadingRules& rules, Axis axis)
+        : text_(text), textBegin_(begin), textEnd_(end), rules_(rules), axis_(axis),
+          characters_(characters)
     {
-        characters_ = placedCharacters(text.substr(begin, end - begin));
-        for (Placed& c : characters_) c.at += begin;
-        textBegin_ = begin;
-        textEnd_ = end;
     }
 
     CoordinateReading read();
 
 private:
     // ---- where the rules are noted
+    void note(CoordinateError refusal)
+    {
+        if (refusal_ && refusal_->position() <= refusal.position()) return;
+        refusal_.emplace(std::move(refusal));
+    }
     void refuse(Rule rule, std::size_t from, std::size_t to, Limits limits = {})
     {
         refuseAt(rule, from, to, at(from), limits);
@@ -114,8 +120,7 @@ private:
     void refuseAt(Rule rule, std::size_t from, std::size_t to, std::size_t position,
                   Limits limits = {})
     {
-        if (refusal_ && refusal_->position() <= position) return;
-        refusal_.emplace(rule, piece(from, to), position, axis_, limits);
+        note(CoordinateError(rule, piece(from, to), position, axis_, limits, rules_.surface));
     }
     void throwRefusal() const
     {
@@ -132,45 +137,67 @@ private:
         const std::size_t last = characters_[to - 1].at;
         return std::u32string(text_.substr(first, last + 1 - first));
     }
+    std::u32string wholeText() const
+    {
+        return std::u32string(text_.substr(textBegin_, textEnd_ - textBegin_));
+    }
     Glyph glyph(std::size_t index) const { return characters_[index].glyph; }
+    bool isLetter(std::size_t index) const
+    {
+        return isAsciiLetter(lowerCase(characters_[index].folded));
+    }
+    // The point of a number: ".", or the middle dot where it stands for one.
+    bool isPoint(std::size_t index) const
+    {
+        return glyph(index) == Glyph::Point || glyph(index) == Glyph::MiddleDot;
+    }
 
     // ---- the parts of the text
     std::optional<Found> match(const Word* words, std::size_t count, std::size_t from,
                                std::size_t to, bool atEnd) const;
     void takeLabel();
     void takeHemispheres();
+    void checkSecondsOrSouth();
     void takeSign();
     bool scanBody();
     const Word* hemisphereLetter(std::size_t index) const;
     bool readNumber(std::size_t& i);
+    bool admiraltyPoint(std::size_t i) const;
+    std::size_t wordEnd(std::size_t i) const;
     void readOther(std::size_t i);
 
     // ---- the notations
-    Form formOfTokens();
+    Notation notationOfTokens();
     std::optional<std::vector<Part>> partsOfMarks();
     std::optional<std::vector<Part>> partsBetweenSeparators(TokenKind separator);
     void checkParts(const std::vector<Part>& parts);
     double sexagesimal(const std::vector<Part>& parts);
-    double packedMinutes(bool nmea);
+    double packedMinutes();
     double packedSeconds();
+    double plainNumber();
 
     // ---- numbers
     std::u32string digits(std::size_t from, std::size_t to) const;
     double valueOf(std::size_t from, std::size_t to) const { return valueOf(digits(from, to)); }
     static double valueOf(const std::u32string& number) { return readNumberPrefix(number); }
     double limit() const { return axis_ == Axis::Latitude ? kLatitudeLimit : kLongitudeLimit; }
+    Limits axisLimits() const { return {-limit(), limit()}; }
 
     std::u32string_view text_;
     std::size_t textBegin_ = 0, textEnd_ = 0;
-    EntryMode mode_;
+    ReadingRules rules_;
     Axis axis_;
-    std::vector<Placed> characters_;
+    std::span<const Placed> characters_;
     std::optional<CoordinateError> refusal_;
 
     std::size_t lo_ = 0, hi_ = 0;  // what is left to read
+    std::optional<Found> label_;
     std::optional<Found> hemisphere_;
     std::optional<Found> leading_, trailing_;
     bool nmea_ = false;  // a comma between a packed number and its hemisphere letter
+    // Blanks between numbers separate parts, and every plain number follows
+    // the rule: on a route surface, or with a hemisphere or a label.
+    bool ruled_ = false;
     std::optional<std::size_t> minus_;
     std::vector<Token> tokens_;
 };
@@ -195,25 +222,34 @@ std::optional<Found> CoordinateReader::match(const Word* words, std::size_t coun
 // "Lat", "Longitude:", "纬度：": names the field's axis before anything else.
 void CoordinateReader::takeLabel()
 {
-    const std::optional<Found> label = match(kLabels.data(), kLabels.size(), lo_, hi_, false);
-    if (!label) return;
-    if (label->word->axis != axis_) refuse(Rule::WrongAxis, label->from, label->to);
-    lo_ = label->to;
+    label_ = match(kLabels.data(), kLabels.size(), lo_, hi_, false);
+    if (!label_) return;
+    if (label_->word->axis != axis_) refuse(Rule::WrongAxis, label_->from, label_->to);
+    lo_ = label_->to;
     if (lo_ == hi_) return;
     // "Lat." is an abbreviation: its point is no decimal point of the number.
-    const bool abbreviated = isAsciiLetter(label->word->text[0]) && label->word->text.size() <= 4;
+    const bool abbreviated = isAsciiLetter(label_->word->text[0]) && label_->word->text.size() <= 4;
     if (glyph(lo_) == Glyph::Colon || (abbreviated && glyph(lo_) == Glyph::Point)) ++lo_;
 }
 
 void CoordinateReader::takeHemispheres()
 {
     leading_ = match(kHemispheres.data(), kHemispheres.size(), lo_, hi_, false);
+    // A letter that begins a word ("North", "deg") is no hemisphere.
+    if (leading_ && isAsciiLetter(leading_->word->text[0]) && leading_->to < hi_ &&
+        isLetter(leading_->to) && !characters_[leading_->to].spaced)
+        leading_.reset();
     if (leading_) {
         lo_ = leading_->to;
         // "北纬：30°", as a label.
         if (lo_ < hi_ && glyph(lo_) == Glyph::Colon) ++lo_;
     }
     if (lo_ < hi_) trailing_ = match(kHemispheres.data(), kHemispheres.size(), lo_, hi_, true);
+    // Nor one that ends a word ("min"), but after the degree letter: "116dE".
+    if (trailing_ && isAsciiLetter(trailing_->word->text[0]) && trailing_->from > lo_ &&
+        isLetter(trailing_->from - 1) && glyph(trailing_->from - 1) != Glyph::DegreeMark &&
+        !characters_[trailing_->from].spaced)
+        trailing_.reset();
     if (trailing_) {
         hi_ = trailing_->from;
         const bool letter = isAsciiLetter(trailing_->word->text[0]);
@@ -221,11 +257,28 @@ void CoordinateReader::takeHemispheres()
             nmea_ = true;
             --hi_;
         }
+        checkSecondsOrSouth();
     }
     if (leading_ && trailing_) refuse(Rule::TwoHemispheres, trailing_->from, trailing_->to);
     hemisphere_ = leading_ ? leading_ : trailing_;
     if (hemisphere_ && hemisphere_->word->axis != axis_)
         refuse(Rule::WrongAxis, hemisphere_->from, hemisphere_->to);
+}
+
+// "42°50′30s": in English the s of "30s" is as likely seconds as south. After
+// a seconds mark ("42°50′30″s") it can only be south.
+void CoordinateReader::checkSecondsOrSouth()
+{
+    if (characters_[trailing_->from].folded != U's' || nmea_) return;
+    std::size_t first = hi_;
+    while (first > lo_ && (glyph(first - 1) == Glyph::Digit || glyph(first - 1) == Glyph::Point))
+        --first;
+    if (first == hi_ || first == lo_ || glyph(first) != Glyph::Digit) return;
+    const Glyph mark = glyph(first - 1);
+    const bool afterMinuteMark =
+        mark == Glyph::ChineseMinute ||
+        (mark == Glyph::MinuteMark && !(first - 1 > lo_ && glyph(first - 2) == Glyph::MinuteMark));
+    if (afterMinuteMark) refuse(Rule::SecondsOrSouth, trailing_->from, trailing_->to);
 }
 
 void CoordinateReader::takeSign()
@@ -248,12 +301,24 @@ const Word* CoordinateReader::hemisphereLetter(std::size_t index) const
     return nullptr;
 }
 
+// "30°10′·2N": the Admiralty's middle dot, a decimal point after a minute or
+// second mark (after a degree mark it is refused as a detached fraction).
+bool CoordinateReader::admiraltyPoint(std::size_t i) const
+{
+    return glyph(i) == Glyph::MiddleDot && !tokens_.empty() &&
+           tokens_.back().kind == TokenKind::Mark && tokens_.back().to == i && i + 1 < hi_ &&
+           glyph(i + 1) == Glyph::Digit;
+}
+
 bool CoordinateReader::readNumber(std::size_t& i)
 {
     const std::size_t from = i;
     bool point = false;
     bool digit = false;
-    for (; i < hi_ && (glyph(i) == Glyph::Digit || glyph(i) == Glyph::Point); ++i) {
+    for (; i < hi_ && (glyph(i) == Glyph::Digit || glyph(i) == Glyph::Point ||
+                       (i == from && glyph(i) == Glyph::MiddleDot));
+         ++i) {
+        if (i > from && ruled_ && characters_[i].spaced) break;  // "30 5.3N": two numbers
         if (glyph(i) == Glyph::Digit) {
             digit = true;
         } else if (point) {
@@ -269,6 +334,15 @@ bool CoordinateReader::readNumber(std::size_t& i)
     }
     tokens_.push_back({TokenKind::Number, from, i, Unit::Degrees, point});
     return true;
+}
+
+// Where the run of letters that starts at i ends: "deg", "min", "North" are
+// words; a single letter is a hemisphere or a degree letter, or stray.
+std::size_t CoordinateReader::wordEnd(std::size_t i) const
+{
+    std::size_t end = i;
+    while (end < hi_ && isLetter(end) && (end == i || !characters_[end].spaced)) ++end;
+    return end;
 }
 
 // The rule a character breaks where no notation takes it.
@@ -308,9 +382,19 @@ bool CoordinateReader::scanBody()
     std::size_t i = lo_;
     while (i < hi_) {
         const Glyph g = glyph(i);
-        if (g == Glyph::Digit || g == Glyph::Point) {
+        if (g == Glyph::Digit || g == Glyph::Point || admiraltyPoint(i)) {
+            if (ruled_ && !tokens_.empty() && tokens_.back().kind == TokenKind::Number &&
+                characters_[i].spaced)
+                tokens_.push_back({TokenKind::Blank, i, i});
             if (!readNumber(i)) return false;
             continue;
+        }
+        if (isLetter(i)) {
+            const std::size_t end = wordEnd(i);
+            if (end - i > 1) {
+                refuse(Rule::UnknownWord, i, end);
+                return false;
+            }
         }
         Token token{TokenKind::Mark, i, i + 1};
         switch (g) {
@@ -357,29 +441,45 @@ bool CoordinateReader::scanBody()
     return true;
 }
 
-// The notation the separators say; one per text.
-Form CoordinateReader::formOfTokens()
+// The notation the separators say; one per text, but blanks go with marks:
+// "30 10.2′N".
+Notation CoordinateReader::notationOfTokens()
 {
-    std::optional<TokenKind> separator;
+    std::optional<TokenKind> separator;  // a mark, colon or dash
+    bool blanks = false;
     for (const Token& token : tokens_) {
         if (token.kind == TokenKind::Number) continue;
-        if (!separator) {
-            separator = token.kind;
-        } else if (*separator != token.kind) {
-            refuse(Rule::MixedNotation, token.from, token.to);
-            return Form::Packed;
+        const bool mixed = token.kind == TokenKind::Blank
+                               ? separator && *separator != TokenKind::Mark
+                               : (separator && *separator != token.kind) ||
+                                     (blanks && token.kind != TokenKind::Mark);
+        if (mixed) {
+            if (token.kind == TokenKind::Blank) {
+                // Name the blanks themselves.
+                const std::size_t first = characters_[token.from - 1].at + 1;
+                note(CoordinateError(Rule::MixedNotation,
+                                     std::u32string(text_.substr(first, at(token.from) - first)),
+                                     first, axis_, {}, rules_.surface));
+            } else {
+                refuse(Rule::MixedNotation, token.from, token.to);
+            }
+            return Notation::Plain;
         }
+        if (token.kind == TokenKind::Blank)
+            blanks = true;
+        else
+            separator = token.kind;
     }
-    if (!separator) return Form::Packed;
+    if (!separator) return blanks ? Notation::Blanks : Notation::Plain;
     switch (*separator) {
-    case TokenKind::Mark: return Form::Marks;
-    case TokenKind::Colon: return Form::Colons;
-    default: return Form::Dashes;
+    case TokenKind::Mark: return Notation::Marks;
+    case TokenKind::Colon: return Notation::Colons;
+    default: return Notation::Dashes;
     }
 }
 
-// 42°50′30″, with a last number without its mark (42°50), and the
-// fraction written after its mark (38°52′.3).
+// 42°50′30″, with numbers without their mark (42°50, 30 10.2′), and the
+// fraction written after its mark (38°52′.3, 30°10′·2).
 std::optional<std::vector<Part>> CoordinateReader::partsOfMarks()
 {
     std::vector<Part> parts;
@@ -394,9 +494,9 @@ std::optional<std::vector<Part>> CoordinateReader::partsOfMarks()
             refuse(Rule::MissingNumber, token.from, token.to);
             return std::nullopt;
         }
-        const bool marked = t + 1 < tokens_.size();
-        if (marked) {
-            const Token& mark = tokens_[t + 1];
+        const Token* next = t + 1 < tokens_.size() ? &tokens_[t + 1] : nullptr;
+        if (next && next->kind == TokenKind::Mark) {
+            const Token& mark = *next;
             if (parts.empty() && mark.unit != Unit::Degrees) {
                 refuse(anyDegreeMark ? Rule::MarksOutOfOrder : Rule::NoDegreeSign, mark.from,
                        mark.to);
@@ -406,14 +506,26 @@ std::optional<std::vector<Part>> CoordinateReader::partsOfMarks()
                 refuse(Rule::MarksOutOfOrder, mark.from, mark.to);
                 return std::nullopt;
             }
+            if (!parts.empty() && mark.unit == Unit::Seconds && parts.back().unit == Unit::Degrees) {
+                // "30°10″": ten seconds with the minutes left out, or ten
+                // minutes with the wrong mark?
+                refuse(Rule::MissingMinutes, mark.from, mark.to);
+                return std::nullopt;
+            }
             parts.push_back({token.from, token.to, mark.unit, token.fraction});
             ++t;
             continue;
         }
-        // The last number, without a mark of its own.
-        const bool onlyFraction = glyph(token.from) == Glyph::Point;
-        const Unit before = parts.back().unit;
-        if (onlyFraction && before != Unit::Degrees) {
+        // A number without a mark of its own: before blanks, or the last.
+        const bool afterBlanks = t > 0 && tokens_[t - 1].kind == TokenKind::Blank;
+        const bool onlyFraction = isPoint(token.from);
+        if (parts.empty()) {
+            if (onlyFraction) {
+                refuse(Rule::DetachedFraction, token.from, token.to);
+                return std::nullopt;
+            }
+            parts.push_back({token.from, token.to, Unit::Degrees, token.fraction});
+        } else if (onlyFraction && !afterBlanks && parts.back().unit != Unit::Degrees) {
             Part& last = parts.back();
             if (last.fraction) {
                 refuse(Rule::TwoPoints, token.from, token.from + 1);
@@ -425,18 +537,20 @@ std::optional<std::vector<Part>> CoordinateReader::partsOfMarks()
         } else if (onlyFraction) {
             refuse(Rule::DetachedFraction, token.from, token.to);
             return std::nullopt;
-        } else if (before == Unit::Seconds) {
+        } else if (parts.back().unit == Unit::Seconds) {
             refuse(Rule::ExtraNumber, token.from, token.to);
             return std::nullopt;
         } else {
-            const Unit next = before == Unit::Degrees ? Unit::Minutes : Unit::Seconds;
-            parts.push_back({token.from, token.to, next, token.fraction});
+            const Unit unit = parts.back().unit == Unit::Degrees ? Unit::Minutes : Unit::Seconds;
+            parts.push_back({token.from, token.to, unit, token.fraction});
         }
+        if (next) ++t;  // the blanks after it
     }
     return parts;
 }
 
-// 42:50:30 and 38-52-18: degrees, minutes and seconds between separators.
+// 42:50:30, 38-52-18 and 30 10 12: degrees, minutes and seconds between
+// separators.
 std::optional<std::vector<Part>> CoordinateReader::partsBetweenSeparators(TokenKind separator)
 {
     constexpr std::array<Unit, 3> units{Unit::Degrees, Unit::Minutes, Unit::Seconds};
@@ -451,6 +565,11 @@ std::optional<std::vector<Part>> CoordinateReader::partsBetweenSeparators(TokenK
         if (token.kind == separator) continue;
         if (parts.size() == units.size()) {
             refuse(Rule::ExtraNumber, token.from, token.to);
+            return std::nullopt;
+        }
+        // "30 .5N": is the fraction the degrees' or the minutes'?
+        if (separator == TokenKind::Blank && isPoint(token.from)) {
+            refuse(Rule::DetachedFraction, token.from, token.to);
             return std::nullopt;
         }
         parts.push_back({token.from, token.to, units[parts.size()], token.fraction});
@@ -481,10 +600,12 @@ void CoordinateReader::checkParts(const std::vector<Part>& parts)
     }
 }
 
+// The number as ASCII digits and point, as the number readers take it.
 std::u32string CoordinateReader::digits(std::size_t from, std::size_t to) const
 {
     std::u32string number;
-    for (std::size_t i = from; i < to; ++i) number.push_back(characters_[i].folded);
+    for (std::size_t i = from; i < to; ++i)
+        number.push_back(isPoint(i) ? U'.' : characters_[i].folded);
     return number;
 }
 
@@ -501,32 +622,20 @@ double CoordinateReader::sexagesimal(const std::vector<Part>& parts)
         }
     }
     const double value = degrees + minutes / kMinutesPerDegree + seconds / kSecondsPerDegree;
-    if (!(value <= limit()))
-        refuse(Rule::OutOfRange, parts.front().from, parts.back().to, {-limit(), limit()});
+    if (!(value <= limit())) refuse(Rule::OutOfRange, parts.front().from, parts.back().to, axisLimits());
     return value;
 }
 
-double CoordinateReader::packedMinutes(bool nmea)
+// The classic window's bare number in the minutes form, as toDecimalDegrees.
+double CoordinateReader::packedMinutes()
 {
     const Token& number = tokens_.front();
-    const double packed = valueOf(number.from, number.to);
-    const PackedDegrees result = fromPackedMinutes(packed);
-    if (result.overflow) {
-        refuse(Rule::OutOfRange, number.from, number.to,
-               nmea ? Limits{-limit(), limit()} : kMinutesFormLimits);
-        return 0;
-    }
-    if (!nmea) return result.degrees;
-    // ddmm.mmmm: the two digits in front of the point are the minutes.
-    std::size_t point = number.from;
-    while (point < number.to && glyph(point) == Glyph::Digit) ++point;
-    const std::size_t minutes = point >= number.from + 2 ? point - 2 : number.from;
-    checkParts({Part{minutes, number.to, Unit::Minutes, false}});
-    if (!(result.degrees <= limit()))
-        refuse(Rule::OutOfRange, number.from, number.to, {-limit(), limit()});
+    const PackedDegrees result = fromPackedMinutes(valueOf(number.from, number.to));
+    if (result.overflow) refuse(Rule::OutOfRange, number.from, number.to, kMinutesFormLimits);
     return result.degrees;
 }
 
+// The classic window's bare number in the seconds form, as toDecimalDegrees.
 double CoordinateReader::packedSeconds()
 {
     const Token& number = tokens_.front();
@@ -551,6 +660,33 @@ double CoordinateReader::packedSeconds()
     return result.degrees;
 }
 
+// A plain number where the rule for plain numbers applies. NMEA's number is
+// degrees and minutes in every form.
+double CoordinateReader::plainNumber()
+{
+    const Token& number = tokens_.front();
+    const std::u32string written = digits(number.from, number.to);
+    const NumberForm form = nmea_ ? NumberForm::Minutes : rules_.form;
+    const PlainVerdict verdict = plainNumberVerdict(written, form, axis_);
+    switch (verdict.kind) {
+    case PlainVerdict::Kind::Read:
+        break;
+    case PlainVerdict::Kind::Refused:
+        refuse(verdict.rule, number.from + verdict.from, number.from + verdict.to, verdict.limits);
+        break;
+    case PlainVerdict::Kind::Ambiguous: {
+        std::u32string before = minus_ ? U"-" : U"";
+        std::u32string after;
+        if (leading_) before = piece(leading_->from, leading_->to) + before;
+        if (trailing_) after = piece(trailing_->from, trailing_->to);
+        note(CoordinateError(piece(number.from, number.to), at(number.from), axis_,
+                             twoReadings(written, form, axis_, before, after), rules_.surface));
+        break;
+    }
+    }
+    return verdict.degrees;
+}
+
 CoordinateReading CoordinateReader::read()
 {
     lo_ = 0;
@@ -564,36 +700,42 @@ CoordinateReading CoordinateReader::read()
     }
     takeLabel();
     takeHemispheres();
+    if (rules_.positionPart && !hemisphere_ && !label_)
+        throw CoordinateError(Rule::MissingHemisphere, wholeText(), textBegin_, axis_, {},
+                              rules_.surface);
     takeSign();
     if (lo_ == hi_) {
         throwRefusal();
-        const std::u32string_view all = text_.substr(textBegin_, textEnd_ - textBegin_);
-        throw CoordinateError(Rule::NoNumber, std::u32string(all), textBegin_, axis_);
+        throw CoordinateError(Rule::NoNumber, wholeText(), textBegin_, axis_, {}, rules_.surface);
     }
+    ruled_ = rules_.surface == Surface::Route || hemisphere_ || label_ || nmea_;
     if (!scanBody()) throwRefusal();
 
-    const Form form = formOfTokens();
-    if (form == Form::Dashes && !hemisphere_) {
+    const Notation notation = notationOfTokens();
+    if (notation == Notation::Dashes && !hemisphere_) {
         for (const Token& token : tokens_)
             if (token.kind == TokenKind::Dash) {
                 refuse(Rule::DashNeedsHemisphere, token.from, token.to);
                 break;
             }
     }
-    if (nmea_ && form != Form::Packed) refuse(Rule::StrayCharacter, hi_, hi_ + 1);
+    if (nmea_ && notation != Notation::Plain) refuse(Rule::StrayCharacter, hi_, hi_ + 1);
     throwRefusal();
 
     double degrees = 0;
-    if (form == Form::Packed) {
-        if (nmea_ || mode_ == EntryMode::Minutes)
-            degrees = packedMinutes(nmea_);
-        else
+    if (notation == Notation::Plain) {
+        if (ruled_)
+            degrees = plainNumber();
+        else if (rules_.form == NumberForm::Seconds)
             degrees = packedSeconds();
+        else
+            degrees = packedMinutes();
     } else {
         const std::optional<std::vector<Part>> parts =
-            form == Form::Marks ? partsOfMarks()
-                                : partsBetweenSeparators(form == Form::Colons ? TokenKind::Colon
-                                                                              : TokenKind::Dash);
+            notation == Notation::Marks    ? partsOfMarks()
+            : notation == Notation::Colons ? partsBetweenSeparators(TokenKind::Colon)
+            : notation == Notation::Dashes ? partsBetweenSeparators(TokenKind::Dash)
+                                           : partsBetweenSeparators(TokenKind::Blank);
         if (parts) {
             checkParts(*parts);
             throwRefusal();
@@ -602,21 +744,43 @@ CoordinateReading CoordinateReader::read()
     }
     throwRefusal();
     const bool negative = minus_.has_value() || (hemisphere_ && hemisphere_->word->negative);
-    return {negative ? -degrees : degrees, hemisphere_.has_value()};
+    return {negative ? -degrees : degrees};
+}
+
+// The whole text as one coordinate; a text that is a whole position is
+// refused as one, whatever rule its second part broke.
+double readWholeText(std::string_view utf8, const ReadingRules& rules, Axis axis)
+{
+    const std::u32string text = decodeUtf8(utf8);
+    const std::vector<Placed> characters = placedCharacters(text);
+    try {
+        return readPlacedCoordinate(text, characters, 0, text.size(), rules, axis).degrees;
+    } catch (const CoordinateError&) {
+        if (!isWholePosition(text, characters)) throw;
+        const std::size_t first = characters.front().at;
+        const std::size_t last = characters.back().at;
+        throw CoordinateError(Rule::WholePosition, text.substr(first, last + 1 - first), first,
+                              axis, {}, rules.surface);
+    }
 }
 
 }  // namespace
 
-CoordinateReading readCoordinateAt(std::u32string_view text, std::size_t begin,
-                                   std::size_t end, EntryMode mode, Axis axis)
+CoordinateReading readPlacedCoordinate(std::u32string_view text,
+                                       std::span<const Placed> characters, std::size_t begin,
+                                       std::size_t end, const ReadingRules& rules, Axis axis)
 {
-    return CoordinateReader(text, begin, end, mode, axis).read();
+    return CoordinateReader(text, characters, begin, end, rules, axis).read();
 }
 
 double readCoordinate(std::string_view text, EntryMode mode, Axis axis)
 {
-    const std::u32string characters = decodeUtf8(text);
-    return readCoordinateAt(characters, 0, characters.size(), mode, axis).degrees;
+    return readWholeText(text, {numberForm(mode), Surface::ClassicWindow}, axis);
+}
+
+double readRouteCoordinate(std::string_view text, NumberForm form, Axis axis)
+{
+    return readWholeText(text, {form, Surface::Route}, axis);
 }
 
 }  // namespace geo

@@ -11,6 +11,8 @@
 #include <string>
 
 #include "geo/axis.h"
+#include "geo/entry_mode.h"
+#include "geo/surface.h"
 
 namespace geo {
 
@@ -78,6 +80,24 @@ enum class Rule {
     OutOfRange,           // "4250.0°N" (above 90), "32800" (minutes form), 400 digits
     IncompletePosition,   // a position with one part: "30°10.2′N"
     AmbiguousPosition,    // "42.8333, -93.6467": which is the latitude?
+    AmbiguousNumber,      // "25.3N": 25.3° or 0°25.3′? readings() has both
+    MissingMinutes,       // "30°10″N", "30°10′′N": degrees, then seconds
+    SecondsOrSouth,       // "42°50′30s": 30 seconds, or south?
+    UnknownWord,          // "30 deg 10.2 min N": "deg" is no notation's
+    WholePosition,        // "30°10.2′N 122°05.3′E" where one coordinate belongs
+    MissingHemisphere,    // a part of a position without N, S, E, W or a label: "122.5"
+    PositionTooLong,      // a position of more characters than limits().highest, blanks aside
+};
+
+// The two ways a plain number could be read, for AmbiguousNumber, written
+// with the hemisphere, sign and digits as typed (digits in ASCII):
+//   "25.3N" in the minutes form: "25.3°N", "0°25.3′N", "0025.3N"
+//   "30N" in the seconds form:   "30°N", "0°00′30″N", "000030N"
+struct TwoReadings {
+    std::u32string degrees;         // as decimal degrees, which is also how to write them
+    std::u32string packed;          // as packed degrees and minutes (or seconds), with marks
+    std::u32string packedSpelling;  // the packed number with leading zeros that make it no degrees
+    EntryMode packedForm = EntryMode::Minutes;
 };
 
 // The degrees a refused text may give at most and at least, for OutOfRange.
@@ -90,19 +110,29 @@ struct Limits {
 // carries everything a message needs, so that nobody has to read the text
 // again to explain it: the rule, the characters that break it (as typed,
 // decoded, malformed bytes as U+FFFD), where the first of them stands (in
-// characters from the start of the text), the axis being read, and for
-// OutOfRange the limits.
+// characters from the start of the text), the axis being read, for
+// OutOfRange and PositionTooLong the limits, for AmbiguousNumber the two
+// readings, and the surface the text was read on (the classic window words
+// some refusals its own way).
 class CoordinateError : public std::runtime_error {
 public:
     CoordinateError(Rule rule, std::u32string piece, std::size_t position, Axis axis,
-                    Limits limits = {})
+                    Limits limits = {}, Surface surface = Surface::ClassicWindow)
         : std::runtime_error("not a coordinate"), rule_(rule), piece_(std::move(piece)),
-          position_(position), axis_(axis), limits_(limits) {}
+          position_(position), axis_(axis), limits_(limits), surface_(surface) {}
+    // AmbiguousNumber.
+    CoordinateError(std::u32string piece, std::size_t position, Axis axis, TwoReadings readings,
+                    Surface surface)
+        : std::runtime_error("not a coordinate"), rule_(Rule::AmbiguousNumber),
+          piece_(std::move(piece)), position_(position), axis_(axis), surface_(surface),
+          readings_(std::move(readings)) {}
     Rule rule() const noexcept { return rule_; }
     const std::u32string& piece() const noexcept { return piece_; }
     std::size_t position() const noexcept { return position_; }
     Axis axis() const noexcept { return axis_; }
     Limits limits() const noexcept { return limits_; }
+    Surface surface() const noexcept { return surface_; }
+    const TwoReadings& readings() const noexcept { return readings_; }
 
 private:
     Rule rule_;
@@ -110,6 +140,8 @@ private:
     std::size_t position_;
     Axis axis_;
     Limits limits_;
+    Surface surface_ = Surface::ClassicWindow;
+    TwoReadings readings_;
 };
 
 // A floating-point fault in distance or angle: a non-finite argument or

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Departure and arrival times on the departure time's own clock.
 //
-// A time is a plain clock reading, to the minute, with no time zone: the
-// arithmetic is that of the calendar alone (std::chrono's local days), so no
-// summer time or zone change can shift an arrival. A voyage across zones
-// keeps the clock it left with.
+// A time is a plain clock reading, to the minute: the arithmetic is that of
+// the calendar alone (std::chrono's local days), so no summer time can
+// shift an arrival. An arrival is reckoned on the clock the voyage left
+// with; the zone that clock reads is kept beside it (time_zone.h), and the
+// same instant on another zone's clock follows from the offsets alone.
 #pragma once
 
 #include <chrono>

@@ -18,6 +18,9 @@ namespace {
 constexpr double kFullCircle = 360;
 constexpr double kMinutesPerDegree = 60;
 constexpr double kMinutesPerHour = 60;
+constexpr double kMinutesPerDay = 24 * kMinutesPerHour;
+constexpr std::string_view kDays = "天";
+constexpr std::string_view kUtcWord = "UTC";
 constexpr std::string_view kDegreeSign = "\u00B0";
 constexpr std::string_view kMinuteSign = "\u2032";
 constexpr std::string_view kSixtyMinutes = "60.00";
@@ -157,6 +160,42 @@ std::string formatTimeUnderWay(double hours)
     const double minutes = roundedMinutes(hours);
     const double wholeHours = std::floor(minutes / kMinutesPerHour);
     return fixed(wholeHours, 0) + ':' + fixed(minutes - wholeHours * kMinutesPerHour, 0, 2);
+}
+
+std::string formatTotalTime(double hours)
+{
+    const double minutes = roundedMinutes(hours);
+    // std::fmod is exact, and so are the whole numbers below it.
+    const double withinDay = std::fmod(minutes, kMinutesPerDay);
+    const double days = (minutes - withinDay) / kMinutesPerDay;
+    const double wholeHours = std::floor(withinDay / kMinutesPerHour);
+    return fixed(days, 0) + std::string(kDays) + ' ' + fixed(wholeHours, 0) + ':' +
+           fixed(withinDay - wholeHours * kMinutesPerHour, 0, 2);
+}
+
+std::string formatSpeed(double knots)
+{
+    if (!(knots >= 0 && std::isfinite(knots)))
+        throw RangeError(Quantity::Speed, knots);
+    return fixed(knots + 0.0, 1);
+}
+
+std::string formatTimeZone(TimeZone zone)
+{
+    const int minutes = zone.minutes();
+    if (minutes == 0)
+        return std::string(kUtcWord);
+    const int magnitude = minutes < 0 ? -minutes : minutes;
+    const int perHour = static_cast<int>(kMinutesPerHour);
+    std::string text = std::string(kUtcWord) + (minutes < 0 ? '-' : '+') + std::to_string(magnitude / perHour);
+    if (magnitude % perHour != 0)
+        text += printed(":%02d", magnitude % perHour);
+    return text;
+}
+
+std::string formatZonedTime(ZonedTime time)
+{
+    return formatClockTime(time.clock) + ' ' + formatTimeZone(time.zone);
 }
 
 std::string formatClockTime(ClockTime time)

@@ -13,6 +13,7 @@
 #include "geo/angle.h"
 #include "nav/clock_time.h"
 #include "nav/leg.h"
+#include "nav/time_zone.h"
 
 namespace nav {
 
@@ -65,7 +66,8 @@ std::string formatCourseCorrection(const Leg& leg);
 std::string formatDistanceSaved(const Leg& leg);
 
 // A time under way, hours and minutes "h:mm", rounded by roundedMinutes
-// (clock_time.h); the hours have as many digits as they need.
+// (clock_time.h); the hours have as many digits as they need. The form of
+// the cumulative time under way (航时) and of a leg's own time (航段航时).
 //   1 / 12 -> "0:05"   25.5 -> "25:30"   123.1167 -> "123:07"
 // Throws what roundedMinutes throws.
 std::string formatTimeUnderWay(double hours);
@@ -74,5 +76,35 @@ std::string formatTimeUnderWay(double hours);
 // readClockTime (entry.h) reads back.
 //   2025-01-01 00:30 -> "2025-01-01 00:30"
 std::string formatClockTime(ClockTime time);
+
+// The total time of a passage, whole days, "天", then hours and minutes as
+// formatTimeUnderWay writes them below a day: "d天 h:mm", rounded once by
+// roundedMinutes. The days are written also when there are none, so that
+// every total reads the same way and "5:30" is never taken for days.
+//   5.5 -> "0天 5:30"   24 -> "1天 0:00"   53.1167 -> "2天 5:07"
+//   23.9999 -> "1天 0:00"   (the minutes round up into the next day)
+// Throws what roundedMinutes throws.
+std::string formatTotalTime(double hours);
+
+// A speed in knots to 0.1, as formatDistance writes a distance, without the
+// unit: the form of a speed nav computes (the average speed of a passage).
+// A speed the navigator typed is shown as typed: its shortest decimal form.
+//   12.46 -> "12.5"   0.04 -> "0.0"   9.95 -> "9.9" (stored just below)
+// Throws RangeError (Quantity::Speed) for one that is not finite or is
+// negative.
+std::string formatSpeed(double knots);
+
+// A zone as "UTC", or "UTC" with the offset's sign and its hours, then ":"
+// and two digits of minutes when there are any; readTimeZone (entry.h)
+// reads it back.
+//   UTC -> "UTC"   +8 h -> "UTC+8"   -5 h -> "UTC-5"   +5:30 -> "UTC+5:30"
+//   +5:45 -> "UTC+5:45"   -9:30 -> "UTC-9:30"   -12 h -> "UTC-12"
+std::string formatTimeZone(TimeZone zone);
+
+// A time with its zone, as "YYYY-MM-DD HH:MM" (formatClockTime), one space
+// and the zone; readZonedTime (entry.h) reads it back.
+//   2025-03-02 03:02 at +8 h -> "2025-03-02 03:02 UTC+8"
+//   2025-03-01 00:00 at UTC  -> "2025-03-01 00:00 UTC"
+std::string formatZonedTime(ZonedTime time);
 
 }  // namespace nav

@@ -2,12 +2,11 @@
 #include "nav/earth.h"
 
 #include <GeographicLib/Constants.hpp>
-#include <GeographicLib/Geodesic.hpp>
-#include <GeographicLib/Rhumb.hpp>
 
 #include <cmath>
 
 #include "nav/errors.h"
+#include "nav/solvers.h"
 
 namespace nav {
 
@@ -53,16 +52,14 @@ void checkPosition(geo::GeoPoint position)
         throw RangeError(Quantity::Longitude, position.longitude);
 }
 
-struct Earth::Solvers {
-    explicit Solvers(EarthModel model)
-        : geodesic(radiusOf(model), flatteningOf(model)),
-          rhumb(radiusOf(model), flatteningOf(model), false)
-    {
-    }
-    GeographicLib::Geodesic geodesic;
-    // The series form (RhumbSolve -s): for flattenings up to 0.01 as accurate
-    // as the exact one, and a third of its time on the short legs of a route.
-    GeographicLib::Rhumb rhumb;
+Solvers::Solvers(EarthModel model)
+    : geodesic(radiusOf(model), flatteningOf(model)),
+      rhumb(radiusOf(model), flatteningOf(model), false)
+{
+}
+
+struct Earth::Solvers : nav::Solvers {
+    using nav::Solvers::Solvers;
 };
 
 Earth::Earth(EarthModel model) : model_(model), solvers_(std::make_unique<const Solvers>(model)) {}

@@ -8,15 +8,21 @@
 #include <string_view>
 
 #include "nav/clock_time.h"
+#include "nav/time_zone.h"
 
 namespace nav {
 
-// A clock time written exactly as "YYYY-MM-DD HH:MM": ASCII digits, one
-// space, a valid Gregorian date and a time from 00:00 to 23:59.
-//   "2024-02-29 08:00"  "0001-01-01 00:00"  "2025-12-31 23:59"     read
+// A clock time: a date of a four-digit year, a valid Gregorian month and
+// day, then one space or a "T", then hours and minutes from 00:00 to 23:59.
+// The date is written with "-" or with "/" (the same both times); month,
+// day and hour in one or two digits, minutes in two; ASCII only.
+//   "2024-02-29 08:00"  "0001-01-01 00:00"  "2025-12-31 23:59"
+//   "2025/3/1 8:00"  "2025/03/01 08:00"  "2025-03-01T08:00"  "2025-3-1 8:00"
+//                                                                      read
 //   "2023-02-29 08:00"  "2024-13-01 08:00"  "2024-01-01 24:00"
-//   "2024-01-01 8:00"   "2024-1-1 08:00"    "2024-01-01T08:00"
-//   " 2024-01-01 08:00" "2024-01-01 08:00:00"  "２０２４-…"         refused
+//   "2024/01-01 08:00"  "24-01-01 08:00"  "2024-001-01 08:00"  "2024-01-01 8:0"
+//   "2024-01-01  08:00"  "2024-01-01t08:00"  "2024-01-01T08:00Z"
+//   " 2024-01-01 08:00" "2024-01-01 08:00:00"  "２０２４-…"          refused
 std::optional<ClockTime> readClockTime(std::string_view text);
 
 // A speed in knots as a plain decimal number above zero: digits with at
@@ -37,5 +43,46 @@ std::optional<double> readCourse(std::string_view text);
 //   "0"  "12.5"  "1000000"  ".5"                                     read
 //   "-1"  "+1"  "12 nm"  "1e3"  "12,5"  "inf"  ""                     refused
 std::optional<double> readDistance(std::string_view text);
+
+// The interval between the meridians of a great-circle sailing
+// (great_circle.h), degrees of longitude, written as readSpeed reads a
+// speed, at least kSmallestMeridianInterval (one minute of longitude).
+//   "5"  "10"  "2.5"  "0.5"  "360"                                    read
+//   "0"  "0.01"  "-5"  "+5"  "5°"  "1e1"  " 5"  ""                    refused
+std::optional<double> readMeridianInterval(std::string_view text);
+
+// A time zone (time_zone.h) as a navigator writes it: "UTC" alone, or an
+// offset with its sign, after "UTC" or alone: the hours in one or two
+// digits, then ":" and the minutes in two digits when they are not zero.
+// "UTC" may be written in any case. A sign is needed for any zone but UTC,
+// because the nautical zone description writes the opposite sign (ZD -8 is
+// UTC+8): "8" alone could mean either. Full-width forms an input method
+// types (＋８, ＵＴＣ－５：３０) and the minus sign U+2212 read as their ASCII
+// forms; blanks are not skipped.
+//   "+8"  "-5"  "+5:30"  "+05:30"  "0"  "-0"  "UTC"  "utc"  "UTC+8"  "UTC-5"
+//   "UTC+5:45"  "UTC-12"  "UTC+14"  "UTC−3:30" (U+2212)  "＋８"          read
+//   "8" "UTC8" (no sign)   "+15" "-12:15" "+14:15" (beyond UTC-12 .. UTC+14)
+//   "+5:20" (not a quarter hour)   "+5:7" "+5:60" "+530" "+5.5" "+123"
+//   "UTC +8" " +8" "GMT+8" "Z" "+" "UTC+" ""                          refused
+std::optional<TimeZone> readTimeZone(std::string_view text);
+
+// Why readTimeZone refuses a text, for the message that says so.
+enum class ZoneRefusal {
+    NotAZone,        // not of the grammar above: "GMT+8", "+5.5", ""
+    NoSign,          // an offset other than zero without its sign: "8", "UTC8"
+    OutOfRange,      // beyond UTC-12 .. UTC+14: "+15", "-12:15"
+    NotQuarterHour,  // minutes other than 00, 15, 30, 45: "+5:20"
+};
+
+// Empty when readTimeZone reads the text.
+std::optional<ZoneRefusal> zoneRefusal(std::string_view text);
+
+// A time with its zone, as formatZonedTime (display.h) writes it: a clock
+// time readClockTime reads, one space, a zone readTimeZone reads.
+//   "2025-03-02 03:02 UTC+8"  "2025-03-01 00:00 UTC"  "2025/3/1 8:00 +5:30"
+//                                                                      read
+//   "2025-03-02 03:02" (no zone)  "2025-03-02 03:02UTC+8"
+//   "2025-03-02 03:02  UTC+8"  "2025-03-02 03:02 UTC+15"             refused
+std::optional<ZonedTime> readZonedTime(std::string_view text);
 
 }  // namespace nav

@@ -17,6 +17,11 @@ enum class Quantity {
     Distance,   // finite, not negative; a dead reckoning run at most kMaxRun
     Speed,      // finite knots above zero, whose times under way are finite
     Hours,      // a time under way: finite, not negative
+    MeridianInterval,  // between a great circle's meridians: finite, at least 1′
+    Bearing,          // a bearing of a mark: finite, 0 .. 360 degrees
+    Range,            // a range of a mark: finite n mile above 0, at most kMaxSightDistance
+    HorizontalAngle,  // a horizontal angle between two marks: finite, 0 .. 360 degrees
+    CompassError,     // a compass error: finite, -180 .. 180 degrees, east positive
 };
 
 // An input outside the range its quantity allows; carries the value refused.

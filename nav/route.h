@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A route (航线): waypoints joined by legs, with the distances run, the time
-// under way (航时) and the arrival times (ETA) along it.
+// A route (航线): waypoints joined by legs, with the distances run and to
+// go, the times under way (航时, 航段航时) and the arrival times (ETA) along
+// it, and its totals.
 #pragma once
 
 #include <optional>
@@ -10,7 +11,9 @@
 #include "geo/angle.h"
 #include "nav/clock_time.h"
 #include "nav/earth.h"
+#include "nav/eta_zone.h"
 #include "nav/leg.h"
+#include "nav/time_zone.h"
 
 namespace nav {
 
@@ -21,12 +24,42 @@ struct Waypoint {
     // How the leg arriving here is sailed. The first waypoint's is not used:
     // no leg arrives there.
     Method method = Method::Rhumb;
+    // The speed of the leg arriving here, knots, finite and above zero;
+    // empty for the route's speed. The first waypoint's is not used.
+    // (Members added since a route was written {name, position, method}
+    // carry an initializer, so such writing leaves them out without a
+    // warning.)
+    std::optional<double> speed = {};
+    // The navigator's words for this waypoint (备注), kept as typed; nav
+    // never reads them.
+    std::string remark = {};
 };
 
 struct RoutePlan {
     std::vector<Waypoint> waypoints;
     std::optional<double> speed;         // knots, finite and above zero
     std::optional<ClockTime> departure;  // leaving the first waypoint
+    // The zone the departure's clock reads (区时).
+    TimeZone departureZone = kDefaultDepartureZone;
+    // The route's name, kept as typed; no computation reads or changes it.
+    std::string name = {};
+};
+
+// The arrival time at a waypoint in each zone of EtaZone.
+struct ZonedEtas {
+    std::optional<ZonedTime> departure;  // on the departure's clock
+    std::optional<ZonedTime> utc;
+    std::optional<ZonedTime> ship;       // in the waypoint's nautical zone
+
+    std::optional<ZonedTime> in(EtaZone zone) const
+    {
+        switch (zone) {
+        case EtaZone::Utc: return utc;
+        case EtaZone::Ship: return ship;
+        case EtaZone::Departure: break;
+        }
+        return departure;
+    }
 };
 
 // One row per waypoint. Distances in n mile, times under way in hours; all
@@ -41,11 +74,45 @@ struct RouteRow {
     // row's is 0. Empty from the first leg that is empty on: nothing after a
     // gap is guessed.
     std::optional<double> cumulativeDistance;
-    // cumulativeDistance / speed; empty where that is or without a speed.
+    // The hours from the first waypoint: the sum of the legTime values, the
+    // legs at the route's speed taken together (their distance over that
+    // speed, one division), so that a route without leg speeds gives
+    // exactly cumulativeDistance / speed. Empty where cumulativeDistance is
+    // or from the first leg without a speed on; the first row's is 0 when
+    // some speed is given, the route's or a waypoint's.
     std::optional<double> timeUnderWay;
-    // departure + timeUnderWay rounded to the minute (arrivalTime); empty
-    // where timeUnderWay is, without a departure, or past kLatestClockTime.
+    // departure + timeUnderWay rounded to the minute (arrivalTime), on the
+    // departure's clock; empty where timeUnderWay is, without a departure,
+    // or past kLatestClockTime.
     std::optional<ClockTime> eta;
+
+    // The leg's own time (航段航时): legDistance over the waypoint's speed,
+    // else the route's; empty where legDistance is or without either speed.
+    std::optional<double> legTime;
+    // 剩余航程: the legDistance values from this waypoint to the last, added
+    // from the last; the last row's is 0. Empty for a waypoint without a
+    // position and for every waypoint before the last gap: as with the
+    // cumulative values, nothing across a gap is guessed. The first row's
+    // equals the total distance to the last bit or so (the two sums add in
+    // opposite orders).
+    std::optional<double> distanceToGo;
+    // eta in each zone: the same instant on the departure's clock, in UTC,
+    // and in the waypoint's nautical zone (TimeZone::nautical). Each is
+    // empty where eta is, or where the clock of that zone falls outside
+    // kEarliestClockTime .. kLatestClockTime.
+    ZonedEtas etas;
+};
+
+// What the totals line under the table shows.
+struct RouteTotals {
+    // The last row's cumulativeDistance and timeUnderWay: empty when a gap
+    // or a leg without a speed lies anywhere on the route.
+    std::optional<double> distance;
+    std::optional<double> hours;
+    // distance / hours, knots; empty without both or when hours is 0.
+    std::optional<double> averageSpeed;
+    // The last row's etas: the arrival.
+    ZonedEtas arrival;
 };
 
 // The rows of a route, one per waypoint, on the figure `earth` stands for.
@@ -53,9 +120,26 @@ struct RouteRow {
 // its position is.
 //   A 30N 122E, B 30N 123E (rhumb), C (no position), D 31N 123E
 //     -> rows A and B complete; C and D: no leg, no cumulative values
+// Leg speeds: with A, B, C 60 n mile apart, route speed 12 kn and C's 10 kn,
+// B's legTime is 5 h, C's 6 h, C's timeUnderWay 11 h.
 // Throws RangeError for a position as checkPosition (earth.h) does, for a
-// speed that is not finite or not above zero (Quantity::Speed), also when a
-// speed is so small that a time under way overflows.
+// speed, the route's or a waypoint's, that is not finite or not above zero
+// (Quantity::Speed), also when a speed is so small that a time under way
+// overflows.
 std::vector<RouteRow> computeRoute(const Earth& earth, const RoutePlan& plan);
+
+// The totals of rows computeRoute gave; all empty for no rows.
+//   A route of 300 n mile in 25 h -> averageSpeed 12
+RouteTotals routeTotals(const std::vector<RouteRow>& rows);
+
+// The route sailed the other way: the waypoints in reverse order, each with
+// its name, position and remark, and each leg with its method and speed.
+// A leg's method and speed are stored on the waypoint it arrives at, so
+// they move one waypoint along: the leg A -> B (stored on B) becomes
+// B -> A (stored on A). The first waypoint's unused method and speed go to
+// the new first waypoint, unused again, so that reversing twice gives the
+// plan back as it was. The name, speed, departure and zone stay.
+//   A, B (GC, 10 kn), C (RL), D (GC)  ->  D, C (GC), B (RL), A (GC, 10 kn)
+RoutePlan reversedRoute(const RoutePlan& plan);
 
 }  // namespace nav

@@ -18,12 +18,28 @@ QString codeAndName(char32_t c)
                         : code + u' ' + QString::fromLatin1(name.data(), qsizetype(name.size()));
 }
 
+// Control characters in a quoted text as the symbols that picture them
+// (U+0000 as ␀, tab as ␉, DEL as ␡): a NUL would end the message wherever it
+// is handed on as a C string, and a line break would break it in two.
+QString visibleControls(QString text)
+{
+    constexpr char16_t controlPictures = 0x2400;
+    constexpr char16_t deletePicture = 0x2421;
+    for (QChar& c : text) {
+        if (c.unicode() < 0x20)
+            c = QChar(char16_t(controlPictures + c.unicode()));
+        else if (c.unicode() == 0x7F)
+            c = QChar(deletePicture);
+    }
+    return text;
+}
+
 // The characters that break a rule. One that cannot be seen, or looks like
 // another, is named by its code and name as well.
 QString shown(const std::u32string& piece)
 {
     if (piece.size() != 1)
-        return quotedText(QString::fromStdU32String(piece));
+        return quotedText(visibleControls(QString::fromStdU32String(piece)));
     const char32_t c = piece.front();
     switch (geo::visibilityOf(c)) {
     case geo::Visibility::Invisible:
@@ -39,6 +55,30 @@ QString shown(const std::u32string& piece)
 QString number(double value) { return QString::number(value, 'g', 10); }
 
 bool isLatitude(const geo::CoordinateError& error) { return error.axis() == geo::Axis::Latitude; }
+
+QString fromU32(const std::u32string& text) { return QString::fromStdU32String(text); }
+
+// "25.3°N（度）还是 0°25.3′N（度分）？请写作 25.3°N 或 0025.3N"
+QString twoReadings(const geo::TwoReadings& readings)
+{
+    const QString packedForm = readings.packedForm == geo::EntryMode::Minutes ? u"度分"_s
+                                                                              : u"度分秒"_s;
+    return u"%1（度）还是 %2（%3）？请写作 %1 或 %4"_s.arg(
+        fromU32(readings.degrees), fromU32(readings.packed), packedForm,
+        fromU32(readings.packedSpelling));
+}
+
+// The classic window keeps its own words; the route's surfaces say which
+// coordinate is out of which range.
+QString outOfRangeReason(const geo::CoordinateError& error)
+{
+    const QString lowest = number(error.limits().lowest);
+    const QString highest = number(error.limits().highest);
+    if (error.surface() == geo::Surface::ClassicWindow)
+        return u"度数应在 %1 到 %2 之间。"_s.arg(lowest, highest);
+    return isLatitude(error) ? u"纬度应在 %1° 到 %2° 之间。"_s.arg(lowest, highest)
+                             : u"经度应在 %1° 到 %2° 之间。"_s.arg(lowest, highest);
+}
 
 }  // namespace
 
@@ -88,12 +128,26 @@ QString refusalReason(const geo::CoordinateError& error)
             ? piece + u"是负号还是分隔符？用短横线分隔度和分时，请加上方位 N 或 S，如 38-52.3N。"_s
             : piece + u"是负号还是分隔符？用短横线分隔度和分时，请加上方位 E 或 W，如 121-40.7E。"_s;
     case geo::Rule::OutOfRange:
-        return u"度数应在 %1 到 %2 之间。"_s.arg(number(error.limits().lowest),
-                                                   number(error.limits().highest));
+        return outOfRangeReason(error);
     case geo::Rule::IncompletePosition:
         return u"位置应包括纬度（N、S）和经度（E、W）两部分，中间用空格、逗号、分号或斜线隔开。"_s;
     case geo::Rule::AmbiguousPosition:
         return u"分不清哪部分是纬度、哪部分是经度，请都标上方位，如 30°10.2′N 122°05.3′E。"_s;
+    case geo::Rule::AmbiguousNumber:
+        return twoReadings(error.readings());
+    case geo::Rule::MissingMinutes:
+        return u"度之后缺少分：秒的符号"_s + piece + u"前应先写分，如 30°00′10″N。"_s;
+    case geo::Rule::SecondsOrSouth:
+        return piece + u"是秒还是南？秒请写秒的符号，如 42°50′30″；南请写 S 或 南，如 42°50′30″S。"_s;
+    case geo::Rule::UnknownWord:
+        return piece + u"不是能识别的写法：度、分、秒请写 ° ′ ″ 或 度 分 秒，方位请写 N、S、E、W 或 北、南、东、西。"_s;
+    case geo::Rule::WholePosition:
+        return isLatitude(error) ? u"这里只填纬度，所填的是整个位置（纬度和经度），经度请填在经度里。"_s
+                                 : u"这里只填经度，所填的是整个位置（纬度和经度），纬度请填在纬度里。"_s;
+    case geo::Rule::MissingHemisphere:
+        return u"位置的纬度和经度都要标上方位（N、S、E、W 或 北、南、东、西），"_s + piece + u"没有标。"_s;
+    case geo::Rule::PositionTooLong:
+        return u"位置太长：除空格外最多 %1 个字符。"_s.arg(number(error.limits().highest));
     }
     return {};
 }
@@ -102,8 +156,8 @@ QString conversionFailureMessage(const QString& fieldName, const QString& text,
                                  const geo::CoordinateError& error)
 {
     const bool outOfRange = error.rule() == geo::Rule::OutOfRange;
-    return fieldName + quotedText(text) + (outOfRange ? u"超出范围："_s : u"无法识别："_s)
-        + refusalReason(error);
+    return fieldName + quotedText(visibleControls(text))
+        + (outOfRange ? u"超出范围："_s : u"无法识别："_s) + refusalReason(error);
 }
 
 }  // namespace tarnquil

@@ -170,8 +170,9 @@ QList<Sample> handPicked()
         {u"negative exponent beyond 64 bits"_s, u"1E-99999999999999999999999"_s, unreadable,
          unreadable},
         {u"zero to a huge power"_s, u"0E99999"_s, unreadable, unreadable},
+        // In a longitude, 1°E or 0°01′E (0°00′01″E): refused as ambiguous.
         {u"exponent letter alone is East"_s, u"1E"_s, unreadable, unreadable, Entry::Paste,
-         {{ok, ok}}},
+         {{unreadable, unreadable}}},
         {u"exponent letter at the end is East"_s, u"421125e"_s, unreadable, unreadable,
          Entry::Paste, {{tooLarge, ok}}},
         {u"D is a degree sign after a fraction"_s, u"4.2D3"_s, unreadable, unreadable},

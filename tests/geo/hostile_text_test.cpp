@@ -11,8 +11,10 @@
 #include <vector>
 
 #include "geo/coordinate_entry.h"
+#include "geo/coordinate_text.h"
 #include "geo/display.h"
 #include "geo/number_reading.h"
+#include "geo/position_text.h"
 
 namespace {
 
@@ -110,6 +112,77 @@ TEST(HostileText, LongTexts)
     for (const std::string& text : longTexts) expectValueOrTypedFailure(text);
     EXPECT_EQ(geo::toDecimalDegrees("-" + std::string(1 << 20, '0') + "4250", EntryMode::Minutes),
               geo::toDecimalDegrees("-4250", EntryMode::Minutes));
+}
+
+// Pieces of the notations the whole-text readers take apart, mixed with the
+// number readers' pieces and noise.
+const std::vector<std::string>& notationPieces()
+{
+    static const std::vector<std::string> all = [] {
+        std::vector<std::string> pieces = {
+            "°", "′", "″", "'", "''", "度", "分", "秒", "N", "S", "s", "W", "北纬", "东经", ":",
+            "-", ",", ";", "/", "、", "·", "deg", "Lat", " ", "  ", "\u3000", "30", "10.2",
+            "00", "122", "\x00", "\xff"};
+        pieces.insert(pieces.end(), ::pieces().begin(), ::pieces().end());
+        return pieces;
+    }();
+    return all;
+}
+
+// Every reader of whole texts gives a finite value or a CoordinateError.
+void expectValueOrRefusal(const std::string& text)
+{
+    const auto finiteOrRefused = [&](auto read) {
+        try {
+            EXPECT_TRUE(std::isfinite(read())) << testing::PrintToString(text);
+        } catch (const geo::CoordinateError&) {
+        }
+    };
+    for (const geo::Axis axis : {geo::Axis::Latitude, geo::Axis::Longitude}) {
+        for (const EntryMode mode : {EntryMode::Minutes, EntryMode::Seconds})
+            finiteOrRefused([&] { return geo::readCoordinate(text, mode, axis); });
+        for (const geo::NumberForm form :
+             {geo::NumberForm::Minutes, geo::NumberForm::Seconds, geo::NumberForm::Degrees})
+            finiteOrRefused([&] { return geo::readRouteCoordinate(text, form, axis); });
+    }
+    finiteOrRefused([&] {
+        const geo::GeoPoint p = geo::readPosition(text, geo::NumberForm::Degrees).position;
+        return p.latitude + p.longitude;
+    });
+    geo::splitPosition(text);
+}
+
+TEST(HostileText, RandomNotationPiecesGiveValuesOrRefusals)
+{
+    std::mt19937 random(20);
+    std::uniform_int_distribution<std::size_t> count(0, 14);
+    std::uniform_int_distribution<std::size_t> pick(0, notationPieces().size() - 1);
+    for (int i = 0; i < 5000; ++i) {
+        std::string text;
+        for (std::size_t n = count(random); n > 0; --n) {
+            const std::string& piece = notationPieces()[pick(random)];
+            text += piece.empty() ? std::string(1, '\0') : piece;
+        }
+        expectValueOrRefusal(text);
+    }
+}
+
+// A mebibyte in a route cell or a position: read or refused at once, blanks
+// being no reason to refuse.
+TEST(HostileText, LongTextsThroughTheTextReaders)
+{
+    const std::string blanks(1 << 20, ' ');
+    EXPECT_EQ(geo::readRouteCoordinate(blanks + "4250" + blanks, geo::NumberForm::Minutes,
+                                       geo::Axis::Latitude),
+              geo::toDecimalDegrees("4250", EntryMode::Minutes));
+    std::string pairs;
+    for (int i = 0; i < (1 << 18); ++i) pairs += "N 1 E ";
+    EXPECT_THROW(geo::readPosition(pairs, EntryMode::Minutes), geo::CoordinateError);
+    EXPECT_THROW(geo::readCoordinate(pairs, EntryMode::Minutes, geo::Axis::Latitude),
+                 geo::CoordinateError);
+    EXPECT_THROW(geo::readRouteCoordinate(std::string(1 << 20, '9'), geo::NumberForm::Degrees,
+                                          geo::Axis::Longitude),
+                 geo::CoordinateError);
 }
 
 TEST(HostileText, ControlCharactersAreNotBlanks)

@@ -16,7 +16,7 @@
 namespace {
 
 using nav::formatCourse, nav::formatDistance, nav::formatLatitude, nav::formatLongitude,
-    nav::formatTimeUnderWay;
+    nav::formatTimeUnderWay, nav::formatTotalTime, nav::formatSpeed;
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
@@ -72,7 +72,19 @@ INSTANTIATE_TEST_SUITE_P(Table, Shown, ::testing::Values(
     ShownRow{"TimeThreeHourDigits", formatTimeUnderWay, 123 + 7.0 / 60, "123:07"},
     ShownRow{"TimeBelowHalfAMinute", formatTimeUnderWay, 29.4 / 3600, "0:00"},
     ShownRow{"TimeAboveHalfAMinute", formatTimeUnderWay, 30.6 / 3600, "0:01"},
-    ShownRow{"TimeMinutesCarryIntoTheHour", formatTimeUnderWay, 2 + 59.6 / 60, "3:00"}),
+    ShownRow{"TimeMinutesCarryIntoTheHour", formatTimeUnderWay, 2 + 59.6 / 60, "3:00"},
+    ShownRow{"TotalUnderADayShowsNoDays", formatTotalTime, 5.5, "0天 5:30"},
+    ShownRow{"TotalZero", formatTotalTime, 0, "0天 0:00"},
+    ShownRow{"TotalWholeDay", formatTotalTime, 24, "1天 0:00"},
+    ShownRow{"TotalDaysHoursMinutes", formatTotalTime, 53 + 7.0 / 60, "2天 5:07"},
+    ShownRow{"TotalMinutesCarryIntoTheDay", formatTotalTime, 23 + 59.6 / 60, "1天 0:00"},
+    ShownRow{"TotalHoursBelowTheDayStayOneDigit", formatTotalTime, 33.5, "1天 9:30"},
+    ShownRow{"TotalManyDays", formatTotalTime, 1e6, "41666天 16:00"},
+    ShownRow{"SpeedRoundsToATenth", formatSpeed, 12.46, "12.5"},
+    // 9.95 is stored as 9.949999999999999289...
+    ShownRow{"SpeedRoundsTheStoredValue", formatSpeed, 9.95, "9.9"},
+    ShownRow{"SpeedLeadingZero", formatSpeed, 0.04, "0.0"},
+    ShownRow{"SpeedWholeKeepsItsTenth", formatSpeed, 12, "12.0"}),
     geo::testing::RowName());
 
 struct RefusedRow {
@@ -99,7 +111,11 @@ INSTANTIATE_TEST_SUITE_P(Table, Refused, ::testing::Values(
     RefusedRow{"LongitudeNaN", formatLongitude, kNaN},
     RefusedRow{"TimeNegative", formatTimeUnderWay, -0.01},
     RefusedRow{"TimeInfinite", formatTimeUnderWay, kInf},
-    RefusedRow{"TimeWhoseMinutesOverflow", formatTimeUnderWay, 1e307}),
+    RefusedRow{"TimeWhoseMinutesOverflow", formatTimeUnderWay, 1e307},
+    RefusedRow{"TotalNegative", formatTotalTime, -0.01},
+    RefusedRow{"TotalNaN", formatTotalTime, kNaN},
+    RefusedRow{"SpeedNegative", formatSpeed, -0.01},
+    RefusedRow{"SpeedInfinite", formatSpeed, kInf}),
     geo::testing::RowName());
 
 // Only the courses and distances of the two methods matter here.

@@ -17,6 +17,27 @@ TEST(ClockTimeRead, GivesTheDateAndClock)
     EXPECT_EQ(nav::readClockTime("2000-02-29 23:59"), local_days{2000y / February / 29} + 23h + 59min);
 }
 
+// The forms a navigator also types, each read as the same time.
+struct ClockFormRow {
+    const char* name;
+    const char* text;
+};
+
+class ClockTimeForms : public ::testing::TestWithParam<ClockFormRow> {};
+
+TEST_P(ClockTimeForms, ReadAsTheSameTime)
+{
+    EXPECT_EQ(nav::readClockTime(GetParam().text), local_days{2025y / March / 1} + 8h);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ClockTimeForms, ::testing::Values(
+    ClockFormRow{"Slashes", "2025/3/1 8:00"},
+    ClockFormRow{"SlashesTwoDigits", "2025/03/01 08:00"},
+    ClockFormRow{"IsoSeparator", "2025-03-01T08:00"},
+    ClockFormRow{"OneDigitHour", "2025-03-01 8:00"},
+    ClockFormRow{"OneDigitMonthAndDay", "2025-3-1 08:00"}),
+    geo::testing::RowName());
+
 struct RefusedRow {
     const char* name;
     std::string text;
@@ -37,8 +58,16 @@ INSTANTIATE_TEST_SUITE_P(Table, ClockTimeRefused, ::testing::Values(
     RefusedRow{"April31", "2024-04-31 08:00"},
     RefusedRow{"Hour24", "2024-01-01 24:00"},
     RefusedRow{"Minute60", "2024-01-01 23:60"},
-    RefusedRow{"OneDigitHour", "2024-01-01 8:00"},
-    RefusedRow{"IsoSeparator", "2024-01-01T08:00"},
+    RefusedRow{"MixedSeparators", "2024/01-01 08:00"},
+    RefusedRow{"TwoDigitYear", "24-01-01 08:00"},
+    RefusedRow{"ThreeDigitMonth", "2024-001-01 08:00"},
+    RefusedRow{"OneDigitMinute", "2024-01-01 8:0"},
+    RefusedRow{"ThreeDigitHour", "2024-01-01 008:00"},
+    RefusedRow{"TwoBlanks", "2024-01-01  08:00"},
+    RefusedRow{"LowerCaseT", "2024-01-01t08:00"},
+    RefusedRow{"IsoZoneSuffix", "2024-01-01T08:00Z"},
+    RefusedRow{"SlashDay31OfApril", "2024/4/31 8:00"},
+    RefusedRow{"NoTime", "2024-01-01"},
     RefusedRow{"TrailingBlank", "2024-01-01 08:00 "},
     RefusedRow{"Seconds", "2024-01-01 08:00:00"},
     RefusedRow{"FullWidthDigits", "２０２４-01-01 08:00"},
@@ -90,8 +119,8 @@ INSTANTIATE_TEST_SUITE_P(Table, SpeedRefused, ::testing::Values(
     RefusedRow{"Empty", ""}),
     geo::testing::RowName());
 
-// Course and distance share the speed's number grammar; each row is a bound
-// of its own or a text the grammar refuses.
+// Course, distance and meridian interval share the speed's number grammar;
+// each row is a bound of its own or a text the grammar refuses.
 struct DecimalRow {
     const char* name;
     std::optional<double> (*read)(std::string_view);
@@ -121,7 +150,14 @@ INSTANTIATE_TEST_SUITE_P(Table, CourseAndDistanceRead, ::testing::Values(
     DecimalRow{"DistancePlus", nav::readDistance, "+1", std::nullopt},
     DecimalRow{"DistanceUnit", nav::readDistance, "12 nm", std::nullopt},
     DecimalRow{"DistanceExponent", nav::readDistance, "1e3", std::nullopt},
-    DecimalRow{"DistanceTooLargeForADouble", nav::readDistance, std::string(400, '9'), std::nullopt}),
+    DecimalRow{"DistanceTooLargeForADouble", nav::readDistance, std::string(400, '9'), std::nullopt},
+    DecimalRow{"IntervalWhole", nav::readMeridianInterval, "5", 5.0},
+    DecimalRow{"IntervalHalfDegree", nav::readMeridianInterval, "0.5", 0.5},
+    DecimalRow{"IntervalOneMinute", nav::readMeridianInterval, "0.0166667", 0.0166667},
+    DecimalRow{"IntervalBelowOneMinute", nav::readMeridianInterval, "0.0166666", std::nullopt},
+    DecimalRow{"IntervalZero", nav::readMeridianInterval, "0", std::nullopt},
+    DecimalRow{"IntervalDegreeSign", nav::readMeridianInterval, "5°", std::nullopt},
+    DecimalRow{"IntervalNegative", nav::readMeridianInterval, "-5", std::nullopt}),
     geo::testing::RowName());
 
 }  // namespace

@@ -9,18 +9,20 @@
 #include "nav/entry.h"
 #include "nav/errors.h"
 
+#include "row_name.h"
+
 namespace {
 
 using enum nav::Method;
 
 nav::RoutePlan coastalPlan()
 {
-    return {{{"吴淞口", geo::GeoPoint{31.4, 121.5}, Rhumb},
-             {"舟山", geo::GeoPoint{30.17, 122.0883}, Rhumb},
-             {"台山", geo::GeoPoint{29.9333, 122.3083}, GreatCircle},
-             {"基隆", geo::GeoPoint{25.15, 121.75}, Rhumb}},
-            12.5,
-            nav::readClockTime("2024-12-31 20:00")};
+    return {.waypoints = {{"吴淞口", geo::GeoPoint{31.4, 121.5}, Rhumb},
+                          {"舟山", geo::GeoPoint{30.17, 122.0883}, Rhumb},
+                          {"台山", geo::GeoPoint{29.9333, 122.3083}, GreatCircle},
+                          {"基隆", geo::GeoPoint{25.15, 121.75}, Rhumb}},
+            .speed = 12.5,
+            .departure = nav::readClockTime("2024-12-31 20:00")};
 }
 
 // Distances, times and arrivals follow from the legs by the method of each:
@@ -116,6 +118,246 @@ TEST(Route, RefusedSpeedsAndPositionsAreRangeErrors)
     nav::RoutePlan plan = coastalPlan();
     plan.waypoints[2].position = geo::GeoPoint{29.9, 190};
     EXPECT_THROW(nav::computeRoute(nav::Earth(), plan), nav::RangeError);
+}
+
+}  // namespace
+
+namespace {
+
+// Along the equator of the Sphere model a degree of longitude is exactly
+// 60 n mile, by rhumb line and great circle alike: distances and times can
+// be written down by hand.
+nav::Waypoint onEquator(const char* name, double longitude, std::optional<double> knots = {})
+{
+    nav::Waypoint waypoint{name, geo::GeoPoint{0, longitude}, Rhumb};
+    waypoint.speed = knots;
+    return waypoint;
+}
+
+constexpr double kHours = 1e-12;
+
+struct LegSpeedRow {
+    const char* name;
+    std::optional<double> routeSpeed;
+    std::optional<double> speedB, speedC;  // of the legs A-B (60 n mile), B-C (120 n mile)
+    std::optional<double> legTimeB, legTimeC, timeA, timeC;
+};
+
+class LegSpeeds : public ::testing::TestWithParam<LegSpeedRow> {};
+
+void expectHours(const std::optional<double>& actual, const std::optional<double>& expected,
+                 const char* what)
+{
+    ASSERT_EQ(actual.has_value(), expected.has_value()) << what;
+    if (expected) {
+        EXPECT_NEAR(*actual, *expected, kHours) << what;
+    }
+}
+
+TEST_P(LegSpeeds, TimeEachLegAtItsOwnSpeed)
+{
+    const LegSpeedRow& row = GetParam();
+    nav::RoutePlan plan;
+    plan.waypoints = {onEquator("A", 100), onEquator("B", 101, row.speedB),
+                      onEquator("C", 103, row.speedC)};
+    plan.speed = row.routeSpeed;
+    const std::vector<nav::RouteRow> rows = nav::computeRoute(nav::Earth(nav::EarthModel::Sphere), plan);
+    EXPECT_FALSE(rows[0].legTime);
+    expectHours(rows[1].legTime, row.legTimeB, "B's leg time");
+    expectHours(rows[2].legTime, row.legTimeC, "C's leg time");
+    expectHours(rows[0].timeUnderWay, row.timeA, "A's time under way");
+    expectHours(rows[2].timeUnderWay, row.timeC, "C's time under way");
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, LegSpeeds, ::testing::Values(
+    LegSpeedRow{"RouteSpeedOnly", 12, {}, {}, 5, 10, 0, 15},
+    LegSpeedRow{"OneLegFaster", 12, {}, 15, 5, 8, 0, 13},
+    LegSpeedRow{"EveryLegItsOwnWithoutRouteSpeed", {}, 6, 20, 10, 6, 0, 16},
+    LegSpeedRow{"FirstLegWithoutAnySpeed", {}, {}, 20, {}, 6, 0, {}},
+    LegSpeedRow{"LastLegWithoutAnySpeed", {}, 6, {}, 10, {}, 0, {}},
+    LegSpeedRow{"NoSpeedAnywhere", {}, {}, {}, {}, {}, {}, {}}),
+    geo::testing::RowName());
+
+TEST(LegSpeeds, RefusedSpeedsAreRangeErrors)
+{
+    for (double knots : {0.0, -6.0, std::numeric_limits<double>::quiet_NaN(),
+                         std::numeric_limits<double>::infinity(),
+                         std::numeric_limits<double>::denorm_min() /* times overflow */}) {
+        nav::RoutePlan plan;
+        plan.waypoints = {onEquator("A", 100), onEquator("B", 101, knots)};
+        try {
+            nav::computeRoute(nav::Earth(), plan);
+            ADD_FAILURE() << "accepted " << knots;
+        } catch (const nav::RangeError& error) {
+            EXPECT_EQ(error.quantity(), nav::Quantity::Speed) << knots;
+        }
+    }
+}
+
+// What is left to run from each waypoint, and nothing across a gap.
+TEST(DistanceToGo, FromEachWaypointToTheLast)
+{
+    nav::RoutePlan plan;
+    plan.waypoints = {onEquator("A", 100), onEquator("B", 101), onEquator("C", 103),
+                      onEquator("D", 106)};
+    const std::vector<nav::RouteRow> rows = nav::computeRoute(nav::Earth(nav::EarthModel::Sphere), plan);
+    const double expected[] = {360, 300, 180, 0};
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        ASSERT_TRUE(rows[i].distanceToGo) << i;
+        EXPECT_NEAR(*rows[i].distanceToGo, expected[i], 1e-9) << i;
+    }
+    EXPECT_EQ(rows.back().distanceToGo, 0.0);
+}
+
+TEST(DistanceToGo, NothingBeforeTheLastGap)
+{
+    nav::RoutePlan plan;
+    plan.waypoints = {onEquator("A", 100), onEquator("B", 101), nav::Waypoint{"未读出", std::nullopt, Rhumb},
+                      onEquator("D", 103), onEquator("E", 106)};
+    const std::vector<nav::RouteRow> rows = nav::computeRoute(nav::Earth(nav::EarthModel::Sphere), plan);
+    EXPECT_FALSE(rows[0].distanceToGo || rows[1].distanceToGo || rows[2].distanceToGo);
+    ASSERT_TRUE(rows[3].distanceToGo && rows[4].distanceToGo);
+    EXPECT_NEAR(*rows[3].distanceToGo, 180, 1e-9);
+    EXPECT_EQ(*rows[4].distanceToGo, 0.0);
+
+    plan.waypoints.back().position.reset();
+    for (const nav::RouteRow& row : nav::computeRoute(nav::Earth(), plan))
+        EXPECT_FALSE(row.distanceToGo) << "the last waypoint has no position";
+}
+
+// Westward across the date line at 20 kn, leaving 150 E at 20:00 in its own
+// zone (UTC+10): 1740, 60 and 600 n mile, arrivals 87, 90 and 120 h later.
+// Ship's time jumps back a day where the date line is crossed.
+struct ThreeZonesRow {
+    const char* name;
+    double thirdLongitude;  // 180 written east or west
+    const char* departureZone[4];
+    const char* utc[4];
+    const char* ship[4];
+};
+
+class EtaZones : public ::testing::TestWithParam<ThreeZonesRow> {};
+
+std::string shown(const std::optional<nav::ZonedTime>& time)
+{
+    return time ? nav::formatZonedTime(*time) : "";
+}
+
+TEST_P(EtaZones, SameInstantOnThreeClocks)
+{
+    const ThreeZonesRow& row = GetParam();
+    nav::RoutePlan plan;
+    plan.waypoints = {onEquator("A", 150), onEquator("B", 179), onEquator("C", row.thirdLongitude),
+                      onEquator("D", -170)};
+    plan.speed = 20;
+    plan.departure = nav::readClockTime("2025-03-01 20:00");
+    plan.departureZone = *nav::readTimeZone("+10");
+    const std::vector<nav::RouteRow> rows = nav::computeRoute(nav::Earth(nav::EarthModel::Sphere), plan);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        EXPECT_EQ(shown(rows[i].etas.in(nav::EtaZone::Departure)), row.departureZone[i]) << i;
+        EXPECT_EQ(shown(rows[i].etas.in(nav::EtaZone::Utc)), row.utc[i]) << i;
+        EXPECT_EQ(shown(rows[i].etas.in(nav::EtaZone::Ship)), row.ship[i]) << i;
+        EXPECT_EQ(rows[i].etas.departure->clock, rows[i].eta) << i;
+    }
+    const nav::RouteTotals totals = nav::routeTotals(rows);
+    EXPECT_EQ(shown(totals.arrival.in(nav::EtaZone::Ship)), row.ship[3]);
+    EXPECT_EQ(nav::formatTotalTime(*totals.hours), "5天 0:00");
+    EXPECT_EQ(nav::formatDistance(*totals.distance), "2400.0");
+    EXPECT_EQ(nav::formatSpeed(*totals.averageSpeed), "20.0");
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, EtaZones, ::testing::Values(
+    ThreeZonesRow{"DateLineWrittenEast", 180,
+        {"2025-03-01 20:00 UTC+10", "2025-03-05 11:00 UTC+10", "2025-03-05 14:00 UTC+10", "2025-03-06 20:00 UTC+10"},
+        {"2025-03-01 10:00 UTC", "2025-03-05 01:00 UTC", "2025-03-05 04:00 UTC", "2025-03-06 10:00 UTC"},
+        {"2025-03-01 20:00 UTC+10", "2025-03-05 13:00 UTC+12", "2025-03-05 16:00 UTC+12", "2025-03-05 23:00 UTC-11"}},
+    ThreeZonesRow{"DateLineWrittenWest", -180,
+        {"2025-03-01 20:00 UTC+10", "2025-03-05 11:00 UTC+10", "2025-03-05 14:00 UTC+10", "2025-03-06 20:00 UTC+10"},
+        {"2025-03-01 10:00 UTC", "2025-03-05 01:00 UTC", "2025-03-05 04:00 UTC", "2025-03-06 10:00 UTC"},
+        {"2025-03-01 20:00 UTC+10", "2025-03-05 13:00 UTC+12", "2025-03-04 16:00 UTC-12", "2025-03-05 23:00 UTC-11"}}),
+    geo::testing::RowName());
+
+TEST(RouteTotals, EmptyAcrossAGapOrWithoutTime)
+{
+    nav::RoutePlan plan;
+    plan.waypoints = {onEquator("A", 100), nav::Waypoint{"未读出", std::nullopt, Rhumb}, onEquator("C", 103)};
+    plan.speed = 12;
+    nav::RouteTotals totals = nav::routeTotals(nav::computeRoute(nav::Earth(), plan));
+    EXPECT_FALSE(totals.distance || totals.hours || totals.averageSpeed);
+
+    plan.waypoints = {onEquator("A", 100)};
+    totals = nav::routeTotals(nav::computeRoute(nav::Earth(), plan));
+    EXPECT_EQ(totals.distance, 0.0);
+    EXPECT_EQ(totals.hours, 0.0);
+    EXPECT_FALSE(totals.averageSpeed) << "no speed over no time";
+    EXPECT_FALSE(nav::routeTotals({}).distance);
+}
+
+// A transpacific plan whose legs differ much by method, so that a method
+// left on the wrong leg changes the distance.
+nav::RoutePlan passage()
+{
+    nav::RoutePlan plan;
+    plan.name = "横滨—旧金山";
+    plan.speed = 14;
+    plan.departure = nav::readClockTime("2025-03-01 08:00");
+    plan.departureZone = *nav::readTimeZone("+9");
+    plan.waypoints = {{"横滨", geo::GeoPoint{35.45, 139.65}, Rhumb},
+                      {"A", geo::GeoPoint{40, 150}, Rhumb},
+                      {"B", geo::GeoPoint{45, -160}, GreatCircle},
+                      {"C", geo::GeoPoint{40, -130}, Rhumb},
+                      {"旧金山", geo::GeoPoint{37.8, -122.42}, GreatCircle}};
+    plan.waypoints[2].speed = 10;
+    plan.waypoints[2].remark = "大圆";
+    plan.waypoints[0].method = GreatCircle;  // unused: no leg arrives there
+    plan.waypoints[0].speed = 99;
+    return plan;
+}
+
+TEST(ReversedRoute, EachLegKeepsItsMethodAndSpeed)
+{
+    const nav::RoutePlan plan = passage();
+    const nav::RoutePlan reversed = nav::reversedRoute(plan);
+    ASSERT_EQ(reversed.waypoints.size(), 5u);
+    const char* names[] = {"旧金山", "C", "B", "A", "横滨"};
+    const nav::Method methods[] = {GreatCircle /* the old first's */, GreatCircle, Rhumb, GreatCircle, Rhumb};
+    const std::optional<double> speeds[] = {99, {}, {}, 10, {}};
+    for (std::size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(reversed.waypoints[i].name, names[i]) << i;
+        EXPECT_EQ(reversed.waypoints[i].method, methods[i]) << i;
+        EXPECT_EQ(reversed.waypoints[i].speed, speeds[i]) << i;
+    }
+    EXPECT_EQ(reversed.waypoints[2].remark, "大圆") << "a remark stays with its waypoint";
+    EXPECT_EQ(reversed.waypoints[2].position->longitude, -160);
+    EXPECT_EQ(reversed.name, plan.name);
+    EXPECT_EQ(reversed.departure, plan.departure);
+    EXPECT_EQ(reversed.departureZone, plan.departureZone);
+
+    // The same legs the other way: the same distance and time.
+    const nav::Earth earth;
+    const nav::RouteTotals there = nav::routeTotals(nav::computeRoute(earth, plan));
+    const nav::RouteTotals back = nav::routeTotals(nav::computeRoute(earth, reversed));
+    EXPECT_NEAR(*back.distance, *there.distance, 1e-6);
+    EXPECT_NEAR(*back.hours, *there.hours, 1e-9);
+}
+
+TEST(ReversedRoute, TwiceGivesThePlanBack)
+{
+    const nav::RoutePlan plan = passage();
+    const nav::RoutePlan twice = nav::reversedRoute(nav::reversedRoute(plan));
+    ASSERT_EQ(twice.waypoints.size(), plan.waypoints.size());
+    for (std::size_t i = 0; i < plan.waypoints.size(); ++i) {
+        const nav::Waypoint& a = plan.waypoints[i];
+        const nav::Waypoint& b = twice.waypoints[i];
+        EXPECT_TRUE(a.name == b.name && a.method == b.method && a.speed == b.speed &&
+                    a.remark == b.remark && a.position->latitude == b.position->latitude &&
+                    a.position->longitude == b.position->longitude)
+            << i;
+    }
+    EXPECT_TRUE(nav::reversedRoute(nav::RoutePlan{}).waypoints.empty());
+    nav::RoutePlan one;
+    one.waypoints = {onEquator("A", 1, 7)};
+    EXPECT_EQ(nav::reversedRoute(one).waypoints.front().speed, 7.0);
 }
 
 }  // namespace

@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The rule for plain numbers: whether "25.3" is degrees, packed degrees and
+// minutes (or seconds), both, or neither. Used by the coordinate reader; not
+// for callers outside the computation layer.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "geo/axis.h"
+#include "geo/errors.h"
+#include "geo/number_form.h"
+
+namespace geo {
+
+// What the rule makes of one number.
+struct PlainVerdict {
+    enum class Kind { Read, Ambiguous, Refused };
+    Kind kind = Kind::Read;
+    double degrees = 0;  // Read: unsigned degrees
+    // Refused: the rule, and the digits [from, to) that break it.
+    Rule rule = Rule::OutOfRange;
+    std::size_t from = 0, to = 0;
+    Limits limits;
+};
+
+// `digits` are the number as typed, folded to ASCII: digits with at most one
+// '.', at least one digit, no sign. In the 分 and 秒 forms:
+//   - it may be degrees when it has no more digits before the point than
+//     degrees can have (2 for a latitude, 3 for a longitude, leading zeros
+//     count) and lies within 90 (180);
+//   - it may be packed when its minutes and seconds are below 60 and it
+//     gives at most 90 (180) degrees; the 秒 form's number has no point, and
+//     its last two digits are seconds, the two before them minutes, however
+//     short it is ("425" is 0°04′25″). The packed degrees are the very double
+//     of fromPackedMinutes / fromPackedSeconds;
+//   - both and different: Ambiguous; one: Read so; neither: Refused, for the
+//     degrees' range when the number has the digits of degrees, else for what
+//     breaks the packed reading (SixtyOrMore, FractionInSeconds, OutOfRange).
+//     "0" is 0 either way.
+// In the 度 form a number is degrees: Read within 90 (180), else Refused
+// (OutOfRange): "3010.2" is out of range.
+PlainVerdict plainNumberVerdict(std::u32string_view digits, NumberForm form, Axis axis);
+
+// The two readings of an Ambiguous number, for the message, each written
+// between `before` and `after` (the sign and hemisphere as typed):
+//   "25.3" latitude, 分, after "N": "25.3°N", "0°25.3′N", "0025.3N"
+//   "135" longitude, 秒, after "E": "135°E", "0°01′35″E", "0000135E"
+TwoReadings twoReadings(std::u32string_view digits, NumberForm form, Axis axis,
+                        std::u32string_view before, std::u32string_view after);
+
+}  // namespace geo

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "nav/observation.h"
+
+#include <cmath>
+
+#include "nav/earth.h"
+#include "nav/errors.h"
+
+namespace nav {
+
+namespace {
+
+constexpr double kFullCircle = 360;
+constexpr double kHalfCircle = 180;
+
+// The negated comparisons refuse NaN too.
+void checkDirection(double degrees, Quantity quantity)
+{
+    if (!(degrees >= 0 && degrees <= kFullCircle))
+        throw RangeError(quantity, degrees);
+}
+
+}  // namespace
+
+Observation bearingObservation(geo::GeoPoint mark, double degrees)
+{
+    return {ObservationKind::Bearing, mark, {}, degrees};
+}
+
+Observation rangeObservation(geo::GeoPoint mark, double nauticalMiles)
+{
+    return {ObservationKind::Range, mark, {}, nauticalMiles};
+}
+
+Observation angleObservation(geo::GeoPoint mark1, geo::GeoPoint mark2, double degrees)
+{
+    return {ObservationKind::HorizontalAngle, mark1, mark2, degrees};
+}
+
+void checkObservation(const Observation& observation)
+{
+    checkPosition(observation.mark);
+    switch (observation.kind) {
+    case ObservationKind::Bearing:
+        checkDirection(observation.value, Quantity::Bearing);
+        break;
+    case ObservationKind::Range:
+        if (!(observation.value > 0 && observation.value <= kMaxSightDistance))
+            throw RangeError(Quantity::Range, observation.value);
+        break;
+    case ObservationKind::HorizontalAngle:
+        checkPosition(observation.mark2);
+        checkDirection(observation.value, Quantity::HorizontalAngle);
+        break;
+    }
+}
+
+void checkRun(const Run& run)
+{
+    checkDirection(run.course, Quantity::Course);
+    if (!(run.distance >= 0 && run.distance <= kMaxRun))
+        throw RangeError(Quantity::Distance, run.distance);
+}
+
+void checkCompassError(double degrees)
+{
+    if (!(std::fabs(degrees) <= kHalfCircle))
+        throw RangeError(Quantity::CompassError, degrees);
+}
+
+}  // namespace nav

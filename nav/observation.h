@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What a navigator observes to fix the ship (陆标定位): bearings, ranges and
+// horizontal angles of charted marks, and the runs the ship makes between
+// them.
+//
+// Definitions, on the figure of the Earth chosen (WGS-84 or the sphere):
+//   bearing (方位): the azimuth AT THE SHIP, degrees clockwise from north, of
+//     the geodesic from the ship to the mark: what a compass or a pelorus
+//     measures. A bearing by compass is corrected by the compass error
+//     (罗经差, east positive): true = compass + error.
+//   range (距离): the geodesic distance from the ship to the mark, n mile.
+//   horizontal angle (水平角): the bearing of mark2 minus the bearing of
+//     mark1, both at the ship, taken clockwise in [0, 360): mark1 at 350
+//     and mark2 at 020 is an angle of 30; mark1 at 020 and mark2 at 350 is
+//     330. No compass is involved, so the compass error does not apply.
+//   run (航程): the ship steers `course` (degrees true) on a rhumb line for
+//     `distance` n mile. An observation taken before a run is carried
+//     forward by it: if P is the ship's position after the run, the
+//     observation was made at P' = the point `distance` n mile from P on the
+//     rhumb line of course `course` + 180. That is exactly the start of the
+//     run, as a rhumb line run backwards retraces its way. Several runs
+//     after an observation are retraced one by one, the last first.
+//
+// Input ranges (each refused with RangeError, see errors.h):
+//   a mark: as checkPosition (earth.h);
+//   a bearing: finite, 0 .. 360 (Quantity::Bearing): 0, 45.5, 360 (north);
+//     not -1, 360.5, NaN;
+//   a range: finite n mile above 0, at most kMaxSightDistance
+//     (Quantity::Range): 0.3, 12, 100; not 0, -2, 100.5, inf;
+//   a horizontal angle: finite, 0 .. 360 (Quantity::HorizontalAngle): 0,
+//     75.25, 359.9; not -10, 400. Its two marks must differ: the fix
+//     refuses one mark twice with NoFixReason::CoincidentMarks (fix.h);
+//   a run: course finite 0 .. 360 (Quantity::Course), distance finite,
+//     0 .. kMaxRun (Quantity::Distance);
+//   the compass error: finite, -180 .. 180 (Quantity::CompassError): -3.5,
+//     0, 12; not 181.
+#pragma once
+
+#include <variant>
+#include <vector>
+
+#include "geo/angle.h"
+
+namespace nav {
+
+// Marks farther than this from the ship, in n mile, are not seen: a range
+// above it is refused, and a fix that would put a mark used farther away is
+// no fix.
+inline constexpr double kMaxSightDistance = 100;
+
+enum class ObservationKind { Bearing, Range, HorizontalAngle };
+
+struct Observation {
+    ObservationKind kind = ObservationKind::Bearing;
+    geo::GeoPoint mark;   // the mark; mark1 of a horizontal angle
+    geo::GeoPoint mark2;  // the second mark of a horizontal angle only
+    double value = 0;     // bearing or angle in degrees, range in n mile
+};
+
+Observation bearingObservation(geo::GeoPoint mark, double degrees);
+Observation rangeObservation(geo::GeoPoint mark, double nauticalMiles);
+Observation angleObservation(geo::GeoPoint mark1, geo::GeoPoint mark2, double degrees);
+
+struct Run {
+    double course = 0;    // degrees true
+    double distance = 0;  // n mile
+};
+
+// Observations and runs in the order they happened: each observation is
+// carried forward by every run after it, and the fix is the position after
+// the last entry.
+using Sighting = std::variant<Observation, Run>;
+
+// Throws RangeError as above for the first value out of range.
+void checkObservation(const Observation& observation);
+void checkRun(const Run& run);
+void checkCompassError(double degrees);
+
+}  // namespace nav
