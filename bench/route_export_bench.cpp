@@ -7,9 +7,10 @@
 //   build/release/bench/route_export_bench
 #include <benchmark/benchmark.h>
 
-#include "route_csv.h"
-#include "route_export.h"
-#include "route_table.h"
+#include "cli/route_export.h"
+#include "routefiles/route_csv.h"
+#include "routefiles/route_table.h"
+#include "routefiles/save_file.h"
 
 #include "nav/entry.h"
 
@@ -70,7 +71,7 @@ void BM_ExportCsvFile(benchmark::State& state)
     QTemporaryDir dir;
     const QString route = dir.filePath(u"route.csv"_s);
     const QString out = dir.filePath(u"legs.csv"_s);
-    if (!tarnquil::saveCsvFile(route, tarnquil::routeCsv(zigzag())).isEmpty()) {
+    if (!tarnquil::saveFile(route, tarnquil::routeCsv(zigzag())).isEmpty()) {
         state.SkipWithError("cannot write the route file");
         return;
     }

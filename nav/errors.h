@@ -44,4 +44,30 @@ public:
     PoleError() : std::domain_error("rhumb line through a pole") {}
 };
 
+// Why there is no fix (fix.h). The window and the command line word each
+// reason.
+enum class NoFixReason {
+    TooFewObservations,  // fewer than two observations
+    CoincidentMarks,     // a horizontal angle between a mark and itself
+    ParallelBearings,    // two bearings equal or reciprocal (to 1e-9 in their sine)
+                         // that meet nowhere within sight: 两方位线平行，无交点
+    RangeCirclesApart,   // two range circles that do not meet: 两距离圆不相交
+    LinesApart,          // any other two position lines that do not meet, as
+                         // bearing lines meeting only behind their marks
+    Indeterminate,       // the lines coincide, or their least squares lead
+                         // nowhere or only behind a mark
+    TooFar,              // the lines meet only where a mark used lies farther
+                         // than kMaxSightDistance from the ship
+};
+
+class NoFixError : public std::domain_error {
+public:
+    explicit NoFixError(NoFixReason reason)
+        : std::domain_error("no fix"), reason_(reason) {}
+    NoFixReason reason() const noexcept { return reason_; }
+
+private:
+    NoFixReason reason_;
+};
+
 }  // namespace nav

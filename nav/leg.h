@@ -3,11 +3,32 @@
 // steered and the great circle, each with its courses and distance.
 #pragma once
 
+#include <optional>
+#include <string_view>
+
 namespace nav {
 
 // How a leg is sailed. Rhumb, a constant course, is what is steered on
 // short legs and the default; GreatCircle is the shortest way.
 enum class Method { Rhumb, GreatCircle };
+
+// The method's code in leg tables and route files: "RL", "GC".
+std::string_view methodCode(Method method);
+
+// Its name in Chinese: "恒向线", "大圆".
+std::string_view methodName(Method method);
+
+// The word that selects it on the command line: "rl", "gc".
+std::string_view methodWord(Method method);
+
+// The method a route file or a pasted table names: its code with the ASCII
+// letters in any case ("RL", "rl", "Gc") or its name ("恒向线", "大圆").
+// Nothing for any other text: "", " RL", "ＲＬ", "RL 恒向线", "rhumb".
+std::optional<Method> readMethodText(std::string_view text);
+
+// The method a command-line word selects: only the exact words of
+// methodWord, "rl" and "gc"; "RL", "gc " and "" are not read.
+std::optional<Method> readMethodWord(std::string_view word);
 
 // Courses in degrees true, in [0, 360); distances in n mile.
 struct RhumbLeg {

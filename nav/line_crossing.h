@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "geo/angle.h"
-#include "nav/fix.h"
+#include "nav/errors.h"
 #include "nav/fix_sketch.h"
 #include "nav/position_line.h"
 

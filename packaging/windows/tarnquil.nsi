@@ -24,7 +24,7 @@ ManifestDPIAware true
 !define APPKEY     "Software\${PUBLISHER}\${APPNAME}"
 !define ROUTE_ZH   "航线计算"
 !define PROGID     "Tarnquil.gpx"
-; ui/windows_process_setup.cpp holds it while the program runs.
+; app/windows_process_setup.cpp holds it while the program runs.
 !define RUNNING_MUTEX "Local\TarnquilRunning"
 
 Name "${APPNAME_ZH} ${APPNAME} ${VERSION}"

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <random>
 #include <string>
@@ -51,7 +52,19 @@ std::string randomBytes(std::mt19937& random, std::size_t maxLength)
     return text;
 }
 
-// Converts in both forms; a failure must be one of the typed ones.
+// The number a "####.###" readout stands for: "." is zero.
+double readoutValue(const std::string& readout)
+{
+    double value = 0;
+    if (readout != ".") {
+        const auto [end, error] = std::from_chars(readout.data(), readout.data() + readout.size(), value);
+        EXPECT_TRUE(error == std::errc() && end == readout.data() + readout.size()) << readout;
+    }
+    return value;
+}
+
+// Converts in both forms; a failure must be one of the typed ones. A value
+// shows as a readout within half a thousandth of it.
 void expectValueOrTypedFailure(const std::string& text)
 {
     EXPECT_FALSE(std::isnan(geo::readNumberPrefix(text)));
@@ -63,7 +76,9 @@ void expectValueOrTypedFailure(const std::string& text)
         try {
             const double degrees = geo::toDecimalDegrees(text, mode);
             ASSERT_TRUE(std::isfinite(degrees)) << testing::PrintToString(text);
-            EXPECT_FALSE(geo::formatNumber(degrees, "####.###").empty());
+            const std::string readout = geo::formatNumber(degrees, "####.###");
+            EXPECT_LE(std::abs(readoutValue(readout) - degrees), 0.0005 + 1e-12 * std::abs(degrees))
+                << testing::PrintToString(text) << " -> " << degrees << " -> " << readout;
         } catch (const geo::ConversionError&) {
         }
     }

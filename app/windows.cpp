@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/windows.h"
+#include "app/desktop_session.h"
+
+#include "calculator/pdf.h"
+#include "cli/console_text.h"
+#include "routewindow/route_window.h"
+#include "widgets/application_setup.h"
+
+#include <QApplication>
+
+using namespace Qt::StringLiterals;
+
+namespace tarnquil {
+
+namespace {
+
+// Said instead of Qt's abort when no window can be shown.
+constexpr int noDesktopStatus = 2;
+
+bool refusedWithoutDesktop(int argc, char** argv)
+{
+    if (hasDesktopSession(argc, argv))
+        return false;
+    writeText(stderr, noDesktopMessage());
+    return true;
+}
+
+}  // namespace
+
+int runCalculator(int& argc, char** argv)
+{
+    if (refusedWithoutDesktop(argc, argv))
+        return noDesktopStatus;
+    QApplication application(argc, argv);
+    prepareApplication(application);
+    pdf window;
+    window.show();
+    return QApplication::exec();
+}
+
+int runRouteWindow(int& argc, char** argv, const RouteOptions& options)
+{
+    if (refusedWithoutDesktop(argc, argv))
+        return noDesktopStatus;
+    QApplication application(argc, argv);
+    prepareApplication(application);
+    // Lets the desktop match the window with the route window's own entry.
+    QGuiApplication::setDesktopFileName(u"example.vessoria.Tarnquil.Route"_s);
+    RouteWindow::prepareApplication();
+    RouteWindow window;
+    window.showSettings(options.settings);
+    window.show();
+    if (!options.file.isEmpty())
+        window.openRoute(options.file, options.routeNumber);
+    return application.exec();
+}
+
+}  // namespace tarnquil

@@ -1,0 +1,421 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "calculator/window_layout.h"
+
+#include "calculator/entry_field.h"
+#include "calculator/help_text.h"
+#include "calculator/keyboard_controls.h"
+#include "calculator/link_label.h"
+#include "widgets/result_field.h"
+#include "widgets/song_font.h"
+#include "calculator/song_label.h"
+
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QDirIterator>
+#include <QGroupBox>
+#include <QImageReader>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QProxyStyle>
+#include <QScreen>
+#include <QStyleFactory>
+#include <QStyleOptionGroupBox>
+#include <qdrawutil.h>
+
+#include <limits>
+
+using namespace Qt::StringLiterals;
+
+namespace tarnquil {
+
+namespace {
+
+// The layout is given in twips (1/1440 inch, 15 per pixel at 96 dots per
+// inch); Qt places widgets in device-independent pixels. Left and top are
+// relative to the container, as Qt's widget geometry is.
+constexpr int twipsPerPixel = 15;
+
+constexpr int pixels(int twips) { return twips / twipsPerPixel; }
+
+constexpr QRect twips(int left, int top, int width, int height)
+{
+    return {pixels(left), pixels(top), pixels(width), pixels(height)};
+}
+
+const QColor windowColour(0xE2, 0xEC, 0xFD);
+
+// ---------------------------------------------------------------- the layout
+
+struct Placed {
+    const char* name;
+    QRect geometry;
+};
+
+// A point's frame: its option pair on a panel, and a latitude and a longitude
+// field, each with its label.
+struct PointFrame {
+    QString title;  // also names the point in the fields' accessible names
+    Placed frame, panel, minutes, seconds, latitudeLabel, latitude, longitudeLabel, longitude;
+};
+
+const PointFrame pointFrames[] = {
+    {u"点Ⅰ"_s, {"Frame1", twips(120, 240, 2655, 1695)}, {"Picture2", twips(360, 240, 2175, 255)},
+     {"Option1", twips(480, 0, 495, 255)}, {"Option2", twips(1080, 0, 495, 255)},
+     {"Label1", twips(120, 720, 495, 255)}, {"Text1", twips(720, 600, 1575, 375)},
+     {"Label2", twips(120, 1200, 615, 255)}, {"Text2", twips(720, 1080, 1575, 375)}},
+    {u"点Ⅱ"_s, {"Frame2", twips(2880, 240, 3015, 1695)}, {"Picture3", twips(600, 240, 2295, 255)},
+     {"Option3", twips(480, 0, 495, 255)}, {"Option4", twips(1080, 0, 495, 255)},
+     {"Label3", twips(360, 720, 615, 255)}, {"Text3", twips(960, 600, 1695, 375)},
+     {"Label4", twips(360, 1200, 615, 255)}, {"Text4", twips(960, 1080, 1695, 375)}},
+    {u"参考点"_s, {"Frame3", twips(120, 2040, 2655, 1695)}, {"Picture4", twips(480, 240, 2055, 255)},
+     {"Option5", twips(360, 0, 495, 255)}, {"Option6", twips(960, 0, 495, 255)},
+     {"Label5", twips(120, 720, 495, 255)}, {"Text5", twips(720, 600, 1575, 375)},
+     {"Label6", twips(120, 1200, 495, 255)}, {"Text6", twips(720, 1080, 1575, 375)}},
+};
+
+enum class Kind {
+    Frame,    // a titled frame
+    Panel,    // a bare surface holding other controls
+    Label,    // a field's label, on its frame's surface
+    Note,     // a note of up to two lines, on its frame's surface
+    Output,   // a field that a command writes into
+    Command,  // a command button
+    Guide,    // the user guide
+    Caption,  // a caption on the window's own surface
+    Notice,   // the copyright notice, in the menus' text colour
+    Link,     // the website link; its text is the address
+};
+
+struct Control {
+    Kind kind;
+    Placed place;
+    const char* container;  // nullptr for the window
+    QString text;
+    QString accessibleName = {};
+};
+
+// The controls after the point frames, in the order they are made, which is
+// also the order in which they overlap.
+const Control controls[] = {
+    {Kind::Frame, {"Frame4", twips(6000, 240, 2655, 1695)}, nullptr, u"距离输出"_s},
+    {Kind::Label, {"Label7", twips(120, 720, 375, 255)}, "Frame4", u"公里"_s},
+    {Kind::Output, {"Text7", twips(720, 600, 1575, 375)}, "Frame4", {}, u"距离（公里）"_s},
+    {Kind::Label, {"Label8", twips(120, 1200, 495, 255)}, "Frame4", u"海里"_s},
+    {Kind::Output, {"Text8", twips(720, 1080, 1575, 375)}, "Frame4", {}, u"距离（海里）"_s},
+    {Kind::Frame, {"Frame6", twips(2880, 2040, 3015, 1695)}, nullptr, u"角度输出"_s},
+    {Kind::Label, {"Label9", twips(360, 720, 495, 255)}, "Frame6", u"角度"_s},
+    {Kind::Output, {"Text9", twips(960, 600, 1695, 375)}, "Frame6", {}, u"夹角（度）"_s},
+    {Kind::Note, {"Label10", twips(360, 1080, 2415, 375)}, "Frame6",
+     u"注意：此夹角为1、2两点相对于参考点所成"_s},
+    {Kind::Frame, {"Frame5", twips(6000, 2040, 2655, 1695)}, nullptr, u"功能键"_s},
+    {Kind::Panel, {"Picture1", twips(120, 360, 2415, 1215)}, "Frame5", {}, u"计算命令"_s},
+    {Kind::Command, {"Command3", twips(600, 240, 1575, 375)}, "Picture1", distanceCommandCaption.toString()},
+    {Kind::Command, {"Command4", twips(600, 720, 1575, 375)}, "Picture1", angleCommandCaption.toString()},
+    {Kind::Guide, {"Text10", twips(120, 3840, 8535, 1695)}, nullptr, {}, u"使用说明"_s},
+    {Kind::Caption, {"Label13", twips(4320, 5670, 735, 255)}, nullptr, u"官网:"_s},
+    {Kind::Link, {"Label11", twips(4800, 5640, 1815, 255)}, nullptr, u"http://vessoria.example"_s,
+     u"官网链接"_s},
+    {Kind::Notice, {"Label12", twips(6600, 5670, 2175, 255)}, nullptr, u"© Vessoria 版权所有"_s},
+};
+
+// A screen reader hears a panel's name on entering it; without one of its
+// own, Qt would name it after its frame and the frame's title be read twice.
+const QString optionPanelName = u"输入格式"_s;
+
+const char* const keyboardOrder[] = {"Text1",    "Text2",    "Text3",   "Text4",   "Text5",
+                                     "Text6",    "Text7",    "Text8",   "Text9",   "Text10",
+                                     "Command3", "Command4", "Option1", "Option2", "Option3",
+                                     "Option4",  "Option5",  "Option6"};
+
+// ---------------------------------------------------------------- the look
+
+void setColour(QWidget* control, QPalette::ColorRole role, const QColor& colour)
+{
+    QPalette palette = control->palette();
+    palette.setColor(role, colour);
+    control->setPalette(palette);
+}
+
+// The control's own surface, painted in the window colour.
+void fillBackground(QWidget* control)
+{
+    setColour(control, QPalette::Window, windowColour);
+    control->setAutoFillBackground(true);
+}
+
+// Draws a frame as an etched line around a surface of the frame's own
+// background colour, with the title on that colour, instead of Fusion's
+// shaded panel, which would darken the frame's colour. The title stands a
+// little in from the left edge.
+class PlainFrameStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget) const override
+    {
+        const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+        if (control != CC_GroupBox || box == nullptr || !(box->subControls & SC_GroupBoxFrame)) {
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+            return;
+        }
+        const QRect label = subControlRect(CC_GroupBox, box, SC_GroupBoxLabel, widget);
+        QRect frame = box->rect;
+        frame.setTop(label.center().y());
+        qDrawShadeRect(painter, frame, box->palette, true, 1);
+        painter->fillRect(label, box->palette.window());
+
+        QStyleOptionGroupBox title = *box;
+        title.subControls &= ~SC_GroupBoxFrame;
+        QProxyStyle::drawComplexControl(control, &title, painter, widget);
+    }
+
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option,
+                         SubControl subControl, const QWidget* widget) const override
+    {
+        const QRect rect = QProxyStyle::subControlRect(control, option, subControl, widget);
+        if (control == CC_GroupBox && subControl == SC_GroupBoxLabel)
+            return rect.translated(titleIndent, 0);
+        return rect;
+    }
+
+private:
+    static constexpr int titleIndent = 6;
+};
+
+// Qt shows a plain top-level widget to screen readers as a bare client area
+// (AT-SPI's "filler"), and its AT-SPI bridge announces the activation only of
+// windows and dialogs. As a window it is a frame named by its title.
+QAccessibleInterface* windowInterface(const QString& className, QObject* object)
+{
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget == nullptr || !widget->isWindow() || className != u"QWidget"_s)
+        return nullptr;
+    return new QAccessibleWidget(widget, QAccessible::Window);
+}
+
+// A PNG from the program's resources, read by Qt's own PNG reader. Left to
+// find the format itself, QImageReader would first load every image-format
+// plugin installed (and the libraries they use) to ask each whether it reads
+// PNG, which costs the start-up about as much as decoding all the PNGs.
+QPixmap resourcePng(const QString& path)
+{
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
+// The icon in every size the resources hold, for the window system to choose
+// from. The folders are walked without a name filter: a wildcard filter is
+// compiled into a regular expression, which the start-up can do without.
+QIcon applicationIcon()
+{
+    QIcon icon;
+    QDirIterator files(u":/icons/hicolor"_s, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString file = files.next();
+        if (file.endsWith(u".png"_s))
+            icon.addPixmap(resourcePng(file));
+    }
+    return icon;
+}
+
+// ---------------------------------------------------------------- the builders
+
+template <typename Widget>
+Widget* place(QWidget* container, const Placed& place)
+{
+    auto* widget = new Widget(container);
+    widget->setObjectName(QLatin1StringView(place.name));
+    widget->setGeometry(place.geometry);
+    return widget;
+}
+
+QGroupBox* addFrame(QWidget* container, const Placed& where, const QString& title, QStyle* style)
+{
+    auto* frame = place<QGroupBox>(container, where);
+    frame->setTitle(title);
+    frame->setStyle(style);
+    fillBackground(frame);
+    return frame;
+}
+
+QLabel* addLabel(QWidget* container, const Placed& where, const QString& text)
+{
+    auto* label = place<QLabel>(container, where);
+    label->setText(text);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setTextFormat(Qt::PlainText);
+    fillBackground(label);
+    return label;
+}
+
+template <typename Field>
+Field* addField(QWidget* container, const Placed& where, const QString& accessibleName)
+{
+    auto* field = place<Field>(container, where);
+    field->setFont(songFont(12));
+    field->setMaxLength(std::numeric_limits<int>::max());
+    field->setAccessibleName(accessibleName);
+    return field;
+}
+
+PairedOption* addOption(QWidget* panel, const Placed& where, const QString& caption,
+                        const QString& accessibleName)
+{
+    auto* option = place<PairedOption>(panel, where);
+    option->setText(caption);
+    option->setAccessibleName(accessibleName);
+    fillBackground(option);
+    // A button fills its surface with the button colour; an option's surface
+    // is part of the panel it stands on, in the window colour.
+    option->setBackgroundRole(QPalette::Window);
+    return option;
+}
+
+PointFields addPointFrame(QWidget* window, const PointFrame& row, QStyle* frameStyle)
+{
+    QGroupBox* frame = addFrame(window, row.frame, row.title, frameStyle);
+    auto* panel = place<QWidget>(frame, row.panel);
+    panel->setAccessibleName(optionPanelName);
+    fillBackground(panel);
+    PairedOption* minutes = addOption(panel, row.minutes, u"分"_s, row.title + u"按分输入"_s);
+    PairedOption* seconds = addOption(panel, row.seconds, u"秒"_s, row.title + u"按秒输入"_s);
+    minutes->setChecked(true);
+    PairedOption::pair(minutes, seconds);
+    addLabel(frame, row.latitudeLabel, u"纬度"_s);
+    EntryField* latitude = addField<EntryField>(frame, row.latitude, row.title + u"纬度"_s);
+    addLabel(frame, row.longitudeLabel, u"经度"_s);
+    EntryField* longitude = addField<EntryField>(frame, row.longitude, row.title + u"经度"_s);
+    return {latitude, longitude, minutes};
+}
+
+void addControl(QWidget* window, const Control& row, QStyle* frameStyle)
+{
+    QWidget* container = row.container == nullptr
+        ? window
+        : window->findChild<QWidget*>(QLatin1StringView(row.container));
+    const QColor menuTextColour = QApplication::palette("QMenu").color(QPalette::Text);
+    switch (row.kind) {
+    case Kind::Frame:
+        addFrame(container, row.place, row.text, frameStyle);
+        break;
+    case Kind::Panel: {
+        auto* panel = place<QWidget>(container, row.place);
+        panel->setAccessibleName(row.accessibleName);
+        fillBackground(panel);
+        break;
+    }
+    case Kind::Label:
+        addLabel(container, row.place, row.text);
+        break;
+    case Kind::Note: {
+        auto* note = place<SongLabel>(container, row.place);
+        note->setText(row.text);
+        note->setWordWrap(true);
+        fillBackground(note);
+        break;
+    }
+    case Kind::Output: {
+        QLineEdit* field = addField<ResultField>(container, row.place, row.accessibleName);
+        setColour(field, QPalette::Base, windowColour);
+        break;
+    }
+    case Kind::Command: {
+        auto* button = place<CommandButton>(container, row.place);
+        button->setText(row.text);
+        button->setAccessibleName(row.text);
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        fillBackground(button);
+        setColour(button, QPalette::Button, windowColour);
+        break;
+    }
+    case Kind::Guide: {
+        auto* guide = place<QPlainTextEdit>(container, row.place);
+        guide->setFont(songFont(9.75));
+        guide->setPlainText(helpText());
+        guide->setReadOnly(true);
+        guide->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        guide->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        guide->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        guide->setTabChangesFocus(true);
+        guide->setAccessibleName(row.accessibleName);
+        break;
+    }
+    case Kind::Caption:
+    case Kind::Notice: {
+        // Set as the link is, so that the bottom line shares one baseline.
+        auto* caption = place<SongLabel>(container, row.place);
+        caption->setText(row.text);
+        if (row.kind == Kind::Notice)
+            setColour(caption, QPalette::WindowText, menuTextColour);
+        break;
+    }
+    case Kind::Link: {
+        auto* link = place<LinkLabel>(container, row.place);
+        link->setAddress(QUrl(row.text));
+        QFont font = songFont(10.5);
+        font.setUnderline(true);
+        link->setFont(font);
+        link->setCursor(QCursor(resourcePng(u":/cursors/pointing-hand.png"_s), 6, 0));
+        link->setAccessibleName(row.accessibleName);
+        setColour(link, QPalette::WindowText, menuTextColour);
+        setColour(link, QPalette::Window, windowColour);  // stays transparent
+        break;
+    }
+    }
+}
+
+template <typename Widget>
+Widget* find(const QWidget* window, const char* name)
+{
+    return window->findChild<Widget*>(QLatin1StringView(name));
+}
+
+}  // namespace
+
+WindowControls buildWindow(QWidget* window)
+{
+    QAccessible::installFactory(&windowInterface);
+    window->setWindowTitle(u"Vessoria—Tarnquil1.1"_s);
+    window->setWindowIcon(applicationIcon());
+    window->setFixedSize(pixels(8820), pixels(6120));
+    // The window's own font, which every control without a font of its own
+    // uses: the Song face at 9 points, as on a Chinese desktop, rather than
+    // the desktop's sans-serif. The fields already ask for the Song face, so
+    // the window needs only one CJK face: that saves about 5.5 MB of mapped
+    // font file and FreeType memory at start-up.
+    window->setFont(songFont(9));
+    fillBackground(window);
+
+    auto* frameStyle = new PlainFrameStyle(QStyleFactory::create(window->style()->name()));
+    frameStyle->setParent(window);
+    PointFields points[std::size(pointFrames)];
+    for (std::size_t i = 0; i < std::size(pointFrames); ++i)
+        points[i] = addPointFrame(window, pointFrames[i], frameStyle);
+    for (const Control& row : controls)
+        addControl(window, row, frameStyle);
+
+    for (std::size_t i = 1; i < std::size(keyboardOrder); ++i)
+        QWidget::setTabOrder(find<QWidget>(window, keyboardOrder[i - 1]),
+                             find<QWidget>(window, keyboardOrder[i]));
+    find<QWidget>(window, keyboardOrder[0])->setFocus();
+    window->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(),
+                                            window->screen()->availableGeometry()));
+
+    return {points[0],
+            points[1],
+            points[2],
+            find<QLineEdit>(window, "Text7"),
+            find<QLineEdit>(window, "Text8"),
+            find<QLineEdit>(window, "Text9"),
+            find<QPushButton>(window, "Command3"),
+            find<QPushButton>(window, "Command4"),
+            find<LinkLabel>(window, "Label11"),
+            QLine(pixels(120), pixels(3840), pixels(8640), pixels(3840))};
+}
+
+}  // namespace tarnquil

@@ -1,0 +1,400 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/command_line.h"
+#include "cli/command_line_help.h"
+#include "cli/console_text.h"
+#include "cli/qt_options.h"
+
+#include "print/route_writers.h"
+#include "text/conversion_message.h"
+#include "text/method_words.h"
+#include "text/quoted_text.h"
+#include "text/refusals.h"
+#include "text/utf8_text.h"
+#include "text/version.h"
+
+#include "geo/position_text.h"
+#include "nav/display.h"
+#include "nav/earth.h"
+#include "nav/earth_model.h"
+#include "nav/entry.h"
+#include "nav/errors.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QStringList>
+
+#include <array>
+#include <cstdio>
+#include <optional>
+#include <string_view>
+
+using namespace Qt::StringLiterals;
+
+namespace tarnquil {
+
+namespace {
+
+enum ExitStatus { success = 0, dataFault = 1, usageFault = 2 };
+
+// Thrown while the command line is read: the message, and the status to exit with.
+struct Failure {
+    QString message;
+    ExitStatus status;
+};
+
+[[noreturn]] void usageError(const QString& message)
+{
+    throw Failure{message, usageFault};
+}
+
+[[noreturn]] void dataError(const QString& message)
+{
+    throw Failure{message, dataFault};
+}
+
+struct ProgramOption {
+    QStringView name;
+    bool takesValue;
+    bool forRoute;        // with --route
+    bool forDestination;  // with --destination
+};
+
+constexpr std::array programOptions = {
+    ProgramOption{u"--help", false, true, true},
+    ProgramOption{u"-h", false, true, true},
+    ProgramOption{u"--version", false, true, true},
+    ProgramOption{u"--route", false, true, false},
+    ProgramOption{u"--export", true, true, false},
+    ProgramOption{u"--speed", true, true, false},
+    ProgramOption{u"--depart", true, true, false},
+    ProgramOption{u"--route-index", true, true, false},
+    ProgramOption{u"--destination", true, false, true},
+    ProgramOption{u"--course", true, false, true},
+    ProgramOption{u"--distance", true, false, true},
+    ProgramOption{u"--method", true, false, true},
+    ProgramOption{u"--model", true, true, true},
+    ProgramOption{u"--form", true, true, true},
+};
+
+const ProgramOption* findOption(QStringView name)
+{
+    for (const ProgramOption& option : programOptions) {
+        if (option.name == name)
+            return &option;
+    }
+    return nullptr;
+}
+
+// The arguments after the program's name, taken apart.
+struct Arguments {
+    QHash<QString, QString> options;  // by name as written in programOptions; flags have no value
+    std::optional<QString> file;
+
+    bool has(QStringView name) const { return options.contains(name.toString()); }
+    QString value(QStringView name) const { return options.value(name.toString()); }
+};
+
+QString optionValue(const QStringList& arguments, qsizetype& i, QStringView name, qsizetype equals)
+{
+    if (equals >= 0)
+        return arguments[i].sliced(equals + 1);
+    // A value may start with a minus ("-4250 …"), never with a double one.
+    if (i + 1 < arguments.size() && !arguments[i + 1].startsWith(u"--"_s))
+        return arguments[++i];
+    usageError(u"选项 %1 缺少值。"_s.arg(name));
+}
+
+// Steps over one of Qt's own options at i, and its value: the application
+// objects made later read them from argv themselves.
+bool skipQtOption(const QStringList& arguments, qsizetype& i)
+{
+    const QString& argument = arguments[i];
+    if (argument.startsWith(u"--"_s))
+        return false;
+    const qsizetype equals = argument.indexOf(u'=');
+    const std::optional<bool> takesValue =
+        qtOptionTakesValue(QStringView(argument).first(equals < 0 ? argument.size() : equals));
+    if (!takesValue)
+        return false;
+    if (*takesValue && equals < 0) {
+        if (i + 1 == arguments.size())
+            usageError(u"选项 %1 缺少值。"_s.arg(argument));
+        ++i;
+    }
+    return true;
+}
+
+Arguments splitArguments(const QStringList& arguments)
+{
+    Arguments split;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (!argument.startsWith(u'-')) {
+            if (split.file)
+                usageError(u"多余的参数%1：只能给出一个航线文件。"_s.arg(quotedText(argument)));
+            split.file = argument;
+            continue;
+        }
+        if (skipQtOption(arguments, i))
+            continue;
+        const qsizetype equals = argument.startsWith(u"--"_s) ? argument.indexOf(u'=') : -1;
+        const QStringView name = QStringView(argument).first(equals < 0 ? argument.size() : equals);
+        const ProgramOption* option = findOption(name);
+        if (!option)
+            usageError(u"未知选项%1。"_s.arg(quotedText(name.toString())));
+        if (split.has(option->name))
+            usageError(u"选项 %1 重复。"_s.arg(option->name));
+        if (!option->takesValue && equals >= 0)
+            usageError(u"选项 %1 不带值。"_s.arg(option->name));
+        split.options.insert(option->name.toString(),
+                             option->takesValue ? optionValue(arguments, i, option->name, equals) : QString());
+    }
+    return split;
+}
+
+enum class Command { Help, Version, Calculator, Window, Export, Destination };
+
+// Every option given belongs to the command: `belongs` says which do.
+void checkOptions(const Arguments& arguments, bool ProgramOption::*belongs, QStringView command)
+{
+    for (const ProgramOption& option : programOptions) {
+        if (arguments.has(option.name) && !(option.*belongs))
+            usageError(u"选项 %1 不能与 %2 一起使用。"_s.arg(option.name, command));
+    }
+}
+
+Command routeCommand(const Arguments& arguments)
+{
+    checkOptions(arguments, &ProgramOption::forRoute, u"--route");
+    if (!arguments.has(u"--export"))
+        return Command::Window;
+    if (!arguments.file)
+        usageError(u"--export 需要航线文件：tarnquil --route 航线文件 --export 输出文件。"_s);
+    return Command::Export;
+}
+
+Command destinationCommand(const Arguments& arguments)
+{
+    checkOptions(arguments, &ProgramOption::forDestination, u"--destination");
+    if (arguments.file)
+        usageError(u"多余的参数%1：--destination 不读航线文件。"_s.arg(quotedText(*arguments.file)));
+    if (!arguments.has(u"--course") || !arguments.has(u"--distance"))
+        usageError(u"--destination 需要 --course 航向和 --distance 航程。"_s);
+    return Command::Destination;
+}
+
+Command commandOf(const Arguments& arguments)
+{
+    if (arguments.has(u"--help") || arguments.has(u"-h"))
+        return Command::Help;
+    if (arguments.has(u"--version"))
+        return Command::Version;
+    if (arguments.has(u"--route"))
+        return routeCommand(arguments);
+    if (arguments.has(u"--destination"))
+        return destinationCommand(arguments);
+    if (arguments.options.isEmpty() && !arguments.file)
+        return Command::Calculator;
+    if (arguments.file)
+        usageError(u"要打开航线文件，请写作 tarnquil --route %1。"_s.arg(*arguments.file));
+    const ProgramOption* option = findOption(arguments.options.keys().value(0));
+    const QString commands = option->forDestination ? (option->forRoute ? u"--route 或 --destination"_s
+                                                                   : u"--destination"_s)
+                                                  : u"--route"_s;
+    usageError(u"选项 %1 要与 %2 一起使用。"_s.arg(option->name, commands));
+}
+
+// The choice an option's word selects, `fallback` without the option; a
+// word that selects none is refused, naming the words there are.
+template <class Choice>
+Choice readChoice(const Arguments& arguments, QStringView name, Choice fallback,
+                  std::optional<Choice> (*read)(std::string_view word), const QString& words)
+{
+    if (!arguments.has(name))
+        return fallback;
+    const QString word = arguments.value(name);
+    if (const std::optional<Choice> choice = read(word.toStdString()))
+        return *choice;
+    usageError(u"%1 应为 %2，不能是%3。"_s.arg(name, words, quotedText(word)));
+}
+
+std::optional<geo::EntryMode> readFormWord(std::string_view word)
+{
+    if (word == "分" || word == "minutes")
+        return geo::EntryMode::Minutes;
+    if (word == "秒" || word == "seconds")
+        return geo::EntryMode::Seconds;
+    return std::nullopt;
+}
+
+geo::EntryMode readForm(const Arguments& arguments)
+{
+    return readChoice(arguments, u"--form", geo::EntryMode::Minutes, readFormWord,
+                      u"分、秒、minutes 或 seconds"_s);
+}
+
+nav::EarthModel readModel(const Arguments& arguments)
+{
+    return readChoice(arguments, u"--model", nav::EarthModel::Wgs84, nav::readModelWord,
+                      fromUtf8(nav::modelWord(nav::EarthModel::Wgs84)) + u" 或 "_s
+                          + fromUtf8(nav::modelWord(nav::EarthModel::Sphere)));
+}
+
+nav::Method readMethod(const Arguments& arguments)
+{
+    return readChoice(arguments, u"--method", nav::Method::Rhumb, nav::readMethodWord,
+                      methodWordChoices());
+}
+
+// The number a nav reader gives for an option's text, or a data error with
+// the refusal of that text.
+template <class Reader>
+double readNumber(const Arguments& arguments, QStringView name, Reader reader,
+                  QString (*refusal)(const QString& text, Verdict verdict))
+{
+    const QString text = arguments.value(name);
+    if (const std::optional<double> value = reader(text.toStdString()))
+        return *value;
+    dataError(refusal(text, Verdict::Unreadable));
+}
+
+RouteOptions readRouteOptions(const Arguments& arguments)
+{
+    RouteOptions options;
+    options.file = arguments.file.value_or(QString());
+    options.settings.form = readForm(arguments);
+    options.settings.model = readModel(arguments);
+    if (arguments.has(u"--speed")) {
+        const QString text = arguments.value(u"--speed");
+        options.settings.speed = nav::readSpeed(text.toStdString());
+        if (!options.settings.speed)
+            dataError(speedRefusal(text));
+    }
+    if (arguments.has(u"--depart")) {
+        const QString text = arguments.value(u"--depart");
+        options.settings.departure = nav::readClockTime(text.toStdString());
+        if (!options.settings.departure)
+            dataError(departureRefusal(text));
+    }
+    if (arguments.has(u"--route-index")) {
+        const QString text = arguments.value(u"--route-index");
+        bool ok = false;
+        options.routeNumber = text.toLongLong(&ok);
+        if (!ok || options.routeNumber < 1 || text.front() == u'+')
+            usageError(u"--route-index 应为从 1 起的整数，不能是%1。"_s.arg(quotedText(text)));
+    }
+    return options;
+}
+
+ExportRequest exportRequest(const Arguments& arguments)
+{
+    const RouteOptions options = readRouteOptions(arguments);
+    return {options.file, options.routeNumber, options.settings, arguments.value(u"--export")};
+}
+
+const QString positionName = u"位置"_s;
+
+QString rangeMessage(const nav::RangeError& error, const Arguments& arguments)
+{
+    switch (error.quantity()) {
+    case nav::Quantity::Latitude:
+        return positionRangeRefusal(positionName, arguments.value(u"--destination"), geo::Axis::Latitude);
+    case nav::Quantity::Longitude:
+        return positionRangeRefusal(positionName, arguments.value(u"--destination"), geo::Axis::Longitude);
+    case nav::Quantity::Course:
+        return courseRefusal(arguments.value(u"--course"), Verdict::OutOfRange);
+    default:
+        return distanceRefusal(arguments.value(u"--distance"), Verdict::OutOfRange);
+    }
+}
+
+int destination(const Arguments& arguments)
+{
+    const geo::EntryMode form = readForm(arguments);
+    const nav::EarthModel model = readModel(arguments);
+    const nav::Method method = readMethod(arguments);
+    const QString position = arguments.value(u"--destination");
+    geo::GeoPoint from;
+    try {
+        from = geo::readPosition(position.toStdString(), form).position;
+    } catch (const geo::CoordinateError& error) {
+        dataError(conversionFailureMessage(positionName, position, error));
+    }
+    const double course = readNumber(arguments, u"--course", nav::readCourse, courseRefusal);
+    const double distance = readNumber(arguments, u"--distance", nav::readDistance, distanceRefusal);
+    try {
+        const geo::GeoPoint reached = nav::Earth(model).deadReckoning(from, course, distance, method);
+        writeText(stdout, fromUtf8(nav::formatPosition(reached)) + u'\n');
+    } catch (const nav::RangeError& error) {
+        dataError(rangeMessage(error, arguments));
+    } catch (const nav::PoleError&) {
+        dataError(poleRunRefusal());
+    }
+    return success;
+}
+
+int runWithoutWindow(Command command, const Arguments& arguments)
+{
+    switch (command) {
+    case Command::Help:
+        writeText(stdout, commandLineHelp());
+        return success;
+    case Command::Version:
+        writeText(stdout, u"tarnquil "_s + QString::fromUtf16(programVersion) + u'\n');
+        return success;
+    case Command::Export:
+        return runExport(exportRequest(arguments));
+    case Command::Destination:
+        return destination(arguments);
+    case Command::Calculator:
+    case Command::Window:
+        break;
+    }
+    return usageFault;
+}
+
+}  // namespace
+
+int runExport(const ExportRequest& request)
+{
+    const ExportResult result = exportRoute(request);
+    for (const QString& message : result.messages)
+        writeText(stderr, u"tarnquil: "_s + message + u'\n');
+    switch (result.fault) {
+    case ExportFault::None:
+        return success;
+    case ExportFault::Usage:
+        return usageFault;
+    case ExportFault::Data:
+        break;
+    }
+    return dataFault;
+}
+
+CommandLineAction readCommandLine(int& argc, char** argv)
+{
+    // Reads the arguments as Qt decodes them on each system, without a display.
+    QCoreApplication application(argc, argv);
+    try {
+        const Arguments arguments = splitArguments(application.arguments().sliced(1));
+        switch (const Command command = commandOf(arguments)) {
+        case Command::Calculator:
+            return {};
+        case Command::Window:
+            return {CommandLineAction::Kind::RouteWindow, success, readRouteOptions(arguments), {}};
+        case Command::Export:
+            if (routeWriterNeedsFonts(arguments.value(u"--export")))
+                return {CommandLineAction::Kind::DrawnExport, success, {}, exportRequest(arguments)};
+            [[fallthrough]];
+        default:
+            return {CommandLineAction::Kind::Exit, runWithoutWindow(command, arguments), {}, {}};
+        }
+    } catch (const Failure& failure) {
+        writeText(stderr, u"tarnquil: "_s + failure.message + u'\n');
+        if (failure.status == usageFault)
+            writeText(stderr, u"用法见 tarnquil --help。\n"_s);
+        return {CommandLineAction::Kind::Exit, failure.status, {}, {}};
+    }
+}
+
+}  // namespace tarnquil

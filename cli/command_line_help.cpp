@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/command_line_help.h"
+#include "cli/route_export.h"
+
+#include "routefiles/route_table.h"
+
+using namespace Qt::StringLiterals;
+
+namespace tarnquil {
+
+namespace {
+
+// The leg table's column titles, as the CSV file's first line has them, in
+// two lines of the help: the first six, then the others below them.
+QString legTableColumns()
+{
+    constexpr qsizetype firstLine = 6;
+    const QStringList titles = legColumnTitles();
+    return titles.first(firstLine).join(u',') + u",\n              "_s
+        + titles.sliced(firstLine).join(u',');
+}
+
+}  // namespace
+
+QString commandLineHelp()
+{
+    return uR"(用法：
+  tarnquil
+      打开航图计算器窗口。
+  tarnquil --route [航线文件] [航线选项]
+      打开航线计算窗口；给出 .csv 或 .gpx 航线文件时打开该航线。
+  tarnquil --route 航线文件 --export 输出文件 [航线选项]
+      不打开窗口，计算航线并写入输出文件，格式由扩展名决定：
+        .csv  航段表（UTF-8，逗号分隔），列为 %1
+        .gpx  航线的各航点（GPX 1.1）
+        .pdf  打印用的航段表（A4 横向），含航线名称、地球模型、航速、开航时间和合计
+      有任何航点的纬度或经度无法读取时不写入，已有的输出文件保持不变。
+  tarnquil --destination "位置" --course 航向 --distance 航程 [推算选项]
+      推算船位：从该位置按航向航行该航程后到达的位置，输出一行，如
+      30°10.20′N 122°05.30′E
+  tarnquil --help | -h
+      显示本说明。
+  tarnquil --version
+      显示版本。
+
+航线选项：
+  --speed 航速            航速（节），如 12 或 12.5；给出时计算航时
+  --depart "开航时间"     写作 "YYYY-MM-DD HH:MM"，如 "2025-06-01 08:00"；
+                          与 --speed 一起给出时计算预计到达时间
+  --route-index 序号      打开 GPX 文件中的第几条航线，从 1 起，默认为 1
+  --model、--form         见下
+
+推算选项：
+  --course 航向           真航向（度），0 到 360，如 45 或 045.5
+  --distance 航程         航程（海里），不小于 0，如 120.5
+  --method rl|gc          航法：rl 恒向线（默认），gc 大圆
+  --model、--form         见下
+
+共同选项：
+  --model wgs84|sphere    地球模型：wgs84 为 WGS-84 椭球（默认），
+                          sphere 为球面（1′=1海里）
+  --form 分|秒            不带度分符号的数字按度分（分，默认，4250.0 为 42°50.0′）
+                          或度分秒（秒，421125 为 42°11′25″）读取；
+                          也可写作 minutes、seconds
+
+航线文件：
+  .csv  UTF-8 表格（可带 BOM），第一行是表头：纬度、经度（或 lat、lon、
+        latitude、longitude）必有，名称（name）、航法（method：RL 或恒向线、
+        GC 或大圆，空为 RL）可有，顺序不限，其他列不读。例如：
+          名称,纬度,经度,航法
+          吴淞口,3124N,12130E,
+          舟山,30°10.2′N,122°05.3′E,RL
+  .gpx  GPX 1.0 或 1.1 文件中的航线（没有航线时为其中的航点）。
+  纬度、经度的写法与航图计算器窗口相同，如 3124N、31°24′N、31-24N。
+  位置（--destination）的纬度和经度都要标方位，如 "30°10.2′N 122°05.3′E"
+  或 "3010.2N,12205.3E"。
+
+退出状态：
+  0  成功
+  1  数据无法读取（航线文件、航速、开航时间、位置、航向、航程）或文件无法写入
+  2  命令行有误：未知选项、缺少值、选项不能同时使用、--model、--form、
+     --method 或 --route-index 的值不可选、%2、不支持的文件格式
+)"_s.arg(legTableColumns(), missingRouteFile.toString());
+}
+
+}  // namespace tarnquil

@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/route_export.h"
+
+#include "print/route_writers.h"
+#include "routefiles/route_file.h"
+#include "text/quoted_text.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace tarnquil {
+
+namespace {
+
+// Enough for a navigator to see what is wrong without a screenful of it.
+constexpr qsizetype maximumCellMessages = 10;
+
+QString cellMessage(const RouteFile& file, qsizetype index, const CellRefusal& refusal)
+{
+    const WaypointText& waypoint = file.waypoints[index];
+    const QString text = refusal.column == LegColumn::Latitude ? waypoint.latitude : waypoint.longitude;
+    const QString title = legColumnTitle(refusal.column);
+    return waypointPlace(file, index) + u' ' + (text.isEmpty() ? title : title + quotedText(text))
+        + u"："_s + refusal.message;
+}
+
+// Every cell of the table that gives no position, one message each.
+QStringList cellMessages(const QString& path, const RouteFile& file, const QList<RouteTableRow>& rows)
+{
+    QStringList messages;
+    qsizetype count = 0;
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        for (const CellRefusal& refusal : rows[i].refusals) {
+            if (++count <= maximumCellMessages)
+                messages << QDir::toNativeSeparators(path) + u' ' + cellMessage(file, i, refusal);
+        }
+    }
+    if (count > maximumCellMessages)
+        messages << u"……另有 %1 处无法读取。"_s.arg(count - maximumCellMessages);
+    return messages;
+}
+
+ExportResult usageFault(const QString& message)
+{
+    return {ExportFault::Usage, {message}};
+}
+
+ExportResult dataFault(const QStringList& messages)
+{
+    return {ExportFault::Data, messages};
+}
+
+}  // namespace
+
+ExportResult exportRoute(const ExportRequest& request)
+{
+    const RouteWriter writer = routeWriterFor(request.out);
+    if (!writer)
+        return usageFault(unsupportedExportMessage(request.out));
+    if (!isRouteFileName(request.routeFile))
+        return usageFault(readRouteFile(request.routeFile).error);
+    if (!QFileInfo::exists(request.routeFile))
+        return usageFault(missingRouteFile.toString() + quotedPath(request.routeFile) + u'。');
+    RouteFile file = readRouteFile(request.routeFile, request.routeNumber);
+    if (!file.error.isEmpty())
+        return dataFault({file.error});
+    if (file.waypoints.isEmpty())
+        return dataFault({u"%1中没有航点，未导出。"_s.arg(quotedPath(request.routeFile))});
+    RouteDocument document{file.name, file.waypoints, request.settings,
+                           makeRouteTable(file.waypoints, request.settings)};
+    if (const QStringList refused = cellMessages(request.routeFile, file, document.rows); !refused.isEmpty())
+        return dataFault(refused);
+    if (const QString error = writer(request.out, document); !error.isEmpty())
+        return dataFault({error});
+    return {ExportFault::None, {}};
+}
+
+}  // namespace tarnquil

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What `tarnquil --route FILE --export OUT` does, without a window: reads
+// route `routeNumber` of a .csv or .gpx file, computes it and writes OUT by
+// its extension (print/route_writers.h). Nothing is written unless every
+// cell gives a position.
+#pragma once
+
+#include "routefiles/route_table.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace tarnquil {
+
+// How the refusal of a route file that is not there begins, and how --help
+// lists it among the faults of the command line.
+inline constexpr QStringView missingRouteFile = u"找不到航线文件";
+
+struct ExportRequest {
+    QString routeFile;
+    qsizetype routeNumber = 1;  // of a GPX file, from 1
+    RouteSettings settings;
+    QString out;
+};
+
+// Usage: OUT or FILE of a kind no writer or reader takes, or FILE missing;
+// Data: a file that does not read, an empty route, cells that give no
+// position, a failed write.
+enum class ExportFault { None, Usage, Data };
+
+struct ExportResult {
+    ExportFault fault = ExportFault::None;
+    // Chinese sentences, each naming the file and, for a cell, its place:
+    //   route.csv 第 3 行 纬度“4250E”：“E”属于经度，纬度只能用 N、S（北、南）。
+    QStringList messages;
+};
+
+ExportResult exportRoute(const ExportRequest& request);
+
+}  // namespace tarnquil

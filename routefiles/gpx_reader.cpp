@@ -1,0 +1,281 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "routefiles/gpx_reader.h"
+#include "routefiles/gpx_namespaces.h"
+#include "text/file_messages.h"
+#include "text/quoted_text.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QXmlStreamReader>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace tarnquil {
+
+namespace {
+
+// Why a document is refused. Thrown only inside this file, so that a refusal
+// anywhere in the document drops everything read before it.
+struct Refusal {
+    QString message;
+    qint64 line = 0;
+};
+
+[[noreturn]] void refuse(qint64 line, const QString& rule)
+{
+    throw Refusal{u"第 %1 行："_s.arg(line) + rule, line};
+}
+
+// A coordinate attribute, its name in messages and the magnitude it may reach.
+struct Axis {
+    QLatin1StringView attribute;
+    QStringView name;
+    double limit;
+};
+constexpr Axis latitudeAxis{QLatin1StringView("lat"), u"纬度", 90};
+constexpr Axis longitudeAxis{QLatin1StringView("lon"), u"经度", 180};
+
+// One GPX document, read token by token. Every token passes through next(),
+// which stops at the first DTD, unresolved entity or XML error: the document
+// is read to its end, so a fault after the last point refuses it too.
+class GpxDocument
+{
+public:
+    explicit GpxDocument(QIODevice* file) : xml_(file) {}
+
+    // Reads the whole document; throws Refusal.
+    void read();
+
+    QList<GpxRoute> routes;  // the <rte> with at least one <rtept>
+    QList<GpxWaypoint> waypoints;
+
+private:
+    QXmlStreamReader::TokenType next();
+    qint64 dtdFirstLine() const;
+    bool isGpxElement(QStringView name) const;
+    void readRoot();
+    GpxRoute readRoute();
+    GpxWaypoint readPoint();
+    double readCoordinate(const Axis& axis) const;
+    QString readText();
+    void skipElement();
+
+    // Reads the children of the current element: visit() reads the one it
+    // takes to its end and says so; the others are skipped.
+    template <typename Visit>
+    void readChildren(Visit visit)
+    {
+        while (next() != QXmlStreamReader::EndElement) {
+            if (xml_.isStartElement() && !visit())
+                skipElement();
+        }
+    }
+
+    QXmlStreamReader xml_;
+    QString namespace_;  // the root's: GPX 1.0, 1.1 or none
+};
+
+void GpxDocument::read()
+{
+    while (next() != QXmlStreamReader::StartElement) {
+    }
+    readRoot();
+    readChildren([this] {
+        if (isGpxElement(u"rte")) {
+            GpxRoute route = readRoute();
+            if (!route.points.isEmpty())
+                routes << route;
+        } else if (isGpxElement(u"wpt")) {
+            waypoints << readPoint();
+        } else {
+            return false;
+        }
+        return true;
+    });
+    while (next() != QXmlStreamReader::EndDocument) {
+    }
+}
+
+QXmlStreamReader::TokenType GpxDocument::next()
+{
+    switch (xml_.readNext()) {
+    case QXmlStreamReader::Invalid:
+        if (xml_.error() == QXmlStreamReader::PrematureEndOfDocumentError)
+            refuse(xml_.lineNumber(), u"文件到此结束，XML 却没有结束：文件不完整。"_s);
+        refuse(xml_.lineNumber(),
+               u"XML 格式有误（%1）。"_s.arg(withoutFullStop(xml_.errorString())));
+    case QXmlStreamReader::DTD:
+        // Entities are declared there; refusing it before the root element
+        // means none is ever expanded ("billion laughs") or fetched.
+        refuse(dtdFirstLine(), u"文件含有文档类型定义（<!DOCTYPE …>）。"
+                         u"为安全起见，不读取带文档类型定义或实体的 GPX 文件。"_s);
+    case QXmlStreamReader::EntityReference:
+        // The reader reports a reference it cannot resolve this way only in
+        // a document with a DTD, refused above; without one the reference
+        // is an XML error. Refused all the same, never read as no text.
+        refuse(xml_.lineNumber(), u"无法解析的实体引用“&%1;”。"_s.arg(xml_.name()));
+    default:
+        return xml_.tokenType();
+    }
+}
+
+qint64 GpxDocument::dtdFirstLine() const
+{
+    // The reader stands at the DTD's end; its text starts with the blanks
+    // and line breaks in front of it.
+    return xml_.lineNumber() - xml_.text().trimmed().count(u'\n');
+}
+
+bool GpxDocument::isGpxElement(QStringView name) const
+{
+    return xml_.name() == name && xml_.namespaceUri() == namespace_;
+}
+
+void GpxDocument::readRoot()
+{
+    const QStringView uri = xml_.namespaceUri();
+    if (xml_.name() != u"gpx")
+        refuse(xml_.lineNumber(), u"根元素是%1，不是 GPX 文件的 <gpx>。"_s.arg(
+                                      quotedText(xml_.qualifiedName().toString())));
+    if (!uri.isEmpty() && uri != gpx10Namespace && uri != gpx11Namespace)
+        refuse(xml_.lineNumber(), u"<gpx> 的命名空间%1不是 GPX 1.0 或 1.1 的命名空间。"_s.arg(
+                                      quotedText(uri.toString())));
+    namespace_ = uri.toString();
+}
+
+GpxRoute GpxDocument::readRoute()
+{
+    GpxRoute route;
+    readChildren([this, &route] {
+        if (isGpxElement(u"name"))
+            route.name = readText();
+        else if (isGpxElement(u"rtept"))
+            route.points << readPoint();
+        else
+            return false;
+        return true;
+    });
+    return route;
+}
+
+GpxWaypoint GpxDocument::readPoint()
+{
+    GpxWaypoint point;
+    point.latitude = readCoordinate(latitudeAxis);
+    point.longitude = readCoordinate(longitudeAxis);
+    readChildren([this, &point] {
+        if (!isGpxElement(u"name"))
+            return false;
+        point.name = readText();
+        return true;
+    });
+    return point;
+}
+
+double GpxDocument::readCoordinate(const Axis& axis) const
+{
+    const QXmlStreamAttributes attributes = xml_.attributes();
+    if (!attributes.hasAttribute(axis.attribute))
+        refuse(xml_.lineNumber(),
+               u"<%1> 缺少%2属性 %3。"_s.arg(xml_.qualifiedName(), axis.name, axis.attribute));
+    const QStringView text = attributes.value(axis.attribute);
+    bool isNumber = false;
+    const double value = text.toDouble(&isNumber);
+    if (!isNumber || !std::isfinite(value))
+        refuse(xml_.lineNumber(), u"%1%2不是有效的数字，应为十进制的度数，如 31.2304。"_s.arg(
+                                      axis.name, quotedText(text.toString())));
+    if (std::abs(value) > axis.limit)
+        refuse(xml_.lineNumber(), u"%1%2超出 -%3 到 %3 的范围。"_s.arg(
+                                      axis.name, quotedText(text.toString()))
+                                      .arg(axis.limit));
+    return value;
+}
+
+QString GpxDocument::readText()
+{
+    QString text;
+    while (next() != QXmlStreamReader::EndElement) {
+        if (xml_.isCharacters())
+            text += xml_.text();
+        else if (xml_.isStartElement())
+            skipElement();
+    }
+    return text;
+}
+
+void GpxDocument::skipElement()
+{
+    for (qsizetype depth = 1; depth > 0;) {
+        const QXmlStreamReader::TokenType token = next();
+        if (token == QXmlStreamReader::StartElement)
+            ++depth;
+        else if (token == QXmlStreamReader::EndElement)
+            --depth;
+    }
+}
+
+GpxReading refused(const QString& message, qint64 line = 0)
+{
+    return {{}, message, line};
+}
+
+// The routes of a file that is not empty, read as the parser goes, so that
+// reading stops at the first fault.
+GpxReading readDocument(QFile& file)
+{
+    GpxDocument document(&file);
+    try {
+        document.read();
+    } catch (const Refusal& refusal) {
+        if (file.error() == QFileDevice::NoError)
+            return refused(refusal.message, refusal.line);
+    }
+    const QString shown = quotedPath(file.fileName());
+    if (file.error() != QFileDevice::NoError)
+        return refused(readFailure(file.fileName(), file.errorString()));
+    QList<GpxRoute> routes = document.routes;
+    if (routes.isEmpty() && !document.waypoints.isEmpty())
+        routes << GpxRoute{{}, document.waypoints};
+    if (routes.isEmpty())
+        return refused(u"文件%1中既没有航线点（<rtept>）也没有航点（<wpt>）。"_s.arg(shown));
+    const QString fileName = QFileInfo(file.fileName()).completeBaseName();
+    for (GpxRoute& route : routes) {
+        if (route.name.trimmed().isEmpty())
+            route.name = fileName;
+    }
+    return {routes, {}, 0};
+}
+
+}  // namespace
+
+GpxReading readGpxFile(const QString& path)
+{
+    const QString shown = quotedPath(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refused(openFailure(path, file.errorString()));
+    // A pipe or a device has no size to check, and may never end.
+    if (file.isSequential())
+        return refused(u"%1不是普通文件，而是管道或设备，未读取。"_s.arg(shown));
+    if (file.size() > maximumGpxFileBytes)
+        return refused(tooLargeFailure(path, u"GPX", maximumGpxFileBytes));
+    if (file.size() == 0)
+        return refused(u"文件%1是空的。"_s.arg(shown));
+    return readDocument(file);
+}
+
+GpxRouteChoice chooseGpxRoute(const GpxReading& reading, qsizetype number)
+{
+    if (!reading.error.isEmpty())
+        return {{}, reading.error};
+    const qsizetype count = reading.routes.size();
+    if (number < 1)
+        return {{}, u"没有第 %1 条航线：航线从 1 开始编号。"_s.arg(number)};
+    if (number > count)
+        return {{}, u"没有第 %1 条航线：文件中只有 %2 条航线。"_s.arg(number).arg(count)};
+    return {reading.routes[number - 1], {}};
+}
+
+}  // namespace tarnquil

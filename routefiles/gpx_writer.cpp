@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "routefiles/gpx_writer.h"
+#include "routefiles/gpx_namespaces.h"
+#include "routefiles/save_file.h"
+
+#include "text/file_messages.h"
+#include "text/version.h"
+
+#include <QBuffer>
+#include <QLocale>
+#include <QXmlStreamWriter>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace tarnquil {
+
+namespace {
+
+constexpr double latitudeLimit = 90;
+constexpr double longitudeLimit = 180;
+
+// Readers that round to fewer decimals are then within 5e-10°, some 0.05 mm.
+constexpr qsizetype minimumDecimals = 9;
+
+QString coordinateText(double value)
+{
+    QString text = QString::number(value, 'f', QLocale::FloatingPointShortest);
+    qsizetype point = text.indexOf(u'.');
+    if (point < 0) {
+        point = text.size();
+        text += u'.';
+    }
+    const qsizetype decimals = text.size() - point - 1;
+    if (decimals < minimumDecimals)
+        text += QString(minimumDecimals - decimals, u'0');
+    return text;
+}
+
+bool isWritable(double value, double limit)
+{
+    return std::isfinite(value) && std::abs(value) <= limit;
+}
+
+// Why the route cannot be written as it is; empty when it can.
+QString pointFault(const GpxRoute& route)
+{
+    for (qsizetype i = 0; i < route.points.size(); ++i) {
+        const GpxWaypoint& point = route.points[i];
+        if (!isWritable(point.latitude, latitudeLimit))
+            return u"第 %1 个航点的纬度 %2 不在 -90 到 90 之间"_s.arg(i + 1).arg(point.latitude);
+        if (!isWritable(point.longitude, longitudeLimit))
+            return u"第 %1 个航点的经度 %2 不在 -180 到 180 之间"_s.arg(i + 1).arg(point.longitude);
+    }
+    return {};
+}
+
+void writeName(QXmlStreamWriter& xml, const QString& name)
+{
+    if (!name.isEmpty())
+        xml.writeTextElement(u"name"_s, name);
+}
+
+void writeDocument(QXmlStreamWriter& xml, const GpxRoute& route)
+{
+    xml.setAutoFormatting(true);
+    xml.writeStartDocument();
+    xml.writeStartElement(u"gpx"_s);
+    xml.writeDefaultNamespace(gpx11Namespace.toString());
+    xml.writeNamespace(schemaInstanceNamespace.toString(), u"xsi"_s);
+    xml.writeAttribute(u"version"_s, u"1.1"_s);
+    xml.writeAttribute(u"creator"_s, u"Tarnquil "_s + QString::fromUtf16(programVersion));
+    xml.writeAttribute(schemaInstanceNamespace.toString(), u"schemaLocation"_s,
+                       gpx11Namespace.toString() + u' ' + gpx11Schema.toString());
+    xml.writeStartElement(u"rte"_s);
+    writeName(xml, route.name);
+    for (const GpxWaypoint& point : route.points) {
+        xml.writeStartElement(u"rtept"_s);
+        xml.writeAttribute(u"lat"_s, coordinateText(point.latitude));
+        xml.writeAttribute(u"lon"_s, coordinateText(point.longitude));
+        writeName(xml, point.name);
+        xml.writeEndElement();
+    }
+    xml.writeEndDocument();
+}
+
+}  // namespace
+
+QString writeGpxFile(const QString& path, const GpxRoute& route)
+{
+    if (const QString fault = pointFault(route); !fault.isEmpty())
+        return saveFailure(path, fault);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QXmlStreamWriter xml(&buffer);
+    writeDocument(xml, route);
+    // The buffer takes every byte: the writer could not encode a name.
+    if (xml.hasError())
+        return saveFailure(path, u"名称中有无法写入 XML 的字符（如不成对的代理项）"_s);
+    return saveFile(path, buffer.data());
+}
+
+}  // namespace tarnquil

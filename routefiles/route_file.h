@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Opening a route file of either kind by its extension, for the route window
+// and the command line: .csv (route_csv.h) or .gpx (gpx_reader.h), in any
+// case.
+#pragma once
+
+#include "routefiles/route_table.h"
+
+#include <QList>
+#include <QString>
+
+namespace tarnquil {
+
+// One route of a file, or why there is none: never both.
+struct RouteFile {
+    QString name;                   // the GPX route's name, or the file's name without extension
+    QList<WaypointText> waypoints;
+    QList<qint64> lines;            // CSV: the line each waypoint starts on; GPX: empty
+    QString error;                  // the refusal, a Chinese sentence naming the file
+};
+
+// Whether path names a kind of route file this program reads.
+bool isRouteFileName(const QString& path);
+
+// Route number `routeNumber` of the file at path, counted from 1; a CSV file
+// holds one route.
+//   不支持的航线文件“航线.txt”：应为 .csv 或 .gpx 文件。
+//   无法打开文件“/home/u/航线.csv”：No such file or directory。
+//   航线.csv 第 4 行第 4 列（航法）：“XY”不是航法，应为 RL（恒向线）或 GC（大圆）。
+//   航线.gpx 没有第 2 条航线：文件中只有 1 条航线。
+RouteFile readRouteFile(const QString& path, qsizetype routeNumber = 1);
+
+// Where a waypoint stands in its file, for messages: the line of a CSV file,
+// the waypoint's number otherwise.
+//   第 3 行    第 3 个航点
+QString waypointPlace(const RouteFile& file, qsizetype index);
+
+}  // namespace tarnquil

@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "routewindow/route_style.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QPainterPath>
+#include <QStyleOption>
+
+using namespace Qt::StringLiterals;
+
+namespace tarnquil {
+
+namespace {
+
+constexpr int iconPixels = 16;
+
+// Two chevrons pointing right (») or, for a vertical bar, down.
+QPixmap chevrons(qreal scale, bool horizontal)
+{
+    QPixmap pixmap(QSize(iconPixels, iconPixels) * scale);
+    pixmap.setDevicePixelRatio(scale);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QApplication::palette().color(QPalette::ButtonText), 1.5));
+    if (!horizontal) {
+        painter.translate(iconPixels, 0);
+        painter.rotate(90);
+    }
+    for (const qreal left : {4.0, 9.0}) {
+        QPainterPath chevron;
+        chevron.moveTo(left, 4);
+        chevron.lineTo(left + 3.5, 8);
+        chevron.lineTo(left, 12);
+        painter.drawPath(chevron);
+    }
+    return pixmap;
+}
+
+}  // namespace
+
+RouteStyle::RouteStyle()
+    : QProxyStyle(u"Fusion"_s)
+{
+}
+
+// Fusion's own frame: a rounded outline in its frame colour, the window
+// colour a shade darker inside.
+void RouteStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                               QPainter* painter, const QWidget* widget) const
+{
+    if (element != PE_FrameGroupBox) {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        return;
+    }
+    const QColor window = option->palette.color(QPalette::Window);
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setPen(window.darker(140));
+    painter->setBrush(window.darker(104));
+    painter->drawRoundedRect(QRectF(option->rect).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
+    painter->restore();
+}
+
+QIcon RouteStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption* option,
+                               const QWidget* widget) const
+{
+    const bool horizontal = standardIcon == SP_ToolBarHorizontalExtensionButton;
+    if (!horizontal && standardIcon != SP_ToolBarVerticalExtensionButton)
+        return QProxyStyle::standardIcon(standardIcon, option, widget);
+    QIcon icon;
+    icon.addPixmap(chevrons(1, horizontal));
+    icon.addPixmap(chevrons(2, horizontal));
+    return icon;
+}
+
+}  // namespace tarnquil

@@ -1,0 +1,709 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "routewindow/route_window.h"
+#include "ui_route_window.h"
+
+#include "routewindow/dead_reckoning_panel.h"
+#include "routewindow/fixed_header_view.h"
+#include "routewindow/leg_method_delegate.h"
+#include "routewindow/print_preview.h"
+#include "routewindow/refusal_mark.h"
+#include "routewindow/route_style.h"
+#include "routewindow/waypoint_clipboard.h"
+#include "routewindow/waypoint_commands.h"
+#include "routewindow/waypoint_table_model.h"
+
+#include "print/route_pdf.h"
+#include "print/route_writers.h"
+#include "routefiles/gpx_reader.h"
+#include "routefiles/route_csv.h"
+#include "routefiles/route_file.h"
+#include "routefiles/save_file.h"
+#include "text/quoted_text.h"
+#include "text/refusals.h"
+#include "text/utf8_text.h"
+#include "text/version.h"
+#include "widgets/song_font.h"
+
+#include "nav/display.h"
+#include "nav/entry.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QPushButton>
+#include <QScreen>
+#include <QtMath>
+
+using namespace Qt::StringLiterals;
+
+namespace tarnquil {
+
+namespace {
+
+const QString windowName = u"航线计算"_s;
+
+// The window's font size: 10.5 points, the 五号 of Chinese documents and forms.
+constexpr qreal pointSize = 10.5;
+
+struct StandardShortcut {
+    QAction* Ui::RouteWindow::*action;
+    QKeySequence::StandardKey key;
+};
+
+const StandardShortcut standardShortcuts[] = {
+    {&Ui::RouteWindow::newAction, QKeySequence::New},
+    {&Ui::RouteWindow::openAction, QKeySequence::Open},
+    {&Ui::RouteWindow::saveAction, QKeySequence::Save},
+    {&Ui::RouteWindow::saveAsAction, QKeySequence::SaveAs},
+    {&Ui::RouteWindow::printAction, QKeySequence::Print},
+    {&Ui::RouteWindow::closeAction, QKeySequence::Close},
+    {&Ui::RouteWindow::undoAction, QKeySequence::Undo},
+    {&Ui::RouteWindow::redoAction, QKeySequence::Redo},
+    {&Ui::RouteWindow::cutAction, QKeySequence::Cut},
+    {&Ui::RouteWindow::copyAction, QKeySequence::Copy},
+    {&Ui::RouteWindow::pasteAction, QKeySequence::Paste},
+};
+
+// The actions on the table's rows: their keys work while the table (or a
+// cell being edited) has the focus, so that Delete, Ctrl+C and Ctrl+V in the
+// other fields stay the fields' own.
+QAction* Ui::RouteWindow::* const tableActions[] = {
+    &Ui::RouteWindow::cutAction,    &Ui::RouteWindow::copyAction,
+    &Ui::RouteWindow::pasteAction,  &Ui::RouteWindow::insertAction,
+    &Ui::RouteWindow::deleteAction, &Ui::RouteWindow::moveUpAction,
+    &Ui::RouteWindow::moveDownAction,
+};
+
+// The font's digit and ideograph widths, in pixels.
+struct Advances {
+    qreal digit;
+    qreal ideograph;
+
+    explicit Advances(const QFontMetricsF& metrics)
+        : digit(metrics.horizontalAdvance(u'0'))
+        , ideograph(metrics.horizontalAdvance(u'航'))
+    {
+    }
+
+    int width(qreal digits, qreal ideographs) const
+    {
+        return qCeil(digits * digit + ideographs * ideograph);
+    }
+};
+
+QString countedWaypoints(const QString& verb, qsizetype count)
+{
+    return count == 1 ? verb + u"航点"_s : u"%1 %2 个航点"_s.arg(verb).arg(count);
+}
+
+}  // namespace
+
+RouteWindow::RouteWindow(QWidget* parent)
+    : QMainWindow(parent)
+    , ui_(std::make_unique<Ui::RouteWindow>())
+    , undoStack_(new QUndoStack(this))
+    , model_(new WaypointTableModel(this))
+    , prompt_(messageBoxPrompt(this, QMessageBox::Warning, windowName))
+{
+    // The font first, for the controls to take as they are made; menus,
+    // dialogs and tooltips are windows of their own, which take the
+    // window's font only when told to.
+    setAttribute(Qt::WA_WindowPropagation);
+    setFont(songFont(pointSize));
+    ui_->setupUi(this);
+    deadReckoning_ = new DeadReckoningPanel(
+        {ui_->fromEdit, ui_->courseEdit, ui_->runEdit, ui_->runMethodCombo, ui_->reachedEdit,
+         ui_->appendButton},
+        this);
+    setUpActions();
+    setUpDeadReckoning();
+    setUpTable();
+    setUpSettings();
+    updateTitle();
+    showCurrent();
+    // The form's size, or nine tenths of the screen's on a small or strongly
+    // scaled screen: the frame the window manager adds is not known before
+    // the window is shown, and a window the size of the screen put its
+    // bottom rows and status bar below the screen's edge.
+    constexpr qreal screenShare = 0.9;
+    resize(size().boundedTo(screen()->availableGeometry().size() * screenShare));
+    // Typing and pasting start in the table.
+    ui_->waypointTable->setFocus();
+}
+
+void RouteWindow::prepareApplication()
+{
+    QApplication::setStyle(new RouteStyle);
+    QApplication::setFont(songFont(pointSize));
+}
+
+// A cell still being edited is committed while QWidget takes the window
+// down, after this destructor: by then nothing may reach the window's own
+// handlers, whose controls are gone.
+RouteWindow::~RouteWindow()
+{
+    for (QObject* sender : std::initializer_list<QObject*>{
+             model_, undoStack_, deadReckoning_, ui_->waypointTable->selectionModel()})
+        sender->disconnect(this);
+}
+
+void RouteWindow::setPrompt(Prompt prompt)
+{
+    prompt_ = std::move(prompt);
+}
+
+void RouteWindow::setUpActions()
+{
+    for (const StandardShortcut& shortcut : standardShortcuts)
+        ((*ui_).*shortcut.action)->setShortcuts(shortcut.key);
+    for (QAction* Ui::RouteWindow::*member : tableActions) {
+        QAction* action = (*ui_).*member;
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        ui_->waypointTable->addAction(action);
+    }
+    ui_->waypointTable->setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    connect(ui_->undoAction, &QAction::triggered, undoStack_, &QUndoStack::undo);
+    connect(ui_->redoAction, &QAction::triggered, undoStack_, &QUndoStack::redo);
+    connect(undoStack_, &QUndoStack::canUndoChanged, ui_->undoAction, &QAction::setEnabled);
+    connect(undoStack_, &QUndoStack::canRedoChanged, ui_->redoAction, &QAction::setEnabled);
+    connect(undoStack_, &QUndoStack::undoTextChanged, this, [this](const QString& text) {
+        ui_->undoAction->setText(u"撤销%1(&U)"_s.arg(text));
+    });
+    connect(undoStack_, &QUndoStack::redoTextChanged, this, [this](const QString& text) {
+        ui_->redoAction->setText(u"重做%1(&R)"_s.arg(text));
+    });
+    connect(undoStack_, &QUndoStack::cleanChanged, this, &RouteWindow::updateTitle);
+
+    connect(ui_->cutAction, &QAction::triggered, this, &RouteWindow::cutWaypoints);
+    connect(ui_->copyAction, &QAction::triggered, this, &RouteWindow::copyWaypoints);
+    connect(ui_->pasteAction, &QAction::triggered, this, &RouteWindow::pasteWaypoints);
+    connect(ui_->insertAction, &QAction::triggered, this, &RouteWindow::insertWaypoint);
+    connect(ui_->deleteAction, &QAction::triggered, this, &RouteWindow::deleteWaypoints);
+    connect(ui_->moveUpAction, &QAction::triggered, this, [this] { moveWaypoint(-1); });
+    connect(ui_->moveDownAction, &QAction::triggered, this, [this] { moveWaypoint(1); });
+    connect(ui_->newAction, &QAction::triggered, this, &RouteWindow::newRoute);
+    connect(ui_->openAction, &QAction::triggered, this, &RouteWindow::open);
+    connect(ui_->saveAction, &QAction::triggered, this, &RouteWindow::save);
+    connect(ui_->saveAsAction, &QAction::triggered, this, &RouteWindow::saveAs);
+    connect(ui_->exportTableAction, &QAction::triggered, this, [this] {
+        exportTo(u"导出航线表"_s, u"CSV 文件 (*.csv)"_s, u"csv"_s);
+    });
+    connect(ui_->exportGpxAction, &QAction::triggered, this, [this] {
+        exportTo(u"导出 GPX"_s, u"GPX 文件 (*.gpx)"_s, u"gpx"_s);
+    });
+    connect(ui_->printAction, &QAction::triggered, this,
+            [this] { printRoute(this, document()); });
+    connect(ui_->exportPdfAction, &QAction::triggered, this, &RouteWindow::exportPdf);
+    connect(ui_->closeAction, &QAction::triggered, this, &QWidget::close);
+    connect(ui_->aboutAction, &QAction::triggered, this, &RouteWindow::about);
+}
+
+// Widths from the font: room for a whole position, little for a number.
+void RouteWindow::setUpDeadReckoning()
+{
+    const Advances advances{QFontMetricsF(font())};
+    const int position = advances.width(22, 0);  // 00°00.00′N 000°00.00′E
+    const int padding = advances.width(0, 1);
+    for (QLineEdit* field : {ui_->fromEdit, static_cast<QLineEdit*>(ui_->reachedEdit)})
+        field->setMinimumWidth(position + padding);
+    for (QLineEdit* number : {ui_->courseEdit, ui_->runEdit})
+        number->setMaximumWidth(advances.width(9, 0) + padding);
+    connect(deadReckoning_, &DeadReckoningPanel::appendRequested, this,
+            [this](const WaypointText& waypoint) {
+                addWaypoints(model_->rowCount(), {waypoint}, u"添加推算船位"_s);
+            });
+    connect(deadReckoning_, &DeadReckoningPanel::refusalChanged, this, [this](const QString& message) {
+        statusBar()->showMessage(message);
+    });
+}
+
+// Fixed widths and one fixed row height, so that no row is ever measured:
+// the table stays quick with 10,000 waypoints.
+void RouteWindow::setUpTable()
+{
+    QTableView* table = ui_->waypointTable;
+    // The headers before the model, which would have the default header
+    // measure its titles.
+    QHeaderView* header = new FixedHeaderView(Qt::Horizontal, table);
+    table->setHorizontalHeader(header);
+    header->setHighlightSections(false);
+    table->verticalHeader()->hide();
+    table->setModel(model_);
+    table->setItemDelegateForColumn(WaypointTableModel::Method, new LegMethodDelegate(table));
+    const Advances advances{QFontMetricsF(table->font())};
+    const int padding = advances.width(0, 1);
+    const int iconRoom = table->iconSize().width() > 0 ? table->iconSize().width() : 16;
+    for (const waypoint_table::ColumnInfo& info : waypoint_table::columns) {
+        int width = std::max(advances.width(info.digits, 0), advances.width(0, info.ideographs));
+        if (waypoint_table::isCoordinate(info.column))
+            width += iconRoom;
+        header->resizeSection(info.column, width + padding);
+    }
+    // The names take what room is left; every other width stays as set.
+    header->setSectionResizeMode(WaypointTableModel::Name, QHeaderView::Stretch);
+    QHeaderView* rows = table->verticalHeader();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    const int lineHeight = QFontMetrics(table->font()).height();
+    rows->setDefaultSectionSize(std::max(lineHeight, iconRoom) + lineHeight / 2);
+
+    connect(table->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &RouteWindow::showCurrent);
+    connect(model_, &QAbstractItemModel::dataChanged, this, &RouteWindow::showCurrent);
+    connect(model_, &WaypointTableModel::waypointsEdited, this, &RouteWindow::selectRows);
+    connect(model_, &WaypointTableModel::editRequested, this,
+            [this](int row, const WaypointText& after, const QString& name) {
+                undoStack_->push(new EditWaypointCommand(model_, row, after, name));
+            });
+}
+
+void RouteWindow::setUpSettings()
+{
+    for (const nav::EarthModel model : {nav::EarthModel::Wgs84, nav::EarthModel::Sphere}) {
+        ui_->modelCombo->addItem(fromUtf8(nav::modelName(model)), int(model));
+    }
+    // The lists that drop down, named after their boxes for screen readers.
+    for (QComboBox* box : findChildren<QComboBox*>())
+        box->view()->setAccessibleName(box->accessibleName() + u"列表"_s);
+    connect(ui_->speedEdit, &QLineEdit::textChanged, this, &RouteWindow::readSettings);
+    connect(ui_->departureEdit, &QLineEdit::textChanged, this, &RouteWindow::readSettings);
+    connect(ui_->modelCombo, &QComboBox::currentIndexChanged, this, &RouteWindow::readSettings);
+    connect(ui_->minutesOption, &QRadioButton::toggled, this, &RouteWindow::readSettings);
+    readSettings();
+}
+
+// A refused speed or departure is marked and explained, and the route is
+// computed without it: no time is guessed from a text that is not read.
+void RouteWindow::readSettings()
+{
+    RouteSettings settings;
+    settings.form = ui_->minutesOption->isChecked() ? geo::EntryMode::Minutes
+                                                    : geo::EntryMode::Seconds;
+    settings.model = nav::EarthModel(ui_->modelCombo->currentData().toInt());
+    const auto read = [this](QLineEdit* field, auto reader, const QString& refusal) {
+        const QString text = field->text();
+        auto value = text.isEmpty() ? std::nullopt : reader(text.toStdString());
+        if (value || text.isEmpty()) {
+            clearRefusal(field);
+        } else {
+            markRefused(field, refusal);
+            statusBar()->showMessage(refusal);
+        }
+        return value;
+    };
+    settings.speed = read(ui_->speedEdit, nav::readSpeed, speedRefusal(ui_->speedEdit->text()));
+    settings.departure = read(ui_->departureEdit, nav::readClockTime,
+                              departureRefusal(ui_->departureEdit->text()));
+    model_->setSettings(settings);
+    deadReckoning_->setSettings(settings.form, settings.model);
+}
+
+void RouteWindow::showCurrent()
+{
+    const QModelIndex current = ui_->waypointTable->currentIndex();
+    const int row = current.isValid() ? current.row() : -1;
+    const QString refusal = current.isValid() ? model_->refusal(current) : QString();
+    const QString message = refusal.isEmpty()
+        ? QString()
+        : u"第 %1 个航点的%2："_s.arg(row + 1).arg(model_->headerData(
+              current.column(), Qt::Horizontal, Qt::DisplayRole).toString())
+            + refusal;
+    // A cell's message goes once the cell reads or is no longer current;
+    // any other message stays.
+    if (!message.isEmpty())
+        statusBar()->showMessage(message);
+    else if (statusBar()->currentMessage() == cellMessage_)
+        statusBar()->clearMessage();
+    cellMessage_ = message;
+    showSelectedLeg(row);
+    deadReckoning_->setSelectedPosition(row >= 0 ? model_->tableRow(row).position
+                                                 : std::nullopt);
+}
+
+void RouteWindow::showSelectedLeg(int row)
+{
+    const bool hasLeg = row > 0 && model_->tableRow(row).values.leg.has_value();
+    const RouteTableRow* shown = hasLeg ? &model_->tableRow(row) : nullptr;
+    const auto text = [shown](LegColumn column) {
+        return shown ? shown->texts.value(int(column)) : QString();
+    };
+    ui_->rhumbCourse->setText(text(LegColumn::RhumbCourse));
+    ui_->rhumbDistance->setText(text(LegColumn::RhumbDistance));
+    ui_->greatCircleCourse->setText(text(LegColumn::GreatCircleCourse));
+    ui_->greatCircleDistance->setText(text(LegColumn::GreatCircleDistance));
+    const nav::Leg* leg = shown ? &*shown->values.leg : nullptr;
+    ui_->greatCircleFinalCourse->setText(leg ? fromUtf8(nav::formatCourse(leg->greatCircle.finalCourse))
+                                             : QString());
+    ui_->courseCorrection->setText(leg ? fromUtf8(nav::formatCourseCorrection(*leg)) : QString());
+    ui_->distanceSaved->setText(leg ? fromUtf8(nav::formatDistanceSaved(*leg)) : QString());
+    const auto name = [this](int waypoint) {
+        const QString typed = model_->waypoints().at(waypoint).name;
+        return typed.isEmpty() ? u"航点 %1"_s.arg(waypoint + 1) : typed;
+    };
+    ui_->legBox->setTitle(row > 0 ? u"选中航段：%1 → %2"_s.arg(name(row - 1), name(row))
+                                  : u"选中航段"_s);
+}
+
+void RouteWindow::updateTitle()
+{
+    const QString file = filePath_.isEmpty() ? u"未命名"_s : QFileInfo(filePath_).fileName();
+    setWindowTitle(u"%1 — %2[*]"_s.arg(windowName, file));
+    setWindowModified(!undoStack_->isClean());
+}
+
+// The first leg is selected, so that its figures show at once.
+void RouteWindow::setWaypoints(const QList<WaypointText>& waypoints)
+{
+    model_->resetWaypoints(waypoints);
+    undoStack_->clear();
+    updateTitle();
+    if (!waypoints.isEmpty())
+        ui_->waypointTable->setCurrentIndex(
+            model_->index(std::min(1, model_->rowCount() - 1), WaypointTableModel::Name));
+    showCurrent();
+}
+
+QList<int> RouteWindow::selectedRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex& index : ui_->waypointTable->selectionModel()->selectedIndexes())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+int RouteWindow::currentRow() const
+{
+    const QModelIndex current = ui_->waypointTable->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void RouteWindow::addWaypoints(int row, const QList<WaypointText>& waypoints, const QString& text)
+{
+    QList<PlacedWaypoint> placed;
+    placed.reserve(waypoints.size());
+    for (const WaypointText& waypoint : waypoints)
+        placed.append({row + int(placed.size()), waypoint});
+    undoStack_->push(WaypointRowsCommand::adding(model_, std::move(placed), text));
+}
+
+// Below the current waypoint, so that it can also add one after the last.
+void RouteWindow::insertWaypoint()
+{
+    const int row = currentRow();
+    addWaypoints(row < 0 ? model_->rowCount() : row + 1, {WaypointText{}}, u"插入航点"_s);
+}
+
+void RouteWindow::deleteWaypoints()
+{
+    QList<int> rows = selectedRows();
+    if (rows.isEmpty() && currentRow() >= 0)
+        rows.append(currentRow());
+    if (rows.isEmpty())
+        return;
+    undoStack_->push(WaypointRowsCommand::removing(model_, rows, countedWaypoints(u"删除"_s, rows.size())));
+}
+
+void RouteWindow::moveWaypoint(int step)
+{
+    const int from = currentRow();
+    const int to = from + step;
+    if (from < 0 || to < 0 || to >= model_->rowCount())
+        return;
+    undoStack_->push(new MoveWaypointCommand(model_, from, to, step < 0 ? u"上移航点"_s : u"下移航点"_s));
+}
+
+// The selected rows, or the whole table with its column titles when every
+// row or none is selected.
+void RouteWindow::copyWaypoints()
+{
+    QList<int> rows = selectedRows();
+    const bool whole = rows.isEmpty() || rows.size() == model_->rowCount();
+    if (whole) {
+        rows.clear();
+        for (int row = 0; row < model_->rowCount(); ++row)
+            rows.append(row);
+    }
+    QGuiApplication::clipboard()->setText(rowsAsText(*model_, rows, whole));
+    statusBar()->showMessage(u"已复制 %1 个航点。"_s.arg(rows.size()));
+}
+
+void RouteWindow::cutWaypoints()
+{
+    const QList<int> rows = selectedRows();
+    if (rows.isEmpty())
+        return;
+    QGuiApplication::clipboard()->setText(
+        rowsAsText(*model_, rows, rows.size() == model_->rowCount()));
+    undoStack_->push(WaypointRowsCommand::removing(model_, rows, countedWaypoints(u"剪切"_s, rows.size())));
+}
+
+// One line without a tab goes into the current cell, as if typed; anything
+// else becomes new waypoints below the current one.
+void RouteWindow::pasteWaypoints()
+{
+    const QString text = QGuiApplication::clipboard()->text();
+    const QModelIndex current = ui_->waypointTable->currentIndex();
+    const bool intoCell = current.isValid() && current.column() != WaypointTableModel::Method
+        && (model_->flags(current) & Qt::ItemIsEditable);
+    if (intoCell && isOneCellText(text)) {
+        model_->setData(current, text.trimmed(), Qt::EditRole);
+        return;
+    }
+    const QList<WaypointText> waypoints = waypointsFromText(text);
+    if (waypoints.isEmpty())
+        return;
+    const int row = currentRow();
+    addWaypoints(row < 0 ? model_->rowCount() : row + 1, waypoints,
+                 u"粘贴 %1 个航点"_s.arg(waypoints.size()));
+}
+
+void RouteWindow::selectRows(int firstRow, int rowCount)
+{
+    QTableView* table = ui_->waypointTable;
+    const QModelIndex current = table->currentIndex();
+    const int column = current.isValid() ? current.column() : int(WaypointTableModel::Name);
+    const QModelIndex first = model_->index(firstRow, column);
+    if (rowCount == 1) {
+        table->selectionModel()->setCurrentIndex(first, QItemSelectionModel::ClearAndSelect);
+    } else {
+        table->selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+        table->selectionModel()->select(
+            QItemSelection(model_->index(firstRow, 0),
+                           model_->index(firstRow + rowCount - 1, WaypointTableModel::columns - 1)),
+            QItemSelectionModel::ClearAndSelect);
+    }
+    table->scrollTo(first);
+}
+
+void RouteWindow::about()
+{
+    QMessageBox::about(
+        this, u"关于航线计算"_s,
+        u"Tarnquil 航线计算 %1\n\n按恒向线和大圆计算航线各航段的航向和航程、累计航程、"
+        u"航时和预计到达时间，并可推算船位。\n\n© Vessoria 版权所有"_s
+            .arg(QStringView(programVersion)));
+}
+
+void RouteWindow::showSettings(const RouteSettings& settings)
+{
+    (settings.form == geo::EntryMode::Minutes ? ui_->minutesOption : ui_->secondsOption)
+        ->setChecked(true);
+    ui_->modelCombo->setCurrentIndex(ui_->modelCombo->findData(int(settings.model)));
+    ui_->speedEdit->setText(settings.speed ? QString::number(*settings.speed, 'g',
+                                                             QLocale::FloatingPointShortest)
+                                           : QString());
+    ui_->departureEdit->setText(settings.departure
+                                    ? fromUtf8(nav::formatClockTime(*settings.departure))
+                                    : QString());
+}
+
+// ---------------------------------------------------------------- files
+
+QString RouteWindow::startFolder() const
+{
+    return filePath_.isEmpty() ? QDir::homePath() : QFileInfo(filePath_).absolutePath();
+}
+
+bool RouteWindow::mayDiscardChanges()
+{
+    if (undoStack_->isClean())
+        return true;
+    const QString file = filePath_.isEmpty() ? u"未命名"_s : QFileInfo(filePath_).fileName();
+    QMessageBox box(QMessageBox::Question, windowName, u"航线“%1”已修改，是否保存？"_s.arg(file),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.button(QMessageBox::Save)->setText(u"保存"_s);
+    box.button(QMessageBox::Discard)->setText(u"不保存"_s);
+    box.button(QMessageBox::Cancel)->setText(u"取消"_s);
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return save();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void RouteWindow::newRoute()
+{
+    if (!mayDiscardChanges())
+        return;
+    filePath_.clear();
+    routeName_.clear();
+    setWaypoints({});
+}
+
+void RouteWindow::open()
+{
+    if (!mayDiscardChanges())
+        return;
+    const QString path = QFileDialog::getOpenFileName(
+        this, u"打开航线"_s, startFolder(),
+        u"航线文件 (*.csv *.gpx);;CSV 文件 (*.csv);;GPX 文件 (*.gpx)"_s);
+    if (path.isEmpty())
+        return;
+    if (const std::optional<qsizetype> number = chooseGpxRoute(path))
+        openRoute(path, *number);
+}
+
+// A GPX file of several routes: which one to open, asked from a list of
+// their names and sizes; nothing when the user cancels. Any other file has
+// one route, and a file that does not read is refused by openRoute.
+std::optional<qsizetype> RouteWindow::chooseGpxRoute(const QString& path)
+{
+    if (QFileInfo(path).suffix().compare(u"gpx"_s, Qt::CaseInsensitive) != 0)
+        return 1;
+    const GpxReading reading = readGpxFile(path);
+    if (reading.routes.size() <= 1)
+        return 1;
+    QStringList routes;
+    for (const GpxRoute& route : reading.routes) {
+        const QString name = route.name.isEmpty() ? u"（无名称）"_s : route.name;
+        routes << u"%1. %2（%3 个航点）"_s.arg(routes.size() + 1).arg(name).arg(route.points.size());
+    }
+    bool chosen = false;
+    const QString route = QInputDialog::getItem(
+        this, u"选择航线"_s,
+        u"文件%1中有 %2 条航线，请选择要打开的一条："_s.arg(quotedPath(path)).arg(routes.size()),
+        routes, 0, false, &chosen);
+    if (!chosen)
+        return std::nullopt;
+    return routes.indexOf(route) + 1;
+}
+
+bool RouteWindow::openRoute(const QString& path, qsizetype routeNumber)
+{
+    const RouteFile file = readRouteFile(path, routeNumber);
+    if (!file.error.isEmpty()) {
+        prompt_(file.error);
+        return false;
+    }
+    filePath_ = path;
+    routeName_ = file.name;
+    setWaypoints(file.waypoints);
+    statusBar()->showMessage(
+        u"已打开%1，共 %2 个航点。"_s.arg(quotedPath(path)).arg(file.waypoints.size()));
+    return true;
+}
+
+// Saved as a waypoint list in CSV; a route opened from GPX is saved as a
+// new CSV file, never over the GPX file.
+bool RouteWindow::save()
+{
+    if (filePath_.isEmpty() || QFileInfo(filePath_).suffix().compare(u"csv"_s, Qt::CaseInsensitive) != 0)
+        return saveAs();
+    return saveTo(filePath_);
+}
+
+bool RouteWindow::saveAs()
+{
+    const QString path = askForFile(u"另存为"_s, u"CSV 文件 (*.csv)"_s, u"csv"_s);
+    return !path.isEmpty() && saveTo(path);
+}
+
+bool RouteWindow::saveTo(const QString& path)
+{
+    if (const QString error = saveFile(path, routeCsv(model_->waypoints())); !error.isEmpty()) {
+        prompt_(error);
+        return false;
+    }
+    filePath_ = path;
+    routeName_ = QFileInfo(path).completeBaseName();
+    undoStack_->setClean();
+    updateTitle();
+    statusBar()->showMessage(u"已保存到%1。"_s.arg(quotedPath(path)));
+    return true;
+}
+
+// The file dialog is made only when it is needed, as every dialog here.
+QString RouteWindow::askForFile(const QString& title, const QString& filter, const QString& suffix)
+{
+    const QString name = routeName_.isEmpty() ? u"航线"_s : routeName_;
+    QFileDialog dialog(this, title, QDir(startFolder()).filePath(name + u'.' + suffix), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(suffix);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
+}
+
+// As the command line exports: only a route whose every cell gives a
+// position, to a file whose extension says how.
+void RouteWindow::exportTo(const QString& title, const QString& filter, const QString& suffix)
+{
+    for (int row = 0; row < model_->rowCount(); ++row) {
+        for (const int column : {WaypointTableModel::Latitude, WaypointTableModel::Longitude}) {
+            const QString refusal = model_->refusal(model_->index(row, column));
+            if (refusal.isEmpty())
+                continue;
+            ui_->waypointTable->setCurrentIndex(model_->index(row, column));
+            prompt_(u"第 %1 个航点的%2无法读取：%3请改正后再导出。"_s.arg(row + 1).arg(
+                column == WaypointTableModel::Latitude ? u"纬度"_s : u"经度"_s, refusal));
+            return;
+        }
+    }
+    const QString path = askForFile(title, filter, suffix);
+    if (path.isEmpty())
+        return;
+    const RouteWriter writer = routeWriterFor(path);
+    if (writer == nullptr) {
+        prompt_(unsupportedExportMessage(path));
+        return;
+    }
+    if (const QString error = writer(path, document()); !error.isEmpty()) {
+        prompt_(error);
+        return;
+    }
+    statusBar()->showMessage(u"已导出到%1。"_s.arg(quotedPath(path)));
+}
+
+// The menu of the menus that do not fit beside each other, which the menu
+// bar makes once it is laid out, is named for screen readers.
+void RouteWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    for (QMenu* menu : ui_->menuBar->findChildren<QMenu*>()) {
+        if (menu->accessibleName().isEmpty())
+            menu->setAccessibleName(u"更多菜单"_s);
+    }
+}
+
+// The route as it is written to files and printed; a new route has no name.
+RouteDocument RouteWindow::document() const
+{
+    return {routeName_, model_->waypoints(), model_->settings(), model_->table()};
+}
+
+// The printed table lists the texts that give no position, with why, so a
+// route with such cells is written as it is.
+void RouteWindow::exportPdf()
+{
+    const QString path = askForFile(u"导出 PDF"_s, u"PDF 文件 (*.pdf)"_s, u"pdf"_s);
+    if (path.isEmpty())
+        return;
+    if (const QString error = exportRoutePdf(path, document()); !error.isEmpty()) {
+        prompt_(error);
+        return;
+    }
+    statusBar()->showMessage(u"已导出到%1。"_s.arg(quotedPath(path)));
+}
+
+void RouteWindow::closeEvent(QCloseEvent* event)
+{
+    if (mayDiscardChanges())
+        event->accept();
+    else
+        event->ignore();
+}
+
+}  // namespace tarnquil

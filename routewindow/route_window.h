@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The navigator's route window (航线计算): the waypoints of a route in a
+// table, the route's legs computed after every change, the selected leg by
+// both methods, dead reckoning, and the route's files. Its layout is the
+// form route_window.ui; this class holds what the controls do.
+#pragma once
+
+#include "routefiles/route_table.h"
+#include "widgets/prompt.h"
+
+#include <QMainWindow>
+#include <QUndoStack>
+
+#include <memory>
+#include <optional>
+
+namespace Ui {
+class RouteWindow;
+}
+
+namespace tarnquil {
+
+class DeadReckoningPanel;
+struct RouteDocument;
+class WaypointTableModel;
+
+class RouteWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // Tells the user what went wrong and returns when the user has read it.
+    using Prompt = tarnquil::Prompt;
+
+    explicit RouteWindow(QWidget* parent = nullptr);
+
+    // Gives the application, already prepared by prepareApplication
+    // (widgets/application_setup.h), the route window's style and its font for
+    // menus, tooltips and dialogs too. Called before the window is made, so
+    // that no control ever opens the desktop's face.
+    static void prepareApplication();
+    ~RouteWindow() override;
+
+    // Replaces the message box (title "航线计算", one button) through which
+    // the window reports failures, for tests.
+    void setPrompt(Prompt prompt);
+
+    // Shows `waypoints` as a route just opened: nothing to undo, nothing
+    // modified.
+    void setWaypoints(const QList<WaypointText>& waypoints);
+
+    // Opens route `routeNumber` (from 1) of a .csv or .gpx file; tells the
+    // user why not and leaves the route as it was when it cannot.
+    bool openRoute(const QString& path, qsizetype routeNumber = 1);
+
+    // Puts the settings into the fields above the table.
+    void showSettings(const RouteSettings& settings);
+
+    WaypointTableModel& model() { return *model_; }
+    QUndoStack& undoStack() { return *undoStack_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void setUpActions();
+    void setUpDeadReckoning();
+    void setUpTable();
+    void setUpSettings();
+
+    void readSettings();
+    void showCurrent();
+    void showSelectedLeg(int row);
+    void updateTitle();
+
+    QList<int> selectedRows() const;
+    int currentRow() const;
+    void insertWaypoint();
+    void deleteWaypoints();
+    void moveWaypoint(int step);
+    void copyWaypoints();
+    void cutWaypoints();
+    void pasteWaypoints();
+    void addWaypoints(int row, const QList<WaypointText>& waypoints, const QString& text);
+    void selectRows(int firstRow, int rowCount);
+    void about();
+
+    bool mayDiscardChanges();
+    void newRoute();
+    void open();
+    bool save();
+    bool saveAs();
+    bool saveTo(const QString& path);
+    void exportTo(const QString& title, const QString& filter, const QString& suffix);
+    QString askForFile(const QString& title, const QString& filter, const QString& suffix);
+    std::optional<qsizetype> chooseGpxRoute(const QString& path);
+    QString startFolder() const;
+    RouteDocument document() const;
+    void exportPdf();
+
+    std::unique_ptr<Ui::RouteWindow> ui_;
+    // Children, not members: a cell still being edited is committed while
+    // the window's widgets are taken down, after the members are gone.
+    QUndoStack* undoStack_;
+    WaypointTableModel* model_;
+    DeadReckoningPanel* deadReckoning_;
+    Prompt prompt_;
+    QString filePath_;   // the CSV file the route was opened from or saved to
+    QString routeName_;  // the route's name in files written: a GPX route's or the file's
+    QString cellMessage_;  // the current cell's refusal in the status bar, if shown
+};
+
+}  // namespace tarnquil

@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The columns of the route window's waypoint table, as one table: what each
+// is titled, how wide it is, where its texts stand and which of the route
+// table's texts it shows. The model, the window and the table's text on the
+// clipboard all read it.
+#pragma once
+
+#include "routefiles/route_table.h"
+
+#include <QStringView>
+
+#include <array>
+
+namespace tarnquil::waypoint_table {
+
+// The columns in their order. Course and Distance are those of the leg
+// arriving at the row, by the leg's own method.
+enum Column {
+    Number, Name, Latitude, Longitude, Method,
+    Course, Distance, Cumulative, TimeUnderWay, Eta,
+};
+
+struct ColumnInfo {
+    Column column;
+    QStringView title;
+    QStringView titleTip;      // the title's tooltip; empty for none
+    // Room for this many of the font's digits, or of its ideographs,
+    // whichever is wider: what a cell usually holds, and the title.
+    qreal digits;
+    qreal ideographs;
+    Qt::Alignment alignment;   // of the cells' texts, vertically centred
+    LegColumn rhumb;           // the route table's text shown for a leg by rhumb line
+    LegColumn greatCircle;     // and for one by great circle
+};
+
+inline constexpr QStringView byLegMethod = u"到达本航点的航段，按该航段的航法";
+
+inline constexpr std::array columns = {
+    // 10000
+    ColumnInfo{Number, u"序号", {}, 5, 2, Qt::AlignRight, LegColumn::Number, LegColumn::Number},
+    // 长江口外锚地
+    ColumnInfo{Name, u"名称", {}, 0, 6, Qt::AlignLeft, LegColumn::Name, LegColumn::Name},
+    // 00°00.00′N
+    ColumnInfo{Latitude, u"纬度", {}, 10, 2, Qt::AlignLeft, LegColumn::Latitude, LegColumn::Latitude},
+    // 000°00.00′W
+    ColumnInfo{Longitude, u"经度", {}, 11, 2, Qt::AlignLeft, LegColumn::Longitude, LegColumn::Longitude},
+    // GC
+    ColumnInfo{Method, u"航法", {}, 3, 2, Qt::AlignLeft, LegColumn::Method, LegColumn::Method},
+    // 000.0
+    ColumnInfo{Course, u"航向（°）", byLegMethod, 5, 4.5, Qt::AlignRight, LegColumn::RhumbCourse,
+               LegColumn::GreatCircleCourse},
+    // 00000.0
+    ColumnInfo{Distance, u"航程（海里）", byLegMethod, 7, 6, Qt::AlignRight, LegColumn::RhumbDistance,
+               LegColumn::GreatCircleDistance},
+    // 000000.0
+    ColumnInfo{Cumulative, u"累计（海里）", {}, 8, 6, Qt::AlignRight, LegColumn::Cumulative,
+               LegColumn::Cumulative},
+    // 0000:00
+    ColumnInfo{TimeUnderWay, u"航时", {}, 7, 2, Qt::AlignRight, LegColumn::TimeUnderWay,
+               LegColumn::TimeUnderWay},
+    // 0000-00-00 00:00
+    ColumnInfo{Eta, u"预计到达", {}, 16, 4, Qt::AlignLeft, LegColumn::Eta, LegColumn::Eta},
+};
+inline constexpr int columnCount = int(columns.size());
+
+constexpr bool columnsInOrder()
+{
+    for (int i = 0; i < columnCount; ++i) {
+        if (columns[std::size_t(i)].column != i)
+            return false;
+    }
+    return true;
+}
+static_assert(columnsInOrder(), "waypoint_table::columns lists the columns in the order of Column");
+
+// The route table's text a column shows for a leg by `method`.
+constexpr LegColumn shownColumn(int column, nav::Method method)
+{
+    const ColumnInfo& info = columns[std::size_t(column)];
+    return method == nav::Method::GreatCircle ? info.greatCircle : info.rhumb;
+}
+
+// Whether the column holds a latitude or a longitude as typed.
+constexpr bool isCoordinate(int column)
+{
+    return column == Latitude || column == Longitude;
+}
+
+}  // namespace tarnquil::waypoint_table

@@ -1,0 +1,277 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The program run as a navigator runs it from a shell, with no display:
+// what it prints, its exit status, and the files it writes or leaves alone.
+// With TARNQUIL_PDFTOTEXT, the path of pdftotext, the text of a PDF it
+// writes too.
+#include "routefiles/gpx_reader.h"
+#include "routefiles/route_table.h"
+
+#include "nav/entry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+// What the program prints is text, its lines ended as the system's C
+// library ends them: CR LF on Windows.
+QString systemLines(QString text)
+{
+#ifdef Q_OS_WIN
+    text.replace(u'\n', u"\r\n"_s);
+#endif
+    return text;
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+// The environment with no display and no platform named: a window cannot
+// be opened in it.
+QProcessEnvironment withoutDisplay()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString& name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
+        environment.remove(name);
+    return environment;
+}
+
+}  // namespace
+
+class CommandLineTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void run_data();
+    void run();
+    void refusedRouteLeavesOutputAlone();
+    void exportsGpx();
+    void exportsPdf();
+    void qtOptionsAloneOpenCalculator();
+
+private:
+    Run tarnquil(const QStringList& arguments);
+    void put(const QString& name, const QByteArray& bytes);
+    QTemporaryDir dir_;
+};
+
+// Without DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM no window can be
+// opened: a run that tried would say so on stderr.
+Run CommandLineTest::tarnquil(const QStringList& arguments)
+{
+    QProcess process;
+    process.setProcessEnvironment(withoutDisplay());
+    process.setWorkingDirectory(dir_.path());
+    process.start(QStringLiteral(TARNQUIL_PROGRAM), arguments);
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+void CommandLineTest::put(const QString& name, const QByteArray& bytes)
+{
+    QFile file(dir_.filePath(name));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(file.fileName()));
+}
+
+void CommandLineTest::initTestCase()
+{
+    put(u"route.csv"_s, "名称,纬度,经度,航法\n北京外,3954N,11624E,\n上海,31°12′N,121°30′E,GC\n"
+                        "舟山外,30-10.2N,122-05.3E,RL\n");
+    put(u"bad.csv"_s, "名称,纬度,经度\r\nA,3954N,11624E\r\nB,4250E,12130E\r\nC,9100,12000\r\n");
+}
+
+void CommandLineTest::run_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");  // ending in "…": its start
+    QTest::addColumn<QString>("err");  // empty: none expected
+
+    // RhumbSolve -p 9 : 30.17 122.0883333333333333 45 185200
+    //   -> 31.35121795929245 123.45617748310448
+    QTest::newRow("dead reckoning by rhumb line")
+        << QStringList{u"--destination"_s, u"30°10.2′N 122°05.3′E"_s, u"--course"_s, u"45"_s,
+                       u"--distance"_s, u"100"_s}
+        << 0 << u"31°21.07′N 123°27.37′E\n"_s << QString();
+    // GeodSolve -p 9 : the same -> 31.34400555477162 123.46444476086808
+    QTest::newRow("dead reckoning by great circle, seconds form")
+        << QStringList{u"--destination=301012N 1220518E"_s, u"--course=045.0"_s, u"--distance=100"_s,
+                       u"--method=gc"_s, u"--form"_s, u"秒"_s}
+        << 0 << u"31°20.64′N 123°27.87′E\n"_s << QString();
+    // On the sphere one minute of arc is one n mile: 100 cos 45° = 70.71′ of
+    // latitude, to 31.348511°; the longitude by meridional parts,
+    // tan 45° (ln tan(45° + φ2/2) - ln tan(45° + φ1/2)), to 123.459815°.
+    QTest::newRow("dead reckoning on the sphere")
+        << QStringList{u"--destination"_s, u"30°10.2′N 122°05.3′E"_s, u"--course"_s, u"45"_s,
+                       u"--distance"_s, u"100"_s, u"--model"_s, u"sphere"_s}
+        << 0 << u"31°20.91′N 123°27.59′E\n"_s << QString();
+    QTest::newRow("help") << QStringList{u"-h"_s} << 0 << u"用法：\n…"_s << QString();
+    QTest::newRow("Qt's own options passed on")
+        << QStringList{u"-style=fusion"_s, u"-platform"_s, u"offscreen"_s, u"-reverse"_s, u"-h"_s} << 0
+        << u"用法：\n…"_s << QString();
+    QTest::newRow("Qt's option without its value")
+        << QStringList{u"--route"_s, u"route.csv"_s, u"-platform"_s} << 2 << QString()
+        << u"tarnquil: 选项 -platform 缺少值。\n用法见 tarnquil --help。\n"_s;
+    QTest::newRow("unknown option")
+        << QStringList{u"--route"_s, u"route.csv"_s, u"--spead"_s, u"12"_s} << 2 << QString()
+        << u"tarnquil: 未知选项“--spead”。\n用法见 tarnquil --help。\n"_s;
+    QTest::newRow("missing value") << QStringList{u"--route"_s, u"route.csv"_s, u"--export"_s} << 2
+                                   << QString() << u"tarnquil: 选项 --export 缺少值。\n用法见 tarnquil --help。\n"_s;
+    QTest::newRow("route index 0")
+        << QStringList{u"--route"_s, u"route.csv"_s, u"--export"_s, u"out.csv"_s, u"--route-index"_s, u"0"_s}
+        << 2 << QString()
+        << u"tarnquil: --route-index 应为从 1 起的整数，不能是“0”。\n用法见 tarnquil --help。\n"_s;
+    QTest::newRow("missing route file")
+        << QStringList{u"--route"_s, u"nowhere.csv"_s, u"--export"_s, u"out.csv"_s} << 2 << QString()
+        << u"tarnquil: 找不到航线文件“nowhere.csv”。\n"_s;
+    QTest::newRow("speed that does not read")
+        << QStringList{u"--route"_s, u"route.csv"_s, u"--export"_s, u"out.csv"_s, u"--speed"_s, u"12kn"_s}
+        << 1 << QString() << u"tarnquil: 航速“12kn”无法识别：应为大于 0 的节数，如 12 或 12.5。\n"_s;
+    QTest::newRow("position beyond the pole")
+        << QStringList{u"--destination"_s, u"9100N 12000E"_s, u"--course"_s, u"0"_s, u"--distance"_s, u"1"_s}
+        << 1 << QString() << u"tarnquil: 位置“9100N 12000E”超出范围：纬度应在 -90° 到 90° 之间。\n"_s;
+    QTest::newRow("distance beyond a run")
+        << QStringList{u"--destination"_s, u"3000N 12000E"_s, u"--course"_s, u"45"_s, u"--distance"_s,
+                       u"1000001"_s}
+        << 1 << QString()
+        << u"tarnquil: 航程“1000001”超出范围：应是 0 到 1000000 之间的海里数，只用数字和小数点，如 120.5。\n"_s;
+    QTest::newRow("rhumb line through the pole")
+        << QStringList{u"--destination"_s, u"8950N 12000E"_s, u"--course"_s, u"0"_s, u"--distance"_s, u"20"_s}
+        << 1 << QString()
+        << u"tarnquil: 沿恒向线按此航向航行会越过极点，推算不出船位；请改用大圆，或缩短航程。\n"_s;
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    // Windows and macOS always have their desktop.
+    const QString noDesktop = u"tarnquil: 打开窗口需要桌面会话（没有找到 DISPLAY 或 WAYLAND_DISPLAY）；"
+                              u"不打开窗口能做的事见 tarnquil --help。\n"_s;
+    QTest::newRow("calculator without a desktop") << QStringList{} << 2 << QString() << noDesktop;
+    QTest::newRow("route window without a desktop")
+        << QStringList{u"--route"_s, u"route.csv"_s} << 2 << QString() << noDesktop;
+    QTest::newRow("route window on X11 without a display")
+        << QStringList{u"--route"_s, u"-platform"_s, u"xcb"_s} << 2 << QString() << noDesktop;
+#endif
+    QTest::newRow("export to a kind no writer takes")
+        << QStringList{u"--route"_s, u"route.csv"_s, u"--export"_s, u"out.txt"_s} << 2 << QString()
+        << u"tarnquil: 不支持的导出格式“out.txt”：可导出为 .csv、.gpx、.pdf 文件。\n"_s;
+}
+
+void CommandLineTest::run()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    const Run result = tarnquil(arguments);
+    QCOMPARE(result.err, systemLines(err));
+    QCOMPARE(result.status, status);
+    if (out.endsWith(u'…')) {
+        QVERIFY2(result.out.startsWith(systemLines(out.chopped(1))), qPrintable(result.out));
+        for (const QString& way : {u"\n  tarnquil\n"_s, u"--route [航线文件]"_s, u"--export 输出文件"_s,
+                                   u"--destination \"位置\""_s, u"--version"_s})
+            QVERIFY2(result.out.contains(systemLines(way)), qPrintable(way));
+    } else {
+        QCOMPARE(result.out, systemLines(out));
+    }
+}
+
+// Each refused cell named by file, line and column; the file already at
+// OUT stays byte for byte as it was, and nothing else is left beside it.
+void CommandLineTest::refusedRouteLeavesOutputAlone()
+{
+    const QByteArray before = "序号,名称\r\n1,earlier\r\n";
+    put(u"kept.csv"_s, before);
+    const QStringList entriesBefore = QDir(dir_.path()).entryList(QDir::Files);
+    const Run result = tarnquil({u"--route"_s, u"bad.csv"_s, u"--export"_s, u"kept.csv"_s, u"--speed"_s, u"12"_s});
+    QCOMPARE(result.status, 1);
+    QCOMPARE(result.err, systemLines(u"tarnquil: bad.csv 第 3 行 纬度“4250E”：“E”属于经度，纬度只能用 N、S（北、南）。\n"
+                                     u"tarnquil: bad.csv 第 4 行 纬度“9100”：读作 91°，纬度应在 -90° 到 90° 之间。\n"_s));
+    QCOMPARE(readAll(dir_.filePath(u"kept.csv"_s)), before);
+    QCOMPARE(QDir(dir_.path()).entryList(QDir::Files), entriesBefore);
+}
+
+// The positions read from the texts go to GPX: 39°54′N 116°24′E and so on.
+void CommandLineTest::exportsGpx()
+{
+    const Run result = tarnquil({u"--route"_s, u"route.csv"_s, u"--export"_s, u"route.gpx"_s});
+    QCOMPARE(result.err, QString());
+    QCOMPARE(result.status, 0);
+    const tarnquil::GpxReading reading = tarnquil::readGpxFile(dir_.filePath(u"route.gpx"_s));
+    QCOMPARE(reading.error, QString());
+    QCOMPARE(reading.routes.size(), 1);
+    const tarnquil::GpxRoute& route = reading.routes.front();
+    QCOMPARE(route.name, u"route"_s);
+    QCOMPARE(route.points.size(), 3);
+    QCOMPARE(route.points[1].name, u"上海"_s);
+    QCOMPARE(route.points[0].latitude, 39 + 54.0 / 60);
+    QCOMPARE(route.points[2].longitude, 122 + 5.3 / 60);
+}
+
+// Without a display the program refuses to open a window (run above); given
+// Qt's -platform, the calculator window opens and stays open.
+void CommandLineTest::qtOptionsAloneOpenCalculator()
+{
+    QProcess process;
+    process.setProcessEnvironment(withoutDisplay());
+    process.start(QStringLiteral(TARNQUIL_PROGRAM), {u"-platform"_s, u"offscreen"_s});
+    QVERIFY(process.waitForStarted());
+    QVERIFY2(!process.waitForFinished(3000), process.readAllStandardError().constData());
+    process.kill();
+    process.waitForFinished();
+}
+
+// A PDF needs fonts, so a GUI application, which the program runs on the
+// offscreen platform of its own accord: every row of the table is in it.
+void CommandLineTest::exportsPdf()
+{
+    const QString pdftotext = qEnvironmentVariable("TARNQUIL_PDFTOTEXT");
+    if (pdftotext.isEmpty())
+        QSKIP("pdftotext is not installed");
+    const Run result = tarnquil({u"--route"_s, u"route.csv"_s, u"--export"_s, u"航线.pdf"_s, u"--speed"_s,
+                                 u"12"_s, u"--depart"_s, u"2026-12-08 06:00"_s});
+    QCOMPARE(result.err, QString());
+    QCOMPARE(result.status, 0);
+    QProcess process;
+    process.start(pdftotext, {u"-layout"_s, dir_.filePath(u"航线.pdf"_s), u"-"_s});
+    QVERIFY(process.waitForFinished(30000));
+    const QString text = QString::fromUtf8(process.readAllStandardOutput());
+    QVERIFY2(text.contains(u"航线计算表：route"_s), qPrintable(text));
+    const QList<tarnquil::WaypointText> waypoints = {
+        {u"北京外"_s, u"3954N"_s, u"11624E"_s, nav::Method::Rhumb},
+        {u"上海"_s, u"31°12′N"_s, u"121°30′E"_s, nav::Method::GreatCircle},
+        {u"舟山外"_s, u"30-10.2N"_s, u"122-05.3E"_s, nav::Method::Rhumb}};
+    tarnquil::RouteSettings settings;
+    settings.speed = 12;
+    settings.departure = nav::readClockTime("2026-12-08 06:00");
+    for (const tarnquil::RouteTableRow& row : tarnquil::makeRouteTable(waypoints, settings)) {
+        QStringList parts;
+        for (const QString& cell : row.texts) {
+            if (!cell.isEmpty())
+                parts.append(QRegularExpression::escape(cell));
+        }
+        const QRegularExpression line(u"^\\s*"_s + parts.join(u"\\s+"_s) + u"\\s*$"_s,
+                                      QRegularExpression::MultilineOption);
+        QVERIFY2(text.contains(line), qPrintable(row.texts.join(u' ')));
+    }
+}
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "command_line_test.moc"

@@ -1,0 +1,243 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The printed route: what pdftotext reads from the PDF is what the table
+// shows, page by page with the header row on each; the course and distance
+// of each leg's own method stand in bold; a failed write keeps the file that
+// was there. CMake registers the pdftotext functions as a test of their own
+// only when it found pdftotext, whose path it passes in TARNQUIL_PDFTOTEXT.
+#include "print/printed_route.h"
+#include "print/route_pdf.h"
+#include "text/quoted_text.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextTable>
+
+#include <tuple>
+
+#include <numeric>
+
+using namespace Qt::StringLiterals;
+using tarnquil::LegColumn;
+using tarnquil::RouteDocument;
+using tarnquil::RouteSettings;
+using tarnquil::WaypointText;
+
+Q_DECLARE_METATYPE(tarnquil::RouteDocument)
+
+namespace {
+
+const QDate printed(2026, 12, 1);
+
+nav::ClockTime clockTime(int year, unsigned month, unsigned day, int hour)
+{
+    return std::chrono::local_days{std::chrono::year{year} / month / day} + std::chrono::hours{hour};
+}
+
+RouteDocument computed(const QString& name, const QList<WaypointText>& waypoints,
+                       const RouteSettings& settings)
+{
+    return {name, waypoints, settings, tarnquil::makeRouteTable(waypoints, settings)};
+}
+
+// From the Yangtze estuary to the Kanmon Strait: names whose ideographs
+// share glyphs with radicals in CJK fonts (长, 口, 门), markup in the names.
+const QList<WaypointText> kanmon{
+    {u"长江口<&>"_s, u"31°03′N"_s, u"122°20′E"_s, nav::Method::Rhumb},
+    {u"济州岛南"_s, u"32°50′N"_s, u"126°30′E"_s, nav::Method::GreatCircle},
+    {u"关门海峡"_s, u"33°57′N"_s, u"130°57′E"_s, nav::Method::Rhumb}};
+
+RouteSettings kanmonSettings()
+{
+    RouteSettings settings;
+    settings.speed = 12;
+    settings.departure = clockTime(2026, 12, 8, 6);
+    return settings;
+}
+
+RouteDocument longRoute(int count)
+{
+    QList<WaypointText> waypoints;
+    for (int i = 0; i < count; ++i)
+        waypoints.append({u"航点%1"_s.arg(i + 1), u"%1°%2′N"_s.arg(20 + i / 60).arg(i % 60),
+                          u"120°00′E"_s, nav::Method::Rhumb});
+    RouteSettings settings;
+    settings.speed = 10;
+    return computed(u"沿岸"_s, waypoints, settings);
+}
+
+// The text pdftotext reads from a PDF, pages ending in \f.
+QString pdfTextOf(const QString& path)
+{
+    QProcess process;
+    process.start(qEnvironmentVariable("TARNQUIL_PDFTOTEXT"), {u"-layout"_s, path, u"-"_s});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        qWarning("pdftotext failed: %s", process.readAllStandardError().constData());
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString pdfTextOf(const RouteDocument& route)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"航线.pdf"_s);
+    const QString error = tarnquil::exportRoutePdf(path, route, printed);
+    if (!error.isEmpty())
+        qWarning("%s", qPrintable(error));
+    return pdfTextOf(path);
+}
+
+// A line of texts as pdftotext lays them out: in order, blanks between.
+QRegularExpression lineOf(const QStringList& texts)
+{
+    QStringList parts;
+    for (const QString& text : texts) {
+        if (!text.isEmpty())
+            parts.append(QRegularExpression::escape(text));
+    }
+    return QRegularExpression(u"^\\s*"_s + parts.join(u"\\s+"_s) + u"\\s*$"_s,
+                              QRegularExpression::MultilineOption);
+}
+
+}  // namespace
+
+class RoutePrintTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void pdfText_data();
+    void pdfText();
+    void headerOnEachPage();
+    void boldCourseAndDistance();
+    void failedWriteKeepsFile();
+};
+
+void RoutePrintTest::pdfText_data()
+{
+    QTest::addColumn<RouteDocument>("route");
+    QTest::addColumn<QStringList>("lines");  // besides the rows, each a regular expression
+
+    QTest::newRow("WGS-84 with speed and departure")
+        << computed(u"长江口<&>关门海峡"_s, kanmon, kanmonSettings())
+        << QStringList{u"航线计算表：长江口<&>关门海峡"_s,
+                       u"地球模型：\\s*WGS-84\\s+航速：12 节\\s+开航时间：2026-12-08 06:00"_s,
+                       u"总航程：\\S+ 海里\\s+总航时：\\S+\\s+预计到达关门海峡：2026-12-\\d\\d \\d\\d:\\d\\d"_s,
+                       u"打印日期：2026-12-01\\s+航线计算表：长江口<&>关门海峡\\s+第 1 页，共 1 页"_s};
+    RouteSettings sphere;
+    sphere.model = nav::EarthModel::Sphere;
+    QTest::newRow("sphere without speed or departure")
+        << computed({}, kanmon, sphere)
+        << QStringList{u"航线计算表"_s,
+                       u"地球模型：\\s*球面（1′=1海里）\\s+航速：未设定\\s+开航时间：未设定"_s,
+                       u"总航程：\\S+ 海里\\s+总航时：—\\s+预计到达关门海峡：—"_s};
+    QList<WaypointText> refused = kanmon;
+    refused[1].longitude = u"12630N"_s;
+    QTest::newRow("a longitude refused")
+        << computed(u"长江口<&>关门海峡"_s, refused, kanmonSettings())
+        << QStringList{u"总航程：—\\s+总航时：—\\s+预计到达关门海峡：—"_s,
+                       u"未能读出位置的航点："_s,
+                       u"第 2 行经度：“N”属于纬度，经度只能用 E、W（东、西）。"_s};
+}
+
+void RoutePrintTest::pdfText()
+{
+    QFETCH(RouteDocument, route);
+    QFETCH(QStringList, lines);
+    const QString text = pdfTextOf(route);
+    qInfo().noquote() << text;
+
+    QVERIFY(text.contains(lineOf(tarnquil::legColumnTitles())));
+    for (const tarnquil::RouteTableRow& row : route.rows)
+        QVERIFY2(text.contains(lineOf(row.texts)), qPrintable(row.texts.join(u' ')));
+    for (const QString& line : lines) {
+        const QRegularExpression expression(u"^\\s*"_s + line + u"\\s*$"_s,
+                                            QRegularExpression::MultilineOption);
+        QVERIFY2(text.contains(expression), qPrintable(line));
+    }
+}
+
+// Every row once, in order, and each page after the first opening with the
+// header row.
+void RoutePrintTest::headerOnEachPage()
+{
+    const RouteDocument route = longRoute(45);
+    const QStringList pages = pdfTextOf(route).split(u'\f', Qt::SkipEmptyParts);
+    QCOMPARE(pages.size(), 2);
+    const QRegularExpression header = lineOf(tarnquil::legColumnTitles());
+    const QRegularExpression rowNumber(u"^\\s*(\\d+)\\s+航点"_s, QRegularExpression::MultilineOption);
+    QList<int> numbers;
+    for (const QString& page : pages) {
+        QVERIFY2(page.trimmed().startsWith(u"航线计算表"_s)
+                     || header.match(page.trimmed()).capturedStart() == 0,
+                 qPrintable(page.first(200)));
+        const int before = int(numbers.size());
+        for (auto match = rowNumber.globalMatch(page); match.hasNext();)
+            numbers.append(match.next().captured(1).toInt());
+        QVERIFY(numbers.size() > before);
+    }
+    QList<int> expected(route.waypoints.size());
+    std::iota(expected.begin(), expected.end(), 1);
+    QCOMPARE(numbers, expected);
+}
+
+// The leg's own method's course and distance in bold, the other method's
+// and every other cell of a row in the regular weight; the header row bold.
+void RoutePrintTest::boldCourseAndDistance()
+{
+    const RouteDocument route = computed(u"长江口<&>关门海峡"_s, kanmon, kanmonSettings());
+    QBuffer buffer;
+    QVERIFY(buffer.open(QIODevice::WriteOnly));
+    QPdfWriter device(&buffer);
+    QTextDocument document;
+    const QTextTable* table = tarnquil::addPrintedRoute(document, route, device);
+    const auto bold = [table](int row, LegColumn column) {
+        const QTextBlock block = table->cellAt(row, int(column)).firstCursorPosition().block();
+        return block.begin().fragment().charFormat().fontWeight() >= QFont::Bold;
+    };
+    const QList<LegColumn> rhumb = {LegColumn::RhumbCourse, LegColumn::RhumbDistance};
+    const QList<LegColumn> greatCircle = {LegColumn::GreatCircleCourse, LegColumn::GreatCircleDistance};
+    // Row 2 of the table is the leg to 济州岛南, by great circle; row 3 the
+    // one to 关门海峡, by rhumb line.
+    for (const auto& [row, chosen, other] :
+         {std::tuple{2, greatCircle, rhumb}, std::tuple{3, rhumb, greatCircle}}) {
+        QCOMPARE(table->cellAt(row, int(LegColumn::Method)).firstCursorPosition().block().text(),
+                 row == 2 ? u"GC"_s : u"RL"_s);
+        for (const LegColumn column : chosen)
+            QVERIFY2(bold(row, column), qPrintable(u"row %1, %2"_s.arg(row).arg(tarnquil::legColumnTitle(column))));
+        for (const LegColumn column : other)
+            QVERIFY2(!bold(row, column), qPrintable(u"row %1, %2"_s.arg(row).arg(tarnquil::legColumnTitle(column))));
+        for (const LegColumn column : {LegColumn::Name, LegColumn::Latitude, LegColumn::Cumulative})
+            QVERIFY(!bold(row, column));
+    }
+    for (int column = 0; column < tarnquil::legColumnCount; ++column)
+        QVERIFY(bold(0, LegColumn(column)));
+}
+
+void RoutePrintTest::failedWriteKeepsFile()
+{
+    QTemporaryDir folder;
+    // Qt writes beside the file under a longer name, which the file system refuses.
+    const QString path = folder.filePath(QString(250, u'n'));
+    const QByteArray before = "%PDF earlier route";
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(before) == before.size());
+    file.close();
+
+    const QString error = tarnquil::exportRoutePdf(path, computed({}, kanmon, {}));
+    QVERIFY2(error.startsWith(u"无法保存文件"_s + tarnquil::quotedPath(path) + u"："_s)
+                 && error.endsWith(u"。"_s),
+             qPrintable(error));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QString(250, u'n')});
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
+}
+
+QTEST_MAIN(RoutePrintTest)
+#include "route_print_test.moc"

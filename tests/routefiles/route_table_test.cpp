@@ -1,0 +1,219 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The route table: texts in several notations read once, legs and
+// cumulative values from nav, and every cell shown as the window and the
+// files show it; refused, empty and out-of-range cells named, never thrown.
+#include "routefiles/route_gpx.h"
+#include "routefiles/route_table.h"
+
+#include "nav/entry.h"
+
+#include <QTest>
+
+#include <cmath>
+#include <random>
+
+using namespace Qt::StringLiterals;
+using tarnquil::LegColumn;
+using tarnquil::RouteTableRow;
+using tarnquil::WaypointText;
+
+namespace {
+
+// 吴淞口 to 舟山 by rhumb line, on to 33°35.5′N 130°50.5′E by great circle,
+// each in another notation. Values recorded with GeographicLib 2.1.2:
+//   RhumbSolve -i -p 9 : 31.4 121.5 30.17 122.0883333333333333
+//     -> 157.56172964139319 147534.583013784 m
+//   GeodSolve -i -p 9  : 31.4 121.5 30.17 122.0883333333333333
+//     -> 157.40993659464152 … 147534.413207075 m
+//   GeodSolve -i -p 9  : 30.17 122.0883333333333333 33.591666666666667 130.841666666666667
+//     -> 63.11638046516666 … 910522.438792852 m
+//   RhumbSolve -i -p 9 : the same ends -> 65.38097176148793 910770.062508130 m
+// 79.66230 + 491.64279 = 571.30509 n mile; at 12.5 kn 6 h 22.38 min and
+// 45 h 42.26 min after 2024-12-31 20:00.
+const QList<WaypointText> coastal = {
+    {u"吴淞口"_s, u"3124"_s, u"12130"_s, nav::Method::Rhumb},
+    {u"舟山"_s, u"30°10.2′N"_s, u"东经122°05.3′"_s, nav::Method::Rhumb},
+    {u"福冈外"_s, u"33-35.5N"_s, u"130-50.5E"_s, nav::Method::GreatCircle},
+};
+
+const double metresPerMile = 1852;
+
+tarnquil::RouteSettings coastalSettings()
+{
+    return {geo::EntryMode::Minutes, nav::EarthModel::Wgs84, 12.5,
+            nav::readClockTime("2024-12-31 20:00")};
+}
+
+QString text(const RouteTableRow& row, LegColumn column)
+{
+    return row.texts.value(qsizetype(column));
+}
+
+// The coastal route with one cell of waypoint `index` replaced.
+QList<WaypointText> withCell(qsizetype index, LegColumn column, const QString& typed)
+{
+    QList<WaypointText> waypoints = coastal;
+    (column == LegColumn::Latitude ? waypoints[index].latitude : waypoints[index].longitude) = typed;
+    return waypoints;
+}
+
+}  // namespace
+
+class RouteTableTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void titles();
+    void shownTexts_data();
+    void shownTexts();
+    void exactValues();
+    void refusedCell_data();
+    void refusedCell();
+    void speedTooSmallForTimes();
+    void gpxPositionsReadBack();
+};
+
+void RouteTableTest::titles()
+{
+    const QStringList titles = tarnquil::legColumnTitles();
+    QCOMPARE(titles.size(), tarnquil::legColumnCount);
+    QCOMPARE(titles.join(u','), u"序号,名称,纬度,经度,航法,恒向线航向,恒向线航程,大圆始航向,大圆航程,累计航程,航时,预计到达"_s);
+}
+
+void RouteTableTest::shownTexts_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("departure: no leg, nothing run yet")
+        << 0 << QStringList{u"1"_s, u"吴淞口"_s, u"31°24.00′N"_s, u"121°30.00′E"_s, {}, {}, {}, {}, {},
+                            u"0.0"_s, u"0:00"_s, u"2024-12-31 20:00"_s};
+    QTest::newRow("rhumb line leg")
+        << 1 << QStringList{u"2"_s, u"舟山"_s, u"30°10.20′N"_s, u"122°05.30′E"_s, u"RL"_s,
+                            u"157.6"_s, u"79.7"_s, u"157.4"_s, u"79.7"_s,
+                            u"79.7"_s, u"6:22"_s, u"2025-01-01 02:22"_s};
+    QTest::newRow("great circle leg")
+        << 2 << QStringList{u"3"_s, u"福冈外"_s, u"33°35.50′N"_s, u"130°50.50′E"_s, u"GC"_s,
+                            u"065.4"_s, u"491.8"_s, u"063.1"_s, u"491.6"_s,
+                            u"571.3"_s, u"45:42"_s, u"2025-01-02 17:42"_s};
+}
+
+void RouteTableTest::shownTexts()
+{
+    QFETCH(int, index);
+    QFETCH(QStringList, texts);
+    const QList<RouteTableRow> rows = tarnquil::makeRouteTable(coastal, coastalSettings());
+    QCOMPARE(rows.size(), coastal.size());
+    QCOMPARE(rows[index].texts, texts);
+    QVERIFY(rows[index].refusals.isEmpty());
+}
+
+void RouteTableTest::exactValues()
+{
+    const QList<RouteTableRow> rows = tarnquil::makeRouteTable(coastal, coastalSettings());
+    const nav::RouteRow& last = rows[2].values;
+    QVERIFY(last.leg && last.cumulativeDistance);
+    QVERIFY(qAbs(rows[1].values.leg->rhumb.distance * metresPerMile - 147534.583013784) < 1e-8);
+    QVERIFY(qAbs(last.leg->greatCircle.distance * metresPerMile - 910522.438792852) < 1e-8);
+    QVERIFY(qAbs(last.leg->rhumb.distance * metresPerMile - 910770.062508130) < 1e-8);
+    QVERIFY(qAbs(*last.cumulativeDistance * metresPerMile - (147534.583013784 + 910522.438792852)) < 1e-8);
+    QVERIFY(rows[2].position && rows[2].position->latitude == 33 + 35.5 / 60);
+}
+
+void RouteTableTest::refusedCell_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("column");  // LegColumn
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message");
+    const int latitude = int(LegColumn::Latitude);
+    const int longitude = int(LegColumn::Longitude);
+    QTest::newRow("hemisphere of the other axis")
+        << 1 << latitude << u"4250E"_s << u"“E”属于经度，纬度只能用 N、S（北、南）。"_s;
+    QTest::newRow("empty latitude") << 1 << latitude << QString() << u"请输入纬度。"_s;
+    QTest::newRow("blank longitude") << 2 << longitude << u" \t "_s << u"请输入经度。"_s;
+    QTest::newRow("packed 91°") << 1 << latitude << u"9100"_s << u"读作 91°，纬度应在 -90° 到 90° 之间。"_s;
+    QTest::newRow("packed 180.5° west")
+        << 0 << longitude << u"-18030"_s << u"读作 -180.5°，经度应在 -180° 到 180° 之间。"_s;
+}
+
+// The cell is named with its message and shown as typed; both legs touching
+// the waypoint and everything cumulative from it on are empty.
+void RouteTableTest::refusedCell()
+{
+    QFETCH(int, index);
+    QFETCH(int, column);
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    const auto cellColumn = LegColumn(column);
+    const QList<RouteTableRow> rows =
+        tarnquil::makeRouteTable(withCell(index, cellColumn, typed), coastalSettings());
+    QCOMPARE(rows.size(), coastal.size());
+    const RouteTableRow& row = rows[index];
+    QVERIFY(!row.position);
+    QCOMPARE(row.refusals.size(), 1);
+    QCOMPARE(row.refusals[0].column, cellColumn);
+    QCOMPARE(row.refusals[0].message, message);
+    QCOMPARE(text(row, cellColumn), typed);
+    const LegColumn other = cellColumn == LegColumn::Latitude ? LegColumn::Longitude : LegColumn::Latitude;
+    QVERIFY2(text(row, other).contains(u'°'), "the other cell is read and shown");
+    for (qsizetype i = qMax(index, 1); i < rows.size(); ++i) {
+        QVERIFY(!rows[i].values.cumulativeDistance);
+        for (LegColumn empty : {LegColumn::Cumulative, LegColumn::TimeUnderWay, LegColumn::Eta})
+            QCOMPARE(text(rows[i], empty), QString());
+    }
+    for (qsizetype i : {index, index + 1})
+        if (i > 0 && i < rows.size())
+            QCOMPARE(text(rows[i], LegColumn::RhumbCourse), QString());
+}
+
+// At 1e-305 kn the hours are finite but their minutes overflow: nav refuses
+// the arrival times, and the time under way cannot be shown. The table shows
+// the legs and distances without times instead of throwing.
+void RouteTableTest::speedTooSmallForTimes()
+{
+    for (const bool departure : {true, false}) {
+        tarnquil::RouteSettings settings = coastalSettings();
+        settings.speed = 1e-305;
+        if (!departure)
+            settings.departure.reset();
+        const QList<RouteTableRow> rows = tarnquil::makeRouteTable(coastal, settings);
+        QCOMPARE(text(rows[2], LegColumn::Cumulative), u"571.3"_s);
+        QCOMPARE(text(rows[2], LegColumn::TimeUnderWay), QString());
+        QCOMPARE(text(rows[2], LegColumn::Eta), QString());
+    }
+}
+
+// A GPX route's doubles, written as texts and read by the table in either
+// entry form, are the very same doubles, and go back to GPX unchanged.
+void RouteTableTest::gpxPositionsReadBack()
+{
+    tarnquil::GpxRoute route{u"r"_s, {{u"北极"_s, 90, 180}, {u"南极"_s, -90, -180}, {u"零"_s, -0.0, 0},
+                                      {u"小"_s, 1e-5, -5e-9}, {u"微"_s, 1e-300, -5e-324}, {u"42°50′"_s, 42 + 50.0 / 60, -2.0 / 3},
+                                      {{}, std::nextafter(-90.0, 0.0), std::nextafter(180.0, 0.0)}}};
+    std::mt19937_64 random(20250101);
+    std::uniform_real_distribution<double> latitude(-90, 90);
+    std::uniform_real_distribution<double> longitude(-180, 180);
+    for (int i = 0; i < 2000; ++i)
+        route.points.append({{}, latitude(random), longitude(random)});
+    const QList<WaypointText> waypoints = tarnquil::waypointTexts(route);
+    QCOMPARE(waypoints[3].latitude, u"0.00001°N"_s);
+    QCOMPARE(waypoints[1].longitude, u"180°W"_s);
+    for (const geo::EntryMode form : {geo::EntryMode::Minutes, geo::EntryMode::Seconds}) {
+        const QList<RouteTableRow> rows =
+            tarnquil::makeRouteTable(waypoints, {form, nav::EarthModel::Wgs84, {}, {}});
+        const std::optional<tarnquil::GpxRoute> back = tarnquil::gpxRoute(u"r"_s, waypoints, rows);
+        QVERIFY(back);
+        for (qsizetype i = 0; i < route.points.size(); ++i) {
+            const tarnquil::GpxWaypoint& a = back->points[i];
+            const tarnquil::GpxWaypoint& e = route.points[i];
+            QVERIFY2(a.latitude == e.latitude && a.longitude == e.longitude && a.name == e.name,
+                     qPrintable(waypoints[i].latitude + u' ' + waypoints[i].longitude));
+        }
+    }
+    QVERIFY(!tarnquil::gpxRoute(u"r"_s, coastal,
+                                tarnquil::makeRouteTable(withCell(1, LegColumn::Latitude, {}), {})));
+}
+
+QTEST_GUILESS_MAIN(RouteTableTest)
+#include "route_table_test.moc"

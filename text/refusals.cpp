@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "text/refusals.h"
+#include "text/quoted_text.h"
+
+#include "nav/earth.h"
+
+using namespace Qt::StringLiterals;
+
+namespace tarnquil {
+
+namespace {
+
+// 航向“45°”无法识别：, 航程“1e9”超出范围：
+QString verdictOn(const QString& field, const QString& text, Verdict verdict)
+{
+    return field + quotedText(text)
+        + (verdict == Verdict::OutOfRange ? u"超出范围："_s : u"无法识别："_s);
+}
+
+}  // namespace
+
+QString speedRefusal(const QString& text)
+{
+    return verdictOn(u"航速"_s, text, Verdict::Unreadable)
+        + u"应为大于 0 的节数，如 12 或 12.5。"_s;
+}
+
+QString departureRefusal(const QString& text)
+{
+    return verdictOn(u"开航时间"_s, text, Verdict::Unreadable)
+        + u"应写作 YYYY-MM-DD HH:MM，如 2025-06-01 08:00。"_s;
+}
+
+QString courseRefusal(const QString& text, Verdict verdict)
+{
+    return verdictOn(u"航向"_s, text, verdict)
+        + u"应是 0 到 360 之间的度数，只用数字和小数点，如 45 或 123.5。"_s;
+}
+
+QString distanceRefusal(const QString& text, Verdict verdict)
+{
+    return verdictOn(u"航程"_s, text, verdict)
+        + u"应是 0 到 %1 之间的海里数，只用数字和小数点，如 120.5。"_s.arg(nav::kMaxRun, 0, 'f', 0);
+}
+
+QString coordinateRange(geo::Axis axis)
+{
+    return axis == geo::Axis::Latitude ? u"纬度应在 -90° 到 90° 之间。"_s
+                                       : u"经度应在 -180° 到 180° 之间。"_s;
+}
+
+QString positionRangeRefusal(const QString& field, const QString& text, geo::Axis axis)
+{
+    return verdictOn(field, text, Verdict::OutOfRange) + coordinateRange(axis);
+}
+
+QString poleRunRefusal()
+{
+    return u"沿恒向线按此航向航行会越过极点，推算不出船位；请改用大圆，或缩短航程。"_s;
+}
+
+}  // namespace tarnquil

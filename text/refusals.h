@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Why a speed, a departure time, a course, a distance run or a position
+// typed besides a route's waypoints cannot be used, and why dead reckoning
+// gives no position: the words the route window and the command line share.
+// Each names the field and quotes the text as typed (quotedText), then says
+// what the field takes:
+//   航速“12kn”无法识别：应为大于 0 的节数，如 12 或 12.5。
+//   开航时间“2025-3-1 8:00”无法识别：应写作 YYYY-MM-DD HH:MM，如 2025-06-01 08:00。
+//   航向“45°”无法识别：应是 0 到 360 之间的度数，只用数字和小数点，如 45 或 123.5。
+//   航程“100000000”超出范围：应是 0 到 1000000 之间的海里数，只用数字和小数点，如 120.5。
+//   位置“9100N 12000E”超出范围：纬度应在 -90° 到 90° 之间。
+#pragma once
+
+#include "geo/axis.h"
+
+#include <QString>
+
+namespace tarnquil {
+
+// Whether a text does not read at all, or reads as a value beyond what the
+// field takes.
+enum class Verdict { Unreadable, OutOfRange };
+
+QString speedRefusal(const QString& text);
+QString departureRefusal(const QString& text);
+QString courseRefusal(const QString& text, Verdict verdict = Verdict::Unreadable);
+QString distanceRefusal(const QString& text, Verdict verdict = Verdict::Unreadable);
+
+// The range of a latitude or a longitude, as a sentence:
+//   纬度应在 -90° 到 90° 之间。
+QString coordinateRange(geo::Axis axis);
+
+// A position whose latitude or longitude (axis) lies beyond the Earth, in
+// the field the user typed it into (位置, 起点).
+QString positionRangeRefusal(const QString& field, const QString& text, geo::Axis axis);
+
+// A rhumb line that would run through a pole, where it has no end.
+QString poleRunRefusal();
+
+}  // namespace tarnquil

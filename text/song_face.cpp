@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "text/song_face.h"
+
+using namespace Qt::StringLiterals;
+
+namespace tarnquil {
+
+QStringList songFamilies()
+{
+    return {u"宋体"_s, u"SimSun"_s, u"Noto Serif CJK SC"_s};
+}
+
+}  // namespace tarnquil
