@@ -34,13 +34,16 @@ bool fitsDegrees(double integral)
 }
 
 // Rounds to the nearest integer, an exact half to the even neighbour, without
-// depending on the floating-point environment's rounding mode.
+// depending on the floating-point environment's rounding mode, nor on the C
+// library's std::round (MinGW-w64's gives 1 for 0.49999999999999994).
 double roundHalfEven(double x)
 {
     double whole = 0;
-    const double fraction = std::modf(x, &whole);  // exact
-    if (std::fabs(fraction) != 0.5) return std::round(x);
-    return std::fmod(whole, 2.0) == 0 ? whole : whole + (x > 0 ? 1 : -1);
+    const double fraction = std::fabs(std::modf(x, &whole));  // exact
+    const double awayFromZero = whole + (x > 0 ? 1 : -1);
+    if (fraction < 0.5) return whole;
+    if (fraction > 0.5) return awayFromZero;
+    return std::fmod(whole, 2.0) == 0 ? whole : awayFromZero;
 }
 
 double throwIfOverflow(const PackedDegrees& result, std::u32string_view text)

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "nav/errors.h"
+#include "nav/rounding.h"
 
 namespace nav {
 
@@ -17,7 +18,7 @@ double roundedMinutes(double hours)
 {
     if (!(hours >= 0 && std::isfinite(hours)))
         throw RangeError(Quantity::Hours, hours);
-    const double minutes = std::round(hours * kMinutesPerHour);
+    const double minutes = roundHalfAway(hours * kMinutesPerHour);
     if (!std::isfinite(minutes))
         throw RangeError(Quantity::Hours, hours);
     return minutes;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "nav/earth.h"
+#include "nav/rounding.h"
 
 namespace nav {
 
@@ -19,7 +20,7 @@ TimeZone TimeZone::nautical(double longitude)
     // longitude / 15 is exact at every boundary (15k + 7.5 gives k + 0.5),
     // and division rounds monotonically, so no longitude short of a boundary
     // rounds onto it.
-    const int hours = static_cast<int>(std::round(longitude / kDegreesPerNauticalZone));
+    const int hours = static_cast<int>(roundHalfAway(longitude / kDegreesPerNauticalZone));
     return TimeZone(hours * kMinutesPerHour);
 }
 

@@ -41,7 +41,7 @@ public:
     // The nautical zone (船时) of a longitude: round(longitude / 15) hours,
     // so zone 0 spans 7.5 W .. 7.5 E and each zone 15 degrees. A meridian
     // at a boundary (7.5, 22.5 … 172.5 east or west) belongs to the zone
-    // farther from Greenwich, as std::round rounds a half away from zero:
+    // farther from Greenwich, a half rounding away from zero:
     // the zones are the same east and west. At the date line the two
     // half-zones keep the same clock a day apart: 172.5 E .. 180 E is
     // UTC+12, 172.5 W .. 180 W is UTC-12. The 180th meridian itself belongs
