@@ -2,11 +2,19 @@
 #include "routewindow/waypoint_table_view.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QKeyEvent>
+#include <QScrollBar>
+
+#include <algorithm>
 
 namespace tarnquil {
 
 namespace {
+
+// Rows a window too low for everything still shows: the waypoint being
+// typed and those on either side.
+constexpr int rowsKept = 3;
 
 // A key that types text, which would start editing a cell.
 bool typesText(const QKeyEvent& event)
@@ -42,6 +50,16 @@ void WaypointTableView::commitEdit()
         return;
     commitData(editor);
     QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+QSize WaypointTableView::minimumSizeHint() const
+{
+    QSize size = QTableView::minimumSizeHint();
+    const int rows = horizontalHeader()->sizeHint().height()
+        + rowsKept * verticalHeader()->defaultSectionSize()
+        + horizontalScrollBar()->sizeHint().height() + 2 * frameWidth();
+    size.setHeight(std::max(size.height(), rows));
+    return size;
 }
 
 QModelIndex WaypointTableView::nextCell(const QModelIndex& from, bool forward) const

@@ -13,6 +13,9 @@
 //   Esc closes the editor and leaves the text as it was.
 // The cells to fill in are the editable ones (the model's flags); the
 // computed columns are reached with the arrow keys, as are all cells.
+//
+// However small the window, the table keeps room for its header and a few
+// rows; the panels around it scroll instead (PanelArea).
 #pragma once
 
 #include <QTableView>
@@ -30,6 +33,8 @@ public:
     // a command on the rows (insert, delete, move) starts from the texts as
     // typed rather than committing them halfway through.
     void commitEdit();
+
+    QSize minimumSizeHint() const override;
 
 signals:
     // A new waypoint is wanted in `row`: the window adds it as one undo step
