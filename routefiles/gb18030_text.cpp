@@ -16,6 +16,15 @@ namespace tarnquil {
 namespace {
 
 constexpr UINT gb18030CodePage = 54936;
+constexpr UINT gbkCodePage = 936;
+
+// GB18030 where the system has it (every Windows since Vista); else GBK,
+// which is what a Chinese Windows's spreadsheet writes: Wine, under which
+// the Windows build is tested, has no code page 54936.
+UINT codePage()
+{
+    return IsValidCodePage(gb18030CodePage) ? gb18030CodePage : gbkCodePage;
+}
 
 }  // namespace
 
@@ -28,12 +37,12 @@ std::optional<QString> decodeGb18030(QByteArrayView bytes)
     const int size = int(bytes.size());
     // MB_ERR_INVALID_CHARS: a byte no sequence takes fails the whole call
     // instead of becoming U+FFFD.
-    const int length = MultiByteToWideChar(gb18030CodePage, MB_ERR_INVALID_CHARS, bytes.data(),
-                                           size, nullptr, 0);
+    const UINT page = codePage();
+    const int length = MultiByteToWideChar(page, MB_ERR_INVALID_CHARS, bytes.data(), size, nullptr, 0);
     if (length <= 0)
         return std::nullopt;
     QString text(length, Qt::Uninitialized);
-    if (MultiByteToWideChar(gb18030CodePage, MB_ERR_INVALID_CHARS, bytes.data(), size,
+    if (MultiByteToWideChar(page, MB_ERR_INVALID_CHARS, bytes.data(), size,
                             reinterpret_cast<wchar_t*>(text.data()), length) != length)
         return std::nullopt;
     return text;

@@ -2,9 +2,10 @@
 // Text in GB18030, the Chinese national character set, which covers GBK and
 // GB2312: what a spreadsheet on a Chinese Windows saves as "CSV (逗号分隔)".
 //
-// On Windows through the system's own converter (code page 54936), because
-// the Qt the Windows build ships is built without ICU and knows no GB18030;
-// elsewhere through Qt's converter, which ICU gives GB18030.
+// On Windows through the system's own converter (code page 54936, or 936,
+// GBK, where the system lacks it, as Wine does), because the Qt the Windows
+// build ships is built without ICU and knows no GB18030; elsewhere through
+// Qt's converter, which ICU gives GB18030.
 #pragma once
 
 #include <QByteArrayView>
