@@ -57,20 +57,15 @@ void QuantityTextTest::reading_data()
     row("speed", Kind::Speed, u"12.5"_s, 12.5);
     row("speed in knots", Kind::Speed, u"12kn"_s, 12);
     row("speed in 节 after a blank", Kind::Speed, u"12 节"_s, 12);
-    row("speed in KTS", Kind::Speed, u"12KTS"_s, 12);
     row("full-width speed and unit, ideographic blanks", Kind::Speed, u"　１２．５ｋｎ　"_s, 12.5);
-    row("blanks around a speed", Kind::Speed, u" \t12\n"_s, 12);
     row("speed in km/h", Kind::Speed, u"12km/h"_s, refused,
         u"航速“12km/h”无法识别：应为大于 0 的节数，如 12、12.5 或 12kn。"_s);
-    row("speed of nothing", Kind::Speed, u"kn"_s, refused,
-        u"航速“kn”无法识别：应为大于 0 的节数，如 12、12.5 或 12kn。"_s);
     row("speed of zero", Kind::Speed, u"0"_s, refused,
         u"航速“0”超出范围：应为大于 0 的节数，如 12、12.5 或 12kn。"_s);
     row("decimal comma", Kind::Speed, u"12,5"_s, refused,
         u"航速“12,5”无法识别：应为大于 0 的节数，如 12、12.5 或 12kn。"_s);
     row("course with a degree sign", Kind::Course, u"045°"_s, 45);
     row("course in 度", Kind::Course, u"45.5度"_s, 45.5);
-    row("course of 360", Kind::Course, u"360"_s, 360);
     row("course of minus zero shown as zero", Kind::Course, u"-0"_s, 0);
     row("course in knots", Kind::Course, u"45kn"_s, refused,
         u"航向“45kn”无法识别：应是 0 到 360 之间的度数，如 45、045° 或 123.5。"_s);
@@ -80,7 +75,6 @@ void QuantityTextTest::reading_data()
         u"航向“45°°”无法识别：应是 0 到 360 之间的度数，如 45、045° 或 123.5。"_s);
     row("distance in nm", Kind::Distance, u"100nm"_s, 100);
     row("distance in 海里", Kind::Distance, u"100海里"_s, 100);
-    row("distance in NMI", Kind::Distance, u"100 NMI"_s, 100);
     row("distance with an exponent", Kind::Distance, u"1.5e2"_s, 150);
     row("distance of the longest run", Kind::Distance, u"1000000"_s, 1e6);
     row("distance in km", Kind::Distance, u"100km"_s, refused,
