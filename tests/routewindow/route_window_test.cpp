@@ -1021,6 +1021,11 @@ void RouteWindowTest::statusMessageGoes()
     QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(driver.window().statusBar());
     QCOMPARE(bar->role(), QAccessible::StatusBar);
     QCOMPARE(bar->text(QAccessible::Name), u"状态栏"_s);
+    QTest::keyClicks(edit, u"z"_s);
+    QVERIFY(bar->text(QAccessible::Description).contains(u"z”"_s));
+    QCOMPARE(bar->text(QAccessible::Description), driver.statusRead());
+    edit->setText(fixed);
+    QCOMPARE(bar->text(QAccessible::Description), driver.statusRead());
     for (int i = 0; i < bar->childCount(); ++i) {
         QVERIFY2(bar->child(i)->role() == QAccessible::StaticText
                      || !bar->child(i)->text(QAccessible::Name).isEmpty(),
