@@ -2,6 +2,7 @@
 #include "cli/command_line.h"
 #include "cli/command_line_help.h"
 #include "cli/console_text.h"
+#include "cli/fix_command.h"
 #include "cli/qt_options.h"
 
 #include "print/route_writers.h"
@@ -375,6 +376,11 @@ CommandLineAction readCommandLine(int& argc, char** argv)
 {
     // Reads the arguments as Qt decodes them on each system, without a display.
     QCoreApplication application(argc, argv);
+    if (application.arguments().contains(u"--fix"_s)) {
+        const FixCommand fix = readFixCommand(application.arguments().sliced(1));
+        return {fix.openWindow ? CommandLineAction::Kind::FixWindow : CommandLineAction::Kind::Exit,
+                fix.status, {}, {}};
+    }
     try {
         const Arguments arguments = splitArguments(application.arguments().sliced(1));
         switch (const Command command = commandOf(arguments)) {

@@ -45,11 +45,13 @@ constexpr int kMostDepth = 16;
 constexpr double kMargin = 0.12;
 // The narrowest extent, metres: two cables.
 constexpr double kNarrowest = 0.2 * kMetresPerNauticalMile;
+// Without a fix, the lines are shown at least this far round the marks.
+constexpr double kAroundTheMarks = 5 * kMetresPerNauticalMile;
 // Grid steps in tenths of a minute, and scale bars in n mile.
 constexpr std::array kGridTenths{1, 2, 5, 10, 20, 50, 100, 200, 300, 600};
 constexpr std::array kScaleBars{0.1, 0.2, 0.5, 1.0, 2.0, 5.0, 10.0, 20.0, 50.0};
 constexpr double kScaleBarShare = 1.0 / 3;
-constexpr double kScaleBarInset = 0.06;  // from the extent's lower left corner
+constexpr double kScaleBarInset = 0.06;  // from the extent's lower right corner
 constexpr double kTenthsPerDegree = 600;
 
 // ---- points on the lines --------------------------------------------------
@@ -261,8 +263,9 @@ PlotRect framed(const std::vector<PlotPoint>& shown, std::optional<PlotPoint> fi
                std::fmax(box.top, p.y)};
     }
     const double aspect = frame.width > 0 && frame.height > 0 ? frame.width / frame.height : 1;
-    double width = std::fmax(box.right - box.left, kNarrowest) * (1 + 2 * kMargin);
-    double height = std::fmax(box.top - box.bottom, kNarrowest) * (1 + 2 * kMargin);
+    const double least = fix ? kNarrowest : 2 * kAroundTheMarks;
+    double width = std::fmax(box.right - box.left, least) * (1 + 2 * kMargin);
+    double height = std::fmax(box.top - box.bottom, least) * (1 + 2 * kMargin);
     if (width / height < aspect)
         width = height * aspect;
     else
@@ -317,8 +320,8 @@ void addScaleBar(const PlotProjection& mercator, FixPlot& plot)
     const PlotRect& e = plot.extent;
     const double width = e.right - e.left;
     ScaleBar& bar = plot.scaleBar;
-    bar.start = {e.left + kScaleBarInset * width, e.bottom + kScaleBarInset * (e.top - e.bottom)};
-    const double scale = mercator.scaleAt(mercator.latitudeAt(bar.start.y));
+    const double y = e.bottom + kScaleBarInset * (e.top - e.bottom);
+    const double scale = mercator.scaleAt(mercator.latitudeAt(y));
     for (const double miles : kScaleBars) {
         const double length = miles * kMetresPerNauticalMile * scale;
         if (bar.nauticalMiles > 0 && length > kScaleBarShare * width)
@@ -326,6 +329,7 @@ void addScaleBar(const PlotProjection& mercator, FixPlot& plot)
         bar.nauticalMiles = miles;
         bar.length = length;
     }
+    bar.start = {e.right - kScaleBarInset * width - bar.length, y};
     const double ticks = bar.nauticalMiles <= 1 ? 0.1 : (bar.nauticalMiles <= 10 ? 1 : 10);
     bar.division = ticks;
 }

@@ -106,7 +106,7 @@ struct GridLine {
 };
 
 struct ScaleBar {
-    PlotPoint start;           // its west end, inside the extent's lower left
+    PlotPoint start;           // its west end; the bar stands in the extent's lower right
     double length = 0;         // metres on the plot
     double nauticalMiles = 0;  // what it measures along its parallel
     double division = 0;       // n mile between its ticks: 0.1 (a cable) or more
@@ -143,7 +143,8 @@ struct PlotFrame {
 
 // The plot of the sightings and, if given, their fix as FixSolver::solve
 // gave it on the same model with the same compass error. Without a fix
-// (none yet, or refused) the lines are plotted about the marks. Throws
+// (none yet, or refused) the lines are plotted about the marks, at least
+// 5 n mile round them. Throws
 // RangeError for a value out of range, as solve does; a horizontal angle
 // between a mark and itself has no line. Takes some milliseconds.
 FixPlot plotFix(EarthModel model, const std::vector<Sighting>& sightings, double compassError,

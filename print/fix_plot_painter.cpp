@@ -93,10 +93,11 @@ void paintGrid(QPainter& painter, const QRectF& area, const Mapping& map,
         painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
         const QString label = fromUtf8(line.label);
         const qreal left = x + labelGap * unit / 2;
-        if (left > lastRight) {
+        const qreal right = left + metrics.horizontalAdvance(label);
+        if (left > lastRight && right < area.right()) {
             painter.setPen(gridTextColour);
             painter.drawText(QPointF(left, area.top() + metrics.ascent()), label);
-            lastRight = left + metrics.horizontalAdvance(label) + labelGap * unit;
+            lastRight = right + labelGap * unit;
         }
     }
     qreal lastTop = INFINITY;
@@ -119,8 +120,9 @@ void paintGrid(QPainter& painter, const QRectF& area, const Mapping& map,
 void paintLines(QPainter& painter, const QRectF& area, const Mapping& map,
                 const nav::FixPlot& plot, qreal unit)
 {
-    // Clear of the labels along the top and of the scale bar at the foot.
-    const QRectF inside = area.adjusted(labelGap * 4 * unit, labelGap * 6 * unit,
+    // Clear of the labels along the top and the left and of the scale bar
+    // at the foot.
+    const QRectF inside = area.adjusted(labelGap * 20 * unit, labelGap * 6 * unit,
                                         -labelGap * 4 * unit, -labelGap * 12 * unit);
     for (const nav::PlottedLine& line : plot.lines) {
         const bool laterCarried = std::any_of(plot.lines.begin(), plot.lines.end(), [&](auto& other) {
@@ -225,7 +227,8 @@ void paintScaleBar(QPainter& painter, const Mapping& map, const nav::ScaleBar& b
     const QString end = cables ? u"%1 链"_s.arg(std::lround(bar.nauticalMiles * cablesPerMile))
                                : u"%1 海里"_s.arg(bar.nauticalMiles);
     painter.drawText(start + QPointF(0, -height - labelGap * unit), u"0"_s);
-    painter.drawText(start + QPointF(length, -height - labelGap * unit), end);
+    const qreal endWidth = QFontMetricsF(painter.font(), painter.device()).horizontalAdvance(end);
+    painter.drawText(start + QPointF(length - endWidth, -height - labelGap * unit), end);
 }
 
 void paintNorth(QPainter& painter, const QRectF& area, qreal unit)

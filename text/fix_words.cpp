@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/fix_words.h"
-#include "text/quoted_text.h"
 #include "text/utf8_text.h"
 
 #include "nav/display.h"
@@ -93,32 +92,6 @@ QString fixWarningMessage(const nav::FixWarning& warning)
         .arg(warning.first + 1)
         .arg(number(warning.value, 2))
         .arg(nav::kMaxCockedHatSide);
-}
-
-QString fixValueRefusal(nav::Quantity quantity, const QString& text, Verdict verdict)
-{
-    const auto refusal = [&](const QString& field, const QString& rule) {
-        return field + quotedText(text)
-            + (verdict == Verdict::OutOfRange ? u"超出范围："_s : u"无法识别："_s) + rule;
-    };
-    const QString degrees = u"应是 0 到 360 之间的度数，只用数字和小数点，如 45 或 123.5。"_s;
-    switch (quantity) {
-    case nav::Quantity::Bearing:
-        return refusal(u"方位"_s, degrees);
-    case nav::Quantity::HorizontalAngle:
-        return refusal(u"水平角"_s, degrees);
-    case nav::Quantity::Range:
-        return refusal(u"距离"_s,
-                       u"应是大于 0、不超过 %1 的海里数，只用数字和小数点，如 3.5。"_s.arg(
-                           nav::kMaxSightDistance));
-    case nav::Quantity::CompassError:
-        return refusal(u"罗经差"_s,
-                       u"应是 -180 到 180 之间的度数，偏东为正，如 -2.5 或 3。"_s);
-    case nav::Quantity::Course:
-        return courseRefusal(text, verdict);
-    default:
-        return distanceRefusal(text, verdict);
-    }
 }
 
 QStringList fixFigures(const nav::Fix& fix, const QList<MarkName>& names)

@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The words of position fixing (陆标定位) that the fix window, its printed
 // sheet and the command line share: the kinds of observation, why there is
-// no fix, the warnings, the refusal of a value out of range, and the
-// figures of a fix. Positions, courses and distances are written as
+// no fix, the warnings and the figures of a fix. The refusals of its values
+// are in refusals.h with the others. Positions, courses and distances are written as
 // nav/display.h writes them.
 #pragma once
-
-#include "text/refusals.h"
 
 #include "geo/angle.h"
 #include "nav/errors.h"
@@ -30,13 +28,6 @@ QString noFixMessage(nav::NoFixReason reason);
 // A warning, naming the observations by their numbers from 1:
 //   第 1、2 条船位线交角 25.3°，小于 30° 或大于 150°，船位误差大。
 QString fixWarningMessage(const nav::FixWarning& warning);
-
-// A bearing, range, horizontal angle or compass error that does not read or
-// lies beyond what the fix takes, in the words of refusals.h:
-//   方位“400”超出范围：应是 0 到 360 之间的度数，只用数字和小数点，如 45 或 123.5。
-//   距离“0”超出范围：应是大于 0、不超过 100 的海里数，只用数字和小数点，如 3.5。
-// Any other quantity (a run's course or distance) as refusals.h words it.
-QString fixValueRefusal(nav::Quantity quantity, const QString& text, Verdict verdict);
 
 // What a mark is called in the figures: its name, or else its position.
 struct MarkName {

@@ -3,6 +3,7 @@
 #include "text/quoted_text.h"
 
 #include "nav/earth.h"
+#include "nav/observation.h"
 
 using namespace Qt::StringLiterals;
 
@@ -16,6 +17,8 @@ QString verdictOn(const QString& field, const QString& text, Verdict verdict)
     return field + quotedText(text)
         + (verdict == Verdict::OutOfRange ? u"超出范围："_s : u"无法识别："_s);
 }
+
+const QString degreesRule = u"应是 0 到 360 之间的度数，只用数字和小数点，如 45 或 123.5。"_s;
 
 }  // namespace
 
@@ -33,14 +36,33 @@ QString departureRefusal(const QString& text)
 
 QString courseRefusal(const QString& text, Verdict verdict)
 {
-    return verdictOn(u"航向"_s, text, verdict)
-        + u"应是 0 到 360 之间的度数，只用数字和小数点，如 45 或 123.5。"_s;
+    return verdictOn(u"航向"_s, text, verdict) + degreesRule;
 }
 
 QString distanceRefusal(const QString& text, Verdict verdict)
 {
     return verdictOn(u"航程"_s, text, verdict)
         + u"应是 0 到 %1 之间的海里数，只用数字和小数点，如 120.5。"_s.arg(nav::kMaxRun, 0, 'f', 0);
+}
+
+QString fixValueRefusal(nav::Quantity quantity, const QString& text, Verdict verdict)
+{
+    switch (quantity) {
+    case nav::Quantity::Bearing:
+        return verdictOn(u"方位"_s, text, verdict) + degreesRule;
+    case nav::Quantity::HorizontalAngle:
+        return verdictOn(u"水平角"_s, text, verdict) + degreesRule;
+    case nav::Quantity::Range:
+        return verdictOn(u"距离"_s, text, verdict)
+            + u"应是大于 0、不超过 %1 的海里数，只用数字和小数点，如 3.5。"_s.arg(nav::kMaxSightDistance);
+    case nav::Quantity::CompassError:
+        return verdictOn(u"罗经差"_s, text, verdict)
+            + u"应是 -180 到 180 之间的度数，偏东为正，如 -2.5 或 3。"_s;
+    case nav::Quantity::Course:
+        return courseRefusal(text, verdict);
+    default:
+        return distanceRefusal(text, verdict);
+    }
 }
 
 QString coordinateRange(geo::Axis axis)
