@@ -23,6 +23,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QMenu>
 #include <QScreen>
 #include <QtMath>
 
@@ -358,6 +359,17 @@ void FixWindow::exportTo(const QString& title, const QString& filter, const QStr
 void FixWindow::print()
 {
     printFixSheet(this, sheet());
+}
+
+// The menu of the menus that do not fit beside each other, which the menu
+// bar makes once it is laid out, is named for screen readers.
+void FixWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    for (QMenu* menu : ui_->menuBar->findChildren<QMenu*>()) {
+        if (menu->accessibleName().isEmpty())
+            menu->setAccessibleName(u"更多菜单"_s);
+    }
 }
 
 void FixWindow::about()

@@ -53,6 +53,9 @@ signals:
     // 加入航线: the fix as a waypoint, for a route window to append.
     void addToRouteRequested(const tarnquil::WaypointText& waypoint);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void setUpActions();
     void setUpTable();
