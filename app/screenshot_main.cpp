@@ -47,6 +47,8 @@ std::unique_ptr<QWidget> routeWindow(const QCommandLineParser& parser, QTextStre
     tarnquil::RouteWindow::prepareApplication();
     auto window = std::make_unique<tarnquil::RouteWindow>();
     window->setPrompt([&err](const QString& message) { err << message << '\n'; });
+    // Nobody is there to answer: the route is shown as the form reads it.
+    window->setQuestion([](const QString&) { return false; });
     window->showSettings(settings);
     if (!window->openRoute(parser.value(u"route"_s)))
         return nullptr;

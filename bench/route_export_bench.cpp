@@ -62,7 +62,7 @@ QList<tarnquil::WaypointText> zigzag()
 
 tarnquil::RouteSettings settings()
 {
-    return {geo::EntryMode::Minutes, nav::EarthModel::Wgs84, 12.5,
+    return {geo::NumberForm::Minutes, nav::EarthModel::Wgs84, 12.5,
             nav::readClockTime("2025-01-01 08:00")};
 }
 
@@ -71,7 +71,7 @@ void BM_ExportCsvFile(benchmark::State& state)
     QTemporaryDir dir;
     const QString route = dir.filePath(u"route.csv"_s);
     const QString out = dir.filePath(u"legs.csv"_s);
-    if (!tarnquil::saveFile(route, tarnquil::routeCsv(zigzag())).isEmpty()) {
+    if (!tarnquil::saveFile(route, tarnquil::routeCsv(zigzag(), geo::NumberForm::Minutes)).isEmpty()) {
         state.SkipWithError("cannot write the route file");
         return;
     }

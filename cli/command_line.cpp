@@ -8,6 +8,7 @@
 #include "print/route_writers.h"
 #include "text/conversion_message.h"
 #include "text/method_words.h"
+#include "text/quantity_text.h"
 #include "text/quoted_text.h"
 #include "text/refusals.h"
 #include "text/utf8_text.h"
@@ -25,6 +26,7 @@
 #include <QStringList>
 
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <optional>
 #include <string_view>
@@ -219,19 +221,21 @@ Choice readChoice(const Arguments& arguments, QStringView name, Choice fallback,
     usageError(u"%1 应为 %2，不能是%3。"_s.arg(name, words, quotedText(word)));
 }
 
-std::optional<geo::EntryMode> readFormWord(std::string_view word)
+std::optional<geo::NumberForm> readFormWord(std::string_view word)
 {
     if (word == "分" || word == "minutes")
-        return geo::EntryMode::Minutes;
+        return geo::NumberForm::Minutes;
     if (word == "秒" || word == "seconds")
-        return geo::EntryMode::Seconds;
+        return geo::NumberForm::Seconds;
+    if (word == "度" || word == "degrees")
+        return geo::NumberForm::Degrees;
     return std::nullopt;
 }
 
-geo::EntryMode readForm(const Arguments& arguments)
+geo::NumberForm readForm(const Arguments& arguments)
 {
-    return readChoice(arguments, u"--form", geo::EntryMode::Minutes, readFormWord,
-                      u"分、秒、minutes 或 seconds"_s);
+    return readChoice(arguments, u"--form", geo::NumberForm::Minutes, readFormWord,
+                      u"分、秒、度、minutes、seconds 或 degrees"_s);
 }
 
 nav::EarthModel readModel(const Arguments& arguments)
@@ -247,16 +251,30 @@ nav::Method readMethod(const Arguments& arguments)
                       methodWordChoices());
 }
 
-// The number a nav reader gives for an option's text, or a data error with
-// the refusal of that text.
-template <class Reader>
-double readNumber(const Arguments& arguments, QStringView name, Reader reader,
-                  QString (*refusal)(const QString& text, Verdict verdict))
+// The value of an option read by a reader of text/quantity_text.h, or a data
+// error with its refusal, which names the option.
+double readQuantity(const Arguments& arguments, QStringView name,
+                    QuantityReading (*reader)(const QString& text, QStringView option))
 {
-    const QString text = arguments.value(name);
-    if (const std::optional<double> value = reader(text.toStdString()))
-        return *value;
-    dataError(refusal(text, Verdict::Unreadable));
+    const QuantityReading reading = reader(arguments.value(name), name);
+    if (!reading.value)
+        dataError(reading.refusal);
+    return *reading.value;
+}
+
+// A route's number that is no whole number is a fault of the command line;
+// one that is, but no route's, is the data's, as a number beyond the file's
+// routes is.
+qsizetype readRouteIndex(const Arguments& arguments)
+{
+    const QString text = arguments.value(u"--route-index");
+    const QuantityReading reading = readRouteIndexText(text, u"--route-index");
+    if (reading.value)
+        return qsizetype(*reading.value);
+    const std::optional<double> number = readNumberWithUnit(text, {});
+    if (!number || (std::isfinite(*number) && *number != std::floor(*number)))
+        usageError(reading.refusal);
+    dataError(reading.refusal);
 }
 
 RouteOptions readRouteOptions(const Arguments& arguments)
@@ -265,25 +283,16 @@ RouteOptions readRouteOptions(const Arguments& arguments)
     options.file = arguments.file.value_or(QString());
     options.settings.form = readForm(arguments);
     options.settings.model = readModel(arguments);
-    if (arguments.has(u"--speed")) {
-        const QString text = arguments.value(u"--speed");
-        options.settings.speed = nav::readSpeed(text.toStdString());
-        if (!options.settings.speed)
-            dataError(speedRefusal(text));
-    }
+    if (arguments.has(u"--speed"))
+        options.settings.speed = readQuantity(arguments, u"--speed", readSpeedText);
     if (arguments.has(u"--depart")) {
         const QString text = arguments.value(u"--depart");
         options.settings.departure = nav::readClockTime(text.toStdString());
         if (!options.settings.departure)
-            dataError(departureRefusal(text));
+            dataError(departureRefusal(text, u"--depart"));
     }
-    if (arguments.has(u"--route-index")) {
-        const QString text = arguments.value(u"--route-index");
-        bool ok = false;
-        options.routeNumber = text.toLongLong(&ok);
-        if (!ok || options.routeNumber < 1 || text.front() == u'+')
-            usageError(u"--route-index 应为从 1 起的整数，不能是%1。"_s.arg(quotedText(text)));
-    }
+    if (arguments.has(u"--route-index"))
+        options.routeNumber = readRouteIndex(arguments);
     return options;
 }
 
@@ -303,15 +312,15 @@ QString rangeMessage(const nav::RangeError& error, const Arguments& arguments)
     case nav::Quantity::Longitude:
         return positionRangeRefusal(positionName, arguments.value(u"--destination"), geo::Axis::Longitude);
     case nav::Quantity::Course:
-        return courseRefusal(arguments.value(u"--course"), Verdict::OutOfRange);
+        return courseRefusal(arguments.value(u"--course"), Verdict::OutOfRange, u"--course");
     default:
-        return distanceRefusal(arguments.value(u"--distance"), Verdict::OutOfRange);
+        return distanceRefusal(arguments.value(u"--distance"), Verdict::OutOfRange, u"--distance");
     }
 }
 
 int destination(const Arguments& arguments)
 {
-    const geo::EntryMode form = readForm(arguments);
+    const geo::NumberForm form = readForm(arguments);
     const nav::EarthModel model = readModel(arguments);
     const nav::Method method = readMethod(arguments);
     const QString position = arguments.value(u"--destination");
@@ -321,8 +330,8 @@ int destination(const Arguments& arguments)
     } catch (const geo::CoordinateError& error) {
         dataError(conversionFailureMessage(positionName, position, error));
     }
-    const double course = readNumber(arguments, u"--course", nav::readCourse, courseRefusal);
-    const double distance = readNumber(arguments, u"--distance", nav::readDistance, distanceRefusal);
+    const double course = readQuantity(arguments, u"--course", readCourseText);
+    const double distance = readQuantity(arguments, u"--distance", readDistanceText);
     try {
         const geo::GeoPoint reached = nav::Earth(model).deadReckoning(from, course, distance, method);
         writeText(stdout, fromUtf8(nav::formatPosition(reached)) + u'\n');

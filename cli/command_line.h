@@ -2,7 +2,8 @@
 // The program's command line beyond the classic window (see
 // command_line_help.cpp for what the user is told):
 //   tarnquil --route [FILE] [--speed KN] [--depart "YYYY-MM-DD HH:MM"]
-//            [--model wgs84|sphere] [--form 分|秒|minutes|seconds] [--route-index N]
+//            [--model wgs84|sphere] [--form 分|秒|度|minutes|seconds|degrees]
+//            [--route-index N]
 //   tarnquil --route FILE --export OUT.csv|OUT.gpx|OUT.pdf [the same options]
 //   tarnquil --destination "POSITION" --course DEG --distance NM [--method rl|gc]
 //            [--model …] [--form …]

@@ -20,6 +20,38 @@ QString legTableColumns()
         + titles.sliced(firstLine).join(u',');
 }
 
+// The command line of position fixing (fix_command.h).
+QString fixCommandHelp()
+{
+    return uR"(
+陆标定位：
+  tarnquil --fix
+      打开陆标定位窗口。
+  tarnquil --fix 观测... [--near "位置"] [--compass-error 罗经差] [--model wgs84|sphere]
+                 [--form 分|秒|度] [--json]
+      不打开窗口，由物标的方位、距离、水平角求船位。观测按先后写：
+        --bearing "物标" 方位         物标的真方位（度，在船上量得；给出 --compass-error
+                                      时为罗经方位）
+        --range "物标" 距离           到物标的距离（海里，大于 0，不超过 100）
+        --angle "物标1" "物标2" 水平角  在船上从物标1顺时针量到物标2的水平角（度）
+        --run 航向 航程               此后船沿恒向线按该真航向航行该航程（海里）；
+                                      此前的观测随之转移（移线定位）
+      物标是整个位置，写法同航线计算窗口，如 "30°51.5′N 122°40.0′E" 或
+      "3051.5N 12240.0E"；度数可带 °，如 45、045° 或 123.5，海里数可带 nm，如 3.5nm。
+        --near "位置"           推算船位：两条船位线有两个交点时，近者在前
+        --compass-error 罗经差  罗经差（度，偏东为正，如 -2.5），用来改正各方位
+        --form 分|秒|度         不带度分符号的数字按度分（默认）、度分秒或度读取
+        --json                  以 JSON 输出：fix、solutions（近 --near 者在前）、
+                                三条船位线时的 cocked_hat（(1,2)、(1,3)、(2,3) 三角）、
+                                三个以上方位时的 compass_error 和 fix_common_error、
+                                marks、warnings；经纬度为十进制度，取能原样读回的最短写法
+      不带 --json 时第一行是船位，如 30°10.20′N 122°05.30′E，其后各行为误差三角形、
+      系统误差、到各物标的方位和距离、提示等。
+      退出状态：0 求得船位；1 无法定位、观测少于两个、数值无法识别或超出范围
+      （原因写在标准错误上，标准输出不写任何东西）；2 命令行有误。
+)"_s;
+}
+
 }  // namespace
 
 QString commandLineHelp()
@@ -44,43 +76,53 @@ QString commandLineHelp()
       显示版本。
 
 航线选项：
-  --speed 航速            航速（节），如 12 或 12.5；给出时计算航时
+  --speed 航速            航速（节），如 12、12.5 或 12kn；给出时计算航时
   --depart "开航时间"     写作 "YYYY-MM-DD HH:MM"，如 "2025-06-01 08:00"；
                           与 --speed 一起给出时计算预计到达时间
-  --route-index 序号      打开 GPX 文件中的第几条航线，从 1 起，默认为 1
+  --route-index 序号      打开 GPX 文件中的第几条航线，从 1 起，默认为 1；
+                          文件中的每条航线（<rte>）都计数，没有航点的也算
   --model、--form         见下
 
 推算选项：
-  --course 航向           真航向（度），0 到 360，如 45 或 045.5
-  --distance 航程         航程（海里），不小于 0，如 120.5
+  --course 航向           真航向（度），0 到 360，如 45、045.5 或 045°
+  --distance 航程         航程（海里），0 到 1000000，如 120.5 或 120.5nm
   --method rl|gc          航法：rl 恒向线（默认），gc 大圆
   --model、--form         见下
 
 共同选项：
   --model wgs84|sphere    地球模型：wgs84 为 WGS-84 椭球（默认），
                           sphere 为球面（1′=1海里）
-  --form 分|秒            不带度分符号的数字按度分（分，默认，4250.0 为 42°50.0′）
-                          或度分秒（秒，421125 为 42°11′25″）读取；
-                          也可写作 minutes、seconds
+  --form 分|秒|度         不带度分符号的数字按度分（分，默认，4250.0 为 42°50.0′）、
+                          度分秒（秒，421125 为 42°11′25″）或十进制的度（度，
+                          25.3N 为 25.3°N，31.4 为 31.4°）读取；也可写作
+                          minutes、seconds、degrees。分、秒两种格式下，既可读作
+                          度又可读作度分（秒）的数字（如 25.3N、31.4）不予读取
+数值（航速、航向、航程、序号）可带前后空格、全角数字，以及本项的单位：
+  航速 kn、kt、节，航向 °、度，航程 nm、海里。
 
 航线文件：
-  .csv  UTF-8 表格（可带 BOM），第一行是表头：纬度、经度（或 lat、lon、
-        latitude、longitude）必有，名称（name）、航法（method：RL 或恒向线、
-        GC 或大圆，空为 RL）可有，顺序不限，其他列不读。例如：
-          名称,纬度,经度,航法
-          吴淞口,3124N,12130E,
+  .csv  UTF-8 表格（可带 BOM），不是 UTF-8 时按 GB18030（GBK）读取；第一行是
+        表头：纬度、经度（或 lat、lon、latitude、longitude）必有，名称（name）、
+        航法（method：RL 或恒向线、GC 或大圆，空为 RL）可有，方位可单列：
+        南北（NS、N/S）、东西（EW、E/W），或 Hemisphere（属于其左边的纬度或
+        经度列）；顺序不限，其他有名称的列不读；全空的行跳过。例如：
+          名称,纬度,经度,航法              lat,NS,lon,EW
+          吴淞口,3124N,12130E,             31.4,S,121.5,W
           舟山,30°10.2′N,122°05.3′E,RL
+        某行的值多于表头的列数，或表头中没有名称的列里有值，则不读该文件。
   .gpx  GPX 1.0 或 1.1 文件中的航线（没有航线时为其中的航点）。
-  纬度、经度的写法与航图计算器窗口相同，如 3124N、31°24′N、31-24N。
+  纬度、经度的写法与航图计算器窗口相同，如 3124N、31°24′N、31-24N；
+  不带符号的数字按 --form 读取。
   位置（--destination）的纬度和经度都要标方位，如 "30°10.2′N 122°05.3′E"
   或 "3010.2N,12205.3E"。
 
 退出状态：
   0  成功
-  1  数据无法读取（航线文件、航速、开航时间、位置、航向、航程）或文件无法写入
+  1  数据无法读取（航线文件、航速、开航时间、位置、航向、航程）、--route-index
+     超出范围，或文件无法写入
   2  命令行有误：未知选项、缺少值、选项不能同时使用、--model、--form、
      --method 或 --route-index 的值不可选、%2、不支持的文件格式
-)"_s.arg(legTableColumns(), missingRouteFile.toString());
+)"_s.arg(legTableColumns(), missingRouteFile.toString()) + fixCommandHelp();
 }
 
 }  // namespace tarnquil

@@ -36,7 +36,9 @@ void writeText(std::FILE* stream, const QString& text)
         return;
     }
 #endif
-    std::fputs(text.toUtf8().constData(), stream);
+    // By its length: a NUL inside the text does not end it.
+    const QByteArray utf8 = text.toUtf8();
+    std::fwrite(utf8.constData(), 1, std::size_t(utf8.size()), stream);
     std::fflush(stream);
 }
 

@@ -48,7 +48,4 @@ struct FixCommand {
 // all of it that needs no window, writing to stdout and stderr.
 FixCommand readFixCommand(const QStringList& arguments);
 
-// What --help says of it.
-QString fixCommandHelp();
-
 }  // namespace tarnquil

@@ -2,6 +2,7 @@
 #include "cli/route_export.h"
 
 #include "print/route_writers.h"
+#include "routefiles/route_csv.h"
 #include "routefiles/route_file.h"
 #include "text/quoted_text.h"
 
@@ -42,6 +43,20 @@ QStringList cellMessages(const QString& path, const RouteFile& file, const QList
     return messages;
 }
 
+// What the cell messages leave unsaid: that the 度 form reads the numbers
+// refused as ambiguous, and the encoding a file that is not UTF-8 was read in.
+QStringList afterwords(const ExportRequest& request, const RouteFile& file,
+                       const QList<RouteTableRow>& rows)
+{
+    QStringList lines;
+    if (request.settings.form != geo::NumberForm::Degrees && hasAmbiguousNumbers(rows))
+        lines << u"%1中不带度、分符号的数字若是十进制的度（如 31.4 即 31.4°），请加上 --form 度 再运行。"_s.arg(
+            quotedPath(request.routeFile));
+    if (!file.encoding.isEmpty() && file.encoding != utf8Encoding)
+        lines << u"%1按 %2 编码读取。"_s.arg(quotedPath(request.routeFile), file.encoding);
+    return lines;
+}
+
 ExportResult usageFault(const QString& message)
 {
     return {ExportFault::Usage, {message}};
@@ -70,8 +85,8 @@ ExportResult exportRoute(const ExportRequest& request)
         return dataFault({u"%1中没有航点，未导出。"_s.arg(quotedPath(request.routeFile))});
     RouteDocument document{file.name, file.waypoints, request.settings,
                            makeRouteTable(file.waypoints, request.settings)};
-    if (const QStringList refused = cellMessages(request.routeFile, file, document.rows); !refused.isEmpty())
-        return dataFault(refused);
+    if (QStringList refused = cellMessages(request.routeFile, file, document.rows); !refused.isEmpty())
+        return dataFault(refused + afterwords(request, file, document.rows));
     if (const QString error = writer(request.out, document); !error.isEmpty())
         return dataFault({error});
     return {ExportFault::None, {}};

@@ -6,6 +6,7 @@
 #include "fixwindow/observation_kind_delegate.h"
 
 #include "text/conversion_message.h"
+#include "text/quantity_text.h"
 #include "text/quoted_text.h"
 #include "text/refusals.h"
 #include "text/utf8_text.h"
@@ -17,6 +18,8 @@
 #include "nav/display.h"
 #include "nav/earth.h"
 #include "nav/entry.h"
+#include "nav/errors.h"
+#include "nav/observation.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -195,23 +198,29 @@ void FixWindow::recompute()
     RowSettings settings;
     settings.form = formOf(*ui_);
     const auto model = nav::EarthModel(ui_->modelCombo->currentData().toInt());
-    const auto read = [&](QLineEdit* field, auto reader, auto refusal) {
-        const QString text = field->text().trimmed();
-        auto value = text.isEmpty() ? std::nullopt : reader(text.toStdString());
-        if (!value && !text.isEmpty())
-            problems << refusal(field->text());
-        return value;
+    // An empty field is no value and no fault.
+    const auto read = [&](QLineEdit* field, auto reader) -> std::optional<double> {
+        if (field->text().trimmed().isEmpty())
+            return std::nullopt;
+        const QuantityReading reading = reader(field->text());
+        if (!reading.value)
+            problems << reading.refusal;
+        return reading.value;
     };
-    const std::optional<double> compassError = read(
-        ui_->compassErrorEdit, nav::readSignedDecimal, [](const QString& text) {
-            return fixValueRefusal(nav::Quantity::CompassError, text, Verdict::Unreadable);
+    const std::optional<double> compassError =
+        read(ui_->compassErrorEdit, [](const QString& text) -> QuantityReading {
+            const std::optional<double> degrees = readFixNumber(nav::Quantity::CompassError, text);
+            if (!degrees)
+                return {{}, fixValueRefusal(nav::Quantity::CompassError, text, Verdict::Unreadable)};
+            try {
+                nav::checkCompassError(*degrees);
+            } catch (const nav::RangeError&) {
+                return {{}, fixValueRefusal(nav::Quantity::CompassError, text, Verdict::OutOfRange)};
+            }
+            return {degrees, {}};
         });
-    if (compassError && !(std::fabs(*compassError) <= 180))
-        problems << fixValueRefusal(nav::Quantity::CompassError, ui_->compassErrorEdit->text(),
-                                    Verdict::OutOfRange);
-    settings.course = read(ui_->courseEdit, nav::readCourse,
-                           [](const QString& text) { return courseRefusal(text); });
-    settings.speed = read(ui_->speedEdit, nav::readSpeed, speedRefusal);
+    settings.course = read(ui_->courseEdit, [](const QString& text) { return readCourseText(text); });
+    settings.speed = read(ui_->speedEdit, [](const QString& text) { return readSpeedText(text); });
     const bool linesKnown = problems.isEmpty();
     std::optional<geo::GeoPoint> near;
     if (const QString text = ui_->nearEdit->text().trimmed(); !text.isEmpty()) {

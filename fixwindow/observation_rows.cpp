@@ -2,6 +2,7 @@
 #include "fixwindow/observation_rows.h"
 
 #include "text/conversion_message.h"
+#include "text/quantity_text.h"
 #include "text/quoted_text.h"
 
 #include "geo/errors.h"
@@ -73,12 +74,6 @@ std::variant<MarkName, QString> readMark(const QString& typed, geo::NumberForm f
         }
         return conversionFailureMessage(markField, text, whole);
     }
-}
-
-// A plain decimal number, as the fix's values are written.
-std::optional<double> readNumber(const QString& text)
-{
-    return nav::readDistance(text.trimmed().toStdString());
 }
 
 nav::Quantity quantityOf(nav::ObservationKind kind)
@@ -166,7 +161,7 @@ private:
                                                                                  : u"（度）"_s));
             return 0;
         }
-        const std::optional<double> number = readNumber(row.value);
+        const std::optional<double> number = readFixNumber(quantity, row.value);
         if (!number) {
             refuse(ObservationColumn::Value, fixValueRefusal(quantity, row.value, Verdict::Unreadable));
             return 0;
@@ -208,9 +203,9 @@ private:
         static const QRegularExpression separator(u"\\s*/\\s*|\\s+"_s);
         const QStringList parts = text.split(separator);
         const std::optional<double> course =
-            parts.size() == 2 ? nav::readCourse(parts[0].toStdString()) : std::nullopt;
+            parts.size() == 2 ? readFixNumber(nav::Quantity::Course, parts[0]) : std::nullopt;
         const std::optional<double> distance =
-            parts.size() == 2 ? nav::readDistance(parts[1].toStdString()) : std::nullopt;
+            parts.size() == 2 ? readFixNumber(nav::Quantity::Distance, parts[1]) : std::nullopt;
         if (!course || !distance) {
             refuse(ObservationColumn::When, whenRefusal(typed));
             return std::nullopt;

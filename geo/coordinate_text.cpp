@@ -105,6 +105,7 @@ public:
     }
 
     CoordinateReading read();
+    StatedSide statedSide();
 
 private:
     // ---- where the rules are noted
@@ -153,6 +154,7 @@ private:
     }
 
     // ---- the parts of the text
+    void start();
     std::optional<Found> match(const Word* words, std::size_t count, std::size_t from,
                                std::size_t to, bool atEnd) const;
     void takeLabel();
@@ -217,6 +219,19 @@ std::optional<Found> CoordinateReader::match(const Word* words, std::size_t coun
         if (same) return Found{&word, start, start + length};
     }
     return std::nullopt;
+}
+
+void CoordinateReader::start()
+{
+    lo_ = 0;
+    hi_ = characters_.size();
+    // One full stop, comma or semicolon copied along from a sentence or a list.
+    if (hi_ > lo_) {
+        const Glyph last = glyph(hi_ - 1);
+        if (last == Glyph::Comma || last == Glyph::Semicolon || last == Glyph::Point ||
+            last == Glyph::FullStop)
+            --hi_;
+    }
 }
 
 // "Lat", "Longitude:", "纬度：": names the field's axis before anything else.
@@ -689,15 +704,7 @@ double CoordinateReader::plainNumber()
 
 CoordinateReading CoordinateReader::read()
 {
-    lo_ = 0;
-    hi_ = characters_.size();
-    // One full stop, comma or semicolon copied along from a sentence or a list.
-    if (hi_ > lo_) {
-        const Glyph last = glyph(hi_ - 1);
-        if (last == Glyph::Comma || last == Glyph::Semicolon || last == Glyph::Point ||
-            last == Glyph::FullStop)
-            --hi_;
-    }
+    start();
     takeLabel();
     takeHemispheres();
     if (rules_.positionPart && !hemisphere_ && !label_)
@@ -747,6 +754,22 @@ CoordinateReading CoordinateReader::read()
     return {negative ? -degrees : degrees};
 }
 
+// Only what stands before and after the numbers: the label, the hemispheres
+// and the sign, whatever rules they break.
+StatedSide CoordinateReader::statedSide()
+{
+    start();
+    takeLabel();
+    takeHemispheres();
+    if (hemisphere_) {
+        if (hemisphere_->word->axis != axis_) return StatedSide::OtherAxis;
+        return hemisphere_->word->negative ? StatedSide::Negative : StatedSide::Positive;
+    }
+    if (lo_ == hi_) return StatedSide::Unstated;
+    if (glyph(lo_) == Glyph::Minus) return StatedSide::Negative;
+    return glyph(lo_) == Glyph::Plus ? StatedSide::Positive : StatedSide::Unstated;
+}
+
 // The whole text as one coordinate; a text that is a whole position is
 // refused as one, whatever rule its second part broke.
 double readWholeText(std::string_view utf8, const ReadingRules& rules, Axis axis)
@@ -781,6 +804,14 @@ double readCoordinate(std::string_view text, EntryMode mode, Axis axis)
 double readRouteCoordinate(std::string_view text, NumberForm form, Axis axis)
 {
     return readWholeText(text, {form, Surface::Route}, axis);
+}
+
+StatedSide statedSide(std::string_view utf8, Axis axis)
+{
+    const std::u32string text = decodeUtf8(utf8);
+    const std::vector<Placed> characters = placedCharacters(text);
+    return CoordinateReader(text, characters, 0, text.size(), {NumberForm::Minutes, Surface::Route}, axis)
+        .statedSide();
 }
 
 }  // namespace geo

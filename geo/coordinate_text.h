@@ -113,4 +113,16 @@ double readCoordinate(std::string_view text, EntryMode mode, Axis axis);
 // A text of any length is read; its blanks cost nothing but the reading.
 double readRouteCoordinate(std::string_view text, NumberForm form, Axis axis);
 
+// Which side of the equator (a latitude) or of the prime meridian (a
+// longitude) a coordinate text says it lies on, by its hemisphere (first or
+// last, as the readers above take it) or its sign, without reading its
+// numbers: for a file that writes the hemisphere in a column of its own,
+// which must agree with a side the cell states itself. Never throws.
+//   "31.4S" "S31°24′" "-31.4" "南纬31°24′"           Negative
+//   "31.4N" "+31.4" "31°24′北" "Lat: N31.4"          Positive
+//   "31.4" "31°24′" "" "4x"                          Unstated
+//   "31.4E" as a latitude, "N121.5" as a longitude   OtherAxis
+enum class StatedSide { Unstated, Positive, Negative, OtherAxis };
+StatedSide statedSide(std::string_view text, Axis axis);
+
 }  // namespace geo

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QXmlStreamReader>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -48,7 +49,7 @@ public:
     // Reads the whole document; throws Refusal.
     void read();
 
-    QList<GpxRoute> routes;  // the <rte> with at least one <rtept>
+    QList<GpxRoute> routes;  // every <rte>, empty ones too
     QList<GpxWaypoint> waypoints;
 
 private:
@@ -84,9 +85,7 @@ void GpxDocument::read()
     readRoot();
     readChildren([this] {
         if (isGpxElement(u"rte")) {
-            GpxRoute route = readRoute();
-            if (!route.points.isEmpty())
-                routes << route;
+            routes << readRoute();
         } else if (isGpxElement(u"wpt")) {
             waypoints << readPoint();
         } else {
@@ -236,6 +235,10 @@ GpxReading readDocument(QFile& file)
     if (file.error() != QFileDevice::NoError)
         return refused(readFailure(file.fileName(), file.errorString()));
     QList<GpxRoute> routes = document.routes;
+    const bool anyPoint = std::any_of(routes.cbegin(), routes.cend(),
+                                      [](const GpxRoute& route) { return !route.points.isEmpty(); });
+    if (!anyPoint)
+        routes.clear();
     if (routes.isEmpty() && !document.waypoints.isEmpty())
         routes << GpxRoute{{}, document.waypoints};
     if (routes.isEmpty())
@@ -275,7 +278,10 @@ GpxRouteChoice chooseGpxRoute(const GpxReading& reading, qsizetype number)
         return {{}, u"没有第 %1 条航线：航线从 1 开始编号。"_s.arg(number)};
     if (number > count)
         return {{}, u"没有第 %1 条航线：文件中只有 %2 条航线。"_s.arg(number).arg(count)};
-    return {reading.routes[number - 1], {}};
+    const GpxRoute& route = reading.routes[number - 1];
+    if (route.points.isEmpty())
+        return {{}, u"第 %1 条航线%2中没有航点。"_s.arg(number).arg(quotedText(route.name))};
+    return {route, {}};
 }
 
 }  // namespace tarnquil

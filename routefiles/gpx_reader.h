@@ -4,9 +4,10 @@
 //
 // Taken: GPX 1.0 (namespace http://www.topografix.com/GPX/1/0), GPX 1.1
 // (http://www.topografix.com/GPX/1/1) and files whose elements have no
-// namespace. Each <rte> with at least one <rtept> is a route, named by its
-// <name> or, without one, by the file's name without its extension; when the
-// file has no such route, its <wpt> points in file order are one route. Of a
+// namespace. Each <rte> is a route, counted in file order, empty ones too,
+// named by its <name> or, without one, by the file's name without its
+// extension; when no <rte> has an <rtept>, the file's <wpt> points in file
+// order are its one route. Of a
 // point only the lat and lon attributes and its <name> are read; times,
 // symbols, <extensions>, elements of other namespaces and tracks are passed
 // over.
@@ -53,9 +54,11 @@ struct GpxRouteChoice {
     QString error;   // empty when there is one
 };
 
-// Route number `number` of a reading, counted from 1 as the user counts them;
-// a refused reading passes its refusal on.
+// Route number `number` of a reading, counted from 1 as the user counts them,
+// every <rte> of the file counted; a route without points is refused by its
+// name, and a refused reading passes its refusal on.
 //   没有第 3 条航线：文件中只有 2 条航线。
+//   第 2 条航线“B”中没有航点。
 GpxRouteChoice chooseGpxRoute(const GpxReading& reading, qsizetype number);
 
 }  // namespace tarnquil

@@ -1,15 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "routefiles/route_csv.h"
 #include "routefiles/csv_records.h"
+#include "routefiles/gb18030_text.h"
+#include "routefiles/route_gpx.h"
 
 #include "text/file_messages.h"
 #include "text/method_words.h"
 #include "text/quoted_text.h"
 
+#include "geo/coordinate_text.h"
+
 #include <QFile>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -18,8 +24,8 @@ namespace tarnquil {
 
 namespace {
 
-enum class RouteField { Name, Latitude, Longitude, Method };
-constexpr int routeFieldCount = 4;
+enum class RouteField { Name, Latitude, Longitude, Method, LatitudeHemisphere, LongitudeHemisphere };
+constexpr int routeFieldCount = 6;
 
 struct HeaderWord {
     QStringView word;  // case-folded
@@ -33,18 +39,40 @@ constexpr std::array headerWords = {
     HeaderWord{u"经度", RouteField::Longitude}, HeaderWord{u"lon", RouteField::Longitude},
     HeaderWord{u"longitude", RouteField::Longitude},
     HeaderWord{u"航法", RouteField::Method},    HeaderWord{u"method", RouteField::Method},
+    HeaderWord{u"南北", RouteField::LatitudeHemisphere},
+    HeaderWord{u"南/北", RouteField::LatitudeHemisphere},
+    HeaderWord{u"ns", RouteField::LatitudeHemisphere},
+    HeaderWord{u"n/s", RouteField::LatitudeHemisphere},
+    HeaderWord{u"东西", RouteField::LongitudeHemisphere},
+    HeaderWord{u"东/西", RouteField::LongitudeHemisphere},
+    HeaderWord{u"ew", RouteField::LongitudeHemisphere},
+    HeaderWord{u"e/w", RouteField::LongitudeHemisphere},
 };
+
+// A hemisphere column that says not which coordinate it belongs to: that of
+// the coordinate column beside it.
+constexpr QStringView hemisphereWord = u"hemisphere";
 
 const QByteArray byteOrderMark = "\xEF\xBB\xBF";
 const QByteArray lineEnd = "\r\n";
 
-// The leg table's column each field is written to and titled by.
-constexpr std::array<LegColumn, routeFieldCount> fieldColumns = {
-    LegColumn::Name, LegColumn::Latitude, LegColumn::Longitude, LegColumn::Method};
-
 QString fieldTitle(RouteField field)
 {
-    return legColumnTitle(fieldColumns[std::size_t(field)]);
+    switch (field) {
+    case RouteField::Name:
+        return legColumnTitle(LegColumn::Name);
+    case RouteField::Latitude:
+        return legColumnTitle(LegColumn::Latitude);
+    case RouteField::Longitude:
+        return legColumnTitle(LegColumn::Longitude);
+    case RouteField::Method:
+        return legColumnTitle(LegColumn::Method);
+    case RouteField::LatitudeHemisphere:
+        return u"南北"_s;
+    case RouteField::LongitudeHemisphere:
+        break;
+    }
+    return u"东西"_s;
 }
 
 // Thrown inside the reader, turned into the refusal at its door.
@@ -64,8 +92,14 @@ struct Refusal {
     throw Refusal{u"第 %1 行第 %2 列"_s.arg(line).arg(column + 1) + reason, line};
 }
 
-// The column (from 0) of each route field in the header, -1 where absent.
-using Columns = std::array<qsizetype, routeFieldCount>;
+// What the header says of the columns.
+struct Header {
+    std::array<qsizetype, routeFieldCount> columns;  // of each route field, from 0; -1 where absent
+    QList<qsizetype> unnamed;                        // columns whose title is blank
+    qsizetype width = 0;                             // the number of columns
+
+    qsizetype column(RouteField field) const { return columns[std::size_t(field)]; }
+};
 
 std::optional<RouteField> headerField(const QString& title)
 {
@@ -77,44 +111,156 @@ std::optional<RouteField> headerField(const QString& title)
     return std::nullopt;
 }
 
-Columns readHeader(const CsvRecord& header)
+void claim(Header& header, const CsvRecord& record, qsizetype column, RouteField field)
 {
-    Columns columns;
-    columns.fill(-1);
-    for (qsizetype i = 0; i < header.fields.size(); ++i) {
-        const std::optional<RouteField> field = headerField(header.fields[i]);
-        if (!field)
-            continue;
-        qsizetype& column = columns[std::size_t(*field)];
-        if (column >= 0)
-            refuseField(header.line, i, u"：%1与第 %2 列重复，都是%3列。"_s.arg(
-                                            quotedText(header.fields[i])).arg(column + 1).arg(fieldTitle(*field)));
-        column = i;
-    }
-    if (columns[std::size_t(RouteField::Latitude)] < 0)
-        refuse(header.line, u"表头中没有纬度列（写作 纬度、lat 或 latitude）。"_s);
-    if (columns[std::size_t(RouteField::Longitude)] < 0)
-        refuse(header.line, u"表头中没有经度列（写作 经度、lon 或 longitude）。"_s);
-    return columns;
+    qsizetype& taken = header.columns[std::size_t(field)];
+    if (taken >= 0)
+        refuseField(record.line, column, u"：%1与第 %2 列重复，都是%3列。"_s.arg(
+                                             quotedText(record.fields[column])).arg(taken + 1).arg(fieldTitle(field)));
+    taken = column;
 }
 
-QString fieldOf(const CsvRecord& record, const Columns& columns, RouteField field)
+// The hemisphere field of the coordinate column at `column`, if it is one.
+std::optional<RouteField> hemisphereOf(const Header& header, qsizetype column)
 {
-    const qsizetype column = columns[std::size_t(field)];
+    if (column < 0)
+        return std::nullopt;
+    if (column == header.column(RouteField::Latitude))
+        return RouteField::LatitudeHemisphere;
+    if (column == header.column(RouteField::Longitude))
+        return RouteField::LongitudeHemisphere;
+    return std::nullopt;
+}
+
+// "Lat,Hemisphere,Lon,Hemisphere": each goes with the coordinate before it,
+// as such files write it; failing that, with the one after it.
+void pairHemispheres(Header& header, const CsvRecord& record, const QList<qsizetype>& hemispheres)
+{
+    for (const qsizetype column : hemispheres) {
+        std::optional<RouteField> field = hemisphereOf(header, column - 1);
+        if (!field || header.column(*field) >= 0)
+            field = hemisphereOf(header, column + 1).value_or(field.value_or(RouteField::Name));
+        if (field == RouteField::Name)
+            refuseField(record.line, column, u"：%1的两旁都没有纬度或经度列，不知是哪一个的方位。"_s.arg(
+                                                 quotedText(record.fields[column])));
+        claim(header, record, column, *field);
+    }
+}
+
+Header readHeader(const CsvRecord& record)
+{
+    Header header;
+    header.columns.fill(-1);
+    header.width = record.fields.size();
+    QList<qsizetype> hemispheres;
+    for (qsizetype i = 0; i < record.fields.size(); ++i) {
+        const QString& title = record.fields[i];
+        if (title.trimmed().isEmpty())
+            header.unnamed.append(i);
+        else if (title.trimmed().toCaseFolded() == hemisphereWord)
+            hemispheres.append(i);
+        else if (const std::optional<RouteField> field = headerField(title))
+            claim(header, record, i, *field);
+    }
+    if (header.column(RouteField::Latitude) < 0)
+        refuse(record.line, u"表头中没有纬度列（写作 纬度、lat 或 latitude）。"_s);
+    if (header.column(RouteField::Longitude) < 0)
+        refuse(record.line, u"表头中没有经度列（写作 经度、lon 或 longitude）。"_s);
+    pairHemispheres(header, record, hemispheres);
+    return header;
+}
+
+QString fieldOf(const CsvRecord& record, const Header& header, RouteField field)
+{
+    const qsizetype column = header.column(field);
     return column < 0 ? QString() : record.fields.value(column);
 }
 
 // An empty cell is the default, the rhumb line.
-nav::Method readMethod(const CsvRecord& record, const Columns& columns)
+nav::Method readMethod(const CsvRecord& record, const Header& header)
 {
-    const QString text = fieldOf(record, columns, RouteField::Method);
+    const QString text = fieldOf(record, header, RouteField::Method);
     if (text.trimmed().isEmpty())
         return nav::Method::Rhumb;
     if (const std::optional<nav::Method> method = readMethodCell(text))
         return *method;
-    refuseField(record.line, columns[std::size_t(RouteField::Method)],
+    refuseField(record.line, header.column(RouteField::Method),
                 u"（%1）：%2不是航法，应为 %3。"_s.arg(fieldTitle(RouteField::Method), quotedText(text),
                                                      methodCodeChoices()));
+}
+
+bool isBlank(const QString& field)
+{
+    return field.trimmed().isEmpty();
+}
+
+// Nothing may be lost: a value in a column the header does not name, or
+// beyond its last column, has nowhere to go.
+void checkFieldsHaveColumns(const CsvRecord& record, const Header& header)
+{
+    for (qsizetype i = header.width; i < record.fields.size(); ++i) {
+        if (!isBlank(record.fields[i]))
+            refuse(record.line, u"有 %1 个字段，表头只有 %2 列，多出的%3不知属于哪一列。"_s
+                                    .arg(record.fields.size()).arg(header.width)
+                                    .arg(quotedText(record.fields[i])));
+    }
+    for (const qsizetype column : header.unnamed) {
+        const QString value = record.fields.value(column);
+        if (!isBlank(value))
+            refuseField(record.line, column, u"：表头中这一列没有名称，不知%1是什么；"
+                                             u"请在表头写上列名，或删去这一列。"_s.arg(quotedText(value)));
+    }
+}
+
+// The side a hemisphere column's value says, when it says one and nothing
+// else: "S", "南", "s" and "南纬" do; "-", "S1" and "30′S" do not.
+std::optional<geo::StatedSide> hemisphereSide(const QString& value, geo::Axis axis)
+{
+    const geo::StatedSide side = geo::statedSide(value.toStdString(), axis);
+    if (side != geo::StatedSide::Positive && side != geo::StatedSide::Negative)
+        return std::nullopt;
+    try {
+        // One degree on that side, and nothing more: the value adds no number.
+        const double degrees = geo::readRouteCoordinate((u"1°"_s + value).toStdString(),
+                                                        geo::NumberForm::Degrees, axis);
+        if (std::fabs(degrees) == 1)
+            return side;
+    } catch (const geo::CoordinateError&) {
+    }
+    return std::nullopt;
+}
+
+// The latitude or longitude of a record with the hemisphere of its own
+// column, if the header has one: "31.4" and "S" give "31.4S".
+QString coordinateText(const CsvRecord& record, const Header& header, geo::Axis axis)
+{
+    const bool latitude = axis == geo::Axis::Latitude;
+    const RouteField coordinateField = latitude ? RouteField::Latitude : RouteField::Longitude;
+    const RouteField hemisphereField =
+        latitude ? RouteField::LatitudeHemisphere : RouteField::LongitudeHemisphere;
+    const QString text = fieldOf(record, header, coordinateField);
+    const QString hemisphere = fieldOf(record, header, hemisphereField).trimmed();
+    if (hemisphere.isEmpty() || isBlank(text))
+        return text;
+    const qsizetype column = header.column(hemisphereField);
+    const std::optional<geo::StatedSide> side = hemisphereSide(hemisphere, axis);
+    if (!side)
+        refuseField(record.line, column, u"（%1）：%2不是%3的方位，应为 %4。"_s.arg(
+                                             fieldTitle(hemisphereField), quotedText(hemisphere),
+                                             fieldTitle(coordinateField),
+                                             latitude ? u"N 或 S（北、南）"_s : u"E 或 W（东、西）"_s));
+    const geo::StatedSide own = geo::statedSide(text.toStdString(), axis);
+    if (own == geo::StatedSide::Unstated) {
+        const bool negative = *side == geo::StatedSide::Negative;
+        return text.trimmed() + (latitude ? (negative ? u'S' : u'N') : (negative ? u'W' : u'E'));
+    }
+    // A hemisphere of the other axis is the table's to refuse, by name.
+    if (own != geo::StatedSide::OtherAxis && own != *side)
+        refuseField(record.line, column, u"（%1）：方位%2与第 %3 列%4%5的方位不一致。"_s.arg(
+                                             fieldTitle(hemisphereField), quotedText(hemisphere))
+                                             .arg(header.column(coordinateField) + 1)
+                                             .arg(fieldTitle(coordinateField), quotedText(text)));
+    return text;
 }
 
 // The line of the first bytes that are not UTF-8, for the message.
@@ -133,32 +279,54 @@ qint64 firstMalformedLine(const QByteArray& bytes)
     return line;
 }
 
-// The decoder passes over a byte-order mark at the start.
-QString decode(const QByteArray& bytes)
+struct DecodedText {
+    QString text;
+    QString encoding;
+};
+
+// UTF-8 first (the decoder passes over a byte-order mark at the start):
+// Chinese in GB18030 is almost never also UTF-8, while ASCII is both. A file
+// that starts with the byte-order mark says it is UTF-8, and bytes that are
+// not are damage, not another encoding.
+DecodedText decode(const QByteArray& bytes)
 {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = decoder.decode(bytes);
-    if (decoder.hasError())
+    if (!decoder.hasError())
+        return {std::move(text), utf8Encoding.toString()};
+    if (bytes.startsWith(byteOrderMark))
         refuse(firstMalformedLine(bytes),
-               u"文件不是 UTF-8 编码（GBK 等编码的表格请另存为“CSV UTF-8”）。"_s);
-    return text;
+               u"文件以 UTF-8 的字节顺序标记开头，这一行却有不是 UTF-8 的字节。"_s);
+    if (std::optional<QString> gb18030 = decodeGb18030(bytes))
+        return {std::move(*gb18030), gb18030Encoding.toString()};
+    refuse(firstMalformedLine(bytes),
+           u"文件既不是 UTF-8 编码，也不是 GB18030（GBK）编码，请另存为“CSV UTF-8”。"_s);
+}
+
+bool isEmptyRecord(const CsvRecord& record)
+{
+    return std::all_of(record.fields.cbegin(), record.fields.cend(), isBlank);
 }
 
 RouteCsvReading readWaypoints(const QByteArray& bytes)
 {
-    const CsvReading csv = readCsvRecords(decode(bytes));
+    DecodedText decoded = decode(bytes);
+    CsvReading csv = readCsvRecords(decoded.text);
     if (!csv.error.isEmpty())
         throw Refusal{csv.error, csv.errorLine};
+    csv.records.removeIf(isEmptyRecord);
     if (csv.records.isEmpty())
         refuse(1, u"文件是空的，应以表头开始，如 名称,纬度,经度,航法。"_s);
-    const Columns columns = readHeader(csv.records.front());
+    const Header header = readHeader(csv.records.front());
     RouteCsvReading reading;
+    reading.encoding = decoded.encoding;
     for (qsizetype i = 1; i < csv.records.size(); ++i) {
         const CsvRecord& record = csv.records[i];
-        reading.waypoints.append({fieldOf(record, columns, RouteField::Name),
-                                  fieldOf(record, columns, RouteField::Latitude),
-                                  fieldOf(record, columns, RouteField::Longitude),
-                                  readMethod(record, columns)});
+        checkFieldsHaveColumns(record, header);
+        reading.waypoints.append({fieldOf(record, header, RouteField::Name),
+                                  coordinateText(record, header, geo::Axis::Latitude),
+                                  coordinateText(record, header, geo::Axis::Longitude),
+                                  readMethod(record, header)});
         reading.lines.append(record.line);
     }
     return reading;
@@ -179,7 +347,7 @@ RouteCsvReading readRouteCsv(const QByteArray& bytes)
     try {
         return readWaypoints(bytes);
     } catch (const Refusal& refusal) {
-        return {{}, {}, refusal.message, refusal.line};
+        return {{}, {}, {}, refusal.message, refusal.line};
     }
 }
 
@@ -187,21 +355,47 @@ RouteCsvReading readRouteCsvFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, {}, openFailure(path, file.errorString()), 0};
+        return {{}, {}, {}, openFailure(path, file.errorString()), 0};
     const QByteArray bytes = file.read(maximumRouteCsvBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        return {{}, {}, readFailure(path, file.errorString()), 0};
+        return {{}, {}, {}, readFailure(path, file.errorString()), 0};
     if (bytes.size() > maximumRouteCsvBytes)
-        return {{}, {}, tooLargeFailure(path, u"CSV", maximumRouteCsvBytes), 0};
+        return {{}, {}, {}, tooLargeFailure(path, u"CSV", maximumRouteCsvBytes), 0};
     return readRouteCsv(bytes);
 }
 
-QByteArray routeCsv(const QList<WaypointText>& waypoints)
+QString lastingCoordinateText(const QString& text, geo::NumberForm form, geo::Axis axis)
+{
+    const std::string utf8 = text.toStdString();
+    double degrees = 0;
+    try {
+        degrees = geo::readRouteCoordinate(utf8, form, axis);
+    } catch (const geo::CoordinateError&) {
+        return text;  // no position to keep
+    }
+    for (const geo::NumberForm other :
+         {geo::NumberForm::Minutes, geo::NumberForm::Seconds, geo::NumberForm::Degrees}) {
+        try {
+            if (geo::readRouteCoordinate(utf8, other, axis) != degrees)
+                return gpxCoordinateText(degrees, axis);
+        } catch (const geo::CoordinateError&) {
+            return gpxCoordinateText(degrees, axis);
+        }
+    }
+    return text;
+}
+
+QByteArray routeCsv(const QList<WaypointText>& waypoints, geo::NumberForm routeForm)
 {
     QList<QStringList> rows;
     rows.reserve(waypoints.size());
     for (const WaypointText& waypoint : waypoints)
-        rows.append({waypoint.name, waypoint.latitude, waypoint.longitude, methodCell(waypoint.method)});
+        rows.append({waypoint.name,
+                     lastingCoordinateText(waypoint.latitude, waypoint.latitudeForm.value_or(routeForm),
+                                           geo::Axis::Latitude),
+                     lastingCoordinateText(waypoint.longitude, waypoint.longitudeForm.value_or(routeForm),
+                                           geo::Axis::Longitude),
+                     methodCell(waypoint.method)});
     return csvFile({fieldTitle(RouteField::Name), fieldTitle(RouteField::Latitude),
                     fieldTitle(RouteField::Longitude), fieldTitle(RouteField::Method)},
                    rows);

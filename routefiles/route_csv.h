@@ -2,36 +2,55 @@
 // Routes as CSV files: the waypoint list a navigator keeps in a spreadsheet,
 // and the leg table the program exports.
 //
-// A waypoint list is UTF-8, with or without a byte-order mark, in the CSV of
-// csv_records.h. Its first record is a header naming the columns, in any
-// order, in any case, blanks around them ignored:
+// A waypoint list is UTF-8, with or without a byte-order mark, or, when it is
+// not UTF-8, GB18030 (which covers GBK: what a spreadsheet on a Chinese
+// Windows saves as "CSV (逗号分隔)"), in the CSV of csv_records.h. Its first
+// record that is not empty is a header naming the columns, in any order, in
+// any case, blanks around them ignored:
 //   纬度  lat  latitude             required
 //   经度  lon  longitude            required
 //   名称  name                       the waypoint's name; without it names are empty
 //   航法  method                     RL or 恒向线, GC or 大圆, any case; empty
 //                                   is RL; the leg arriving at the waypoint
-// Other columns are passed over, so an exported leg table reads back as the
-// route it shows. Each further record is a waypoint; a missing field is an
-// empty text. Latitude and longitude stay texts: makeRouteTable reads them,
-// and a cell that does not read is marked there, not here.
-//   名称,纬度,经度,航法                 Name , LAT, Lon
-//   吴淞口,3124N,12130E,               A,3124,12130
+//   南北  NS  N/S  南/北             the latitude's hemisphere, N or S (北, 南)
+//   东西  EW  E/W  东/西             the longitude's hemisphere, E or W (东, 西)
+//   Hemisphere                      the hemisphere of the latitude or longitude
+//                                   column just before it, else just after it
+// A hemisphere in its own column goes with the coordinate of its row: "31.4"
+// and "S" are "31.4S". When the coordinate states its side itself (a
+// hemisphere or a sign), the two must agree; an empty hemisphere leaves the
+// coordinate as it is.
+// Other named columns are passed over, so an exported leg table reads back as
+// the route it shows. Each further record is a waypoint; a missing field is
+// an empty text, and a record whose every field is blank (",,," that
+// spreadsheets leave below a table) is none. Latitude and longitude stay
+// texts: makeRouteTable reads them, and a cell that does not read is marked
+// there, not here.
+//   名称,纬度,经度,航法                 Name , LAT, Lon          lat,NS,lon,EW
+//   吴淞口,3124N,12130E,               A,3124,12130            31.4,S,121.5,W
 //   舟山,30°10.2′N,122°05.3′E,RL
 // Refused whole, with the line of the file and the column:
-//   an empty file, a header without 纬度 or 经度, a column named twice,
-//   a method other than the words above, a malformed quote, bytes that are
-//   not UTF-8 (a GBK file from a Chinese spreadsheet), a file over 50 MB.
+//   an empty file, a header without 纬度 or 经度, a column named twice, a
+//   Hemisphere column with neither coordinate beside it, a method other than
+//   the words above, a hemisphere other than the words above or against the
+//   coordinate's own ("31.4N" with "S"), a value in a column the header
+//   gives no name, a record with more values than the header has columns, a
+//   malformed quote, bytes that are neither UTF-8 nor GB18030, a file over
+//   50 MB.
 //
-// Both files are UTF-8 with a byte-order mark (so that spreadsheets take
-// them for UTF-8) and CRLF line ends, fields quoted as csvLine quotes them;
-// saveFile (routefiles/save_file.h) writes them.
+// Both files written are UTF-8 with a byte-order mark (so that spreadsheets
+// take them for UTF-8) and CRLF line ends, fields quoted as csvLine quotes
+// them; saveFile (routefiles/save_file.h) writes them.
 #pragma once
 
 #include "routefiles/route_table.h"
 
+#include "geo/axis.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringView>
 
 namespace tarnquil {
 
@@ -39,10 +58,15 @@ namespace tarnquil {
 // bytes, so it is more than a million waypoints.
 inline constexpr qint64 maximumRouteCsvBytes = 50 * 1024 * 1024;
 
+// The encodings a waypoint list is read in, by their names.
+inline constexpr QStringView utf8Encoding = u"UTF-8";
+inline constexpr QStringView gb18030Encoding = u"GB18030";
+
 // The waypoints of a list, or why it was refused: never both.
 struct RouteCsvReading {
     QList<WaypointText> waypoints;
     QList<qint64> lines;  // the line of the file each waypoint starts on
+    QString encoding;     // utf8Encoding or gb18030Encoding, once decoded
     QString error;        // the refusal, a Chinese sentence:
                           //   第 4 行第 4 列（航法）：“XY”不是航法，应为 RL（恒向线）或 GC（大圆）。
     qint64 errorLine = 0;
@@ -54,9 +78,18 @@ RouteCsvReading readRouteCsv(const QByteArray& bytes);
 //   无法打开文件“/home/u/航线.csv”：No such file or directory。
 RouteCsvReading readRouteCsvFile(const QString& path);
 
-// The waypoint list: 名称,纬度,经度,航法, the texts as typed, each
-// waypoint's method as RL or GC.
-QByteArray routeCsv(const QList<WaypointText>& waypoints);
+// The waypoint list: 名称,纬度,经度,航法, each waypoint's method as RL or GC,
+// and each coordinate as lastingCoordinateText writes it, so that the file
+// opens to the same positions in any form.
+QByteArray routeCsv(const QList<WaypointText>& waypoints, geo::NumberForm routeForm);
+
+// A coordinate text as a file keeps it (`form`: the one it was read in): as
+// typed when it reads alike in every form ("31°03′N", "31-03N", "N31.05°"),
+// or gives no position; else, where a plain number makes the form matter,
+// the position it was read as in its own form, in degrees with the shortest
+// digits that read back as the same double (gpxCoordinateText):
+//   "3103N" read in 分 -> "31.05°N"    "3103N" read in 秒 -> "0.5175000000000001°N"
+QString lastingCoordinateText(const QString& text, geo::NumberForm form, geo::Axis axis);
 
 // The leg table: the titles of legColumns and the texts of each row.
 QByteArray legTableCsv(const QList<RouteTableRow>& rows);

@@ -33,7 +33,7 @@ RouteFile readCsvRoute(const QString& path, qsizetype routeNumber)
     if (!reading.error.isEmpty())
         return reading.errorLine > 0 ? refusedIn(path, reading.error) : RouteFile{{}, {}, {}, reading.error};
     return {QFileInfo(path).completeBaseName(), std::move(reading.waypoints),
-            std::move(reading.lines), {}};
+            std::move(reading.lines), {}, std::move(reading.encoding)};
 }
 
 RouteFile readGpxRoute(const QString& path, qsizetype routeNumber)

@@ -17,6 +17,7 @@ struct RouteFile {
     QList<WaypointText> waypoints;
     QList<qint64> lines;            // CSV: the line each waypoint starts on; GPX: empty
     QString error;                  // the refusal, a Chinese sentence naming the file
+    QString encoding = {};          // CSV: the encoding it was read in (route_csv.h); GPX: empty
 };
 
 // Whether path names a kind of route file this program reads.
@@ -28,6 +29,7 @@ bool isRouteFileName(const QString& path);
 //   无法打开文件“/home/u/航线.csv”：No such file or directory。
 //   航线.csv 第 4 行第 4 列（航法）：“XY”不是航法，应为 RL（恒向线）或 GC（大圆）。
 //   航线.gpx 没有第 2 条航线：文件中只有 1 条航线。
+//   航线.gpx 第 2 条航线“B”中没有航点。
 RouteFile readRouteFile(const QString& path, qsizetype routeNumber = 1);
 
 // Where a waypoint stands in its file, for messages: the line of a CSV file,

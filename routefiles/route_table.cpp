@@ -3,7 +3,6 @@
 
 #include "text/conversion_message.h"
 #include "text/method_words.h"
-#include "text/refusals.h"
 #include "text/utf8_text.h"
 
 #include "geo/coordinate_text.h"
@@ -29,31 +28,18 @@ QString emptyCellMessage(geo::Axis axis)
     return axis == geo::Axis::Latitude ? u"请输入纬度。"_s : u"请输入经度。"_s;
 }
 
-// A packed text has no range of its own ("9100" is 91°), so nav's range is
-// checked here, where the cell can still be named.
-QString beyondTheEarthMessage(geo::Axis axis, double degrees)
-{
-    return u"读作 %1°，"_s.arg(QString::number(degrees, 'g', 10)) + coordinateRange(axis);
-}
-
-// The degrees of one cell, or why it gives none.
-std::variant<double, QString> readCell(const QString& text, geo::Axis axis, geo::EntryMode form)
+// The degrees of one cell, or why it gives none. On the route's surface the
+// reader keeps every text within the Earth's range ("9100" is refused as
+// 91°), so the degrees are a latitude or longitude nav takes.
+std::variant<double, CellRefusal> readCell(const QString& text, geo::Axis axis, geo::NumberForm form)
 {
     if (text.trimmed().isEmpty())
-        return emptyCellMessage(axis);
-    double degrees = 0;
+        return CellRefusal{columnOf(axis), emptyCellMessage(axis), std::nullopt};
     try {
-        degrees = geo::readCoordinate(text.toStdString(), form, axis);
+        return geo::readRouteCoordinate(text.toStdString(), form, axis);
     } catch (const geo::CoordinateError& error) {
-        return refusalReason(error);
+        return CellRefusal{columnOf(axis), refusalReason(error), error.rule()};
     }
-    const bool latitude = axis == geo::Axis::Latitude;
-    try {
-        nav::checkPosition(latitude ? geo::GeoPoint{degrees, 0} : geo::GeoPoint{0, degrees});
-    } catch (const nav::RangeError&) {
-        return beyondTheEarthMessage(axis, degrees);
-    }
-    return degrees;
 }
 
 // A waypoint's two cells as read: the degrees of each that reads, the
@@ -65,20 +51,22 @@ struct ReadWaypoint {
 };
 
 std::optional<double> readInto(ReadWaypoint& read, const QString& text, geo::Axis axis,
-                               geo::EntryMode form)
+                               geo::NumberForm form)
 {
-    std::variant<double, QString> cell = readCell(text, axis, form);
+    std::variant<double, CellRefusal> cell = readCell(text, axis, form);
     if (const double* degrees = std::get_if<double>(&cell))
         return *degrees;
-    read.refusals.append({columnOf(axis), std::get<QString>(std::move(cell))});
+    read.refusals.append(std::get<CellRefusal>(std::move(cell)));
     return std::nullopt;
 }
 
-ReadWaypoint readWaypoint(const WaypointText& waypoint, geo::EntryMode form)
+ReadWaypoint readWaypoint(const WaypointText& waypoint, geo::NumberForm routeForm)
 {
     ReadWaypoint read;
-    read.latitude = readInto(read, waypoint.latitude, geo::Axis::Latitude, form);
-    read.longitude = readInto(read, waypoint.longitude, geo::Axis::Longitude, form);
+    read.latitude = readInto(read, waypoint.latitude, geo::Axis::Latitude,
+                             waypoint.latitudeForm.value_or(routeForm));
+    read.longitude = readInto(read, waypoint.longitude, geo::Axis::Longitude,
+                              waypoint.longitudeForm.value_or(routeForm));
     return read;
 }
 
@@ -148,6 +136,15 @@ QStringList rowTexts(qsizetype index, const WaypointText& waypoint, const ReadWa
 
 }  // namespace
 
+WaypointText withForm(WaypointText waypoint, geo::NumberForm form)
+{
+    if (!waypoint.latitudeForm)
+        waypoint.latitudeForm = form;
+    if (!waypoint.longitudeForm)
+        waypoint.longitudeForm = form;
+    return waypoint;
+}
+
 QString legColumnTitle(LegColumn column)
 {
     return legColumns[std::size_t(column)].title.toString();
@@ -187,6 +184,17 @@ QList<RouteTableRow> makeRouteTable(const QList<WaypointText>& waypoints,
                      rowTexts(i, waypoints[i], read[i], rowValues)});
     }
     return rows;
+}
+
+bool hasAmbiguousNumbers(const QList<RouteTableRow>& rows)
+{
+    for (const RouteTableRow& row : rows) {
+        for (const CellRefusal& refusal : row.refusals) {
+            if (refusal.rule == geo::Rule::AmbiguousNumber)
+                return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace tarnquil

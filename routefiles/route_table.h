@@ -6,7 +6,8 @@
 #pragma once
 
 #include "geo/angle.h"
-#include "geo/coordinate_entry.h"
+#include "geo/errors.h"
+#include "geo/number_form.h"
 #include "nav/clock_time.h"
 #include "nav/earth_model.h"
 #include "nav/leg.h"
@@ -28,12 +29,23 @@ struct WaypointText {
     QString latitude;
     QString longitude;
     nav::Method method = nav::Method::Rhumb;  // of the leg arriving here; unused for the first
+    // The form (分, 秒 or 度) each coordinate text was typed or opened in. The
+    // form is how the next text is read: a text keeps the form it was read
+    // in, and so its position, whatever the route's form becomes later.
+    // Empty: read in the route's form (RouteSettings::form), as the texts of
+    // a file being opened are.
+    std::optional<geo::NumberForm> latitudeForm = std::nullopt;
+    std::optional<geo::NumberForm> longitudeForm = std::nullopt;
 
     friend bool operator==(const WaypointText&, const WaypointText&) = default;
 };
 
+// The waypoint with `form` for each coordinate text that has none of its own.
+WaypointText withForm(WaypointText waypoint, geo::NumberForm form);
+
 struct RouteSettings {
-    geo::EntryMode form = geo::EntryMode::Minutes;  // how packed texts are read (分 / 秒)
+    // How plain numbers are read (分, 秒 or 度) in texts without a form of their own.
+    geo::NumberForm form = geo::NumberForm::Minutes;
     nav::EarthModel model = nav::EarthModel::Wgs84;
     std::optional<double> speed;                    // knots
     std::optional<nav::ClockTime> departure;
@@ -87,11 +99,12 @@ QStringList legColumnTitles();  // in order
 
 // A latitude or longitude text that gives no position, with why, e.g.
 //   “S”属于纬度，经度只能用 E、W（东、西）。   (refusalReason of conversion_message.h)
+//   纬度应在 -90° 到 90° 之间。                 (a packed text beyond the Earth: "9100")
 //   请输入纬度。                               (an empty or blank text)
-//   读作 91°，纬度应在 -90° 到 90° 之间。        (a packed text beyond the Earth)
 struct CellRefusal {
     LegColumn column;  // Latitude or Longitude
     QString message;
+    std::optional<geo::Rule> rule;  // the reader's, for a text it refuses; empty for an empty cell
 };
 
 struct RouteTableRow {
@@ -110,12 +123,18 @@ struct RouteTableRow {
     QStringList texts;
 };
 
-// Reads every waypoint's texts with geo::readCoordinate in the settings' form
-// and computes the route on one nav::Earth. Never throws: a text that gives
+// Reads every waypoint's texts with geo::readRouteCoordinate, each in its own
+// form or else in the settings' form, and computes the route on one
+// nav::Earth. Never throws: a text that gives
 // no position is a CellRefusal, a speed so small (below some 1e-300 kn) that
 // its times overflow gives no times. Its time for a long route is measured
 // by bench/route_export_bench (docs/performance.md).
 QList<RouteTableRow> makeRouteTable(const QList<WaypointText>& waypoints,
                                     const RouteSettings& settings);
+
+// Whether any text of the table was refused as a plain number that reads
+// both as degrees and as packed degrees and minutes ("25.3N" in the 分 form),
+// which the 度 form would read as degrees.
+bool hasAmbiguousNumbers(const QList<RouteTableRow>& rows);
 
 }  // namespace tarnquil

@@ -4,12 +4,12 @@
 
 #include "text/conversion_message.h"
 #include "text/method_words.h"
+#include "text/quantity_text.h"
 #include "text/refusals.h"
 #include "text/utf8_text.h"
 
 #include "geo/position_text.h"
 #include "nav/display.h"
-#include "nav/entry.h"
 #include "nav/errors.h"
 
 #include <QComboBox>
@@ -50,7 +50,7 @@ void DeadReckoningPanel::setSelectedPosition(std::optional<geo::GeoPoint> positi
     recompute();
 }
 
-void DeadReckoningPanel::setSettings(geo::EntryMode form, nav::EarthModel model)
+void DeadReckoningPanel::setSettings(geo::NumberForm form, nav::EarthModel model)
 {
     form_ = form;
     if (earth_.model() != model)
@@ -100,12 +100,11 @@ std::optional<double> DeadReckoningPanel::number(QLineEdit* field)
     const QString text = field->text();
     if (text.isEmpty())
         return std::nullopt;
-    const bool course = field == controls_.course;
-    const std::optional<double> read = course ? nav::readCourse(text.toStdString())
-                                              : nav::readDistance(text.toStdString());
-    if (!read)
-        refuse(field, course ? courseRefusal(text) : distanceRefusal(text));
-    return read;
+    const QuantityReading read =
+        field == controls_.course ? readCourseText(text) : readDistanceText(text);
+    if (!read.value)
+        refuse(field, read.refusal);
+    return read.value;
 }
 
 std::optional<geo::GeoPoint> DeadReckoningPanel::reckon(geo::GeoPoint from, double course,

@@ -6,6 +6,7 @@
 
 #include "routefiles/route_table.h"
 
+#include "geo/number_form.h"
 #include "nav/earth.h"
 
 #include <QObject>
@@ -41,8 +42,9 @@ public:
     // Where to start when the position field is empty: the selected
     // waypoint's position, or none.
     void setSelectedPosition(std::optional<geo::GeoPoint> position);
-    // How packed position texts are read, and the figure of the Earth.
-    void setSettings(geo::EntryMode form, nav::EarthModel model);
+    // How plain numbers in the position are read (分, 秒, 度), and the figure
+    // of the Earth.
+    void setSettings(geo::NumberForm form, nav::EarthModel model);
 
 signals:
     // 添加到航线 was pressed: the position reached, as a waypoint whose leg
@@ -63,7 +65,7 @@ private:
     DeadReckoningControls controls_;
     std::optional<geo::GeoPoint> selected_;
     std::optional<geo::GeoPoint> reached_;
-    geo::EntryMode form_ = geo::EntryMode::Minutes;
+    geo::NumberForm form_ = geo::NumberForm::Minutes;
     nav::Earth earth_;
     QString refusal_;
 };

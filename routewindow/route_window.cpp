@@ -18,6 +18,8 @@
 #include "routefiles/route_csv.h"
 #include "routefiles/route_file.h"
 #include "routefiles/save_file.h"
+#include "text/form_words.h"
+#include "text/quantity_text.h"
 #include "text/quoted_text.h"
 #include "text/refusals.h"
 #include "text/utf8_text.h"
@@ -98,6 +100,18 @@ struct Advances {
     }
 };
 
+// The form options (分, 秒, 度) and the forms they choose.
+struct FormOption {
+    QRadioButton* Ui::RouteWindow::*option;
+    geo::NumberForm form;
+};
+
+const FormOption formOptions[] = {
+    {&Ui::RouteWindow::minutesOption, geo::NumberForm::Minutes},
+    {&Ui::RouteWindow::secondsOption, geo::NumberForm::Seconds},
+    {&Ui::RouteWindow::degreesOption, geo::NumberForm::Degrees},
+};
+
 QString countedWaypoints(const QString& verb, qsizetype count)
 {
     return count == 1 ? verb + u"航点"_s : u"%1 %2 个航点"_s.arg(verb).arg(count);
@@ -111,6 +125,7 @@ RouteWindow::RouteWindow(QWidget* parent)
     , undoStack_(new QUndoStack(this))
     , model_(new WaypointTableModel(this))
     , prompt_(messageBoxPrompt(this, QMessageBox::Warning, windowName))
+    , question_(messageBoxQuestion(this, windowName))
 {
     // The font first, for the controls to take as they are made; menus,
     // dialogs and tooltips are windows of their own, which take the
@@ -157,6 +172,11 @@ RouteWindow::~RouteWindow()
 void RouteWindow::setPrompt(Prompt prompt)
 {
     prompt_ = std::move(prompt);
+}
+
+void RouteWindow::setQuestion(Question question)
+{
+    question_ = std::move(question);
 }
 
 void RouteWindow::setUpActions()
@@ -276,8 +296,37 @@ void RouteWindow::setUpSettings()
     connect(ui_->speedEdit, &QLineEdit::textChanged, this, &RouteWindow::readSettings);
     connect(ui_->departureEdit, &QLineEdit::textChanged, this, &RouteWindow::readSettings);
     connect(ui_->modelCombo, &QComboBox::currentIndexChanged, this, &RouteWindow::readSettings);
-    connect(ui_->minutesOption, &QRadioButton::toggled, this, &RouteWindow::readSettings);
+    for (const FormOption& choice : formOptions) {
+        QRadioButton* option = (*ui_).*choice.option;
+        connect(option, &QRadioButton::toggled, this, [this](bool checked) {
+            if (checked)
+                readSettings();
+        });
+        // Said when the navigator chooses, not when a route or the command
+        // line sets the form.
+        connect(option, &QRadioButton::clicked, this, [this, form = choice.form] {
+            statusBar()->showMessage(u"数字格式：%1。此后输入的数字%2，已输入的航点不变。"_s.arg(
+                formWord(form), formReading(form)));
+        });
+    }
     readSettings();
+}
+
+geo::NumberForm RouteWindow::chosenForm() const
+{
+    for (const FormOption& choice : formOptions) {
+        if (((*ui_).*choice.option)->isChecked())
+            return choice.form;
+    }
+    return geo::NumberForm::Minutes;
+}
+
+void RouteWindow::chooseForm(geo::NumberForm form)
+{
+    for (const FormOption& choice : formOptions) {
+        if (choice.form == form)
+            ((*ui_).*choice.option)->setChecked(true);
+    }
 }
 
 // A refused speed or departure is marked and explained, and the route is
@@ -285,8 +334,7 @@ void RouteWindow::setUpSettings()
 void RouteWindow::readSettings()
 {
     RouteSettings settings;
-    settings.form = ui_->minutesOption->isChecked() ? geo::EntryMode::Minutes
-                                                    : geo::EntryMode::Seconds;
+    settings.form = chosenForm();
     settings.model = nav::EarthModel(ui_->modelCombo->currentData().toInt());
     const auto read = [this](QLineEdit* field, auto reader, const QString& refusal) {
         const QString text = field->text();
@@ -299,7 +347,9 @@ void RouteWindow::readSettings()
         }
         return value;
     };
-    settings.speed = read(ui_->speedEdit, nav::readSpeed, speedRefusal(ui_->speedEdit->text()));
+    const QuantityReading speed = readSpeedText(ui_->speedEdit->text());
+    settings.speed = read(ui_->speedEdit, [&speed](const std::string&) { return speed.value; },
+                          speed.refusal);
     settings.departure = read(ui_->departureEdit, nav::readClockTime,
                               departureRefusal(ui_->departureEdit->text()));
     model_->setSettings(settings);
@@ -501,8 +551,7 @@ void RouteWindow::about()
 
 void RouteWindow::showSettings(const RouteSettings& settings)
 {
-    (settings.form == geo::EntryMode::Minutes ? ui_->minutesOption : ui_->secondsOption)
-        ->setChecked(true);
+    chooseForm(settings.form);
     ui_->modelCombo->setCurrentIndex(ui_->modelCombo->findData(int(settings.model)));
     ui_->speedEdit->setText(settings.speed ? QString::number(*settings.speed, 'g',
                                                              QLocale::FloatingPointShortest)
@@ -594,12 +643,50 @@ bool RouteWindow::openRoute(const QString& path, qsizetype routeNumber)
         prompt_(file.error);
         return false;
     }
+    const bool asDegrees = offerDegrees(path, file);
+    if (asDegrees)
+        chooseForm(geo::NumberForm::Degrees);
     filePath_ = path;
     routeName_ = file.name;
     setWaypoints(file.waypoints);
+    QString details;
+    if (!file.encoding.isEmpty() && file.encoding != utf8Encoding)
+        details += u"，按 %1 编码读取"_s.arg(file.encoding);
+    if (asDegrees)
+        details += u"，不带度、分符号的数字按度读取"_s;
     statusBar()->showMessage(
-        u"已打开%1，共 %2 个航点。"_s.arg(quotedPath(path)).arg(file.waypoints.size()));
+        u"已打开%1，共 %2 个航点%3。"_s.arg(quotedPath(path)).arg(file.waypoints.size()).arg(details));
     return true;
+}
+
+// Plain numbers refused as both degrees and packed degrees and minutes: the
+// navigator says whether the file means degrees, as tools and web maps write
+// them. Asked once, for the whole file, naming the first such text.
+bool RouteWindow::offerDegrees(const QString& path, const RouteFile& file)
+{
+    const RouteSettings settings = model_->settings();
+    if (settings.form == geo::NumberForm::Degrees)
+        return false;
+    const QList<RouteTableRow> rows = makeRouteTable(file.waypoints, settings);
+    qsizetype count = 0;
+    QString first;
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        for (const CellRefusal& refusal : rows[i].refusals) {
+            if (refusal.rule != geo::Rule::AmbiguousNumber)
+                continue;
+            if (count++ == 0)
+                first = waypointPlace(file, i) + legColumnTitle(refusal.column)
+                    + quotedText(refusal.column == LegColumn::Latitude ? file.waypoints[i].latitude
+                                                                       : file.waypoints[i].longitude)
+                    + u"："_s + refusal.message;
+        }
+    }
+    if (count == 0)
+        return false;
+    return question_(u"%1中有 %2 处不带度、分符号的数字有两种读法，如%3\n\n"
+                     u"是否把文件中不带符号的数字都按度（十进制的度）读取？选“否”则%4，"
+                     u"这些数字标为无法识别。"_s.arg(quotedPath(path)).arg(count).arg(first,
+                                                                                formReading(settings.form)));
 }
 
 // Saved as a waypoint list in CSV; a route opened from GPX is saved as a
@@ -619,7 +706,8 @@ bool RouteWindow::saveAs()
 
 bool RouteWindow::saveTo(const QString& path)
 {
-    if (const QString error = saveFile(path, routeCsv(model_->waypoints())); !error.isEmpty()) {
+    if (const QString error = saveFile(path, routeCsv(model_->waypoints(), model_->settings().form));
+        !error.isEmpty()) {
         prompt_(error);
         return false;
     }

@@ -22,6 +22,7 @@ namespace tarnquil {
 
 class DeadReckoningPanel;
 struct RouteDocument;
+struct RouteFile;
 class WaypointTableModel;
 
 class RouteWindow : public QMainWindow
@@ -31,6 +32,7 @@ class RouteWindow : public QMainWindow
 public:
     // Tells the user what went wrong and returns when the user has read it.
     using Prompt = tarnquil::Prompt;
+    using Question = tarnquil::Question;
 
     explicit RouteWindow(QWidget* parent = nullptr);
 
@@ -44,13 +46,17 @@ public:
     // Replaces the message box (title "航线计算", one button) through which
     // the window reports failures, for tests.
     void setPrompt(Prompt prompt);
+    // Replaces the message box (是, 否) through which the window asks, for tests.
+    void setQuestion(Question question);
 
     // Shows `waypoints` as a route just opened: nothing to undo, nothing
     // modified.
     void setWaypoints(const QList<WaypointText>& waypoints);
 
     // Opens route `routeNumber` (from 1) of a .csv or .gpx file; tells the
-    // user why not and leaves the route as it was when it cannot.
+    // user why not and leaves the route as it was when it cannot. When plain
+    // numbers of the file would be refused as both degrees and degrees and
+    // minutes ("31.4"), asks whether to read them as degrees (the 度 form).
     bool openRoute(const QString& path, qsizetype routeNumber = 1);
 
     // Puts the settings into the fields above the table.
@@ -77,6 +83,9 @@ private:
     void setUpSettings();
 
     void readSettings();
+    geo::NumberForm chosenForm() const;
+    void chooseForm(geo::NumberForm form);
+    bool offerDegrees(const QString& path, const RouteFile& file);
     void showCurrent();
     void showSelectedLeg(int row);
     void updateTitle();
@@ -113,6 +122,7 @@ private:
     WaypointTableModel* model_;
     DeadReckoningPanel* deadReckoning_;
     Prompt prompt_;
+    Question question_;
     QString filePath_;   // the CSV file the route was opened from or saved to
     QString routeName_;  // the route's name in files written: a GPX route's or the file's
     QString cellMessage_;  // the current cell's refusal in the status bar, if shown

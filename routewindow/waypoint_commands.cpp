@@ -29,6 +29,8 @@ WaypointRowsCommand::WaypointRowsCommand(WaypointTableModel* model, QList<Placed
 WaypointRowsCommand* WaypointRowsCommand::adding(WaypointTableModel* model,
                                                  QList<PlacedWaypoint> placed, const QString& text)
 {
+    for (PlacedWaypoint& one : placed)
+        one.waypoint = model->readNow(one.waypoint);
     return new WaypointRowsCommand(model, std::move(placed), true, text);
 }
 

@@ -30,7 +30,8 @@ private:
 class WaypointRowsCommand : public QUndoCommand
 {
 public:
-    // Adds `placed` (ascending rows) when done.
+    // Adds `placed` (ascending rows) when done, each read in the form of the
+    // moment the command is made (WaypointTableModel::readNow).
     static WaypointRowsCommand* adding(WaypointTableModel* model, QList<PlacedWaypoint> placed,
                                        const QString& text);
     // Removes `rows` (ascending) when done.

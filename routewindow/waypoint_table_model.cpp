@@ -3,6 +3,7 @@
 
 #include "routewindow/refusal_mark.h"
 
+#include "text/form_words.h"
 #include "text/method_words.h"
 
 #include "geo/position_text.h"
@@ -24,6 +25,11 @@ QList<std::pair<int, int>> runs(const QList<int>& rows)
             found.append({row, 1});
     }
     return found;
+}
+
+std::optional<geo::NumberForm> formOf(const WaypointText& waypoint, int column)
+{
+    return column == WaypointTableModel::Latitude ? waypoint.latitudeForm : waypoint.longitudeForm;
 }
 
 }  // namespace
@@ -98,8 +104,10 @@ QVariant WaypointTableModel::data(const QModelIndex& index, int role) const
         if (column == Method && row > 0)
             return methodLabel(waypoint.method);
         const QString typed = data(index, Qt::EditRole).toString();
-        if (waypoint_table::isCoordinate(column) && typed != shownText(row, column))
-            return u"输入：%1"_s.arg(typed);
+        if (waypoint_table::isCoordinate(column) && typed != shownText(row, column)) {
+            const geo::NumberForm form = formOf(waypoint, column).value_or(settings_.form);
+            return u"输入：%1（%2）"_s.arg(typed, formReading(form));
+        }
         return {};
     }
     case Qt::BackgroundRole:
@@ -152,18 +160,22 @@ bool WaypointTableModel::setData(const QModelIndex& index, const QVariant& value
         after.name = value.toString();
         text = u"编辑名称"_s;
         break;
+    // A text typed is read in the form of the moment, which it keeps.
     case Latitude:
     case Longitude: {
         const QString typed = value.toString();
         if (const auto parts = geo::splitPosition(typed.toStdString())) {
             after.latitude = QString::fromStdString(parts->latitude);
             after.longitude = QString::fromStdString(parts->longitude);
+            after.latitudeForm = after.longitudeForm = settings_.form;
             text = u"编辑位置"_s;
         } else if (index.column() == Latitude) {
             after.latitude = typed;
+            after.latitudeForm = settings_.form;
             text = u"编辑纬度"_s;
         } else {
             after.longitude = typed;
+            after.longitudeForm = settings_.form;
             text = u"编辑经度"_s;
         }
         break;
@@ -247,10 +259,18 @@ void WaypointTableModel::moveWaypoint(int from, int to)
     emit waypointsEdited(to, 1);
 }
 
+WaypointText WaypointTableModel::readNow(const WaypointText& waypoint) const
+{
+    return withForm(waypoint, settings_.form);
+}
+
 void WaypointTableModel::resetWaypoints(const QList<WaypointText>& waypoints)
 {
     beginResetModel();
-    waypoints_ = waypoints;
+    waypoints_.clear();
+    waypoints_.reserve(waypoints.size());
+    for (const WaypointText& waypoint : waypoints)
+        waypoints_.append(readNow(waypoint));
     table_ = makeRouteTable(waypoints_, settings_);
     endResetModel();
 }

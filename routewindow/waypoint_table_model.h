@@ -39,7 +39,8 @@ public:
     // Asks for the edit through editRequested, for the window to make it an
     // undoable command; an edit that changes nothing is no edit. A whole
     // position typed or pasted into a latitude or longitude cell fills both
-    // cells of the row.
+    // cells of the row. A coordinate text typed is read in the form of the
+    // moment (settings().form), which it keeps.
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
     const QList<WaypointText>& waypoints() const { return waypoints_; }
@@ -51,8 +52,16 @@ public:
     QString refusal(const QModelIndex& index) const;
 
     // Recomputes the route with new settings. Not an edit of the waypoints,
-    // so not undoable.
+    // so not undoable. The form (分, 秒, 度) is how the next text is read:
+    // each text in the table keeps the form it was read in, and so its
+    // position, so that a new form changes no cell.
     void setSettings(const RouteSettings& settings);
+
+    // The waypoint as the table takes it in now: each coordinate text without
+    // a form of its own read in the form of the moment, which it keeps. An
+    // undo command takes its waypoints so when it is made, so that a redo
+    // after a change of form reads them as they were read first.
+    WaypointText readNow(const WaypointText& waypoint) const;
 
     // The edits themselves, as the undo commands make and unmake them. Each
     // recomputes the whole route once and reports the rows it leaves in
@@ -63,6 +72,7 @@ public:
     // `rows` ascending.
     void removeWaypoints(const QList<int>& rows);
     void moveWaypoint(int from, int to);
+    // The waypoints of a route opened, each read as readNow reads it.
     void resetWaypoints(const QList<WaypointText>& waypoints);
 
 signals:

@@ -18,28 +18,12 @@ QString codeAndName(char32_t c)
                         : code + u' ' + QString::fromLatin1(name.data(), qsizetype(name.size()));
 }
 
-// Control characters in a quoted text as the symbols that picture them
-// (U+0000 as ␀, tab as ␉, DEL as ␡): a NUL would end the message wherever it
-// is handed on as a C string, and a line break would break it in two.
-QString visibleControls(QString text)
-{
-    constexpr char16_t controlPictures = 0x2400;
-    constexpr char16_t deletePicture = 0x2421;
-    for (QChar& c : text) {
-        if (c.unicode() < 0x20)
-            c = QChar(char16_t(controlPictures + c.unicode()));
-        else if (c.unicode() == 0x7F)
-            c = QChar(deletePicture);
-    }
-    return text;
-}
-
 // The characters that break a rule. One that cannot be seen, or looks like
 // another, is named by its code and name as well.
 QString shown(const std::u32string& piece)
 {
     if (piece.size() != 1)
-        return quotedText(visibleControls(QString::fromStdU32String(piece)));
+        return quotedText(QString::fromStdU32String(piece));
     const char32_t c = piece.front();
     switch (geo::visibilityOf(c)) {
     case geo::Visibility::Invisible:
@@ -156,7 +140,7 @@ QString conversionFailureMessage(const QString& fieldName, const QString& text,
                                  const geo::CoordinateError& error)
 {
     const bool outOfRange = error.rule() == geo::Rule::OutOfRange;
-    return fieldName + quotedText(visibleControls(text))
+    return fieldName + quotedText(text)
         + (outOfRange ? u"超出范围："_s : u"无法识别："_s) + refusalReason(error);
 }
 

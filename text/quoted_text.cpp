@@ -17,6 +17,24 @@ bool isDirectionControl(QChar c)
     return (unit >= 0x202A && unit <= 0x202E) || (unit >= 0x2066 && unit <= 0x2069);
 }
 
+// Control characters as the symbols that picture them (U+0000 as ␀, tab as
+// ␉, DEL as ␡): a NUL would end the message wherever it is handed on as a C
+// string, and a line break would break it in two.
+QString visibleControls(QString text)
+{
+    constexpr char16_t controlPictures = 0x2400;
+    constexpr char16_t deletePicture = 0x2421;
+    constexpr char16_t firstPrintable = 0x20;
+    constexpr char16_t deleteControl = 0x7F;
+    for (QChar& c : text) {
+        if (c.unicode() < firstPrintable)
+            c = QChar(char16_t(controlPictures + c.unicode()));
+        else if (c.unicode() == deleteControl)
+            c = QChar(deletePicture);
+    }
+    return text;
+}
+
 }  // namespace
 
 QString quotedText(const QString& text)
@@ -33,7 +51,7 @@ QString quotedText(const QString& text)
         shown = text.first(head) + u"…"_s + text.sliced(tail);
     }
     shown.removeIf(isDirectionControl);
-    return u"“"_s + shown + u"”"_s;
+    return u"“"_s + visibleControls(shown) + u"”"_s;
 }
 
 QString quotedPath(const QString& path)

@@ -11,57 +11,64 @@ namespace tarnquil {
 
 namespace {
 
-// 航向“45°”无法识别：, 航程“1e9”超出范围：
-QString verdictOn(const QString& field, const QString& text, Verdict verdict)
+// 航向“45°”无法识别：, 航程（--distance）“1e9”超出范围：
+QString verdictOn(const QString& field, QStringView option, const QString& text, Verdict verdict)
 {
-    return field + quotedText(text)
+    const QString named = option.isEmpty() ? field : field + u"（"_s + option.toString() + u"）"_s;
+    return named + quotedText(text)
         + (verdict == Verdict::OutOfRange ? u"超出范围："_s : u"无法识别："_s);
 }
 
-const QString degreesRule = u"应是 0 到 360 之间的度数，只用数字和小数点，如 45 或 123.5。"_s;
+const QString degreesRule = u"应是 0 到 360 之间的度数，如 45、045° 或 123.5。"_s;
 
 }  // namespace
 
-QString speedRefusal(const QString& text)
+QString speedRefusal(const QString& text, Verdict verdict, QStringView option)
 {
-    return verdictOn(u"航速"_s, text, Verdict::Unreadable)
-        + u"应为大于 0 的节数，如 12 或 12.5。"_s;
+    return verdictOn(u"航速"_s, option, text, verdict) + u"应为大于 0 的节数，如 12、12.5 或 12kn。"_s;
 }
 
-QString departureRefusal(const QString& text)
+QString departureRefusal(const QString& text, QStringView option)
 {
-    return verdictOn(u"开航时间"_s, text, Verdict::Unreadable)
+    return verdictOn(u"开航时间"_s, option, text, Verdict::Unreadable)
         + u"应写作 YYYY-MM-DD HH:MM，如 2025-06-01 08:00。"_s;
 }
 
-QString courseRefusal(const QString& text, Verdict verdict)
+QString courseRefusal(const QString& text, Verdict verdict, QStringView option)
 {
-    return verdictOn(u"航向"_s, text, verdict) + degreesRule;
+    return verdictOn(u"航向"_s, option, text, verdict) + degreesRule;
 }
 
-QString distanceRefusal(const QString& text, Verdict verdict)
+QString distanceRefusal(const QString& text, Verdict verdict, QStringView option)
 {
-    return verdictOn(u"航程"_s, text, verdict)
-        + u"应是 0 到 %1 之间的海里数，只用数字和小数点，如 120.5。"_s.arg(nav::kMaxRun, 0, 'f', 0);
+    return verdictOn(u"航程"_s, option, text, verdict)
+        + u"应是 0 到 %1 之间的海里数，如 120.5 或 120.5nm。"_s.arg(nav::kMaxRun, 0, 'f', 0);
 }
 
-QString fixValueRefusal(nav::Quantity quantity, const QString& text, Verdict verdict)
+QString routeIndexRefusal(const QString& text, Verdict verdict, QStringView option)
+{
+    return verdictOn(u"航线序号"_s, option, text, verdict)
+        + u"应为从 1 起的整数，不超过文件中的航线数。"_s;
+}
+
+QString fixValueRefusal(nav::Quantity quantity, const QString& text, Verdict verdict,
+                        QStringView option)
 {
     switch (quantity) {
     case nav::Quantity::Bearing:
-        return verdictOn(u"方位"_s, text, verdict) + degreesRule;
+        return verdictOn(u"方位"_s, option, text, verdict) + degreesRule;
     case nav::Quantity::HorizontalAngle:
-        return verdictOn(u"水平角"_s, text, verdict) + degreesRule;
+        return verdictOn(u"水平角"_s, option, text, verdict) + degreesRule;
     case nav::Quantity::Range:
-        return verdictOn(u"距离"_s, text, verdict)
-            + u"应是大于 0、不超过 %1 的海里数，只用数字和小数点，如 3.5。"_s.arg(nav::kMaxSightDistance);
+        return verdictOn(u"距离"_s, option, text, verdict)
+            + u"应是大于 0、不超过 %1 的海里数，如 3.5 或 3.5nm。"_s.arg(nav::kMaxSightDistance);
     case nav::Quantity::CompassError:
-        return verdictOn(u"罗经差"_s, text, verdict)
-            + u"应是 -180 到 180 之间的度数，偏东为正，如 -2.5 或 3。"_s;
+        return verdictOn(u"罗经差"_s, option, text, verdict)
+            + u"应是 -180 到 180 之间的度数，偏东为正，如 -2.5 或 3°。"_s;
     case nav::Quantity::Course:
-        return courseRefusal(text, verdict);
+        return courseRefusal(text, verdict, option);
     default:
-        return distanceRefusal(text, verdict);
+        return distanceRefusal(text, verdict, option);
     }
 }
 
@@ -73,7 +80,7 @@ QString coordinateRange(geo::Axis axis)
 
 QString positionRangeRefusal(const QString& field, const QString& text, geo::Axis axis)
 {
-    return verdictOn(field, text, Verdict::OutOfRange) + coordinateRange(axis);
+    return verdictOn(field, {}, text, Verdict::OutOfRange) + coordinateRange(axis);
 }
 
 QString poleRunRefusal()

@@ -17,4 +17,18 @@ Prompt messageBoxPrompt(QWidget* window, QMessageBox::Icon icon, const QString& 
     };
 }
 
+Question messageBoxQuestion(QWidget* window, const QString& title)
+{
+    return [window, title](const QString& question) {
+        QMessageBox box(QMessageBox::Question, title, question, QMessageBox::Yes | QMessageBox::No,
+                        window);
+        box.button(QMessageBox::Yes)->setText(u"是"_s);
+        box.button(QMessageBox::No)->setText(u"否"_s);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+        box.setTextFormat(Qt::PlainText);
+        return box.exec() == QMessageBox::Yes;
+    };
+}
+
 }  // namespace tarnquil

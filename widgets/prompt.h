@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// How a window tells the user what went wrong: a function the window calls
-// with the message, which returns when the user has read it. Tests replace
-// it to collect the messages instead.
+// How a window tells the user what went wrong, and asks a question: a
+// function the window calls with the message, which returns when the user
+// has read it (or answered). Tests replace them to collect the messages and
+// to answer instead.
 #pragma once
 
 #include <QMessageBox>
@@ -17,5 +18,13 @@ using Prompt = std::function<void(const QString& message)>;
 // the icon and one button, 确定. The message is shown as plain text: it
 // quotes what the user typed, which is never to be read as markup.
 Prompt messageBoxPrompt(QWidget* window, QMessageBox::Icon icon, const QString& title);
+
+// A question with two answers: true for 是, false for 否 (or the box closed).
+using Question = std::function<bool(const QString& question)>;
+
+// The question of a window: a modal message box over it, titled `title`,
+// with the question icon and the buttons 是 and 否, 是 the default, the
+// question as plain text.
+Question messageBoxQuestion(QWidget* window, const QString& title);
 
 }  // namespace tarnquil

@@ -62,7 +62,9 @@ private slots:
     void run_data();
     void run();
     void refusedRouteLeavesOutputAlone();
+    void refusedFileSaysWhatWouldReadIt();
     void exportsGpx();
+    void exportsGpx_data();
     void exportsPdf();
     void qtOptionsAloneOpenCalculator();
 
@@ -98,6 +100,15 @@ void CommandLineTest::initTestCase()
     put(u"route.csv"_s, "名称,纬度,经度,航法\n北京外,3954N,11624E,\n上海,31°12′N,121°30′E,GC\n"
                         "舟山外,30-10.2N,122-05.3E,RL\n");
     put(u"bad.csv"_s, "名称,纬度,经度\r\nA,3954N,11624E\r\nB,4250E,12130E\r\nC,9100,12000\r\n");
+    put(u"routes.gpx"_s, "<gpx xmlns=\"http://www.topografix.com/GPX/1/1\" version=\"1.1\">"
+                         "<rte><name>A</name><rtept lat=\"1\" lon=\"1\"/></rte><rte><name>空</name></rte>"
+                         "<rte><name>C</name><rtept lat=\"3\" lon=\"3\"/><rtept lat=\"4\" lon=\"4\"/></rte></gpx>");
+    put(u"degrees.csv"_s, "lat,NS,lon,EW\r\n31.4,N,121.5,E\r\n33.5,S,70.25,W\r\n");
+    QFile gbk(u":/csv_samples/spreadsheet-gbk.csv"_s);
+    QVERIFY(gbk.open(QIODevice::ReadOnly));
+    const QByteArray spreadsheet = gbk.readAll();
+    put(u"gbk.csv"_s, spreadsheet);
+    put(u"gbk-bad.csv"_s, QByteArray(spreadsheet).replace("33\xA1\xE3" "57", "33.9"));
 }
 
 void CommandLineTest::run_data()
@@ -125,6 +136,40 @@ void CommandLineTest::run_data()
         << QStringList{u"--destination"_s, u"30°10.2′N 122°05.3′E"_s, u"--course"_s, u"45"_s,
                        u"--distance"_s, u"100"_s, u"--model"_s, u"sphere"_s}
         << 0 << u"31°20.91′N 123°27.59′E\n"_s << QString();
+    QTest::newRow("units, blanks and full-width digits in the options' own units")
+        << QStringList{u"--destination"_s, u"30°10.2′N 122°05.3′E"_s, u"--course"_s, u" 045° "_s,
+                       u"--distance"_s, u"１００海里"_s}
+        << 0 << u"31°21.07′N 123°27.37′E\n"_s << QString();
+    // Positions of each family, run nowhere: the position as it was read.
+    const auto position = [](const char* name, const QString& text, const QStringList& more,
+                             int status, const QString& out, const QString& err) {
+        QTest::newRow(name) << (QStringList{u"--destination"_s, text, u"--course"_s, u"0"_s,
+                                            u"--distance"_s, u"0"_s} + more)
+                            << status << out << err;
+    };
+    position("decimal degrees with --form 度", u"25.3N 128.7E"_s, {u"--form"_s, u"度"_s}, 0,
+             u"25°18.00′N 128°42.00′E\n"_s, {});
+    position("decimal degrees without a form are refused", u"25.3N 128.7E"_s, {}, 1, {},
+             u"tarnquil: 位置“25.3N 128.7E”无法识别：25.3°N（度）还是 0°25.3′N（度分）？请写作 25.3°N 或 0025.3N\n"_s);
+    position("packed refused with --form degrees", u"3010.2N 12205.3E"_s, {u"--form=degrees"_s}, 1, {},
+             u"tarnquil: 位置“3010.2N 12205.3E”超出范围：纬度应在 -90° 到 90° 之间。\n"_s);
+    position("blanks between degrees and minutes", u"30 5.3N 122 5.3E"_s, {}, 0,
+             u"30°05.30′N 122°05.30′E\n"_s, {});
+    position("a notice's list comma and the Admiralty's middle dot", u"51°07′·23N、001°30′W"_s, {}, 0,
+             u"51°07.23′N 001°30.00′W\n"_s, {});
+    position("a skipped part", u"30°10″N 122°E"_s, {}, 1, {},
+             u"tarnquil: 位置“30°10″N 122°E”无法识别：度之后缺少分：秒的符号“″”前应先写分，如 30°00′10″N。\n"_s);
+    position("sixty minutes packed", u"3075.0N 12200E"_s, {}, 1, {},
+             u"tarnquil: 位置“3075.0N 12200E”无法识别：分和秒应小于60，“75.0”不行。\n"_s);
+    position("seconds or south", u"42°50′30s 122°E"_s, {}, 1, {},
+             u"tarnquil: 位置“42°50′30s 122°E”无法识别：“s”是秒还是南？秒请写秒的符号，如 42°50′30″；南请写 S 或 南，如 42°50′30″S。\n"_s);
+    position("one bare number", u"30°10.2′N 122.5"_s, {}, 1, {},
+             u"tarnquil: 位置“30°10.2′N 122.5”无法识别：位置的纬度和经度都要标上方位（N、S、E、W 或 北、南、东、西），“122.5”没有标。\n"_s);
+    QTest::newRow("unknown form")
+        << QStringList{u"--destination"_s, u"3000N 12000E"_s, u"--course"_s, u"0"_s, u"--distance"_s,
+                       u"0"_s, u"--form"_s, u"十进制"_s}
+        << 2 << QString()
+        << u"tarnquil: --form 应为 分、秒、度、minutes、seconds 或 degrees，不能是“十进制”。\n用法见 tarnquil --help。\n"_s;
     QTest::newRow("help") << QStringList{u"-h"_s} << 0 << u"用法：\n…"_s << QString();
     QTest::newRow("Qt's own options passed on")
         << QStringList{u"-style=fusion"_s, u"-platform"_s, u"offscreen"_s, u"-reverse"_s, u"-h"_s} << 0
@@ -137,16 +182,39 @@ void CommandLineTest::run_data()
         << u"tarnquil: 未知选项“--spead”。\n用法见 tarnquil --help。\n"_s;
     QTest::newRow("missing value") << QStringList{u"--route"_s, u"route.csv"_s, u"--export"_s} << 2
                                    << QString() << u"tarnquil: 选项 --export 缺少值。\n用法见 tarnquil --help。\n"_s;
+    // A route's number beyond the file is the data's fault, however it is
+    // written; one that is no whole number, the command line's.
     QTest::newRow("route index 0")
         << QStringList{u"--route"_s, u"route.csv"_s, u"--export"_s, u"out.csv"_s, u"--route-index"_s, u"0"_s}
+        << 1 << QString()
+        << u"tarnquil: 航线序号（--route-index）“0”超出范围：应为从 1 起的整数，不超过文件中的航线数。\n"_s;
+    QTest::newRow("route index of 30 digits")
+        << QStringList{u"--route"_s, u"route.csv"_s, u"--export"_s, u"out.csv"_s, u"--route-index"_s,
+                       QString(30, u'9')}
+        << 1 << QString()
+        << u"tarnquil: 航线序号（--route-index）“999999999999999999999999999999”超出范围：应为从 1 起的整数，不超过文件中的航线数。\n"_s;
+    QTest::newRow("route index beyond a CSV file's one route")
+        << QStringList{u"--route"_s, u"route.csv"_s, u"--export"_s, u"out.csv"_s, u"--route-index"_s, u"1e9"_s}
+        << 1 << QString() << u"tarnquil: route.csv 没有第 1000000000 条航线：CSV 文件中只有 1 条航线。\n"_s;
+    QTest::newRow("route index with a fraction")
+        << QStringList{u"--route"_s, u"route.csv"_s, u"--export"_s, u"out.csv"_s, u"--route-index"_s, u"1.5"_s}
         << 2 << QString()
-        << u"tarnquil: --route-index 应为从 1 起的整数，不能是“0”。\n用法见 tarnquil --help。\n"_s;
+        << u"tarnquil: 航线序号（--route-index）“1.5”无法识别：应为从 1 起的整数，不超过文件中的航线数。\n"
+           u"用法见 tarnquil --help。\n"_s;
+    QTest::newRow("an empty GPX route chosen by its number")
+        << QStringList{u"--route"_s, u"routes.gpx"_s, u"--export"_s, u"out.csv"_s, u"--route-index"_s, u"2"_s}
+        << 1 << QString() << u"tarnquil: routes.gpx 第 2 条航线“空”中没有航点。\n"_s;
     QTest::newRow("missing route file")
         << QStringList{u"--route"_s, u"nowhere.csv"_s, u"--export"_s, u"out.csv"_s} << 2 << QString()
         << u"tarnquil: 找不到航线文件“nowhere.csv”。\n"_s;
-    QTest::newRow("speed that does not read")
-        << QStringList{u"--route"_s, u"route.csv"_s, u"--export"_s, u"out.csv"_s, u"--speed"_s, u"12kn"_s}
-        << 1 << QString() << u"tarnquil: 航速“12kn”无法识别：应为大于 0 的节数，如 12 或 12.5。\n"_s;
+    QTest::newRow("speed in another unit")
+        << QStringList{u"--route"_s, u"route.csv"_s, u"--export"_s, u"out.csv"_s, u"--speed"_s, u"12km/h"_s}
+        << 1 << QString()
+        << u"tarnquil: 航速（--speed）“12km/h”无法识别：应为大于 0 的节数，如 12、12.5 或 12kn。\n"_s;
+    QTest::newRow("course in another option's unit")
+        << QStringList{u"--destination"_s, u"3000N 12000E"_s, u"--course"_s, u"45kn"_s, u"--distance"_s, u"1"_s}
+        << 1 << QString()
+        << u"tarnquil: 航向（--course）“45kn”无法识别：应是 0 到 360 之间的度数，如 45、045° 或 123.5。\n"_s;
     QTest::newRow("position beyond the pole")
         << QStringList{u"--destination"_s, u"9100N 12000E"_s, u"--course"_s, u"0"_s, u"--distance"_s, u"1"_s}
         << 1 << QString() << u"tarnquil: 位置“9100N 12000E”超出范围：纬度应在 -90° 到 90° 之间。\n"_s;
@@ -154,7 +222,13 @@ void CommandLineTest::run_data()
         << QStringList{u"--destination"_s, u"3000N 12000E"_s, u"--course"_s, u"45"_s, u"--distance"_s,
                        u"1000001"_s}
         << 1 << QString()
-        << u"tarnquil: 航程“1000001”超出范围：应是 0 到 1000000 之间的海里数，只用数字和小数点，如 120.5。\n"_s;
+        << u"tarnquil: 航程（--distance）“1000001”超出范围：应是 0 到 1000000 之间的海里数，如 120.5 或 120.5nm。\n"_s;
+    for (const QString& huge : {u"1e9"_s, u"1000000000"_s, u"1e999"_s})
+        QTest::newRow(qPrintable(u"distance "_s + huge))
+            << QStringList{u"--destination"_s, u"3000N 12000E"_s, u"--course"_s, u"45"_s, u"--distance"_s, huge}
+            << 1 << QString()
+            << u"tarnquil: 航程（--distance）“%1”超出范围：应是 0 到 1000000 之间的海里数，如 120.5 或 120.5nm。\n"_s
+                   .arg(huge);
     QTest::newRow("rhumb line through the pole")
         << QStringList{u"--destination"_s, u"8950N 12000E"_s, u"--course"_s, u"0"_s, u"--distance"_s, u"20"_s}
         << 1 << QString()
@@ -203,26 +277,83 @@ void CommandLineTest::refusedRouteLeavesOutputAlone()
     const Run result = tarnquil({u"--route"_s, u"bad.csv"_s, u"--export"_s, u"kept.csv"_s, u"--speed"_s, u"12"_s});
     QCOMPARE(result.status, 1);
     QCOMPARE(result.err, systemLines(u"tarnquil: bad.csv 第 3 行 纬度“4250E”：“E”属于经度，纬度只能用 N、S（北、南）。\n"
-                                     u"tarnquil: bad.csv 第 4 行 纬度“9100”：读作 91°，纬度应在 -90° 到 90° 之间。\n"_s));
+                                     u"tarnquil: bad.csv 第 4 行 纬度“9100”：纬度应在 -90° 到 90° 之间。\n"_s));
     QCOMPARE(readAll(dir_.filePath(u"kept.csv"_s)), before);
     QCOMPARE(QDir(dir_.path()).entryList(QDir::Files), entriesBefore);
 }
 
 // The positions read from the texts go to GPX: 39°54′N 116°24′E and so on.
+void CommandLineTest::exportsGpx_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QList<double>>("first");  // latitude, longitude
+    QTest::addColumn<QList<double>>("last");
+
+    QTest::newRow("notations of the classic window")
+        << QStringList{u"route.csv"_s} << u"route"_s << QList<double>{39 + 54.0 / 60, 116 + 24.0 / 60}
+        << QList<double>{30 + 10.2 / 60, 122 + 5.3 / 60};
+    QTest::newRow("decimal degrees with --form 度, hemispheres in columns")
+        << QStringList{u"degrees.csv"_s, u"--form"_s, u"度"_s} << u"degrees"_s << QList<double>{31.4, 121.5}
+        << QList<double>{-33.5, -70.25};
+    QTest::newRow("a spreadsheet's GBK file")
+        << QStringList{u"gbk.csv"_s} << u"gbk"_s << QList<double>{31 + 3.0 / 60, 122 + 20.0 / 60}
+        << QList<double>{33 + 57.0 / 60, 130 + 57.0 / 60};
+    QTest::newRow("every route counted, the empty one too")
+        << QStringList{u"routes.gpx"_s, u"--route-index"_s, u"３"_s} << u"C"_s << QList<double>{3, 3}
+        << QList<double>{4, 4};
+}
+
 void CommandLineTest::exportsGpx()
 {
-    const Run result = tarnquil({u"--route"_s, u"route.csv"_s, u"--export"_s, u"route.gpx"_s});
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, name);
+    QFETCH(QList<double>, first);
+    QFETCH(QList<double>, last);
+    const Run result = tarnquil(QStringList{u"--route"_s} + arguments + QStringList{u"--export"_s, u"out.gpx"_s});
     QCOMPARE(result.err, QString());
+    QCOMPARE(result.out, QString());
     QCOMPARE(result.status, 0);
-    const tarnquil::GpxReading reading = tarnquil::readGpxFile(dir_.filePath(u"route.gpx"_s));
+    const tarnquil::GpxReading reading = tarnquil::readGpxFile(dir_.filePath(u"out.gpx"_s));
     QCOMPARE(reading.error, QString());
     QCOMPARE(reading.routes.size(), 1);
     const tarnquil::GpxRoute& route = reading.routes.front();
-    QCOMPARE(route.name, u"route"_s);
-    QCOMPARE(route.points.size(), 3);
-    QCOMPARE(route.points[1].name, u"上海"_s);
-    QCOMPARE(route.points[0].latitude, 39 + 54.0 / 60);
-    QCOMPARE(route.points[2].longitude, 122 + 5.3 / 60);
+    QCOMPARE(route.name, name);
+    QCOMPARE(route.points.front().latitude, first[0]);
+    QCOMPARE(route.points.front().longitude, first[1]);
+    QCOMPARE(route.points.back().latitude, last[0]);
+    QCOMPARE(route.points.back().longitude, last[1]);
+}
+
+// Plain numbers refused as ambiguous: each cell named, and how --form 度
+// reads them; a file read as GB18030 says so, as a message is printed anyway.
+void CommandLineTest::refusedFileSaysWhatWouldReadIt()
+{
+    Run result = tarnquil({u"--route"_s, u"degrees.csv"_s, u"--export"_s, u"out.csv"_s});
+    QCOMPARE(result.status, 1);
+    QCOMPARE(result.out, QString());
+    QVERIFY2(result.err.startsWith(systemLines(
+                 u"tarnquil: degrees.csv 第 2 行 纬度“31.4N”：31.4°N（度）还是 0°31.4′N（度分）？请写作 31.4°N 或 0031.4N\n"_s)),
+             qPrintable(result.err));
+    QVERIFY2(result.err.endsWith(systemLines(
+                 u"tarnquil: “degrees.csv”中不带度、分符号的数字若是十进制的度（如 31.4 即 31.4°），请加上 --form 度 再运行。\n"_s)),
+             qPrintable(result.err));
+    // 31.4N, 121.5E and 33.5S; 70.25W has 70 minutes, so only degrees.
+    QCOMPARE(result.err.count(u"tarnquil: "_s), 4);
+
+    // A NUL in a cell is named by its code, and the message goes on past it.
+    put(u"nul.csv"_s, QByteArray("lat,lon\r\n3954N,11624\0E\r\n", 24));
+    result = tarnquil({u"--route"_s, u"nul.csv"_s, u"--export"_s, u"out.csv"_s});
+    QCOMPARE(result.status, 1);
+    QCOMPARE(result.err, systemLines(
+        u"tarnquil: nul.csv 第 2 行 经度“11624␀E”：不可见字符（U+0000 NULL）既不是数字，也不是方位"
+        u"（N、S、E、W 或 北、南、东、西），也不是度分秒的符号。\n"_s));
+
+    result = tarnquil({u"--route"_s, u"gbk-bad.csv"_s, u"--export"_s, u"out.csv"_s});
+    QCOMPARE(result.status, 1);
+    QCOMPARE(result.err, systemLines(
+        u"tarnquil: gbk-bad.csv 第 4 行 纬度“33.9′N”：分、秒的符号“′”前应先写度数和度的符号，如 42°50.0′。\n"
+        u"tarnquil: “gbk-bad.csv”按 GB18030 编码读取。\n"_s));
 }
 
 // Without a display the program refuses to open a window (run above); given

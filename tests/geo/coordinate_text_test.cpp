@@ -441,6 +441,42 @@ INSTANTIATE_TEST_SUITE_P(Table, Ambiguity, ::testing::Values(
     AmbiguityRow{"SecondsLongitude", "135E", RS, Lon, "135°E", "0°01′35″E", "0000135E"}),
     geo::testing::RowName());
 
+// The side a text states, for a hemisphere written in a column of its own.
+struct SideRow {
+    const char* name;
+    std::string text;
+    Axis axis;
+    geo::StatedSide side;
+};
+
+class StatedSide : public ::testing::TestWithParam<SideRow> {};
+
+TEST_P(StatedSide, ByHemisphereOrSignOnly)
+{
+    const SideRow& row = GetParam();
+    EXPECT_EQ(geo::statedSide(row.text, row.axis), row.side) << row.text;
+}
+
+using enum geo::StatedSide;
+INSTANTIATE_TEST_SUITE_P(Table, StatedSide, ::testing::Values(
+    SideRow{"PlainNumber", "31.4", Lat, Unstated},
+    SideRow{"Marks", "31°24′", Lat, Unstated},
+    SideRow{"Empty", "", Lat, Unstated},
+    SideRow{"Unreadable", "4x", Lat, Unstated},
+    SideRow{"SouthLast", "31.4S", Lat, Negative},
+    SideRow{"SouthFirstFullWidth", "Ｓ31°24′", Lat, Negative},
+    SideRow{"ChineseSouth", "南纬31°24′", Lat, Negative},
+    SideRow{"Minus", "-31.4", Lat, Negative},
+    SideRow{"MinusSign", "\u221231.4", Lat, Negative},
+    SideRow{"Plus", "+31.4", Lat, Positive},
+    SideRow{"LabelThenNorth", "Lat: N31.4", Lat, Positive},
+    SideRow{"TrailingFullStop", "121.5E。", Lon, Positive},
+    SideRow{"WestWord", "121°30′西", Lon, Negative},
+    SideRow{"LongitudeInLatitude", "31.4E", Lat, OtherAxis},
+    SideRow{"LatitudeInLongitude", "N121.5", Lon, OtherAxis},
+    SideRow{"WordEndingInS", "30 mins", Lat, Unstated}),
+    geo::testing::RowName());
+
 struct PositionRow {
     const char* name;
     std::string text;

@@ -202,10 +202,12 @@ void GpxFileTest::reading_data()
             << QList<GpxRoute>{{name, {{u"吴淞口"_s, 31.2304, 121.4737}, {u"嵊山"_s, 30.72, 122.81},
                                        {u"舟山 定海港"_s, 29.9856, 122.2075}}}};
     }
+    // The empty route keeps its place: the third route is the third <rte>.
     QTest::newRow("chart plotter: extensions, several routes, an empty one")
         << sample(u"plotter-routes-1.1.gpx"_s) << u"p.gpx"_s
         << QList<GpxRoute>{{u"长江口—舟山"_s, {{u"吴淞口"_s, 31.2304, 121.4737}, {u"嵊山"_s, 30.72, 122.81},
                                                {u"舟山 <定海港>"_s, 29.9856, 122.2075}}},
+                           {u"空航线"_s, {}},
                            {u"舟山—宁波 & 北仑"_s, {{u"舟山"_s, 29.9856, 122.2075}, {{}, 29.8683, 121.544}}}};
     QTest::newRow("no namespace, byte order mark")
         << QByteArray("\xEF\xBB\xBF<gpx><rte><name>R</name><rtept lat=\"1\" lon=\"2\"/></rte></gpx>")
@@ -260,6 +262,14 @@ void GpxFileTest::chooseRoute_data()
     QTest::newRow("past the last") << three << qsizetype(4) << QString()
                                    << u"没有第 4 条航线：文件中只有 3 条航线。"_s;
     QTest::newRow("zero") << three << qsizetype(0) << QString() << u"没有第 0 条航线：航线从 1 开始编号。"_s;
+    // Routes A, (empty), C: the second is the empty one, refused by name,
+    // and the third is C, as the file has them.
+    const QByteArray withEmpty = gpx11("<rte><name>A</name><rtept lat=\"1\" lon=\"1\"/></rte>"
+                                       "<rte><name>空</name></rte>"
+                                       "<rte><name>C</name><rtept lat=\"3\" lon=\"3\"/></rte>");
+    QTest::newRow("an empty route counts") << withEmpty << qsizetype(3) << u"C"_s << QString();
+    QTest::newRow("an empty route chosen") << withEmpty << qsizetype(2) << QString()
+                                           << u"第 2 条航线“空”中没有航点。"_s;
     QTest::newRow("refused file") << gpx11("<wpt lat=\"91\" lon=\"0\"/>") << qsizetype(1) << QString()
                                   << u"第 3 行：纬度“91”超出 -90 到 90 的范围。"_s;
 }

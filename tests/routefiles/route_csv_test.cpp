@@ -5,6 +5,7 @@
 #include "routefiles/route_csv.h"
 #include "routefiles/save_file.h"
 
+#include "geo/number_form.h"
 #include "nav/entry.h"
 
 #include <QDir>
@@ -40,6 +41,9 @@ private slots:
     void refusals();
     void legTableBytes();
     void waypointListRoundTrip();
+    void spreadsheetGbkFile();
+    void lastingTexts_data();
+    void lastingTexts();
     void failedSaveKeepsFile();
 
 private:
@@ -78,6 +82,29 @@ void RouteCsvTest::reading_data()
     QTest::newRow("blank lines passed over, short rows empty, other columns ignored")
         << "序号,名称,纬度,经度,航法,航时\r\n\r\n1,A,31°24.00′N,121°30.00′E,,\r\n2,B\r\n\r\n"_ba
         << QStringList{u"A|31°24.00′N|121°30.00′E|RL"_s, u"B|||RL"_s} << QList<qint64>{3, 4};
+    QTest::newRow("hemisphere columns 南北 and 东西 go with their coordinates")
+        << "名称,纬度,南北,经度,东西\n合恩角,55.98,S,67.27,W\n吴淞口,3124,N,12130,E\n"_ba
+        << QStringList{u"合恩角|55.98S|67.27W|RL"_s, u"吴淞口|3124N|12130E|RL"_s}
+        << QList<qint64>{2, 3};
+    QTest::newRow("NS and EW in any case, hemispheres in lower case and in words")
+        << "Lat,ns,Lon,Ew\n33°30′,s,70°30′,西\n"_ba << QStringList{u"|33°30′S|70°30′W|RL"_s}
+        << QList<qint64>{2};
+    QTest::newRow("N/S and E/W")
+        << "纬度,N/S,经度,E/W\n-33.5,S,70.5,\n33.5N,N,70.5E,E\n"_ba
+        << QStringList{u"|-33.5|70.5|RL"_s, u"|33.5N|70.5E|RL"_s} << QList<qint64>{2, 3};
+    QTest::newRow("Hemisphere goes with the coordinate before it")
+        << "lat,Hemisphere,lon,HEMISPHERE\n33.5,S,70.5,W\n"_ba << QStringList{u"|33.5S|70.5W|RL"_s}
+        << QList<qint64>{2};
+    QTest::newRow("Hemisphere first goes with the coordinate after it")
+        << "Hemisphere,lat,Hemisphere,lon\nS,33.5,W,70.5\n"_ba << QStringList{u"|33.5S|70.5W|RL"_s}
+        << QList<qint64>{2};
+    QTest::newRow("rows of empty cells passed over, before the header too")
+        << ",,\r\n纬度,经度,名称\r\n3124N,12130E,A\r\n,,\r\n , ,\r\n,\r\n"_ba
+        << QStringList{u"A|3124N|12130E|RL"_s} << QList<qint64>{3};
+    QTest::newRow("empty fields beyond the header hold nothing to lose")
+        << "纬度,经度\n3124N,12130E,,\n"_ba << QStringList{u"|3124N|12130E|RL"_s} << QList<qint64>{2};
+    QTest::newRow("a column without a name, empty in every row")
+        << "纬度,,经度\n3124N,,12130E\n"_ba << QStringList{u"|3124N|12130E|RL"_s} << QList<qint64>{2};
     QTest::newRow("header only: a route without waypoints")
         << "名称,纬度,经度\r\n"_ba << QStringList{} << QList<qint64>{};
 }
@@ -111,8 +138,34 @@ void RouteCsvTest::refusals_data()
         << u"第 2 行第 2 列：引号没有结束，直到文件末尾也没有与之配对的引号。"_s;
     QTest::newRow("text after the closing quote") << "纬度,经度\n\"1\"N,2\n"_ba
         << u"第 2 行第 1 列：右引号后应是逗号或行尾，不能是“N”；字段中的引号要写成两个（\"\"）。"_s;
-    QTest::newRow("GBK bytes on line 3") << "纬度,经度\r\n1,2\r\n\xCE\xE2\xCB\xC1,3\r\n"_ba
-        << u"第 3 行：文件不是 UTF-8 编码（GBK 等编码的表格请另存为“CSV UTF-8”）。"_s;
+    QTest::newRow("GBK bytes on line 3 of a file marked UTF-8")
+        << "\xEF\xBB\xBF纬度,经度\r\n1,2\r\n\xCE\xE2\xCB\xC1,3\r\n"_ba
+        << u"第 3 行：文件以 UTF-8 的字节顺序标记开头，这一行却有不是 UTF-8 的字节。"_s;
+    QTest::newRow("neither UTF-8 nor GB18030") << "lat,lon\r\n1,2\r\n\xFF,3\r\n"_ba
+        << u"第 3 行：文件既不是 UTF-8 编码，也不是 GB18030（GBK）编码，请另存为“CSV UTF-8”。"_s;
+    QTest::newRow("hemisphere against the coordinate's own")
+        << "纬度,南北,经度\n1,N,2\n33.5N,S,70\n"_ba
+        << u"第 3 行第 2 列（南北）：方位“S”与第 1 列纬度“33.5N”的方位不一致。"_s;
+    QTest::newRow("hemisphere against a minus")
+        << "lon,lat,EW\n-70.5,33,E\n"_ba
+        << u"第 2 行第 3 列（东西）：方位“E”与第 1 列经度“-70.5”的方位不一致。"_s;
+    QTest::newRow("hemisphere of the other axis")
+        << "纬度,南北,经度\n33.5,E,70\n"_ba
+        << u"第 2 行第 2 列（南北）：“E”不是纬度的方位，应为 N 或 S（北、南）。"_s;
+    QTest::newRow("hemisphere with a number")
+        << "纬度,经度,东西\n33.5,70,W1\n"_ba
+        << u"第 2 行第 3 列（东西）：“W1”不是经度的方位，应为 E 或 W（东、西）。"_s;
+    QTest::newRow("Hemisphere beside no coordinate")
+        << "Hemisphere,名称,纬度,经度\n"_ba
+        << u"第 1 行第 1 列：“Hemisphere”的两旁都没有纬度或经度列，不知是哪一个的方位。"_s;
+    QTest::newRow("two hemisphere columns for the latitude")
+        << "纬度,NS,经度,N/S\n"_ba << u"第 1 行第 4 列：“N/S”与第 2 列重复，都是南北列。"_s;
+    QTest::newRow("more fields than the header has columns")
+        << "名称,纬度,经度\nA,1,2\nB,30,10,S\n"_ba
+        << u"第 3 行：有 4 个字段，表头只有 3 列，多出的“S”不知属于哪一列。"_s;
+    QTest::newRow("a value under a column without a name")
+        << "纬度,,经度\n1,,2\n3, x ,4\n"_ba
+        << u"第 3 行第 2 列：表头中这一列没有名称，不知“ x ”是什么；请在表头写上列名，或删去这一列。"_s;
 }
 
 void RouteCsvTest::refusals()
@@ -134,7 +187,7 @@ void RouteCsvTest::legTableBytes()
         {u"舟山, \"锚地\""_s, u"30°10.2′N"_s, u"122°05.3′E"_s, nav::Method::Rhumb},
         {u"C"_s, u"4250E"_s, u"12200E"_s, nav::Method::GreatCircle},
     };
-    const tarnquil::RouteSettings settings{geo::EntryMode::Minutes, nav::EarthModel::Wgs84, 12.5,
+    const tarnquil::RouteSettings settings{geo::NumberForm::Minutes, nav::EarthModel::Wgs84, 12.5,
                                            nav::readClockTime("2024-12-31 20:00")};
     const QByteArray expected =
         "\xEF\xBB\xBF序号,名称,纬度,经度,航法,恒向线航向,恒向线航程,大圆始航向,大圆航程,累计航程,航时,预计到达\r\n"
@@ -144,19 +197,97 @@ void RouteCsvTest::legTableBytes()
     QCOMPARE(tarnquil::legTableCsv(tarnquil::makeRouteTable(waypoints, settings)), expected);
 }
 
+// Texts that read alike in every form go to the file as typed; a plain
+// number, whose position depends on the form it was read in, as the
+// position it was read as. The file opens to the same positions in every
+// form.
 void RouteCsvTest::waypointListRoundTrip()
 {
+    WaypointText seconds{u"秒"_s, u"310330N"_s, u"1222015E"_s, nav::Method::Rhumb};
+    seconds.latitudeForm = seconds.longitudeForm = geo::NumberForm::Seconds;
+    WaypointText degrees{u"度"_s, u"25.3N"_s, u"-73.9857"_s, nav::Method::Rhumb};
+    degrees.latitudeForm = geo::NumberForm::Degrees;
     const QList<WaypointText> waypoints = {
         {u"吴淞口, \"北\"\n锚地"_s, u"42°50'30\"N"_s, u" 12130 "_s, nav::Method::Rhumb},
         {{}, {}, u"122-05.3E"_s, nav::Method::GreatCircle},
+        seconds,
+        degrees,
+        {u"拒"_s, u"25.3N"_s, u"12x"_s, nav::Method::Rhumb},
     };
-    const QByteArray bytes = tarnquil::routeCsv(waypoints);
-    QVERIFY(bytes.startsWith("\xEF\xBB\xBF名称,纬度,经度,航法\r\n\"吴淞口, \"\"北\"\"\n锚地\",\"42°50'30\"\"N\", 12130 ,RL\r\n"));
+    const QByteArray bytes = tarnquil::routeCsv(waypoints, geo::NumberForm::Minutes);
+    QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+    QCOMPARE(QString::fromUtf8(bytes.sliced(3)),
+             u"名称,纬度,经度,航法\r\n\"吴淞口, \"\"北\"\"\n锚地\",\"42°50'30\"\"N\",121.5°E,RL\r\n"
+             u",,122-05.3E,GC\r\n秒,31.058333333333334°N,122.33749999999999°E,RL\r\n"
+             u"度,25.3°N,-73.9857,RL\r\n拒,25.3N,12x,RL\r\n"_s);
     const QString path = dir_.filePath(u"航线.csv"_s);
     QCOMPARE(tarnquil::saveFile(path, bytes), QString());
     const tarnquil::RouteCsvReading reading = tarnquil::readRouteCsvFile(path);
     QCOMPARE(reading.error, QString());
-    QCOMPARE(shown(reading.waypoints), shown(waypoints));
+    QCOMPARE(reading.waypoints.size(), waypoints.size());
+    tarnquil::RouteSettings typed;
+    const QList<tarnquil::RouteTableRow> before = tarnquil::makeRouteTable(waypoints, typed);
+    for (const geo::NumberForm form :
+         {geo::NumberForm::Minutes, geo::NumberForm::Seconds, geo::NumberForm::Degrees}) {
+        tarnquil::RouteSettings opened;
+        opened.form = form;
+        const QList<tarnquil::RouteTableRow> after = tarnquil::makeRouteTable(reading.waypoints, opened);
+        for (qsizetype i = 0; i + 1 < waypoints.size(); ++i) {
+            QVERIFY2(after[i].position.has_value() == before[i].position.has_value(), qPrintable(after[i].texts.join(u' ')));
+            if (before[i].position) {
+                QCOMPARE(after[i].position->latitude, before[i].position->latitude);
+                QCOMPARE(after[i].position->longitude, before[i].position->longitude);
+            }
+        }
+        QVERIFY(!after.last().position);
+    }
+}
+
+// A route saved by a spreadsheet on a Chinese Windows as "CSV (逗号分隔)":
+// GBK bytes, CRLF, no byte-order mark, hemispheres in columns of their own,
+// a remarks column, and rows of empty cells below the table.
+void RouteCsvTest::spreadsheetGbkFile()
+{
+    const tarnquil::RouteCsvReading reading =
+        tarnquil::readRouteCsvFile(u":/csv_samples/spreadsheet-gbk.csv"_s);
+    QCOMPARE(reading.error, QString());
+    QCOMPARE(reading.encoding, u"GB18030"_s);
+    QCOMPARE(shown(reading.waypoints),
+             (QStringList{u"长江口|31°03′N|122°20′E|RL"_s, u"济州岛南|32°50.0′N|126°30.0′E|GC"_s,
+                          u"关门海峡|33°57′N|130°57′E|RL"_s}));
+    QCOMPARE(reading.lines, (QList<qint64>{2, 3, 4}));
+    QCOMPARE(tarnquil::readRouteCsv("lat,lon\r\n1,2\r\n").encoding, u"UTF-8"_s);
+}
+
+// What a saved list keeps of a coordinate text read in a form.
+void RouteCsvTest::lastingTexts_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("form");  // geo::NumberForm
+    QTest::addColumn<bool>("latitude");
+    QTest::addColumn<QString>("kept");
+    const int minutes = int(geo::NumberForm::Minutes);
+    const int seconds = int(geo::NumberForm::Seconds);
+    const int degrees = int(geo::NumberForm::Degrees);
+    QTest::newRow("marks read alike in every form") << u"31°03′N"_s << seconds << true << u"31°03′N"_s;
+    QTest::newRow("dashes too") << u"122-20.5E"_s << minutes << false << u"122-20.5E"_s;
+    QTest::newRow("packed 分") << u"3103N"_s << minutes << true << u"31.05°N"_s;
+    QTest::newRow("the same text in 秒") << u"3103N"_s << seconds << true << u"0.5175000000000001°N"_s;
+    QTest::newRow("plain degrees in 度") << u"25.3N"_s << degrees << true << u"25.3°N"_s;
+    QTest::newRow("west longitude in 度") << u"-121.5"_s << degrees << false << u"121.5°W"_s;
+    QTest::newRow("plain degrees only one way") << u"-73.9857"_s << minutes << false << u"-73.9857"_s;
+    QTest::newRow("a refused text as typed") << u"25.3N"_s << minutes << true << u"25.3N"_s;
+}
+
+void RouteCsvTest::lastingTexts()
+{
+    QFETCH(QString, text);
+    QFETCH(int, form);
+    QFETCH(bool, latitude);
+    QFETCH(QString, kept);
+    QCOMPARE(tarnquil::lastingCoordinateText(text, geo::NumberForm(form),
+                                             latitude ? geo::Axis::Latitude : geo::Axis::Longitude),
+             kept);
 }
 
 // Qt writes beside the file under a longer name, which the file system refuses.

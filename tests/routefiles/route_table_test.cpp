@@ -9,6 +9,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 
@@ -40,7 +41,7 @@ const double metresPerMile = 1852;
 
 tarnquil::RouteSettings coastalSettings()
 {
-    return {geo::EntryMode::Minutes, nav::EarthModel::Wgs84, 12.5,
+    return {geo::NumberForm::Minutes, nav::EarthModel::Wgs84, 12.5,
             nav::readClockTime("2024-12-31 20:00")};
 }
 
@@ -71,6 +72,9 @@ private slots:
     void refusedCell_data();
     void refusedCell();
     void speedTooSmallForTimes();
+    void eachTextInItsForm_data();
+    void eachTextInItsForm();
+    void ambiguousNumbersFound();
     void gpxPositionsReadBack();
 };
 
@@ -132,9 +136,14 @@ void RouteTableTest::refusedCell_data()
         << 1 << latitude << u"4250E"_s << u"“E”属于经度，纬度只能用 N、S（北、南）。"_s;
     QTest::newRow("empty latitude") << 1 << latitude << QString() << u"请输入纬度。"_s;
     QTest::newRow("blank longitude") << 2 << longitude << u" \t "_s << u"请输入经度。"_s;
-    QTest::newRow("packed 91°") << 1 << latitude << u"9100"_s << u"读作 91°，纬度应在 -90° 到 90° 之间。"_s;
+    QTest::newRow("packed 91°") << 1 << latitude << u"9100"_s << u"纬度应在 -90° 到 90° 之间。"_s;
     QTest::newRow("packed 180.5° west")
-        << 0 << longitude << u"-18030"_s << u"读作 -180.5°，经度应在 -180° 到 180° 之间。"_s;
+        << 0 << longitude << u"-18030"_s << u"经度应在 -180° 到 180° 之间。"_s;
+    // Beyond the packed forms' 16-bit degrees: the Earth's range all the same.
+    QTest::newRow("packed beyond 327°")
+        << 1 << latitude << u"-32800"_s << u"纬度应在 -90° 到 90° 之间。"_s;
+    QTest::newRow("plain degrees or packed minutes in a cell")
+        << 1 << latitude << u"31.4"_s << u"31.4°（度）还是 0°31.4′（度分）？请写作 31.4° 或 0031.4"_s;
 }
 
 // The cell is named with its message and shown as typed; both legs touching
@@ -167,6 +176,59 @@ void RouteTableTest::refusedCell()
             QCOMPARE(text(rows[i], LegColumn::RhumbCourse), QString());
 }
 
+// A text is read in the form it has of its own, else in the route's, by the
+// rule for plain numbers (its families are geo's to test).
+void RouteTableTest::eachTextInItsForm_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("ownForm");    // geo::NumberForm, or -1 for none
+    QTest::addColumn<int>("routeForm");  // geo::NumberForm
+    QTest::addColumn<QString>("shown");  // the latitude as shown, or empty when refused
+    const int none = -1;
+    const int minutes = int(geo::NumberForm::Minutes);
+    const int seconds = int(geo::NumberForm::Seconds);
+    const int degrees = int(geo::NumberForm::Degrees);
+    QTest::newRow("packed in the route's 分") << u"3103N"_s << none << minutes << u"31°03.00′N"_s;
+    QTest::newRow("packed in its own 分 in a 秒 route") << u"3103N"_s << minutes << seconds << u"31°03.00′N"_s;
+    QTest::newRow("packed in its own 秒 in a 分 route") << u"3103N"_s << seconds << minutes << u"00°31.05′N"_s;
+    QTest::newRow("decimal degrees in 度") << u"25.3N"_s << none << degrees << u"25°18.00′N"_s;
+    QTest::newRow("decimal degrees refused in 分") << u"25.3N"_s << none << minutes << QString();
+    QTest::newRow("packed refused in 度") << u"3010.2N"_s << degrees << minutes << QString();
+    QTest::newRow("only degrees can be read") << u"-73.9857"_s << none << minutes << u"73°59.14′S"_s;
+}
+
+void RouteTableTest::eachTextInItsForm()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, ownForm);
+    QFETCH(int, routeForm);
+    QFETCH(QString, shown);
+    QList<WaypointText> waypoints = withCell(0, LegColumn::Latitude, typed);
+    if (ownForm >= 0)
+        waypoints[0].latitudeForm = geo::NumberForm(ownForm);
+    tarnquil::RouteSettings settings = coastalSettings();
+    settings.form = geo::NumberForm(routeForm);
+    const RouteTableRow row = tarnquil::makeRouteTable(waypoints, settings).front();
+    const bool refused = std::any_of(row.refusals.cbegin(), row.refusals.cend(), [](const auto& refusal) {
+        return refusal.column == LegColumn::Latitude;
+    });
+    QCOMPARE(refused, shown.isEmpty());
+    QCOMPARE(text(row, LegColumn::Latitude), shown.isEmpty() ? typed : shown);
+}
+
+// The texts the 度 form would read: ambiguous ones, not others refused.
+void RouteTableTest::ambiguousNumbersFound()
+{
+    const tarnquil::RouteSettings settings = coastalSettings();
+    QVERIFY(!tarnquil::hasAmbiguousNumbers(tarnquil::makeRouteTable(coastal, settings)));
+    QVERIFY(!tarnquil::hasAmbiguousNumbers(
+        tarnquil::makeRouteTable(withCell(1, LegColumn::Latitude, u"4250E"_s), settings)));
+    const QList<RouteTableRow> rows =
+        tarnquil::makeRouteTable(withCell(2, LegColumn::Longitude, u"130.8"_s), settings);
+    QVERIFY(tarnquil::hasAmbiguousNumbers(rows));
+    QCOMPARE(rows[2].refusals.front().rule, geo::Rule::AmbiguousNumber);
+}
+
 // At 1e-305 kn the hours are finite but their minutes overflow: nav refuses
 // the arrival times, and the time under way cannot be shown. The table shows
 // the legs and distances without times instead of throwing.
@@ -184,8 +246,8 @@ void RouteTableTest::speedTooSmallForTimes()
     }
 }
 
-// A GPX route's doubles, written as texts and read by the table in either
-// entry form, are the very same doubles, and go back to GPX unchanged.
+// A GPX route's doubles, written as texts and read by the table in every
+// form (分, 秒, 度), are the very same doubles, and go back to GPX unchanged.
 void RouteTableTest::gpxPositionsReadBack()
 {
     tarnquil::GpxRoute route{u"r"_s, {{u"北极"_s, 90, 180}, {u"南极"_s, -90, -180}, {u"零"_s, -0.0, 0},
@@ -199,7 +261,8 @@ void RouteTableTest::gpxPositionsReadBack()
     const QList<WaypointText> waypoints = tarnquil::waypointTexts(route);
     QCOMPARE(waypoints[3].latitude, u"0.00001°N"_s);
     QCOMPARE(waypoints[1].longitude, u"180°W"_s);
-    for (const geo::EntryMode form : {geo::EntryMode::Minutes, geo::EntryMode::Seconds}) {
+    for (const geo::NumberForm form :
+         {geo::NumberForm::Minutes, geo::NumberForm::Seconds, geo::NumberForm::Degrees}) {
         const QList<RouteTableRow> rows =
             tarnquil::makeRouteTable(waypoints, {form, nav::EarthModel::Wgs84, {}, {}});
         const std::optional<tarnquil::GpxRoute> back = tarnquil::gpxRoute(u"r"_s, waypoints, rows);

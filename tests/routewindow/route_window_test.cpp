@@ -9,6 +9,7 @@
 #include "routewindow/waypoint_clipboard.h"
 #include "routewindow/waypoint_table_model.h"
 #include "widgets/application_setup.h"
+#include "widgets/prompt.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -21,6 +22,7 @@
 #include <QScreen>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QStatusBar>
@@ -148,6 +150,11 @@ private slots:
     void pastedLines();
     void deleteAndCutSelectedRows();
     void settingsFields();
+    void formSwitchKeepsPositions();
+    void degreesOption();
+    void openingAsksForDegrees();
+    void questionBox();
+    void opensGbkFile();
     void savesTheOpenedFile();
     void deadReckoningAppends();
     void deadReckoningOverThePole();
@@ -389,10 +396,154 @@ void RouteWindowTest::settingsFields()
     auto* model = driver.control<QComboBox>(u"modelCombo"_s);
     model->setCurrentIndex(model->findData(int(nav::EarthModel::Sphere)));
     QVERIFY(driver.shown(1, Column::Distance) != onWgs84);
-    QCOMPARE(driver.shown(0, Column::Latitude), u"31°03.00′N"_s);
-    driver.control<QRadioButton>(u"secondsOption"_s)->click();
-    QCOMPARE(driver.shown(0, Column::Latitude), u"00°31.05′N"_s);
     QCOMPARE(driver.window().undoStack().count(), 0);
+    QTest::keyClicks(speed, u"kn"_s);
+    QCOMPARE(speed->text(), u"10kn"_s);
+    QVERIFY2(speed->toolTip().isEmpty(), qPrintable(speed->toolTip()));
+}
+
+// The form is how the next text is read: 3103N and 12220E typed under 分,
+// then 秒 chosen, keep their positions and the total; a text typed after it
+// is read in 秒, and undo and redo bring back each text with its own form.
+void RouteWindowTest::formSwitchKeepsPositions()
+{
+    Driver driver;
+    driver.key(Qt::Key_Insert);
+    driver.typeInto(0, Column::Latitude, u"3103N"_s);
+    driver.typeInto(0, Column::Longitude, u"12220E"_s);
+    driver.key(Qt::Key_Insert);
+    driver.typeInto(1, Column::Latitude, u"3357N 13057E"_s);
+    const QString total = driver.shown(1, Column::Cumulative);
+    QCOMPARE(driver.shown(0, Column::Latitude), u"31°03.00′N"_s);
+    QVERIFY(!total.isEmpty());
+    const int edits = driver.window().undoStack().count();
+
+    driver.control<QRadioButton>(u"secondsOption"_s)->click();
+    QCOMPARE(driver.shown(0, Column::Latitude), u"31°03.00′N"_s);
+    QCOMPARE(driver.shown(0, Column::Longitude), u"122°20.00′E"_s);
+    QCOMPARE(driver.shown(1, Column::Cumulative), total);
+    QCOMPARE(driver.window().undoStack().count(), edits);
+    QVERIFY2(driver.window().statusBar()->currentMessage().contains(u"已输入的航点不变"_s),
+             qPrintable(driver.window().statusBar()->currentMessage()));
+    QCOMPARE(driver.role(0, Column::Latitude, Qt::EditRole).toString(), u"3103N"_s);
+    QCOMPARE(driver.role(0, Column::Latitude, Qt::ToolTipRole).toString(), u"输入：3103N（按度分读）"_s);
+
+    // Typed again, the same text is read in the form of the moment.
+    driver.typeInto(0, Column::Latitude, u"3103N"_s);
+    QCOMPARE(driver.shown(0, Column::Latitude), u"00°31.05′N"_s);
+    QCOMPARE(driver.window().undoStack().count(), edits + 1);
+    driver.key(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(driver.shown(0, Column::Latitude), u"31°03.00′N"_s);
+    QCOMPARE(driver.shown(1, Column::Cumulative), total);
+    driver.control<QRadioButton>(u"degreesOption"_s)->click();
+    driver.key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(driver.shown(0, Column::Latitude), u"00°31.05′N"_s);
+
+    // Pasted lines are read in the form of the moment too, and keep it.
+    driver.setCurrent(1, Column::Name);
+    driver.paste(u"B\t25.3N\t128.7E\r\n"_s);
+    QCOMPARE(driver.shown(2, Column::Latitude), u"25°18.00′N"_s);
+    driver.control<QRadioButton>(u"minutesOption"_s)->click();
+    QCOMPARE(driver.shown(2, Column::Latitude), u"25°18.00′N"_s);
+    driver.key(Qt::Key_Z, Qt::ControlModifier);
+    driver.key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(driver.shown(2, Column::Latitude), u"25°18.00′N"_s);
+    QCOMPARE(driver.messages(), QStringList());
+}
+
+// 度 beside 分 and 秒: reached with the keyboard as a group of options, named
+// for screen readers, and plain numbers typed after it are degrees.
+void RouteWindowTest::degreesOption()
+{
+    Driver driver;
+    auto* minutes = driver.control<QRadioButton>(u"minutesOption"_s);
+    auto* degrees = driver.control<QRadioButton>(u"degreesOption"_s);
+    QVERIFY(degrees != nullptr);
+    QCOMPARE(degrees->text(), u"度"_s);
+    QCOMPARE(degrees->accessibleName(), u"数字按度读"_s);
+    minutes->setFocus();
+    QTest::keyClick(minutes, Qt::Key_Right);
+    QTest::keyClick(driver.control<QRadioButton>(u"secondsOption"_s), Qt::Key_Right);
+    QVERIFY(degrees->isChecked());
+    QVERIFY(degrees->hasFocus());
+    QCOMPARE(driver.model().settings().form, geo::NumberForm::Degrees);
+
+    driver.table()->setFocus();
+    driver.key(Qt::Key_Insert);
+    driver.typeInto(0, Column::Latitude, u"25.3N 128.7E"_s);
+    QCOMPARE(driver.shown(0, Column::Latitude), u"25°18.00′N"_s);
+    QCOMPARE(driver.shown(0, Column::Longitude), u"128°42.00′E"_s);
+    // The dead reckoning's position reads in the same form.
+    QTest::keyClicks(driver.control(u"fromEdit"_s), u"25.3N 128.7E"_s);
+    QTest::keyClicks(driver.control(u"courseEdit"_s), u"090°"_s);
+    driver.control(u"runEdit"_s)->setText(u"0海里"_s);
+    QCOMPARE(driver.control(u"reachedEdit"_s)->text(), u"25°18.00′N 128°42.00′E"_s);
+}
+
+// A file of plain degrees: the window asks once whether they are degrees,
+// and reads them so when told yes; told no, they stay refused.
+void RouteWindowTest::openingAsksForDegrees()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"degrees.csv"_s);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("lat,NS,lon,EW\r\n31.4,N,121.5,E\r\n33.5,S,70.25,W\r\n");
+    file.close();
+    for (const bool yes : {true, false}) {
+        Driver driver;
+        QStringList questions;
+        driver.window().setQuestion([&](const QString& question) {
+            questions << question;
+            return yes;
+        });
+        QVERIFY(driver.window().openRoute(path));
+        QCOMPARE(questions.size(), 1);
+        QVERIFY2(questions.front().contains(u"3 处"_s) && questions.front().contains(u"第 2 行纬度“31.4N”"_s),
+                 qPrintable(questions.front()));
+        QCOMPARE(driver.control<QRadioButton>(u"degreesOption"_s)->isChecked(), yes);
+        QCOMPARE(driver.shown(0, Column::Latitude), yes ? u"31°24.00′N"_s : u"31.4N"_s);
+        QCOMPARE(driver.shown(1, Column::Longitude), u"070°15.00′W"_s);
+        QCOMPARE(driver.window().statusBar()->currentMessage().contains(u"按度读取"_s), yes);
+        // Opened again in 度, nothing is asked.
+        if (yes) {
+            QVERIFY(driver.window().openRoute(path));
+            QCOMPARE(questions.size(), 1);
+        }
+    }
+}
+
+// The question's box: 是 is the default, Escape answers 否.
+void RouteWindowTest::questionBox()
+{
+    for (const int key : {int(Qt::Key_Return), int(Qt::Key_Escape)}) {
+        QStringList buttons;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            for (QAbstractButton* button : box->buttons())
+                buttons << button->text();
+            QTest::keyClick(box, Qt::Key(key));
+        });
+        const bool answer = tarnquil::messageBoxQuestion(nullptr, u"航线计算"_s)(u"按度读取？"_s);
+        QCOMPARE(answer, key == Qt::Key_Return);
+        buttons.sort();
+        QCOMPARE(buttons, (QStringList{u"否"_s, u"是"_s}));
+    }
+}
+
+// A spreadsheet's GBK file opens, and the status bar says how it was read.
+void RouteWindowTest::opensGbkFile()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"东海.csv"_s);
+    QVERIFY(QFile::copy(u":/csv_samples/spreadsheet-gbk.csv"_s, path));
+    Driver driver;
+    QVERIFY(driver.window().openRoute(path));
+    QCOMPARE(driver.names(), (QStringList{u"长江口"_s, u"济州岛南"_s, u"关门海峡"_s}));
+    QVERIFY2(driver.window().statusBar()->currentMessage().contains(u"按 GB18030 编码读取"_s),
+             qPrintable(driver.window().statusBar()->currentMessage()));
 }
 
 // Ctrl+S writes the waypoint list back to the CSV file it came from, as
@@ -411,10 +562,24 @@ void RouteWindowTest::savesTheOpenedFile()
     QCOMPARE(driver.window().windowTitle(), u"航线计算 — 长江口.csv[*]"_s);
     driver.typeInto(1, Column::Latitude, u"32-50N"_s);
     QVERIFY(driver.window().isWindowModified());
+    driver.control<QRadioButton>(u"secondsOption"_s)->click();
     driver.key(Qt::Key_S, Qt::ControlModifier);
     QVERIFY(!driver.window().isWindowModified());
+    // What reads alike in every form is kept as typed; a packed number as the
+    // position it was read as, so that the file opens to the same positions
+    // whatever the form then.
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(QString::fromUtf8(file.readAll()).contains(u"济州岛南,32-50N,12630E,GC"_s));
+    const QString saved = QString::fromUtf8(file.readAll());
+    QVERIFY2(saved.contains(u"长江口,31.05°N,122.33333333333333°E,RL\r\n济州岛南,32-50N,126.5°E,GC"_s),
+             qPrintable(saved));
+    file.close();
+    QCOMPARE(driver.role(1, Column::Longitude, Qt::EditRole).toString(), u"12630E"_s);
+    Driver reopened;
+    QVERIFY(reopened.window().openRoute(path));
+    for (int row = 0; row < 2; ++row) {
+        for (const int column : {Column::Latitude, Column::Longitude, Column::Distance})
+            QCOMPARE(reopened.shown(row, column), driver.shown(row, column));
+    }
 
     QVERIFY(!driver.window().openRoute(folder.filePath(u"没有.csv"_s)));
     QCOMPARE(driver.messages().size(), 1);

@@ -34,23 +34,29 @@ void WordsTest::refusals_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("speed") << tarnquil::speedRefusal(u"12kn"_s)
-                           << u"航速“12kn”无法识别：应为大于 0 的节数，如 12 或 12.5。"_s;
+    QTest::newRow("speed") << tarnquil::speedRefusal(u"12km"_s)
+                           << u"航速“12km”无法识别：应为大于 0 的节数，如 12、12.5 或 12kn。"_s;
+    QTest::newRow("speed on the command line")
+        << tarnquil::speedRefusal(u"0"_s, Verdict::OutOfRange, u"--speed")
+        << u"航速（--speed）“0”超出范围：应为大于 0 的节数，如 12、12.5 或 12kn。"_s;
+    QTest::newRow("route index")
+        << tarnquil::routeIndexRefusal(u"1e30"_s, Verdict::OutOfRange, u"--route-index")
+        << u"航线序号（--route-index）“1e30”超出范围：应为从 1 起的整数，不超过文件中的航线数。"_s;
     QTest::newRow("departure")
         << tarnquil::departureRefusal(u"2025-3-1 8:00"_s)
         << u"开航时间“2025-3-1 8:00”无法识别：应写作 YYYY-MM-DD HH:MM，如 2025-06-01 08:00。"_s;
     QTest::newRow("course unreadable")
-        << tarnquil::courseRefusal(u"45°"_s)
-        << u"航向“45°”无法识别：应是 0 到 360 之间的度数，只用数字和小数点，如 45 或 123.5。"_s;
+        << tarnquil::courseRefusal(u"45kn"_s)
+        << u"航向“45kn”无法识别：应是 0 到 360 之间的度数，如 45、045° 或 123.5。"_s;
     QTest::newRow("course beyond")
         << tarnquil::courseRefusal(u"361"_s, Verdict::OutOfRange)
-        << u"航向“361”超出范围：应是 0 到 360 之间的度数，只用数字和小数点，如 45 或 123.5。"_s;
+        << u"航向“361”超出范围：应是 0 到 360 之间的度数，如 45、045° 或 123.5。"_s;
     QTest::newRow("distance unreadable")
-        << tarnquil::distanceRefusal(u"-3"_s)
-        << u"航程“-3”无法识别：应是 0 到 1000000 之间的海里数，只用数字和小数点，如 120.5。"_s;
+        << tarnquil::distanceRefusal(u"3 km"_s)
+        << u"航程“3 km”无法识别：应是 0 到 1000000 之间的海里数，如 120.5 或 120.5nm。"_s;
     QTest::newRow("distance beyond a run")
         << tarnquil::distanceRefusal(u"2000000"_s, Verdict::OutOfRange)
-        << u"航程“2000000”超出范围：应是 0 到 1000000 之间的海里数，只用数字和小数点，如 120.5。"_s;
+        << u"航程“2000000”超出范围：应是 0 到 1000000 之间的海里数，如 120.5 或 120.5nm。"_s;
     QTest::newRow("latitude beyond the pole")
         << tarnquil::positionRangeRefusal(u"位置"_s, u"9100N 12000E"_s, geo::Axis::Latitude)
         << u"位置“9100N 12000E”超出范围：纬度应在 -90° 到 90° 之间。"_s;
@@ -59,7 +65,12 @@ void WordsTest::refusals_data()
         << u"起点“3000N 18100E”超出范围：经度应在 -180° 到 180° 之间。"_s;
     QTest::newRow("a long text quoted by its ends")
         << tarnquil::speedRefusal(QString(100, u'9'))
-        << u"航速“9999999999999999…9999999999999999”无法识别：应为大于 0 的节数，如 12 或 12.5。"_s;
+        << u"航速“9999999999999999…9999999999999999”无法识别：应为大于 0 的节数，如 12、12.5 或 12kn。"_s;
+    // A NUL and a line break in a quoted text are shown, not passed on: the
+    // message is whole wherever it goes.
+    QTest::newRow("control characters quoted visibly")
+        << tarnquil::speedRefusal(u"1"_s + QChar(u'\0') + u"2\n"_s)
+        << u"航速“1␀2␊”无法识别：应为大于 0 的节数，如 12、12.5 或 12kn。"_s;
     QTest::newRow("pole run") << tarnquil::poleRunRefusal()
                               << u"沿恒向线按此航向航行会越过极点，推算不出船位；请改用大圆，或缩短航程。"_s;
 }
