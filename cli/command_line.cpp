@@ -104,7 +104,7 @@ QString optionValue(const QStringList& arguments, qsizetype& i, QStringView name
     // A value may start with a minus ("-4250 …"), never with a double one.
     if (i + 1 < arguments.size() && !arguments[i + 1].startsWith(u"--"_s))
         return arguments[++i];
-    usageError(u"选项 %1 缺少值。"_s.arg(name));
+    usageError(missingValueMessage(name));
 }
 
 // Steps over one of Qt's own options at i, and its value: the application
@@ -121,7 +121,7 @@ bool skipQtOption(const QStringList& arguments, qsizetype& i)
         return false;
     if (*takesValue && equals < 0) {
         if (i + 1 == arguments.size())
-            usageError(u"选项 %1 缺少值。"_s.arg(argument));
+            usageError(missingValueMessage(argument));
         ++i;
     }
     return true;

@@ -29,7 +29,7 @@ QString fixCommandHelp()
       打开陆标定位窗口。
   tarnquil --fix 观测... [--near "位置"] [--compass-error 罗经差] [--model wgs84|sphere]
                  [--form 分|秒|度] [--json]
-      不打开窗口，由物标的方位、距离、水平角求船位。观测按先后写：
+      不打开窗口，直接求船位。观测按先后写：
         --bearing "物标" 方位         物标的真方位（度，在船上量得；给出 --compass-error
                                       时为罗经方位）
         --range "物标" 距离           到物标的距离（海里，大于 0，不超过 100）
@@ -53,6 +53,11 @@ QString fixCommandHelp()
 }
 
 }  // namespace
+
+QString missingValueMessage(QStringView option)
+{
+    return u"选项 %1 缺少值。"_s.arg(option);
+}
 
 QString commandLineHelp()
 {

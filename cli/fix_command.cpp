@@ -107,7 +107,7 @@ bool skipQtOption(const QStringList& arguments, qsizetype& i)
     if (!takesValue)
         return false;
     if (*takesValue && equals < 0 && ++i == arguments.size())
-        usageError(u"选项 %1 缺少值。"_s.arg(argument));
+        usageError(missingValueMessage(argument));
     return true;
 }
 

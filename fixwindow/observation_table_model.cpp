@@ -113,6 +113,12 @@ QVariant ObservationTableModel::headerData(int section, Qt::Orientation orientat
 
 Qt::ItemFlags ObservationTableModel::flags(const QModelIndex& index) const
 {
+    // Only a horizontal angle has a second mark: elsewhere its cell is off,
+    // so that Tab from the mark goes on to the value, where a navigator
+    // typing a bearing means to go.
+    if (ObservationColumn(index.column()) == ObservationColumn::Mark2
+        && rows_.value(index.row()).kind != nav::ObservationKind::HorizontalAngle)
+        return QAbstractTableModel::flags(index) & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
 }
 
@@ -138,7 +144,11 @@ bool ObservationTableModel::setData(const QModelIndex& index, const QVariant& va
         emit dataChanged(this->index(index.row(), 0), this->index(index.row(), observationColumns - 1));
     } else {
         rows_[index.row()] = row;
-        emit dataChanged(index, index);
+        // A new kind turns the second mark's cell on or off.
+        const QModelIndex last = column == ObservationColumn::Kind
+                                     ? this->index(index.row(), observationColumns - 1)
+                                     : index;
+        emit dataChanged(index, last);
     }
     emit rowsEdited();
     return true;

@@ -125,6 +125,7 @@ private slots:
     }
 
     void threeBearingsWithACockedHat();
+    void tabGoesFromTheMarkToTheValue();
     void runningFixByWatchTimes();
     void refusalsAreShownWhereTheyAre();
     void noFixSaysWhy();
@@ -163,6 +164,28 @@ void FixWindowTest::threeBearingsWithACockedHat()
     QVERIFY(plot->drawing().fix.has_value());
     QCOMPARE(plot->drawing().fix->cockedHat.has_value(), true);
     QVERIFY(driver.control<QAbstractButton>(u"copyButton"_s)->isEnabled());
+}
+
+// Tab from a bearing's mark leads to its value, passing the second mark only
+// a horizontal angle has; on an angle's row it stops there.
+void FixWindowTest::tabGoesFromTheMarkToTheValue()
+{
+    Driver driver;
+    QTableView* table = driver.table();
+    const auto& model = driver.window().model();
+    // Typing opens the cell's editor; Tab commits it and moves on.
+    const auto typeMarkAndTab = [&](int row) {
+        table->setFocus();
+        table->setCurrentIndex(model.index(row, int(ObservationColumn::Mark)));
+        typeInto(table, textA);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCoreApplication::processEvents();
+    };
+    typeMarkAndTab(0);
+    QCOMPARE(table->currentIndex(), model.index(0, int(ObservationColumn::Value)));
+    driver.setKind(1, Kind::HorizontalAngle);
+    typeMarkAndTab(1);
+    QCOMPARE(table->currentIndex(), model.index(1, int(ObservationColumn::Mark2)));
 }
 
 // Two bearings of one mark half an hour apart at 12 knots on 070: a run of
@@ -381,14 +404,19 @@ void FixWindowTest::rowsRead_data()
         << QList{row(Kind::Range, textOfA, u"120"_s)} << false << std::vector<nav::Sighting>{}
         << 0 << value
         << tarnquil::fixValueRefusal(nav::Quantity::Range, u"120"_s, tarnquil::Verdict::OutOfRange);
-    QTest::newRow("a bearing with a degree sign")
-        << QList{row(Kind::Bearing, textOfA, u"45°"_s)} << false << std::vector<nav::Sighting>{}
+    QTest::newRow("a bearing with a degree sign, a range in nm")
+        << QList{row(Kind::Bearing, textOfA, u"45°"_s), row(Kind::Range, textOfB, u"3.5nm"_s)}
+        << false
+        << std::vector<nav::Sighting>{nav::bearingObservation(a, 45), nav::rangeObservation(b, 3.5)}
+        << -1 << -1 << none;
+    QTest::newRow("a bearing in n mile")
+        << QList{row(Kind::Bearing, textOfA, u"45nm"_s)} << false << std::vector<nav::Sighting>{}
         << 0 << value
-        << tarnquil::fixValueRefusal(nav::Quantity::Bearing, u"45°"_s, tarnquil::Verdict::Unreadable);
+        << tarnquil::fixValueRefusal(nav::Quantity::Bearing, u"45nm"_s, tarnquil::Verdict::Unreadable);
     QTest::newRow("a run's course beyond the compass")
         << QList{row(Kind::Bearing, textOfA, u"10"_s), row(Kind::Bearing, textOfA, u"80"_s, u"400/3"_s)}
         << false << std::vector<nav::Sighting>{} << 1 << when
-        << u"时间或航程“400/3”无法识别：应写作时间，如 09:30，或航向/航程，如 090/3.5。"_s;
+        << tarnquil::courseRefusal(u"400"_s, tarnquil::Verdict::OutOfRange);
 }
 
 void FixWindowTest::rowsRead()

@@ -92,9 +92,9 @@ void FixWordsTest::marksAreNamed()
 void FixWordsTest::rangeRefusalSaysTheLimit()
 {
     QCOMPARE(tarnquil::fixValueRefusal(nav::Quantity::Range, u"120"_s, tarnquil::Verdict::OutOfRange),
-             u"距离“120”超出范围：应是大于 0、不超过 100 的海里数，只用数字和小数点，如 3.5。"_s);
+             u"距离“120”超出范围：应是大于 0、不超过 100 的海里数，如 3.5 或 3.5nm。"_s);
     QCOMPARE(tarnquil::fixValueRefusal(nav::Quantity::CompassError, u"2E"_s, tarnquil::Verdict::Unreadable),
-             u"罗经差“2E”无法识别：应是 -180 到 180 之间的度数，偏东为正，如 -2.5 或 3。"_s);
+             u"罗经差“2E”无法识别：应是 -180 到 180 之间的度数，偏东为正，如 -2.5 或 3°。"_s);
 }
 
 QTEST_MAIN(FixWordsTest)
