@@ -8,6 +8,7 @@
 #include "fixwindow/fix_window.h"
 #include "fixwindow/observation_rows.h"
 #include "widgets/application_setup.h"
+#include "tests/alt_letters.h"
 
 #include "geo/coordinate_text.h"
 #include "geo/position_text.h"
@@ -133,6 +134,7 @@ private slots:
     void addToRouteSendsTheFix();
     void plotZoomsFromTheKeyboard();
     void everyControlHasAName();
+    void altLettersAreTheirOwn();
     void rowsRead_data();
     void rowsRead();
 };
@@ -347,6 +349,14 @@ ObservationRow row(Kind kind, const QString& mark, const QString& value, const Q
 
 // Rows as typed, the settings, and what they read as: the sightings in
 // order, or the first refusal's row, column and message.
+// Each Alt letter reaches one control or menu.
+void FixWindowTest::altLettersAreTheirOwn()
+{
+    Driver driver;
+    const QStringList repeated = testing_alt_letters::repeatedAltLetters(&driver.window());
+    QVERIFY2(repeated.isEmpty(), qPrintable(repeated.join(QStringLiteral("; "))));
+}
+
 void FixWindowTest::rowsRead_data()
 {
     QTest::addColumn<QList<ObservationRow>>("rows");
