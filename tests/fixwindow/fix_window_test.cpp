@@ -132,6 +132,8 @@ private slots:
 
     void threeBearingsWithACockedHat();
     void tabGoesFromTheMarkToTheValue();
+    void switchedOffCellSaysSo_data();
+    void switchedOffCellSaysSo();
     void runningFixByWatchTimes();
     void refusalsAreShownWhereTheyAre();
     void noFixSaysWhy();
@@ -194,6 +196,34 @@ void FixWindowTest::tabGoesFromTheMarkToTheValue()
     driver.setKind(1, Kind::HorizontalAngle);
     typeMarkAndTab(1);
     QCOMPARE(table->currentIndex(), model.index(1, int(ObservationColumn::Mark2)));
+}
+
+// Qt gives a screen reader every cell as enabled, whatever the model's
+// flags: the second mark's cell of a row that is no horizontal angle says
+// in words that it is not used.
+void FixWindowTest::switchedOffCellSaysSo_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<bool>("off");
+
+    QTest::newRow("a bearing: off") << int(Kind::Bearing) << true;
+    QTest::newRow("a range: off") << int(Kind::Range) << true;
+    QTest::newRow("a horizontal angle: on") << int(Kind::HorizontalAngle) << false;
+}
+
+void FixWindowTest::switchedOffCellSaysSo()
+{
+    QFETCH(int, kind);
+    QFETCH(bool, off);
+    Driver driver;
+    driver.setKind(0, Kind(kind));
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(driver.table());
+    QVERIFY(table != nullptr && table->tableInterface() != nullptr);
+    QAccessibleInterface* cell = table->tableInterface()->cellAt(0, int(ObservationColumn::Mark2));
+    QVERIFY(cell != nullptr);
+    const QString description = cell->text(QAccessible::Description);
+    QCOMPARE(description.contains(u"不适用"_s), off);
+    QCOMPARE(cell->state().focusable, !off);
 }
 
 // Two bearings of one mark half an hour apart at 12 knots on 070: a run of
