@@ -285,6 +285,9 @@ void FixWindow::showAnswer(const QStringList& problems, const QStringList& figur
         control->setEnabled(fix_.has_value());
     ui_->copyFixAction->setEnabled(fix_.has_value());
     ui_->addToRouteAction->setEnabled(fix_.has_value());
+    // On a window too low for the result, its scrolled area shows the fix.
+    if (fix_)
+        ui_->resultArea->ensureWidgetVisible(ui_->fixEdit);
     // The plot's text alternative: what it shows, in words.
     ui_->plotView->setAccessibleDescription(answer_.join(u'；'));
     // A refusal in the status bar too; a hint only below.

@@ -394,9 +394,9 @@ void FixWindowTest::altLettersAreTheirOwn()
 }
 
 // The window fits the screen, the table shows its header and three rows,
-// every panel shows whole or scrolls, and every control Tab reaches comes
-// into view: also as ctest's small_screen runs it, at 200 % on a 1024 by
-// 768 screen.
+// the fix shows, every panel shows whole or scrolls, and every control Tab
+// reaches comes into view: also as ctest's small_screen runs it, at 200 %
+// on a 1024 by 768 screen.
 void FixWindowTest::fitsTheScreen()
 {
     Driver driver;
@@ -414,6 +414,10 @@ void FixWindowTest::fitsTheScreen()
     const int rowHeight = table->verticalHeader()->defaultSectionSize();
     QVERIFY2(table->viewport()->height() >= 3 * rowHeight,
              qPrintable(QString::number(table->viewport()->height())));
+    // The fix in view, however low its panel.
+    auto* fix = driver.control<QLineEdit>(u"fixEdit"_s);
+    QVERIFY(!fix->text().isEmpty());
+    QCOMPARE(fix->visibleRegion().boundingRect().height(), fix->height());
 
     for (const QString& name : {u"settingsBox"_s, u"resultBox"_s}) {
         auto* panel = window.findChild<QGroupBox*>(name);
