@@ -314,10 +314,15 @@ QString json(const nav::Fix& fix)
     out += "],\n  \"warnings\": [";
     for (std::size_t k = 0; k < fix.warnings.size(); ++k) {
         const nav::FixWarning& warning = fix.warnings[k];
+        // A warning on one line (a cocked hat's side) has it as both first
+        // and second: it is named once.
+        std::string observations = std::to_string(warning.first + 1);
+        if (warning.second != warning.first)
+            observations += ", " + std::to_string(warning.second + 1);
         out += std::string(k > 0 ? ", " : "") + "{\"kind\": \"" + warningKind(warning.kind) +
-               "\", \"observations\": [" + std::to_string(warning.first + 1) + ", " +
-               std::to_string(warning.second + 1) + "], \"value\": " + number(warning.value) +
-               ", \"message\": " + jsonString(fixWarningMessage(warning)) + "}";
+               "\", \"observations\": [" + observations + "], \"value\": " +
+               number(warning.value) + ", \"message\": " +
+               jsonString(fixWarningMessage(warning)) + "}";
     }
     out += "]\n}\n";
     return QString::fromStdString(out);

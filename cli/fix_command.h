@@ -25,7 +25,9 @@
 //    "compass_error": .., "fix_common_error": {..},   three bearings or more
 //    "warnings": [{"kind": "poor_cut"|"danger_circle"|"large_cocked_hat",
 //                  "observations": [1, 2], "value": .., "message": ".."}]}
-// in decimal degrees, each the shortest text that reads back as the same
+// A poor cut or a danger circle names its two lines, a large cocked hat the
+// one line its longest side lies on ("observations": [3]). Positions are in
+// decimal degrees, each the shortest text that reads back as the same
 // double; members without a value are left out.
 // Exit status: 0 with a fix; 1, with the reason on stderr and nothing on
 // stdout, for no fix, fewer than two observations, or a value that does

@@ -16,9 +16,11 @@ namespace {
 constexpr double zoomStep = 2;
 // A wheel's notch, in its angle's eighths of a degree.
 constexpr int wheelNotch = 120;
-// Room for a plot, in lines of the font: wide enough for its labels.
+// Room for a plot, in lines of the font: wide enough for its labels. The
+// least leaves the observations beside it room for their table on a small
+// screen at 200 %.
 constexpr int hintLines = 36;
-constexpr int leastLines = 16;
+constexpr int leastLines = 10;
 
 }  // namespace
 

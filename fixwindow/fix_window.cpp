@@ -28,6 +28,7 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QScreen>
+#include <QScrollBar>
 #include <QtMath>
 
 using namespace Qt::StringLiterals;
@@ -165,6 +166,13 @@ void FixWindow::setUpTable()
                   table->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     ui_->splitter->setSizes({tableWidth, width() - tableWidth});
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // However low the window, the table keeps its header and a few rows;
+    // the panels above and below it scroll instead.
+    constexpr int rowsKept = 3;
+    table->setMinimumHeight(table->horizontalHeader()->sizeHint().height() +
+                            rowsKept * table->verticalHeader()->defaultSectionSize() +
+                            table->horizontalScrollBar()->sizeHint().height() +
+                            2 * table->frameWidth());
     connect(model_, &ObservationTableModel::rowsEdited, this, &FixWindow::recompute);
     connect(table->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {
@@ -277,6 +285,9 @@ void FixWindow::showAnswer(const QStringList& problems, const QStringList& figur
         control->setEnabled(fix_.has_value());
     ui_->copyFixAction->setEnabled(fix_.has_value());
     ui_->addToRouteAction->setEnabled(fix_.has_value());
+    // On a window too low for the result, its scrolled area shows the fix.
+    if (fix_)
+        ui_->resultArea->ensureWidgetVisible(ui_->fixEdit);
     // The plot's text alternative: what it shows, in words.
     ui_->plotView->setAccessibleDescription(answer_.join(u'；'));
     // A refusal in the status bar too; a hint only below.

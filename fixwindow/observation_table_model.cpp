@@ -90,6 +90,14 @@ QVariant ObservationTableModel::data(const QModelIndex& index, int role) const
         const QString why = refusal(index);
         return why.isEmpty() ? QVariant() : QVariant(why);
     }
+    case Qt::AccessibleDescriptionRole:
+        // Qt tells screen readers every cell is enabled, whatever its flags:
+        // a cell switched off says so in words.
+        return isSwitchedOff(index)
+                   ? QVariant(u"不适用：只有%1有%2"_s.arg(
+                         observationKindName(nav::ObservationKind::HorizontalAngle),
+                         columnInfo[int(ObservationColumn::Mark2)].title))
+                   : QVariant();
     default:
         return {};
     }
@@ -116,10 +124,15 @@ Qt::ItemFlags ObservationTableModel::flags(const QModelIndex& index) const
     // Only a horizontal angle has a second mark: elsewhere its cell is off,
     // so that Tab from the mark goes on to the value, where a navigator
     // typing a bearing means to go.
-    if (ObservationColumn(index.column()) == ObservationColumn::Mark2
-        && rows_.value(index.row()).kind != nav::ObservationKind::HorizontalAngle)
+    if (isSwitchedOff(index))
         return QAbstractTableModel::flags(index) & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
+}
+
+bool ObservationTableModel::isSwitchedOff(const QModelIndex& index) const
+{
+    return ObservationColumn(index.column()) == ObservationColumn::Mark2
+        && rows_.value(index.row()).kind != nav::ObservationKind::HorizontalAngle;
 }
 
 bool ObservationTableModel::setData(const QModelIndex& index, const QVariant& value, int role)

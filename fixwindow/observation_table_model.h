@@ -12,6 +12,8 @@ namespace tarnquil {
 // edit role is the nav::ObservationKind as an int; it also takes the
 // kind's name, its first character (方, 距, 水) or its number (1, 2, 3), as
 // typed or pasted. A refused cell is tinted, and its refusal is its tooltip.
+// The second mark's cell is off (neither enabled nor selectable) but on a
+// horizontal angle's row, and its accessible description says why.
 class ObservationTableModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -40,6 +42,9 @@ signals:
     void rowsEdited();
 
 private:
+    // The second mark's cell of a row that is no horizontal angle.
+    bool isSwitchedOff(const QModelIndex& index) const;
+
     QList<ObservationRow> rows_;
     QList<ObservationRefusal> refusals_;
 };

@@ -30,6 +30,17 @@ function(tarnquil_ui_ctest name program)
     tarnquil_ui_desktop(${name})
 endfunction()
 
+# Runs the test functions named of a window test program as the ctest test
+# NAME on a 1024 by 768 screen at 200 % (512 by 384 of the window's pixels),
+# offscreen only: the windows platform has no screen of its own to give.
+function(tarnquil_small_screen_ctest name program)
+    if(TARNQUIL_UI_TEST_PLATFORM STREQUAL "offscreen")
+        tarnquil_ui_ctest(${name} ${program} ${ARGN})
+        set_tests_properties(${name} PROPERTIES ENVIRONMENT
+            "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_FUNCTION_LIST_DIR}/small_screen.json;QT_SCALE_FACTOR=2")
+    endif()
+endfunction()
+
 # tarnquil_qt_test(NAME LIBRARY [SOURCES ...]): the test program NAME from
 # NAME.cpp (and SOURCES), linking LIBRARY and Qt Test.
 function(tarnquil_qt_test name library)

@@ -90,6 +90,8 @@ class FixCommandTest : public QObject
 private slots:
     void json_data();
     void json();
+    void warningsNameTheirLines_data();
+    void warningsNameTheirLines();
     void textStartsWithTheFix();
     void refused_data();
     void refused();
@@ -169,6 +171,45 @@ void FixCommandTest::json()
     const Points common =
         answer.contains(u"fix_common_error"_s) ? points(answer[u"fix_common_error"_s]) : Points{};
     QVERIFY2(near(common, commonErrorFix), shown(common).constData());
+}
+
+// Each warning names the observations it is about, each once: the two
+// lines of a poor cut, the one line of a cocked hat's longest side.
+void FixCommandTest::warningsNameTheirLines_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QList<int>>("observations");
+
+    // A mark due north of the ship (30°00.0′N 122°00.0′E), one due east
+    // and one to the north-east: its bearing given 8° short, the third
+    // line passes a mile off the crossing of the first two, and the hat's
+    // longest side lies on it.
+    const QStringList north{u"--bearing"_s, u"3005.0N 12200.0E"_s, u"0"_s};
+    QTest::newRow("a large cocked hat: the one line of its longest side")
+        << north + QStringList{u"--bearing"_s, u"3000.0N 12206.0E"_s, u"90"_s,
+                               u"--bearing"_s, u"3005.0N 12206.0E"_s, u"38"_s}
+        << u"large_cocked_hat"_s << QList<int>{3};
+    QTest::newRow("a poor cut: both lines")
+        << north + QStringList{u"--bearing"_s, u"3004.7N 12202.0E"_s, u"20"_s}
+        << u"poor_cut"_s << QList<int>{1, 2};
+}
+
+void FixCommandTest::warningsNameTheirLines()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, kind);
+    QFETCH(QList<int>, observations);
+    const Run run = runFix(arguments + QStringList{u"--json"_s});
+    QVERIFY2(run.status == 0 && run.err.isEmpty(), qPrintable(run.err));
+    const QJsonArray warnings = QJsonDocument::fromJson(run.out).object()[u"warnings"_s].toArray();
+    QVERIFY2(warnings.size() == 1, run.out.constData());
+    const QJsonObject warning = warnings.first().toObject();
+    QCOMPARE(warning[u"kind"_s].toString(), kind);
+    QList<int> named;
+    for (const QJsonValue& observation : warning[u"observations"_s].toArray())
+        named << observation.toInt();
+    QCOMPARE(named, observations);
 }
 
 // The fix in the display form on the first line, the figures after it.

@@ -18,10 +18,15 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QGroupBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTableView>
@@ -127,6 +132,8 @@ private slots:
 
     void threeBearingsWithACockedHat();
     void tabGoesFromTheMarkToTheValue();
+    void switchedOffCellSaysSo_data();
+    void switchedOffCellSaysSo();
     void runningFixByWatchTimes();
     void refusalsAreShownWhereTheyAre();
     void noFixSaysWhy();
@@ -135,6 +142,7 @@ private slots:
     void plotZoomsFromTheKeyboard();
     void everyControlHasAName();
     void altLettersAreTheirOwn();
+    void fitsTheScreen();
     void rowsRead_data();
     void rowsRead();
 };
@@ -188,6 +196,34 @@ void FixWindowTest::tabGoesFromTheMarkToTheValue()
     driver.setKind(1, Kind::HorizontalAngle);
     typeMarkAndTab(1);
     QCOMPARE(table->currentIndex(), model.index(1, int(ObservationColumn::Mark2)));
+}
+
+// Qt gives a screen reader every cell as enabled, whatever the model's
+// flags: the second mark's cell of a row that is no horizontal angle says
+// in words that it is not used.
+void FixWindowTest::switchedOffCellSaysSo_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<bool>("off");
+
+    QTest::newRow("a bearing: off") << int(Kind::Bearing) << true;
+    QTest::newRow("a range: off") << int(Kind::Range) << true;
+    QTest::newRow("a horizontal angle: on") << int(Kind::HorizontalAngle) << false;
+}
+
+void FixWindowTest::switchedOffCellSaysSo()
+{
+    QFETCH(int, kind);
+    QFETCH(bool, off);
+    Driver driver;
+    driver.setKind(0, Kind(kind));
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(driver.table());
+    QVERIFY(table != nullptr && table->tableInterface() != nullptr);
+    QAccessibleInterface* cell = table->tableInterface()->cellAt(0, int(ObservationColumn::Mark2));
+    QVERIFY(cell != nullptr);
+    const QString description = cell->text(QAccessible::Description);
+    QCOMPARE(description.contains(u"不适用"_s), off);
+    QCOMPARE(cell->state().focusable, !off);
 }
 
 // Two bearings of one mark half an hour apart at 12 knots on 070: a run of
@@ -355,6 +391,64 @@ void FixWindowTest::altLettersAreTheirOwn()
     Driver driver;
     const QStringList repeated = testing_alt_letters::repeatedAltLetters(&driver.window());
     QVERIFY2(repeated.isEmpty(), qPrintable(repeated.join(QStringLiteral("; "))));
+}
+
+// The window fits the screen, the table shows its header and three rows,
+// the fix shows, every panel shows whole or scrolls, and every control Tab
+// reaches comes into view: also as ctest's small_screen runs it, at 200 %
+// on a 1024 by 768 screen.
+void FixWindowTest::fitsTheScreen()
+{
+    Driver driver;
+    driver.window().model().setObservationRows(
+        {row(Kind::Bearing, textA, u"40.9"_s), row(Kind::Bearing, textB, u"135.0"_s),
+         row(Kind::Bearing, textC, u"280.1"_s)});
+    QCoreApplication::processEvents();
+    FixWindow& window = driver.window();
+    const QRect screen = window.screen()->availableGeometry();
+    QVERIFY2(screen.contains(window.frameGeometry()) && window.height() < screen.height(),
+             qPrintable(u"%1x%2 on %3x%4"_s.arg(window.width()).arg(window.height())
+                            .arg(screen.width()).arg(screen.height())));
+    QTableView* table = driver.table();
+    QVERIFY(table->horizontalHeader()->isVisible() && table->horizontalHeader()->height() > 0);
+    const int rowHeight = table->verticalHeader()->defaultSectionSize();
+    QVERIFY2(table->viewport()->height() >= 3 * rowHeight,
+             qPrintable(QString::number(table->viewport()->height())));
+    // The fix in view, however low its panel.
+    auto* fix = driver.control<QLineEdit>(u"fixEdit"_s);
+    QVERIFY(!fix->text().isEmpty());
+    QCOMPARE(fix->visibleRegion().boundingRect().height(), fix->height());
+
+    for (const QString& name : {u"settingsBox"_s, u"resultBox"_s}) {
+        auto* panel = window.findChild<QGroupBox*>(name);
+        const QSize needed = panel->minimumSizeHint();
+        QVERIFY2(panel->width() >= needed.width() && panel->height() >= needed.height(),
+                 qPrintable(name));
+        QScrollArea* area = nullptr;
+        for (QWidget* parent = panel->parentWidget(); parent != nullptr && area == nullptr;
+             parent = parent->parentWidget())
+            area = qobject_cast<QScrollArea*>(parent);
+        const bool whole = panel->visibleRegion().boundingRect().size() == panel->size();
+        QVERIFY2(whole || (area != nullptr && (area->horizontalScrollBar()->isVisible()
+                                               || area->verticalScrollBar()->isVisible())),
+                 qPrintable(name + u" cut off"_s));
+    }
+
+    // Tab goes round every control once, and each comes into view.
+    driver.control(u"modelCombo"_s)->setFocus(Qt::TabFocusReason);
+    QWidget* first = QApplication::focusWidget();
+    QStringList hidden;
+    for (int stops = 0; stops < 30; ++stops) {
+        QWidget* current = QApplication::focusWidget();
+        QCoreApplication::processEvents();
+        if (current->visibleRegion().isEmpty())
+            hidden << current->objectName();
+        QTest::keyClick(current, Qt::Key_Tab);
+        if (QApplication::focusWidget() == first)
+            break;
+    }
+    QCOMPARE(QApplication::focusWidget(), first);
+    QVERIFY2(hidden.isEmpty(), qPrintable(hidden.join(u", "_s)));
 }
 
 void FixWindowTest::rowsRead_data()

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "routewindow/panel_area.h"
+#include "widgets/panel_area.h"
 
 #include <QApplication>
 #include <QBoxLayout>

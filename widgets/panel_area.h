@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The area that holds the route window's panels above or below the table.
+// The area that holds a window's panels above or below its table.
 //
 // It asks for the height its panels need and no more, so that the table
 // takes all the height the window has to spare, at every scale. On a window
