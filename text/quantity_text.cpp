@@ -4,6 +4,7 @@
 #include "geo/errors.h"
 #include "geo/number_reading.h"
 #include "nav/earth.h"
+#include "nav/great_circle.h"
 
 #include <cmath>
 #include <limits>
@@ -96,6 +97,14 @@ QuantityReading readDistanceText(const QString& text, QStringView option)
     const std::optional<double> miles = readNumberWithUnit(text, {u"nmi", u"nm", u"海里", u"浬"});
     return read(text, miles, miles && *miles >= 0 && *miles <= nav::kMaxRun, distanceRefusal,
                 option);
+}
+
+QuantityReading readMeridianIntervalText(const QString& text, QStringView option)
+{
+    const std::optional<double> degrees = readNumberWithUnit(text, {u"°", u"º", u"˚", u"度"});
+    return read(text, degrees,
+                degrees && std::isfinite(*degrees) && *degrees >= nav::kSmallestMeridianInterval,
+                meridianIntervalRefusal, option);
 }
 
 QuantityReading readRouteIndexText(const QString& text, QStringView option)
