@@ -103,7 +103,7 @@ QString greatCircleText(const GreatCircleQuestion& question, const nav::GreatCir
 {
     const nav::GreatCircleLeg& leg = sailing.greatCircle;
     QStringList lines;
-    lines << u"大圆始航向 %1，大圆航程 %2（%3）"_s.arg(courseText(leg.initialCourse),
+    lines << u"大圆始航向 %1，大圆航程 %2，地球模型 %3"_s.arg(courseText(leg.initialCourse),
                                                   distanceText(leg.distance),
                                                   fromUtf8(nav::modelName(question.model)))
           << vertexLine(sailing.vertex)

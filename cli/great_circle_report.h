@@ -4,13 +4,13 @@
 // --json, as one JSON object for another program.
 //
 // The text, courses and distances rounded as the route window shows them:
-//   大圆始航向 054.3°，大圆航程 4485.2 海里（WGS-84 椭球）
+//   大圆始航向 054.3°，大圆航程 4485.2 海里，地球模型 WGS-84
 //   顶点 48°38.07′N 169°15.69′W，在航段上
 //   每 10° 经度的分点，及各点到下一点的恒向线航向、航程：
-//     起点        35°27.00′N 139°39.00′E   055.0°      12.3 海里
-//     大圆分点 1  35°39.30′N 140°00.00′E   058.1°     480.1 海里
+//     起点         35°27.00′N 139°39.00′E  054.4°       21.1 海里
+//     大圆分点 1   35°39.30′N 140°00.00′E  057.5°      560.7 海里
 //     …
-//     终点        37°48.00′N 122°25.20′W
+//     终点         37°48.00′N 122°25.20′W
 //   按恒向线分段航行共 4487.9 海里，比大圆多 2.7 海里
 //
 // The JSON object, every number in decimal degrees or nautical miles at

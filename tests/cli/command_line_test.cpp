@@ -508,7 +508,7 @@ void CommandLineTest::greatCircleText()
     QCOMPARE(result.status, 0);
     const QStringList lines = result.out.split(systemLines(u"\n"_s), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 3 + 12 + 1);  // the departure, 10 crossings and the arrival
-    QCOMPARE(lines[0], u"大圆始航向 054.3°，大圆航程 4485.2 海里（WGS-84）"_s);
+    QCOMPARE(lines[0], u"大圆始航向 054.3°，大圆航程 4485.2 海里，地球模型 WGS-84"_s);
     QCOMPARE(lines[1], u"顶点 48°38.07′N 169°15.69′W，在航段上"_s);
     QVERIFY2(lines[4].contains(QRegularExpression(u"^ +大圆分点 1 +35°39.30′N 140°00.00′E +\\d{3}\\.\\d° +\\d+\\.\\d 海里$"_s)),
              qPrintable(lines[4]));

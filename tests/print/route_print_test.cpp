@@ -69,24 +69,25 @@ RouteDocument longRoute(int count)
     return computed(u"沿岸"_s, waypoints, settings);
 }
 
-// The text pdftotext reads from a PDF, pages ending in \f.
-QString pdfTextOf(const QString& path)
+// The text pdftotext reads from a PDF, pages ending in \f: laid out as on
+// the page, or in the order it was drawn (raw).
+QString pdfTextOf(const QString& path, const QString& mode = u"-layout"_s)
 {
     QProcess process;
-    process.start(qEnvironmentVariable("TARNQUIL_PDFTOTEXT"), {u"-layout"_s, path, u"-"_s});
+    process.start(qEnvironmentVariable("TARNQUIL_PDFTOTEXT"), {mode, path, u"-"_s});
     if (!process.waitForFinished(30000) || process.exitCode() != 0)
         qWarning("pdftotext failed: %s", process.readAllStandardError().constData());
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-QString pdfTextOf(const RouteDocument& route)
+QString pdfTextOf(const RouteDocument& route, const QString& mode = u"-layout"_s)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(u"航线.pdf"_s);
     const QString error = tarnquil::exportRoutePdf(path, route, printed);
     if (!error.isEmpty())
         qWarning("%s", qPrintable(error));
-    return pdfTextOf(path);
+    return pdfTextOf(path, mode);
 }
 
 // A line of texts as pdftotext lays them out: in order, blanks between.
@@ -112,6 +113,8 @@ private slots:
     void pdfText();
     void headerOnEachPage();
     void boldCourseAndDistance();
+    void longNameWraps();
+    void refusalsRunOnToTheNextPage();
     void failedWriteKeepsFile();
 };
 
@@ -203,6 +206,41 @@ void RoutePrintTest::boldCourseAndDistance()
         for (const LegColumn column : {LegColumn::Name, LegColumn::Latitude, LegColumn::Cumulative})
             QVERIFY(!tarnquil::printedInBold(route, row, column));
     }
+}
+
+// A name wider than its column wraps within it, and its row grows: the
+// whole name drawn, and the rows below on lines of their own.
+void RoutePrintTest::longNameWraps()
+{
+    QList<WaypointText> waypoints = kanmon;
+    waypoints[1].name = QString(u"济州岛南方海域转向点"_s).repeated(6);
+    const RouteDocument route = computed(u"长名"_s, waypoints, kanmonSettings());
+    QVERIFY(pdfTextOf(route, u"-raw"_s).remove(QRegularExpression(u"\\s"_s)).contains(waypoints[1].name));
+    const QString text = pdfTextOf(route);
+    for (const qsizetype row : {0, 2})
+        QVERIFY2(text.contains(lineOf(route.rows[row].texts)), qPrintable(route.rows[row].texts.join(u' ')));
+    QCOMPARE(text.count(u'\f'), 1);
+}
+
+// Texts that gave no position, more than the first page holds after the
+// table, go on to the next page, each once, whole.
+void RoutePrintTest::refusalsRunOnToTheNextPage()
+{
+    RouteDocument route = longRoute(30);
+    for (WaypointText& waypoint : route.waypoints)
+        waypoint.longitude = u"120°00′N"_s;
+    route.rows = tarnquil::makeRouteTable(route.waypoints, route.settings);
+    const QStringList pages = pdfTextOf(route).split(u'\f', Qt::SkipEmptyParts);
+    QCOMPARE(pages.size(), 2);
+    const QString text = pages.join(QString());
+    for (int row = 1; row <= 30; ++row) {
+        const QRegularExpression refusal(u"^\\s*第 %1 行经度：.*$"_s.arg(row), QRegularExpression::MultilineOption);
+        int found = 0;
+        for (auto match = refusal.globalMatch(text); match.hasNext(); match.next())
+            ++found;
+        QCOMPARE(found, 1);
+    }
+    QVERIFY(pages[1].contains(u"第 30 行经度"_s));
 }
 
 void RoutePrintTest::failedWriteKeepsFile()
