@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/printed_route.h"
-#include "print/printed_table.h"
 
 #include "nav/display.h"
 #include "text/method_words.h"

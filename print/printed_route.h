@@ -14,6 +14,9 @@ class QTextDocument;
 
 namespace tarnquil {
 
+// The size of the leg table's text, points.
+inline constexpr qreal printedTablePoints = 9;
+
 // The width of the rules in pixels of 1/96 inch (0.75 pt).
 inline constexpr qreal printRuleWidth = 1;
 

@@ -21,9 +21,6 @@ class QPaintDevice;
 
 namespace tarnquil {
 
-// The size of the table's text, points.
-inline constexpr qreal printedTablePoints = 9;
-
 // Whether a row's cell is printed in bold: the course and the distance of
 // the method its leg is sailed by.
 bool printedInBold(const RouteDocument& route, qsizetype row, LegColumn column);

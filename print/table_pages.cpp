@@ -89,7 +89,12 @@ void paintSlice(QPainter& painter, const QTextDocument& document, DocumentSlice 
     painter.translate(0, y - slice.top);
     painter.setClipRect(view);
     QAbstractTextDocumentLayout::PaintContext context;
-    context.clip = view;  // what the layout draws: the blocks within, whole
+    // What the layout draws: the blocks within, whole. It draws a block that
+    // merely touches the clip, and a PDF's text holds what the painter's clip
+    // hides, so the blocks on either side, touching at the slice's edges, are
+    // kept out by a hair.
+    constexpr qreal hair = 0.5;
+    context.clip = view.adjusted(0, hair, 0, -hair);
     context.palette.setColor(QPalette::Text, Qt::black);
     document.documentLayout()->draw(&painter, context);
     painter.restore();

@@ -13,22 +13,22 @@ namespace tarnquil {
 MeridianIntervalAsker meridianIntervalDialog(QWidget* window)
 {
     return [window = QPointer<QWidget>(window)](const QString& leg) -> std::optional<double> {
-        const QStringList choices = {u"5"_s, u"10"_s};
         const QString question =
             u"将大圆航段 %1 在每隔多少度经度处分段为恒向线？\n可选 5 或 10，也可输入其他度数（如 2.5）。"_s.arg(leg);
-        QString label = question;
-        QString text = choices.back();
-        for (;;) {
-            bool accepted = false;
-            text = QInputDialog::getItem(window, u"分段为恒向线"_s, label, choices,
-                                         int(qMax(qsizetype(0), choices.indexOf(text))), true, &accepted);
-            if (!accepted)
-                return std::nullopt;
-            const QuantityReading reading = readMeridianIntervalText(text);
+        QInputDialog dialog(window);
+        dialog.setWindowTitle(u"分段为恒向线"_s);
+        dialog.setComboBoxItems({u"5"_s, u"10"_s});
+        dialog.setComboBoxEditable(true);
+        dialog.setTextValue(u"10"_s);
+        dialog.setLabelText(question);
+        // A refused text stays in the field, the reason above the question.
+        while (dialog.exec() == QDialog::Accepted) {
+            const QuantityReading reading = readMeridianIntervalText(dialog.textValue());
             if (reading.value)
                 return reading.value;
-            label = reading.refusal + u"\n\n"_s + question;
+            dialog.setLabelText(reading.refusal + u"\n\n"_s + question);
         }
+        return std::nullopt;
     };
 }
 

@@ -487,10 +487,16 @@ void RouteWindow::askToSplitLeg()
     const int arrival = currentRow();
     if (arrival <= 0 || !model_->tableRow(arrival).values.leg)
         return;
-    const std::optional<double> every = askInterval_(legName(arrival));
-    if (every && splitGreatCircleLeg(arrival, *every) == 0)
-        prompt_(u"大圆航段 %1 不跨越每隔 %2° 的经线，无需分段。"_s.arg(
-            legName(arrival), QString::number(*every, 'g', QLocale::FloatingPointShortest)));
+    const QString leg = legName(arrival);
+    const std::optional<double> every = askInterval_(leg);
+    if (!every)
+        return;
+    const QString interval = QString::number(*every, 'g', QLocale::FloatingPointShortest);
+    if (const int inserted = splitGreatCircleLeg(arrival, *every); inserted > 0)
+        statusBar()->showMessage(u"大圆航段 %1 已在每隔 %2° 经度处分段为 %3 段恒向线。"_s.arg(
+            leg, interval).arg(inserted + 1));
+    else
+        prompt_(u"大圆航段 %1 不跨越每隔 %2° 的经线，无需分段。"_s.arg(leg, interval));
 }
 
 void RouteWindow::updateTitle()

@@ -222,8 +222,8 @@ void RoutePrintTest::longNameWraps()
     QCOMPARE(text.count(u'\f'), 1);
 }
 
-// Texts that gave no position, more than the first page holds after the
-// table, go on to the next page, each once, whole.
+// Texts that gave no position, more than the page holds after the table,
+// go on to the next page, each once, whole.
 void RoutePrintTest::refusalsRunOnToTheNextPage()
 {
     RouteDocument route = longRoute(30);
@@ -231,7 +231,16 @@ void RoutePrintTest::refusalsRunOnToTheNextPage()
         waypoint.longitude = u"120°00′N"_s;
     route.rows = tarnquil::makeRouteTable(route.waypoints, route.settings);
     const QStringList pages = pdfTextOf(route).split(u'\f', Qt::SkipEmptyParts);
-    QCOMPARE(pages.size(), 2);
+    const auto pageOf = [&pages](const QString& text) {
+        for (qsizetype page = 0; page < pages.size(); ++page) {
+            if (pages[page].contains(text))
+                return page;
+        }
+        return qsizetype(-1);
+    };
+    // The first refusal on one page, the last on a later one.
+    QVERIFY(pageOf(u"第 1 行经度"_s) >= 0);
+    QVERIFY(pageOf(u"第 30 行经度"_s) > pageOf(u"第 1 行经度"_s));
     const QString text = pages.join(QString());
     for (int row = 1; row <= 30; ++row) {
         const QRegularExpression refusal(u"^\\s*第 %1 行经度：.*$"_s.arg(row), QRegularExpression::MultilineOption);
@@ -240,7 +249,6 @@ void RoutePrintTest::refusalsRunOnToTheNextPage()
             ++found;
         QCOMPARE(found, 1);
     }
-    QVERIFY(pages[1].contains(u"第 30 行经度"_s));
 }
 
 void RoutePrintTest::failedWriteKeepsFile()
