@@ -76,8 +76,15 @@ public:
     // position. `every` as nav::sailGreatCircle takes it.
     int splitGreatCircleLeg(int arrival, double every);
 
+    // Adds a waypoint after the last, as one step to undo, and selects it.
+    void appendWaypoint(const WaypointText& waypoint);
+
     WaypointTableModel& model() { return *model_; }
     QUndoStack& undoStack() { return *undoStack_; }
+
+signals:
+    // 工具 > 陆标定位: the fix window is asked for; app/ opens it.
+    void fixWindowRequested();
 
 protected:
     bool event(QEvent* event) override;

@@ -369,11 +369,11 @@ void CommandLineTest::refusedFileSaysWhatWouldReadIt()
     QCOMPARE(result.err.count(u"tarnquil: "_s), 4);
 
     // A NUL in a cell is named by its code, and the message goes on past it.
-    put(u"nul.csv"_s, QByteArray("lat,lon\r\n3954N,11624\0E\r\n", 24));
-    result = tarnquil({u"--route"_s, u"nul.csv"_s, u"--export"_s, u"out.csv"_s});
+    put(u"null-byte.csv"_s, QByteArray("lat,lon\r\n3954N,11624\0E\r\n", 24));
+    result = tarnquil({u"--route"_s, u"null-byte.csv"_s, u"--export"_s, u"out.csv"_s});
     QCOMPARE(result.status, 1);
     QCOMPARE(result.err, systemLines(
-        u"tarnquil: nul.csv 第 2 行 经度“11624␀E”：不可见字符（U+0000 NULL）既不是数字，也不是方位"
+        u"tarnquil: null-byte.csv 第 2 行 经度“11624␀E”：不可见字符（U+0000 NULL）既不是数字，也不是方位"
         u"（N、S、E、W 或 北、南、东、西），也不是度分秒的符号。\n"_s));
 
     result = tarnquil({u"--route"_s, u"gbk-bad.csv"_s, u"--export"_s, u"out.csv"_s});

@@ -10,6 +10,7 @@
 #include "routewindow/waypoint_table_model.h"
 #include "widgets/application_setup.h"
 #include "widgets/prompt.h"
+#include "tests/alt_letters.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -227,6 +228,7 @@ private slots:
     void deadReckoningOverThePole();
     void splitGreatCircleLeg();
     void everyControlHasAName();
+    void altLettersAreTheirOwn();
     void resultFieldsAreNotEditable();
     void smallScreenLeavesRoomForFrame();
     void printPreview();
@@ -757,6 +759,14 @@ void RouteWindowTest::deadReckoningOverThePole()
 
 // Every control the keyboard reaches, and every menu, has a name that a
 // screen reader can say.
+// Each Alt letter reaches one control or menu: 工具 and 开航时间 had T both.
+void RouteWindowTest::altLettersAreTheirOwn()
+{
+    Driver driver;
+    const QStringList repeated = testing_alt_letters::repeatedAltLetters(&driver.window());
+    QVERIFY2(repeated.isEmpty(), qPrintable(repeated.join(QStringLiteral("; "))));
+}
+
 void RouteWindowTest::everyControlHasAName()
 {
     Driver driver;
