@@ -2,6 +2,7 @@
 #include "cli/command_line.h"
 #include "cli/command_line_help.h"
 #include "cli/console_text.h"
+#include "cli/great_circle_report.h"
 #include "cli/fix_command.h"
 #include "cli/qt_options.h"
 
@@ -20,6 +21,7 @@
 #include "nav/earth_model.h"
 #include "nav/entry.h"
 #include "nav/errors.h"
+#include "nav/great_circle.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -60,6 +62,7 @@ struct ProgramOption {
     bool takesValue;
     bool forRoute;        // with --route
     bool forDestination;  // with --destination
+    bool forGreatCircle = false;  // with --great-circle
 };
 
 constexpr std::array programOptions = {
@@ -75,8 +78,12 @@ constexpr std::array programOptions = {
     ProgramOption{u"--course", true, false, true},
     ProgramOption{u"--distance", true, false, true},
     ProgramOption{u"--method", true, false, true},
-    ProgramOption{u"--model", true, true, true},
-    ProgramOption{u"--form", true, true, true},
+    ProgramOption{u"--model", true, true, true, true},
+    ProgramOption{u"--form", true, true, true, true},
+    ProgramOption{u"--great-circle", true, false, false, true},
+    ProgramOption{u"--every", true, false, false, true},
+    ProgramOption{u"--json", false, false, false, true},
+    ProgramOption{u"--split-gc", true, true, false},
 };
 
 const ProgramOption* findOption(QStringView name)
@@ -155,7 +162,7 @@ Arguments splitArguments(const QStringList& arguments)
     return split;
 }
 
-enum class Command { Help, Version, Calculator, Window, Export, Destination };
+enum class Command { Help, Version, Calculator, Window, Export, Destination, GreatCircle };
 
 // Every option given belongs to the command: `belongs` says which do.
 void checkOptions(const Arguments& arguments, bool ProgramOption::*belongs, QStringView command)
@@ -169,8 +176,11 @@ void checkOptions(const Arguments& arguments, bool ProgramOption::*belongs, QStr
 Command routeCommand(const Arguments& arguments)
 {
     checkOptions(arguments, &ProgramOption::forRoute, u"--route");
-    if (!arguments.has(u"--export"))
+    if (!arguments.has(u"--export")) {
+        if (arguments.has(u"--split-gc"))
+            usageError(u"--split-gc 要与 --export 一起使用：tarnquil --route 航线文件 --export 输出文件 --split-gc 度数。"_s);
         return Command::Window;
+    }
     if (!arguments.file)
         usageError(u"--export 需要航线文件：tarnquil --route 航线文件 --export 输出文件。"_s);
     return Command::Export;
@@ -186,6 +196,29 @@ Command destinationCommand(const Arguments& arguments)
     return Command::Destination;
 }
 
+// The option's value is the departure; the one argument besides the
+// options, the arrival.
+Command greatCircleCommand(const Arguments& arguments)
+{
+    checkOptions(arguments, &ProgramOption::forGreatCircle, u"--great-circle");
+    if (!arguments.file)
+        usageError(u"--great-circle 需要起点和终点两个位置：tarnquil --great-circle \"起点\" \"终点\"。"_s);
+    return Command::GreatCircle;
+}
+
+// The commands an option belongs to, as a usage message names them.
+QString commandsOf(const ProgramOption& option)
+{
+    QStringList commands;
+    if (option.forRoute)
+        commands << u"--route"_s;
+    if (option.forDestination)
+        commands << u"--destination"_s;
+    if (option.forGreatCircle)
+        commands << u"--great-circle"_s;
+    return commands.join(u" 或 "_s);
+}
+
 Command commandOf(const Arguments& arguments)
 {
     if (arguments.has(u"--help") || arguments.has(u"-h"))
@@ -196,15 +229,14 @@ Command commandOf(const Arguments& arguments)
         return routeCommand(arguments);
     if (arguments.has(u"--destination"))
         return destinationCommand(arguments);
+    if (arguments.has(u"--great-circle"))
+        return greatCircleCommand(arguments);
     if (arguments.options.isEmpty() && !arguments.file)
         return Command::Calculator;
     if (arguments.file)
         usageError(u"要打开航线文件，请写作 tarnquil --route %1。"_s.arg(*arguments.file));
     const ProgramOption* option = findOption(arguments.options.keys().value(0));
-    const QString commands = option->forDestination ? (option->forRoute ? u"--route 或 --destination"_s
-                                                                   : u"--destination"_s)
-                                                  : u"--route"_s;
-    usageError(u"选项 %1 要与 %2 一起使用。"_s.arg(option->name, commands));
+    usageError(u"选项 %1 要与 %2 一起使用。"_s.arg(option->name, commandsOf(*option)));
 }
 
 // The choice an option's word selects, `fallback` without the option; a
@@ -299,7 +331,10 @@ RouteOptions readRouteOptions(const Arguments& arguments)
 ExportRequest exportRequest(const Arguments& arguments)
 {
     const RouteOptions options = readRouteOptions(arguments);
-    return {options.file, options.routeNumber, options.settings, arguments.value(u"--export")};
+    ExportRequest request{options.file, options.routeNumber, options.settings, arguments.value(u"--export")};
+    if (arguments.has(u"--split-gc"))
+        request.splitEvery = readQuantity(arguments, u"--split-gc", readMeridianIntervalText);
+    return request;
 }
 
 const QString positionName = u"位置"_s;
@@ -343,6 +378,46 @@ int destination(const Arguments& arguments)
     return success;
 }
 
+// A position of --great-circle, read and checked, or a data error naming
+// it as `field` (起点, 终点).
+geo::GeoPoint readSailingEnd(const QString& field, const QString& text, geo::NumberForm form)
+{
+    geo::GeoPoint point;
+    try {
+        point = geo::readPosition(text.toStdString(), form).position;
+        nav::checkPosition(point);
+    } catch (const geo::CoordinateError& error) {
+        dataError(conversionFailureMessage(field, text, error));
+    } catch (const nav::RangeError& error) {
+        dataError(positionRangeRefusal(field, text, error.quantity() == nav::Quantity::Latitude
+                                                        ? geo::Axis::Latitude
+                                                        : geo::Axis::Longitude));
+    }
+    return point;
+}
+
+// The fallback of --every: the meridians of every ten degrees.
+constexpr double defaultMeridianInterval = 10;
+
+int greatCircle(const Arguments& arguments)
+{
+    const geo::NumberForm form = readForm(arguments);
+    GreatCircleQuestion question;
+    question.model = readModel(arguments);
+    question.from = readSailingEnd(u"起点"_s, arguments.value(u"--great-circle"), form);
+    question.to = readSailingEnd(u"终点"_s, *arguments.file, form);
+    question.every = arguments.has(u"--every")
+        ? readQuantity(arguments, u"--every", readMeridianIntervalText)
+        : defaultMeridianInterval;
+    const nav::GreatCircleSailing sailing =
+        nav::sailGreatCircle(question.model, question.from, question.to, question.every);
+    if (arguments.has(u"--json"))
+        writeText(stdout, QString::fromUtf8(greatCircleJson(question, sailing)));
+    else
+        writeText(stdout, greatCircleText(question, sailing));
+    return success;
+}
+
 int runWithoutWindow(Command command, const Arguments& arguments)
 {
     switch (command) {
@@ -356,6 +431,8 @@ int runWithoutWindow(Command command, const Arguments& arguments)
         return runExport(exportRequest(arguments));
     case Command::Destination:
         return destination(arguments);
+    case Command::GreatCircle:
+        return greatCircle(arguments);
     case Command::Calculator:
     case Command::Window:
         break;

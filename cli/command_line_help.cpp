@@ -75,6 +75,16 @@ QString commandLineHelp()
   tarnquil --destination "位置" --course 航向 --distance 航程 [推算选项]
       推算船位：从该位置按航向航行该航程后到达的位置，输出一行，如
       30°10.20′N 122°05.30′E
+  tarnquil --great-circle "起点" "终点" [--every 度数] [--json] [--model …] [--form …]
+      大圆航法：大圆始航向、大圆航程、顶点，大圆每隔 --every 度经度（默认 10）
+      的分点及各点到下一点的恒向线航向、航程，按恒向线分段航行的总航程。
+      --json 输出一个 JSON 对象（十进制的度、海里，数字为能读回原值的最短写法）：
+        model、every；from、to 为 {lat, lon}，from 另有 rhumbCourse、
+        rhumbDistance（到第一个分点的恒向线航向、航程）；initialCourse、
+        finalCourse、distance 为大圆始航向、终航向、航程；vertex 为顶点
+        {lat, lon, onLeg}（onLeg：是否在起点与终点之间），沿赤道时为 null；
+        points 为各分点 {lat, lon, rhumbCourse, rhumbDistance}（到下一点，
+        最后一个到终点）；rhumbDistance 为恒向线总航程
   tarnquil --help | -h
       显示本说明。
   tarnquil --version
@@ -86,6 +96,8 @@ QString commandLineHelp()
                           与 --speed 一起给出时计算预计到达时间
   --route-index 序号      打开 GPX 文件中的第几条航线，从 1 起，默认为 1；
                           文件中的每条航线（<rte>）都计数，没有航点的也算
+  --split-gc 度数         与 --export 一起用：每个大圆航段在每隔该度数经度处
+                          插入分点（大圆分点 1、2……，恒向线），按恒向线写出
   --model、--form         见下
 
 推算选项：
@@ -123,7 +135,7 @@ QString commandLineHelp()
 
 退出状态：
   0  成功
-  1  数据无法读取（航线文件、航速、开航时间、位置、航向、航程）、--route-index
+  1  数据无法读取（航线文件、航速、开航时间、位置、航向、航程、分点间隔）、--route-index
      超出范围，或文件无法写入
   2  命令行有误：未知选项、缺少值、选项不能同时使用、--model、--form、
      --method 或 --route-index 的值不可选、%2、不支持的文件格式

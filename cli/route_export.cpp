@@ -2,6 +2,7 @@
 #include "cli/route_export.h"
 
 #include "print/route_writers.h"
+#include "routefiles/great_circle_split.h"
 #include "routefiles/route_csv.h"
 #include "routefiles/route_file.h"
 #include "text/quoted_text.h"
@@ -87,6 +88,11 @@ ExportResult exportRoute(const ExportRequest& request)
                            makeRouteTable(file.waypoints, request.settings)};
     if (QStringList refused = cellMessages(request.routeFile, file, document.rows); !refused.isEmpty())
         return dataFault(refused + afterwords(request, file, document.rows));
+    if (request.splitEvery) {
+        document.waypoints = splitGreatCircleLegs(document.waypoints, document.rows,
+                                                  request.settings.model, *request.splitEvery);
+        document.rows = makeRouteTable(document.waypoints, request.settings);
+    }
     if (const QString error = writer(request.out, document); !error.isEmpty())
         return dataFault({error});
     return {ExportFault::None, {}};

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace tarnquil {
 
 // How the refusal of a route file that is not there begins, and how --help
@@ -21,6 +23,9 @@ struct ExportRequest {
     qsizetype routeNumber = 1;  // of a GPX file, from 1
     RouteSettings settings;
     QString out;
+    // --split-gc: each great-circle leg written as the rhumb lines between
+    // its crossings of every so many degrees of longitude.
+    std::optional<double> splitEvery = {};
 };
 
 // Usage: OUT or FILE of a kind no writer or reader takes, or FILE missing;

@@ -6,15 +6,11 @@
 #include "text/song_face.h"
 #include "text/utf8_text.h"
 
-#include <QFontMetricsF>
+#include <QAbstractTextDocumentLayout>
 #include <QLocale>
 #include <QPaintDevice>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextTable>
-
-#include <array>
-#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -24,21 +20,14 @@ namespace {
 
 constexpr qreal titlePoints = 15;
 constexpr qreal textPoints = 10;
-constexpr qreal tablePoints = 9;
+constexpr qreal tablePoints = printedTablePoints;
 
 // Lengths of the document's formats are in pixels of 1/96 inch, which the
 // layout scales to the device.
-constexpr qreal cellPadding = 2;
-constexpr qreal cellInset = 4;  // besides the padding, left and right of a cell's text
 constexpr qreal paragraphGap = 6;
-const QColor headerShade(0xE6, 0xE6, 0xE6);
 
 const QString notGiven = u"未设定"_s;
 const QString noValue = u"—"_s;
-
-// No column but the name's is wider than this share of the page, in percent:
-// a long text that gave no position wraps rather than squeezes the others.
-constexpr qreal widestColumnPercent = 15;
 
 QString cellText(const RouteTableRow& row, LegColumn column)
 {
@@ -102,116 +91,6 @@ void addTitle(QTextCursor& cursor, const RouteDocument& route)
                  textFormat(tablePoints));
 }
 
-// Each column as wide as its widest text, title included, and the name's
-// the rest of the page.
-QList<QTextLength> columnWidths(const QList<RouteTableRow>& rows, QPaintDevice& device)
-{
-    const QFontMetricsF metrics(printFont(tablePoints, true), &device);  // bold is the wider
-    // Qt wraps a line whose last glyph reaches past its advance, as a bold 法
-    // does by 0.07 em; an eighth of an em more keeps each text on its line.
-    const qreal overhang = tablePoints * device.logicalDpiX() / 72 / 8;
-    const qreal padding =
-        (2 * (cellPadding + cellInset) + printRuleWidth) * pixelsPerUnit(device) + overhang;
-    const QStringList titles = legColumnTitles();
-    QList<QTextLength> widths;
-    for (int column = 0; column < legColumnCount; ++column) {
-        if (LegColumn(column) == LegColumn::Name) {
-            widths.append(QTextLength());
-            continue;
-        }
-        qreal widest = metrics.horizontalAdvance(titles[column]);
-        for (const RouteTableRow& row : rows)
-            widest = std::max(widest, metrics.horizontalAdvance(row.texts.value(column)));
-        const qreal percent = 100 * (widest + padding) / device.width();
-        widths.append(QTextLength(QTextLength::PercentageLength,
-                                  std::min(std::ceil(percent * 10) / 10, widestColumnPercent)));
-    }
-    return widths;
-}
-
-QTextTableFormat tableFormat(const QList<RouteTableRow>& rows, QPaintDevice& device)
-{
-    QTextTableFormat format;
-    // Each cell draws its own border, so a rule between two is two borders.
-    // Qt lays collapsed borders out three times slower.
-    format.setBorder(printRuleWidth / 2);
-    format.setBorderBrush(Qt::black);
-    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-    format.setCellPadding(cellPadding);
-    format.setCellSpacing(0);
-    // Qt sets the paragraph after a table on it, whatever its top margin.
-    format.setBottomMargin(paragraphGap);
-    format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
-    format.setColumnWidthConstraints(columnWidths(rows, device));
-    return format;
-}
-
-// What the cells' texts look like, made once for the device.
-struct CellFormats {
-    QTextBlockFormat header;
-    std::array<QTextBlockFormat, legColumnCount> blocks;
-    QTextCharFormat plain = textFormat(tablePoints);
-    QTextCharFormat bold = textFormat(tablePoints, true);
-};
-
-CellFormats cellFormats(const QPaintDevice& device)
-{
-    CellFormats formats;
-    // Qt scales a block's top and bottom margins to the device, but not
-    // its left and right ones.
-    const qreal inset = cellInset * pixelsPerUnit(device);
-    formats.header.setAlignment(Qt::AlignHCenter);
-    formats.header.setLeftMargin(inset);
-    formats.header.setRightMargin(inset);
-    for (std::size_t column = 0; column < formats.blocks.size(); ++column) {
-        formats.blocks[column] = formats.header;
-        formats.blocks[column].setAlignment(legColumns[column].alignment);
-    }
-    return formats;
-}
-
-void fillCell(QTextTable& table, int row, int column, const QTextBlockFormat& block,
-              const QString& text, const QTextCharFormat& format)
-{
-    QTextCursor cursor = table.cellAt(row, column).firstCursorPosition();
-    cursor.setBlockFormat(block);
-    cursor.insertText(text, format);
-}
-
-bool isCourseOrDistanceOf(LegColumn column, nav::Method method)
-{
-    if (method == nav::Method::GreatCircle)
-        return column == LegColumn::GreatCircleCourse || column == LegColumn::GreatCircleDistance;
-    return column == LegColumn::RhumbCourse || column == LegColumn::RhumbDistance;
-}
-
-// Adds the table after the title and leaves the cursor in the empty block
-// after it. Cells are filled through cursors of their own: within an edit
-// block, a cursor moved to the next cell stays in the first.
-QTextTable* addTable(QTextCursor& cursor, const RouteDocument& route, QPaintDevice& device)
-{
-    const QList<RouteTableRow>& rows = route.rows;
-    QTextTable* table =
-        cursor.insertTable(int(rows.size()) + 1, legColumnCount, tableFormat(rows, device));
-    const CellFormats formats = cellFormats(device);
-    const QStringList titles = legColumnTitles();
-    QTextTableCellFormat shaded;
-    shaded.setBackground(headerShade);
-    for (int column = 0; column < legColumnCount; ++column) {
-        table->cellAt(0, column).setFormat(shaded);
-        fillCell(*table, 0, column, formats.header, titles[column], formats.bold);
-    }
-    for (int r = 0; r < rows.size(); ++r) {
-        const nav::Method method = route.waypoints.value(r).method;
-        for (int column = 0; column < legColumnCount; ++column)
-            fillCell(*table, r + 1, column, formats.blocks[column], rows[r].texts.value(column),
-                     isCourseOrDistanceOf(LegColumn(column), method) ? formats.bold
-                                                                     : formats.plain);
-    }
-    cursor.movePosition(QTextCursor::End);
-    return table;
-}
-
 QString orNoValue(const QString& text)
 {
     return text.isEmpty() ? noValue : text;
@@ -268,20 +147,35 @@ qreal pixelsPerUnit(const QPaintDevice& device)
     return device.logicalDpiX() / qreal(96);
 }
 
-QTextTable* addPrintedRoute(QTextDocument& document, const RouteDocument& route,
-                            QPaintDevice& device)
+// An empty document made ready for the device, as wide as its page.
+void prepare(QTextDocument& document, QPaintDevice& device)
 {
+    document.documentLayout()->setPaintDevice(&device);
+    document.setTextWidth(device.width());
     document.setDocumentMargin(0);
     document.setDefaultFont(printFont(tablePoints));
+}
+
+void addRouteHead(QTextDocument& document, const RouteDocument& route, QPaintDevice& device)
+{
+    prepare(document, device);
     QTextCursor cursor(&document);
-    // Laid out once at the end, not after each of the table's cells.
-    cursor.beginEditBlock();
     addTitle(cursor, route);
-    QTextTable* table = addTable(cursor, route, device);
+}
+
+void addRouteTail(QTextDocument& document, const RouteDocument& route, QPaintDevice& device)
+{
+    prepare(document, device);
+    QTextCursor cursor(&document);
+    cursor.beginEditBlock();
     addTotals(cursor, route.rows);
     addRefusals(cursor, route.rows);
     cursor.endEditBlock();
-    return table;
+}
+
+qreal tableGap(const QPaintDevice& device)
+{
+    return paragraphGap * device.logicalDpiY() / qreal(96);
 }
 
 }  // namespace tarnquil

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The printed route as a text document: the title, the leg table and what
-// follows it, as print/route_pdf.h describes them, laid out for one device.
+// The printed route's texts besides the leg table (printed_table.h), as
+// print/route_pdf.h describes them, laid out for one device: the head above
+// the table and the tail below it, each a text document.
 #pragma once
 
 #include "routefiles/route_document.h"
@@ -10,9 +11,11 @@
 
 class QPaintDevice;
 class QTextDocument;
-class QTextTable;
 
 namespace tarnquil {
+
+// The size of the leg table's text, points.
+inline constexpr qreal printedTablePoints = 9;
 
 // The width of the rules in pixels of 1/96 inch (0.75 pt).
 inline constexpr qreal printRuleWidth = 1;
@@ -29,9 +32,16 @@ QFont printFont(qreal points, bool bold = false);
 // The device's pixels per pixel of the document's lengths (1/96 inch).
 qreal pixelsPerUnit(const QPaintDevice& device);
 
-// Fills the empty document with the route, measured on device, and returns
-// its table. The document's text is as wide as the device's page.
-QTextTable* addPrintedRoute(QTextDocument& document, const RouteDocument& route,
-                            QPaintDevice& device);
+// Fills the empty document with the title, the model, the speed and the
+// departure, and the key to the table, laid out on the device as wide as
+// its page.
+void addRouteHead(QTextDocument& document, const RouteDocument& route, QPaintDevice& device);
+
+// Fills the empty document with the totals and the texts that gave no
+// position, laid out as addRouteHead lays out its document.
+void addRouteTail(QTextDocument& document, const RouteDocument& route, QPaintDevice& device);
+
+// The space between the table and the tail, in the device's pixels.
+qreal tableGap(const QPaintDevice& device);
 
 }  // namespace tarnquil

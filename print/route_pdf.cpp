@@ -2,13 +2,13 @@
 #include "print/route_pdf.h"
 #include "print/pdf_text_map.h"
 #include "print/printed_route.h"
+#include "print/printed_table.h"
 #include "print/table_pages.h"
 
 #include "routefiles/save_file.h"
 #include "text/file_messages.h"
 #include "text/version.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QFile>
 #include <QPageLayout>
@@ -85,15 +85,17 @@ bool paintRoute(QPagedPaintDevice& device, const RouteDocument& route, const QDa
     const qreal line = QFontMetricsF(printFont(footerPoints), &device).lineSpacing();
     const QRectF footer(0, device.height() - 2 * line, device.width(), 2 * line);
 
-    QTextDocument document;
-    document.documentLayout()->setPaintDevice(&device);
-    document.setTextWidth(device.width());
-    const QTextTable* table = addPrintedRoute(document, route, device);
-    const QList<DocumentPage> pages = tablePages(document, *table, footer.top() - line);
+    QTextDocument head;
+    addRouteHead(head, route, device);
+    const PrintedTable table(route, device);
+    QTextDocument tail;
+    addRouteTail(tail, route, device);
+    const qreal gap = tableGap(device);
+    const QList<PrintedPage> pages = routePages(head, table, tail, footer.top() - line, gap);
     for (qsizetype page = 0; page < pages.size(); ++page) {
         if (page > 0)
             device.newPage();
-        paintDocumentPage(painter, document, pages[page]);
+        paintRoutePage(painter, head, table, tail, pages[page], gap);
         paintFooter(painter, footer, route, printed, int(page) + 1, int(pages.size()));
     }
     return painter.end();

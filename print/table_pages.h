@@ -1,47 +1,46 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The pages of a document laid out as one long page, whose table may run
-// over several of them.
+// The printed route cut into pages: the head (a text document: the title),
+// the leg table (printed_table.h) and the tail (a text document: the
+// totals and the texts that gave no position), one below the other.
 //
 // A page ends only between two rows of the table, never between its header
-// row and the first row below it, or between two paragraphs after the table;
-// each page that continues the table shows the header row again on top.
-// Every row keeps its height, and a rule closes the table at the foot of
-// each page (Qt's own pages stretch the last row on a page to the page's
-// foot). Only what stands on a page is drawn there, so a PDF's text holds
-// each row once. A row or paragraph taller than a page is cut off at its foot.
+// row and the first row below it, or between two paragraphs of the tail;
+// each page that continues the table shows the header row again on top and
+// a rule closes it at the page's foot. Every row keeps its height. A row or
+// paragraph taller than a page is cut off at its foot.
 #pragma once
 
 #include <QList>
-#include <QRectF>
 
 class QPainter;
 class QTextDocument;
-class QTextTable;
 
 namespace tarnquil {
 
-// A band of the document, in its coordinates.
+class PrintedTable;
+
+// A band of a document, in its coordinates.
 struct DocumentSlice {
     qreal top = 0;
     qreal bottom = 0;
 };
 
-struct DocumentPage {
-    QList<DocumentSlice> slices;  // drawn one below the other from the page's top
-    qreal bleed = 0;              // how far the table's rules reach past a slice's edges
-    QRectF footRule;              // in the page's coordinates; empty where the table ends
+struct PrintedPage {
+    bool head = false;    // the head document on top
+    bool table = false;   // the table's header row, and below it
+    qsizetype firstRow = 0;  // the rows [firstRow, endRow)
+    qsizetype endRow = 0;
+    DocumentSlice tail;   // of the tail document; none when empty
 };
 
-// The pages of pageHeight device pixels that the document fills, in order.
-// The document is laid out on its layout's paint device, without a page
-// size and with no document margin; table is its only table, as wide as the
-// text, with its header in the first row, cells with their own borders (no
-// border collapse) and no spacing between them.
-QList<DocumentPage> tablePages(const QTextDocument& document, const QTextTable& table,
-                               qreal pageHeight);
+// The pages of pageHeight device pixels that the route fills, in order;
+// `gap` stands between the table and the tail. The documents are laid out
+// on the table's device, as wide as the table, without margins.
+QList<PrintedPage> routePages(const QTextDocument& head, const PrintedTable& table,
+                              const QTextDocument& tail, qreal pageHeight, qreal gap);
 
 // Draws the page with the painter's origin at the page's top left.
-void paintDocumentPage(QPainter& painter, const QTextDocument& document,
-                       const DocumentPage& page);
+void paintRoutePage(QPainter& painter, const QTextDocument& head, const PrintedTable& table,
+                    const QTextDocument& tail, const PrintedPage& page, qreal gap);
 
 }  // namespace tarnquil

@@ -5,6 +5,7 @@
 #include "routewindow/dead_reckoning_panel.h"
 #include "routewindow/fixed_header_view.h"
 #include "routewindow/leg_method_delegate.h"
+#include "routewindow/meridian_interval_dialog.h"
 #include "routewindow/print_preview.h"
 #include "routewindow/refusal_mark.h"
 #include "routewindow/route_style.h"
@@ -15,6 +16,7 @@
 
 #include "print/route_pdf.h"
 #include "print/route_writers.h"
+#include "routefiles/great_circle_split.h"
 #include "routefiles/gpx_reader.h"
 #include "routefiles/route_csv.h"
 #include "routefiles/route_file.h"
@@ -29,6 +31,7 @@
 
 #include "nav/display.h"
 #include "nav/entry.h"
+#include "nav/great_circle.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -85,6 +88,7 @@ QAction* Ui::RouteWindow::* const tableActions[] = {
     &Ui::RouteWindow::pasteAction,  &Ui::RouteWindow::clearAction,
     &Ui::RouteWindow::insertAction, &Ui::RouteWindow::deleteAction,
     &Ui::RouteWindow::moveUpAction, &Ui::RouteWindow::moveDownAction,
+    &Ui::RouteWindow::splitLegAction,
 };
 
 // The font's digit and ideograph widths, in pixels.
@@ -130,6 +134,7 @@ RouteWindow::RouteWindow(QWidget* parent)
     , model_(new WaypointTableModel(this))
     , prompt_(messageBoxPrompt(this, QMessageBox::Warning, windowName))
     , question_(messageBoxQuestion(this, windowName))
+    , askInterval_(meridianIntervalDialog(this))
 {
     // The font first, for the controls to take as they are made; menus,
     // dialogs and tooltips are windows of their own, which take the
@@ -177,6 +182,11 @@ RouteWindow::~RouteWindow()
 void RouteWindow::setPrompt(Prompt prompt)
 {
     prompt_ = std::move(prompt);
+}
+
+void RouteWindow::setMeridianIntervalAsker(MeridianIntervalAsker asker)
+{
+    askInterval_ = std::move(asker);
 }
 
 void RouteWindow::setQuestion(Question question)
@@ -232,6 +242,7 @@ void RouteWindow::setUpActions()
     });
     connect(ui_->moveUpAction, &QAction::triggered, this, [this] { moveWaypoint(-1); });
     connect(ui_->moveDownAction, &QAction::triggered, this, [this] { moveWaypoint(1); });
+    connect(ui_->splitLegAction, &QAction::triggered, this, &RouteWindow::askToSplitLeg);
     connect(ui_->newAction, &QAction::triggered, this, &RouteWindow::newRoute);
     connect(ui_->openAction, &QAction::triggered, this, &RouteWindow::open);
     connect(ui_->saveAction, &QAction::triggered, this, &RouteWindow::save);
@@ -422,12 +433,71 @@ void RouteWindow::showSelectedLeg(int row)
                                              : QString());
     ui_->courseCorrection->setText(leg ? fromUtf8(nav::formatCourseCorrection(*leg)) : QString());
     ui_->distanceSaved->setText(leg ? fromUtf8(nav::formatDistanceSaved(*leg)) : QString());
+    ui_->vertex->setText(leg ? vertexText(row) : QString());
+    ui_->splitLegAction->setEnabled(hasLeg && model_->waypoints().at(row).method == nav::Method::GreatCircle);
+    ui_->legBox->setTitle(row > 0 ? u"选中航段："_s + legName(row) : u"选中航段"_s);
+}
+
+// The vertex of the great circle through the leg's ends, and whether the
+// leg reaches it.
+QString RouteWindow::vertexText(int row) const
+{
+    const std::optional<geo::GeoPoint> from = model_->tableRow(row - 1).position;
+    const std::optional<geo::GeoPoint> to = model_->tableRow(row).position;
+    // Only the vertex is shown: the interval is any that nav takes.
+    constexpr double anyInterval = 10;
+    const nav::GreatCircleSailing sailing =
+        nav::sailGreatCircle(model_->settings().model, *from, *to, anyInterval);
+    if (!sailing.vertex)
+        return u"无（沿赤道）"_s;
+    return fromUtf8(nav::formatPosition(sailing.vertex->position))
+        + (sailing.vertex->onLeg ? QString() : u"（在航段之外）"_s);
+}
+
+QString RouteWindow::legName(int arrival) const
+{
     const auto name = [this](int waypoint) {
         const QString typed = model_->waypoints().at(waypoint).name;
         return typed.isEmpty() ? u"航点 %1"_s.arg(waypoint + 1) : typed;
     };
-    ui_->legBox->setTitle(row > 0 ? u"选中航段：%1 → %2"_s.arg(name(row - 1), name(row))
-                                  : u"选中航段"_s);
+    return u"%1 → %2"_s.arg(name(arrival - 1), name(arrival));
+}
+
+int RouteWindow::splitGreatCircleLeg(int arrival, double every)
+{
+    if (arrival <= 0 || arrival >= model_->rowCount()
+        || model_->waypoints().at(arrival).method != nav::Method::GreatCircle)
+        return 0;
+    const QList<WaypointText> points =
+        greatCirclePoints(model_->waypoints(), model_->table(), model_->settings().model, arrival, every);
+    if (points.isEmpty())
+        return 0;
+    const QString text = u"大圆分段（%1 个分点）"_s.arg(points.size());
+    undoStack_->beginMacro(text);
+    WaypointText rhumb = model_->waypoints().at(arrival);
+    rhumb.method = nav::Method::Rhumb;
+    undoStack_->push(new EditWaypointCommand(model_, arrival, rhumb, text));
+    addWaypoints(arrival, points, text);
+    undoStack_->endMacro();
+    selectRows(arrival, int(points.size()));
+    return int(points.size());
+}
+
+void RouteWindow::askToSplitLeg()
+{
+    const int arrival = currentRow();
+    if (arrival <= 0 || !model_->tableRow(arrival).values.leg)
+        return;
+    const QString leg = legName(arrival);
+    const std::optional<double> every = askInterval_(leg);
+    if (!every)
+        return;
+    const QString interval = QString::number(*every, 'g', QLocale::FloatingPointShortest);
+    if (const int inserted = splitGreatCircleLeg(arrival, *every); inserted > 0)
+        statusBar()->showMessage(u"大圆航段 %1 已在每隔 %2° 经度处分段为 %3 段恒向线。"_s.arg(
+            leg, interval).arg(inserted + 1));
+    else
+        prompt_(u"大圆航段 %1 不跨越每隔 %2° 的经线，无需分段。"_s.arg(leg, interval));
 }
 
 void RouteWindow::updateTitle()

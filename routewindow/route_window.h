@@ -6,6 +6,7 @@
 #pragma once
 
 #include "routefiles/route_table.h"
+#include "routewindow/meridian_interval_dialog.h"
 #include "widgets/prompt.h"
 
 #include <QMainWindow>
@@ -64,6 +65,17 @@ public:
     // Puts the settings into the fields above the table.
     void showSettings(const RouteSettings& settings);
 
+    // Replaces the dialog that asks how often a leg is split, for tests.
+    void setMeridianIntervalAsker(MeridianIntervalAsker asker);
+
+    // Splits the great-circle leg arriving at waypoint `arrival` into rhumb
+    // lines (分段为恒向线): its crossings of every `every` degrees of
+    // longitude inserted before it as waypoints 大圆分点 n, and its method
+    // RL, as one undo step. Returns how many waypoints were inserted: none
+    // for a leg that is not by great circle, has no crossing or lacks a
+    // position. `every` as nav::sailGreatCircle takes it.
+    int splitGreatCircleLeg(int arrival, double every);
+
     // Adds a waypoint after the last, as one step to undo, and selects it.
     void appendWaypoint(const WaypointText& waypoint);
 
@@ -91,6 +103,9 @@ private:
     bool offerDegrees(const QString& path, const RouteFile& file);
     void showCurrent();
     void showSelectedLeg(int row);
+    QString vertexText(int row) const;
+    QString legName(int arrival) const;
+    void askToSplitLeg();
     void updateTitle();
 
     QList<int> selectedRows() const;
@@ -137,6 +152,7 @@ private:
     StatusLine* status_;
     Prompt prompt_;
     Question question_;
+    MeridianIntervalAsker askInterval_;
     QString filePath_;   // the CSV file the route was opened from or saved to
     QString routeName_;  // the route's name in files written: a GPX route's or the file's
     const QUndoCommand* newRowCommand_ = nullptr;  // the step that began the new row

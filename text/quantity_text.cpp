@@ -4,6 +4,7 @@
 #include "geo/errors.h"
 #include "geo/number_reading.h"
 #include "nav/earth.h"
+#include "nav/great_circle.h"
 
 #include <cmath>
 #include <limits>
@@ -101,6 +102,14 @@ QuantityReading readDistanceText(const QString& text, QStringView option)
     const std::optional<double> miles = readNumberWithUnit(text, distanceUnits);
     return read(text, miles, miles && *miles >= 0 && *miles <= nav::kMaxRun, distanceRefusal,
                 option);
+}
+
+QuantityReading readMeridianIntervalText(const QString& text, QStringView option)
+{
+    const std::optional<double> degrees = readNumberWithUnit(text, courseUnits);
+    return read(text, degrees,
+                degrees && std::isfinite(*degrees) && *degrees >= nav::kSmallestMeridianInterval,
+                meridianIntervalRefusal, option);
 }
 
 std::optional<double> readFixNumber(nav::Quantity quantity, QStringView text)

@@ -14,6 +14,7 @@
 //   speed     kn kt kts knot knots 节     "12" "12.5" "12kn" "12 节" "１２ｋｎ" " 12 "
 //   course    ° º ˚ 度                    "045" "045°" "45.5度"
 //   distance  nm nmi 海里 浬               "100" "100nm" "100 海里" "1e2"
+//   meridian interval  ° º ˚ 度           "5" "10°" "2.5度"
 // Refused as unreadable (Verdict::Unreadable): another quantity's unit
 // ("12kn" as a course), another unit ("12 km"), "12,5", "0x10", "inf", "",
 // "1 2". Refused as out of range (Verdict::OutOfRange), whatever the form of
@@ -50,6 +51,11 @@ QuantityReading readSpeedText(const QString& text, QStringView option = {});
 QuantityReading readCourseText(const QString& text, QStringView option = {});
 // Nautical miles from 0 to nav::kMaxRun.
 QuantityReading readDistanceText(const QString& text, QStringView option = {});
+
+// The interval between the meridians of a great-circle sailing, degrees
+// of longitude: finite and at least nav::kSmallestMeridianInterval (one
+// minute of longitude). Out of range: "0", "0.01", "-5".
+QuantityReading readMeridianIntervalText(const QString& text, QStringView option = {});
 
 // A number of a fix (陆标定位) in the grammar above, range unchecked (nav's
 // checkObservation and checkRun say what each takes): a bearing, a

@@ -45,6 +45,12 @@ QString distanceRefusal(const QString& text, Verdict verdict, QStringView option
         + u"应是 0 到 %1 之间的海里数，如 120.5 或 120.5nm。"_s.arg(nav::kMaxRun, 0, 'f', 0);
 }
 
+QString meridianIntervalRefusal(const QString& text, Verdict verdict, QStringView option)
+{
+    return verdictOn(u"分点间隔"_s, option, text, verdict)
+        + u"应是不小于 1′（1/60°）的经度度数，如 5、10 或 2.5。"_s;
+}
+
 QString routeIndexRefusal(const QString& text, Verdict verdict, QStringView option)
 {
     return verdictOn(u"航线序号"_s, option, text, verdict)

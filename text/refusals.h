@@ -10,6 +10,7 @@
 //   开航时间“2025-3-1 8:00”无法识别：应写作 YYYY-MM-DD HH:MM，如 2025-06-01 08:00。
 //   航向“45kn”无法识别：应是 0 到 360 之间的度数，如 45、045° 或 123.5。
 //   航程“1e9”超出范围：应是 0 到 1000000 之间的海里数，如 120.5 或 120.5nm。
+//   分点间隔（--every）“0”超出范围：应是不小于 1′（1/60°）的经度度数，如 5、10 或 2.5。
 //   航线序号（--route-index）“0”超出范围：应为从 1 起的整数，不超过文件中的航线数。
 //   位置“9100N 12000E”超出范围：纬度应在 -90° 到 90° 之间。
 #pragma once
@@ -34,6 +35,8 @@ QString courseRefusal(const QString& text, Verdict verdict = Verdict::Unreadable
                       QStringView option = {});
 QString distanceRefusal(const QString& text, Verdict verdict = Verdict::Unreadable,
                         QStringView option = {});
+QString meridianIntervalRefusal(const QString& text, Verdict verdict = Verdict::Unreadable,
+                                QStringView option = {});
 QString routeIndexRefusal(const QString& text, Verdict verdict = Verdict::Unreadable,
                           QStringView option = {});
 

@@ -10,6 +10,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -67,6 +70,10 @@ private slots:
     void exportsGpx_data();
     void exportsPdf();
     void qtOptionsAloneOpenCalculator();
+    void greatCircleJson_data();
+    void greatCircleJson();
+    void greatCircleText();
+    void splitGreatCircleExport();
 
 private:
     Run tarnquil(const QStringList& arguments);
@@ -104,6 +111,8 @@ void CommandLineTest::initTestCase()
                          "<rte><name>A</name><rtept lat=\"1\" lon=\"1\"/></rte><rte><name>空</name></rte>"
                          "<rte><name>C</name><rtept lat=\"3\" lon=\"3\"/><rtept lat=\"4\" lon=\"4\"/></rte></gpx>");
     put(u"degrees.csv"_s, "lat,NS,lon,EW\r\n31.4,N,121.5,E\r\n33.5,S,70.25,W\r\n");
+    put(u"pacific.csv"_s, "名称,纬度,经度,航法\n横滨,35.45N,139.65E,\n旧金山,37.8N,122.42W,GC\n"
+                          "大圆分点 3,37.7N,122.5W,RL\n");
     QFile gbk(u":/csv_samples/spreadsheet-gbk.csv"_s);
     QVERIFY(gbk.open(QIODevice::ReadOnly));
     const QByteArray spreadsheet = gbk.readAll();
@@ -243,6 +252,24 @@ void CommandLineTest::run_data()
     QTest::newRow("route window on X11 without a display")
         << QStringList{u"--route"_s, u"-platform"_s, u"xcb"_s} << 2 << QString() << noDesktop;
 #endif
+    QTest::newRow("great circle without its arrival")
+        << QStringList{u"--great-circle"_s, u"3527N 13939E"_s} << 2 << QString()
+        << u"tarnquil: --great-circle 需要起点和终点两个位置：tarnquil --great-circle \"起点\" \"终点\"。\n"
+           u"用法见 tarnquil --help。\n"_s;
+    QTest::newRow("meridian interval below a minute")
+        << QStringList{u"--great-circle"_s, u"3527N 13939E"_s, u"3748N 12225.2W"_s, u"--every"_s, u"0.01"_s}
+        << 1 << QString()
+        << u"tarnquil: 分点间隔（--every）“0.01”超出范围：应是不小于 1′（1/60°）的经度度数，如 5、10 或 2.5。\n"_s;
+    QTest::newRow("great circle from beyond the pole")
+        << QStringList{u"--great-circle"_s, u"9100N 13939E"_s, u"3748N 12225.2W"_s} << 1 << QString()
+        << u"tarnquil: 起点“9100N 13939E”超出范围：纬度应在 -90° 到 90° 之间。\n"_s;
+    QTest::newRow("--every without --great-circle")
+        << QStringList{u"--route"_s, u"route.csv"_s, u"--every"_s, u"5"_s} << 2 << QString()
+        << u"tarnquil: 选项 --every 不能与 --route 一起使用。\n用法见 tarnquil --help。\n"_s;
+    QTest::newRow("--split-gc without --export")
+        << QStringList{u"--route"_s, u"route.csv"_s, u"--split-gc"_s, u"5"_s} << 2 << QString()
+        << u"tarnquil: --split-gc 要与 --export 一起使用：tarnquil --route 航线文件 --export 输出文件 --split-gc 度数。\n"
+           u"用法见 tarnquil --help。\n"_s;
     QTest::newRow("export to a kind no writer takes")
         << QStringList{u"--route"_s, u"route.csv"_s, u"--export"_s, u"out.txt"_s} << 2 << QString()
         << u"tarnquil: 不支持的导出格式“out.txt”：可导出为 .csv、.gpx、.pdf 文件。\n"_s;
@@ -402,6 +429,122 @@ void CommandLineTest::exportsPdf()
                                       QRegularExpression::MultilineOption);
         QVERIFY2(text.contains(line), qPrintable(row.texts.join(u' ')));
     }
+}
+
+namespace {
+
+// The transpacific leg of the great-circle sailing's tests, by
+//   GeodSolve -i -p 12 and GeodSolve -L … -u -p 12, s bisected until the
+//   tool's longitude is the meridian or its azimuth due east
+// (geographiclib-tools 2.1.2): from 35.45N 139.65E to 37.8N 122.42W.
+constexpr double geodSolveVertex[] = {48.634566435732, -169.261438017980};
+constexpr double geodSolveLatitudes[] = {35.654923213649, 40.683288056246, 44.293081362248,
+                                         46.718320982578, 48.130461197102, 48.632198458933,
+                                         48.260276984662, 46.987451105400, 44.720985516547,
+                                         41.299589930219};
+// RhumbSolve -s -i -p 9 between those points, summed.
+constexpr double rhumbSolveMetres = 8311509.341639;
+constexpr double metresPerMile = 1852;
+// The values above are printed to 1e-12 degrees; a position printed short
+// of full precision is off by far more.
+constexpr double degreesTolerance = 1e-9;
+
+// The meridian of the k-th crossing of every 10 degrees eastward from
+// 139.65E: 140, 150 … 180 (written -180), -170 … -130.
+double crossingMeridian(int k)
+{
+    const double east = 140.0 + 10.0 * k;
+    return east >= 180 ? east - 360 : east;
+}
+
+}  // namespace
+
+void CommandLineTest::greatCircleJson_data()
+{
+    QTest::addColumn<QStringList>("ends");
+    QTest::addColumn<QStringList>("options");
+
+    QTest::newRow("decimal degrees") << QStringList{u"35.45N 139.65E"_s, u"37.8N 122.42W"_s}
+                                     << QStringList{u"--form"_s, u"度"_s, u"--json"_s};
+    QTest::newRow("--every=10 given, packed minutes")
+        << QStringList{u"3527N 13939E"_s, u"3748N 12225.2W"_s}
+        << QStringList{u"--json"_s, u"--every=10°"_s, u"--model"_s, u"wgs84"_s};
+}
+
+// The JSON parsed back: the vertex and every meridian point as GeodSolve
+// gives them, the rhumb legs adding up to RhumbSolve's.
+void CommandLineTest::greatCircleJson()
+{
+    QFETCH(QStringList, ends);
+    QFETCH(QStringList, options);
+    const Run result = tarnquil(QStringList{u"--great-circle"_s} + ends + options);
+    QCOMPARE(result.err, QString());
+    QCOMPARE(result.status, 0);
+    QJsonParseError error;
+    const QJsonObject sailing = QJsonDocument::fromJson(result.out.toUtf8(), &error).object();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    const QJsonObject vertex = sailing[u"vertex"_s].toObject();
+    QVERIFY(qAbs(vertex[u"lat"_s].toDouble() - geodSolveVertex[0]) < degreesTolerance);
+    QVERIFY(qAbs(vertex[u"lon"_s].toDouble() - geodSolveVertex[1]) < degreesTolerance);
+    QCOMPARE(vertex[u"onLeg"_s].toBool(), true);
+    const QJsonArray points = sailing[u"points"_s].toArray();
+    QCOMPARE(points.size(), qsizetype(std::size(geodSolveLatitudes)));
+    double steered = sailing[u"from"_s][u"rhumbDistance"_s].toDouble();
+    for (int k = 0; k < points.size(); ++k) {
+        const QJsonObject point = points[k].toObject();
+        QVERIFY2(qAbs(point[u"lat"_s].toDouble() - geodSolveLatitudes[k]) < degreesTolerance,
+                 qPrintable(QString::number(k)));
+        QCOMPARE(point[u"lon"_s].toDouble(), crossingMeridian(k));
+        steered += point[u"rhumbDistance"_s].toDouble();
+    }
+    QVERIFY(qAbs(sailing[u"rhumbDistance"_s].toDouble() * metresPerMile - rhumbSolveMetres) < 1e-5);
+    QCOMPARE(sailing[u"rhumbDistance"_s].toDouble(), steered);
+}
+
+void CommandLineTest::greatCircleText()
+{
+    const Run result = tarnquil({u"--great-circle"_s, u"3527N 13939E"_s, u"3748N 12225.2W"_s});
+    QCOMPARE(result.err, QString());
+    QCOMPARE(result.status, 0);
+    const QStringList lines = result.out.split(systemLines(u"\n"_s), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 3 + 12 + 1);  // the departure, 10 crossings and the arrival
+    QCOMPARE(lines[0], u"大圆始航向 054.3°，大圆航程 4485.2 海里，地球模型 WGS-84"_s);
+    QCOMPARE(lines[1], u"顶点 48°38.07′N 169°15.69′W，在航段上"_s);
+    QVERIFY2(lines[4].contains(QRegularExpression(u"^ +大圆分点 1 +35°39.30′N 140°00.00′E +\\d{3}\\.\\d° +\\d+\\.\\d 海里$"_s)),
+             qPrintable(lines[4]));
+    QVERIFY2(lines[14].contains(u"终点"_s), qPrintable(lines[14]));
+    QCOMPARE(lines[15], u"按恒向线分段航行共 4487.9 海里，比大圆多 2.7 海里"_s);
+}
+
+// The GC leg written as its rhumb lines, the points numbered on from the
+// file's own 大圆分点 3; GPX keeps each position exactly.
+void CommandLineTest::splitGreatCircleExport()
+{
+    const Run result = tarnquil({u"--route"_s, u"pacific.csv"_s, u"--form"_s, u"度"_s, u"--export"_s,
+                                 u"split.gpx"_s, u"--split-gc"_s, u"10"_s});
+    QCOMPARE(result.err, QString());
+    QCOMPARE(result.status, 0);
+    const tarnquil::GpxReading reading = tarnquil::readGpxFile(dir_.filePath(u"split.gpx"_s));
+    QCOMPARE(reading.error, QString());
+    const QList<tarnquil::GpxWaypoint> points = reading.routes.value(0).points;
+    const qsizetype crossings = qsizetype(std::size(geodSolveLatitudes));
+    QCOMPARE(points.size(), 3 + crossings);
+    QCOMPARE(points.front().name, u"横滨"_s);
+    QCOMPARE(points[crossings + 1].name, u"旧金山"_s);
+    QCOMPARE(points.back().name, u"大圆分点 3"_s);
+    for (int k = 0; k < crossings; ++k) {
+        const tarnquil::GpxWaypoint& point = points[k + 1];
+        QCOMPARE(point.name, u"大圆分点 %1"_s.arg(k + 4));
+        QVERIFY2(qAbs(point.latitude - geodSolveLatitudes[k]) < degreesTolerance, qPrintable(point.name));
+        QCOMPARE(point.longitude, crossingMeridian(k));
+    }
+    // The leg table of the split route: every leg a rhumb line.
+    const Run table = tarnquil({u"--route"_s, u"split.gpx"_s, u"--export"_s, u"split.csv"_s,
+                                u"--split-gc"_s, u"10"_s});
+    QCOMPARE(table.status, 0);
+    const QString csv = QString::fromUtf8(readAll(dir_.filePath(u"split.csv"_s)));
+    QCOMPARE(csv.count(u",RL,"_s), 2 + crossings);
+    QCOMPARE(csv.count(u",GC,"_s), 0);
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)

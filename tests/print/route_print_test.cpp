@@ -5,20 +5,16 @@
 // was there. CMake registers the pdftotext functions as a test of their own
 // only when it found pdftotext, whose path it passes in TARNQUIL_PDFTOTEXT.
 #include "print/printed_route.h"
+#include "print/printed_table.h"
 #include "print/route_pdf.h"
 #include "text/quoted_text.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextBlock>
-#include <QTextDocument>
-#include <QTextTable>
 
 #include <tuple>
 
@@ -73,24 +69,25 @@ RouteDocument longRoute(int count)
     return computed(u"沿岸"_s, waypoints, settings);
 }
 
-// The text pdftotext reads from a PDF, pages ending in \f.
-QString pdfTextOf(const QString& path)
+// The text pdftotext reads from a PDF, pages ending in \f: laid out as on
+// the page, or in the order it was drawn (raw).
+QString pdfTextOf(const QString& path, const QString& mode = u"-layout"_s)
 {
     QProcess process;
-    process.start(qEnvironmentVariable("TARNQUIL_PDFTOTEXT"), {u"-layout"_s, path, u"-"_s});
+    process.start(qEnvironmentVariable("TARNQUIL_PDFTOTEXT"), {mode, path, u"-"_s});
     if (!process.waitForFinished(30000) || process.exitCode() != 0)
         qWarning("pdftotext failed: %s", process.readAllStandardError().constData());
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-QString pdfTextOf(const RouteDocument& route)
+QString pdfTextOf(const RouteDocument& route, const QString& mode = u"-layout"_s)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(u"航线.pdf"_s);
     const QString error = tarnquil::exportRoutePdf(path, route, printed);
     if (!error.isEmpty())
         qWarning("%s", qPrintable(error));
-    return pdfTextOf(path);
+    return pdfTextOf(path, mode);
 }
 
 // A line of texts as pdftotext lays them out: in order, blanks between.
@@ -116,6 +113,8 @@ private slots:
     void pdfText();
     void headerOnEachPage();
     void boldCourseAndDistance();
+    void longNameWraps();
+    void refusalsRunOnToTheNextPage();
     void failedWriteKeepsFile();
 };
 
@@ -188,36 +187,68 @@ void RoutePrintTest::headerOnEachPage()
 }
 
 // The leg's own method's course and distance in bold, the other method's
-// and every other cell of a row in the regular weight; the header row bold.
+// and every other cell of a row in the regular weight.
 void RoutePrintTest::boldCourseAndDistance()
 {
     const RouteDocument route = computed(u"长江口<&>关门海峡"_s, kanmon, kanmonSettings());
-    QBuffer buffer;
-    QVERIFY(buffer.open(QIODevice::WriteOnly));
-    QPdfWriter device(&buffer);
-    QTextDocument document;
-    const QTextTable* table = tarnquil::addPrintedRoute(document, route, device);
-    const auto bold = [table](int row, LegColumn column) {
-        const QTextBlock block = table->cellAt(row, int(column)).firstCursorPosition().block();
-        return block.begin().fragment().charFormat().fontWeight() >= QFont::Bold;
-    };
     const QList<LegColumn> rhumb = {LegColumn::RhumbCourse, LegColumn::RhumbDistance};
     const QList<LegColumn> greatCircle = {LegColumn::GreatCircleCourse, LegColumn::GreatCircleDistance};
-    // Row 2 of the table is the leg to 济州岛南, by great circle; row 3 the
-    // one to 关门海峡, by rhumb line.
+    // Row 1 is the leg to 济州岛南, by great circle; row 2 the one to
+    // 关门海峡, by rhumb line.
     for (const auto& [row, chosen, other] :
-         {std::tuple{2, greatCircle, rhumb}, std::tuple{3, rhumb, greatCircle}}) {
-        QCOMPARE(table->cellAt(row, int(LegColumn::Method)).firstCursorPosition().block().text(),
-                 row == 2 ? u"GC"_s : u"RL"_s);
+         {std::tuple{1, greatCircle, rhumb}, std::tuple{2, rhumb, greatCircle}}) {
         for (const LegColumn column : chosen)
-            QVERIFY2(bold(row, column), qPrintable(u"row %1, %2"_s.arg(row).arg(tarnquil::legColumnTitle(column))));
+            QVERIFY2(tarnquil::printedInBold(route, row, column),
+                     qPrintable(u"row %1, %2"_s.arg(row).arg(tarnquil::legColumnTitle(column))));
         for (const LegColumn column : other)
-            QVERIFY2(!bold(row, column), qPrintable(u"row %1, %2"_s.arg(row).arg(tarnquil::legColumnTitle(column))));
+            QVERIFY2(!tarnquil::printedInBold(route, row, column),
+                     qPrintable(u"row %1, %2"_s.arg(row).arg(tarnquil::legColumnTitle(column))));
         for (const LegColumn column : {LegColumn::Name, LegColumn::Latitude, LegColumn::Cumulative})
-            QVERIFY(!bold(row, column));
+            QVERIFY(!tarnquil::printedInBold(route, row, column));
     }
-    for (int column = 0; column < tarnquil::legColumnCount; ++column)
-        QVERIFY(bold(0, LegColumn(column)));
+}
+
+// A name wider than its column wraps within it, and its row grows: the
+// whole name drawn, and the rows below on lines of their own.
+void RoutePrintTest::longNameWraps()
+{
+    QList<WaypointText> waypoints = kanmon;
+    waypoints[1].name = QString(u"济州岛南方海域转向点"_s).repeated(6);
+    const RouteDocument route = computed(u"长名"_s, waypoints, kanmonSettings());
+    QVERIFY(pdfTextOf(route, u"-raw"_s).remove(QRegularExpression(u"\\s"_s)).contains(waypoints[1].name));
+    const QString text = pdfTextOf(route);
+    for (const qsizetype row : {0, 2})
+        QVERIFY2(text.contains(lineOf(route.rows[row].texts)), qPrintable(route.rows[row].texts.join(u' ')));
+    QCOMPARE(text.count(u'\f'), 1);
+}
+
+// Texts that gave no position, more than the page holds after the table,
+// go on to the next page, each once, whole.
+void RoutePrintTest::refusalsRunOnToTheNextPage()
+{
+    RouteDocument route = longRoute(30);
+    for (WaypointText& waypoint : route.waypoints)
+        waypoint.longitude = u"120°00′N"_s;
+    route.rows = tarnquil::makeRouteTable(route.waypoints, route.settings);
+    const QStringList pages = pdfTextOf(route).split(u'\f', Qt::SkipEmptyParts);
+    const auto pageOf = [&pages](const QString& text) {
+        for (qsizetype page = 0; page < pages.size(); ++page) {
+            if (pages[page].contains(text))
+                return page;
+        }
+        return qsizetype(-1);
+    };
+    // The first refusal on one page, the last on a later one.
+    QVERIFY(pageOf(u"第 1 行经度"_s) >= 0);
+    QVERIFY(pageOf(u"第 30 行经度"_s) > pageOf(u"第 1 行经度"_s));
+    const QString text = pages.join(QString());
+    for (int row = 1; row <= 30; ++row) {
+        const QRegularExpression refusal(u"^\\s*第 %1 行经度：.*$"_s.arg(row), QRegularExpression::MultilineOption);
+        int found = 0;
+        for (auto match = refusal.globalMatch(text); match.hasNext(); match.next())
+            ++found;
+        QCOMPARE(found, 1);
+    }
 }
 
 void RoutePrintTest::failedWriteKeepsFile()

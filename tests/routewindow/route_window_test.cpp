@@ -226,6 +226,7 @@ private slots:
     void savesTheOpenedFile();
     void deadReckoningAppends();
     void deadReckoningOverThePole();
+    void splitGreatCircleLeg();
     void everyControlHasAName();
     void altLettersAreTheirOwn();
     void resultFieldsAreNotEditable();
@@ -699,6 +700,44 @@ void RouteWindowTest::deadReckoningAppends()
     QVERIFY(driver.shown(2, Column::Longitude) > driver.shown(1, Column::Longitude));
     driver.window().undoStack().undo();
     QCOMPARE(driver.model().rowCount(), 3);
+}
+
+// 横滨 → 旧金山 by great circle: the panel shows its vertex; split every 10
+// degrees, the ten crossings come in as RL waypoints before 旧金山, whose
+// leg becomes RL, and one undo takes all of it back.
+void RouteWindowTest::splitGreatCircleLeg()
+{
+    Driver driver;
+    driver.window().setWaypoints({{u"横滨"_s, u"3527N"_s, u"13939E"_s},
+                                  {u"旧金山"_s, u"3748N"_s, u"12225.2W"_s, nav::Method::GreatCircle}});
+    QStringList asked;
+    driver.window().setMeridianIntervalAsker([&asked](const QString& leg) {
+        asked << leg;
+        return std::optional<double>(10);
+    });
+    auto* split = driver.window().findChild<QAction*>(u"splitLegAction"_s);
+    driver.setCurrent(0, Column::Name);
+    QVERIFY(!split->isEnabled());
+    driver.setCurrent(1, Column::Name);
+    QVERIFY(split->isEnabled());
+    // GeodSolve: 48.634566435732 -169.261438017980.
+    QCOMPARE(driver.control(u"vertex"_s)->text(), u"48°38.07′N 169°15.69′W"_s);
+
+    split->trigger();
+    QCOMPARE(asked, QStringList{u"横滨 → 旧金山"_s});
+    QCOMPARE(driver.model().rowCount(), 12);
+    QCOMPARE(driver.names().mid(1, 2), (QStringList{u"大圆分点 1"_s, u"大圆分点 2"_s}));
+    QCOMPARE(driver.shown(1, Column::Longitude), u"140°00.00′E"_s);
+    QCOMPARE(driver.shown(10, Column::Longitude), u"130°00.00′W"_s);
+    QCOMPARE(driver.model().waypoints().at(11).method, nav::Method::Rhumb);
+    QCOMPARE(driver.window().undoStack().undoText(), u"大圆分段（10 个分点）"_s);
+
+    driver.key(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(driver.names(), (QStringList{u"横滨"_s, u"旧金山"_s}));
+    QCOMPARE(driver.model().waypoints().at(1).method, nav::Method::GreatCircle);
+    QVERIFY(driver.window().undoStack().isClean());
+    // A rhumb-line leg is not split.
+    QCOMPARE(driver.window().splitGreatCircleLeg(0, 10), 0);
 }
 
 // A rhumb line that would run over the pole is refused with a message;

@@ -1,0 +1,153 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "print/printed_table.h"
+#include "print/printed_route.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace tarnquil {
+
+namespace {
+
+// Lengths in pixels of 1/96 inch, scaled to the device.
+constexpr qreal cellPadding = 2;  // around a cell's text
+constexpr qreal cellInset = 4;    // besides the padding, left and right of it
+const QColor headerShade(0xE6, 0xE6, 0xE6);
+
+// No column but the name's is wider than this share of the page: a long
+// text that gave no position wraps rather than squeezes the others.
+constexpr qreal widestColumnShare = 0.15;
+
+// A height no cell's text reaches, for measuring wrapped text.
+constexpr qreal unboundedHeight = 1e9;
+
+bool isCourseOrDistanceOf(LegColumn column, nav::Method method)
+{
+    if (method == nav::Method::GreatCircle)
+        return column == LegColumn::GreatCircleCourse || column == LegColumn::GreatCircleDistance;
+    return column == LegColumn::RhumbCourse || column == LegColumn::RhumbDistance;
+}
+
+int alignmentOf(qsizetype column)
+{
+    return int(legColumns[std::size_t(column)].alignment) | Qt::AlignTop;
+}
+
+}  // namespace
+
+bool printedInBold(const RouteDocument& route, qsizetype row, LegColumn column)
+{
+    return isCourseOrDistanceOf(column, route.waypoints.value(row).method);
+}
+
+PrintedTable::PrintedTable(const RouteDocument& route, const QPaintDevice& device)
+    : route_(route),
+      plain_(printFont(printedTablePoints)),
+      bold_(printFont(printedTablePoints, true)),
+      plainMetrics_(plain_, &device),
+      boldMetrics_(bold_, &device)
+{
+    const qreal scale = pixelsPerUnit(device);
+    rule_ = printRuleWidth * scale;
+    padding_ = cellPadding * scale;
+    inset_ = cellInset * scale;
+    const QFontMetricsF& metrics = boldMetrics_;  // bold is the wider
+    lineHeight_ = metrics.lineSpacing();
+    // Each column but the name's as wide as its widest text, in bold.
+    const qreal besides = 2 * (padding_ + inset_) + rule_;
+    const QStringList titles = legColumnTitles();
+    QList<qreal> widths(legColumnCount, 0);
+    qreal others = 0;
+    for (int column = 0; column < legColumnCount; ++column) {
+        if (LegColumn(column) == LegColumn::Name)
+            continue;
+        qreal widest = metrics.horizontalAdvance(titles[column]);
+        for (const RouteTableRow& row : route.rows)
+            widest = std::max(widest, metrics.horizontalAdvance(row.texts.value(column)));
+        widths[column] = std::min(std::ceil(widest + besides), widestColumnShare * device.width());
+        others += widths[column];
+    }
+    widths[qsizetype(LegColumn::Name)] = std::max(device.width() - others, besides + lineHeight_);
+    edges_.append(0);
+    for (const qreal width : widths)
+        edges_.append(edges_.back() + width);
+
+    const qreal frame = rule_ + 2 * padding_;
+    headerHeight_ = frame + lineHeight_;
+    for (int column = 0; column < legColumnCount; ++column)
+        headerHeight_ = std::max(headerHeight_, frame + textHeight(titles[column], column, true));
+    rowHeights_.reserve(route.rows.size());
+    for (qsizetype row = 0; row < route.rows.size(); ++row) {
+        qreal height = lineHeight_;
+        for (int column = 0; column < legColumnCount; ++column)
+            height = std::max(height, textHeight(route.rows[row].texts.value(column), column,
+                                                 printedInBold(route, row, LegColumn(column))));
+        rowHeights_.append(frame + height);
+    }
+}
+
+QRectF PrintedTable::textArea(qsizetype column, qreal top, qreal height) const
+{
+    const qreal side = rule_ / 2 + padding_ + inset_;
+    return QRectF(QPointF(edges_[column] + side, top + rule_ + padding_),
+                  QPointF(edges_[column + 1] - side, top + height - padding_));
+}
+
+// One line, unless the text is wider than its column.
+qreal PrintedTable::textHeight(const QString& text, qsizetype column, bool bold) const
+{
+    const QFontMetricsF& metrics = bold ? boldMetrics_ : plainMetrics_;
+    const qreal width = textArea(column, 0, 0).width();
+    if (text.isEmpty() || metrics.horizontalAdvance(text) <= width)
+        return lineHeight_;
+    return metrics.boundingRect(QRectF(0, 0, width, unboundedHeight),
+                                alignmentOf(column) | Qt::TextWordWrap, text)
+        .height();
+}
+
+// The header row for a `row` below 0, centred and bold.
+void PrintedTable::paintRow(QPainter& painter, qreal top, qreal height, const QStringList& texts,
+                            qsizetype row) const
+{
+    painter.fillRect(QRectF(edges_.front(), top, edges_.back() - edges_.front(), rule_), Qt::black);
+    for (int column = 0; column < legColumnCount; ++column) {
+        const QString text = texts.value(column);
+        if (text.isEmpty())
+            continue;
+        const bool bold = row < 0 || printedInBold(route_, row, LegColumn(column));
+        const QFont& font = bold ? bold_ : plain_;
+        if (painter.font() != font)
+            painter.setFont(font);
+        const QRectF area = textArea(column, top, height);
+        const bool wraps = (bold ? boldMetrics_ : plainMetrics_).horizontalAdvance(text) > area.width();
+        const int alignment = row < 0 ? Qt::AlignHCenter | Qt::AlignTop : alignmentOf(column);
+        painter.drawText(area, alignment | (wraps ? Qt::TextWordWrap : 0), text);
+    }
+}
+
+void PrintedTable::paint(QPainter& painter, qreal y, qsizetype first, qsizetype end) const
+{
+    painter.save();
+    painter.setPen(Qt::black);
+    const qreal top = y;
+    painter.fillRect(QRectF(edges_.front(), y, edges_.back() - edges_.front(), headerHeight_),
+                     headerShade);
+    paintRow(painter, y, headerHeight_, legColumnTitles(), -1);
+    y += headerHeight_;
+    for (qsizetype row = first; row < end; ++row) {
+        paintRow(painter, y, rowHeights_[row], route_.rows[row].texts, row);
+        y += rowHeights_[row];
+    }
+    // The rule under the last row, and the rules between the columns.
+    painter.fillRect(QRectF(edges_.front(), y, edges_.back() - edges_.front(), rule_), Qt::black);
+    for (const qreal edge : edges_) {
+        const qreal x = std::clamp(edge - rule_ / 2, edges_.front(), edges_.back() - rule_);
+        painter.fillRect(QRectF(x, top, rule_, y + rule_ - top), Qt::black);
+    }
+    painter.restore();
+}
+
+}  // namespace tarnquil
