@@ -21,6 +21,8 @@ struct ExportRequest {
     qsizetype routeNumber = 1;  // of a GPX file, from 1
     RouteSettings settings;
     QString out;
+    // The options given that take the place of what the file says.
+    SavedSettings given = {};
 };
 
 // Usage: OUT or FILE of a kind no writer or reader takes, or FILE missing;

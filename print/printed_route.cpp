@@ -2,6 +2,7 @@
 #include "print/printed_route.h"
 
 #include "nav/display.h"
+#include "nav/eta_zone.h"
 #include "text/method_words.h"
 #include "text/song_face.h"
 #include "text/utf8_text.h"
@@ -34,16 +35,10 @@ constexpr qreal paragraphGap = 6;
 const QColor headerShade(0xE6, 0xE6, 0xE6);
 
 const QString notGiven = u"未设定"_s;
-const QString noValue = u"—"_s;
 
-// No column but the name's is wider than this share of the page, in percent:
+// No column but the name's and the remark's is wider than this share of the page, in percent:
 // a long text that gave no position wraps rather than squeezes the others.
 constexpr qreal widestColumnPercent = 15;
-
-QString cellText(const RouteTableRow& row, LegColumn column)
-{
-    return row.texts.value(qsizetype(column));
-}
 
 QString speedText(const std::optional<double>& knots)
 {
@@ -88,22 +83,33 @@ void addTitle(QTextCursor& cursor, const RouteDocument& route)
     fillParagraph(cursor, routeTitle(route), textFormat(titlePoints, true),
                   paragraph(0, paragraphGap));
     const QString departure =
-        settings.departure ? fromUtf8(nav::formatClockTime(*settings.departure)) : notGiven;
+        settings.departure
+            ? fromUtf8(nav::formatZonedTime({*settings.departure, settings.departureZone}))
+            : notGiven;
     addParagraph(cursor,
-                 u"地球模型：%1　　航速：%2　　开航时间：%3"_s.arg(
-                     fromUtf8(nav::modelName(settings.model)), speedText(settings.speed), departure),
+                 u"地球模型：%1　　航速：%2　　开航时间：%3　　预计到达按%4"_s.arg(
+                     fromUtf8(nav::modelName(settings.model)), speedText(settings.speed), departure,
+                     fromUtf8(nav::etaZoneName(settings.etaZone))),
                  textFormat(textPoints), 2);
     QStringList methods;
     for (const nav::Method method : {nav::Method::Rhumb, nav::Method::GreatCircle})
         methods << methodCell(method) + u" 为"_s + fromUtf8(nav::methodName(method));
     addParagraph(cursor,
-                 u"航向为真航向（度），航程单位为海里；航法 %1，粗体为各航段所用航法的航向与航程。"_s.arg(
+                 u"航向为真航向（度），航程单位为海里，航速单位为节（空为航线航速）；"
+                 u"航法 %1，粗体为各航段所用航法的航向与航程。"_s.arg(
                      methods.join(u"，"_s)),
                  textFormat(tablePoints));
 }
 
+// The texts the navigator typed at any length, which wrap in what room the
+// figures leave them.
+bool isFreeText(LegColumn column)
+{
+    return column == LegColumn::Name || column == LegColumn::Remark;
+}
+
 // Each column as wide as its widest text, title included, and the name's
-// the rest of the page.
+// and the remark's the rest of the page.
 QList<QTextLength> columnWidths(const QList<RouteTableRow>& rows, QPaintDevice& device)
 {
     const QFontMetricsF metrics(printFont(tablePoints, true), &device);  // bold is the wider
@@ -115,11 +121,17 @@ QList<QTextLength> columnWidths(const QList<RouteTableRow>& rows, QPaintDevice& 
     const QStringList titles = legColumnTitles();
     QList<QTextLength> widths;
     for (int column = 0; column < legColumnCount; ++column) {
-        if (LegColumn(column) == LegColumn::Name) {
+        if (isFreeText(LegColumn(column))) {
             widths.append(QTextLength());
             continue;
         }
-        qreal widest = metrics.horizontalAdvance(titles[column]);
+        // A title of more than two ideographs takes two lines rather than
+        // the room of a name: 恒向线 / 航向.
+        const QString& title = titles[column];
+        const qsizetype half = (title.size() + 1) / 2;
+        qreal widest = title.size() > 2 ? std::max(metrics.horizontalAdvance(title.first(half)),
+                                                   metrics.horizontalAdvance(title.sliced(half)))
+                                        : metrics.horizontalAdvance(title);
         for (const RouteTableRow& row : rows)
             widest = std::max(widest, metrics.horizontalAdvance(row.texts.value(column)));
         const qreal percent = 100 * (widest + padding) / device.width();
@@ -212,22 +224,10 @@ QTextTable* addTable(QTextCursor& cursor, const RouteDocument& route, QPaintDevi
     return table;
 }
 
-QString orNoValue(const QString& text)
+void addTotals(QTextCursor& cursor, const RouteDocument& route)
 {
-    return text.isEmpty() ? noValue : text;
-}
-
-void addTotals(QTextCursor& cursor, const QList<RouteTableRow>& rows)
-{
-    const RouteTableRow last = rows.isEmpty() ? RouteTableRow{} : rows.last();
-    const QString distance = cellText(last, LegColumn::Cumulative);
-    const QString name = cellText(last, LegColumn::Name);
-    fillParagraph(cursor,
-                  u"总航程：%1　　总航时：%2　　预计到达%3：%4"_s.arg(
-                      distance.isEmpty() ? noValue : distance + u" 海里"_s,
-                      orNoValue(cellText(last, LegColumn::TimeUnderWay)),
-                      name.isEmpty() ? u"终点"_s : name, orNoValue(cellText(last, LegColumn::Eta))),
-                  textFormat(textPoints), paragraph(0, paragraphGap));
+    fillParagraph(cursor, totalsText(route.rows, route.settings.etaZone), textFormat(textPoints),
+                  paragraph(0, paragraphGap));
 }
 
 void addRefusals(QTextCursor& cursor, const QList<RouteTableRow>& rows)
@@ -278,7 +278,7 @@ QTextTable* addPrintedRoute(QTextDocument& document, const RouteDocument& route,
     cursor.beginEditBlock();
     addTitle(cursor, route);
     QTextTable* table = addTable(cursor, route, device);
-    addTotals(cursor, route.rows);
+    addTotals(cursor, route);
     addRefusals(cursor, route.rows);
     cursor.endEditBlock();
     return table;
