@@ -5,10 +5,12 @@
 #include "print/table_pages.h"
 
 #include "routefiles/save_file.h"
+#include "text/file_messages.h"
 #include "text/version.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
+#include <QFile>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -42,6 +44,12 @@ void paintFooter(QPainter& painter, QRectF area, const RouteDocument& route,
     painter.drawText(area, flags | Qt::AlignHCenter, title);
     painter.drawText(area, flags | Qt::AlignRight, u"第 %1 页，共 %2 页"_s.arg(page).arg(pages));
     painter.restore();
+}
+
+// The text map names the ideographs of both faces the route is printed in.
+void mendText(QByteArray& pdf)
+{
+    mapSharedGlyphsToIdeographs(pdf, {printFont(footerPoints), printFont(footerPoints, true)});
 }
 
 QByteArray pdfOf(const RouteDocument& route, const QDate& printed)
@@ -94,7 +102,18 @@ bool paintRoute(QPagedPaintDevice& device, const RouteDocument& route, const QDa
 QString exportRoutePdf(const QString& path, const RouteDocument& route, const QDate& printed)
 {
     QByteArray pdf = pdfOf(route, printed);
-    mapSharedGlyphsToIdeographs(pdf, {printFont(footerPoints), printFont(footerPoints, true)});
+    mendText(pdf);
+    return saveFile(path, pdf);
+}
+
+QString mendPrintedPdf(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return openFailure(path, file.errorString());
+    QByteArray pdf = file.readAll();
+    file.close();
+    mendText(pdf);
     return saveFile(path, pdf);
 }
 

@@ -45,4 +45,10 @@ bool paintRoute(QPagedPaintDevice& device, const RouteDocument& route, const QDa
 QString exportRoutePdf(const QString& path, const RouteDocument& route,
                        const QDate& printed = QDate::currentDate());
 
+// Mends the text of a PDF file that a printer wrote by paintRoute (a print
+// dialog's 打印到文件) as exportRoutePdf mends its own, so that a search for
+// 长江口 finds it, and writes it back by saveFile. Returns an empty string,
+// or why the file could not be read or written, as exportRoutePdf does.
+QString mendPrintedPdf(const QString& path);
+
 }  // namespace tarnquil

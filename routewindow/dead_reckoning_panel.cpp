@@ -23,7 +23,8 @@ namespace tarnquil {
 namespace {
 
 const QString startName = u"起点"_s;
-const QString reachedName = u"推算船位"_s;
+// The waypoint added, numbered by the window when the route has one already.
+const QString pointName = u"推算点"_s;
 
 }  // namespace
 
@@ -33,8 +34,10 @@ DeadReckoningPanel::DeadReckoningPanel(const DeadReckoningControls& controls, QO
 {
     for (const nav::Method method : {nav::Method::Rhumb, nav::Method::GreatCircle})
         controls_.method->addItem(methodLabel(method), int(method));
-    for (QLineEdit* field : {controls_.from, controls_.course, controls_.run})
+    for (QLineEdit* field : {controls_.from, controls_.course, controls_.run}) {
         connect(field, &QLineEdit::textChanged, this, &DeadReckoningPanel::recompute);
+        connect(field, &QLineEdit::returnPressed, this, &DeadReckoningPanel::append);
+    }
     connect(controls_.method, &QComboBox::currentIndexChanged, this,
             &DeadReckoningPanel::recompute);
     connect(controls_.append, &QPushButton::clicked, this, &DeadReckoningPanel::append);
@@ -140,7 +143,7 @@ void DeadReckoningPanel::append()
 {
     if (!reached_)
         return;
-    emit appendRequested({reachedName, fromUtf8(nav::formatLatitude(reached_->latitude)),
+    emit appendRequested({pointName, fromUtf8(nav::formatLatitude(reached_->latitude)),
                           fromUtf8(nav::formatLongitude(reached_->longitude)),
                           nav::Method(controls_.method->currentData().toInt())});
 }

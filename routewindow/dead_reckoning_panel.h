@@ -47,8 +47,8 @@ public:
     void setSettings(geo::NumberForm form, nav::EarthModel model);
 
 signals:
-    // 添加到航线 was pressed: the position reached, as a waypoint whose leg
-    // is sailed by the panel's method.
+    // 添加到航线 was pressed, or Enter in a field: the position reached, as
+    // a waypoint named 推算点 whose leg is sailed by the panel's method.
     void appendRequested(const tarnquil::WaypointText& waypoint);
     // Why the texts give no position, for the status bar; empty when they
     // give one or are not all typed yet.

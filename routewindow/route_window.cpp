@@ -8,6 +8,7 @@
 #include "routewindow/print_preview.h"
 #include "routewindow/refusal_mark.h"
 #include "routewindow/route_style.h"
+#include "routewindow/status_line.h"
 #include "routewindow/waypoint_clipboard.h"
 #include "routewindow/waypoint_commands.h"
 #include "routewindow/waypoint_table_model.h"
@@ -41,7 +42,11 @@
 #include <QInputDialog>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusTipEvent>
+#include <QTimer>
 #include <QtMath>
+
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -67,7 +72,6 @@ const StandardShortcut standardShortcuts[] = {
     {&Ui::RouteWindow::printAction, QKeySequence::Print},
     {&Ui::RouteWindow::closeAction, QKeySequence::Close},
     {&Ui::RouteWindow::undoAction, QKeySequence::Undo},
-    {&Ui::RouteWindow::redoAction, QKeySequence::Redo},
     {&Ui::RouteWindow::cutAction, QKeySequence::Cut},
     {&Ui::RouteWindow::copyAction, QKeySequence::Copy},
     {&Ui::RouteWindow::pasteAction, QKeySequence::Paste},
@@ -78,9 +82,9 @@ const StandardShortcut standardShortcuts[] = {
 // other fields stay the fields' own.
 QAction* Ui::RouteWindow::* const tableActions[] = {
     &Ui::RouteWindow::cutAction,    &Ui::RouteWindow::copyAction,
-    &Ui::RouteWindow::pasteAction,  &Ui::RouteWindow::insertAction,
-    &Ui::RouteWindow::deleteAction, &Ui::RouteWindow::moveUpAction,
-    &Ui::RouteWindow::moveDownAction,
+    &Ui::RouteWindow::pasteAction,  &Ui::RouteWindow::clearAction,
+    &Ui::RouteWindow::insertAction, &Ui::RouteWindow::deleteAction,
+    &Ui::RouteWindow::moveUpAction, &Ui::RouteWindow::moveDownAction,
 };
 
 // The font's digit and ideograph widths, in pixels.
@@ -114,7 +118,7 @@ const FormOption formOptions[] = {
 
 QString countedWaypoints(const QString& verb, qsizetype count)
 {
-    return count == 1 ? verb + u"航点"_s : u"%1 %2 个航点"_s.arg(verb).arg(count);
+    return u"%1 %2 个航点"_s.arg(verb).arg(count);
 }
 
 }  // namespace
@@ -137,6 +141,7 @@ RouteWindow::RouteWindow(QWidget* parent)
         {ui_->fromEdit, ui_->courseEdit, ui_->runEdit, ui_->runMethodCombo, ui_->reachedEdit,
          ui_->appendButton},
         this);
+    status_ = new StatusLine(statusBar());
     setUpActions();
     setUpDeadReckoning();
     setUpTable();
@@ -183,10 +188,22 @@ void RouteWindow::setUpActions()
 {
     for (const StandardShortcut& shortcut : standardShortcuts)
         ((*ui_).*shortcut.action)->setShortcuts(shortcut.key);
+    // Both redo keys on every desktop: Ctrl+Y as on Windows, Ctrl+Shift+Z
+    // as on the others.
+    QList<QKeySequence> redo = QKeySequence::keyBindings(QKeySequence::Redo);
+    for (const QKeySequence& key : {QKeySequence(Qt::CTRL | Qt::Key_Y),
+                                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}) {
+        if (!redo.contains(key))
+            redo.append(key);
+    }
+    ui_->redoAction->setShortcuts(redo);
     for (QAction* Ui::RouteWindow::*member : tableActions) {
         QAction* action = (*ui_).*member;
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         ui_->waypointTable->addAction(action);
+        // Connected first, so called first: a cell being edited is committed
+        // as its own step before the action's.
+        connect(action, &QAction::triggered, ui_->waypointTable, &WaypointTableView::commitEdit);
     }
     ui_->waypointTable->setContextMenuPolicy(Qt::ActionsContextMenu);
 
@@ -207,6 +224,12 @@ void RouteWindow::setUpActions()
     connect(ui_->pasteAction, &QAction::triggered, this, &RouteWindow::pasteWaypoints);
     connect(ui_->insertAction, &QAction::triggered, this, &RouteWindow::insertWaypoint);
     connect(ui_->deleteAction, &QAction::triggered, this, &RouteWindow::deleteWaypoints);
+    connect(ui_->clearAction, &QAction::triggered, this, [this] {
+        QModelIndexList cells = ui_->waypointTable->selectionModel()->selectedIndexes();
+        if (cells.isEmpty() && ui_->waypointTable->currentIndex().isValid())
+            cells.append(ui_->waypointTable->currentIndex());
+        clearCells(cells, u"清除"_s);
+    });
     connect(ui_->moveUpAction, &QAction::triggered, this, [this] { moveWaypoint(-1); });
     connect(ui_->moveDownAction, &QAction::triggered, this, [this] { moveWaypoint(1); });
     connect(ui_->newAction, &QAction::triggered, this, &RouteWindow::newRoute);
@@ -214,13 +237,15 @@ void RouteWindow::setUpActions()
     connect(ui_->saveAction, &QAction::triggered, this, &RouteWindow::save);
     connect(ui_->saveAsAction, &QAction::triggered, this, &RouteWindow::saveAs);
     connect(ui_->exportTableAction, &QAction::triggered, this, [this] {
-        exportTo(u"导出航线表"_s, u"CSV 文件 (*.csv)"_s, u"csv"_s);
+        exportTo(u"导出航线表"_s, u"CSV 文件 (*.csv)"_s, u"csv"_s, proposedName() + u"-航段表"_s);
     });
     connect(ui_->exportGpxAction, &QAction::triggered, this, [this] {
-        exportTo(u"导出 GPX"_s, u"GPX 文件 (*.gpx)"_s, u"gpx"_s);
+        exportTo(u"导出 GPX"_s, u"GPX 文件 (*.gpx)"_s, u"gpx"_s, proposedName());
     });
-    connect(ui_->printAction, &QAction::triggered, this,
-            [this] { printRoute(this, document()); });
+    connect(ui_->printAction, &QAction::triggered, this, [this] {
+        if (const QString error = printRoute(this, document()); !error.isEmpty())
+            prompt_(error);
+    });
     connect(ui_->exportPdfAction, &QAction::triggered, this, &RouteWindow::exportPdf);
     connect(ui_->closeAction, &QAction::triggered, this, &QWidget::close);
     connect(ui_->aboutAction, &QAction::triggered, this, &RouteWindow::about);
@@ -236,12 +261,16 @@ void RouteWindow::setUpDeadReckoning()
         field->setMinimumWidth(position + padding);
     for (QLineEdit* number : {ui_->courseEdit, ui_->runEdit})
         number->setMaximumWidth(advances.width(9, 0) + padding);
+    // After the selected waypoint, where the position was reckoned from,
+    // under a name of its own.
     connect(deadReckoning_, &DeadReckoningPanel::appendRequested, this,
-            [this](const WaypointText& waypoint) {
-                addWaypoints(model_->rowCount(), {waypoint}, u"添加推算船位"_s);
+            [this](WaypointText waypoint) {
+                waypoint.name = model_->unusedName(waypoint.name);
+                const int row = currentRow();
+                addWaypoints(row < 0 ? model_->rowCount() : row + 1, {waypoint}, u"添加推算船位"_s);
             });
     connect(deadReckoning_, &DeadReckoningPanel::refusalChanged, this, [this](const QString& message) {
-        statusBar()->showMessage(message);
+        status_->setFieldMessage(deadReckoning_, message);
     });
 }
 
@@ -249,7 +278,7 @@ void RouteWindow::setUpDeadReckoning()
 // the table stays quick with 10,000 waypoints.
 void RouteWindow::setUpTable()
 {
-    QTableView* table = ui_->waypointTable;
+    WaypointTableView* table = ui_->waypointTable;
     // The headers before the model, which would have the default header
     // measure its titles.
     QHeaderView* header = new FixedHeaderView(Qt::Horizontal, table);
@@ -282,6 +311,8 @@ void RouteWindow::setUpTable()
             [this](int row, const WaypointText& after, const QString& name) {
                 undoStack_->push(new EditWaypointCommand(model_, row, after, name));
             });
+    connect(table, &WaypointTableView::waypointWanted, this, &RouteWindow::startWaypoint);
+    connect(table, &WaypointTableView::editCancelled, this, &RouteWindow::cancelNewRow);
 }
 
 void RouteWindow::setUpSettings()
@@ -338,12 +369,12 @@ void RouteWindow::readSettings()
     const auto read = [this](QLineEdit* field, auto reader, const QString& refusal) {
         const QString text = field->text();
         auto value = text.isEmpty() ? std::nullopt : reader(text.toStdString());
-        if (value || text.isEmpty()) {
-            clearRefusal(field);
-        } else {
+        const bool refused = !value && !text.isEmpty();
+        if (refused)
             markRefused(field, refusal);
-            statusBar()->showMessage(refusal);
-        }
+        else
+            clearRefusal(field);
+        status_->setFieldMessage(field, refused ? refusal : QString());
         return value;
     };
     const QuantityReading speed = readSpeedText(ui_->speedEdit->text());
@@ -359,19 +390,16 @@ void RouteWindow::showCurrent()
 {
     const QModelIndex current = ui_->waypointTable->currentIndex();
     const int row = current.isValid() ? current.row() : -1;
+    if (row != model_->newRow())
+        leaveNewRow();
     const QString refusal = current.isValid() ? model_->refusal(current) : QString();
     const QString message = refusal.isEmpty()
         ? QString()
         : u"第 %1 个航点的%2："_s.arg(row + 1).arg(model_->headerData(
               current.column(), Qt::Horizontal, Qt::DisplayRole).toString())
             + refusal;
-    // A cell's message goes once the cell reads or is no longer current;
-    // any other message stays.
-    if (!message.isEmpty())
-        statusBar()->showMessage(message);
-    else if (statusBar()->currentMessage() == cellMessage_)
-        statusBar()->clearMessage();
-    cellMessage_ = message;
+    // A cell's message goes once the cell reads or is no longer current.
+    status_->setFieldMessage(ui_->waypointTable, message);
     showSelectedLeg(row);
     deadReckoning_->setSelectedPosition(row >= 0 ? model_->tableRow(row).position
                                                  : std::nullopt);
@@ -430,6 +458,13 @@ QList<int> RouteWindow::selectedRows() const
     return rows;
 }
 
+// The one cell selected; invalid when there are more, or none.
+QModelIndex RouteWindow::selectedCell() const
+{
+    const QModelIndexList cells = ui_->waypointTable->selectionModel()->selectedIndexes();
+    return cells.size() == 1 ? cells.first() : QModelIndex();
+}
+
 int RouteWindow::currentRow() const
 {
     const QModelIndex current = ui_->waypointTable->currentIndex();
@@ -445,11 +480,70 @@ void RouteWindow::addWaypoints(int row, const QList<WaypointText>& waypoints, co
     undoStack_->push(WaypointRowsCommand::adding(model_, std::move(placed), text));
 }
 
-// Below the current waypoint, so that it can also add one after the last.
+// An empty waypoint in `row`, its name the current cell, not marked as
+// refused before it is left (leaveNewRow).
+void RouteWindow::startWaypoint(int row)
+{
+    addWaypoints(row, {WaypointText{}}, u"插入航点"_s);
+    newRowCommand_ = undoStack_->command(undoStack_->index() - 1);
+    model_->setNewRow(row);
+    ui_->waypointTable->setCurrentIndex(model_->index(row, WaypointTableModel::Name));
+}
+
+// A waypoint begun and left with nothing typed into it (Enter once too
+// often after the last cell, Insert thought better of) goes again, as if
+// undone: while the step that began it is the last, nothing was typed. The
+// current cell stays where the navigator went.
+void RouteWindow::takeBack(const QUndoCommand* began)
+{
+    if (began == nullptr || undoStack_->index() == 0
+        || undoStack_->command(undoStack_->index() - 1) != began)
+        return;
+    const QPersistentModelIndex went = ui_->waypointTable->currentIndex();
+    undoStack_->undo();
+    if (went.isValid())
+        ui_->waypointTable->setCurrentIndex(went);
+}
+
+// Esc in the new waypoint's cell.
+void RouteWindow::cancelNewRow(const QModelIndex& index)
+{
+    if (index.isValid() && index.row() == model_->newRow())
+        takeBack(std::exchange(newRowCommand_, nullptr));
+}
+
+// Another row made current: the new waypoint's empty cells are marked now,
+// or it goes if nothing was typed into it, once the view has done moving.
+void RouteWindow::leaveNewRow()
+{
+    if (model_->newRow() < 0)
+        return;
+    model_->setNewRow(-1);
+    QTimer::singleShot(0, this, [this, began = std::exchange(newRowCommand_, nullptr)] {
+        takeBack(began);
+    });
+}
+
+// Below the current waypoint, so that it can also add one after the last;
+// its name is typed first.
 void RouteWindow::insertWaypoint()
 {
     const int row = currentRow();
-    addWaypoints(row < 0 ? model_->rowCount() : row + 1, {WaypointText{}}, u"插入航点"_s);
+    startWaypoint(row < 0 ? model_->rowCount() : row + 1);
+    ui_->waypointTable->edit(ui_->waypointTable->currentIndex());
+}
+
+// The typed texts of the cells, as one step named after the cell, or after
+// how many there were.
+void RouteWindow::clearCells(const QModelIndexList& cells, const QString& verb)
+{
+    const ClearedCells cleared = model_->clearedCells(cells);
+    if (cleared.waypoints.isEmpty())
+        return;
+    const QString text = cleared.cells == 1 && cells.size() == 1
+        ? verb + model_->headerData(cells.first().column(), Qt::Horizontal, Qt::DisplayRole).toString()
+        : u"%1 %2 个单元格"_s.arg(verb).arg(cleared.cells);
+    undoStack_->push(new ReplaceWaypointsCommand(model_, cleared.waypoints, text));
 }
 
 void RouteWindow::deleteWaypoints()
@@ -471,10 +565,16 @@ void RouteWindow::moveWaypoint(int step)
     undoStack_->push(new MoveWaypointCommand(model_, from, to, step < 0 ? u"上移航点"_s : u"下移航点"_s));
 }
 
-// The selected rows, or the whole table with its column titles when every
-// row or none is selected.
+// One cell's text as shown; else the selected rows, or the whole table with
+// its column titles when every row or none is selected.
 void RouteWindow::copyWaypoints()
 {
+    if (const QModelIndex cell = selectedCell(); cell.isValid()) {
+        QGuiApplication::clipboard()->setText(cell.data().toString());
+        statusBar()->showMessage(u"已复制第 %1 个航点的%2。"_s.arg(cell.row() + 1).arg(
+            model_->headerData(cell.column(), Qt::Horizontal, Qt::DisplayRole).toString()));
+        return;
+    }
     QList<int> rows = selectedRows();
     const bool whole = rows.isEmpty() || rows.size() == model_->rowCount();
     if (whole) {
@@ -486,8 +586,14 @@ void RouteWindow::copyWaypoints()
     statusBar()->showMessage(u"已复制 %1 个航点。"_s.arg(rows.size()));
 }
 
+// One cell is cut as a spreadsheet's: its text copied, the cell cleared.
 void RouteWindow::cutWaypoints()
 {
+    if (const QModelIndex cell = selectedCell(); cell.isValid()) {
+        QGuiApplication::clipboard()->setText(cell.data().toString());
+        clearCells({cell}, u"剪切"_s);
+        return;
+    }
     const QList<int> rows = selectedRows();
     if (rows.isEmpty())
         return;
@@ -653,6 +759,14 @@ bool RouteWindow::openRoute(const QString& path, qsizetype routeNumber)
     return true;
 }
 
+// Whether the route was opened from or saved to a waypoint list in CSV,
+// which 保存 writes again.
+bool RouteWindow::hasWaypointFile() const
+{
+    return !filePath_.isEmpty()
+        && QFileInfo(filePath_).suffix().compare(u"csv"_s, Qt::CaseInsensitive) == 0;
+}
+
 // Plain numbers refused as both degrees and packed degrees and minutes: the
 // navigator says whether the file means degrees, as tools and web maps write
 // them. Asked once, for the whole file, naming the first such text.
@@ -687,14 +801,14 @@ bool RouteWindow::offerDegrees(const QString& path, const RouteFile& file)
 // new CSV file, never over the GPX file.
 bool RouteWindow::save()
 {
-    if (filePath_.isEmpty() || QFileInfo(filePath_).suffix().compare(u"csv"_s, Qt::CaseInsensitive) != 0)
+    if (!hasWaypointFile())
         return saveAs();
     return saveTo(filePath_);
 }
 
 bool RouteWindow::saveAs()
 {
-    const QString path = askForFile(u"另存为"_s, u"CSV 文件 (*.csv)"_s, u"csv"_s);
+    const QString path = askForFile(u"另存为"_s, u"CSV 文件 (*.csv)"_s, u"csv"_s, proposedName());
     return !path.isEmpty() && saveTo(path);
 }
 
@@ -713,10 +827,16 @@ bool RouteWindow::saveTo(const QString& path)
     return true;
 }
 
-// The file dialog is made only when it is needed, as every dialog here.
-QString RouteWindow::askForFile(const QString& title, const QString& filter, const QString& suffix)
+// The route's name, as files written are named after it.
+QString RouteWindow::proposedName() const
 {
-    const QString name = routeName_.isEmpty() ? u"航线"_s : routeName_;
+    return routeName_.isEmpty() ? u"航线"_s : routeName_;
+}
+
+// The file dialog is made only when it is needed, as every dialog here.
+QString RouteWindow::askForFile(const QString& title, const QString& filter, const QString& suffix,
+                                const QString& name)
+{
     QFileDialog dialog(this, title, QDir(startFolder()).filePath(name + u'.' + suffix), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(suffix);
@@ -726,9 +846,12 @@ QString RouteWindow::askForFile(const QString& title, const QString& filter, con
 }
 
 // As the command line exports: only a route whose every cell gives a
-// position, to a file whose extension says how.
-void RouteWindow::exportTo(const QString& title, const QString& filter, const QString& suffix)
+// position, to a file whose extension says how, and never over the
+// waypoint file that 保存 writes.
+void RouteWindow::exportTo(const QString& title, const QString& filter, const QString& suffix,
+                           const QString& name)
 {
+    model_->setNewRow(-1);  // its empty cells are refused here too
     for (int row = 0; row < model_->rowCount(); ++row) {
         for (const int column : {WaypointTableModel::Latitude, WaypointTableModel::Longitude}) {
             const QString refusal = model_->refusal(model_->index(row, column));
@@ -740,9 +863,13 @@ void RouteWindow::exportTo(const QString& title, const QString& filter, const QS
             return;
         }
     }
-    const QString path = askForFile(title, filter, suffix);
+    const QString path = askForFile(title, filter, suffix, name);
     if (path.isEmpty())
         return;
+    if (hasWaypointFile() && QFileInfo(path) == QFileInfo(filePath_)) {
+        prompt_(u"%1是正在编辑的航线文件，导出不能覆盖它，请另选文件名。"_s.arg(quotedPath(path)));
+        return;
+    }
     const RouteWriter writer = routeWriterFor(path);
     if (writer == nullptr) {
         prompt_(unsupportedExportMessage(path));
@@ -776,7 +903,7 @@ RouteDocument RouteWindow::document() const
 // route with such cells is written as it is.
 void RouteWindow::exportPdf()
 {
-    const QString path = askForFile(u"导出 PDF"_s, u"PDF 文件 (*.pdf)"_s, u"pdf"_s);
+    const QString path = askForFile(u"导出 PDF"_s, u"PDF 文件 (*.pdf)"_s, u"pdf"_s, proposedName());
     if (path.isEmpty())
         return;
     if (const QString error = exportRoutePdf(path, document()); !error.isEmpty()) {
@@ -784,6 +911,15 @@ void RouteWindow::exportPdf()
         return;
     }
     statusBar()->showMessage(u"已导出到%1。"_s.arg(quotedPath(path)));
+}
+
+// The actions have no status tips: moving over the menus leaves the status
+// bar's message, which Qt would clear with each action's empty tip.
+bool RouteWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::StatusTip && static_cast<QStatusTipEvent*>(event)->tip().isEmpty())
+        return true;
+    return QMainWindow::event(event);
 }
 
 void RouteWindow::closeEvent(QCloseEvent* event)

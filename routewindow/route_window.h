@@ -9,6 +9,7 @@
 #include "widgets/prompt.h"
 
 #include <QMainWindow>
+#include <QModelIndex>
 #include <QUndoStack>
 
 #include <memory>
@@ -21,6 +22,7 @@ class RouteWindow;
 namespace tarnquil {
 
 class DeadReckoningPanel;
+class StatusLine;
 struct RouteDocument;
 struct RouteFile;
 class WaypointTableModel;
@@ -66,6 +68,7 @@ public:
     QUndoStack& undoStack() { return *undoStack_; }
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -84,9 +87,15 @@ private:
     void updateTitle();
 
     QList<int> selectedRows() const;
+    QModelIndex selectedCell() const;
     int currentRow() const;
+    void startWaypoint(int row);
+    void takeBack(const QUndoCommand* began);
+    void cancelNewRow(const QModelIndex& index);
+    void leaveNewRow();
     void insertWaypoint();
     void deleteWaypoints();
+    void clearCells(const QModelIndexList& cells, const QString& verb);
     void moveWaypoint(int step);
     void copyWaypoints();
     void cutWaypoints();
@@ -98,11 +107,15 @@ private:
     bool mayDiscardChanges();
     void newRoute();
     void open();
+    bool hasWaypointFile() const;
     bool save();
     bool saveAs();
     bool saveTo(const QString& path);
-    void exportTo(const QString& title, const QString& filter, const QString& suffix);
-    QString askForFile(const QString& title, const QString& filter, const QString& suffix);
+    void exportTo(const QString& title, const QString& filter, const QString& suffix,
+                  const QString& name);
+    QString proposedName() const;
+    QString askForFile(const QString& title, const QString& filter, const QString& suffix,
+                       const QString& name);
     std::optional<qsizetype> chooseGpxRoute(const QString& path);
     QString startFolder() const;
     RouteDocument document() const;
@@ -114,11 +127,12 @@ private:
     QUndoStack* undoStack_;
     WaypointTableModel* model_;
     DeadReckoningPanel* deadReckoning_;
+    StatusLine* status_;
     Prompt prompt_;
     Question question_;
     QString filePath_;   // the CSV file the route was opened from or saved to
     QString routeName_;  // the route's name in files written: a GPX route's or the file's
-    QString cellMessage_;  // the current cell's refusal in the status bar, if shown
+    const QUndoCommand* newRowCommand_ = nullptr;  // the step that began the new row
 };
 
 }  // namespace tarnquil

@@ -17,6 +17,21 @@ void EditWaypointCommand::undo() { model_->replaceWaypoint(row_, before_); }
 
 void EditWaypointCommand::redo() { model_->replaceWaypoint(row_, after_); }
 
+ReplaceWaypointsCommand::ReplaceWaypointsCommand(WaypointTableModel* model,
+                                                 QList<PlacedWaypoint> after, const QString& text)
+    : QUndoCommand(text)
+    , model_(model)
+    , after_(std::move(after))
+{
+    before_.reserve(after_.size());
+    for (const PlacedWaypoint& placed : std::as_const(after_))
+        before_.append({placed.row, model->waypoints().at(placed.row)});
+}
+
+void ReplaceWaypointsCommand::undo() { model_->replaceWaypoints(before_); }
+
+void ReplaceWaypointsCommand::redo() { model_->replaceWaypoints(after_); }
+
 WaypointRowsCommand::WaypointRowsCommand(WaypointTableModel* model, QList<PlacedWaypoint> placed,
                                          bool adds, const QString& text)
     : QUndoCommand(text)

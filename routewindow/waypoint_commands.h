@@ -25,6 +25,22 @@ private:
     WaypointText after_;
 };
 
+// Several waypoints' texts changed at once (cells cleared), computed once.
+class ReplaceWaypointsCommand : public QUndoCommand
+{
+public:
+    // `after` in ascending rows.
+    ReplaceWaypointsCommand(WaypointTableModel* model, QList<PlacedWaypoint> after,
+                            const QString& text);
+    void undo() override;
+    void redo() override;
+
+private:
+    WaypointTableModel* model_;
+    QList<PlacedWaypoint> before_;
+    QList<PlacedWaypoint> after_;
+};
+
 // Waypoints added (inserted, pasted, dead reckoning appended) or removed
 // (deleted, cut): the same rows, one way or the other.
 class WaypointRowsCommand : public QUndoCommand

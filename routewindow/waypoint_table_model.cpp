@@ -8,6 +8,8 @@
 
 #include "geo/position_text.h"
 
+#include <QMap>
+
 using namespace Qt::StringLiterals;
 
 namespace tarnquil {
@@ -53,6 +55,11 @@ const CellRefusal* WaypointTableModel::cellRefusal(int row, int column) const
 {
     if (!waypoint_table::isCoordinate(column))
         return nullptr;
+    if (row == newRow()) {
+        const WaypointText& waypoint = waypoints_.at(row);
+        if ((column == Latitude ? waypoint.latitude : waypoint.longitude).isEmpty())
+            return nullptr;
+    }
     const LegColumn wanted = waypoint_table::shownColumn(column, nav::Method::Rhumb);
     for (const CellRefusal& refusal : table_.at(row).refusals) {
         if (refusal.column == wanted)
@@ -196,6 +203,60 @@ void WaypointTableModel::setSettings(const RouteSettings& settings)
     recompute();
 }
 
+QString WaypointTableModel::unusedName(const QString& base) const
+{
+    const QString numbered = base + u' ';
+    int highest = 0;
+    for (const WaypointText& waypoint : waypoints_) {
+        bool read = false;
+        const int number = waypoint.name.startsWith(numbered)
+            ? waypoint.name.sliced(numbered.size()).toInt(&read)
+            : 0;
+        if (waypoint.name == base)
+            highest = std::max(highest, 1);
+        else if (read && number > 0)
+            highest = std::max(highest, number);
+    }
+    return highest == 0 ? base : u"%1 %2"_s.arg(base).arg(highest + 1);
+}
+
+ClearedCells WaypointTableModel::clearedCells(const QModelIndexList& cells) const
+{
+    QMap<int, WaypointText> changed;
+    int count = 0;
+    for (const QModelIndex& cell : cells) {
+        auto found = changed.find(cell.row());
+        if (found == changed.end())
+            found = changed.insert(cell.row(), waypoints_.at(cell.row()));
+        QString* text = cell.column() == Name      ? &found->name
+                      : cell.column() == Latitude  ? &found->latitude
+                      : cell.column() == Longitude ? &found->longitude
+                                                   : nullptr;
+        if (text != nullptr && !text->isEmpty()) {
+            text->clear();
+            ++count;
+        }
+    }
+    ClearedCells cleared{{}, count};
+    for (auto it = changed.cbegin(); it != changed.cend(); ++it) {
+        if (*it != waypoints_.at(it.key()))
+            cleared.waypoints.append({it.key(), *it});
+    }
+    return cleared;
+}
+
+void WaypointTableModel::setNewRow(int row)
+{
+    const int before = newRow();
+    if (row == before)
+        return;
+    newRow_ = row < 0 ? QPersistentModelIndex() : QPersistentModelIndex(index(row, Latitude));
+    for (const int changed : {before, row}) {
+        if (changed >= 0)
+            emit dataChanged(index(changed, Latitude), index(changed, Longitude));
+    }
+}
+
 void WaypointTableModel::recompute()
 {
     table_ = makeRouteTable(waypoints_, settings_);
@@ -208,6 +269,16 @@ void WaypointTableModel::replaceWaypoint(int row, const WaypointText& waypoint)
     waypoints_[row] = waypoint;
     recompute();
     emit waypointsEdited(row, 1);
+}
+
+void WaypointTableModel::replaceWaypoints(const QList<PlacedWaypoint>& placed)
+{
+    if (placed.isEmpty())
+        return;
+    for (const PlacedWaypoint& one : placed)
+        waypoints_[one.row] = one.waypoint;
+    recompute();
+    emit waypointsEdited(placed.first().row, placed.last().row - placed.first().row + 1);
 }
 
 void WaypointTableModel::insertWaypoints(const QList<PlacedWaypoint>& placed)

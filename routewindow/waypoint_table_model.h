@@ -18,6 +18,13 @@ struct PlacedWaypoint {
     WaypointText waypoint;
 };
 
+// Texts cleared from cells: the waypoints as they become, in ascending
+// rows, and how many cells had a text.
+struct ClearedCells {
+    QList<PlacedWaypoint> waypoints;
+    int cells = 0;
+};
+
 class WaypointTableModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -51,6 +58,15 @@ public:
     // for a cell that was read and for every other cell.
     QString refusal(const QModelIndex& index) const;
 
+    // `base` when no waypoint is named so, else base and the number after
+    // the highest in use: 推算点, then 推算点 2, 推算点 3.
+    QString unusedName(const QString& base) const;
+
+    // The waypoints as they become when the typed texts of `cells` (names,
+    // latitudes, longitudes) are cleared; a method or a computed cell has
+    // none to clear.
+    ClearedCells clearedCells(const QModelIndexList& cells) const;
+
     // Recomputes the route with new settings. Not an edit of the waypoints,
     // so not undoable. The form (分, 秒, 度) is how the next text is read:
     // each text in the table keeps the form it was read in, and so its
@@ -63,10 +79,20 @@ public:
     // after a change of form reads them as they were read first.
     WaypointText readNow(const WaypointText& waypoint) const;
 
+    // The waypoint just begun, to be typed in: its empty latitude and
+    // longitude are not marked as refused (nor their refusal given) until
+    // newRow is set to another row or to -1, as when the row is left; a
+    // text typed into them is. The row moves with its waypoint, and is -1
+    // once the waypoint is removed.
+    void setNewRow(int row);
+    int newRow() const { return newRow_.isValid() ? newRow_.row() : -1; }
+
     // The edits themselves, as the undo commands make and unmake them. Each
     // recomputes the whole route once and reports the rows it leaves in
     // place through waypointsEdited.
     void replaceWaypoint(int row, const WaypointText& waypoint);
+    // `placed` in ascending rows; the route is computed once.
+    void replaceWaypoints(const QList<PlacedWaypoint>& placed);
     // `placed` in ascending rows, each the row the waypoint will stand in.
     void insertWaypoints(const QList<PlacedWaypoint>& placed);
     // `rows` ascending.
@@ -90,6 +116,7 @@ private:
     QList<WaypointText> waypoints_;
     RouteSettings settings_;
     QList<RouteTableRow> table_;
+    QPersistentModelIndex newRow_;
     mutable QIcon refusalIcon_;  // painted when first shown
 };
 

@@ -12,11 +12,19 @@
 #include "widgets/prompt.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QInputMethodEvent>
+#include <QProcess>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QRadioButton>
 #include <QLineEdit>
 #include <QScreen>
@@ -30,6 +38,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <optional>
 
 using namespace Qt::StringLiterals;
 using tarnquil::RouteWindow;
@@ -73,7 +83,8 @@ public:
 
     void setCurrent(int row, int column)
     {
-        table()->setCurrentIndex(model().index(row, column));
+        table()->selectionModel()->setCurrentIndex(model().index(row, column),
+                                                   QItemSelectionModel::ClearAndSelect);
     }
 
     void paste(const QString& text)
@@ -82,19 +93,21 @@ public:
         QTest::keyClick(table(), Qt::Key_V, Qt::ControlModifier);
     }
 
-    // Types into the cell as a user does: the first key opens the editor,
-    // Return commits the edit.
+    // Types into the cell as a user does: F2 opens the editor, Tab commits
+    // the edit (Return would begin a row after the last cell), and the
+    // table has the focus again, as after a click into it.
     void typeInto(int row, int column, const QString& text)
     {
         setCurrent(row, column);
+        table()->setFocus();
         QTest::keyClick(table(), Qt::Key_F2);
-        auto* editor = table()->viewport()->findChild<QLineEdit*>();
-        QVERIFY(editor != nullptr);
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(editor != nullptr && table()->isAncestorOf(editor));
         editor->selectAll();
         editor->insert(text);
-        QTest::keyClick(editor, Qt::Key_Return);
-        // The delegate commits once the editor has handled the key.
+        QTest::keyClick(editor, Qt::Key_Tab);
         QTRY_VERIFY(table()->viewport()->findChild<QLineEdit*>() == nullptr);
+        table()->setFocus();
     }
 
     void key(int key, Qt::KeyboardModifiers modifiers = {})
@@ -112,6 +125,60 @@ public:
 
     template <typename Control = QLineEdit>
     Control* control(const QString& name) { return window_.findChild<Control*>(name); }
+
+    QPoint current() const
+    {
+        const QModelIndex index = window_.findChild<QTableView*>(u"waypointTable"_s)->currentIndex();
+        return {index.column(), index.row()};
+    }
+
+    // The text of the cell being edited; none when no cell is.
+    std::optional<QString> editing()
+    {
+        for (QLineEdit* editor : table()->viewport()->findChildren<QLineEdit*>()) {
+            if (editor->isVisible())
+                return editor->text();
+        }
+        return std::nullopt;
+    }
+
+    // Keys as the user presses them, to whatever has the focus: "Tab",
+    // "Shift+Tab", "Return, 3, 1"; Enter's commit waits for the event loop.
+    void press(const QString& keys)
+    {
+        for (const QString& key : keys.split(u", "_s)) {
+            const QKeyCombination combination = QKeySequence::fromString(key)[0];
+            QTest::keyClick(QApplication::focusWidget(), combination.key(),
+                            combination.keyboardModifiers());
+            QCoreApplication::processEvents();
+        }
+    }
+
+    void typeText(const QString& text)
+    {
+        for (const QChar c : text)
+            press(QString(c));
+    }
+
+    // Text from an input method, as Chinese is typed.
+    void compose(const QString& text)
+    {
+        QInputMethodEvent event;
+        event.setCommitString(text);
+        QApplication::sendEvent(QApplication::focusWidget(), &event);
+    }
+
+    // The status bar as a screen reader reads it: its children's names.
+    QString statusRead()
+    {
+        QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(window_.statusBar());
+        QStringList names;
+        for (int i = 0; i < bar->childCount(); ++i) {
+            if (bar->child(i)->role() == QAccessible::StaticText)
+                names << bar->child(i)->text(QAccessible::Name);
+        }
+        return names.join(QString());
+    }
 
     const QStringList& messages() const { return messages_; }
 
@@ -162,6 +229,18 @@ private slots:
     void resultFieldsAreNotEditable();
     void smallScreenLeavesRoomForFrame();
     void printPreview();
+    void keysMoveThroughCells_data();
+    void keysMoveThroughCells();
+    void typingAPassage();
+    void clearCells_data();
+    void clearCells();
+    void cellClipboard_data();
+    void cellClipboard();
+    void statusMessageGoes_data();
+    void statusMessageGoes();
+    void fitsTheScreen();
+    void printsSearchablePdf();
+    void exportTableNamesItsOwnFile();
 };
 
 void RouteWindowTest::pasteEditUndoRedo()
@@ -259,9 +338,9 @@ void RouteWindowTest::insertMoveDelete()
     QCOMPARE(driver.window().undoStack().undoText(), u"下移航点"_s);
     QVERIFY(!isLegEmpty(driver, 1));
 
-    driver.key(Qt::Key_Delete);
+    driver.key(Qt::Key_Delete, Qt::ControlModifier);
     QCOMPARE(driver.names(), (QStringList{u"A"_s, u"B"_s, u"C"_s}));
-    QCOMPARE(driver.window().undoStack().undoText(), u"删除航点"_s);
+    QCOMPARE(driver.window().undoStack().undoText(), u"删除 1 个航点"_s);
     QVERIFY(!isLegEmpty(driver, 2));
 
     driver.setCurrent(2, Column::Name);
@@ -356,7 +435,7 @@ void RouteWindowTest::deleteAndCutSelectedRows()
                               QItemSelectionModel::Select | QItemSelectionModel::Rows);
     };
     selectRows({0, 2});
-    driver.key(Qt::Key_Delete);
+    driver.key(Qt::Key_Delete, Qt::ControlModifier);
     QCOMPARE(driver.names(), (QStringList{u"B"_s, u"D"_s}));
     QCOMPARE(driver.window().undoStack().undoText(), u"删除 2 个航点"_s);
     driver.key(Qt::Key_Z, Qt::ControlModifier);
@@ -587,10 +666,13 @@ void RouteWindowTest::savesTheOpenedFile()
     QCOMPARE(driver.model().rowCount(), 2);
 }
 
+// The position reached goes after the waypoint it was reckoned from, named
+// 推算点 and numbered when there is one; Enter in a field adds it too.
 void RouteWindowTest::deadReckoningAppends()
 {
     Driver driver;
-    driver.window().setWaypoints({{u"长江口"_s, u"3103N"_s, u"12220E"_s}});
+    driver.window().setWaypoints({{u"长江口"_s, u"3103N"_s, u"12220E"_s},
+                                  {u"关门海峡"_s, u"3357N"_s, u"13057E"_s}});
     driver.setCurrent(0, Column::Name);
     auto* course = driver.window().findChild<QLineEdit*>(u"courseEdit"_s);
     auto* run = driver.window().findChild<QLineEdit*>(u"runEdit"_s);
@@ -607,11 +689,14 @@ void RouteWindowTest::deadReckoningAppends()
     QVERIFY2(reached->text().startsWith(u"31°03.00′N 123°"_s), qPrintable(reached->text()));
 
     QTest::mouseClick(append, Qt::LeftButton);
-    QCOMPARE(driver.model().rowCount(), 2);
+    QCOMPARE(driver.names(), (QStringList{u"长江口"_s, u"推算点"_s, u"关门海峡"_s}));
     QCOMPARE(driver.shown(1, Column::Latitude), u"31°03.00′N"_s);
     QCOMPARE(driver.window().undoStack().undoText(), u"添加推算船位"_s);
+    QTest::keyClick(run, Qt::Key_Return);
+    QCOMPARE(driver.names(), (QStringList{u"长江口"_s, u"推算点"_s, u"推算点 2"_s, u"关门海峡"_s}));
+    QVERIFY(driver.shown(2, Column::Longitude) > driver.shown(1, Column::Longitude));
     driver.window().undoStack().undo();
-    QCOMPARE(driver.model().rowCount(), 1);
+    QCOMPARE(driver.model().rowCount(), 3);
 }
 
 // A rhumb line that would run over the pole is refused with a message;
@@ -704,6 +789,355 @@ void RouteWindowTest::printPreview()
     tarnquil::printRoute(nullptr, route);
     QCOMPARE(title, u"打印预览 — 航线计算表：沿岸"_s);
     QCOMPARE(pages, 2);
+}
+
+// A route of three waypoints, the second and third with legs; the first
+// row has no method to choose.
+const QList<WaypointText> threeWaypoints = {{u"A"_s, u"3103N"_s, u"12220E"_s},
+                                            {u"B"_s, u"3250N"_s, u"12630E"_s, nav::Method::GreatCircle},
+                                            {u"C"_s, u"3357N"_s, u"13057E"_s}};
+
+// Tab, Enter and Home go to the cells a navigator fills in; Tab leaves the
+// table only past its last cell or before its first.
+void RouteWindowTest::keysMoveThroughCells_data()
+{
+    QTest::addColumn<QPoint>("from");  // column, row
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QPoint>("to");
+    QTest::addColumn<bool>("leaves");
+
+    QTest::newRow("Tab: the next cell across")
+        << QPoint(Column::Name, 0) << u"Tab"_s << QPoint(Column::Latitude, 0) << false;
+    QTest::newRow("Tab: past the first row's computed cells to the next name")
+        << QPoint(Column::Longitude, 0) << u"Tab"_s << QPoint(Column::Name, 1) << false;
+    QTest::newRow("Tab: from a leg's method to the next name")
+        << QPoint(Column::Method, 1) << u"Tab"_s << QPoint(Column::Name, 2) << false;
+    QTest::newRow("Tab: from the last cell out of the table")
+        << QPoint(Column::Method, 2) << u"Tab"_s << QPoint(Column::Method, 2) << true;
+    QTest::newRow("Shift+Tab: back to the row before")
+        << QPoint(Column::Name, 1) << u"Shift+Tab"_s << QPoint(Column::Longitude, 0) << false;
+    QTest::newRow("Shift+Tab: from the first cell out of the table")
+        << QPoint(Column::Name, 0) << u"Shift+Tab"_s << QPoint(Column::Name, 0) << true;
+    QTest::newRow("Home: the row's name, not its number")
+        << QPoint(Column::Distance, 1) << u"Home"_s << QPoint(Column::Name, 1) << false;
+    QTest::newRow("Ctrl+Home: the first name")
+        << QPoint(Column::Eta, 2) << u"Ctrl+Home"_s << QPoint(Column::Name, 0) << false;
+    QTest::newRow("Enter: the next cell across")
+        << QPoint(Column::Name, 0) << u"Return"_s << QPoint(Column::Latitude, 0) << false;
+    QTest::newRow("Enter: from a computed cell to the next row")
+        << QPoint(Column::Eta, 1) << u"Return"_s << QPoint(Column::Name, 2) << false;
+    QTest::newRow("Tab in a cell being edited commits it and moves on")
+        << QPoint(Column::Name, 1) << u"F2, End, X, Tab"_s << QPoint(Column::Latitude, 1) << false;
+}
+
+void RouteWindowTest::keysMoveThroughCells()
+{
+    QFETCH(QPoint, from);
+    QFETCH(QString, keys);
+    QFETCH(QPoint, to);
+    QFETCH(bool, leaves);
+
+    Driver driver;
+    driver.window().setWaypoints(threeWaypoints);
+    driver.setCurrent(from.y(), from.x());
+    driver.press(keys);
+    QCOMPARE(driver.current(), to);
+    QWidget* focus = QApplication::focusWidget();
+    QCOMPARE(focus != driver.table() && !driver.table()->isAncestorOf(focus), leaves);
+    QCOMPARE(driver.editing(), std::optional<QString>());
+    QCOMPARE(driver.model().rowCount(), 3);
+    if (keys.contains(u"X"_s))
+        QCOMPARE(driver.names().at(1), u"Bx"_s);
+}
+
+// A passage typed in one run, as a navigator types it: into the empty
+// table, Enter after each cell, a new row after the last one, Esc to take
+// back a row begun by mistake. A new row is not marked as refused until it
+// is left.
+void RouteWindowTest::typingAPassage()
+{
+    Driver driver;
+    driver.compose(u"长江口"_s);
+    QCOMPARE(driver.model().rowCount(), 1);
+    QCOMPARE(driver.editing(), std::optional(u"长江口"_s));
+    driver.press(u"Return"_s);
+    QCOMPARE(driver.names(), QStringList{u"长江口"_s});
+    QCOMPARE(driver.current(), QPoint(Column::Latitude, 0));
+    driver.typeText(u"3103N"_s);
+    driver.press(u"Return"_s);
+    driver.typeText(u"12220E"_s);
+    driver.press(u"Return"_s);
+    QCOMPARE(driver.model().rowCount(), 2);
+    QCOMPARE(driver.current(), QPoint(Column::Name, 1));
+    QCOMPARE(driver.editing(), std::optional(QString()));
+    QVERIFY(driver.role(1, Column::Latitude, Qt::BackgroundRole).isNull());
+    QCOMPARE(driver.statusRead(), QString());
+
+    driver.compose(u"济州岛南"_s);
+    driver.press(u"Return"_s);
+    QVERIFY(driver.role(1, Column::Latitude, Qt::DecorationRole).isNull());
+    driver.typeText(u"3250N"_s);
+    driver.press(u"Return"_s);
+    driver.typeText(u"12630E"_s);
+    driver.press(u"Return"_s);
+    QCOMPARE(driver.current(), QPoint(Column::Method, 1));
+    QCOMPARE(driver.shown(1, Column::Latitude), u"32°50.00′N"_s);
+    QVERIFY(!isLegEmpty(driver, 1));
+    driver.press(u"Return"_s);
+    QCOMPARE(driver.model().rowCount(), 3);
+    driver.press(u"Esc"_s);
+    QCOMPARE(driver.model().rowCount(), 2);
+    QCOMPARE(driver.window().undoStack().undoText(), u"编辑经度"_s);
+
+    // Insert begins a row at its name; the row is marked once it is left.
+    driver.setCurrent(1, Column::Latitude);
+    driver.press(u"Ins"_s);
+    QCOMPARE(driver.current(), QPoint(Column::Name, 2));
+    QCOMPARE(driver.editing(), std::optional(QString()));
+    driver.typeText(u"X"_s);
+    driver.press(u"Return"_s);
+    QVERIFY(driver.role(2, Column::Latitude, Qt::BackgroundRole).isNull());
+    driver.press(u"Up"_s);
+    QCOMPARE(driver.role(2, Column::Latitude, Qt::BackgroundRole).value<QColor>(),
+             tarnquil::refusalTint);
+}
+
+// Delete clears the selected cells that are typed, as one step; the
+// computed cells and the rows stay.
+void RouteWindowTest::clearCells_data()
+{
+    QTest::addColumn<QRect>("cells");  // columns across, rows down
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<QList<QStringList>>("waypoints");
+
+    QTest::newRow("a name") << QRect(QPoint(Column::Name, 1), QPoint(Column::Name, 1))
+                            << u"清除名称"_s
+                            << QList<QStringList>{{u"A"_s, u"3103N"_s, u"12220E"_s, u"RL"_s},
+                                                  {{}, u"3250N"_s, u"12630E"_s, u"GC"_s}};
+    QTest::newRow("a latitude") << QRect(QPoint(Column::Latitude, 0), QPoint(Column::Latitude, 0))
+                                << u"清除纬度"_s
+                                << QList<QStringList>{{u"A"_s, {}, u"12220E"_s, u"RL"_s},
+                                                      {u"B"_s, u"3250N"_s, u"12630E"_s, u"GC"_s}};
+    QTest::newRow("a block, as one step")
+        << QRect(QPoint(Column::Latitude, 0), QPoint(Column::Longitude, 1)) << u"清除 4 个单元格"_s
+        << QList<QStringList>{{u"A"_s, {}, {}, u"RL"_s}, {u"B"_s, {}, {}, u"GC"_s}};
+    QTest::newRow("computed cells: nothing")
+        << QRect(QPoint(Column::Course, 1), QPoint(Column::Eta, 1)) << QString()
+        << QList<QStringList>{{u"A"_s, u"3103N"_s, u"12220E"_s, u"RL"_s},
+                              {u"B"_s, u"3250N"_s, u"12630E"_s, u"GC"_s}};
+}
+
+void RouteWindowTest::clearCells()
+{
+    QFETCH(QRect, cells);
+    QFETCH(QString, step);
+    QFETCH(QList<QStringList>, waypoints);
+
+    Driver driver;
+    driver.window().setWaypoints(threeWaypoints.first(2));
+    const QList<WaypointText> before = driver.model().waypoints();
+    driver.setCurrent(cells.top(), cells.left());
+    driver.table()->selectionModel()->select(
+        QItemSelection(driver.model().index(cells.top(), cells.left()),
+                       driver.model().index(cells.bottom(), cells.right())),
+        QItemSelectionModel::ClearAndSelect);
+    driver.press(u"Del"_s);
+    QList<QStringList> texts;
+    for (const WaypointText& waypoint : driver.model().waypoints())
+        texts << textsOf(waypoint);
+    QCOMPARE(texts, waypoints);
+    QCOMPARE(driver.window().undoStack().count(), step.isEmpty() ? 0 : 1);
+    QCOMPARE(driver.window().undoStack().undoText(), step);
+    driver.press(u"Ctrl+Z"_s);
+    QCOMPARE(driver.model().waypoints(), before);
+    driver.press(u"Ctrl+Y"_s);
+    QCOMPARE(driver.window().undoStack().undoText(), step);
+}
+
+// One cell copies or cuts its text as shown; Ctrl+X clears it as Delete
+// does. Rows copy as whole rows (copiedTableReadsBack).
+void RouteWindowTest::cellClipboard_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<QString>("left");  // the cell's text afterwards
+
+    QTest::newRow("Ctrl+C copies the cell") << u"Ctrl+C"_s << QString() << u"32°50.00′N"_s;
+    QTest::newRow("Ctrl+X cuts the cell") << u"Ctrl+X"_s << u"剪切纬度"_s << QString();
+}
+
+void RouteWindowTest::cellClipboard()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, step);
+    QFETCH(QString, left);
+
+    Driver driver;
+    driver.window().setWaypoints(threeWaypoints);
+    driver.setCurrent(1, Column::Latitude);
+    QGuiApplication::clipboard()->clear();
+    driver.press(key);
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"32°50.00′N"_s);
+    QCOMPARE(driver.model().rowCount(), 3);
+    QCOMPARE(driver.shown(1, Column::Latitude), left);
+    QCOMPARE(driver.window().undoStack().undoText(), step);
+}
+
+// A message about a field goes from the status bar once the field reads,
+// and a screen reader reads the status bar's message.
+void RouteWindowTest::statusMessageGoes_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("refused");
+    QTest::addColumn<QString>("fixed");
+
+    QTest::newRow("departure") << u"departureEdit"_s << u"2025-03-01 08:0"_s << u"2025-03-01 08:00"_s;
+    QTest::newRow("speed") << u"speedEdit"_s << u"12,5"_s << u"12.5"_s;
+    QTest::newRow("dead reckoning course") << u"courseEdit"_s << u"9o"_s << u"90"_s;
+}
+
+void RouteWindowTest::statusMessageGoes()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, refused);
+    QFETCH(QString, fixed);
+
+    Driver driver;
+    driver.window().setWaypoints(threeWaypoints);
+    QLineEdit* edit = driver.control(field);
+    QTest::keyClicks(edit, refused);
+    QVERIFY2(driver.statusRead().contains(u"“%1”"_s.arg(refused)), qPrintable(driver.statusRead()));
+    edit->setText(fixed);
+    QCOMPARE(driver.statusRead(), QString());
+
+    // A message that still holds comes back when a later one goes.
+    QTest::keyClicks(driver.control(u"speedEdit"_s), u"x"_s);
+    const QString speed = driver.statusRead();
+    QTest::keyClicks(edit, u"y"_s);
+    QVERIFY(driver.statusRead() != speed);
+    edit->setText(fixed);
+    QCOMPARE(driver.statusRead(), field == u"speedEdit"_s ? QString() : speed);
+
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(driver.window().statusBar());
+    QCOMPARE(bar->role(), QAccessible::StatusBar);
+    QCOMPARE(bar->text(QAccessible::Name), u"状态栏"_s);
+    for (int i = 0; i < bar->childCount(); ++i) {
+        QVERIFY2(bar->child(i)->role() == QAccessible::StaticText
+                     || !bar->child(i)->text(QAccessible::Name).isEmpty(),
+                 "every other part of the status bar has a name");
+    }
+}
+
+// The window fits the screen with room for a frame, the table takes the
+// spare height and the panels never more than they need: also as ctest's
+// small_screen runs it, at 200 % on a 1024 by 768 screen.
+void RouteWindowTest::fitsTheScreen()
+{
+    Driver driver;
+    driver.window().setWaypoints(threeWaypoints);
+    RouteWindow& window = driver.window();
+    const QRect screen = window.screen()->availableGeometry();
+    QVERIFY2(screen.contains(window.frameGeometry()) && window.height() < screen.height(),
+             qPrintable(u"%1x%2 on %3x%4"_s.arg(window.width()).arg(window.height())
+                            .arg(screen.width()).arg(screen.height())));
+    const int rowHeight = driver.table()->verticalHeader()->defaultSectionSize();
+    QVERIFY2(driver.table()->viewport()->height() >= 3 * rowHeight,
+             qPrintable(QString::number(driver.table()->viewport()->height())));
+
+    // Every panel shows whole, or scrolls to what it cannot show.
+    const QStringList panels{u"conditionsBox"_s, u"legBox"_s, u"deadReckoningBox"_s};
+    for (const QString& name : panels) {
+        auto* panel = window.findChild<QGroupBox*>(name);
+        const QSize needed = panel->minimumSizeHint();
+        QVERIFY2(panel->width() >= needed.width() && panel->height() >= needed.height(),
+                 qPrintable(name));
+        QScrollArea* area = nullptr;
+        for (QWidget* parent = panel->parentWidget(); parent != nullptr && area == nullptr;
+             parent = parent->parentWidget())
+            area = qobject_cast<QScrollArea*>(parent);
+        const bool whole = panel->visibleRegion().boundingRect().size() == panel->size();
+        QVERIFY2(whole || (area != nullptr && (area->horizontalScrollBar()->isVisible()
+                                               || area->verticalScrollBar()->isVisible())),
+                 qPrintable(name + u" cut off"_s));
+    }
+
+    // Once the panels show whole, a taller window gives every pixel to the
+    // table.
+    window.resize(window.width(), window.sizeHint().height());
+    QCoreApplication::processEvents();
+    const int table = driver.table()->height();
+    QList<int> heights;
+    for (const QString& name : panels)
+        heights << window.findChild<QGroupBox*>(name)->height();
+    window.resize(window.width(), window.height() + 120);
+    QCoreApplication::processEvents();
+    QCOMPARE(driver.table()->height(), table + 120);
+    for (const QString& name : panels)
+        QCOMPARE(window.findChild<QGroupBox*>(name)->height(), heights.takeFirst());
+}
+
+// The print dialog's PDF file holds the text as the exported PDF does:
+// 长江口, not ⻓江⼝. The preview, painted first, writes no file.
+void RouteWindowTest::printsSearchablePdf()
+{
+    const QString pdftotext = qEnvironmentVariable("TARNQUIL_PDFTOTEXT");
+    if (pdftotext.isEmpty())
+        QSKIP("pdftotext is not installed here");
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"打印.pdf"_s);
+    const QList<WaypointText> waypoints{{u"长江口"_s, u"3103N"_s, u"12220E"_s},
+                                        {u"关门海峡"_s, u"3357N"_s, u"13057E"_s}};
+    const tarnquil::RouteDocument route{u"长江口—关门海峡"_s, waypoints, {},
+                                        tarnquil::makeRouteTable(waypoints, {})};
+    QTimer::singleShot(0, this, [&] {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        if (!preview)
+            return;
+        QVERIFY(!QFile::exists(path));
+        preview->printer()->setOutputFileName(path);  // as the print dialog's 打印到文件 sets it
+        preview->findChild<QPrintPreviewWidget*>()->print();
+        preview->accept();
+    });
+    tarnquil::printRoute(nullptr, route);
+    QProcess process;
+    process.start(pdftotext, {path, u"-"_s});
+    QVERIFY(process.waitForFinished(30000));
+    const QString text = QString::fromUtf8(process.readAllStandardOutput());
+    for (const QString& name : {u"长江口"_s, u"关门海峡"_s})
+        QVERIFY2(text.contains(name), qPrintable(text));
+}
+
+// 导出航线表 proposes a file of its own beside the waypoint file, and does
+// not write over the waypoint file even when told to.
+void RouteWindowTest::exportTableNamesItsOwnFile()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"长江口.csv"_s);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("名称,纬度,经度,航法\r\n长江口,3103N,12220E,\r\n济州岛南,3250N,12630E,GC\r\n");
+    file.close();
+    const QByteArray saved = [&] { QFile f(path); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+
+    Driver driver;
+    QVERIFY(driver.window().openRoute(path));
+    QString proposed;
+    QTimer::singleShot(0, this, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        proposed = dialog->selectedFiles().value(0);
+        dialog->setOption(QFileDialog::DontConfirmOverwrite);
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept();  // public as QDialog's
+    });
+    driver.window().findChild<QAction*>(u"exportTableAction"_s)->trigger();
+    QCOMPARE(QFileInfo(proposed).fileName(), u"长江口-航段表.csv"_s);
+    QCOMPARE(QFileInfo(proposed).absolutePath(), QFileInfo(path).absolutePath());
+    QCOMPARE(driver.messages().size(), 1);
+    QFile after(path);
+    QVERIFY(after.open(QIODevice::ReadOnly));
+    QCOMPARE(after.readAll(), saved);
 }
 
 QTEST_MAIN(RouteWindowTest)

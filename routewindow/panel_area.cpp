@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "routewindow/panel_area.h"
+
+#include <QApplication>
+#include <QBoxLayout>
+#include <QEvent>
+#include <QScrollBar>
+
+namespace tarnquil {
+
+namespace {
+
+// Lines of text the area keeps when the window is too low for its panels:
+// a row of controls and the scroll bar beside or under it.
+constexpr int linesKept = 3;
+
+}  // namespace
+
+PanelArea::PanelArea(QWidget* parent)
+    : QScrollArea(parent)
+{
+    setFrameShape(QFrame::NoFrame);
+    setWidgetResizable(true);
+    // Not a stop of its own for Tab: the panels' controls are, and come
+    // into view when they get the focus.
+    setFocusPolicy(Qt::NoFocus);
+    // Its size hint is the most it takes; a window too small gets less.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now != nullptr && widget() != nullptr && widget()->isAncestorOf(now))
+            ensureWidgetVisible(now);
+    });
+}
+
+QSize PanelArea::sizeHint() const
+{
+    if (widget() == nullptr)
+        return QScrollArea::sizeHint();
+    const int frame = 2 * frameWidth();
+    QSize size = widget()->sizeHint() + QSize(frame, frame);
+    const int width = contentsRect().width();
+    if (width > 0 && widget()->minimumSizeHint().width() > width)
+        size.rheight() += horizontalScrollBar()->sizeHint().height();
+    return size;
+}
+
+QSize PanelArea::minimumSizeHint() const
+{
+    return {QScrollArea::minimumSizeHint().width(),
+            std::min(sizeHint().height(), linesKept * fontMetrics().height())};
+}
+
+bool PanelArea::eventFilter(QObject* watched, QEvent* event)
+{
+    // The panels' own sizes change too: the selected leg's title names the
+    // waypoints.
+    if (watched == widget() && event->type() == QEvent::LayoutRequest) {
+        arrangePanels();
+        updateGeometry();
+    }
+    return QScrollArea::eventFilter(watched, event);
+}
+
+void PanelArea::resizeEvent(QResizeEvent* event)
+{
+    QScrollArea::resizeEvent(event);
+    if (widget() != nullptr)
+        widget()->installEventFilter(this);  // once: a filter is installed only once
+    arrangePanels();
+    updateGeometry();
+}
+
+void PanelArea::arrangePanels()
+{
+    auto* row = widget() == nullptr ? nullptr : qobject_cast<QHBoxLayout*>(widget()->layout());
+    if (row == nullptr)
+        return;
+    const QMargins margins = row->contentsMargins();
+    int needed = margins.left() + margins.right();
+    int panels = 0;
+    for (int i = 0; i < row->count(); ++i) {
+        QWidget* panel = row->itemAt(i)->widget();
+        if (panel != nullptr && !panel->isHidden()) {
+            needed += panel->sizeHint().width();
+            ++panels;
+            // As wide as its controls, one under another too.
+            row->setAlignment(panel, Qt::AlignLeft);
+        }
+    }
+    needed += std::max(panels - 1, 0) * row->spacing();
+    const QBoxLayout::Direction direction = needed <= contentsRect().width()
+        ? QBoxLayout::LeftToRight
+        : QBoxLayout::TopToBottom;
+    if (row->direction() != direction)
+        row->setDirection(direction);
+}
+
+}  // namespace tarnquil
