@@ -5,6 +5,7 @@
 #include "calculator/pdf.h"
 #include "cli/console_text.h"
 #include "routewindow/route_window.h"
+#include "routewindow/waypoint_table_model.h"
 #include "widgets/application_setup.h"
 
 #include <QApplication>
@@ -51,8 +52,9 @@ int runRouteWindow(int& argc, char** argv, const RouteOptions& options)
     RouteWindow window;
     window.showSettings(options.settings);
     window.show();
-    if (!options.file.isEmpty())
-        window.openRoute(options.file, options.routeNumber);
+    // The options given take the place of what the file says, as in an export.
+    if (!options.file.isEmpty() && window.openRoute(options.file, options.routeNumber))
+        window.showSettings(withSaved(window.model().settings(), options.given));
     return application.exec();
 }
 

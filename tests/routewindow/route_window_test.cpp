@@ -642,14 +642,28 @@ void RouteWindowTest::savesTheOpenedFile()
     driver.typeInto(1, Column::Latitude, u"32-50N"_s);
     QVERIFY(driver.window().isWindowModified());
     driver.control<QRadioButton>(u"secondsOption"_s)->click();
+    // A file of another tool: the window says what it lacks before it
+    // rewrites it as a leg table.
+    QStringList questions;
+    driver.window().setQuestion([&](const QString& question) {
+        questions << question;
+        return true;
+    });
     driver.key(Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(questions.size(), 1);
+    QVERIFY2(questions.first().contains(u"没有航速、备注、预计到达、航线名称、地球模型列"_s),
+             qPrintable(questions.first()));
     QVERIFY(!driver.window().isWindowModified());
+    driver.typeInto(1, Column::Remark, u"领航"_s);
+    driver.key(Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(questions.size(), 1);  // the file is a leg table now
     // What reads alike in every form is kept as typed; a packed number as the
     // position it was read as, so that the file opens to the same positions
     // whatever the form then.
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QString saved = QString::fromUtf8(file.readAll());
-    QVERIFY2(saved.contains(u"长江口,31.05°N,122.33333333333333°E,RL\r\n济州岛南,32-50N,126.5°E,GC"_s),
+    QVERIFY2(saved.contains(u"1,长江口,31.05°N,122.33333333333333°E,,"_s)
+                 && saved.contains(u"2,济州岛南,32.833333333333336°N,126.5°E,GC,"_s),
              qPrintable(saved));
     file.close();
     QCOMPARE(driver.role(1, Column::Longitude, Qt::EditRole).toString(), u"12630E"_s);
@@ -808,14 +822,16 @@ void RouteWindowTest::keysMoveThroughCells_data()
 
     QTest::newRow("Tab: the next cell across")
         << QPoint(Column::Name, 0) << u"Tab"_s << QPoint(Column::Latitude, 0) << false;
-    QTest::newRow("Tab: past the first row's computed cells to the next name")
-        << QPoint(Column::Longitude, 0) << u"Tab"_s << QPoint(Column::Name, 1) << false;
-    QTest::newRow("Tab: from a leg's method to the next name")
-        << QPoint(Column::Method, 1) << u"Tab"_s << QPoint(Column::Name, 2) << false;
+    QTest::newRow("Tab: past the first row's computed cells to its remark")
+        << QPoint(Column::Longitude, 0) << u"Tab"_s << QPoint(Column::Remark, 0) << false;
+    QTest::newRow("Tab: from a remark to the next name")
+        << QPoint(Column::Remark, 0) << u"Tab"_s << QPoint(Column::Name, 1) << false;
+    QTest::newRow("Tab: from a leg's method to its speed")
+        << QPoint(Column::Method, 1) << u"Tab"_s << QPoint(Column::Speed, 1) << false;
     QTest::newRow("Tab: from the last cell out of the table")
-        << QPoint(Column::Method, 2) << u"Tab"_s << QPoint(Column::Method, 2) << true;
+        << QPoint(Column::Remark, 2) << u"Tab"_s << QPoint(Column::Remark, 2) << true;
     QTest::newRow("Shift+Tab: back to the row before")
-        << QPoint(Column::Name, 1) << u"Shift+Tab"_s << QPoint(Column::Longitude, 0) << false;
+        << QPoint(Column::Name, 1) << u"Shift+Tab"_s << QPoint(Column::Remark, 0) << false;
     QTest::newRow("Shift+Tab: from the first cell out of the table")
         << QPoint(Column::Name, 0) << u"Shift+Tab"_s << QPoint(Column::Name, 0) << true;
     QTest::newRow("Home: the row's name, not its number")
@@ -824,8 +840,10 @@ void RouteWindowTest::keysMoveThroughCells_data()
         << QPoint(Column::Eta, 2) << u"Ctrl+Home"_s << QPoint(Column::Name, 0) << false;
     QTest::newRow("Enter: the next cell across")
         << QPoint(Column::Name, 0) << u"Return"_s << QPoint(Column::Latitude, 0) << false;
-    QTest::newRow("Enter: from a computed cell to the next row")
-        << QPoint(Column::Eta, 1) << u"Return"_s << QPoint(Column::Name, 2) << false;
+    QTest::newRow("Enter: from a computed cell to the remark")
+        << QPoint(Column::Eta, 1) << u"Return"_s << QPoint(Column::Remark, 1) << false;
+    QTest::newRow("Enter: from the remark to the next row")
+        << QPoint(Column::Remark, 1) << u"Return"_s << QPoint(Column::Name, 2) << false;
     QTest::newRow("Tab in a cell being edited commits it and moves on")
         << QPoint(Column::Name, 1) << u"F2, End, X, Tab"_s << QPoint(Column::Latitude, 1) << false;
 }
@@ -867,6 +885,8 @@ void RouteWindowTest::typingAPassage()
     driver.press(u"Return"_s);
     driver.typeText(u"12220E"_s);
     driver.press(u"Return"_s);
+    QCOMPARE(driver.current(), QPoint(Column::Remark, 0));
+    driver.press(u"Return"_s);
     QCOMPARE(driver.model().rowCount(), 2);
     QCOMPARE(driver.current(), QPoint(Column::Name, 1));
     QCOMPARE(driver.editing(), std::optional(QString()));
@@ -884,10 +904,17 @@ void RouteWindowTest::typingAPassage()
     QCOMPARE(driver.shown(1, Column::Latitude), u"32°50.00′N"_s);
     QVERIFY(!isLegEmpty(driver, 1));
     driver.press(u"Return"_s);
+    driver.typeText(u"14"_s);
+    driver.press(u"Return"_s);
+    QCOMPARE(driver.shown(1, Column::Speed), u"14"_s);
+    QCOMPARE(driver.current(), QPoint(Column::Remark, 1));
+    driver.typeText(u"vts"_s);
+    driver.press(u"Return"_s);
+    QCOMPARE(driver.model().waypoints().at(1).remark, u"vts"_s);
     QCOMPARE(driver.model().rowCount(), 3);
     driver.press(u"Esc"_s);
     QCOMPARE(driver.model().rowCount(), 2);
-    QCOMPARE(driver.window().undoStack().undoText(), u"编辑经度"_s);
+    QCOMPARE(driver.window().undoStack().undoText(), u"编辑备注"_s);
 
     // Insert begins a row at its name; the row is marked once it is left.
     driver.setCurrent(1, Column::Latitude);
