@@ -426,10 +426,14 @@ void RouteWindow::readSettings()
                           speed.refusal);
     settings.departure = read(ui_->departureEdit, nav::readClockTime,
                               departureRefusal(ui_->departureEdit->text()));
-    // An empty zone box is the default zone, as the box shows it when opened.
+    // An empty zone box is the default zone, as the box shows it when opened;
+    // a departure in a zone that does not read gives no time.
     QLineEdit* zoneField = ui_->zoneCombo->lineEdit();
-    settings.departureZone = read(zoneField, nav::readTimeZone, timeZoneRefusal(zoneField->text()))
-                                 .value_or(nav::kDefaultDepartureZone);
+    const std::optional<nav::TimeZone> zone =
+        read(zoneField, nav::readTimeZone, timeZoneRefusal(zoneField->text()));
+    settings.departureZone = zone.value_or(nav::kDefaultDepartureZone);
+    if (!zone && !zoneField->text().isEmpty())
+        settings.departure.reset();
     settings.etaZone = nav::EtaZone(ui_->etaZoneCombo->currentData().toInt());
     const bool changed = settings.form == model_->settings().form
         && !(savedOf(settings) == savedOf(model_->settings()));
