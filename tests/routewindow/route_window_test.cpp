@@ -11,6 +11,8 @@
 #include "widgets/application_setup.h"
 #include "widgets/prompt.h"
 
+#include "nav/entry.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QAccessible>
