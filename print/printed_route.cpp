@@ -108,9 +108,17 @@ bool isFreeText(LegColumn column)
     return column == LegColumn::Name || column == LegColumn::Remark;
 }
 
+// The header's titles and the columns' widths.
+struct PrintedColumns {
+    QStringList titles;
+    QList<QTextLength> widths;
+};
+
 // Each column as wide as its widest text, title included, and the name's
-// and the remark's the rest of the page.
-QList<QTextLength> columnWidths(const QList<RouteTableRow>& rows, QPaintDevice& device)
+// and the remark's the rest of the page. A title of more than two
+// ideographs wider than the column's texts takes two lines, broken in its
+// middle (恒向线 / 航向), rather than the room of a name.
+PrintedColumns printedColumns(const QList<RouteTableRow>& rows, QPaintDevice& device)
 {
     const QFontMetricsF metrics(printFont(tablePoints, true), &device);  // bold is the wider
     // Qt wraps a line whose last glyph reaches past its advance, as a bold 法
@@ -118,30 +126,32 @@ QList<QTextLength> columnWidths(const QList<RouteTableRow>& rows, QPaintDevice& 
     const qreal overhang = tablePoints * device.logicalDpiX() / 72 / 8;
     const qreal padding =
         (2 * (cellPadding + cellInset) + printRuleWidth) * pixelsPerUnit(device) + overhang;
-    const QStringList titles = legColumnTitles();
-    QList<QTextLength> widths;
+    PrintedColumns columns{legColumnTitles(), {}};
     for (int column = 0; column < legColumnCount; ++column) {
         if (isFreeText(LegColumn(column))) {
-            widths.append(QTextLength());
+            columns.widths.append(QTextLength());
             continue;
         }
-        // A title of more than two ideographs takes two lines rather than
-        // the room of a name: 恒向线 / 航向.
-        const QString& title = titles[column];
-        const qsizetype half = (title.size() + 1) / 2;
-        qreal widest = title.size() > 2 ? std::max(metrics.horizontalAdvance(title.first(half)),
-                                                   metrics.horizontalAdvance(title.sliced(half)))
-                                        : metrics.horizontalAdvance(title);
+        QString& title = columns.titles[column];
+        qreal widest = 0;
         for (const RouteTableRow& row : rows)
             widest = std::max(widest, metrics.horizontalAdvance(row.texts.value(column)));
+        const qsizetype half = (title.size() + 1) / 2;
+        if (title.size() > 2 && widest < metrics.horizontalAdvance(title)) {
+            widest = std::max({widest, metrics.horizontalAdvance(title.first(half)),
+                               metrics.horizontalAdvance(title.sliced(half))});
+            title.insert(half, QChar::LineSeparator);
+        } else {
+            widest = std::max(widest, metrics.horizontalAdvance(title));
+        }
         const qreal percent = 100 * (widest + padding) / device.width();
-        widths.append(QTextLength(QTextLength::PercentageLength,
-                                  std::min(std::ceil(percent * 10) / 10, widestColumnPercent)));
+        columns.widths.append(QTextLength(QTextLength::PercentageLength,
+                                          std::min(std::ceil(percent * 10) / 10, widestColumnPercent)));
     }
-    return widths;
+    return columns;
 }
 
-QTextTableFormat tableFormat(const QList<RouteTableRow>& rows, QPaintDevice& device)
+QTextTableFormat tableFormat(const QList<QTextLength>& widths)
 {
     QTextTableFormat format;
     // Each cell draws its own border, so a rule between two is two borders.
@@ -154,7 +164,7 @@ QTextTableFormat tableFormat(const QList<RouteTableRow>& rows, QPaintDevice& dev
     // Qt sets the paragraph after a table on it, whatever its top margin.
     format.setBottomMargin(paragraphGap);
     format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
-    format.setColumnWidthConstraints(columnWidths(rows, device));
+    format.setColumnWidthConstraints(widths);
     return format;
 }
 
@@ -203,10 +213,11 @@ bool isCourseOrDistanceOf(LegColumn column, nav::Method method)
 QTextTable* addTable(QTextCursor& cursor, const RouteDocument& route, QPaintDevice& device)
 {
     const QList<RouteTableRow>& rows = route.rows;
+    const PrintedColumns columns = printedColumns(rows, device);
     QTextTable* table =
-        cursor.insertTable(int(rows.size()) + 1, legColumnCount, tableFormat(rows, device));
+        cursor.insertTable(int(rows.size()) + 1, legColumnCount, tableFormat(columns.widths));
     const CellFormats formats = cellFormats(device);
-    const QStringList titles = legColumnTitles();
+    const QStringList& titles = columns.titles;
     QTextTableCellFormat shaded;
     shaded.setBackground(headerShade);
     for (int column = 0; column < legColumnCount; ++column) {
