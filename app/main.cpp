@@ -18,6 +18,8 @@ int main(int argc, char* argv[])
         return tarnquil::runCalculator(argc, argv);
     case Kind::RouteWindow:
         return tarnquil::runRouteWindow(argc, argv, action.route);
+    case Kind::FixWindow:
+        return tarnquil::runFixWindow(argc, argv);
     case Kind::DrawnExport:
         return tarnquil::runDrawnExport(argc, argv, action.drawnExport);
     }

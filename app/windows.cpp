@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/windows.h"
 #include "app/desktop_session.h"
+#include "app/window_links.h"
 
 #include "calculator/pdf.h"
 #include "cli/console_text.h"
+#include "fixwindow/fix_window.h"
 #include "routewindow/route_window.h"
 #include "routewindow/waypoint_table_model.h"
 #include "widgets/application_setup.h"
@@ -50,11 +52,31 @@ int runRouteWindow(int& argc, char** argv, const RouteOptions& options)
     QGuiApplication::setDesktopFileName(u"example.vessoria.Tarnquil.Route"_s);
     RouteWindow::prepareApplication();
     RouteWindow window;
+    WindowLinks links;
+    links.link(&window);
     window.showSettings(options.settings);
     window.show();
     // The options given take the place of what the file says, as in an export.
     if (!options.file.isEmpty() && window.openRoute(options.file, options.routeNumber))
         window.showSettings(withSaved(window.model().settings(), options.given));
+    return application.exec();
+}
+
+int runFixWindow(int& argc, char** argv)
+{
+    if (refusedWithoutDesktop(argc, argv))
+        return noDesktopStatus;
+    QApplication application(argc, argv);
+    prepareApplication(application);
+    QGuiApplication::setDesktopFileName(u"example.vessoria.Tarnquil.Fix"_s);
+    // The route window's style and font: the same for both, and a route
+    // window may be opened from this one.
+    RouteWindow::prepareApplication();
+    FixWindow::prepareApplication();
+    WindowLinks links;
+    FixWindow window;
+    links.link(&window);
+    window.show();
     return application.exec();
 }
 

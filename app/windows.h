@@ -15,4 +15,7 @@ int runCalculator(int& argc, char** argv);
 // The route window (航线计算), with the route and settings of the command line.
 int runRouteWindow(int& argc, char** argv, const RouteOptions& options);
 
+// The fix window (陆标定位).
+int runFixWindow(int& argc, char** argv);
+
 }  // namespace tarnquil

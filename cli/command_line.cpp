@@ -2,6 +2,7 @@
 #include "cli/command_line.h"
 #include "cli/command_line_help.h"
 #include "cli/console_text.h"
+#include "cli/fix_command.h"
 #include "cli/qt_options.h"
 
 #include "print/route_writers.h"
@@ -106,7 +107,7 @@ QString optionValue(const QStringList& arguments, qsizetype& i, QStringView name
     // A value may start with a minus ("-4250 …"), never with a double one.
     if (i + 1 < arguments.size() && !arguments[i + 1].startsWith(u"--"_s))
         return arguments[++i];
-    usageError(u"选项 %1 缺少值。"_s.arg(name));
+    usageError(missingValueMessage(name));
 }
 
 // Steps over one of Qt's own options at i, and its value: the application
@@ -123,7 +124,7 @@ bool skipQtOption(const QStringList& arguments, qsizetype& i)
         return false;
     if (*takesValue && equals < 0) {
         if (i + 1 == arguments.size())
-            usageError(u"选项 %1 缺少值。"_s.arg(argument));
+            usageError(missingValueMessage(argument));
         ++i;
     }
     return true;
@@ -415,6 +416,11 @@ CommandLineAction readCommandLine(int& argc, char** argv)
 {
     // Reads the arguments as Qt decodes them on each system, without a display.
     QCoreApplication application(argc, argv);
+    if (application.arguments().contains(u"--fix"_s)) {
+        const FixCommand fix = readFixCommand(application.arguments().sliced(1));
+        return {fix.openWindow ? CommandLineAction::Kind::FixWindow : CommandLineAction::Kind::Exit,
+                fix.status, {}, {}};
+    }
     try {
         const Arguments arguments = splitArguments(application.arguments().sliced(1));
         switch (const Command command = commandOf(arguments)) {

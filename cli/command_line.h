@@ -11,6 +11,7 @@
 //   tarnquil --route FILE --export OUT.csv|OUT.gpx|OUT.pdf [the same options]
 //   tarnquil --destination "POSITION" --course DEG --distance NM [--method rl|gc]
 //            [--model …] [--form …]
+//   tarnquil --fix [OBSERVATION... [fix options]]   (cli/fix_command.h)
 //   tarnquil --help | -h | --version
 // Options may also be written --name=value. Qt's own options (qt_options.h)
 // are passed on to Qt; given only those, the program opens the calculator.
@@ -44,6 +45,7 @@ struct CommandLineAction {
                       // command line that is wrong
         Calculator,   // open the calculator window
         RouteWindow,  // open the route window with `route`
+        FixWindow,    // open the fix window (陆标定位)
         DrawnExport,  // run `drawnExport` (runExport) in a GUI application
     };
     Kind kind = Kind::Calculator;

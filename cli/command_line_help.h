@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 namespace tarnquil {
 
@@ -9,5 +10,9 @@ namespace tarnquil {
 // options, the files it reads and writes and its exit statuses, in Chinese,
 // lines ended by LF.
 QString commandLineHelp();
+
+// An option given without its value, in the same words wherever the
+// command line is read: 选项 --speed 缺少值。
+QString missingValueMessage(QStringView option);
 
 }  // namespace tarnquil

@@ -16,19 +16,15 @@ constexpr double kFullCircle = 360;
 constexpr double kHalfCircle = 180;
 constexpr double kQuarterCircle = 90;
 
-// GeographicLib gives azimuths in [-180, 180]. A tiny negative one plus 360
-// rounds to 360 itself, which is north again; adding +0.0 turns -0.0 into 0.
-double courseOf(double azimuth)
-{
-    const double course = azimuth < 0 ? azimuth + kFullCircle : azimuth;
-    return course >= kFullCircle ? 0.0 : course + 0.0;
-}
+}  // namespace
 
-// GeographicLib gives longitudes in [-180, 180]; the 180th meridian is
-// written as -180 so that each meridian has one value.
-double longitudeOf(double longitude)
+void checkPosition(geo::GeoPoint position)
 {
-    return longitude >= kHalfCircle ? longitude - kFullCircle : longitude + 0.0;
+    // The negated comparisons refuse NaN too.
+    if (!(std::fabs(position.latitude) <= kQuarterCircle))
+        throw RangeError(Quantity::Latitude, position.latitude);
+    if (!(std::fabs(position.longitude) <= kHalfCircle))
+        throw RangeError(Quantity::Longitude, position.longitude);
 }
 
 double flatteningOf(EarthModel model)
@@ -39,17 +35,6 @@ double flatteningOf(EarthModel model)
 double radiusOf(EarthModel model)
 {
     return model == EarthModel::Sphere ? kSphereRadius : GeographicLib::Constants::WGS84_a();
-}
-
-}  // namespace
-
-void checkPosition(geo::GeoPoint position)
-{
-    // The negated comparisons refuse NaN too.
-    if (!(std::fabs(position.latitude) <= kQuarterCircle))
-        throw RangeError(Quantity::Latitude, position.latitude);
-    if (!(std::fabs(position.longitude) <= kHalfCircle))
-        throw RangeError(Quantity::Longitude, position.longitude);
 }
 
 Solvers::Solvers(EarthModel model)

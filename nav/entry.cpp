@@ -218,6 +218,26 @@ std::optional<ClockTime> readClockTime(std::string_view text)
            std::chrono::minutes{clock->minutes};
 }
 
+std::optional<int> readWatchTime(std::string_view text)
+{
+    Scanner scanner(text);
+    const std::optional<HoursMinutes> clock = hoursAndMinutes(scanner);
+    if (!clock || !scanner.atEnd() || clock->hours > kLastHour)
+        return std::nullopt;
+    return clock->hours * kMinutesPerHour + clock->minutes;
+}
+
+std::optional<double> readSignedDecimal(std::string_view text)
+{
+    const bool negative = !text.empty() && text.front() == '-';
+    if (!text.empty() && (negative || text.front() == '+'))
+        text.remove_prefix(1);
+    const std::optional<double> value = plainDecimal(text);
+    if (!value)
+        return std::nullopt;
+    return negative ? -*value : *value;
+}
+
 std::optional<double> readSpeed(std::string_view text)
 {
     const std::optional<double> knots = plainDecimal(text);

@@ -25,6 +25,12 @@ namespace nav {
 //   " 2024-01-01 08:00" "2024-01-01 08:00:00"  "２０２４-…"          refused
 std::optional<ClockTime> readClockTime(std::string_view text);
 
+// A watch time of a running fix, hours and minutes as in readClockTime
+// without the date: minutes after midnight, 0 .. 1439.
+//   "9:30" -> 570   "09:30" -> 570   "0:00" -> 0   "23:59" -> 1439     read
+//   "24:00"  "9:60"  "0930"  "9.30"  " 9:30"  "9:30:00"  ""            refused
+std::optional<int> readWatchTime(std::string_view text);
+
 // A speed in knots as a plain decimal number above zero: digits with at
 // most one point, no sign, exponent, blank or grouping.
 //   "12"  "12.5"  ".5"  "5."  "0.1"                                   read
@@ -43,6 +49,13 @@ std::optional<double> readCourse(std::string_view text);
 //   "0"  "12.5"  "1000000"  ".5"                                     read
 //   "-1"  "+1"  "12 nm"  "1e3"  "12,5"  "inf"  ""                     refused
 std::optional<double> readDistance(std::string_view text);
+
+// A signed number, such as a compass error (罗经差, east positive): a
+// plain decimal as readSpeed reads it, zero included, after at most one
+// sign. Whether it is in range is the caller's to check.
+//   "-2.5"  "+3"  "3"  "0"  "-0.5"                                    read
+//   "--2"  "2.5E"  "2,5"  " 3"  "−3" (U+2212)  ""                     refused
+std::optional<double> readSignedDecimal(std::string_view text);
 
 // The interval between the meridians of a great-circle sailing
 // (great_circle.h), degrees of longitude, written as readSpeed reads a

@@ -11,6 +11,7 @@
 #include "nav/least_squares.h"
 #include "nav/line_crossing.h"
 #include "nav/position_line.h"
+#include "nav/solvers.h"
 
 namespace nav {
 
@@ -31,55 +32,20 @@ using GeographicLib::Math;
 
 namespace {
 
-constexpr double kFullCircle = 360;
 constexpr double kHalfCircle = 180;
 
 // Starting points tried for the least squares before giving up.
 constexpr int kMaxStarts = 4;
 
-double metresOf(double nauticalMiles) { return nauticalMiles * kMetresPerNauticalMile; }
 double nauticalMilesOf(double metres) { return metres / kMetresPerNauticalMile; }
-
-double courseOf(double azimuth)
-{
-    const double course = azimuth < 0 ? azimuth + kFullCircle : azimuth;
-    return course >= kFullCircle ? 0.0 : course + 0.0;
-}
 
 std::vector<PositionLine> prepare(const Figure& figure, const std::vector<Sighting>& sightings,
                                   double compassError)
 {
-    std::vector<PositionLine> lines;
-    for (const Sighting& sighting : sightings) {
-        if (const Run* run = std::get_if<Run>(&sighting)) {
-            checkRun(*run);
-            for (PositionLine& line : lines)
-                line.carriedBy.push_back(*run);
-            continue;
-        }
-        const Observation& observation = std::get<Observation>(sighting);
-        checkObservation(observation);
-        PositionLine line;
-        line.kind = observation.kind;
-        line.mark = observation.mark;
-        line.mark2 = observation.mark2;
-        line.index = lines.size();
-        switch (observation.kind) {
-        case ObservationKind::Bearing:
-            line.target = observation.value + compassError;
-            break;
-        case ObservationKind::Range:
-            line.target = metresOf(observation.value);
-            break;
-        case ObservationKind::HorizontalAngle:
-            line.target = observation.value;
-            line.separation = figure.metresBetween(line.mark, line.mark2);
-            if (!(line.separation > 0))
-                throw NoFixError(NoFixReason::CoincidentMarks);
-            break;
-        }
-        lines.push_back(std::move(line));
-    }
+    std::vector<PositionLine> lines = fixing::positionLines(figure, sightings, compassError);
+    for (const PositionLine& line : lines)
+        if (line.kind == ObservationKind::HorizontalAngle && !(line.separation > 0))
+            throw NoFixError(NoFixReason::CoincidentMarks);
     if (lines.size() < 2)
         throw NoFixError(NoFixReason::TooFewObservations);
     return lines;

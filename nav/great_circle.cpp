@@ -35,20 +35,6 @@ constexpr double kAtTheEnd = 1e-9;
 constexpr int kMostSteps = 200;
 constexpr std::string_view kPointWord = "大圆分点 ";
 
-// Longitudes in [-180, 180), the 180th meridian as -180, as Earth writes them.
-double longitudeOf(double longitude)
-{
-    const double wrapped = std::remainder(longitude, kFullCircle);
-    return wrapped >= kHalfCircle ? wrapped - kFullCircle : wrapped + 0.0;
-}
-
-// GeographicLib gives azimuths in [-180, 180]; courses are in [0, 360).
-double courseOf(double azimuth)
-{
-    const double course = azimuth < 0 ? azimuth + kFullCircle : azimuth;
-    return course >= kFullCircle ? 0.0 : course + 0.0;
-}
-
 struct Position {
     double latitude;
     double longitude;  // unrolled from the departure's

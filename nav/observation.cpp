@@ -37,6 +37,16 @@ Observation angleObservation(geo::GeoPoint mark1, geo::GeoPoint mark2, double de
     return {ObservationKind::HorizontalAngle, mark1, mark2, degrees};
 }
 
+Run runBetween(double course, double knots, int fromMinutes, int toMinutes)
+{
+    constexpr int kMinutesPerDay = 24 * 60;
+    constexpr double kMinutesPerHour = 60;
+    const int minutes = ((toMinutes - fromMinutes) % kMinutesPerDay + kMinutesPerDay) % kMinutesPerDay;
+    const Run run{course, knots * minutes / kMinutesPerHour};
+    checkRun(run);
+    return run;
+}
+
 void checkObservation(const Observation& observation)
 {
     checkPosition(observation.mark);

@@ -66,6 +66,12 @@ struct Run {
     double distance = 0;  // n mile
 };
 
+// The run between two watch times (minutes after midnight, readWatchTime)
+// at `knots` on `course`: the later time is the next day when it is the
+// earlier on the clock (23:50 to 00:10 is 20 minutes); equal times are no
+// run. Throws RangeError as checkRun for the run it would be.
+Run runBetween(double course, double knots, int fromMinutes, int toMinutes);
+
 // Observations and runs in the order they happened: each observation is
 // carried forward by every run after it, and the fix is the position after
 // the last entry.

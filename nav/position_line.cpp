@@ -8,6 +8,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "nav/solvers.h"
+
 namespace nav::fixing {
 
 namespace {
@@ -25,18 +27,7 @@ constexpr double kAtTheMark = 1e-3;
 // as a difference quotient, which round-off would spoil.
 constexpr double kShortMeridianRun = 1;
 
-constexpr double kFullCircle = 360;
 constexpr double kMaxStep = kMaxSightDistance * kMetresPerNauticalMile;
-
-double flatteningOf(EarthModel model)
-{
-    return model == EarthModel::Sphere ? 0.0 : GeographicLib::Constants::WGS84_f();
-}
-
-double radiusOf(EarthModel model)
-{
-    return model == EarthModel::Sphere ? kSphereRadius : GeographicLib::Constants::WGS84_a();
-}
 
 // Row-major 2x2 matrix taking a displacement after a run to one before it.
 struct Jacobian {
@@ -121,6 +112,42 @@ double Figure::metresBetween(geo::GeoPoint a, geo::GeoPoint b) const
     double metres = 0;
     geodesic.Inverse(a.latitude, a.longitude, b.latitude, b.longitude, metres);
     return metres;
+}
+
+std::vector<PositionLine> positionLines(const Figure& figure,
+                                        const std::vector<Sighting>& sightings,
+                                        double compassError)
+{
+    std::vector<PositionLine> lines;
+    for (const Sighting& sighting : sightings) {
+        if (const Run* run = std::get_if<Run>(&sighting)) {
+            checkRun(*run);
+            for (PositionLine& line : lines)
+                line.carriedBy.push_back(*run);
+            continue;
+        }
+        const Observation& observation = std::get<Observation>(sighting);
+        checkObservation(observation);
+        PositionLine line;
+        line.kind = observation.kind;
+        line.mark = observation.mark;
+        line.mark2 = observation.mark2;
+        line.index = lines.size();
+        switch (observation.kind) {
+        case ObservationKind::Bearing:
+            line.target = observation.value + compassError;
+            break;
+        case ObservationKind::Range:
+            line.target = observation.value * kMetresPerNauticalMile;
+            break;
+        case ObservationKind::HorizontalAngle:
+            line.target = observation.value;
+            line.separation = figure.metresBetween(line.mark, line.mark2);
+            break;
+        }
+        lines.push_back(std::move(line));
+    }
+    return lines;
 }
 
 std::optional<Sight> sight(const Figure& figure, geo::GeoPoint ship, geo::GeoPoint mark)
@@ -258,9 +285,7 @@ Displacement limited(Displacement step)
 
 geo::GeoPoint normalised(geo::GeoPoint position)
 {
-    const double longitude = Math::AngNormalize(position.longitude);
-    return {position.latitude + 0.0, longitude >= kHalfCircle ? longitude - kFullCircle
-                                                              : longitude + 0.0};
+    return {position.latitude + 0.0, longitudeOf(position.longitude)};
 }
 
 }  // namespace nav::fixing

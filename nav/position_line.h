@@ -67,6 +67,14 @@ struct PositionLine {
     std::size_t index = 0;  // among the observations given
 };
 
+// The observations' lines, each carried by the runs after it, the bearings
+// corrected by `compassError`. Throws RangeError for the first value out of
+// range (observation.h). A horizontal angle between a mark and itself has a
+// separation of 0, which no line can be evaluated with.
+std::vector<PositionLine> positionLines(const Figure& figure,
+                                        const std::vector<Sighting>& sightings,
+                                        double compassError);
+
 // The position line seen from a trial position of the ship (after all the
 // runs), with a common error `commonError` (degrees) added to a bearing.
 struct LineValue {

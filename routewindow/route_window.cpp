@@ -253,6 +253,7 @@ void RouteWindow::setUpActions()
     connect(ui_->exportPdfAction, &QAction::triggered, this, &RouteWindow::exportPdf);
     connect(ui_->closeAction, &QAction::triggered, this, &QWidget::close);
     connect(ui_->aboutAction, &QAction::triggered, this, &RouteWindow::about);
+    connect(ui_->fixWindowAction, &QAction::triggered, this, &RouteWindow::fixWindowRequested);
 }
 
 // Widths from the font: room for a whole position, little for a number.
@@ -580,6 +581,11 @@ void RouteWindow::addWaypoints(int row, const QList<WaypointText>& waypoints, co
     for (const WaypointText& waypoint : waypoints)
         placed.append({row + int(placed.size()), waypoint});
     undoStack_->push(WaypointRowsCommand::adding(model_, std::move(placed), text));
+}
+
+void RouteWindow::appendWaypoint(const WaypointText& waypoint)
+{
+    addWaypoints(model_->rowCount(), {waypoint}, u"加入船位"_s);
 }
 
 // An empty waypoint in `row`, its name the current cell, not marked as

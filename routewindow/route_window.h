@@ -65,8 +65,15 @@ public:
     // Puts the settings into the fields above the table.
     void showSettings(const RouteSettings& settings);
 
+    // Adds a waypoint after the last, as one step to undo, and selects it.
+    void appendWaypoint(const WaypointText& waypoint);
+
     WaypointTableModel& model() { return *model_; }
     QUndoStack& undoStack() { return *undoStack_; }
+
+signals:
+    // 工具 > 陆标定位: the fix window is asked for; app/ opens it.
+    void fixWindowRequested();
 
 protected:
     bool event(QEvent* event) override;

@@ -25,6 +25,9 @@ StatusLine::StatusLine(QStatusBar* bar)
     label_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     bar->addPermanentWidget(label_, 1);
     connect(bar, &QStatusBar::messageChanged, label_, &QLabel::setText);
+    // Its description too, for a screen reader asked to read the status bar
+    // itself rather than its children.
+    connect(bar, &QStatusBar::messageChanged, bar, &QWidget::setAccessibleDescription);
     if (auto* grip = bar->findChild<QSizeGrip*>())
         grip->setAccessibleName(u"调整窗口大小"_s);
 }

@@ -6,7 +6,8 @@
 // Here a label that fills the status bar shows every message instead (set by
 // QStatusBar::showMessage as before, so every caller stays as it is): the
 // status bar, its role status bar and named 状态栏, has the message as its
-// child's text, and the label tells screen readers when it changes.
+// child's text and as its own description, and tells screen readers when it
+// changes.
 //
 // A message about a field (a refused speed, departure or cell) belongs to
 // the field: it goes once the field reads, and a message about another field

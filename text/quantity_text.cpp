@@ -38,6 +38,11 @@ QString asciiForms(QStringView text)
 
 constexpr double fullCircle = 360;
 
+// The units a course (and any angle in degrees) and a distance in n mile may
+// be written with; "nmi" before "nm", which ends it.
+constexpr std::initializer_list<QStringView> courseUnits = {u"°", u"º", u"˚", u"度"};
+constexpr std::initializer_list<QStringView> distanceUnits = {u"nmi", u"nm", u"海里", u"浬"};
+
 // Whole numbers up to 2^53 are doubles exactly; no file holds more routes.
 constexpr double largestRouteIndex = 9007199254740992.0;
 
@@ -86,16 +91,26 @@ QuantityReading readSpeedText(const QString& text, QStringView option)
 
 QuantityReading readCourseText(const QString& text, QStringView option)
 {
-    const std::optional<double> degrees = readNumberWithUnit(text, {u"°", u"º", u"˚", u"度"});
+    const std::optional<double> degrees = readNumberWithUnit(text, courseUnits);
     return read(text, degrees, degrees && *degrees >= 0 && *degrees <= fullCircle, courseRefusal,
                 option);
 }
 
 QuantityReading readDistanceText(const QString& text, QStringView option)
 {
-    const std::optional<double> miles = readNumberWithUnit(text, {u"nmi", u"nm", u"海里", u"浬"});
+    const std::optional<double> miles = readNumberWithUnit(text, distanceUnits);
     return read(text, miles, miles && *miles >= 0 && *miles <= nav::kMaxRun, distanceRefusal,
                 option);
+}
+
+std::optional<double> readFixNumber(nav::Quantity quantity, QStringView text)
+{
+    if (quantity == nav::Quantity::Range || quantity == nav::Quantity::Distance)
+        return readNumberWithUnit(text, distanceUnits);
+    std::optional<double> degrees = readNumberWithUnit(text, courseUnits);
+    if (degrees)
+        *degrees += 0.0;  // -0 as 0
+    return degrees;
 }
 
 QuantityReading readRouteIndexText(const QString& text, QStringView option)

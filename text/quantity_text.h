@@ -51,6 +51,14 @@ QuantityReading readCourseText(const QString& text, QStringView option = {});
 // Nautical miles from 0 to nav::kMaxRun.
 QuantityReading readDistanceText(const QString& text, QStringView option = {});
 
+// A number of a fix (陆标定位) in the grammar above, range unchecked (nav's
+// checkObservation and checkRun say what each takes): a bearing, a
+// horizontal angle, a compass error or a run's course with the course's units
+// ("45", "045°", "-2.5度"), a range or a run's distance with the distance's
+// ("3.5", "3.5nm", "3.5 海里"). Empty when the text is no such number
+// ("45nm" as a bearing, "3.5°" as a range, "2E" as a compass error).
+std::optional<double> readFixNumber(nav::Quantity quantity, QStringView text);
+
 // A route's number in a file, counted from 1: a whole number of the grammar
 // above without a unit ("2", "２", "1e1"). Unreadable: "1.5", "two"; out of
 // range: below 1, or beyond the largest number a route can have, however many

@@ -4,6 +4,7 @@
 
 #include "nav/earth.h"
 #include "nav/entry.h"
+#include "nav/observation.h"
 
 using namespace Qt::StringLiterals;
 
@@ -18,6 +19,8 @@ QString verdictOn(const QString& field, QStringView option, const QString& text,
     return named + quotedText(text)
         + (verdict == Verdict::OutOfRange ? u"超出范围："_s : u"无法识别："_s);
 }
+
+const QString degreesRule = u"应是 0 到 360 之间的度数，如 45、045° 或 123.5。"_s;
 
 }  // namespace
 
@@ -57,8 +60,7 @@ QString timeZoneRefusal(const QString& text, QStringView option)
 
 QString courseRefusal(const QString& text, Verdict verdict, QStringView option)
 {
-    return verdictOn(u"航向"_s, option, text, verdict)
-        + u"应是 0 到 360 之间的度数，如 45、045° 或 123.5。"_s;
+    return verdictOn(u"航向"_s, option, text, verdict) + degreesRule;
 }
 
 QString distanceRefusal(const QString& text, Verdict verdict, QStringView option)
@@ -71,6 +73,27 @@ QString routeIndexRefusal(const QString& text, Verdict verdict, QStringView opti
 {
     return verdictOn(u"航线序号"_s, option, text, verdict)
         + u"应为从 1 起的整数，不超过文件中的航线数。"_s;
+}
+
+QString fixValueRefusal(nav::Quantity quantity, const QString& text, Verdict verdict,
+                        QStringView option)
+{
+    switch (quantity) {
+    case nav::Quantity::Bearing:
+        return verdictOn(u"方位"_s, option, text, verdict) + degreesRule;
+    case nav::Quantity::HorizontalAngle:
+        return verdictOn(u"水平角"_s, option, text, verdict) + degreesRule;
+    case nav::Quantity::Range:
+        return verdictOn(u"距离"_s, option, text, verdict)
+            + u"应是大于 0、不超过 %1 的海里数，如 3.5 或 3.5nm。"_s.arg(nav::kMaxSightDistance);
+    case nav::Quantity::CompassError:
+        return verdictOn(u"罗经差"_s, option, text, verdict)
+            + u"应是 -180 到 180 之间的度数，偏东为正，如 -2.5 或 3°。"_s;
+    case nav::Quantity::Course:
+        return courseRefusal(text, verdict, option);
+    default:
+        return distanceRefusal(text, verdict, option);
+    }
 }
 
 QString coordinateRange(geo::Axis axis)

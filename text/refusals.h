@@ -16,6 +16,7 @@
 #pragma once
 
 #include "geo/axis.h"
+#include "nav/errors.h"
 
 #include <QString>
 #include <QStringView>
@@ -39,6 +40,15 @@ QString distanceRefusal(const QString& text, Verdict verdict = Verdict::Unreadab
                         QStringView option = {});
 QString routeIndexRefusal(const QString& text, Verdict verdict = Verdict::Unreadable,
                           QStringView option = {});
+
+// A bearing, range, horizontal angle or compass error of a fix (陆标定位)
+// that does not read or lies beyond what the fix takes; any other quantity
+// (a run's course or distance) as courseRefusal and distanceRefusal:
+//   方位“400”超出范围：应是 0 到 360 之间的度数，如 45、045° 或 123.5。
+//   距离（--range）“0”超出范围：应是大于 0、不超过 100 的海里数，如 3.5 或 3.5nm。
+//   罗经差“2E”无法识别：应是 -180 到 180 之间的度数，偏东为正，如 -2.5 或 3°。
+QString fixValueRefusal(nav::Quantity quantity, const QString& text, Verdict verdict,
+                        QStringView option = {});
 
 // The range of a latitude or a longitude, as a sentence:
 //   纬度应在 -90° 到 90° 之间。

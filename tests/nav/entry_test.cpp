@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "nav/entry.h"
+#include "nav/errors.h"
+#include "nav/observation.h"
 
 #include <gtest/gtest.h>
 
@@ -157,7 +159,50 @@ INSTANTIATE_TEST_SUITE_P(Table, CourseAndDistanceRead, ::testing::Values(
     DecimalRow{"IntervalBelowOneMinute", nav::readMeridianInterval, "0.0166666", std::nullopt},
     DecimalRow{"IntervalZero", nav::readMeridianInterval, "0", std::nullopt},
     DecimalRow{"IntervalDegreeSign", nav::readMeridianInterval, "5°", std::nullopt},
-    DecimalRow{"IntervalNegative", nav::readMeridianInterval, "-5", std::nullopt}),
+    DecimalRow{"IntervalNegative", nav::readMeridianInterval, "-5", std::nullopt},
+    DecimalRow{"SignedMinus", nav::readSignedDecimal, "-2.5", -2.5},
+    DecimalRow{"SignedPlus", nav::readSignedDecimal, "+3", 3.0},
+    DecimalRow{"SignedBare", nav::readSignedDecimal, "0", 0.0},
+    DecimalRow{"SignedTwoSigns", nav::readSignedDecimal, "--2", std::nullopt},
+    DecimalRow{"SignedSignAlone", nav::readSignedDecimal, "-", std::nullopt},
+    DecimalRow{"SignedHemisphereLetter", nav::readSignedDecimal, "2.5E", std::nullopt},
+    DecimalRow{"SignedMinusSign", nav::readSignedDecimal, "\u2212" "3", std::nullopt}),
     geo::testing::RowName());
+
+// A watch time: minutes after midnight, or nothing.
+struct WatchRow {
+    const char* name;
+    std::string text;
+    std::optional<int> minutes;
+};
+
+class WatchTimeRead : public ::testing::TestWithParam<WatchRow> {};
+
+TEST_P(WatchTimeRead, GivesMinutesAfterMidnight)
+{
+    EXPECT_EQ(nav::readWatchTime(GetParam().text), GetParam().minutes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, WatchTimeRead, ::testing::Values(
+    WatchRow{"OneDigitHour", "9:30", 570},
+    WatchRow{"LastMinute", "23:59", 1439},
+    WatchRow{"Midnight", "0:00", 0},
+    WatchRow{"HourTwentyFour", "24:00", std::nullopt},
+    WatchRow{"SixtyMinutes", "9:60", std::nullopt},
+    WatchRow{"NoColon", "0930", std::nullopt},
+    WatchRow{"Seconds", "9:30:00", std::nullopt},
+    WatchRow{"LeadingBlank", " 9:30", std::nullopt}),
+    geo::testing::RowName());
+
+// The run between two watch times: the later one the next day when it is
+// earlier on the clock.
+TEST(RunBetween, CountsOnPastMidnight)
+{
+    EXPECT_EQ(nav::runBetween(90, 12, 9 * 60, 9 * 60 + 30).distance, 6);
+    EXPECT_EQ(nav::runBetween(90, 12, 23 * 60 + 50, 10).distance, 4);
+    EXPECT_EQ(nav::runBetween(90, 12, 600, 600).distance, 0);
+    EXPECT_EQ(nav::runBetween(45, 12, 0, 60).course, 45);
+    EXPECT_THROW(nav::runBetween(400, 12, 0, 60), nav::RangeError);
+}
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "routewindow/waypoint_table_model.h"
 #include "widgets/application_setup.h"
 #include "widgets/prompt.h"
+#include "tests/alt_letters.h"
 
 #include "nav/entry.h"
 
@@ -229,6 +230,7 @@ private slots:
     void deadReckoningAppends();
     void deadReckoningOverThePole();
     void everyControlHasAName();
+    void altLettersAreTheirOwn();
     void resultFieldsAreNotEditable();
     void smallScreenLeavesRoomForFrame();
     void printPreview();
@@ -742,6 +744,14 @@ void RouteWindowTest::deadReckoningOverThePole()
 
 // Every control the keyboard reaches, and every menu, has a name that a
 // screen reader can say.
+// Each Alt letter reaches one control or menu: 工具 and 开航时间 had T both.
+void RouteWindowTest::altLettersAreTheirOwn()
+{
+    Driver driver;
+    const QStringList repeated = testing_alt_letters::repeatedAltLetters(&driver.window());
+    QVERIFY2(repeated.isEmpty(), qPrintable(repeated.join(QStringLiteral("; "))));
+}
+
 void RouteWindowTest::everyControlHasAName()
 {
     Driver driver;
@@ -1058,6 +1068,11 @@ void RouteWindowTest::statusMessageGoes()
     QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(driver.window().statusBar());
     QCOMPARE(bar->role(), QAccessible::StatusBar);
     QCOMPARE(bar->text(QAccessible::Name), u"状态栏"_s);
+    QTest::keyClicks(edit, u"z"_s);
+    QVERIFY(bar->text(QAccessible::Description).contains(u"z”"_s));
+    QCOMPARE(bar->text(QAccessible::Description), driver.statusRead());
+    edit->setText(fixed);
+    QCOMPARE(bar->text(QAccessible::Description), driver.statusRead());
     for (int i = 0; i < bar->childCount(); ++i) {
         QVERIFY2(bar->child(i)->role() == QAccessible::StaticText
                      || !bar->child(i)->text(QAccessible::Name).isEmpty(),

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The links between the route window and the fix window, which never
+// include each other: the route window's 工具 > 陆标定位 opens the fix window
+// (or raises the one open), and the fix window's 加入航线 appends the fix to
+// the route window opened last that is still open, or to a new route window
+// when none is.
+#pragma once
+
+#include "routefiles/route_table.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+
+namespace tarnquil {
+
+class FixWindow;
+class RouteWindow;
+
+class WindowLinks : public QObject
+{
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+    // Links a window shown; the links do not own it.
+    void link(RouteWindow* window);
+    void link(FixWindow* window);
+
+private:
+    void openFixWindow();
+    void addToRoute(const WaypointText& waypoint);
+
+    QPointer<FixWindow> fixWindow_;
+    QList<QPointer<RouteWindow>> routeWindows_;
+};
+
+}  // namespace tarnquil

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The command line of position fixing (陆标定位):
+//   tarnquil --fix                       the fix window
+//   tarnquil --fix OBSERVATION... [--near "POS"] [--compass-error DEG]
+//            [--model wgs84|sphere] [--form 分|秒|度] [--json]
+//   OBSERVATION, in the order observed:
+//     --bearing "MARK" DEG          true bearing of the mark from the ship
+//                                   (by compass with --compass-error)
+//     --range "MARK" NM             distance to the mark
+//     --angle "MARK1" "MARK2" DEG   horizontal angle at the ship, clockwise
+//                                   from MARK1 to MARK2
+//     --run COURSE NM               the ship then ran COURSE for NM on a
+//                                   rhumb line: earlier observations are
+//                                   carried forward
+// Marks and --near are whole positions in any notation the reader takes,
+// in the --form given (分 by default). DEG and NM are plain decimal numbers
+// ("45", "123.5"); a compass error may have a sign ("-2.5").
+//
+// Without --json: the fix as nav/display.h writes it on the first line
+// ("30°10.20′N 122°05.30′E"), then its figures in Chinese (fixFigures,
+// text/fix_words.h). With --json, one object:
+//   {"fix": {"lat": .., "lon": ..},
+//    "solutions": [{"lat": .., "lon": ..}, ...],   nearest --near first
+//    "cocked_hat": [{..}, {..}, {..}],            three lines: (1,2), (1,3), (2,3)
+//    "compass_error": .., "fix_common_error": {..},   three bearings or more
+//    "warnings": [{"kind": "poor_cut"|"danger_circle"|"large_cocked_hat",
+//                  "observations": [1, 2], "value": .., "message": ".."}]}
+// in decimal degrees, each the shortest text that reads back as the same
+// double; members without a value are left out.
+// Exit status: 0 with a fix; 1, with the reason on stderr and nothing on
+// stdout, for no fix, fewer than two observations, or a value that does
+// not read or is out of range; 2 for a command-line mistake (an unknown,
+// misplaced or repeated option, a missing value, a word --model or --form
+// does not take).
+#pragma once
+
+#include <QStringList>
+
+namespace tarnquil {
+
+// What is left to do: open the window, or exit with the status.
+struct FixCommand {
+    bool openWindow = false;
+    int status = 0;
+};
+
+// Reads the arguments after the program's name, one of them --fix, and does
+// all of it that needs no window, writing to stdout and stderr.
+FixCommand readFixCommand(const QStringList& arguments);
+
+}  // namespace tarnquil

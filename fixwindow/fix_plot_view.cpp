@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "fixwindow/fix_plot_view.h"
+
+#include "nav/errors.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+using namespace Qt::StringLiterals;
+
+namespace tarnquil {
+
+namespace {
+
+constexpr double zoomStep = 2;
+// A wheel's notch, in its angle's eighths of a degree.
+constexpr int wheelNotch = 120;
+// Room for a plot, in lines of the font: wide enough for its labels.
+constexpr int hintLines = 36;
+constexpr int leastLines = 16;
+
+}  // namespace
+
+FixPlotView::FixPlotView(QWidget* parent) : QWidget(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void FixPlotView::setDrawing(const FixDrawing& drawing)
+{
+    const double zoom = drawing_.zoom;
+    drawing_ = drawing;
+    drawing_.zoom = zoom;
+    plot_.reset();
+    update();
+}
+
+void FixPlotView::setZoom(double zoom)
+{
+    drawing_.zoom = std::max(1.0, zoom);
+    plot_.reset();
+    update();
+}
+
+void FixPlotView::zoomIn()
+{
+    setZoom(drawing_.zoom * zoomStep);
+}
+
+void FixPlotView::zoomOut()
+{
+    setZoom(drawing_.zoom / zoomStep);
+}
+
+void FixPlotView::showWhole()
+{
+    setZoom(1);
+}
+
+QSize FixPlotView::sizeHint() const
+{
+    const int line = fontMetrics().height();
+    return {hintLines * line, hintLines * line};
+}
+
+QSize FixPlotView::minimumSizeHint() const
+{
+    const int line = fontMetrics().height();
+    return {leastLines * line, leastLines * line};
+}
+
+void FixPlotView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setFont(font());
+    if (!plot_) {
+        try {
+            plot_ = plotFor(drawing_, size());
+        } catch (const nav::RangeError&) {
+            plot_ = nav::FixPlot{};
+        }
+        // The zoom stops where the plot is two cables wide.
+        drawing_.zoom = std::min(drawing_.zoom, plot_->zoom);
+    }
+    paintFixPlot(painter, rect(), *plot_, drawing_.markNames);
+    if (!plot_->projection) {
+        painter.setPen(palette().color(QPalette::PlaceholderText));
+        painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap,
+                         u"在左边的表中输入观测，定位图随之画出。"_s);
+    }
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
+}
+
+void FixPlotView::resizeEvent(QResizeEvent* event)
+{
+    plot_.reset();
+    QWidget::resizeEvent(event);
+}
+
+void FixPlotView::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        zoomIn();
+        break;
+    case Qt::Key_Minus:
+        zoomOut();
+        break;
+    case Qt::Key_0:
+        showWhole();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void FixPlotView::wheelEvent(QWheelEvent* event)
+{
+    const int notches = event->angleDelta().y() / wheelNotch;
+    if (notches != 0)
+        setZoom(drawing_.zoom * std::pow(zoomStep, notches));
+    event->accept();
+}
+
+}  // namespace tarnquil

@@ -1,0 +1,393 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "fixwindow/fix_window.h"
+#include "ui_fix_window.h"
+
+#include "fixwindow/fix_print_preview.h"
+#include "fixwindow/observation_kind_delegate.h"
+
+#include "text/conversion_message.h"
+#include "text/quantity_text.h"
+#include "text/quoted_text.h"
+#include "text/refusals.h"
+#include "text/utf8_text.h"
+#include "text/version.h"
+#include "widgets/song_font.h"
+
+#include "geo/errors.h"
+#include "geo/position_text.h"
+#include "nav/display.h"
+#include "nav/earth.h"
+#include "nav/entry.h"
+#include "nav/errors.h"
+#include "nav/observation.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QMenu>
+#include <QScreen>
+#include <QtMath>
+
+using namespace Qt::StringLiterals;
+
+namespace tarnquil {
+
+namespace {
+
+const QString windowName = u"陆标定位"_s;
+
+// The window's font size: 10.5 points, the 五号 of Chinese documents and forms.
+constexpr qreal pointSize = 10.5;
+
+// The table's columns in digits and ideographs of the font: room for a
+// whole position with a short name, a number, a time or a run.
+struct ColumnWidth {
+    ObservationColumn column;
+    qreal digits;
+    qreal ideographs;
+};
+constexpr ColumnWidth columnWidths[] = {
+    {ObservationColumn::Kind, 0, 3},
+    {ObservationColumn::Mark, 22, 2},
+    {ObservationColumn::Mark2, 16, 0},
+    {ObservationColumn::Value, 6, 0},
+    {ObservationColumn::When, 6, 3},
+};
+
+struct StandardShortcut {
+    QAction* Ui::FixWindow::*action;
+    QKeySequence::StandardKey key;
+};
+
+const StandardShortcut standardShortcuts[] = {
+    {&Ui::FixWindow::printAction, QKeySequence::Print},
+    {&Ui::FixWindow::closeAction, QKeySequence::Close},
+    {&Ui::FixWindow::zoomInAction, QKeySequence::ZoomIn},
+    {&Ui::FixWindow::zoomOutAction, QKeySequence::ZoomOut},
+};
+
+geo::NumberForm formOf(const Ui::FixWindow& ui)
+{
+    if (ui.secondsOption->isChecked())
+        return geo::NumberForm::Seconds;
+    return ui.degreesOption->isChecked() ? geo::NumberForm::Degrees : geo::NumberForm::Minutes;
+}
+
+}  // namespace
+
+FixWindow::FixWindow(QWidget* parent)
+    : QMainWindow(parent)
+    , ui_(std::make_unique<Ui::FixWindow>())
+    , model_(new ObservationTableModel(this))
+    , prompt_(messageBoxPrompt(this, QMessageBox::Warning, windowName))
+{
+    setAttribute(Qt::WA_WindowPropagation);
+    setFont(songFont(pointSize));
+    ui_->setupUi(this);
+    setUpActions();
+    setUpTable();
+    setUpSettings();
+    // The plot takes what room the inputs leave.
+    ui_->splitter->setStretchFactor(0, 0);
+    ui_->splitter->setStretchFactor(1, 1);
+    constexpr qreal screenShare = 0.9;
+    resize(size().boundedTo(screen()->availableGeometry().size() * screenShare));
+    recompute();
+    ui_->observationTable->setCurrentIndex(model_->index(0, int(ObservationColumn::Mark)));
+    ui_->observationTable->setFocus();
+}
+
+FixWindow::~FixWindow()
+{
+    model_->disconnect(this);
+}
+
+void FixWindow::prepareApplication()
+{
+    QApplication::setFont(songFont(pointSize));
+}
+
+void FixWindow::setPrompt(Prompt prompt)
+{
+    prompt_ = std::move(prompt);
+}
+
+void FixWindow::setUpActions()
+{
+    for (const StandardShortcut& shortcut : standardShortcuts)
+        ((*ui_).*shortcut.action)->setShortcuts(shortcut.key);
+    // Insert and Delete are the table's: in a field they stay the field's.
+    for (QAction* action : {ui_->insertAction, ui_->deleteAction}) {
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        ui_->observationTable->addAction(action);
+    }
+    ui_->observationTable->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(ui_->insertAction, &QAction::triggered, this, &FixWindow::insertObservation);
+    connect(ui_->deleteAction, &QAction::triggered, this, &FixWindow::deleteObservations);
+    connect(ui_->copyFixAction, &QAction::triggered, this, &FixWindow::copyFix);
+    connect(ui_->copyButton, &QPushButton::clicked, this, &FixWindow::copyFix);
+    connect(ui_->addToRouteAction, &QAction::triggered, this, &FixWindow::addToRoute);
+    connect(ui_->addToRouteButton, &QPushButton::clicked, this, &FixWindow::addToRoute);
+    connect(ui_->copyImageAction, &QAction::triggered, this, &FixWindow::copyImage);
+    connect(ui_->exportPngAction, &QAction::triggered, this,
+            [this] { exportTo(u"导出 PNG"_s, u"PNG 图像 (*.png)"_s, u"png"_s); });
+    connect(ui_->exportPdfAction, &QAction::triggered, this,
+            [this] { exportTo(u"导出 PDF"_s, u"PDF 文件 (*.pdf)"_s, u"pdf"_s); });
+    connect(ui_->printAction, &QAction::triggered, this, &FixWindow::print);
+    connect(ui_->closeAction, &QAction::triggered, this, &QWidget::close);
+    connect(ui_->zoomInAction, &QAction::triggered, ui_->plotView, &FixPlotView::zoomIn);
+    connect(ui_->zoomOutAction, &QAction::triggered, ui_->plotView, &FixPlotView::zoomOut);
+    connect(ui_->wholeAction, &QAction::triggered, ui_->plotView, &FixPlotView::showWhole);
+    connect(ui_->plotFocusAction, &QAction::triggered, this,
+            [this] { ui_->plotView->setFocus(Qt::ShortcutFocusReason); });
+    connect(ui_->aboutAction, &QAction::triggered, this, &FixWindow::about);
+}
+
+void FixWindow::setUpTable()
+{
+    QTableView* table = ui_->observationTable;
+    table->setModel(model_);
+    table->setItemDelegateForColumn(int(ObservationColumn::Kind), new ObservationKindDelegate(table));
+    const QFontMetricsF metrics(table->font());
+    const qreal digit = metrics.horizontalAdvance(u'0');
+    const qreal ideograph = metrics.horizontalAdvance(u'航');
+    int tableWidth = 0;
+    for (const ColumnWidth& width : columnWidths) {
+        const int pixels = qCeil(width.digits * digit + (width.ideographs + 1) * ideograph);
+        table->horizontalHeader()->resizeSection(int(width.column), pixels);
+        tableWidth += pixels;
+    }
+    table->horizontalHeader()->setStretchLastSection(true);
+    // The inputs as wide as the table's columns, the plot the rest.
+    tableWidth += table->verticalHeader()->sizeHint().width() + 2 * table->frameWidth() +
+                  table->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    ui_->splitter->setSizes({tableWidth, width() - tableWidth});
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    connect(model_, &ObservationTableModel::rowsEdited, this, &FixWindow::recompute);
+    connect(table->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                const QString why = model_->refusal(current);
+                if (!why.isEmpty())
+                    statusBar()->showMessage(why);
+            });
+}
+
+void FixWindow::setUpSettings()
+{
+    for (const nav::EarthModel model : {nav::EarthModel::Wgs84, nav::EarthModel::Sphere})
+        ui_->modelCombo->addItem(fromUtf8(nav::modelName(model)), int(model));
+    ui_->modelCombo->view()->setAccessibleName(ui_->modelCombo->accessibleName() + u"列表"_s);
+    for (QLineEdit* field : {ui_->compassErrorEdit, ui_->nearEdit, ui_->courseEdit, ui_->speedEdit})
+        connect(field, &QLineEdit::textChanged, this, &FixWindow::recompute);
+    connect(ui_->modelCombo, &QComboBox::currentIndexChanged, this, &FixWindow::recompute);
+    for (QRadioButton* option : {ui_->minutesOption, ui_->secondsOption, ui_->degreesOption})
+        connect(option, &QRadioButton::toggled, this, [this](bool on) {
+            if (on)
+                recompute();
+        });
+}
+
+// Reads the settings and the rows, and fixes the ship when every text
+// reads: a text that does not is named with its reason, and no fix is
+// shown from the others.
+void FixWindow::recompute()
+{
+    QStringList problems;
+    RowSettings settings;
+    settings.form = formOf(*ui_);
+    const auto model = nav::EarthModel(ui_->modelCombo->currentData().toInt());
+    // An empty field is no value and no fault.
+    const auto read = [&](QLineEdit* field, auto reader) -> std::optional<double> {
+        if (field->text().trimmed().isEmpty())
+            return std::nullopt;
+        const QuantityReading reading = reader(field->text());
+        if (!reading.value)
+            problems << reading.refusal;
+        return reading.value;
+    };
+    const std::optional<double> compassError =
+        read(ui_->compassErrorEdit, [](const QString& text) -> QuantityReading {
+            const std::optional<double> degrees = readFixNumber(nav::Quantity::CompassError, text);
+            if (!degrees)
+                return {{}, fixValueRefusal(nav::Quantity::CompassError, text, Verdict::Unreadable)};
+            try {
+                nav::checkCompassError(*degrees);
+            } catch (const nav::RangeError&) {
+                return {{}, fixValueRefusal(nav::Quantity::CompassError, text, Verdict::OutOfRange)};
+            }
+            return {degrees, {}};
+        });
+    settings.course = read(ui_->courseEdit, [](const QString& text) { return readCourseText(text); });
+    settings.speed = read(ui_->speedEdit, [](const QString& text) { return readSpeedText(text); });
+    const bool linesKnown = problems.isEmpty();
+    std::optional<geo::GeoPoint> near;
+    if (const QString text = ui_->nearEdit->text().trimmed(); !text.isEmpty()) {
+        try {
+            near = geo::readPosition(text.toStdString(), settings.form).position;
+        } catch (const geo::CoordinateError& error) {
+            problems << conversionFailureMessage(u"推算船位"_s, ui_->nearEdit->text(), error);
+        }
+    }
+    const ReadRows rows = readObservationRows(model_->observationRows(), settings);
+    model_->setRefusals(rows.refusals);
+    for (const ObservationRefusal& refusal : rows.refusals)
+        problems << u"第 %1 行：%2"_s.arg(refusal.row + 1).arg(refusal.message);
+
+    FixDrawing drawing;
+    drawing.model = model;
+    drawing.compassError = compassError.value_or(0);
+    drawing.markNames = rows.names;
+    if (linesKnown)
+        drawing.sightings = rows.sightings;
+    fix_.reset();
+    const bool hintOnly = problems.isEmpty() && rows.observations < 2;
+    if (problems.isEmpty() && rows.observations >= 2) {
+        try {
+            fix_ = nav::FixSolver(model).solve(rows.sightings, drawing.compassError, near);
+        } catch (const nav::NoFixError& error) {
+            problems << noFixMessage(error.reason());
+        }
+    } else if (problems.isEmpty()) {
+        problems << (rows.observations == 0 ? u"在观测表中输入至少两个观测，即可定位。"_s
+                                            : u"再输入一个观测，即可定位。"_s);
+    }
+    drawing.fix = fix_;
+    settingsLines_ = QStringList{u"地球模型："_s + ui_->modelCombo->currentText(),
+                                 u"罗经差："_s + (compassError ? ui_->compassErrorEdit->text().trimmed()
+                                                               : u"0"_s) + u"°"_s};
+    if (near)
+        settingsLines_ << u"推算船位："_s + ui_->nearEdit->text().trimmed();
+    if (settings.course && settings.speed)
+        settingsLines_ << u"航向 %1°，航速 %2 节"_s.arg(ui_->courseEdit->text().trimmed(),
+                                                       ui_->speedEdit->text().trimmed());
+    observationLines_ = rows.lines;
+    showAnswer(problems, fix_ ? fixFigures(*fix_, rows.names) : QStringList(), hintOnly);
+    ui_->plotView->setDrawing(drawing);
+}
+
+void FixWindow::showAnswer(const QStringList& problems, const QStringList& figures, bool hintOnly)
+{
+    const QString position = fix_ ? fromUtf8(nav::formatPosition(fix_->position)) : QString();
+    ui_->fixEdit->setText(position);
+    ui_->figuresView->setPlainText((fix_ ? figures : problems).join(u'\n'));
+    answer_ = fix_ ? QStringList{u"船位："_s + position} + figures : problems;
+    for (QWidget* control : std::initializer_list<QWidget*>{ui_->copyButton, ui_->addToRouteButton})
+        control->setEnabled(fix_.has_value());
+    ui_->copyFixAction->setEnabled(fix_.has_value());
+    ui_->addToRouteAction->setEnabled(fix_.has_value());
+    // The plot's text alternative: what it shows, in words.
+    ui_->plotView->setAccessibleDescription(answer_.join(u'；'));
+    // A refusal in the status bar too; a hint only below.
+    if (!fix_ && !problems.isEmpty() && !hintOnly)
+        statusBar()->showMessage(problems.front());
+    else
+        statusBar()->clearMessage();
+}
+
+void FixWindow::insertObservation()
+{
+    const QModelIndex current = ui_->observationTable->currentIndex();
+    const int row = current.isValid() ? current.row() : int(model_->observationRows().size());
+    model_->insertObservation(row);
+    ui_->observationTable->setCurrentIndex(model_->index(row, int(ObservationColumn::Mark)));
+}
+
+void FixWindow::deleteObservations()
+{
+    QList<int> rows;
+    for (const QModelIndex& index : ui_->observationTable->selectionModel()->selectedIndexes())
+        rows << index.row();
+    if (rows.isEmpty() && ui_->observationTable->currentIndex().isValid())
+        rows << ui_->observationTable->currentIndex().row();
+    model_->removeObservations(rows);
+}
+
+// The fix as one whole position, which both the calculator's fields and
+// the route window's table read back.
+void FixWindow::copyFix()
+{
+    if (!fix_)
+        return;
+    QGuiApplication::clipboard()->setText(fromUtf8(nav::formatPosition(fix_->position)));
+    statusBar()->showMessage(u"已复制船位。"_s);
+}
+
+// Named after the last observation's watch time, when it has one.
+void FixWindow::addToRoute()
+{
+    if (!fix_)
+        return;
+    QString name = u"船位"_s;
+    const QList<ObservationRow>& rows = model_->observationRows();
+    for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
+        if (row->isEmpty())
+            continue;
+        if (nav::readWatchTime(row->when.trimmed().toStdString()))
+            name += u' ' + row->when.trimmed();
+        break;
+    }
+    emit addToRouteRequested({name, fromUtf8(nav::formatLatitude(fix_->position.latitude)),
+                              fromUtf8(nav::formatLongitude(fix_->position.longitude))});
+    statusBar()->showMessage(u"已把船位加入航线。"_s);
+}
+
+FixSheet FixWindow::sheet() const
+{
+    FixSheet sheet;
+    sheet.drawing = ui_->plotView->drawing();
+    sheet.settings = settingsLines_;
+    sheet.observations = observationLines_;
+    sheet.answer = answer_;
+    return sheet;
+}
+
+void FixWindow::copyImage()
+{
+    QGuiApplication::clipboard()->setImage(fixSheetImage(sheet(), QDate::currentDate()));
+    statusBar()->showMessage(u"已复制定位图。"_s);
+}
+
+void FixWindow::exportTo(const QString& title, const QString& filter, const QString& suffix)
+{
+    QFileDialog dialog(this, title, QDir::home().filePath(windowName + u'.' + suffix), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(suffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().front();
+    const QString error = suffix == u"png"_s ? exportFixPng(path, sheet()) : exportFixPdf(path, sheet());
+    if (!error.isEmpty()) {
+        prompt_(error);
+        return;
+    }
+    statusBar()->showMessage(u"已导出到%1。"_s.arg(quotedPath(path)));
+}
+
+void FixWindow::print()
+{
+    printFixSheet(this, sheet());
+}
+
+// The menu of the menus that do not fit beside each other, which the menu
+// bar makes once it is laid out, is named for screen readers.
+void FixWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    for (QMenu* menu : ui_->menuBar->findChildren<QMenu*>()) {
+        if (menu->accessibleName().isEmpty())
+            menu->setAccessibleName(u"更多菜单"_s);
+    }
+}
+
+void FixWindow::about()
+{
+    QMessageBox::about(
+        this, u"关于陆标定位"_s,
+        u"Tarnquil 陆标定位 %1\n\n由物标的方位、距离和水平角求船位，包括移线定位、误差三角形和系统误差，"
+        u"在 WGS-84 椭球或球面上精确计算，并画出定位图。\n\n© Vessoria 版权所有"_s.arg(
+            QStringView(programVersion)));
+}
+
+}  // namespace tarnquil

@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The navigator's fix window (陆标定位): bearings, ranges and horizontal
+// angles of charted marks in a table, the fix worked out again after every
+// change, its figures and warnings, and its plot (定位图), which is copied,
+// printed and exported with the observations beside it. Its layout is the
+// form fix_window.ui; this class holds what the controls do. It knows no
+// other window: 加入航线 asks, by addToRouteRequested, for whoever opened
+// it to add the fix to a route.
+#pragma once
+
+#include "fixwindow/observation_table_model.h"
+#include "print/fix_sheet.h"
+#include "routefiles/route_table.h"
+#include "widgets/prompt.h"
+
+#include "nav/fix.h"
+
+#include <QMainWindow>
+
+#include <memory>
+#include <optional>
+
+namespace Ui {
+class FixWindow;
+}
+
+namespace tarnquil {
+
+class FixWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit FixWindow(QWidget* parent = nullptr);
+    ~FixWindow() override;
+
+    // Gives the application, already prepared by prepareApplication
+    // (widgets/application_setup.h), the window's font for menus, tooltips
+    // and dialogs too, before the window is made.
+    static void prepareApplication();
+
+    // Replaces the message box through which the window reports failures,
+    // for tests.
+    void setPrompt(Prompt prompt);
+
+    ObservationTableModel& model() { return *model_; }
+    // The fix shown, if there is one.
+    const std::optional<nav::Fix>& fix() const { return fix_; }
+    // The sheet that is printed, exported and copied as an image.
+    FixSheet sheet() const;
+
+signals:
+    // 加入航线: the fix as a waypoint, for a route window to append.
+    void addToRouteRequested(const tarnquil::WaypointText& waypoint);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void setUpActions();
+    void setUpTable();
+    void setUpSettings();
+    void recompute();
+    void showAnswer(const QStringList& problems, const QStringList& figures, bool hintOnly);
+
+    void insertObservation();
+    void deleteObservations();
+    void copyFix();
+    void addToRoute();
+    void copyImage();
+    void exportTo(const QString& title, const QString& filter, const QString& suffix);
+    void print();
+    void about();
+
+    std::unique_ptr<Ui::FixWindow> ui_;
+    ObservationTableModel* model_;
+    Prompt prompt_;
+    std::optional<nav::Fix> fix_;
+    QStringList settingsLines_;  // for the sheet
+    QStringList answer_;
+    QStringList observationLines_;
+};
+
+}  // namespace tarnquil

@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The fix window's observations as typed, one row each, and how they are
+// read into the sightings nav fixes the ship from.
+//
+// A row's cells:
+//   类型  方位, 距离 or 水平角 (nav::ObservationKind)
+//   物标  the mark: a whole position in any notation the reader takes, in
+//         the window's form ("30°51.5′N 122°40.0′E", "3051.5N 12240.0E");
+//         or a name, a blank and a position ("花鸟山 3051.5N 12240.0E");
+//         or a name alone, given with its position in another row
+//   物标2 the second mark of a horizontal angle, written as 物标; empty
+//         for the others
+//   观测值 degrees of a bearing (true, or by compass with the compass error
+//         set) or of a horizontal angle, clockwise from 物标 to 物标2;
+//         n mile of a range: a plain decimal number, "45", "123.5", "3.2"
+//   时间或航程 empty when observed together with the row before; a watch
+//         time "09:30", the run from the row before then being the course
+//         and speed set at that speed for the time between; or the run
+//         since the row before as course and distance, "090/3.5" or
+//         "090 3.5"
+// A row whose every text cell is empty is no observation and is skipped.
+#pragma once
+
+#include "text/fix_words.h"
+#include "text/refusals.h"
+
+#include "geo/number_form.h"
+#include "nav/observation.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+namespace tarnquil {
+
+// The columns, in order; their titles and widths are in the window.
+enum class ObservationColumn { Kind, Mark, Mark2, Value, When };
+inline constexpr int observationColumns = 5;
+
+struct ObservationRow {
+    nav::ObservationKind kind = nav::ObservationKind::Bearing;
+    QString mark;
+    QString mark2;
+    QString value;
+    QString when;
+
+    bool isEmpty() const;
+    QString text(ObservationColumn column) const;  // the kind as its name
+};
+
+struct RowSettings {
+    geo::NumberForm form = geo::NumberForm::Minutes;
+    std::optional<double> course;  // for the runs between watch times
+    std::optional<double> speed;
+};
+
+// A cell that does not read, and why, in the words the window shows.
+struct ObservationRefusal {
+    int row = 0;
+    ObservationColumn column = ObservationColumn::Mark;
+    QString message;
+};
+
+struct ReadRows {
+    std::vector<nav::Sighting> sightings;  // every row that reads, with its runs
+    int observations = 0;                  // the rows among them
+    QList<MarkName> names;                 // the marks given a name
+    QList<ObservationRefusal> refusals;           // in the order of the rows and cells
+    QStringList lines;                     // each row that is not empty, as typed
+};
+
+ReadRows readObservationRows(const QList<ObservationRow>& rows, const RowSettings& settings);
+
+}  // namespace tarnquil

@@ -1,0 +1,204 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "fixwindow/observation_table_model.h"
+
+#include <QColor>
+
+#include <array>
+
+using namespace Qt::StringLiterals;
+
+namespace tarnquil {
+
+namespace {
+
+struct ColumnInfo {
+    QString title;
+    QString toolTip;
+};
+
+const std::array<ColumnInfo, observationColumns> columnInfo{{
+    {u"类型"_s, u"方位、距离或水平角"_s},
+    {u"物标"_s, u"位置，如 30°51.5′N 122°40.0′E；名称、空格再跟位置，如 花鸟山 3051.5N 12240.0E；"
+               u"或另一行给过位置的名称"_s},
+    {u"物标2"_s, u"水平角的第二个物标，写法同物标；水平角从物标顺时针量到物标2"_s},
+    {u"观测值"_s, u"方位、水平角为度数（0 到 360），距离为海里数"_s},
+    {u"时间或航程"_s, u"与上一观测同时观测时空着；观测时间，如 09:30（按设定的航向、航速推算航程）；"
+                   u"或自上一观测以来的航向/航程，如 090/3.5"_s},
+}};
+
+// A refused cell's tint: light enough for its text to stay readable.
+const QColor refusedTint(255, 215, 215);
+
+constexpr std::array kinds{nav::ObservationKind::Bearing, nav::ObservationKind::Range,
+                           nav::ObservationKind::HorizontalAngle};
+
+std::optional<nav::ObservationKind> kindOf(const QVariant& value)
+{
+    if (value.typeId() == QMetaType::Int) {
+        const int kind = value.toInt();
+        return kind >= 0 && kind < int(kinds.size()) ? std::optional(kinds[kind]) : std::nullopt;
+    }
+    const QString text = value.toString().trimmed();
+    for (std::size_t k = 0; k < kinds.size(); ++k) {
+        const QString name = observationKindName(kinds[k]);
+        if (!text.isEmpty() && (text == name || text == name.first(1) || text == QString::number(k + 1)))
+            return kinds[k];
+    }
+    return std::nullopt;
+}
+
+QString& cell(ObservationRow& row, ObservationColumn column)
+{
+    switch (column) {
+    case ObservationColumn::Mark2:
+        return row.mark2;
+    case ObservationColumn::Value:
+        return row.value;
+    case ObservationColumn::When:
+        return row.when;
+    default:
+        return row.mark;
+    }
+}
+
+}  // namespace
+
+int ObservationTableModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(rows_.size()) + 1;
+}
+
+int ObservationTableModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : observationColumns;
+}
+
+QVariant ObservationTableModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    const ObservationRow row = rows_.value(index.row());
+    const auto column = ObservationColumn(index.column());
+    switch (role) {
+    case Qt::DisplayRole:
+        return row.text(column);
+    case Qt::EditRole:
+        return column == ObservationColumn::Kind ? QVariant(int(row.kind)) : QVariant(row.text(column));
+    case Qt::BackgroundRole:
+        return refusal(index).isEmpty() ? QVariant() : QVariant(refusedTint);
+    case Qt::ToolTipRole: {
+        const QString why = refusal(index);
+        return why.isEmpty() ? QVariant() : QVariant(why);
+    }
+    default:
+        return {};
+    }
+}
+
+QVariant ObservationTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Vertical)
+        return role == Qt::DisplayRole ? QVariant(section + 1) : QVariant();
+    if (section < 0 || section >= observationColumns)
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+        return columnInfo[section].title;
+    case Qt::ToolTipRole:
+        return columnInfo[section].toolTip;
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags ObservationTableModel::flags(const QModelIndex& index) const
+{
+    // Only a horizontal angle has a second mark: elsewhere its cell is off,
+    // so that Tab from the mark goes on to the value, where a navigator
+    // typing a bearing means to go.
+    if (ObservationColumn(index.column()) == ObservationColumn::Mark2
+        && rows_.value(index.row()).kind != nav::ObservationKind::HorizontalAngle)
+        return QAbstractTableModel::flags(index) & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
+}
+
+bool ObservationTableModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (!index.isValid() || role != Qt::EditRole)
+        return false;
+    ObservationRow row = rows_.value(index.row());
+    const auto column = ObservationColumn(index.column());
+    if (column == ObservationColumn::Kind) {
+        const std::optional<nav::ObservationKind> kind = kindOf(value);
+        if (!kind)
+            return false;
+        row.kind = *kind;
+    } else {
+        cell(row, column) = value.toString();
+    }
+    if (index.row() == rows_.size()) {
+        // The empty row becomes an observation, and a new empty row follows.
+        beginInsertRows({}, int(rows_.size()) + 1, int(rows_.size()) + 1);
+        rows_.append(row);
+        endInsertRows();
+        emit dataChanged(this->index(index.row(), 0), this->index(index.row(), observationColumns - 1));
+    } else {
+        rows_[index.row()] = row;
+        // A new kind turns the second mark's cell on or off.
+        const QModelIndex last = column == ObservationColumn::Kind
+                                     ? this->index(index.row(), observationColumns - 1)
+                                     : index;
+        emit dataChanged(index, last);
+    }
+    emit rowsEdited();
+    return true;
+}
+
+void ObservationTableModel::setObservationRows(const QList<ObservationRow>& rows)
+{
+    beginResetModel();
+    rows_ = rows;
+    refusals_.clear();
+    endResetModel();
+    emit rowsEdited();
+}
+
+void ObservationTableModel::insertObservation(int row)
+{
+    row = std::clamp(row, 0, int(rows_.size()));
+    beginInsertRows({}, row, row);
+    rows_.insert(row, ObservationRow{});
+    endInsertRows();
+    emit rowsEdited();
+}
+
+void ObservationTableModel::removeObservations(QList<int> rows)
+{
+    std::sort(rows.begin(), rows.end(), std::greater<>());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    for (const int row : rows) {
+        if (row < 0 || row >= rows_.size())
+            continue;
+        beginRemoveRows({}, row, row);
+        rows_.removeAt(row);
+        endRemoveRows();
+    }
+    emit rowsEdited();
+}
+
+void ObservationTableModel::setRefusals(const QList<ObservationRefusal>& refusals)
+{
+    refusals_ = refusals;
+    emit dataChanged(index(0, 0), index(rowCount() - 1, observationColumns - 1),
+                     {Qt::BackgroundRole, Qt::ToolTipRole});
+}
+
+QString ObservationTableModel::refusal(const QModelIndex& index) const
+{
+    for (const ObservationRefusal& refused : refusals_)
+        if (refused.row == index.row() && int(refused.column) == index.column())
+            return refused.message;
+    return {};
+}
+
+}  // namespace tarnquil

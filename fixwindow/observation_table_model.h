@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "fixwindow/observation_rows.h"
+
+#include <QAbstractTableModel>
+
+namespace tarnquil {
+
+// The fix window's observations (observation_rows.h) as a table, always with
+// an empty row at its end to type the next observation into. The kind's
+// edit role is the nav::ObservationKind as an int; it also takes the
+// kind's name, its first character (方, 距, 水) or its number (1, 2, 3), as
+// typed or pasted. A refused cell is tinted, and its refusal is its tooltip.
+class ObservationTableModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+    // The rows typed, without the empty one at the end.
+    const QList<ObservationRow>& observationRows() const { return rows_; }
+    void setObservationRows(const QList<ObservationRow>& rows);
+    void insertObservation(int row);
+    void removeObservations(QList<int> rows);
+
+    void setRefusals(const QList<ObservationRefusal>& refusals);
+    QString refusal(const QModelIndex& index) const;
+
+signals:
+    // After every change of the rows' texts.
+    void rowsEdited();
+
+private:
+    QList<ObservationRow> rows_;
+    QList<ObservationRefusal> refusals_;
+};
+
+}  // namespace tarnquil

@@ -1,0 +1,259 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// tarnquil --fix run as a navigator runs it from a shell: the fix and its
+// figures as JSON and as text, and what it refuses, with which status and
+// on which stream. The positions expected are those of tests/nav/fix_test.cpp,
+// found with GeodSolve -E and RhumbSolve by tools/fix-test-values.
+#include "text/fix_words.h"
+#include "text/refusals.h"
+
+#include "nav/fix.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTest>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Degrees: the JSON writes every digit of a double, so the fix arrives as
+// exact as nav computed it.
+constexpr double kDegrees = 1e-9;
+
+using Points = QList<QPointF>;  // x latitude, y longitude
+
+struct Run {
+    int status = -1;
+    QByteArray out;
+    QString err;
+};
+
+Run runFix(const QStringList& arguments)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString& name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
+        environment.remove(name);  // a window cannot open: a run that tried would say so
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(TARNQUIL_PROGRAM), QStringList{u"--fix"_s} + arguments);
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {process.exitCode(), process.readAllStandardOutput(),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+QString full(double value)
+{
+    return QString::number(value, 'g', 17);
+}
+
+Points points(const QJsonValue& value)
+{
+    Points list;
+    const QJsonArray array = value.isObject() ? QJsonArray{value} : value.toArray();
+    for (const QJsonValue& point : array)
+        list << QPointF(point[u"lat"_s].toDouble(qQNaN()), point[u"lon"_s].toDouble(qQNaN()));
+    return list;
+}
+
+bool near(const Points& actual, const Points& expected)
+{
+    if (actual.size() != expected.size())
+        return false;
+    for (qsizetype k = 0; k < actual.size(); ++k)
+        if (!(std::fabs(actual[k].x() - expected[k].x()) <= kDegrees
+              && std::fabs(actual[k].y() - expected[k].y()) <= kDegrees))
+            return false;
+    return true;
+}
+
+QByteArray shown(const Points& list)
+{
+    QStringList texts;
+    for (const QPointF& point : list)
+        texts << full(point.x()) + u' ' + full(point.y());
+    return texts.join(u", "_s).toUtf8();
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Points)
+
+class FixCommandTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void json_data();
+    void json();
+    void textStartsWithTheFix();
+    void refused_data();
+    void refused();
+};
+
+void FixCommandTest::json_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<Points>("solutions");  // the fix first
+    QTest::addColumn<Points>("cockedHat");
+    QTest::addColumn<double>("compassError");  // NaN: none expected
+    QTest::addColumn<Points>("commonErrorFix");
+
+    const double none = qQNaN();
+    QTest::newRow("two bearings, packed marks")
+        << QStringList{u"--bearing"_s, u"3000.0N 12200.0E"_s, u"45"_s,
+                       u"--bearing"_s, u"2952.0N 12206.0E"_s, u"120°"_s}
+        << Points{{29.947464737335302, 121.93962694737328}} << Points{} << none << Points{};
+    QTest::newRow("two bearings on the sphere")
+        << QStringList{u"--model"_s, u"sphere"_s, u"--bearing"_s, u"30°00.0′N 122°00.0′E"_s, u"45"_s,
+                       u"--bearing"_s, u"29°52.0′N 122°06.0′E"_s, u"120"_s}
+        << Points{{29.947304198528602, 121.93913598894332}} << Points{} << none << Points{};
+    QTest::newRow("three compass bearings on the sphere, the cocked hat and the common error")
+        << QStringList{u"--model=sphere"_s, u"--form"_s, u"度"_s, u"--compass-error"_s, u"-1"_s,
+                       u"--bearing"_s, u"22.3N 113.95E"_s, full(41.27093458933955),
+                       u"--bearing"_s, u"22.18N 113.97E"_s, full(135.6941199120834),
+                       u"--bearing"_s, u"22.27N 113.8E"_s, full(280.71333935283656)}
+        << Points{{22.24956488252742, 113.90010351349453}}
+        << Points{{22.244720079332204, 113.89937447605841},
+                  {22.253080666732934, 113.90703204696834},
+                  {22.256279179992475, 113.8867641684064}}
+        << 1.5 << Points{{22.25, 113.9}};
+    QTest::newRow("two ranges, the solution near the DR first")
+        << QStringList{u"--form"_s, u"度"_s, u"--range"_s, u"39.0N 121.75E"_s, full(5.55670262979271),
+                       u"--range"_s, u"38.85N 121.6E"_s, full(6.435534225786231) + u"nm"_s,
+                       u"--near"_s, u"38.91N 121.71E"_s}
+        << Points{{38.91218465720581, 121.71197074274409}, {38.95, 121.65}} << Points{} << none
+        << Points{};
+    QTest::newRow("two horizontal angles")
+        << QStringList{u"--form"_s, u"度"_s,
+                       u"--angle"_s, u"24.5N 118.05E"_s, u"24.52N 118.2E"_s, full(95.02195065312088),
+                       u"--angle"_s, u"24.52N 118.2E"_s, u"24.38N 118.18E"_s, full(81.11573358161793)}
+        << Points{{24.45, 118.1}} << Points{} << none << Points{};
+    QTest::newRow("running fix over two runs, in the order given")
+        << QStringList{u"--form"_s, u"度"_s, u"--bearing"_s, u"36.1N 120.6E"_s, full(39.04944889669579),
+                       u"--run"_s, u"70"_s, u"6"_s, u"--run"_s, u"125"_s, u"4.5"_s,
+                       u"--bearing"_s, u"36.02N 120.75E"_s, full(58.71830747978363)}
+        << Points{{35.99117098293557, 120.69156306830075}} << Points{} << none << Points{};
+    QTest::newRow("compass bearings in the southern hemisphere")
+        << QStringList{u"--form"_s, u"度"_s, u"--compass-error"_s, u"-3.5"_s,
+                       u"--bearing"_s, u"33.85S 151.35E"_s, full(43.345851173562075),
+                       u"--bearing"_s, u"33.95S 151.4E"_s, full(124.48298621707941)}
+        << Points{{-33.9, 151.3}} << Points{} << none << Points{};
+}
+
+void FixCommandTest::json()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(Points, solutions);
+    QFETCH(Points, cockedHat);
+    QFETCH(double, compassError);
+    QFETCH(Points, commonErrorFix);
+    const Run run = runFix(arguments + QStringList{u"--json"_s});
+    QVERIFY2(run.status == 0 && run.err.isEmpty(), qPrintable(run.err));
+    QJsonParseError error;
+    const QJsonObject answer = QJsonDocument::fromJson(run.out, &error).object();
+    QVERIFY2(error.error == QJsonParseError::NoError, run.out.constData());
+    const Points fix = points(answer[u"fix"_s]);
+    QVERIFY2(near(fix, solutions.first(1)), shown(fix).constData());
+    const Points all = points(answer[u"solutions"_s]);
+    QVERIFY2(near(all, solutions), shown(all).constData());
+    const Points corners = points(answer[u"cocked_hat"_s]);
+    QVERIFY2(near(corners, cockedHat), shown(corners).constData());
+    QCOMPARE(answer.contains(u"compass_error"_s), !std::isnan(compassError));
+    if (!std::isnan(compassError))
+        QVERIFY(std::fabs(answer[u"compass_error"_s].toDouble() - compassError) <= kDegrees);
+    const Points common =
+        answer.contains(u"fix_common_error"_s) ? points(answer[u"fix_common_error"_s]) : Points{};
+    QVERIFY2(near(common, commonErrorFix), shown(common).constData());
+}
+
+// The fix in the display form on the first line, the figures after it.
+void FixCommandTest::textStartsWithTheFix()
+{
+    const Run run = runFix({u"--bearing"_s, u"3000.0N 12200.0E"_s, u"45"_s, u"--bearing"_s,
+                              u"2952.0N 12206.0E"_s, u"120"_s});
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.status, 0);
+    const QStringList lines = QString::fromUtf8(run.out).split(u'\n');
+    QCOMPARE(lines.first(), u"29°56.85′N 121°56.38′E"_s);
+    QVERIFY2(lines.size() > 2 && lines[1].contains(u"方位 045.0°"_s), run.out.constData());
+}
+
+void FixCommandTest::refused_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("reason");  // the first line on stderr, after "tarnquil: "
+
+    using enum nav::NoFixReason;
+    using nav::Quantity;
+    const QStringList markA{u"--bearing"_s, u"3000.0N 12200.0E"_s};
+    const QStringList markB{u"--bearing"_s, u"2952.0N 12206.0E"_s, u"120"_s};
+    QTest::newRow("one observation") << markA + QStringList{u"45"_s} << 1
+                                     << tarnquil::noFixMessage(TooFewObservations);
+    QTest::newRow("one observation and a run")
+        << markA + QStringList{u"45"_s, u"--run"_s, u"90"_s, u"3"_s} << 1
+        << tarnquil::noFixMessage(TooFewObservations);
+    QTest::newRow("parallel bearings")
+        << markA + QStringList{u"90"_s, u"--bearing"_s, u"3010.0N 12200.0E"_s, u"90"_s} << 1
+        << tarnquil::noFixMessage(ParallelBearings);
+    QTest::newRow("range circles apart")
+        << QStringList{u"--range"_s, u"3000.0N 12200.0E"_s, u"2"_s, u"--range"_s, u"3000.0N 12220.0E"_s,
+                       u"3"_s}
+        << 1 << tarnquil::noFixMessage(RangeCirclesApart);
+    QTest::newRow("a distance unit on a bearing")
+        << markA + QStringList{u"45nm"_s} + markB << 1
+        << tarnquil::fixValueRefusal(Quantity::Bearing, u"45nm"_s, tarnquil::Verdict::Unreadable,
+                                     u"--bearing");
+    QTest::newRow("range zero")
+        << QStringList{u"--range"_s, u"3000.0N 12200.0E"_s, u"0"_s} + markB << 1
+        << tarnquil::fixValueRefusal(Quantity::Range, u"0"_s, tarnquil::Verdict::OutOfRange,
+                                     u"--range");
+    QTest::newRow("compass error beyond a half circle")
+        << markA + QStringList{u"45"_s} + markB + QStringList{u"--compass-error"_s, u"181"_s} << 1
+        << tarnquil::fixValueRefusal(Quantity::CompassError, u"181"_s, tarnquil::Verdict::OutOfRange,
+                                     u"--compass-error");
+    QTest::newRow("run through nothing but digits")
+        << markA + QStringList{u"45"_s, u"--run"_s, u"400"_s, u"3"_s} + markB << 1
+        << tarnquil::fixValueRefusal(Quantity::Course, u"400"_s, tarnquil::Verdict::OutOfRange,
+                                     u"--run");
+    QTest::newRow("a mark with one coordinate")
+        << QStringList{u"--bearing"_s, u"3000.0N"_s, u"45"_s} + markB << 1 << u"物标“3000.0N”…"_s;
+    QTest::newRow("a bearing without its value")
+        << markA + QStringList{u"--json"_s} + markB << 2 << u"选项 --bearing 要跟 2 个值。"_s;
+    QTest::newRow("an option of the route")
+        << markA + QStringList{u"45"_s} + markB + QStringList{u"--speed"_s, u"12"_s} << 2
+        << u"选项 --speed 不能与 --fix 一起使用。"_s;
+    QTest::newRow("a model it has not")
+        << markA + QStringList{u"45"_s} + markB + QStringList{u"--model"_s, u"mars"_s} << 2
+        << u"--model …"_s;
+    QTest::newRow("the DR position twice")
+        << markA + QStringList{u"45"_s, u"--near"_s, u"3000N 12200E"_s, u"--near"_s, u"3000N 12200E"_s}
+               + markB
+        << 2 << u"选项 --near 重复。"_s;
+    QTest::newRow("a stray value")
+        << markA + QStringList{u"45"_s, u"46"_s} + markB << 2 << u"多余的参数“46”…"_s;
+}
+
+// A refusal writes nothing on stdout and says why on stderr.
+void FixCommandTest::refused()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, reason);
+    const Run run = runFix(arguments);
+    QCOMPARE(run.out, QByteArray());
+    QCOMPARE(run.status, status);
+    const QString first = run.err.section(u'\n', 0, 0).trimmed();
+    if (reason.endsWith(u'…'))
+        QVERIFY2(first.startsWith(u"tarnquil: "_s + reason.chopped(1)), qPrintable(first));
+    else
+        QCOMPARE(first, u"tarnquil: "_s + reason);
+}
+
+QTEST_GUILESS_MAIN(FixCommandTest)
+#include "fix_command_test.moc"

@@ -1,0 +1,473 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The fix window driven as a navigator drives it: observations typed into
+// the table, a three-bearing fix with its cocked hat, a running fix by watch
+// times, refusals shown where they are, 复制 pasted back into the other
+// windows' readers, 加入航线, and a name on every control; and the rows'
+// reading, row by row.
+#include "fixwindow/fix_plot_view.h"
+#include "fixwindow/fix_window.h"
+#include "fixwindow/observation_rows.h"
+#include "widgets/application_setup.h"
+#include "tests/alt_letters.h"
+
+#include "geo/coordinate_text.h"
+#include "geo/position_text.h"
+#include "nav/display.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using tarnquil::FixWindow;
+using tarnquil::ObservationColumn;
+using tarnquil::ObservationRow;
+using Kind = nav::ObservationKind;
+
+Q_DECLARE_METATYPE(QList<ObservationRow>)
+Q_DECLARE_METATYPE(std::vector<nav::Sighting>)
+
+namespace {
+
+// The three bearings of a cocked hat (the marks as 分 texts and as numbers).
+const geo::GeoPoint markA{22.3, 113.95};
+const geo::GeoPoint markB{22.18, 113.97};
+const geo::GeoPoint markC{22.27, 113.8};
+const QString textA = u"2218.0N 11357.0E"_s;
+const QString textB = u"2210.8N 11358.2E"_s;
+const QString textC = u"2216.2N 11348.0E"_s;
+
+// Types each character into the widget with the focus, starting with
+// `widget`: an ideograph as an input method commits it, a key with its text.
+void typeInto(QWidget* widget, const QString& text)
+{
+    for (const QChar c : text) {
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : widget;
+        QTest::sendKeyEvent(QTest::Press, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        target = QApplication::focusWidget() ? QApplication::focusWidget() : widget;
+        QTest::sendKeyEvent(QTest::Release, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+class Driver
+{
+public:
+    Driver()
+    {
+        window_.setPrompt([this](const QString& message) { messages_ << message; });
+        window_.show();
+        QApplication::setActiveWindow(&window_);
+        QVERIFY(QTest::qWaitForWindowActive(&window_));
+    }
+
+    FixWindow& window() { return window_; }
+    QTableView* table() { return window_.findChild<QTableView*>(u"observationTable"_s); }
+    template <class Control = QWidget>
+    Control* control(const QString& name) { return window_.findChild<Control*>(name); }
+    QString fixText() { return control<QLineEdit>(u"fixEdit"_s)->text(); }
+    QString figures() { return control<QPlainTextEdit>(u"figuresView"_s)->toPlainText(); }
+
+    // Types a cell's text from the keyboard, as a navigator does: the
+    // first key starts the edit, Enter commits it.
+    void type(int row, ObservationColumn column, const QString& text)
+    {
+        table()->setFocus();
+        table()->setCurrentIndex(window_.model().index(row, int(column)));
+        typeInto(table(), text);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        // The delegate commits what Enter ends in the next turn of the loop.
+        QCoreApplication::processEvents();
+    }
+    void setKind(int row, Kind kind)
+    {
+        window_.model().setData(window_.model().index(row, int(ObservationColumn::Kind)), int(kind),
+                                Qt::EditRole);
+    }
+    void setField(const QString& name, const QString& text)
+    {
+        QLineEdit* field = control<QLineEdit>(name);
+        field->setFocus();
+        field->selectAll();
+        typeInto(field, text);
+    }
+
+    QStringList messages_;
+
+private:
+    FixWindow window_;
+};
+
+// The fix nav gives for the same sightings, as the window shows it.
+QString expectedFix(const std::vector<nav::Sighting>& sightings, double compassError = 0)
+{
+    return QString::fromStdString(
+        nav::formatPosition(nav::FixSolver().solve(sightings, compassError).position));
+}
+
+}  // namespace
+
+class FixWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        tarnquil::prepareApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()));
+    }
+
+    void threeBearingsWithACockedHat();
+    void tabGoesFromTheMarkToTheValue();
+    void runningFixByWatchTimes();
+    void refusalsAreShownWhereTheyAre();
+    void noFixSaysWhy();
+    void copiedFixPastesIntoBothWindows();
+    void addToRouteSendsTheFix();
+    void plotZoomsFromTheKeyboard();
+    void everyControlHasAName();
+    void altLettersAreTheirOwn();
+    void rowsRead_data();
+    void rowsRead();
+};
+
+// Typed from the keyboard, the third row's Enter gives the least-squares
+// fix, its cocked hat and the common compass error; the plot's text says
+// the same.
+void FixWindowTest::threeBearingsWithACockedHat()
+{
+    Driver driver;
+    driver.type(0, ObservationColumn::Mark, u"青洲 "_s + textA);
+    driver.type(0, ObservationColumn::Value, u"40.93533205044109"_s);
+    driver.type(1, ObservationColumn::Mark, textB);
+    driver.type(1, ObservationColumn::Value, u"135.029576715846"_s);
+    driver.type(2, ObservationColumn::Mark, textC);
+    QVERIFY(driver.fixText().isEmpty());
+    driver.type(2, ObservationColumn::Value, u"280.14542947709924"_s);
+    const std::vector<nav::Sighting> sightings{nav::bearingObservation(markA, 40.93533205044109),
+                                               nav::bearingObservation(markB, 135.029576715846),
+                                               nav::bearingObservation(markC, 280.14542947709924)};
+    QCOMPARE(driver.fixText(), expectedFix(sightings));
+    const QString figures = driver.figures();
+    QVERIFY2(figures.contains(u"误差三角形：(1,2) "_s), qPrintable(figures));
+    QVERIFY2(figures.contains(u"系统误差：罗经差 +2.0°，船位 22°15.00′N 113°54.00′E"_s), qPrintable(figures));
+    QVERIFY2(figures.contains(u"物标 青洲（22°18.00′N 113°57.00′E）"_s), qPrintable(figures));
+    const auto* plot = driver.control<tarnquil::FixPlotView>(u"plotView"_s);
+    QVERIFY(plot->accessibleDescription().contains(driver.fixText()));
+    QVERIFY(plot->accessibleDescription().contains(u"误差三角形"_s));
+    QVERIFY(plot->drawing().fix.has_value());
+    QCOMPARE(plot->drawing().fix->cockedHat.has_value(), true);
+    QVERIFY(driver.control<QAbstractButton>(u"copyButton"_s)->isEnabled());
+}
+
+// Tab from a bearing's mark leads to its value, passing the second mark only
+// a horizontal angle has; on an angle's row it stops there.
+void FixWindowTest::tabGoesFromTheMarkToTheValue()
+{
+    Driver driver;
+    QTableView* table = driver.table();
+    const auto& model = driver.window().model();
+    // Typing opens the cell's editor; Tab commits it and moves on.
+    const auto typeMarkAndTab = [&](int row) {
+        table->setFocus();
+        table->setCurrentIndex(model.index(row, int(ObservationColumn::Mark)));
+        typeInto(table, textA);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCoreApplication::processEvents();
+    };
+    typeMarkAndTab(0);
+    QCOMPARE(table->currentIndex(), model.index(0, int(ObservationColumn::Value)));
+    driver.setKind(1, Kind::HorizontalAngle);
+    typeMarkAndTab(1);
+    QCOMPARE(table->currentIndex(), model.index(1, int(ObservationColumn::Mark2)));
+}
+
+// Two bearings of one mark half an hour apart at 12 knots on 070: a run of
+// 6 n mile between them. At 30° and 60° on the bow, the mark is as far at
+// the second bearing as the ship ran (doubling the angle on the bow).
+void FixWindowTest::runningFixByWatchTimes()
+{
+    Driver driver;
+    driver.setField(u"courseEdit"_s, u"070"_s);
+    driver.setField(u"speedEdit"_s, u"12"_s);
+    driver.type(0, ObservationColumn::Mark, u"A 3606.0N 12036.0E"_s);
+    driver.type(0, ObservationColumn::Value, u"40"_s);
+    driver.type(0, ObservationColumn::When, u"09:00"_s);
+    driver.type(1, ObservationColumn::Mark, u"A"_s);
+    driver.type(1, ObservationColumn::Value, u"10"_s);
+    driver.type(1, ObservationColumn::When, u"09:30"_s);
+    const geo::GeoPoint mark{36.1, 120.6};
+    const nav::Fix fix = nav::FixSolver().solve(
+        {nav::bearingObservation(mark, 40), nav::Run{70, 6}, nav::bearingObservation(mark, 10)});
+    QCOMPARE(driver.fixText(), QString::fromStdString(nav::formatPosition(fix.position)));
+    QVERIFY2(driver.figures().contains(u"方位 010.0°，距离 6.0 海里"_s), qPrintable(driver.figures()));
+    // The transferred line is drawn beside the line as observed.
+    const nav::FixPlot plot = tarnquil::plotFor(
+        driver.control<tarnquil::FixPlotView>(u"plotView"_s)->drawing(), QSizeF(400, 400));
+    QCOMPARE(std::count_if(plot.lines.begin(), plot.lines.end(),
+                           [](const nav::PlottedLine& line) { return line.transferred; }),
+             1);
+    QCOMPARE(plot.track.size(), std::size_t(2));
+}
+
+// A value out of range is tinted, says why in its tooltip and the status
+// bar, and no fix is shown from the other rows; mending it gives the fix.
+void FixWindowTest::refusalsAreShownWhereTheyAre()
+{
+    Driver driver;
+    driver.type(0, ObservationColumn::Mark, textA);
+    driver.type(0, ObservationColumn::Value, u"400"_s);
+    driver.type(1, ObservationColumn::Mark, textB);
+    driver.type(1, ObservationColumn::Value, u"135"_s);
+    const QModelIndex value = driver.window().model().index(0, int(ObservationColumn::Value));
+    const QString why = tarnquil::fixValueRefusal(nav::Quantity::Bearing, u"400"_s,
+                                                  tarnquil::Verdict::OutOfRange);
+    QCOMPARE(value.data(Qt::ToolTipRole).toString(), why);
+    QVERIFY(value.data(Qt::BackgroundRole).isValid());
+    QVERIFY(!driver.window().model().index(1, int(ObservationColumn::Value))
+                 .data(Qt::BackgroundRole).isValid());
+    QVERIFY(driver.fixText().isEmpty());
+    QCOMPARE(driver.window().statusBar()->currentMessage(), u"第 1 行："_s + why);
+    QVERIFY(!driver.control<QAbstractButton>(u"copyButton"_s)->isEnabled());
+    driver.type(0, ObservationColumn::Value, u"40"_s);
+    QVERIFY(!value.data(Qt::BackgroundRole).isValid());
+    QVERIFY(!driver.fixText().isEmpty());
+}
+
+void FixWindowTest::noFixSaysWhy()
+{
+    Driver driver;
+    driver.type(0, ObservationColumn::Mark, textA);
+    driver.type(0, ObservationColumn::Value, u"45"_s);
+    driver.type(1, ObservationColumn::Mark, u"2218.0N 11400.0E"_s);
+    driver.type(1, ObservationColumn::Value, u"45"_s);
+    QVERIFY(driver.fixText().isEmpty());
+    QCOMPARE(driver.figures(), tarnquil::noFixMessage(nav::NoFixReason::ParallelBearings));
+    QCOMPARE(driver.figures(), u"两方位线平行，无交点。"_s);
+}
+
+// 复制 puts the fix on the clipboard as one whole position: the calculator
+// splits it into its two fields, each of which reads its half; the route
+// window reads a line without a tab that is a whole position the same way;
+// both to within 0.005′ of the fix.
+void FixWindowTest::copiedFixPastesIntoBothWindows()
+{
+    Driver driver;
+    driver.type(0, ObservationColumn::Mark, u"3000.0N 12200.0E"_s);
+    driver.type(0, ObservationColumn::Value, u"45"_s);
+    driver.type(1, ObservationColumn::Mark, u"2952.0N 12206.0E"_s);
+    driver.type(1, ObservationColumn::Value, u"120"_s);
+    QGuiApplication::clipboard()->clear();
+    driver.control<QAbstractButton>(u"copyButton"_s)->click();
+    const QString pasted = QGuiApplication::clipboard()->text();
+    QCOMPARE(pasted, driver.fixText());
+    const geo::GeoPoint fix = driver.window().fix()->position;
+    const std::optional<geo::PositionParts> parts = geo::splitPosition(pasted.toStdString());
+    QVERIFY(parts);
+    for (const geo::EntryMode mode : {geo::EntryMode::Minutes, geo::EntryMode::Seconds}) {
+        QVERIFY(std::fabs(geo::readCoordinate(parts->latitude, mode, geo::Axis::Latitude) -
+                          fix.latitude) < 0.005 / 60);
+        QVERIFY(std::fabs(geo::readCoordinate(parts->longitude, mode, geo::Axis::Longitude) -
+                          fix.longitude) < 0.005 / 60);
+    }
+    const geo::GeoPoint route = geo::readPosition(pasted.toStdString(), geo::NumberForm::Degrees).position;
+    QVERIFY(std::fabs(route.latitude - fix.latitude) < 0.005 / 60);
+    QVERIFY(std::fabs(route.longitude - fix.longitude) < 0.005 / 60);
+}
+
+// The waypoint sent is named after the last watch time and reads back as
+// the fix.
+void FixWindowTest::addToRouteSendsTheFix()
+{
+    Driver driver;
+    QSignalSpy sent(&driver.window(), &FixWindow::addToRouteRequested);
+    driver.type(0, ObservationColumn::Mark, u"3000.0N 12200.0E"_s);
+    driver.type(0, ObservationColumn::Value, u"45"_s);
+    driver.type(1, ObservationColumn::Mark, u"2952.0N 12206.0E"_s);
+    driver.type(1, ObservationColumn::Value, u"120"_s);
+    driver.control<QAbstractButton>(u"addToRouteButton"_s)->click();
+    QCOMPARE(sent.size(), 1);
+    const auto waypoint = sent.front().front().value<tarnquil::WaypointText>();
+    QCOMPARE(waypoint.name, u"船位"_s);
+    QCOMPARE(waypoint.latitude + u' ' + waypoint.longitude, driver.fixText());
+}
+
+// + and - zoom the plot when it has the focus (F6), 0 shows it whole.
+void FixWindowTest::plotZoomsFromTheKeyboard()
+{
+    Driver driver;
+    driver.type(0, ObservationColumn::Mark, u"3000.0N 12200.0E"_s);
+    driver.type(0, ObservationColumn::Value, u"45"_s);
+    driver.type(1, ObservationColumn::Mark, u"2952.0N 12206.0E"_s);
+    driver.type(1, ObservationColumn::Value, u"120"_s);
+    auto* plot = driver.control<tarnquil::FixPlotView>(u"plotView"_s);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    QCOMPARE(QApplication::focusWidget(), plot);
+    QTest::keyClick(plot, Qt::Key_Plus);
+    QTest::keyClick(plot, Qt::Key_Plus);
+    QCOMPARE(plot->drawing().zoom, 4.0);
+    QTest::keyClick(plot, Qt::Key_Minus);
+    QCOMPARE(plot->drawing().zoom, 2.0);
+    QTest::keyClick(plot, Qt::Key_0);
+    QCOMPARE(plot->drawing().zoom, 1.0);
+}
+
+void FixWindowTest::everyControlHasAName()
+{
+    Driver driver;
+    QStringList unnamed;
+    for (QWidget* widget : driver.window().findChildren<QWidget*>()) {
+        const bool control = widget->focusPolicy() != Qt::NoFocus ||
+                             qobject_cast<QMenu*>(widget) != nullptr ||
+                             qobject_cast<QMenuBar*>(widget) != nullptr;
+        if (!control || widget->parentWidget() == driver.table()->viewport())
+            continue;
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        if (accessible == nullptr || accessible->text(QAccessible::Name).trimmed().isEmpty())
+            unnamed << widget->objectName() + u" ("_s + widget->metaObject()->className() + u')';
+    }
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u", "_s)));
+}
+
+namespace {
+
+ObservationRow row(Kind kind, const QString& mark, const QString& value, const QString& when = {},
+                   const QString& mark2 = {})
+{
+    return {kind, mark, mark2, value, when};
+}
+
+}  // namespace
+
+// Rows as typed, the settings, and what they read as: the sightings in
+// order, or the first refusal's row, column and message.
+// Each Alt letter reaches one control or menu.
+void FixWindowTest::altLettersAreTheirOwn()
+{
+    Driver driver;
+    const QStringList repeated = testing_alt_letters::repeatedAltLetters(&driver.window());
+    QVERIFY2(repeated.isEmpty(), qPrintable(repeated.join(QStringLiteral("; "))));
+}
+
+void FixWindowTest::rowsRead_data()
+{
+    QTest::addColumn<QList<ObservationRow>>("rows");
+    QTest::addColumn<bool>("courseAndSpeed");  // 090 at 12 knots
+    QTest::addColumn<std::vector<nav::Sighting>>("sightings");
+    QTest::addColumn<int>("refusedRow");
+    QTest::addColumn<int>("refusedColumn");
+    QTest::addColumn<QString>("message");
+
+    const geo::GeoPoint a{30, 122};
+    const geo::GeoPoint b{29.9, 122.1};
+    const QString textOfA = u"3000N 12200E"_s;
+    const QString textOfB = u"2954N 12206E"_s;
+    const auto none = QString();
+    const int value = int(ObservationColumn::Value);
+    const int when = int(ObservationColumn::When);
+    const int mark = int(ObservationColumn::Mark);
+
+    QTest::newRow("a name stands for its mark in another row, before or after")
+        << QList{row(Kind::Range, u"B"_s, u"3"_s), row(Kind::Bearing, u"B "_s + textOfB, u"45"_s)}
+        << false
+        << std::vector<nav::Sighting>{nav::rangeObservation(b, 3), nav::bearingObservation(b, 45)}
+        << -1 << -1 << none;
+    QTest::newRow("empty rows are skipped; a run as course/distance")
+        << QList{row(Kind::Bearing, textOfA, u"10"_s), ObservationRow{},
+                 row(Kind::Bearing, textOfA, u"80"_s, u"090/3.5"_s)}
+        << false
+        << std::vector<nav::Sighting>{nav::bearingObservation(a, 10), nav::Run{90, 3.5},
+                                      nav::bearingObservation(a, 80)}
+        << -1 << -1 << none;
+    QTest::newRow("a horizontal angle from 物标 to 物标2")
+        << QList{row(Kind::HorizontalAngle, textOfA, u"75.5"_s, none, textOfB)} << false
+        << std::vector<nav::Sighting>{nav::angleObservation(a, b, 75.5)} << -1 << -1 << none;
+    QTest::newRow("watch times across midnight: 20 minutes at 12 knots")
+        << QList{row(Kind::Bearing, textOfA, u"10"_s, u"23:50"_s),
+                 row(Kind::Bearing, textOfA, u"80"_s, u"0:10"_s)}
+        << true
+        << std::vector<nav::Sighting>{nav::bearingObservation(a, 10), nav::Run{90, 4},
+                                      nav::bearingObservation(a, 80)}
+        << -1 << -1 << none;
+    QTest::newRow("watch times without a course and speed")
+        << QList{row(Kind::Bearing, textOfA, u"10"_s, u"09:00"_s),
+                 row(Kind::Bearing, textOfA, u"80"_s, u"09:30"_s)}
+        << false << std::vector<nav::Sighting>{} << 1 << when
+        << u"按时间推算航程需要航向和航速：请在设定中填写。"_s;
+    QTest::newRow("a watch time after a row without one")
+        << QList{row(Kind::Bearing, textOfA, u"10"_s), row(Kind::Bearing, textOfA, u"80"_s, u"09:30"_s)}
+        << true << std::vector<nav::Sighting>{} << 1 << when
+        << u"上一观测没有时间，算不出这段航程：请给上一观测也写上时间，或写航向/航程。"_s;
+    QTest::newRow("a name without a position anywhere")
+        << QList{row(Kind::Bearing, u"灯塔"_s, u"10"_s)} << false << std::vector<nav::Sighting>{}
+        << 0 << mark
+        << u"物标“灯塔”没有位置：请写作名称加位置，如 花鸟山 3051.5N 12240.0E，或在另一行给出它的位置。"_s;
+    QTest::newRow("a range beyond sight")
+        << QList{row(Kind::Range, textOfA, u"120"_s)} << false << std::vector<nav::Sighting>{}
+        << 0 << value
+        << tarnquil::fixValueRefusal(nav::Quantity::Range, u"120"_s, tarnquil::Verdict::OutOfRange);
+    QTest::newRow("a bearing with a degree sign, a range in nm")
+        << QList{row(Kind::Bearing, textOfA, u"45°"_s), row(Kind::Range, textOfB, u"3.5nm"_s)}
+        << false
+        << std::vector<nav::Sighting>{nav::bearingObservation(a, 45), nav::rangeObservation(b, 3.5)}
+        << -1 << -1 << none;
+    QTest::newRow("a bearing in n mile")
+        << QList{row(Kind::Bearing, textOfA, u"45nm"_s)} << false << std::vector<nav::Sighting>{}
+        << 0 << value
+        << tarnquil::fixValueRefusal(nav::Quantity::Bearing, u"45nm"_s, tarnquil::Verdict::Unreadable);
+    QTest::newRow("a run's course beyond the compass")
+        << QList{row(Kind::Bearing, textOfA, u"10"_s), row(Kind::Bearing, textOfA, u"80"_s, u"400/3"_s)}
+        << false << std::vector<nav::Sighting>{} << 1 << when
+        << tarnquil::courseRefusal(u"400"_s, tarnquil::Verdict::OutOfRange);
+}
+
+void FixWindowTest::rowsRead()
+{
+    QFETCH(QList<ObservationRow>, rows);
+    QFETCH(bool, courseAndSpeed);
+    QFETCH(std::vector<nav::Sighting>, sightings);
+    QFETCH(int, refusedRow);
+    QFETCH(int, refusedColumn);
+    QFETCH(QString, message);
+    tarnquil::RowSettings settings;
+    if (courseAndSpeed) {
+        settings.course = 90;
+        settings.speed = 12;
+    }
+    const tarnquil::ReadRows read = tarnquil::readObservationRows(rows, settings);
+    if (refusedRow >= 0) {
+        QVERIFY(!read.refusals.isEmpty());
+        QCOMPARE(read.refusals.front().row, refusedRow);
+        QCOMPARE(int(read.refusals.front().column), refusedColumn);
+        QCOMPARE(read.refusals.front().message, message);
+        return;
+    }
+    QVERIFY2(read.refusals.isEmpty(), qPrintable(read.refusals.value(0).message));
+    QCOMPARE(read.sightings.size(), sightings.size());
+    for (std::size_t k = 0; k < sightings.size(); ++k) {
+        QCOMPARE(read.sightings[k].index(), sightings[k].index());
+        if (const auto* run = std::get_if<nav::Run>(&sightings[k])) {
+            QCOMPARE(std::get<nav::Run>(read.sightings[k]).course, run->course);
+            QVERIFY(std::fabs(std::get<nav::Run>(read.sightings[k]).distance - run->distance) < 1e-12);
+            continue;
+        }
+        const auto& expected = std::get<nav::Observation>(sightings[k]);
+        const auto& actual = std::get<nav::Observation>(read.sightings[k]);
+        QCOMPARE(int(actual.kind), int(expected.kind));
+        QCOMPARE(actual.value, expected.value);
+        QCOMPARE(actual.mark.latitude, expected.mark.latitude);
+        QCOMPARE(actual.mark.longitude, expected.mark.longitude);
+        QCOMPARE(actual.mark2.latitude, expected.mark2.latitude);
+    }
+}
+
+QTEST_MAIN(FixWindowTest)
+#include "fix_window_test.moc"

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The words of position fixing (陆标定位) that the fix window, its printed
+// sheet and the command line share: the kinds of observation, why there is
+// no fix, the warnings and the figures of a fix. The refusals of its values
+// are in refusals.h with the others. Positions, courses and distances are written as
+// nav/display.h writes them.
+#pragma once
+
+#include "geo/angle.h"
+#include "nav/errors.h"
+#include "nav/fix.h"
+#include "nav/observation.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace tarnquil {
+
+// 方位, 距离, 水平角.
+QString observationKindName(nav::ObservationKind kind);
+
+// Why there is no fix, a sentence:
+//   ParallelBearings   两方位线平行，无交点。
+//   RangeCirclesApart  两距离圆不相交。
+QString noFixMessage(nav::NoFixReason reason);
+
+// A warning, naming the observations by their numbers from 1:
+//   第 1、2 条船位线交角 25.3°，小于 30° 或大于 150°，船位误差大。
+QString fixWarningMessage(const nav::FixWarning& warning);
+
+// What a mark is called in the figures: its name, or else its position.
+struct MarkName {
+    geo::GeoPoint position;
+    QString name;
+};
+
+// The figures of a fix after the fix itself, one line each: the other
+// solution of two lines, each mark's bearing and distance from the fix,
+// the cocked hat's corners and sides, the compass error the bearings share
+// and its fix, then the warnings:
+//   另一解：38°54.73′N 121°42.72′E
+//   物标 灯塔A（30°00.00′N 122°00.00′E）：方位 045.0°，距离 4.4 海里
+//   误差三角形：(1,2) 22°14.75′N 113°53.97′E，(1,3) …，(2,3) …
+//   误差三角形边长：0.47、0.52、0.96 海里
+//   系统误差：罗经差 +2.0°，船位 22°15.00′N 113°54.00′E
+//   注意：第 1、2 条船位线交角 25.3°，小于 30° 或大于 150°，船位误差大。
+QStringList fixFigures(const nav::Fix& fix, const QList<MarkName>& names = {});
+
+}  // namespace tarnquil
