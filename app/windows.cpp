@@ -7,6 +7,7 @@
 #include "cli/console_text.h"
 #include "fixwindow/fix_window.h"
 #include "routewindow/route_window.h"
+#include "routewindow/waypoint_table_model.h"
 #include "widgets/application_setup.h"
 
 #include <QApplication>
@@ -55,8 +56,9 @@ int runRouteWindow(int& argc, char** argv, const RouteOptions& options)
     links.link(&window);
     window.showSettings(options.settings);
     window.show();
-    if (!options.file.isEmpty())
-        window.openRoute(options.file, options.routeNumber);
+    // The options given take the place of what the file says, as in an export.
+    if (!options.file.isEmpty() && window.openRoute(options.file, options.routeNumber))
+        window.showSettings(withSaved(window.model().settings(), options.given));
     return application.exec();
 }
 

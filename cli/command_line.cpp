@@ -22,6 +22,7 @@
 #include "nav/entry.h"
 #include "nav/errors.h"
 #include "nav/great_circle.h"
+#include "nav/eta_zone.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -73,6 +74,8 @@ constexpr std::array programOptions = {
     ProgramOption{u"--export", true, true, false},
     ProgramOption{u"--speed", true, true, false},
     ProgramOption{u"--depart", true, true, false},
+    ProgramOption{u"--zone", true, true, false},
+    ProgramOption{u"--eta-zone", true, true, false},
     ProgramOption{u"--route-index", true, true, false},
     ProgramOption{u"--destination", true, false, true},
     ProgramOption{u"--course", true, false, true},
@@ -309,20 +312,47 @@ qsizetype readRouteIndex(const Arguments& arguments)
     dataError(reading.refusal);
 }
 
+nav::EtaZone readEtaZone(const Arguments& arguments)
+{
+    QStringList words;
+    for (const nav::EtaZone zone : {nav::EtaZone::Departure, nav::EtaZone::Utc, nav::EtaZone::Ship})
+        words << fromUtf8(nav::etaZoneWord(zone));
+    return readChoice(arguments, u"--eta-zone", nav::EtaZone::Departure, nav::readEtaZoneWord,
+                      words.join(u"、"_s));
+}
+
+// The options that say what a route file may say too: those given, which
+// take the place of the file's.
+SavedSettings givenSettings(const Arguments& arguments)
+{
+    SavedSettings given;
+    if (arguments.has(u"--model"))
+        given.model = readModel(arguments);
+    if (arguments.has(u"--speed"))
+        given.speed = readQuantity(arguments, u"--speed", readSpeedText);
+    if (arguments.has(u"--depart")) {
+        const QString text = arguments.value(u"--depart");
+        given.departure = nav::readClockTime(text.toStdString());
+        if (!*given.departure)
+            dataError(departureRefusal(text, u"--depart"));
+    }
+    if (arguments.has(u"--zone")) {
+        const QString text = arguments.value(u"--zone");
+        given.departureZone = nav::readTimeZone(text.toStdString());
+        if (!given.departureZone)
+            dataError(timeZoneRefusal(text, u"--zone"));
+    }
+    return given;
+}
+
 RouteOptions readRouteOptions(const Arguments& arguments)
 {
     RouteOptions options;
     options.file = arguments.file.value_or(QString());
+    options.given = givenSettings(arguments);
+    options.settings = withSaved(RouteSettings{}, options.given);
     options.settings.form = readForm(arguments);
-    options.settings.model = readModel(arguments);
-    if (arguments.has(u"--speed"))
-        options.settings.speed = readQuantity(arguments, u"--speed", readSpeedText);
-    if (arguments.has(u"--depart")) {
-        const QString text = arguments.value(u"--depart");
-        options.settings.departure = nav::readClockTime(text.toStdString());
-        if (!options.settings.departure)
-            dataError(departureRefusal(text, u"--depart"));
-    }
+    options.settings.etaZone = readEtaZone(arguments);
     if (arguments.has(u"--route-index"))
         options.routeNumber = readRouteIndex(arguments);
     return options;
@@ -331,7 +361,8 @@ RouteOptions readRouteOptions(const Arguments& arguments)
 ExportRequest exportRequest(const Arguments& arguments)
 {
     const RouteOptions options = readRouteOptions(arguments);
-    ExportRequest request{options.file, options.routeNumber, options.settings, arguments.value(u"--export")};
+    ExportRequest request{options.file, options.routeNumber, options.settings,
+                          arguments.value(u"--export"), options.given};
     if (arguments.has(u"--split-gc"))
         request.splitEvery = readQuantity(arguments, u"--split-gc", readMeridianIntervalText);
     return request;

@@ -2,8 +2,12 @@
 // The program's command line beyond the classic window (see
 // command_line_help.cpp for what the user is told):
 //   tarnquil --route [FILE] [--speed KN] [--depart "YYYY-MM-DD HH:MM"]
+//            [--zone +8|-5|+5:30|0|UTC…] [--eta-zone depart|utc|ship]
 //            [--model wgs84|sphere] [--form 分|秒|度|minutes|seconds|degrees]
 //            [--route-index N]
+// --model, --speed, --depart and --zone take the place of what the file
+// says of the route; what neither says is the default (WGS-84, no speed, no
+// departure, UTC+8).
 //   tarnquil --route FILE --export OUT.csv|OUT.gpx|OUT.pdf [the same options]
 //   tarnquil --destination "POSITION" --course DEG --distance NM [--method rl|gc]
 //            [--model …] [--form …]
@@ -28,7 +32,9 @@ namespace tarnquil {
 struct RouteOptions {
     QString file;               // a .csv or .gpx file to open; empty for a new route
     qsizetype routeNumber = 1;  // which route of a GPX file, from 1 (--route-index)
-    RouteSettings settings;     // --form, --model, --speed, --depart as given, else the defaults
+    RouteSettings settings;     // --form, --model, --speed, --depart, --zone, --eta-zone as given,
+                                // else the defaults
+    SavedSettings given = {};   // those of the options that a route file may also say
 };
 
 // What is left to do once the command line is read.

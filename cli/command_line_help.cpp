@@ -11,13 +11,15 @@ namespace tarnquil {
 namespace {
 
 // The leg table's column titles, as the CSV file's first line has them, in
-// two lines of the help: the first six, then the others below them.
+// lines of the help of six titles each.
 QString legTableColumns()
 {
-    constexpr qsizetype firstLine = 6;
+    constexpr qsizetype perLine = 6;
     const QStringList titles = legColumnTitles();
-    return titles.first(firstLine).join(u',') + u",\n              "_s
-        + titles.sliced(firstLine).join(u',');
+    QStringList lines;
+    for (qsizetype first = 0; first < titles.size(); first += perLine)
+        lines << titles.mid(first, perLine).join(u',');
+    return lines.join(u",\n              "_s);
 }
 
 // The command line of position fixing (fix_command.h).
@@ -68,9 +70,14 @@ QString commandLineHelp()
       打开航线计算窗口；给出 .csv 或 .gpx 航线文件时打开该航线。
   tarnquil --route 航线文件 --export 输出文件 [航线选项]
       不打开窗口，计算航线并写入输出文件，格式由扩展名决定：
-        .csv  航段表（UTF-8，逗号分隔），列为 %1
-        .gpx  航线的各航点（GPX 1.1）
+        .csv  航段表（UTF-8，逗号分隔），列为 %1，
+              其后是航线名称、地球模型；第一行的航速是航线的航速，预计到达是
+              开航时间及其区时；纬度、经度写作十进制的度，读回时位置不变
+        .gpx  航线的各航点（GPX 1.1），备注写在 <desc> 中，航法、航段航速、
+              航速、开航时间、区时和地球模型写在 Tarnquil 的扩展中
         .pdf  打印用的航段表（A4 横向），含航线名称、地球模型、航速、开航时间和合计
+      航线文件（Tarnquil 写的 .csv 或 .gpx）中的地球模型、航速、开航时间和区时
+      在没有给出相应选项时使用。
       有任何航点的纬度或经度无法读取时不写入，已有的输出文件保持不变。
   tarnquil --destination "位置" --course 航向 --distance 航程 [推算选项]
       推算船位：从该位置按航向航行该航程后到达的位置，输出一行，如
@@ -92,8 +99,15 @@ QString commandLineHelp()
 
 航线选项：
   --speed 航速            航速（节），如 12、12.5 或 12kn；给出时计算航时
-  --depart "开航时间"     写作 "YYYY-MM-DD HH:MM"，如 "2025-06-01 08:00"；
+  --depart "开航时间"     写作 "YYYY-MM-DD HH:MM"，如 "2025-06-01 08:00"，
+                          也可写作 "2025/6/1 8:00" 或 "2025-06-01T08:00"；
                           与 --speed 一起给出时计算预计到达时间
+  --zone 区时             开航时间所用的区时：+8（UTC+8，默认）、-5、+5:30、
+                          0 或 UTC，UTC-12 到 UTC+14
+  --eta-zone depart|utc|ship
+                          预计到达时间所用的区时：depart 开航区时（默认），
+                          utc 协调世界时，ship 船时（各航点所在的时区，
+                          经度 ÷ 15 取整）
   --route-index 序号      打开 GPX 文件中的第几条航线，从 1 起，默认为 1；
                           文件中的每条航线（<rte>）都计数，没有航点的也算
   --split-gc 度数         与 --export 一起用：每个大圆航段在每隔该度数经度处
@@ -120,7 +134,9 @@ QString commandLineHelp()
 航线文件：
   .csv  UTF-8 表格（可带 BOM），不是 UTF-8 时按 GB18030（GBK）读取；第一行是
         表头：纬度、经度（或 lat、lon、latitude、longitude）必有，名称（name）、
-        航法（method：RL 或恒向线、GC 或大圆，空为 RL）可有，方位可单列：
+        航法（method：RL 或恒向线、GC 或大圆，空为 RL）、航速（speed）、
+        备注（remark）、预计到达（eta，只读第一行：开航时间及区时）、
+        航线名称（route）、地球模型（model）可有，方位可单列：
         南北（NS、N/S）、东西（EW、E/W），或 Hemisphere（属于其左边的纬度或
         经度列）；顺序不限，其他有名称的列不读；全空的行跳过。例如：
           名称,纬度,经度,航法              lat,NS,lon,EW
@@ -135,10 +151,10 @@ QString commandLineHelp()
 
 退出状态：
   0  成功
-  1  数据无法读取（航线文件、航速、开航时间、位置、航向、航程、分点间隔）、--route-index
+  1  数据无法读取（航线文件、航速、开航时间、区时、位置、航向、航程、分点间隔）、--route-index
      超出范围，或文件无法写入
   2  命令行有误：未知选项、缺少值、选项不能同时使用、--model、--form、
-     --method 或 --route-index 的值不可选、%2、不支持的文件格式
+     --eta-zone、--method 或 --route-index 的值不可选、%2、不支持的文件格式
 )"_s.arg(legTableColumns(), missingRouteFile.toString()) + fixCommandHelp();
 }
 

@@ -22,6 +22,9 @@ constexpr qsizetype maximumCellMessages = 10;
 QString cellMessage(const RouteFile& file, qsizetype index, const CellRefusal& refusal)
 {
     const WaypointText& waypoint = file.waypoints[index];
+    // A speed's refusal quotes the text itself.
+    if (refusal.column == LegColumn::Speed)
+        return waypointPlace(file, index) + u' ' + refusal.message;
     const QString text = refusal.column == LegColumn::Latitude ? waypoint.latitude : waypoint.longitude;
     const QString title = legColumnTitle(refusal.column);
     return waypointPlace(file, index) + u' ' + (text.isEmpty() ? title : title + quotedText(text))
@@ -84,8 +87,8 @@ ExportResult exportRoute(const ExportRequest& request)
         return dataFault({file.error});
     if (file.waypoints.isEmpty())
         return dataFault({u"%1中没有航点，未导出。"_s.arg(quotedPath(request.routeFile))});
-    RouteDocument document{file.name, file.waypoints, request.settings,
-                           makeRouteTable(file.waypoints, request.settings)};
+    const RouteSettings settings = withSaved(withSaved(request.settings, file.saved), request.given);
+    RouteDocument document{file.name, file.waypoints, settings, makeRouteTable(file.waypoints, settings)};
     if (QStringList refused = cellMessages(request.routeFile, file, document.rows); !refused.isEmpty())
         return dataFault(refused + afterwords(request, file, document.rows));
     if (request.splitEvery) {

@@ -23,6 +23,8 @@ struct ExportRequest {
     qsizetype routeNumber = 1;  // of a GPX file, from 1
     RouteSettings settings;
     QString out;
+    // The options given that take the place of what the file says.
+    SavedSettings given = {};
     // --split-gc: each great-circle leg written as the rhumb lines between
     // its crossings of every so many degrees of longitude.
     std::optional<double> splitEvery = {};

@@ -2,6 +2,7 @@
 #include "print/printed_route.h"
 
 #include "nav/display.h"
+#include "nav/eta_zone.h"
 #include "text/method_words.h"
 #include "text/song_face.h"
 #include "text/utf8_text.h"
@@ -27,12 +28,6 @@ constexpr qreal tablePoints = printedTablePoints;
 constexpr qreal paragraphGap = 6;
 
 const QString notGiven = u"未设定"_s;
-const QString noValue = u"—"_s;
-
-QString cellText(const RouteTableRow& row, LegColumn column)
-{
-    return row.texts.value(qsizetype(column));
-}
 
 QString speedText(const std::optional<double>& knots)
 {
@@ -77,36 +72,28 @@ void addTitle(QTextCursor& cursor, const RouteDocument& route)
     fillParagraph(cursor, routeTitle(route), textFormat(titlePoints, true),
                   paragraph(0, paragraphGap));
     const QString departure =
-        settings.departure ? fromUtf8(nav::formatClockTime(*settings.departure)) : notGiven;
+        settings.departure
+            ? fromUtf8(nav::formatZonedTime({*settings.departure, settings.departureZone}))
+            : notGiven;
     addParagraph(cursor,
-                 u"地球模型：%1　　航速：%2　　开航时间：%3"_s.arg(
-                     fromUtf8(nav::modelName(settings.model)), speedText(settings.speed), departure),
+                 u"地球模型：%1　　航速：%2　　开航时间：%3　　预计到达按%4"_s.arg(
+                     fromUtf8(nav::modelName(settings.model)), speedText(settings.speed), departure,
+                     fromUtf8(nav::etaZoneName(settings.etaZone))),
                  textFormat(textPoints), 2);
     QStringList methods;
     for (const nav::Method method : {nav::Method::Rhumb, nav::Method::GreatCircle})
         methods << methodCell(method) + u" 为"_s + fromUtf8(nav::methodName(method));
     addParagraph(cursor,
-                 u"航向为真航向（度），航程单位为海里；航法 %1，粗体为各航段所用航法的航向与航程。"_s.arg(
+                 u"航向为真航向（度），航程单位为海里，航速单位为节（空为航线航速）；"
+                 u"航法 %1，粗体为各航段所用航法的航向与航程。"_s.arg(
                      methods.join(u"，"_s)),
                  textFormat(tablePoints));
 }
 
-QString orNoValue(const QString& text)
+void addTotals(QTextCursor& cursor, const RouteDocument& route)
 {
-    return text.isEmpty() ? noValue : text;
-}
-
-void addTotals(QTextCursor& cursor, const QList<RouteTableRow>& rows)
-{
-    const RouteTableRow last = rows.isEmpty() ? RouteTableRow{} : rows.last();
-    const QString distance = cellText(last, LegColumn::Cumulative);
-    const QString name = cellText(last, LegColumn::Name);
-    fillParagraph(cursor,
-                  u"总航程：%1　　总航时：%2　　预计到达%3：%4"_s.arg(
-                      distance.isEmpty() ? noValue : distance + u" 海里"_s,
-                      orNoValue(cellText(last, LegColumn::TimeUnderWay)),
-                      name.isEmpty() ? u"终点"_s : name, orNoValue(cellText(last, LegColumn::Eta))),
-                  textFormat(textPoints), paragraph(0, paragraphGap));
+    fillParagraph(cursor, totalsText(route.rows, route.settings.etaZone), textFormat(textPoints),
+                  paragraph(0, paragraphGap));
 }
 
 void addRefusals(QTextCursor& cursor, const QList<RouteTableRow>& rows)
@@ -168,7 +155,7 @@ void addRouteTail(QTextDocument& document, const RouteDocument& route, QPaintDev
     prepare(document, device);
     QTextCursor cursor(&document);
     cursor.beginEditBlock();
-    addTotals(cursor, route.rows);
+    addTotals(cursor, route);
     addRefusals(cursor, route.rows);
     cursor.endEditBlock();
 }

@@ -17,7 +17,7 @@ constexpr qreal cellPadding = 2;  // around a cell's text
 constexpr qreal cellInset = 4;    // besides the padding, left and right of it
 const QColor headerShade(0xE6, 0xE6, 0xE6);
 
-// No column but the name's is wider than this share of the page: a long
+// No column but the name's and the remark's is wider than this share of the page: a long
 // text that gave no position wraps rather than squeezes the others.
 constexpr qreal widestColumnShare = 0.15;
 
@@ -29,6 +29,13 @@ bool isCourseOrDistanceOf(LegColumn column, nav::Method method)
     if (method == nav::Method::GreatCircle)
         return column == LegColumn::GreatCircleCourse || column == LegColumn::GreatCircleDistance;
     return column == LegColumn::RhumbCourse || column == LegColumn::RhumbDistance;
+}
+
+// The texts the navigator typed at any length, which wrap in what room the
+// figures leave them.
+bool isFreeText(qsizetype column)
+{
+    return LegColumn(column) == LegColumn::Name || LegColumn(column) == LegColumn::Remark;
 }
 
 int alignmentOf(qsizetype column)
@@ -56,21 +63,43 @@ PrintedTable::PrintedTable(const RouteDocument& route, const QPaintDevice& devic
     inset_ = cellInset * scale;
     const QFontMetricsF& metrics = boldMetrics_;  // bold is the wider
     lineHeight_ = metrics.lineSpacing();
-    // Each column but the name's as wide as its widest text, in bold.
+    // Each column but the name's and the remark's as wide as its widest
+    // text, in bold. A title of more than two ideographs wider than the
+    // column's texts takes two lines, broken in its middle (恒向线 / 航向),
+    // rather than the room of a name.
     const qreal besides = 2 * (padding_ + inset_) + rule_;
-    const QStringList titles = legColumnTitles();
+    titles_ = legColumnTitles();
     QList<qreal> widths(legColumnCount, 0);
     qreal others = 0;
     for (int column = 0; column < legColumnCount; ++column) {
-        if (LegColumn(column) == LegColumn::Name)
-            continue;
-        qreal widest = metrics.horizontalAdvance(titles[column]);
+        qreal widest = 0;
         for (const RouteTableRow& row : route.rows)
             widest = std::max(widest, metrics.horizontalAdvance(row.texts.value(column)));
+        QString& title = titles_[column];
+        const qsizetype half = (title.size() + 1) / 2;
+        if (isFreeText(column)) {
+            widths[column] = std::max(widest, metrics.horizontalAdvance(title)) + besides;
+            continue;
+        }
+        if (title.size() > 2 && widest < metrics.horizontalAdvance(title)) {
+            widest = std::max({widest, metrics.horizontalAdvance(title.first(half)),
+                               metrics.horizontalAdvance(title.sliced(half))});
+            title.insert(half, u'\n');
+        } else {
+            widest = std::max(widest, metrics.horizontalAdvance(title));
+        }
         widths[column] = std::min(std::ceil(widest + besides), widestColumnShare * device.width());
         others += widths[column];
     }
-    widths[qsizetype(LegColumn::Name)] = std::max(device.width() - others, besides + lineHeight_);
+    // The name and the remark share the rest: the remark as wide as it needs
+    // up to its share of what its texts and the names want, the name the rest.
+    const qsizetype name = qsizetype(LegColumn::Name);
+    const qsizetype remark = qsizetype(LegColumn::Remark);
+    const qreal rest = std::max(device.width() - others, 2 * (besides + lineHeight_));
+    const qreal wanted = widths[name] + widths[remark];
+    widths[remark] = std::max(besides + lineHeight_,
+                              wanted <= rest ? widths[remark] : rest * widths[remark] / wanted);
+    widths[name] = std::max(rest - widths[remark], besides + lineHeight_);
     edges_.append(0);
     for (const qreal width : widths)
         edges_.append(edges_.back() + width);
@@ -78,7 +107,7 @@ PrintedTable::PrintedTable(const RouteDocument& route, const QPaintDevice& devic
     const qreal frame = rule_ + 2 * padding_;
     headerHeight_ = frame + lineHeight_;
     for (int column = 0; column < legColumnCount; ++column)
-        headerHeight_ = std::max(headerHeight_, frame + textHeight(titles[column], column, true));
+        headerHeight_ = std::max(headerHeight_, frame + textHeight(titles_[column], column, true));
     rowHeights_.reserve(route.rows.size());
     for (qsizetype row = 0; row < route.rows.size(); ++row) {
         qreal height = lineHeight_;
@@ -135,7 +164,7 @@ void PrintedTable::paint(QPainter& painter, qreal y, qsizetype first, qsizetype 
     const qreal top = y;
     painter.fillRect(QRectF(edges_.front(), y, edges_.back() - edges_.front(), headerHeight_),
                      headerShade);
-    paintRow(painter, y, headerHeight_, legColumnTitles(), -1);
+    paintRow(painter, y, headerHeight_, titles_, -1);
     y += headerHeight_;
     for (qsizetype row = first; row < end; ++row) {
         paintRow(painter, y, rowHeights_[row], route_.rows[row].texts, row);

@@ -4,7 +4,8 @@
 // and lays out at many times the time and memory (docs/performance.md).
 //
 // Each column is as wide as its widest text, the title included, up to a
-// share of the page; the name's takes the rest. A text wider than its
+// share of the page; a long title takes two lines where the texts below it
+// are narrower; the name's and the remark's share the rest. A text wider than its
 // column wraps, and its row grows. Cells have rules all round; the header
 // row is shaded and bold, and so are the course and distance of each leg's
 // own method.
@@ -48,6 +49,7 @@ private:
                   qsizetype row) const;
 
     const RouteDocument& route_;
+    QStringList titles_;  // of the header, a long one broken in two
     QFont plain_;
     QFont bold_;
     QFontMetricsF plainMetrics_;  // on the device

@@ -2,15 +2,17 @@
 // A route's leg table on paper and in PDF files.
 //
 // The pages are A4 landscape unless the printer is set otherwise, so that
-// all twelve columns of the leg table stand side by side in a 9-point Song
-// face. The first page opens with the title: the route's name, the model,
-// the speed and the departure time (未设定 when not given). The table
-// follows, every cell's text as the route's rows (makeRouteTable) have it,
-// the course and distance of each leg's own method (RL 恒向线, GC 大圆) in
-// bold; each page it runs onto repeats its header row. After it come the
-// totals as the last row has them (the distance along the chosen methods,
-// the time under way, the arrival at the last waypoint; — where the table
-// has none) and the texts that gave no position, with why. Every page ends
+// all sixteen columns of the leg table stand side by side in a 9-point Song
+// face, the name and the remark wrapping within their columns. The first
+// page opens with the title: the route's name, the model, the speed, the
+// departure time with its zone (未设定 when not given) and the zone the
+// arrival times are in. The table follows, every cell's text as the route's
+// rows (makeRouteTable) have it, each time with its zone, the course and
+// distance of each leg's own method (RL 恒向线, GC 大圆) in bold; each page
+// it runs onto repeats its header row. After it come the totals
+// (totalsText: the distance, the time as "d天 h:mm", the arrival with its
+// zone, the average speed; — where the route has none) and the texts that
+// gave no position, with why. Every page ends
 // with the date printed, the title and the page's number.
 //
 // The PDF holds real text, so that pdftotext and a viewer's search find the

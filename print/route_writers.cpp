@@ -22,12 +22,12 @@ namespace {
 
 QString writeLegTable(const QString& path, const RouteDocument& document)
 {
-    return saveFile(path, legTableCsv(document.rows));
+    return saveFile(path, legTableCsv(document));
 }
 
 QString writeGpxRoute(const QString& path, const RouteDocument& document)
 {
-    const std::optional<GpxRoute> route = gpxRoute(document.name, document.waypoints, document.rows);
+    const std::optional<GpxRoute> route = gpxRoute(document);
     if (!route)
         return saveFailure(path, u"有航点的位置无法读取，GPX 文件只能保存每个航点都有位置的航线"_s);
     return writeGpxFile(path, *route);

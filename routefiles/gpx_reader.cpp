@@ -2,7 +2,13 @@
 #include "routefiles/gpx_reader.h"
 #include "routefiles/gpx_namespaces.h"
 #include "text/file_messages.h"
+#include "text/method_words.h"
 #include "text/quoted_text.h"
+#include "text/quantity_text.h"
+#include "text/refusals.h"
+
+#include "nav/earth_model.h"
+#include "nav/entry.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -59,6 +65,10 @@ private:
     void readRoot();
     GpxRoute readRoute();
     GpxWaypoint readPoint();
+    void readPlan(SavedSettings& saved);
+    void readLeg(GpxWaypoint& point);
+    bool isTarnquilElement(QStringView name) const;
+    QString attribute(QStringView name) const;
     double readCoordinate(const Axis& axis) const;
     QString readText();
     void skipElement();
@@ -144,6 +154,16 @@ void GpxDocument::readRoot()
     namespace_ = uri.toString();
 }
 
+bool GpxDocument::isTarnquilElement(QStringView name) const
+{
+    return xml_.name() == name && xml_.namespaceUri() == tarnquilNamespace;
+}
+
+QString GpxDocument::attribute(QStringView name) const
+{
+    return xml_.attributes().value(name.toString()).toString();
+}
+
 GpxRoute GpxDocument::readRoute()
 {
     GpxRoute route;
@@ -152,11 +172,64 @@ GpxRoute GpxDocument::readRoute()
             route.name = readText();
         else if (isGpxElement(u"rtept"))
             route.points << readPoint();
+        else if (isGpxElement(u"extensions"))
+            readChildren([this, &route] {
+                if (!isTarnquilElement(u"plan"))
+                    return false;
+                readPlan(route.saved);
+                return true;
+            });
         else
             return false;
         return true;
     });
     return route;
+}
+
+// The route's own values: a plan element states the speed and the departure,
+// also by leaving them out.
+void GpxDocument::readPlan(SavedSettings& saved)
+{
+    const qint64 line = xml_.lineNumber();
+    const QXmlStreamAttributes attributes = xml_.attributes();
+    if (attributes.hasAttribute(u"model"_s)) {
+        saved.model = nav::readModelWord(attribute(u"model").toStdString());
+        if (!saved.model)
+            refuse(line, u"地球模型%1无法识别。"_s.arg(quotedText(attribute(u"model"))));
+    }
+    saved.speed = std::optional<double>();
+    if (attributes.hasAttribute(u"speed"_s)) {
+        const QuantityReading speed = readSpeedText(attribute(u"speed"));
+        if (!speed.value)
+            refuse(line, speed.refusal);
+        saved.speed = speed.value;
+    }
+    saved.departure = std::optional<nav::ClockTime>();
+    if (attributes.hasAttribute(u"departure"_s)) {
+        const QString text = attribute(u"departure");
+        saved.departure = nav::readClockTime(text.toStdString());
+        if (!*saved.departure)
+            refuse(line, departureRefusal(text));
+    }
+    if (attributes.hasAttribute(u"zone"_s)) {
+        const QString text = attribute(u"zone");
+        saved.departureZone = nav::readTimeZone(text.toStdString());
+        if (!saved.departureZone)
+            refuse(line, timeZoneRefusal(text));
+    }
+    skipElement();
+}
+
+void GpxDocument::readLeg(GpxWaypoint& point)
+{
+    if (xml_.attributes().hasAttribute(u"method"_s)) {
+        const QString text = attribute(u"method");
+        point.method = readMethodCell(text);
+        if (!point.method)
+            refuse(xml_.lineNumber(), u"%1不是航法，应为 %2。"_s.arg(quotedText(text), methodCodeChoices()));
+    }
+    point.speed = attribute(u"speed");
+    skipElement();
 }
 
 GpxWaypoint GpxDocument::readPoint()
@@ -165,9 +238,19 @@ GpxWaypoint GpxDocument::readPoint()
     point.latitude = readCoordinate(latitudeAxis);
     point.longitude = readCoordinate(longitudeAxis);
     readChildren([this, &point] {
-        if (!isGpxElement(u"name"))
+        if (isGpxElement(u"name"))
+            point.name = readText();
+        else if (isGpxElement(u"desc"))
+            point.remark = readText();
+        else if (isGpxElement(u"extensions"))
+            readChildren([this, &point] {
+                if (!isTarnquilElement(u"leg"))
+                    return false;
+                readLeg(point);
+                return true;
+            });
+        else
             return false;
-        point.name = readText();
         return true;
     });
     return point;
@@ -240,7 +323,7 @@ GpxReading readDocument(QFile& file)
     if (!anyPoint)
         routes.clear();
     if (routes.isEmpty() && !document.waypoints.isEmpty())
-        routes << GpxRoute{{}, document.waypoints};
+        routes << GpxRoute{{}, document.waypoints, {}};
     if (routes.isEmpty())
         return refused(u"文件%1中既没有航线点（<rtept>）也没有航点（<wpt>）。"_s.arg(shown));
     const QString fileName = QFileInfo(file.fileName()).completeBaseName();

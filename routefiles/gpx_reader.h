@@ -8,8 +8,9 @@
 // named by its <name> or, without one, by the file's name without its
 // extension; when no <rte> has an <rtept>, the file's <wpt> points in file
 // order are its one route. Of a
-// point only the lat and lon attributes and its <name> are read; times,
-// symbols, <extensions>, elements of other namespaces and tracks are passed
+// point only the lat and lon attributes, its <name>, its <desc> (the remark)
+// and Tarnquil's extension (gpx_namespaces.h) are read; times, symbols,
+// other <extensions>, elements of other namespaces and tracks are passed
 // over.
 //   <rtept lat="31.2304" lon="121.4737"><name>上海</name></rtept>
 //   <rtept lat="-33.5" lon="-180"/>        no name; ±180 is a longitude
@@ -19,6 +20,7 @@
 //   lat="31,5", lat="", lat="inf", lat="nan", lat="1e999", no lat at all
 //   <!DOCTYPE …>                           any DTD, so that no entity is ever
 //                                          expanded or fetched
+//   an extension whose model, speed, departure, zone or method does not read
 //   malformed XML, a root other than <gpx> of those namespaces, an empty file,
 //   a file with neither <rtept> nor <wpt>, a file over 50 MB (by its size,
 //   before reading), a pipe or a device (no size to check)

@@ -4,12 +4,18 @@
 #include "routefiles/save_file.h"
 
 #include "text/file_messages.h"
+#include "text/method_words.h"
+#include "text/utf8_text.h"
 #include "text/version.h"
+
+#include "nav/display.h"
+#include "nav/earth_model.h"
 
 #include <QBuffer>
 #include <QLocale>
 #include <QXmlStreamWriter>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -62,6 +68,48 @@ void writeName(QXmlStreamWriter& xml, const QString& name)
         xml.writeTextElement(u"name"_s, name);
 }
 
+QString plainNumber(double value)
+{
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+}
+
+void writePlan(QXmlStreamWriter& xml, const SavedSettings& saved)
+{
+    const QString uri = tarnquilNamespace.toString();
+    xml.writeStartElement(u"extensions"_s);
+    xml.writeEmptyElement(uri, u"plan"_s);
+    if (saved.model)
+        xml.writeAttribute(u"model"_s, fromUtf8(nav::modelWord(*saved.model)));
+    if (saved.speed && *saved.speed)
+        xml.writeAttribute(u"speed"_s, plainNumber(**saved.speed));
+    if (saved.departure && *saved.departure)
+        xml.writeAttribute(u"departure"_s, fromUtf8(nav::formatClockTime(**saved.departure)));
+    if (saved.departureZone)
+        xml.writeAttribute(u"zone"_s, fromUtf8(nav::formatTimeZone(*saved.departureZone)));
+    xml.writeEndElement();
+}
+
+void writeLeg(QXmlStreamWriter& xml, const GpxWaypoint& point)
+{
+    if (!point.method && point.speed.isEmpty())
+        return;
+    xml.writeStartElement(u"extensions"_s);
+    xml.writeEmptyElement(tarnquilNamespace.toString(), u"leg"_s);
+    if (point.method)
+        xml.writeAttribute(u"method"_s, methodCell(*point.method));
+    if (!point.speed.isEmpty())
+        xml.writeAttribute(u"speed"_s, point.speed);
+    xml.writeEndElement();
+}
+
+bool usesExtension(const GpxRoute& route)
+{
+    return route.saved != SavedSettings{}
+        || std::any_of(route.points.cbegin(), route.points.cend(), [](const GpxWaypoint& point) {
+               return point.method || !point.speed.isEmpty();
+           });
+}
+
 void writeDocument(QXmlStreamWriter& xml, const GpxRoute& route)
 {
     xml.setAutoFormatting(true);
@@ -69,17 +117,25 @@ void writeDocument(QXmlStreamWriter& xml, const GpxRoute& route)
     xml.writeStartElement(u"gpx"_s);
     xml.writeDefaultNamespace(gpx11Namespace.toString());
     xml.writeNamespace(schemaInstanceNamespace.toString(), u"xsi"_s);
+    if (usesExtension(route))
+        xml.writeNamespace(tarnquilNamespace.toString(), tarnquilPrefix.toString());
     xml.writeAttribute(u"version"_s, u"1.1"_s);
     xml.writeAttribute(u"creator"_s, u"Tarnquil "_s + QString::fromUtf16(programVersion));
     xml.writeAttribute(schemaInstanceNamespace.toString(), u"schemaLocation"_s,
                        gpx11Namespace.toString() + u' ' + gpx11Schema.toString());
+    // In the order of GPX 1.1's schema: <name>, <desc>, then <extensions>.
     xml.writeStartElement(u"rte"_s);
     writeName(xml, route.name);
+    if (route.saved != SavedSettings{})
+        writePlan(xml, route.saved);
     for (const GpxWaypoint& point : route.points) {
         xml.writeStartElement(u"rtept"_s);
         xml.writeAttribute(u"lat"_s, coordinateText(point.latitude));
         xml.writeAttribute(u"lon"_s, coordinateText(point.longitude));
         writeName(xml, point.name);
+        if (!point.remark.isEmpty())
+            xml.writeTextElement(u"desc"_s, point.remark);
+        writeLeg(xml, point);
         xml.writeEndElement();
     }
     xml.writeEndDocument();

@@ -2,7 +2,9 @@
 // Writing a route as a GPX 1.1 file.
 //
 // The file holds one <rte> with the route's <name> and one <rtept> per point,
-// with the point's <name> when it has one, in UTF-8 with the XML declaration,
+// with the point's <name> when it has one, its remark as <desc>, and what
+// GPX has no element for (the route's model, speed, departure and zone, each
+// leg's method and speed) in Tarnquil's extension (gpx_namespaces.h), in UTF-8 with the XML declaration,
 // one element a line; creator="Tarnquil <version>". A coordinate is written
 // as the shortest decimal that reads back as the same double, with at least
 // nine decimals for readers that keep fewer digits (5e-10° at most off then):

@@ -45,15 +45,26 @@ WaypointText insertedText(const nav::Waypoint& waypoint)
 QList<WaypointText> textsOf(const nav::RoutePlan& split, const QList<WaypointText>& waypoints)
 {
     QList<WaypointText> texts;
+    QList<bool> inserted;
     texts.reserve(qsizetype(split.waypoints.size()));
     for (const nav::Waypoint& waypoint : split.waypoints) {
         const qsizetype index = carriedIndex(waypoint);
+        inserted.append(index < 0);
         if (index < 0) {
             texts.append(insertedText(waypoint));
             continue;
         }
         texts.append(waypoints[index]);
         texts.back().method = waypoint.method;
+    }
+    // A point put into a leg sails at that leg's speed, which the leg's
+    // arrival, the next waypoint already there, carries.
+    QString legSpeed;
+    for (qsizetype i = texts.size(); i-- > 0;) {
+        if (inserted[i])
+            texts[i].speed = legSpeed;
+        else
+            legSpeed = texts[i].speed;
     }
     return texts;
 }
@@ -71,8 +82,10 @@ QList<WaypointText> greatCirclePoints(const QList<WaypointText>& waypoints,
     const auto inserted = std::ptrdiff_t(split.waypoints.size() - plan.waypoints.size());
     const auto first = split.waypoints.begin() + arrival;
     QList<WaypointText> texts;
-    for (auto point = first; point != first + inserted; ++point)
+    for (auto point = first; point != first + inserted; ++point) {
         texts.append(insertedText(*point));
+        texts.back().speed = waypoints[arrival].speed;  // the leg's, as the arrival carries it
+    }
     return texts;
 }
 

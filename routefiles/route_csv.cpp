@@ -6,11 +6,17 @@
 
 #include "text/file_messages.h"
 #include "text/method_words.h"
+#include "text/quantity_text.h"
 #include "text/quoted_text.h"
+#include "text/refusals.h"
+#include "text/utf8_text.h"
 
 #include "geo/coordinate_text.h"
+#include "nav/display.h"
+#include "nav/entry.h"
 
 #include <QFile>
+#include <QLocale>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -24,8 +30,11 @@ namespace tarnquil {
 
 namespace {
 
-enum class RouteField { Name, Latitude, Longitude, Method, LatitudeHemisphere, LongitudeHemisphere };
-constexpr int routeFieldCount = 6;
+enum class RouteField {
+    Name, Latitude, Longitude, Method, LatitudeHemisphere, LongitudeHemisphere,
+    Speed, Remark, Eta, RouteName, Model,
+};
+constexpr int routeFieldCount = 11;
 
 struct HeaderWord {
     QStringView word;  // case-folded
@@ -47,7 +56,17 @@ constexpr std::array headerWords = {
     HeaderWord{u"东/西", RouteField::LongitudeHemisphere},
     HeaderWord{u"ew", RouteField::LongitudeHemisphere},
     HeaderWord{u"e/w", RouteField::LongitudeHemisphere},
+    HeaderWord{u"航速", RouteField::Speed},     HeaderWord{u"speed", RouteField::Speed},
+    HeaderWord{u"备注", RouteField::Remark},    HeaderWord{u"remark", RouteField::Remark},
+    HeaderWord{u"预计到达", RouteField::Eta},   HeaderWord{u"eta", RouteField::Eta},
+    HeaderWord{u"航线名称", RouteField::RouteName}, HeaderWord{u"route", RouteField::RouteName},
+    HeaderWord{u"地球模型", RouteField::Model}, HeaderWord{u"model", RouteField::Model},
 };
+
+// The columns a plan needs beyond the positions, in the order they are
+// written; a file without one of them cannot hold what it holds.
+constexpr std::array planFields = {RouteField::Method, RouteField::Speed, RouteField::Remark,
+                                   RouteField::Eta, RouteField::RouteName, RouteField::Model};
 
 // A hemisphere column that says not which coordinate it belongs to: that of
 // the coordinate column beside it.
@@ -69,6 +88,16 @@ QString fieldTitle(RouteField field)
         return legColumnTitle(LegColumn::Method);
     case RouteField::LatitudeHemisphere:
         return u"南北"_s;
+    case RouteField::Speed:
+        return legColumnTitle(LegColumn::Speed);
+    case RouteField::Remark:
+        return legColumnTitle(LegColumn::Remark);
+    case RouteField::Eta:
+        return legColumnTitle(LegColumn::Eta);
+    case RouteField::RouteName:
+        return u"航线名称"_s;
+    case RouteField::Model:
+        return u"地球模型"_s;
     case RouteField::LongitudeHemisphere:
         break;
     }
@@ -308,6 +337,75 @@ bool isEmptyRecord(const CsvRecord& record)
     return std::all_of(record.fields.cbegin(), record.fields.cend(), isBlank);
 }
 
+std::optional<nav::EarthModel> readModelText(const QString& text)
+{
+    const std::string utf8 = text.trimmed().toStdString();
+    for (const nav::EarthModel model : {nav::EarthModel::Wgs84, nav::EarthModel::Sphere}) {
+        if (utf8 == nav::modelName(model) || text.trimmed().toLower().toStdString() == nav::modelWord(model))
+            return model;
+    }
+    return std::nullopt;
+}
+
+// The route's own values stand in the first waypoint's row: its 航速 (no leg
+// arrives there) is the route's speed, its 预计到达 the departure with its
+// zone, and the name and model columns hold a value there only.
+void readRouteValues(const CsvRecord& record, const Header& header, RouteCsvReading& reading)
+{
+    const auto cell = [&](RouteField field) { return fieldOf(record, header, field).trimmed(); };
+    const auto refuseCell = [&](RouteField field, const QString& reason) {
+        refuseField(record.line, header.column(field),
+                    u"（%1）：%2"_s.arg(fieldTitle(field), reason));
+    };
+    if (header.column(RouteField::Speed) >= 0) {
+        reading.saved.speed = std::optional<double>();
+        if (const QString text = cell(RouteField::Speed); !text.isEmpty()) {
+            const QuantityReading speed = readSpeedText(text);
+            if (!speed.value)
+                refuseCell(RouteField::Speed, speed.refusal);
+            reading.saved.speed = speed.value;
+        }
+    }
+    if (header.column(RouteField::Eta) >= 0) {
+        reading.saved.departure = std::optional<nav::ClockTime>();
+        // A zone alone: no departure, but the zone it is to be given in.
+        if (const QString text = cell(RouteField::Eta); !text.isEmpty()) {
+            const std::optional<nav::ZonedTime> departure = nav::readZonedTime(text.toStdString());
+            reading.saved.departureZone = departure ? std::optional(departure->zone)
+                                                    : nav::readTimeZone(text.toStdString());
+            if (!reading.saved.departureZone)
+                refuseCell(RouteField::Eta, departureRefusal(text));
+            if (departure)
+                reading.saved.departure = departure->clock;
+        }
+    }
+    if (header.column(RouteField::Model) >= 0) {
+        if (const QString text = cell(RouteField::Model); !text.isEmpty()) {
+            reading.saved.model = readModelText(text);
+            if (!reading.saved.model)
+                refuseCell(RouteField::Model, u"%1不是地球模型，应为 %2 或 %3。"_s.arg(
+                                                  quotedText(text),
+                                                  fromUtf8(nav::modelName(nav::EarthModel::Wgs84)),
+                                                  fromUtf8(nav::modelName(nav::EarthModel::Sphere))));
+        }
+    }
+    if (header.column(RouteField::RouteName) >= 0)
+        reading.routeName = fieldOf(record, header, RouteField::RouteName);
+}
+
+// The name and the model are the route's: a later row that says another
+// would be lost.
+void checkRouteValuesOnce(const CsvRecord& record, const Header& header, const CsvRecord& first)
+{
+    for (const RouteField field : {RouteField::RouteName, RouteField::Model}) {
+        const QString text = fieldOf(record, header, field);
+        if (!isBlank(text) && text != fieldOf(first, header, field))
+            refuseField(record.line, header.column(field),
+                        u"（%1）：%2与第一个航点所在行的%1不同；一条航线只有一个%1，写在第一个航点的行中。"_s
+                            .arg(fieldTitle(field), quotedText(text)));
+    }
+}
+
 RouteCsvReading readWaypoints(const QByteArray& bytes)
 {
     DecodedText decoded = decode(bytes);
@@ -320,13 +418,25 @@ RouteCsvReading readWaypoints(const QByteArray& bytes)
     const Header header = readHeader(csv.records.front());
     RouteCsvReading reading;
     reading.encoding = decoded.encoding;
+    for (const RouteField field : planFields) {
+        if (header.column(field) < 0)
+            reading.absentColumns.append(fieldTitle(field));
+    }
     for (qsizetype i = 1; i < csv.records.size(); ++i) {
         const CsvRecord& record = csv.records[i];
         checkFieldsHaveColumns(record, header);
-        reading.waypoints.append({fieldOf(record, header, RouteField::Name),
-                                  coordinateText(record, header, geo::Axis::Latitude),
-                                  coordinateText(record, header, geo::Axis::Longitude),
-                                  readMethod(record, header)});
+        if (i == 1)
+            readRouteValues(record, header, reading);
+        else
+            checkRouteValuesOnce(record, header, csv.records[1]);
+        WaypointText waypoint{fieldOf(record, header, RouteField::Name),
+                              coordinateText(record, header, geo::Axis::Latitude),
+                              coordinateText(record, header, geo::Axis::Longitude),
+                              readMethod(record, header)};
+        if (i > 1)
+            waypoint.speed = fieldOf(record, header, RouteField::Speed).trimmed();
+        waypoint.remark = fieldOf(record, header, RouteField::Remark);
+        reading.waypoints.append(std::move(waypoint));
         reading.lines.append(record.line);
     }
     return reading;
@@ -347,20 +457,28 @@ RouteCsvReading readRouteCsv(const QByteArray& bytes)
     try {
         return readWaypoints(bytes);
     } catch (const Refusal& refusal) {
-        return {{}, {}, {}, refusal.message, refusal.line};
+        RouteCsvReading refused;
+        refused.error = refusal.message;
+        refused.errorLine = refusal.line;
+        return refused;
     }
 }
 
 RouteCsvReading readRouteCsvFile(const QString& path)
 {
     QFile file(path);
+    const auto refused = [](const QString& message) {
+        RouteCsvReading reading;
+        reading.error = message;
+        return reading;
+    };
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, {}, {}, openFailure(path, file.errorString()), 0};
+        return refused(openFailure(path, file.errorString()));
     const QByteArray bytes = file.read(maximumRouteCsvBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        return {{}, {}, {}, readFailure(path, file.errorString()), 0};
+        return refused(readFailure(path, file.errorString()));
     if (bytes.size() > maximumRouteCsvBytes)
-        return {{}, {}, {}, tooLargeFailure(path, u"CSV", maximumRouteCsvBytes), 0};
+        return refused(tooLargeFailure(path, u"CSV", maximumRouteCsvBytes));
     return readRouteCsv(bytes);
 }
 
@@ -401,13 +519,45 @@ QByteArray routeCsv(const QList<WaypointText>& waypoints, geo::NumberForm routeF
                    rows);
 }
 
-QByteArray legTableCsv(const QList<RouteTableRow>& rows)
+QByteArray legTableCsv(const RouteDocument& document)
 {
+    const RouteSettings& settings = document.settings;
     QList<QStringList> texts;
-    texts.reserve(rows.size());
-    for (const RouteTableRow& row : rows)
-        texts.append(row.texts);
-    return csvFile(legColumnTitles(), texts);
+    texts.reserve(document.rows.size());
+    for (qsizetype i = 0; i < document.rows.size(); ++i) {
+        const RouteTableRow& row = document.rows[i];
+        QStringList cells = row.texts;
+        QString& latitude = cells[qsizetype(LegColumn::Latitude)];
+        QString& longitude = cells[qsizetype(LegColumn::Longitude)];
+        if (row.position) {
+            latitude = gpxCoordinateText(row.position->latitude, geo::Axis::Latitude);
+            longitude = gpxCoordinateText(row.position->longitude, geo::Axis::Longitude);
+        } else if (i < document.waypoints.size()) {
+            // The half that reads, as a waypoint list keeps it; the other as typed.
+            const WaypointText& waypoint = document.waypoints[i];
+            latitude = lastingCoordinateText(waypoint.latitude,
+                                             waypoint.latitudeForm.value_or(settings.form),
+                                             geo::Axis::Latitude);
+            longitude = lastingCoordinateText(waypoint.longitude,
+                                              waypoint.longitudeForm.value_or(settings.form),
+                                              geo::Axis::Longitude);
+        }
+        if (i == 0) {
+            if (settings.speed)
+                cells[qsizetype(LegColumn::Speed)] =
+                    QString::number(*settings.speed, 'g', QLocale::FloatingPointShortest);
+            cells[qsizetype(LegColumn::Eta)] =
+                settings.departure
+                    ? fromUtf8(nav::formatZonedTime({*settings.departure, settings.departureZone}))
+                    : fromUtf8(nav::formatTimeZone(settings.departureZone));
+            cells << document.name << fromUtf8(nav::modelName(settings.model));
+        } else {
+            cells << QString() << QString();
+        }
+        texts.append(cells);
+    }
+    return csvFile(legColumnTitles() << fieldTitle(RouteField::RouteName) << fieldTitle(RouteField::Model),
+                   texts);
 }
 
 }  // namespace tarnquil

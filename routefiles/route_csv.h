@@ -16,6 +16,16 @@
 //   东西  EW  E/W  东/西             the longitude's hemisphere, E or W (东, 西)
 //   Hemisphere                      the hemisphere of the latitude or longitude
 //                                   column just before it, else just after it
+//   航速  speed                      the leg's speed as typed (readSpeedText);
+//                                   the first row's is the route's speed
+//   备注  remark                     the waypoint's remark
+//   预计到达  eta                     the first row's: the departure with its
+//                                   zone ("2025-03-01 08:00 UTC+8"), or the
+//                                   zone alone ("UTC+8") for none; the
+//                                   other rows' are computed, passed over
+//   航线名称  route                   the route's name, in the first row only
+//   地球模型  model                   WGS-84 or 球面（1′=1海里） (or wgs84,
+//                                   sphere), in the first row only
 // A hemisphere in its own column goes with the coordinate of its row: "31.4"
 // and "S" are "31.4S". When the coordinate states its side itself (a
 // hemisphere or a sign), the two must agree; an empty hemisphere leaves the
@@ -43,6 +53,7 @@
 // them; saveFile (routefiles/save_file.h) writes them.
 #pragma once
 
+#include "routefiles/route_document.h"
 #include "routefiles/route_table.h"
 
 #include "geo/axis.h"
@@ -50,7 +61,10 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
+
+#include <optional>
 
 namespace tarnquil {
 
@@ -67,6 +81,12 @@ struct RouteCsvReading {
     QList<WaypointText> waypoints;
     QList<qint64> lines;  // the line of the file each waypoint starts on
     QString encoding;     // utf8Encoding or gb18030Encoding, once decoded
+    SavedSettings saved;  // what the columns of the route's own values say
+    std::optional<QString> routeName;  // the 航线名称 column's, when there is one
+    // The titles of the columns of a plan the header lacks, which such a
+    // file cannot hold (航法, 航速, 备注, 预计到达, 航线名称, 地球模型):
+    // none for a leg table Tarnquil wrote.
+    QStringList absentColumns;
     QString error;        // the refusal, a Chinese sentence:
                           //   第 4 行第 4 列（航法）：“XY”不是航法，应为 RL（恒向线）或 GC（大圆）。
     qint64 errorLine = 0;
@@ -91,7 +111,17 @@ QByteArray routeCsv(const QList<WaypointText>& waypoints, geo::NumberForm routeF
 //   "3103N" read in 分 -> "31.05°N"    "3103N" read in 秒 -> "0.5175000000000001°N"
 QString lastingCoordinateText(const QString& text, geo::NumberForm form, geo::Axis axis);
 
-// The leg table: the titles of legColumns and the texts of each row.
-QByteArray legTableCsv(const QList<RouteTableRow>& rows);
+// The leg table: the titles of legColumns and the texts of each row, then
+// 航线名称 and 地球模型, so that readRouteCsv reads the file back to the same
+// plan. Each position that reads is written in degrees with the digits that
+// read back as the same double (gpxCoordinateText: "31.2304°N"), a cell that
+// gives none as typed. The route's own values stand in the first row: its
+// 航速 is the route's speed (no leg arrives at the first waypoint), its
+// 预计到达 the departure with its zone (the zone alone for a route without a
+// departure: "UTC+8"), and the name and the model are written there only. Every other cell is the row's text.
+//   序号,名称,纬度,经度,航法,航速,…,预计到达,备注,航线名称,地球模型
+//   1,长江口,31.05°N,122.33333333333333°E,,12,…,2025-03-01 08:00 UTC+8,,横渡,WGS-84
+//   2,济州岛南,33°N,126.5°E,RL,10,…,2025-03-02 03:02 UTC+8,领航站,,
+QByteArray legTableCsv(const RouteDocument& document);
 
 }  // namespace tarnquil

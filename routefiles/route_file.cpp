@@ -32,8 +32,13 @@ RouteFile readCsvRoute(const QString& path, qsizetype routeNumber)
     RouteCsvReading reading = readRouteCsvFile(path);
     if (!reading.error.isEmpty())
         return reading.errorLine > 0 ? refusedIn(path, reading.error) : RouteFile{{}, {}, {}, reading.error};
-    return {QFileInfo(path).completeBaseName(), std::move(reading.waypoints),
-            std::move(reading.lines), {}, std::move(reading.encoding)};
+    return {reading.routeName.value_or(QFileInfo(path).completeBaseName()),
+            std::move(reading.waypoints),
+            std::move(reading.lines),
+            {},
+            std::move(reading.encoding),
+            reading.saved,
+            std::move(reading.absentColumns)};
 }
 
 RouteFile readGpxRoute(const QString& path, qsizetype routeNumber)
@@ -44,7 +49,7 @@ RouteFile readGpxRoute(const QString& path, qsizetype routeNumber)
     const GpxRouteChoice choice = chooseGpxRoute(reading, routeNumber);
     if (!choice.error.isEmpty())
         return refusedIn(path, choice.error);
-    return {choice.route.name, waypointTexts(choice.route), {}, {}};
+    return {choice.route.name, waypointTexts(choice.route), {}, {}, {}, choice.route.saved};
 }
 
 }  // namespace

@@ -8,16 +8,22 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace tarnquil {
 
 // One route of a file, or why there is none: never both.
 struct RouteFile {
-    QString name;                   // the GPX route's name, or the file's name without extension
+    // The route's name: the GPX route's, the CSV file's 航线名称, else the
+    // file's name without extension.
+    QString name;
     QList<WaypointText> waypoints;
     QList<qint64> lines;            // CSV: the line each waypoint starts on; GPX: empty
     QString error;                  // the refusal, a Chinese sentence naming the file
     QString encoding = {};          // CSV: the encoding it was read in (route_csv.h); GPX: empty
+    SavedSettings saved = {};       // what the file says of the route as a whole
+    // CSV: the columns of a plan the file lacks (RouteCsvReading::absentColumns).
+    QStringList absentColumns = {};
 };
 
 // Whether path names a kind of route file this program reads.

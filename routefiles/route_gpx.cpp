@@ -25,23 +25,28 @@ QList<WaypointText> waypointTexts(const GpxRoute& route)
 {
     QList<WaypointText> waypoints;
     waypoints.reserve(route.points.size());
-    for (const GpxWaypoint& point : route.points)
-        waypoints.append({point.name, gpxCoordinateText(point.latitude, geo::Axis::Latitude),
-                          gpxCoordinateText(point.longitude, geo::Axis::Longitude),
-                          nav::Method::Rhumb});
+    for (const GpxWaypoint& point : route.points) {
+        WaypointText waypoint{point.name, gpxCoordinateText(point.latitude, geo::Axis::Latitude),
+                              gpxCoordinateText(point.longitude, geo::Axis::Longitude),
+                              point.method.value_or(nav::Method::Rhumb)};
+        waypoint.speed = point.speed;
+        waypoint.remark = point.remark;
+        waypoints.append(std::move(waypoint));
+    }
     return waypoints;
 }
 
-std::optional<GpxRoute> gpxRoute(const QString& name, const QList<WaypointText>& waypoints,
-                                 const QList<RouteTableRow>& rows)
+std::optional<GpxRoute> gpxRoute(const RouteDocument& document)
 {
-    GpxRoute route{name, {}};
+    GpxRoute route{document.name, {}, savedOf(document.settings)};
+    const QList<RouteTableRow>& rows = document.rows;
     route.points.reserve(rows.size());
     for (qsizetype i = 0; i < rows.size(); ++i) {
         if (!rows[i].position)
             return std::nullopt;
-        route.points.append({waypoints.value(i).name, rows[i].position->latitude,
-                             rows[i].position->longitude});
+        const WaypointText waypoint = document.waypoints.value(i);
+        route.points.append({waypoint.name, rows[i].position->latitude, rows[i].position->longitude,
+                             waypoint.remark, waypoint.method, waypoint.speed.trimmed()});
     }
     return route;
 }

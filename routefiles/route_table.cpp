@@ -3,6 +3,7 @@
 
 #include "text/conversion_message.h"
 #include "text/method_words.h"
+#include "text/quantity_text.h"
 #include "text/utf8_text.h"
 
 #include "geo/coordinate_text.h"
@@ -10,6 +11,7 @@
 #include "nav/earth.h"
 #include "nav/errors.h"
 
+#include <algorithm>
 #include <variant>
 
 using namespace Qt::StringLiterals;
@@ -47,6 +49,7 @@ std::variant<double, CellRefusal> readCell(const QString& text, geo::Axis axis, 
 struct ReadWaypoint {
     std::optional<double> latitude;
     std::optional<double> longitude;
+    std::optional<double> speed;
     QList<CellRefusal> refusals;
 };
 
@@ -60,25 +63,63 @@ std::optional<double> readInto(ReadWaypoint& read, const QString& text, geo::Axi
     return std::nullopt;
 }
 
-ReadWaypoint readWaypoint(const WaypointText& waypoint, geo::NumberForm routeForm)
+// The leg's own speed, or why its text gives none; empty text, the route's.
+std::optional<double> readLegSpeed(ReadWaypoint& read, const QString& text)
+{
+    if (text.trimmed().isEmpty())
+        return std::nullopt;
+    QuantityReading reading = readSpeedText(text);
+    if (!reading.value)
+        read.refusals.append({LegColumn::Speed, std::move(reading.refusal), std::nullopt});
+    return reading.value;
+}
+
+ReadWaypoint readWaypoint(const WaypointText& waypoint, geo::NumberForm routeForm, bool first)
 {
     ReadWaypoint read;
     read.latitude = readInto(read, waypoint.latitude, geo::Axis::Latitude,
                              waypoint.latitudeForm.value_or(routeForm));
     read.longitude = readInto(read, waypoint.longitude, geo::Axis::Longitude,
                               waypoint.longitudeForm.value_or(routeForm));
+    // No leg arrives at the first waypoint: its speed is never used.
+    if (!first)
+        read.speed = readLegSpeed(read, waypoint.speed);
     return read;
 }
 
-// nav refuses a speed whose times under way overflow (below some 1e-300 kn);
-// such a route is shown without times rather than not at all.
+// nav refuses a speed whose times under way overflow (below some 1e-300 kn),
+// the route's or a leg's; such a route is shown without times rather than
+// not at all.
 std::vector<nav::RouteRow> computeRows(const nav::Earth& earth, nav::RoutePlan plan)
 {
     try {
         return nav::computeRoute(earth, plan);
     } catch (const nav::RangeError&) {
         plan.speed.reset();
+        for (nav::Waypoint& waypoint : plan.waypoints)
+            waypoint.speed.reset();
         return nav::computeRoute(earth, plan);
+    }
+}
+
+bool hasSpeedRefusal(const ReadWaypoint& read)
+{
+    return std::any_of(read.refusals.cbegin(), read.refusals.cend(),
+                       [](const CellRefusal& refusal) { return refusal.column == LegColumn::Speed; });
+}
+
+// nav took a leg whose speed was refused at the route's speed; no time is
+// guessed from a text that does not read, so none is shown from that leg on.
+void forgetTimesFromRefusedSpeed(std::vector<nav::RouteRow>& values, const QList<ReadWaypoint>& read)
+{
+    const auto first = std::find_if(read.cbegin(), read.cend(), hasSpeedRefusal);
+    if (first == read.cend())
+        return;
+    values[std::size_t(first - read.cbegin())].legTime.reset();
+    for (auto row = values.begin() + (first - read.cbegin()); row != values.end(); ++row) {
+        row->timeUnderWay.reset();
+        row->eta.reset();
+        row->etas = {};
     }
 }
 
@@ -106,18 +147,26 @@ void setLegTexts(QStringList& texts, const nav::Leg& leg)
             fromUtf8(nav::formatDistance(leg.greatCircle.distance)));
 }
 
-void setCumulativeTexts(QStringList& texts, const nav::RouteRow& values)
+QString zonedText(const std::optional<nav::ZonedTime>& time)
+{
+    return time ? fromUtf8(nav::formatZonedTime(*time)) : QString();
+}
+
+void setCumulativeTexts(QStringList& texts, const nav::RouteRow& values, nav::EtaZone etaZone)
 {
     if (values.cumulativeDistance)
         setText(texts, LegColumn::Cumulative, fromUtf8(nav::formatDistance(*values.cumulativeDistance)));
+    if (values.distanceToGo)
+        setText(texts, LegColumn::DistanceToGo, fromUtf8(nav::formatDistance(*values.distanceToGo)));
+    if (values.legTime)
+        setText(texts, LegColumn::LegTime, timeText(*values.legTime));
     if (values.timeUnderWay)
         setText(texts, LegColumn::TimeUnderWay, timeText(*values.timeUnderWay));
-    if (values.eta)
-        setText(texts, LegColumn::Eta, fromUtf8(nav::formatClockTime(*values.eta)));
+    setText(texts, LegColumn::Eta, zonedText(values.etas.in(etaZone)));
 }
 
 QStringList rowTexts(qsizetype index, const WaypointText& waypoint, const ReadWaypoint& read,
-                     const nav::RouteRow& values)
+                     const nav::RouteRow& values, nav::EtaZone etaZone)
 {
     QStringList texts(legColumnCount);
     setText(texts, LegColumn::Number, QString::number(index + 1));
@@ -126,15 +175,35 @@ QStringList rowTexts(qsizetype index, const WaypointText& waypoint, const ReadWa
             read.latitude ? fromUtf8(nav::formatLatitude(*read.latitude)) : waypoint.latitude);
     setText(texts, LegColumn::Longitude,
             read.longitude ? fromUtf8(nav::formatLongitude(*read.longitude)) : waypoint.longitude);
-    if (index > 0)
+    if (index > 0) {
         setText(texts, LegColumn::Method, methodCell(waypoint.method));
+        setText(texts, LegColumn::Speed, waypoint.speed);
+    }
     if (values.leg)
         setLegTexts(texts, *values.leg);
-    setCumulativeTexts(texts, values);
+    // The departure on the clock it was given on.
+    setCumulativeTexts(texts, values, index == 0 ? nav::EtaZone::Departure : etaZone);
+    setText(texts, LegColumn::Remark, waypoint.remark);
     return texts;
 }
 
 }  // namespace
+
+RouteSettings withSaved(RouteSettings settings, const SavedSettings& saved)
+{
+    settings.model = saved.model.value_or(settings.model);
+    if (saved.speed)
+        settings.speed = *saved.speed;
+    if (saved.departure)
+        settings.departure = *saved.departure;
+    settings.departureZone = saved.departureZone.value_or(settings.departureZone);
+    return settings;
+}
+
+SavedSettings savedOf(const RouteSettings& settings)
+{
+    return {settings.model, settings.speed, settings.departure, settings.departureZone};
+}
 
 WaypointText withForm(WaypointText waypoint, geo::NumberForm form)
 {
@@ -166,22 +235,24 @@ QList<RouteTableRow> makeRouteTable(const QList<WaypointText>& waypoints,
     nav::RoutePlan plan;
     plan.speed = settings.speed;
     plan.departure = settings.departure;
+    plan.departureZone = settings.departureZone;
     plan.waypoints.reserve(std::size_t(waypoints.size()));
     for (const WaypointText& waypoint : waypoints) {
-        read.append(readWaypoint(waypoint, settings.form));
+        read.append(readWaypoint(waypoint, settings.form, read.isEmpty()));
         const ReadWaypoint& cells = read.back();
         std::optional<geo::GeoPoint> position;
         if (cells.latitude && cells.longitude)
             position = geo::GeoPoint{*cells.latitude, *cells.longitude};
-        plan.waypoints.push_back({{}, position, waypoint.method});
+        plan.waypoints.push_back({{}, position, waypoint.method, cells.speed});
     }
-    const std::vector<nav::RouteRow> values = computeRows(nav::Earth(settings.model), plan);
+    std::vector<nav::RouteRow> values = computeRows(nav::Earth(settings.model), plan);
+    forgetTimesFromRefusedSpeed(values, read);
     QList<RouteTableRow> rows;
     rows.reserve(waypoints.size());
     for (qsizetype i = 0; i < waypoints.size(); ++i) {
         const nav::RouteRow& rowValues = values[std::size_t(i)];
         rows.append({plan.waypoints[std::size_t(i)].position, read[i].refusals, rowValues,
-                     rowTexts(i, waypoints[i], read[i], rowValues)});
+                     rowTexts(i, waypoints[i], read[i], rowValues, settings.etaZone)});
     }
     return rows;
 }
@@ -195,6 +266,44 @@ bool hasAmbiguousNumbers(const QList<RouteTableRow>& rows)
         }
     }
     return false;
+}
+
+QString totalsText(const QList<RouteTableRow>& rows, nav::EtaZone etaZone)
+{
+    std::vector<nav::RouteRow> values;
+    values.reserve(std::size_t(rows.size()));
+    for (const RouteTableRow& row : rows)
+        values.push_back(row.values);
+    const nav::RouteTotals totals = nav::routeTotals(values);
+    const QString none = u"—"_s;
+    const auto shown = [&none](const auto& value, auto format, const QString& unit) {
+        return value ? fromUtf8(format(*value)) + unit : none;
+    };
+    QString hours = none;
+    if (totals.hours) {
+        try {
+            hours = fromUtf8(nav::formatTotalTime(*totals.hours));
+        } catch (const nav::RangeError&) {
+        }
+    }
+    const std::optional<nav::ZonedTime> arrival = totals.arrival.in(etaZone);
+    return u"总航程 %1　总航时 %2　到达 %3　平均航速 %4"_s.arg(
+        shown(totals.distance, nav::formatDistance, u" 海里"_s), hours,
+        arrival ? zonedText(arrival) : none,
+        shown(totals.averageSpeed, nav::formatSpeed, u" 节"_s));
+}
+
+QList<WaypointText> reversedWaypoints(const QList<WaypointText>& waypoints)
+{
+    QList<WaypointText> reversed(waypoints.crbegin(), waypoints.crend());
+    // As nav::reversedRoute moves them: each leg's method and speed from its
+    // old arrival waypoint, now the one before, to its new one, the one
+    // after; the old first waypoint's unused pair wraps round to the new first.
+    for (qsizetype i = reversed.size(); i-- > 1;) {
+        std::swap(reversed[i].method, reversed[i - 1].method);
+        std::swap(reversed[i].speed, reversed[i - 1].speed);
+    }
+    return reversed;
 }
 
 }  // namespace tarnquil

@@ -10,8 +10,10 @@
 #include "geo/number_form.h"
 #include "nav/clock_time.h"
 #include "nav/earth_model.h"
+#include "nav/eta_zone.h"
 #include "nav/leg.h"
 #include "nav/route.h"
+#include "nav/time_zone.h"
 
 #include <QList>
 #include <QString>
@@ -36,6 +38,11 @@ struct WaypointText {
     // a file being opened are.
     std::optional<geo::NumberForm> latitudeForm = std::nullopt;
     std::optional<geo::NumberForm> longitudeForm = std::nullopt;
+    // The speed of the leg arriving here as typed ("10", "10kn"); empty for
+    // the route's speed. Unused for the first waypoint, as the method is.
+    QString speed = {};
+    // The navigator's remark (备注), kept as typed.
+    QString remark = {};
 
     friend bool operator==(const WaypointText&, const WaypointText&) = default;
 };
@@ -49,13 +56,36 @@ struct RouteSettings {
     nav::EarthModel model = nav::EarthModel::Wgs84;
     std::optional<double> speed;                    // knots
     std::optional<nav::ClockTime> departure;
+    // The zone the departure's clock reads.
+    nav::TimeZone departureZone = nav::kDefaultDepartureZone;
+    // The zone the arrival times are shown in.
+    nav::EtaZone etaZone = nav::EtaZone::Departure;
 };
+
+// What a route file says of the route as a whole, each empty where the file
+// says nothing of it (a file of another tool, without the column); for the
+// speed and the departure, an empty value inside says the file states that
+// the route has none.
+struct SavedSettings {
+    std::optional<nav::EarthModel> model;
+    std::optional<std::optional<double>> speed;
+    std::optional<std::optional<nav::ClockTime>> departure;
+    std::optional<nav::TimeZone> departureZone;
+
+    friend bool operator==(const SavedSettings&, const SavedSettings&) = default;
+};
+
+// `settings` with what `saved` says in place of its own.
+RouteSettings withSaved(RouteSettings settings, const SavedSettings& saved);
+
+// What of `settings` a file keeps.
+SavedSettings savedOf(const RouteSettings& settings);
 
 // The columns of the leg table that is exported and printed, in their order.
 enum class LegColumn {
-    Number, Name, Latitude, Longitude, Method,
+    Number, Name, Latitude, Longitude, Method, Speed,
     RhumbCourse, RhumbDistance, GreatCircleCourse, GreatCircleDistance,
-    Cumulative, TimeUnderWay, Eta,
+    Cumulative, DistanceToGo, LegTime, TimeUnderWay, Eta, Remark,
 };
 
 // A column as the CSV file and the printed table head and set it. Its width
@@ -67,20 +97,25 @@ struct LegColumnInfo {
 };
 
 // The columns in order, as LegColumn numbers them:
-// 序号,名称,纬度,经度,航法,恒向线航向,恒向线航程,大圆始航向,大圆航程,累计航程,航时,预计到达
+// 序号,名称,纬度,经度,航法,航速,恒向线航向,恒向线航程,大圆始航向,大圆航程,累计航程,剩余航程,
+// 航段航时,航时,预计到达,备注
 inline constexpr std::array legColumns = {
     LegColumnInfo{LegColumn::Number, u"序号", Qt::AlignHCenter},
     LegColumnInfo{LegColumn::Name, u"名称", Qt::AlignLeft},
     LegColumnInfo{LegColumn::Latitude, u"纬度", Qt::AlignHCenter},
     LegColumnInfo{LegColumn::Longitude, u"经度", Qt::AlignHCenter},
     LegColumnInfo{LegColumn::Method, u"航法", Qt::AlignHCenter},
+    LegColumnInfo{LegColumn::Speed, u"航速", Qt::AlignRight},
     LegColumnInfo{LegColumn::RhumbCourse, u"恒向线航向", Qt::AlignRight},
     LegColumnInfo{LegColumn::RhumbDistance, u"恒向线航程", Qt::AlignRight},
     LegColumnInfo{LegColumn::GreatCircleCourse, u"大圆始航向", Qt::AlignRight},
     LegColumnInfo{LegColumn::GreatCircleDistance, u"大圆航程", Qt::AlignRight},
     LegColumnInfo{LegColumn::Cumulative, u"累计航程", Qt::AlignRight},
+    LegColumnInfo{LegColumn::DistanceToGo, u"剩余航程", Qt::AlignRight},
+    LegColumnInfo{LegColumn::LegTime, u"航段航时", Qt::AlignRight},
     LegColumnInfo{LegColumn::TimeUnderWay, u"航时", Qt::AlignRight},
     LegColumnInfo{LegColumn::Eta, u"预计到达", Qt::AlignHCenter},
+    LegColumnInfo{LegColumn::Remark, u"备注", Qt::AlignLeft},
 };
 inline constexpr int legColumnCount = int(legColumns.size());
 
@@ -101,8 +136,9 @@ QStringList legColumnTitles();  // in order
 //   “S”属于纬度，经度只能用 E、W（东、西）。   (refusalReason of conversion_message.h)
 //   纬度应在 -90° 到 90° 之间。                 (a packed text beyond the Earth: "9100")
 //   请输入纬度。                               (an empty or blank text)
+//   航速“fast”无法识别：应为大于 0 的节数，如 12、12.5 或 12kn。  (a leg's speed)
 struct CellRefusal {
-    LegColumn column;  // Latitude or Longitude
+    LegColumn column;  // Latitude, Longitude or Speed
     QString message;
     std::optional<geo::Rule> rule;  // the reader's, for a text it refuses; empty for an empty cell
 };
@@ -114,20 +150,26 @@ struct RouteTableRow {
     // One text per LegColumn, as shown and exported: 序号 from "1", the name
     // as typed, each coordinate that reads in nav's display form
     // ("31°12.00′N", "121°30.00′E") and one that does not as typed, "RL" or
-    // "GC", courses "005.0", distances "0.8", "h:mm", "YYYY-MM-DD HH:MM".
-    // The first row has no method and no leg (empty texts); when its
+    // "GC", the leg's speed as typed, courses "005.0", distances "0.8",
+    // "h:mm", the arrival with its zone "2025-03-02 03:02 UTC+8" in the
+    // settings' ETA zone, the remark as typed.
+    // The first row has no method, speed and leg (empty texts); when its
     // position reads, its 累计航程 is "0.0", and with a speed its 航时
-    // "0:00" and, with a departure too, its 预计到达 the departure, as nav
-    // gives them. A leg touching a refused cell is empty, and nothing
-    // cumulative after it is guessed.
+    // "0:00" and, with a departure too, its 预计到达 the departure on its
+    // own clock, whatever the ETA zone: the time as the navigator gave it.
+    // A leg touching a refused cell is empty, and nothing cumulative after
+    // it is guessed.
     QStringList texts;
 };
 
 // Reads every waypoint's texts with geo::readRouteCoordinate, each in its own
-// form or else in the settings' form, and computes the route on one
-// nav::Earth. Never throws: a text that gives
-// no position is a CellRefusal, a speed so small (below some 1e-300 kn) that
-// its times overflow gives no times. Its time for a long route is measured
+// form or else in the settings' form, and each leg's speed with
+// readSpeedText (text/quantity_text.h), and computes the route on one
+// nav::Earth. Never throws: a text that gives no position and a leg's speed
+// that does not read are CellRefusals (the leg is then computed at the
+// route's speed: no time is guessed from a refused text, the whole route
+// shows none from there), a speed so small (below some 1e-300 kn) that its
+// times overflow gives no times. Its time for a long route is measured
 // by bench/route_export_bench (docs/performance.md).
 QList<RouteTableRow> makeRouteTable(const QList<WaypointText>& waypoints,
                                     const RouteSettings& settings);
@@ -136,5 +178,16 @@ QList<RouteTableRow> makeRouteTable(const QList<WaypointText>& waypoints,
 // both as degrees and as packed degrees and minutes ("25.3N" in the 分 form),
 // which the 度 form would read as degrees.
 bool hasAmbiguousNumbers(const QList<RouteTableRow>& rows);
+
+// The totals line under the table and the printed table, each figure with
+// its unit, "—" where the route gives none:
+//   总航程 5057.3 海里　总航时 17天 13:26　到达 2025-03-19 05:26 UTC-8　平均航速 12.0 节
+// The arrival is in the settings' ETA zone.
+QString totalsText(const QList<RouteTableRow>& rows, nav::EtaZone etaZone);
+
+// The route sailed the other way (nav::reversedRoute): the waypoints in
+// reverse order, each leg keeping its method and speed, which move with it
+// to the waypoint it now arrives at. Reversing twice gives the list back.
+QList<WaypointText> reversedWaypoints(const QList<WaypointText>& waypoints);
 
 }  // namespace tarnquil

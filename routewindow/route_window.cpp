@@ -32,6 +32,8 @@
 #include "nav/display.h"
 #include "nav/entry.h"
 #include "nav/great_circle.h"
+#include "nav/eta_zone.h"
+#include "nav/time_zone.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -44,6 +46,7 @@
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QStatusTipEvent>
 #include <QTimer>
@@ -243,6 +246,7 @@ void RouteWindow::setUpActions()
     connect(ui_->moveUpAction, &QAction::triggered, this, [this] { moveWaypoint(-1); });
     connect(ui_->moveDownAction, &QAction::triggered, this, [this] { moveWaypoint(1); });
     connect(ui_->splitLegAction, &QAction::triggered, this, &RouteWindow::askToSplitLeg);
+    connect(ui_->reverseAction, &QAction::triggered, this, &RouteWindow::reverseRoute);
     connect(ui_->newAction, &QAction::triggered, this, &RouteWindow::newRoute);
     connect(ui_->openAction, &QAction::triggered, this, &RouteWindow::open);
     connect(ui_->saveAction, &QAction::triggered, this, &RouteWindow::save);
@@ -318,6 +322,11 @@ void RouteWindow::setUpTable()
     connect(table->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &RouteWindow::showCurrent);
     connect(model_, &QAbstractItemModel::dataChanged, this, &RouteWindow::showCurrent);
+    // The totals after every change of the route: edits recompute it whole.
+    for (const auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(model_, signal, this, &RouteWindow::updateTotals);
+    connect(model_, &QAbstractItemModel::modelReset, this, &RouteWindow::updateTotals);
+    connect(model_, &QAbstractItemModel::dataChanged, this, &RouteWindow::updateTotals);
     connect(model_, &WaypointTableModel::waypointsEdited, this, &RouteWindow::selectRows);
     connect(model_, &WaypointTableModel::editRequested, this,
             [this](int row, const WaypointText& after, const QString& name) {
@@ -332,12 +341,19 @@ void RouteWindow::setUpSettings()
     for (const nav::EarthModel model : {nav::EarthModel::Wgs84, nav::EarthModel::Sphere}) {
         ui_->modelCombo->addItem(fromUtf8(nav::modelName(model)), int(model));
     }
+    setUpZones();
     // The lists that drop down, named after their boxes for screen readers.
     for (QComboBox* box : findChildren<QComboBox*>())
         box->view()->setAccessibleName(box->accessibleName() + u"列表"_s);
     connect(ui_->speedEdit, &QLineEdit::textChanged, this, &RouteWindow::readSettings);
     connect(ui_->departureEdit, &QLineEdit::textChanged, this, &RouteWindow::readSettings);
+    connect(ui_->zoneCombo, &QComboBox::editTextChanged, this, &RouteWindow::readSettings);
     connect(ui_->modelCombo, &QComboBox::currentIndexChanged, this, &RouteWindow::readSettings);
+    connect(ui_->etaZoneCombo, &QComboBox::currentIndexChanged, this, &RouteWindow::readSettings);
+    connect(ui_->routeNameEdit, &QLineEdit::textChanged, this, [this] {
+        noteSettingsChanged();
+        updateTitle();
+    });
     for (const FormOption& choice : formOptions) {
         QRadioButton* option = (*ui_).*choice.option;
         connect(option, &QRadioButton::toggled, this, [this](bool checked) {
@@ -352,6 +368,34 @@ void RouteWindow::setUpSettings()
         });
     }
     readSettings();
+}
+
+// The zones a ship's clock keeps most, whole hours from UTC-12 to UTC+14 and
+// the half and quarter hours in use; any other is typed into the box.
+void RouteWindow::setUpZones()
+{
+    constexpr int extraZones[] = {-9 * 60 - 30, -3 * 60 - 30, 3 * 60 + 30, 4 * 60 + 30, 5 * 60 + 30,
+                                  5 * 60 + 45, 6 * 60 + 30, 9 * 60 + 30, 10 * 60 + 30, 12 * 60 + 45};
+    QList<int> zones(std::begin(extraZones), std::end(extraZones));
+    for (int hours = nav::kWestmostZoneMinutes / 60; hours <= nav::kEastmostZoneMinutes / 60; ++hours)
+        zones.append(hours * 60);
+    std::sort(zones.begin(), zones.end());
+    for (const int minutes : zones)
+        ui_->zoneCombo->addItem(fromUtf8(nav::formatTimeZone(*nav::TimeZone::fromMinutes(minutes))));
+    ui_->zoneCombo->setInsertPolicy(QComboBox::NoInsert);
+    ui_->zoneCombo->lineEdit()->setAccessibleName(ui_->zoneCombo->accessibleName());
+    ui_->zoneCombo->setCurrentText(fromUtf8(nav::formatTimeZone(nav::kDefaultDepartureZone)));
+    for (const nav::EtaZone zone : {nav::EtaZone::Departure, nav::EtaZone::Utc, nav::EtaZone::Ship})
+        ui_->etaZoneCombo->addItem(fromUtf8(nav::etaZoneName(zone)), int(zone));
+}
+
+// A setting changed by the navigator makes the route modified, as an edit
+// of the table does: files keep the settings now.
+void RouteWindow::noteSettingsChanged()
+{
+    if (showingSettings_)
+        return;
+    settingsChanged_ = true;
 }
 
 geo::NumberForm RouteWindow::chosenForm() const
@@ -394,8 +438,29 @@ void RouteWindow::readSettings()
                           speed.refusal);
     settings.departure = read(ui_->departureEdit, nav::readClockTime,
                               departureRefusal(ui_->departureEdit->text()));
+    // An empty zone box is the default zone, as the box shows it when opened;
+    // a departure in a zone that does not read gives no time.
+    QLineEdit* zoneField = ui_->zoneCombo->lineEdit();
+    const std::optional<nav::TimeZone> zone =
+        read(zoneField, nav::readTimeZone, timeZoneRefusal(zoneField->text()));
+    settings.departureZone = zone.value_or(nav::kDefaultDepartureZone);
+    if (!zone && !zoneField->text().isEmpty())
+        settings.departure.reset();
+    settings.etaZone = nav::EtaZone(ui_->etaZoneCombo->currentData().toInt());
+    const bool changed = settings.form == model_->settings().form
+        && !(savedOf(settings) == savedOf(model_->settings()));
     model_->setSettings(settings);
     deadReckoning_->setSettings(settings.form, settings.model);
+    updateTotals();
+    if (changed) {
+        noteSettingsChanged();
+        updateTitle();
+    }
+}
+
+void RouteWindow::updateTotals()
+{
+    ui_->totalsLabel->setText(totalsText(model_->table(), model_->settings().etaZone));
 }
 
 void RouteWindow::showCurrent()
@@ -500,11 +565,47 @@ void RouteWindow::askToSplitLeg()
         prompt_(u"大圆航段 %1 不跨越每隔 %2° 的经线，无需分段。"_s.arg(leg, interval));
 }
 
+// 航线计算 — 横渡北太平洋 — 航线.csv, the name when the route has one and
+// the file is not named after it.
 void RouteWindow::updateTitle()
 {
     const QString file = filePath_.isEmpty() ? u"未命名"_s : QFileInfo(filePath_).fileName();
-    setWindowTitle(u"%1 — %2[*]"_s.arg(windowName, file));
-    setWindowModified(!undoStack_->isClean());
+    // A name the file is named after is said once.
+    const QString name = routeName();
+    const bool sayName = !name.isEmpty() && name != QFileInfo(filePath_).completeBaseName();
+    setWindowTitle(sayName ? u"%1 — %2 — %3[*]"_s.arg(windowName, name, file)
+                           : u"%1 — %2[*]"_s.arg(windowName, file));
+    setWindowModified(isModified());
+}
+
+bool RouteWindow::isModified() const
+{
+    return !undoStack_->isClean() || settingsChanged_;
+}
+
+QString RouteWindow::routeName() const
+{
+    return ui_->routeNameEdit->text();
+}
+
+void RouteWindow::setRouteName(const QString& name)
+{
+    const QScopedValueRollback<bool> showing(showingSettings_, true);
+    ui_->routeNameEdit->setText(name);
+}
+
+// The waypoints in reverse order, each leg with its method and speed: one
+// step to undo.
+void RouteWindow::reverseRoute()
+{
+    const QList<WaypointText> reversed = reversedWaypoints(model_->waypoints());
+    if (reversed.size() < 2)
+        return;
+    QList<PlacedWaypoint> placed;
+    placed.reserve(reversed.size());
+    for (const WaypointText& waypoint : reversed)
+        placed.append({int(placed.size()), waypoint});
+    undoStack_->push(new ReplaceWaypointsCommand(model_, std::move(placed), u"反转航线"_s));
 }
 
 // The first leg is selected, so that its figures show at once.
@@ -512,6 +613,7 @@ void RouteWindow::setWaypoints(const QList<WaypointText>& waypoints)
 {
     model_->resetWaypoints(waypoints);
     undoStack_->clear();
+    settingsChanged_ = false;
     updateTitle();
     if (!waypoints.isEmpty())
         ui_->waypointTable->setCurrentIndex(
@@ -727,6 +829,9 @@ void RouteWindow::about()
 
 void RouteWindow::showSettings(const RouteSettings& settings)
 {
+    const QScopedValueRollback<bool> showing(showingSettings_, true);
+    ui_->zoneCombo->setCurrentText(fromUtf8(nav::formatTimeZone(settings.departureZone)));
+    ui_->etaZoneCombo->setCurrentIndex(ui_->etaZoneCombo->findData(int(settings.etaZone)));
     chooseForm(settings.form);
     ui_->modelCombo->setCurrentIndex(ui_->modelCombo->findData(int(settings.model)));
     ui_->speedEdit->setText(settings.speed ? QString::number(*settings.speed, 'g',
@@ -746,7 +851,7 @@ QString RouteWindow::startFolder() const
 
 bool RouteWindow::mayDiscardChanges()
 {
-    if (undoStack_->isClean())
+    if (!isModified())
         return true;
     const QString file = filePath_.isEmpty() ? u"未命名"_s : QFileInfo(filePath_).fileName();
     QMessageBox box(QMessageBox::Question, windowName, u"航线“%1”已修改，是否保存？"_s.arg(file),
@@ -770,7 +875,8 @@ void RouteWindow::newRoute()
     if (!mayDiscardChanges())
         return;
     filePath_.clear();
-    routeName_.clear();
+    absentColumns_.clear();
+    setRouteName({});
     setWaypoints({});
 }
 
@@ -823,7 +929,10 @@ bool RouteWindow::openRoute(const QString& path, qsizetype routeNumber)
     if (asDegrees)
         chooseForm(geo::NumberForm::Degrees);
     filePath_ = path;
-    routeName_ = file.name;
+    absentColumns_ = file.absentColumns;
+    // What the file says of the route as a whole; the rest stays as set.
+    showSettings(withSaved(model_->settings(), file.saved));
+    setRouteName(file.name);
     setWaypoints(file.waypoints);
     QString details;
     if (!file.encoding.isEmpty() && file.encoding != utf8Encoding)
@@ -873,11 +982,19 @@ bool RouteWindow::offerDegrees(const QString& path, const RouteFile& file)
                                                                                 formReading(settings.form)));
 }
 
-// Saved as a waypoint list in CSV; a route opened from GPX is saved as a
-// new CSV file, never over the GPX file.
+// Saved as the leg table in CSV, which holds the whole plan; a route opened
+// from GPX is saved as a new CSV file, never over the GPX file. A CSV file of
+// another tool lacks columns of the plan: the navigator says whether it is
+// to be rewritten as a leg table or the route saved as a new file.
 bool RouteWindow::save()
 {
     if (!hasWaypointFile())
+        return saveAs();
+    if (!absentColumns_.isEmpty()
+        && !question_(u"%1不是 Tarnquil 的航线表，没有%2列，存不下航线的这些内容。\n\n"
+                      u"是否按航线表的格式改写该文件？航点、航法、航速、备注、开航时间与区时、"
+                      u"航线名称和地球模型都会保存，该文件中其他的列不再保留。"
+                      u"选“否”则另存为新文件。"_s.arg(quotedPath(filePath_), absentColumns_.join(u'、'))))
         return saveAs();
     return saveTo(filePath_);
 }
@@ -890,13 +1007,13 @@ bool RouteWindow::saveAs()
 
 bool RouteWindow::saveTo(const QString& path)
 {
-    if (const QString error = saveFile(path, routeCsv(model_->waypoints(), model_->settings().form));
-        !error.isEmpty()) {
+    if (const QString error = saveFile(path, legTableCsv(document())); !error.isEmpty()) {
         prompt_(error);
         return false;
     }
     filePath_ = path;
-    routeName_ = QFileInfo(path).completeBaseName();
+    absentColumns_.clear();
+    settingsChanged_ = false;
     undoStack_->setClean();
     updateTitle();
     statusBar()->showMessage(u"已保存到%1。"_s.arg(quotedPath(path)));
@@ -906,7 +1023,9 @@ bool RouteWindow::saveTo(const QString& path)
 // The route's name, as files written are named after it.
 QString RouteWindow::proposedName() const
 {
-    return routeName_.isEmpty() ? u"航线"_s : routeName_;
+    if (!routeName().isEmpty())
+        return routeName();
+    return filePath_.isEmpty() ? u"航线"_s : QFileInfo(filePath_).completeBaseName();
 }
 
 // The file dialog is made only when it is needed, as every dialog here.
@@ -972,7 +1091,7 @@ void RouteWindow::showEvent(QShowEvent* event)
 // The route as it is written to files and printed; a new route has no name.
 RouteDocument RouteWindow::document() const
 {
-    return {routeName_, model_->waypoints(), model_->settings(), model_->table()};
+    return {routeName(), model_->waypoints(), model_->settings(), model_->table()};
 }
 
 // The printed table lists the texts that give no position, with why, so a

@@ -10,6 +10,7 @@
 #include "widgets/prompt.h"
 
 #include <QMainWindow>
+#include <QStringList>
 #include <QModelIndex>
 #include <QUndoStack>
 
@@ -96,6 +97,13 @@ private:
     void setUpDeadReckoning();
     void setUpTable();
     void setUpSettings();
+    void setUpZones();
+    void noteSettingsChanged();
+    void updateTotals();
+    bool isModified() const;
+    QString routeName() const;
+    void setRouteName(const QString& name);
+    void reverseRoute();
 
     void readSettings();
     geo::NumberForm chosenForm() const;
@@ -154,7 +162,13 @@ private:
     Question question_;
     MeridianIntervalAsker askInterval_;
     QString filePath_;   // the CSV file the route was opened from or saved to
-    QString routeName_;  // the route's name in files written: a GPX route's or the file's
+    // The columns of a plan the CSV file at filePath_ lacks, when another
+    // tool wrote it: saving over it says so first.
+    QStringList absentColumns_;
+    // A setting that files keep (speed, departure, zone, model, name) changed
+    // since the route was opened or saved; showSettings changes none.
+    bool settingsChanged_ = false;
+    bool showingSettings_ = false;
     const QUndoCommand* newRowCommand_ = nullptr;  // the step that began the new row
 };
 

@@ -29,6 +29,8 @@ struct CellPlaces {
     int latitude = -1;
     int longitude = -1;
     int method = -1;
+    int speed = -1;
+    int remark = -1;
 };
 
 // The line cut at every one of `separators`, or nothing when it holds none.
@@ -63,13 +65,19 @@ CellPlaces placesFromTitles(const QStringList& titles)
     return {int(titles.indexOf(titleOf(waypoint_table::Name))),
             int(titles.indexOf(titleOf(waypoint_table::Latitude))),
             int(titles.indexOf(titleOf(waypoint_table::Longitude))),
-            int(titles.indexOf(titleOf(waypoint_table::Method)))};
+            int(titles.indexOf(titleOf(waypoint_table::Method))),
+            int(titles.indexOf(titleOf(waypoint_table::Speed))),
+            int(titles.indexOf(titleOf(waypoint_table::Remark)))};
 }
 
 CellPlaces placesFromCount(const QStringList& cells)
 {
     bool numbered = false;
     cells.first().toInt(&numbered);
+    // Rows the table copied, every column in its place.
+    if (cells.size() == waypoint_table::columnCount && numbered)
+        return {waypoint_table::Name, waypoint_table::Latitude, waypoint_table::Longitude,
+                waypoint_table::Method, waypoint_table::Speed, waypoint_table::Remark};
     if (cells.size() >= 5 && numbered)
         return {1, 2, 3, 4};
     if (cells.size() >= 3)
@@ -95,6 +103,8 @@ WaypointText fromCells(const QStringList& cells, const CellPlaces& places)
     waypoint.latitude = cells.value(places.latitude);
     waypoint.longitude = cells.value(places.longitude);
     waypoint.method = readMethodLabel(cells.value(places.method)).value_or(nav::Method::Rhumb);
+    waypoint.speed = cells.value(places.speed);
+    waypoint.remark = cells.value(places.remark);
     return waypoint;
 }
 

@@ -16,8 +16,8 @@ namespace tarnquil::waypoint_table {
 // The columns in their order. Course and Distance are those of the leg
 // arriving at the row, by the leg's own method.
 enum Column {
-    Number, Name, Latitude, Longitude, Method,
-    Course, Distance, Cumulative, TimeUnderWay, Eta,
+    Number, Name, Latitude, Longitude, Method, Speed,
+    Course, Distance, Cumulative, DistanceToGo, LegTime, TimeUnderWay, Eta, Remark,
 };
 
 struct ColumnInfo {
@@ -34,6 +34,7 @@ struct ColumnInfo {
 };
 
 inline constexpr QStringView byLegMethod = u"到达本航点的航段，按该航段的航法";
+inline constexpr QStringView legSpeed = u"到达本航点的航段的航速；空为航线的航速";
 
 inline constexpr std::array columns = {
     // 10000
@@ -46,6 +47,8 @@ inline constexpr std::array columns = {
     ColumnInfo{Longitude, u"经度", {}, 11, 2, Qt::AlignLeft, LegColumn::Longitude, LegColumn::Longitude},
     // GC
     ColumnInfo{Method, u"航法", {}, 3, 2, Qt::AlignLeft, LegColumn::Method, LegColumn::Method},
+    // 00.0
+    ColumnInfo{Speed, u"航速（节）", legSpeed, 5, 5, Qt::AlignRight, LegColumn::Speed, LegColumn::Speed},
     // 000.0
     ColumnInfo{Course, u"航向（°）", byLegMethod, 5, 4.5, Qt::AlignRight, LegColumn::RhumbCourse,
                LegColumn::GreatCircleCourse},
@@ -55,11 +58,18 @@ inline constexpr std::array columns = {
     // 000000.0
     ColumnInfo{Cumulative, u"累计（海里）", {}, 8, 6, Qt::AlignRight, LegColumn::Cumulative,
                LegColumn::Cumulative},
+    // 000000.0
+    ColumnInfo{DistanceToGo, u"剩余（海里）", {}, 8, 6, Qt::AlignRight, LegColumn::DistanceToGo,
+               LegColumn::DistanceToGo},
+    // 000:00
+    ColumnInfo{LegTime, u"航段航时", {}, 6, 4, Qt::AlignRight, LegColumn::LegTime, LegColumn::LegTime},
     // 0000:00
     ColumnInfo{TimeUnderWay, u"航时", {}, 7, 2, Qt::AlignRight, LegColumn::TimeUnderWay,
                LegColumn::TimeUnderWay},
-    // 0000-00-00 00:00
-    ColumnInfo{Eta, u"预计到达", {}, 16, 4, Qt::AlignLeft, LegColumn::Eta, LegColumn::Eta},
+    // 0000-00-00 00:00 UTC+00:00
+    ColumnInfo{Eta, u"预计到达", {}, 24, 4, Qt::AlignLeft, LegColumn::Eta, LegColumn::Eta},
+    // 引航站，VHF 9
+    ColumnInfo{Remark, u"备注", {}, 0, 8, Qt::AlignLeft, LegColumn::Remark, LegColumn::Remark},
 };
 inline constexpr int columnCount = int(columns.size());
 
@@ -84,6 +94,15 @@ constexpr LegColumn shownColumn(int column, nav::Method method)
 constexpr bool isCoordinate(int column)
 {
     return column == Latitude || column == Longitude;
+}
+
+// Whether the column's cells are typed in: the name, the position, the
+// leg's method and speed (none for the first waypoint), the remark.
+constexpr bool isTyped(int column, int row)
+{
+    if (column == Method || column == Speed)
+        return row > 0;
+    return column == Name || isCoordinate(column) || column == Remark;
 }
 
 }  // namespace tarnquil::waypoint_table

@@ -53,7 +53,7 @@ int WaypointTableModel::columnCount(const QModelIndex& parent) const
 
 const CellRefusal* WaypointTableModel::cellRefusal(int row, int column) const
 {
-    if (!waypoint_table::isCoordinate(column))
+    if (!waypoint_table::isCoordinate(column) && column != Speed)
         return nullptr;
     if (row == newRow()) {
         const WaypointText& waypoint = waypoints_.at(row);
@@ -103,6 +103,8 @@ QVariant WaypointTableModel::data(const QModelIndex& index, int role) const
             return waypoint.latitude;
         if (column == Longitude)
             return waypoint.longitude;
+        if (column == Speed)
+            return waypoint.speed;
         return shownText(row, column);
     case Qt::ToolTipRole:
     case Qt::AccessibleDescriptionRole: {
@@ -150,9 +152,7 @@ Qt::ItemFlags WaypointTableModel::flags(const QModelIndex& index) const
 {
     const Qt::ItemFlags flags = QAbstractTableModel::flags(index);
     const int column = index.column();
-    const bool editable
-        = column == Name || waypoint_table::isCoordinate(column) || (column == Method && index.row() > 0);
-    return editable ? flags | Qt::ItemIsEditable : flags;
+    return waypoint_table::isTyped(column, index.row()) ? flags | Qt::ItemIsEditable : flags;
 }
 
 bool WaypointTableModel::setData(const QModelIndex& index, const QVariant& value, int role)
@@ -190,6 +190,14 @@ bool WaypointTableModel::setData(const QModelIndex& index, const QVariant& value
     case Method:
         after.method = nav::Method(value.toInt());
         text = u"更改航法"_s;
+        break;
+    case Speed:
+        after.speed = value.toString().trimmed();
+        text = u"编辑航速"_s;
+        break;
+    case Remark:
+        after.remark = value.toString();
+        text = u"编辑备注"_s;
         break;
     }
     if (after != waypoints_.at(row))
@@ -231,6 +239,8 @@ ClearedCells WaypointTableModel::clearedCells(const QModelIndexList& cells) cons
         QString* text = cell.column() == Name      ? &found->name
                       : cell.column() == Latitude  ? &found->latitude
                       : cell.column() == Longitude ? &found->longitude
+                      : cell.column() == Speed     ? &found->speed
+                      : cell.column() == Remark    ? &found->remark
                                                    : nullptr;
         if (text != nullptr && !text->isEmpty()) {
             text->clear();

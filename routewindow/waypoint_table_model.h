@@ -54,8 +54,9 @@ public:
     const RouteTableRow& tableRow(int row) const { return table_.at(row); }
     const QList<RouteTableRow>& table() const { return table_; }
     const RouteSettings& settings() const { return settings_; }
-    // Why the text of a latitude or longitude cell gives no position; empty
-    // for a cell that was read and for every other cell.
+    // Why the text of a latitude or longitude cell gives no position, or a
+    // speed cell no speed; empty for a cell that was read and for every
+    // other cell.
     QString refusal(const QModelIndex& index) const;
 
     // `base` when no waypoint is named so, else base and the number after
@@ -63,8 +64,8 @@ public:
     QString unusedName(const QString& base) const;
 
     // The waypoints as they become when the typed texts of `cells` (names,
-    // latitudes, longitudes) are cleared; a method or a computed cell has
-    // none to clear.
+    // latitudes, longitudes, speeds, remarks) are cleared; a method or a
+    // computed cell has none to clear.
     ClearedCells clearedCells(const QModelIndexList& cells) const;
 
     // Recomputes the route with new settings. Not an edit of the waypoints,

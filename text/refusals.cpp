@@ -3,6 +3,7 @@
 #include "text/quoted_text.h"
 
 #include "nav/earth.h"
+#include "nav/entry.h"
 #include "nav/observation.h"
 
 using namespace Qt::StringLiterals;
@@ -31,7 +32,30 @@ QString speedRefusal(const QString& text, Verdict verdict, QStringView option)
 QString departureRefusal(const QString& text, QStringView option)
 {
     return verdictOn(u"开航时间"_s, option, text, Verdict::Unreadable)
-        + u"应写作 YYYY-MM-DD HH:MM，如 2025-06-01 08:00。"_s;
+        + u"应写作 YYYY-MM-DD HH:MM，如 2025-06-01 08:00、2025/6/1 8:00。"_s;
+}
+
+QString timeZoneRefusal(const QString& text, QStringView option)
+{
+    const std::optional<nav::ZoneRefusal> why = nav::zoneRefusal(text.toStdString());
+    if (!why)
+        return {};
+    const QString examples = u"如 +8、-5、+5:30 或 0。"_s;
+    switch (*why) {
+    case nav::ZoneRefusal::NoSign:
+        return verdictOn(u"区时"_s, option, text, Verdict::Unreadable)
+            + u"东区写 +，西区写 -，"_s + examples;
+    case nav::ZoneRefusal::OutOfRange:
+        return verdictOn(u"区时"_s, option, text, Verdict::OutOfRange)
+            + u"应在 UTC-12 到 UTC+14 之间，"_s + examples;
+    case nav::ZoneRefusal::NotQuarterHour:
+        return verdictOn(u"区时"_s, option, text, Verdict::Unreadable)
+            + u"分钟应为 00、15、30 或 45，"_s + examples;
+    case nav::ZoneRefusal::NotAZone:
+        break;
+    }
+    return verdictOn(u"区时"_s, option, text, Verdict::Unreadable)
+        + u"应写作 UTC 或带符号的时差，"_s + examples;
 }
 
 QString courseRefusal(const QString& text, Verdict verdict, QStringView option)

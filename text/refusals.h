@@ -7,7 +7,8 @@
 // field takes:
 //   航速“12km”无法识别：应为大于 0 的节数，如 12、12.5 或 12kn。
 //   航速（--speed）“12km”无法识别：应为大于 0 的节数，如 12、12.5 或 12kn。
-//   开航时间“2025-3-1 8:00”无法识别：应写作 YYYY-MM-DD HH:MM，如 2025-06-01 08:00。
+//   开航时间“2025-3-1 8:0”无法识别：应写作 YYYY-MM-DD HH:MM，如 2025-06-01 08:00、2025/6/1 8:00。
+//   区时（--zone）“+15”超出范围：应在 UTC-12 到 UTC+14 之间，如 +8、-5、+5:30 或 0。
 //   航向“45kn”无法识别：应是 0 到 360 之间的度数，如 45、045° 或 123.5。
 //   航程“1e9”超出范围：应是 0 到 1000000 之间的海里数，如 120.5 或 120.5nm。
 //   分点间隔（--every）“0”超出范围：应是不小于 1′（1/60°）的经度度数，如 5、10 或 2.5。
@@ -31,6 +32,9 @@ enum class Verdict { Unreadable, OutOfRange };
 QString speedRefusal(const QString& text, Verdict verdict = Verdict::Unreadable,
                      QStringView option = {});
 QString departureRefusal(const QString& text, QStringView option = {});
+// A zone readTimeZone (nav/entry.h) refuses, by why it refuses it; empty for
+// one it reads.
+QString timeZoneRefusal(const QString& text, QStringView option = {});
 QString courseRefusal(const QString& text, Verdict verdict = Verdict::Unreadable,
                       QStringView option = {});
 QString distanceRefusal(const QString& text, Verdict verdict = Verdict::Unreadable,

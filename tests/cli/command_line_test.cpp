@@ -69,6 +69,9 @@ private slots:
     void exportsGpx();
     void exportsGpx_data();
     void exportsPdf();
+    void zoneTimes_data();
+    void zoneTimes();
+    void planRoundTrip();
     void qtOptionsAloneOpenCalculator();
     void greatCircleJson_data();
     void greatCircleJson();
@@ -113,6 +116,8 @@ void CommandLineTest::initTestCase()
     put(u"degrees.csv"_s, "lat,NS,lon,EW\r\n31.4,N,121.5,E\r\n33.5,S,70.25,W\r\n");
     put(u"pacific.csv"_s, "名称,纬度,经度,航法\n横滨,35.45N,139.65E,\n旧金山,37.8N,122.42W,GC\n"
                           "大圆分点 3,37.7N,122.5W,RL\n");
+    put(u"plan.csv"_s, "名称,纬度,经度,航法,航速,备注\n北京外,3954N,11624E,,,引航站\n"
+                       "上海,31°12′N,121°30′E,GC,10kn,\"锚泊, 待潮\"\n舟山外,30-10.2N,122-05.3E,RL,,\n");
     QFile gbk(u":/csv_samples/spreadsheet-gbk.csv"_s);
     QVERIFY(gbk.open(QIODevice::ReadOnly));
     const QByteArray spreadsheet = gbk.readAll();
@@ -213,6 +218,18 @@ void CommandLineTest::run_data()
     QTest::newRow("an empty GPX route chosen by its number")
         << QStringList{u"--route"_s, u"routes.gpx"_s, u"--export"_s, u"out.csv"_s, u"--route-index"_s, u"2"_s}
         << 1 << QString() << u"tarnquil: routes.gpx 第 2 条航线“空”中没有航点。\n"_s;
+    QTest::newRow("zone without its sign")
+        << QStringList{u"--route"_s, u"route.csv"_s, u"--export"_s, u"out.csv"_s, u"--zone"_s, u"8"_s}
+        << 1 << QString()
+        << u"tarnquil: 区时（--zone）“8”无法识别：东区写 +，西区写 -，如 +8、-5、+5:30 或 0。\n"_s;
+    QTest::newRow("zone beyond UTC+14")
+        << QStringList{u"--route"_s, u"route.csv"_s, u"--export"_s, u"out.csv"_s, u"--zone=+14:15"_s}
+        << 1 << QString()
+        << u"tarnquil: 区时（--zone）“+14:15”超出范围：应在 UTC-12 到 UTC+14 之间，如 +8、-5、+5:30 或 0。\n"_s;
+    QTest::newRow("ETA zone that is no choice")
+        << QStringList{u"--route"_s, u"route.csv"_s, u"--export"_s, u"out.csv"_s, u"--eta-zone"_s, u"UTC"_s}
+        << 2 << QString()
+        << u"tarnquil: --eta-zone 应为 depart、utc、ship，不能是“UTC”。\n用法见 tarnquil --help。\n"_s;
     QTest::newRow("missing route file")
         << QStringList{u"--route"_s, u"nowhere.csv"_s, u"--export"_s, u"out.csv"_s} << 2 << QString()
         << u"tarnquil: 找不到航线文件“nowhere.csv”。\n"_s;
@@ -545,6 +562,74 @@ void CommandLineTest::splitGreatCircleExport()
     const QString csv = QString::fromUtf8(readAll(dir_.filePath(u"split.csv"_s)));
     QCOMPARE(csv.count(u",RL,"_s), 2 + crossings);
     QCOMPARE(csv.count(u",GC,"_s), 0);
+// route.csv, 646.4 n mile at 12 kn, 53 h 52 min (route_print_test's
+// figures), leaving 2025-03-01 08:00 on the clock of --zone: the last
+// row's arrival in each ETA zone; the first row's is the departure as given.
+void CommandLineTest::zoneTimes_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("departure");
+    QTest::addColumn<QString>("arrival");
+
+    QTest::newRow("default zone UTC+8, written with slashes")
+        << QStringList{u"--depart"_s, u"2025/3/1 8:00"_s}
+        << u"2025-03-01 08:00 UTC+8"_s << u"2025-03-03 13:52 UTC+8"_s;
+    QTest::newRow("UTC-5 on its own clock")
+        << QStringList{u"--zone"_s, u"-5"_s} << u"2025-03-01 08:00 UTC-5"_s << u"2025-03-03 13:52 UTC-5"_s;
+    QTest::newRow("UTC-5, arrivals in UTC")
+        << QStringList{u"--zone"_s, u"-5"_s, u"--eta-zone"_s, u"utc"_s}
+        << u"2025-03-01 08:00 UTC-5"_s << u"2025-03-03 18:52 UTC"_s;
+    // 122°05.3′E keeps the clock of 120°E.
+    QTest::newRow("UTC-5, arrivals in ship's time")
+        << QStringList{u"--zone"_s, u"-5"_s, u"--eta-zone"_s, u"ship"_s}
+        << u"2025-03-01 08:00 UTC-5"_s << u"2025-03-04 02:52 UTC+8"_s;
+    QTest::newRow("half-hour zone")
+        << QStringList{u"--zone=+5:30"_s} << u"2025-03-01 08:00 UTC+5:30"_s << u"2025-03-03 13:52 UTC+5:30"_s;
+    QTest::newRow("UTC as 0, departure with a T")
+        << QStringList{u"--zone"_s, u"0"_s, u"--depart"_s, u"2025-03-01T08:00"_s}
+        << u"2025-03-01 08:00 UTC"_s << u"2025-03-03 13:52 UTC"_s;
+}
+
+void CommandLineTest::zoneTimes()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QString, departure);
+    QFETCH(QString, arrival);
+    QStringList arguments{u"--route"_s, u"route.csv"_s, u"--export"_s, u"zoned.csv"_s, u"--speed"_s, u"12"_s};
+    if (!options.contains(u"--depart"_s))
+        options << u"--depart"_s << u"2025-03-01 08:00"_s;
+    const Run result = tarnquil(arguments + options);
+    QCOMPARE(result.err, QString());
+    QCOMPARE(result.status, 0);
+    const QStringList lines = QString::fromUtf8(readAll(dir_.filePath(u"zoned.csv"_s))).split(u"\r\n"_s);
+    const qsizetype eta = lines.first().split(u',').indexOf(u"预计到达"_s);
+    QCOMPARE(lines.value(1).split(u',').value(eta), departure);
+    QCOMPARE(lines.value(3).split(u',').value(eta), arrival);
+}
+
+// What the program writes it reads back to the same plan: a leg table read
+// and written again is the same bytes, through GPX too; the options of a
+// later run take the place of what the file says.
+void CommandLineTest::planRoundTrip()
+{
+    const QStringList plan{u"--speed"_s, u"12.5"_s, u"--depart"_s, u"2025-03-01 08:00"_s,
+                           u"--zone"_s, u"+9"_s, u"--model"_s, u"sphere"_s, u"--eta-zone"_s, u"ship"_s};
+    const auto exported = [this](const QStringList& arguments) {
+        const Run result = tarnquil(arguments);
+        return result.status == 0 && result.err.isEmpty();
+    };
+    QVERIFY(exported(QStringList{u"--route"_s, u"plan.csv"_s, u"--export"_s, u"a.csv"_s} + plan));
+    const QByteArray table = readAll(dir_.filePath(u"a.csv"_s));
+    QVERIFY2(table.contains("10kn") && table.contains("\"锚泊, 待潮\"") && table.contains("球面"),
+             table.constData());
+    QVERIFY(exported({u"--route"_s, u"a.csv"_s, u"--export"_s, u"b.csv"_s, u"--eta-zone"_s, u"ship"_s}));
+    QCOMPARE(readAll(dir_.filePath(u"b.csv"_s)), table);
+    QVERIFY(exported({u"--route"_s, u"a.csv"_s, u"--export"_s, u"c.gpx"_s}));
+    QVERIFY(exported({u"--route"_s, u"c.gpx"_s, u"--export"_s, u"d.csv"_s, u"--eta-zone"_s, u"ship"_s}));
+    QCOMPARE(readAll(dir_.filePath(u"d.csv"_s)), table);
+    QVERIFY(exported({u"--route"_s, u"a.csv"_s, u"--export"_s, u"e.csv"_s, u"--model"_s, u"wgs84"_s,
+                      u"--eta-zone"_s, u"ship"_s}));
+    QVERIFY(readAll(dir_.filePath(u"e.csv"_s)).contains("WGS-84"));
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)

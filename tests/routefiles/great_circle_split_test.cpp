@@ -50,6 +50,7 @@ private slots:
     void splitsEveryLeg_data();
     void splitsEveryLeg();
     void insertedPositionsReadBack();
+    void insertedPointsKeepTheLegsSpeed();
 };
 
 void GreatCircleSplitTest::splitsEveryLeg_data()
@@ -128,6 +129,28 @@ void GreatCircleSplitTest::insertedPositionsReadBack()
         }
     }
     QVERIFY(tarnquil::greatCirclePoints(waypoints, rows, settings.model, 0, every).isEmpty());
+}
+
+// A point put into a leg sails at that leg's own speed, not the route's:
+// otherwise the times and arrivals after a split would change.
+void GreatCircleSplitTest::insertedPointsKeepTheLegsSpeed()
+{
+    WaypointText fast = sanFrancisco;
+    fast.speed = u"14kn"_s;
+    WaypointText back = yokohama;
+    back.method = greatCircle;
+    const QList<WaypointText> waypoints{yokohama, fast, back};
+    const tarnquil::RouteSettings settings;
+    const QList<tarnquil::RouteTableRow> rows = tarnquil::makeRouteTable(waypoints, settings);
+    const QList<WaypointText> split =
+        tarnquil::splitGreatCircleLegs(waypoints, rows, settings.model, every);
+    QCOMPARE(split.size(), 3 + 2 * 10);
+    for (qsizetype i = 1; i <= 11; ++i)
+        QCOMPARE(split[i].speed, u"14kn"_s);
+    for (qsizetype i = 12; i < split.size(); ++i)
+        QCOMPARE(split[i].speed, QString());
+    for (const WaypointText& point : tarnquil::greatCirclePoints(waypoints, rows, settings.model, 1, every))
+        QCOMPARE(point.speed, u"14kn"_s);
 }
 
 QTEST_GUILESS_MAIN(GreatCircleSplitTest)

@@ -163,6 +163,17 @@ void RouteCsvTest::refusals_data()
     QTest::newRow("more fields than the header has columns")
         << "名称,纬度,经度\nA,1,2\nB,30,10,S\n"_ba
         << u"第 3 行：有 4 个字段，表头只有 3 列，多出的“S”不知属于哪一列。"_s;
+    QTest::newRow("a departure that does not read")
+        << "纬度,经度,预计到达\n1,2,2025-03-01 8:0 UTC+8\n"_ba
+        << u"第 2 行第 3 列（预计到达）：开航时间“2025-03-01 8:0 UTC+8”无法识别：应写作 YYYY-MM-DD HH:MM，"
+           u"如 2025-06-01 08:00、2025/6/1 8:00。"_s;
+    QTest::newRow("the route's speed that does not read")
+        << "纬度,经度,航速\n1,2,fast\n"_ba
+        << u"第 2 行第 3 列（航速）：航速“fast”无法识别：应为大于 0 的节数，如 12、12.5 或 12kn。"_s;
+    QTest::newRow("another route's name on a later row")
+        << "纬度,经度,航线名称\n1,2,甲\n1,3,\n1,4,乙\n"_ba
+        << u"第 4 行第 3 列（航线名称）：“乙”与第一个航点所在行的航线名称不同；一条航线只有一个航线名称，"
+           u"写在第一个航点的行中。"_s;
     QTest::newRow("a value under a column without a name")
         << "纬度,,经度\n1,,2\n3, x ,4\n"_ba
         << u"第 3 行第 2 列：表头中这一列没有名称，不知“ x ”是什么；请在表头写上列名，或删去这一列。"_s;
@@ -190,11 +201,14 @@ void RouteCsvTest::legTableBytes()
     const tarnquil::RouteSettings settings{geo::NumberForm::Minutes, nav::EarthModel::Wgs84, 12.5,
                                            nav::readClockTime("2024-12-31 20:00")};
     const QByteArray expected =
-        "\xEF\xBB\xBF序号,名称,纬度,经度,航法,恒向线航向,恒向线航程,大圆始航向,大圆航程,累计航程,航时,预计到达\r\n"
-        "1,吴淞口,31°24.00′N,121°30.00′E,,,,,,0.0,0:00,2024-12-31 20:00\r\n"
-        "2,\"舟山, \"\"锚地\"\"\",30°10.20′N,122°05.30′E,RL,157.6,79.7,157.4,79.7,79.7,6:22,2025-01-01 02:22\r\n"
-        "3,C,4250E,122°00.00′E,GC,,,,,,,\r\n"_ba;
-    QCOMPARE(tarnquil::legTableCsv(tarnquil::makeRouteTable(waypoints, settings)), expected);
+        "\xEF\xBB\xBF序号,名称,纬度,经度,航法,航速,恒向线航向,恒向线航程,大圆始航向,大圆航程,"
+        "累计航程,剩余航程,航段航时,航时,预计到达,备注,航线名称,地球模型\r\n"
+        "1,吴淞口,31.4°N,121.5°E,,12.5,,,,,0.0,,,0:00,2024-12-31 20:00 UTC+8,,横渡,WGS-84\r\n"
+        "2,\"舟山, \"\"锚地\"\"\",30.17°N,122.08833333333334°E,RL,,157.6,79.7,157.4,79.7,79.7,,"
+        "6:22,6:22,2025-01-01 02:22 UTC+8,,,\r\n"
+        "3,C,4250E,122°E,GC,,,,,,,,,,,,,\r\n"_ba;
+    QCOMPARE(tarnquil::legTableCsv({u"横渡"_s, waypoints, settings, tarnquil::makeRouteTable(waypoints, settings)}),
+             expected);
 }
 
 // Texts that read alike in every form go to the file as typed; a plain

@@ -76,13 +76,17 @@ private slots:
     void eachTextInItsForm();
     void ambiguousNumbersFound();
     void gpxPositionsReadBack();
+    void passagePlan_data();
+    void passagePlan();
+    void reversed();
 };
 
 void RouteTableTest::titles()
 {
     const QStringList titles = tarnquil::legColumnTitles();
     QCOMPARE(titles.size(), tarnquil::legColumnCount);
-    QCOMPARE(titles.join(u','), u"序号,名称,纬度,经度,航法,恒向线航向,恒向线航程,大圆始航向,大圆航程,累计航程,航时,预计到达"_s);
+    QCOMPARE(titles.join(u','), u"序号,名称,纬度,经度,航法,航速,恒向线航向,恒向线航程,大圆始航向,大圆航程,"
+                                u"累计航程,剩余航程,航段航时,航时,预计到达,备注"_s);
 }
 
 void RouteTableTest::shownTexts_data()
@@ -90,16 +94,16 @@ void RouteTableTest::shownTexts_data()
     QTest::addColumn<int>("index");
     QTest::addColumn<QStringList>("texts");
     QTest::newRow("departure: no leg, nothing run yet")
-        << 0 << QStringList{u"1"_s, u"吴淞口"_s, u"31°24.00′N"_s, u"121°30.00′E"_s, {}, {}, {}, {}, {},
-                            u"0.0"_s, u"0:00"_s, u"2024-12-31 20:00"_s};
+        << 0 << QStringList{u"1"_s, u"吴淞口"_s, u"31°24.00′N"_s, u"121°30.00′E"_s, {}, {}, {}, {}, {}, {},
+                            u"0.0"_s, u"571.3"_s, {}, u"0:00"_s, u"2024-12-31 20:00 UTC+8"_s, {}};
     QTest::newRow("rhumb line leg")
-        << 1 << QStringList{u"2"_s, u"舟山"_s, u"30°10.20′N"_s, u"122°05.30′E"_s, u"RL"_s,
+        << 1 << QStringList{u"2"_s, u"舟山"_s, u"30°10.20′N"_s, u"122°05.30′E"_s, u"RL"_s, {},
                             u"157.6"_s, u"79.7"_s, u"157.4"_s, u"79.7"_s,
-                            u"79.7"_s, u"6:22"_s, u"2025-01-01 02:22"_s};
+                            u"79.7"_s, u"491.6"_s, u"6:22"_s, u"6:22"_s, u"2025-01-01 02:22 UTC+8"_s, {}};
     QTest::newRow("great circle leg")
-        << 2 << QStringList{u"3"_s, u"福冈外"_s, u"33°35.50′N"_s, u"130°50.50′E"_s, u"GC"_s,
+        << 2 << QStringList{u"3"_s, u"福冈外"_s, u"33°35.50′N"_s, u"130°50.50′E"_s, u"GC"_s, {},
                             u"065.4"_s, u"491.8"_s, u"063.1"_s, u"491.6"_s,
-                            u"571.3"_s, u"45:42"_s, u"2025-01-02 17:42"_s};
+                            u"571.3"_s, u"0.0"_s, u"39:20"_s, u"45:42"_s, u"2025-01-02 17:42 UTC+8"_s, {}};
 }
 
 void RouteTableTest::shownTexts()
@@ -263,9 +267,10 @@ void RouteTableTest::gpxPositionsReadBack()
     QCOMPARE(waypoints[1].longitude, u"180°W"_s);
     for (const geo::NumberForm form :
          {geo::NumberForm::Minutes, geo::NumberForm::Seconds, geo::NumberForm::Degrees}) {
-        const QList<RouteTableRow> rows =
-            tarnquil::makeRouteTable(waypoints, {form, nav::EarthModel::Wgs84, {}, {}});
-        const std::optional<tarnquil::GpxRoute> back = tarnquil::gpxRoute(u"r"_s, waypoints, rows);
+        const tarnquil::RouteSettings settings{form, nav::EarthModel::Wgs84, {}, {}};
+        const QList<RouteTableRow> rows = tarnquil::makeRouteTable(waypoints, settings);
+        const std::optional<tarnquil::GpxRoute> back =
+            tarnquil::gpxRoute({u"r"_s, waypoints, settings, rows});
         QVERIFY(back);
         for (qsizetype i = 0; i < route.points.size(); ++i) {
             const tarnquil::GpxWaypoint& a = back->points[i];
@@ -274,8 +279,88 @@ void RouteTableTest::gpxPositionsReadBack()
                      qPrintable(waypoints[i].latitude + u' ' + waypoints[i].longitude));
         }
     }
-    QVERIFY(!tarnquil::gpxRoute(u"r"_s, coastal,
-                                tarnquil::makeRouteTable(withCell(1, LegColumn::Latitude, {}), {})));
+    QVERIFY(!tarnquil::gpxRoute({u"r"_s, coastal, {},
+                                 tarnquil::makeRouteTable(withCell(1, LegColumn::Latitude, {}), {})}));
+}
+
+// The coastal route (45 h 42.26 min at 12.5 kn from 2024-12-31 20:00 UTC+8)
+// with leg speeds, a remark, and arrivals in each zone.
+void RouteTableTest::passagePlan_data()
+{
+    QTest::addColumn<QString>("fukuokaSpeed");  // of the great-circle leg
+    QTest::addColumn<int>("etaZone");           // nav::EtaZone
+    QTest::addColumn<QStringList>("fukuoka");   // 航速, 航段航时, 航时, 预计到达 of the last row
+    QTest::addColumn<QString>("totals");
+
+    const int departure = int(nav::EtaZone::Departure);
+    QTest::newRow("route's speed, on the departure's clock")
+        << QString() << departure
+        << QStringList{{}, u"39:20"_s, u"45:42"_s, u"2025-01-02 17:42 UTC+8"_s}
+        << u"总航程 571.3 海里　总航时 1天 21:42　到达 2025-01-02 17:42 UTC+8　平均航速 12.5 节"_s;
+    // 491.64279 n mile at 10 kn: 49 h 9.86 min; 55 h 32.24 min in all.
+    QTest::newRow("the leg's own speed, typed with its unit")
+        << u"10kn"_s << departure
+        << QStringList{u"10kn"_s, u"49:10"_s, u"55:32"_s, u"2025-01-03 03:32 UTC+8"_s}
+        << u"总航程 571.3 海里　总航时 2天 7:32　到达 2025-01-03 03:32 UTC+8　平均航速 10.3 节"_s;
+    QTest::newRow("arrival in UTC")
+        << QString() << int(nav::EtaZone::Utc)
+        << QStringList{{}, u"39:20"_s, u"45:42"_s, u"2025-01-02 09:42 UTC"_s}
+        << u"总航程 571.3 海里　总航时 1天 21:42　到达 2025-01-02 09:42 UTC　平均航速 12.5 节"_s;
+    // 130°50.5′E is in the zone of 135°E.
+    QTest::newRow("arrival in ship's time")
+        << QString() << int(nav::EtaZone::Ship)
+        << QStringList{{}, u"39:20"_s, u"45:42"_s, u"2025-01-02 18:42 UTC+9"_s}
+        << u"总航程 571.3 海里　总航时 1天 21:42　到达 2025-01-02 18:42 UTC+9　平均航速 12.5 节"_s;
+    // Not guessed at the route's speed: no time from that leg on.
+    QTest::newRow("a leg's speed that does not read")
+        << u"fast"_s << departure << QStringList{u"fast"_s, {}, {}, {}}
+        << u"总航程 571.3 海里　总航时 —　到达 —　平均航速 —"_s;
+}
+
+void RouteTableTest::passagePlan()
+{
+    QFETCH(QString, fukuokaSpeed);
+    QFETCH(int, etaZone);
+    QFETCH(QStringList, fukuoka);
+    QFETCH(QString, totals);
+    QList<WaypointText> waypoints = coastal;
+    waypoints[2].speed = fukuokaSpeed;
+    waypoints[1].remark = u"锚泊, \"待潮\""_s;
+    tarnquil::RouteSettings settings = coastalSettings();
+    settings.etaZone = nav::EtaZone(etaZone);
+    const QList<RouteTableRow> rows = tarnquil::makeRouteTable(waypoints, settings);
+    QCOMPARE((QStringList{text(rows[2], LegColumn::Speed), text(rows[2], LegColumn::LegTime),
+                          text(rows[2], LegColumn::TimeUnderWay), text(rows[2], LegColumn::Eta)}),
+             fukuoka);
+    // The departure stays on the clock it was given on.
+    QCOMPARE(text(rows[0], LegColumn::Eta), u"2024-12-31 20:00 UTC+8"_s);
+    QCOMPARE(text(rows[1], LegColumn::Remark), waypoints[1].remark);
+    QCOMPARE(text(rows[1], LegColumn::DistanceToGo), u"491.6"_s);
+    QCOMPARE(tarnquil::totalsText(rows, settings.etaZone), totals);
+    const bool refused = !rows[2].refusals.isEmpty();
+    QCOMPARE(refused, fukuokaSpeed == u"fast"_s);
+    if (refused)
+        QCOMPARE(rows[2].refusals.first().column, LegColumn::Speed);
+}
+
+// Each leg keeps its method and speed; twice is the route as it was.
+void RouteTableTest::reversed()
+{
+    QList<WaypointText> waypoints = coastal;
+    waypoints[2].speed = u"10"_s;
+    waypoints[1].remark = u"锚地"_s;
+    const QList<WaypointText> back = tarnquil::reversedWaypoints(waypoints);
+    QCOMPARE(back[0].name, u"福冈外"_s);
+    QCOMPARE(back[1].method, nav::Method::GreatCircle);  // 福冈外 -> 舟山, as 舟山 -> 福冈外
+    QCOMPARE(back[1].speed, u"10"_s);
+    QCOMPARE(back[1].remark, u"锚地"_s);
+    QCOMPARE(back[2].method, nav::Method::Rhumb);
+    QCOMPARE(back[2].speed, QString());
+    QCOMPARE(tarnquil::reversedWaypoints(back), waypoints);
+    const QList<RouteTableRow> there = tarnquil::makeRouteTable(waypoints, coastalSettings());
+    const QList<RouteTableRow> home = tarnquil::makeRouteTable(back, coastalSettings());
+    QCOMPARE(text(home[2], LegColumn::Cumulative), text(there[2], LegColumn::Cumulative));
+    QCOMPARE(text(home[1], LegColumn::LegTime), text(there[2], LegColumn::LegTime));
 }
 
 QTEST_GUILESS_MAIN(RouteTableTest)

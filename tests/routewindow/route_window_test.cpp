@@ -12,6 +12,8 @@
 #include "widgets/prompt.h"
 #include "tests/alt_letters.h"
 
+#include "nav/entry.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QAccessible>
@@ -27,6 +29,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QRadioButton>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
 #include <QMenu>
@@ -244,6 +247,10 @@ private slots:
     void fitsTheScreen();
     void printsSearchablePdf();
     void exportTableNamesItsOwnFile();
+    void zonesAndTotals_data();
+    void zonesAndTotals();
+    void reverseIsOneStep();
+    void planSurvivesSaveAndReopen();
 };
 
 void RouteWindowTest::pasteEditUndoRedo()
@@ -360,9 +367,12 @@ void RouteWindowTest::insertMoveDelete()
 void RouteWindowTest::copiedTableReadsBack()
 {
     Driver source;
-    source.window().setWaypoints({{u"长江口"_s, u"3103N"_s, u"12220E"_s},
-                                  {u"济州岛南"_s, u"32-50N"_s, u"126-30E"_s, nav::Method::GreatCircle},
-                                  {u"关门海峡"_s, u"33°57′N"_s, u"130°57′E"_s}});
+    QList<WaypointText> waypoints = {{u"长江口"_s, u"3103N"_s, u"12220E"_s},
+                                     {u"济州岛南"_s, u"32-50N"_s, u"126-30E"_s, nav::Method::GreatCircle},
+                                     {u"关门海峡"_s, u"33°57′N"_s, u"130°57′E"_s}};
+    waypoints[1].speed = u"14"_s;
+    waypoints[2].remark = u"引航站"_s;
+    source.window().setWaypoints(waypoints);
     source.key(Qt::Key_A, Qt::ControlModifier);
     source.key(Qt::Key_C, Qt::ControlModifier);
     const QString copied = QGuiApplication::clipboard()->text();
@@ -645,14 +655,28 @@ void RouteWindowTest::savesTheOpenedFile()
     driver.typeInto(1, Column::Latitude, u"32-50N"_s);
     QVERIFY(driver.window().isWindowModified());
     driver.control<QRadioButton>(u"secondsOption"_s)->click();
+    // A file of another tool: the window says what it lacks before it
+    // rewrites it as a leg table.
+    QStringList questions;
+    driver.window().setQuestion([&](const QString& question) {
+        questions << question;
+        return true;
+    });
     driver.key(Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(questions.size(), 1);
+    QVERIFY2(questions.first().contains(u"没有航速、备注、预计到达、航线名称、地球模型列"_s),
+             qPrintable(questions.first()));
     QVERIFY(!driver.window().isWindowModified());
+    driver.typeInto(1, Column::Remark, u"领航"_s);
+    driver.key(Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(questions.size(), 1);  // the file is a leg table now
     // What reads alike in every form is kept as typed; a packed number as the
     // position it was read as, so that the file opens to the same positions
     // whatever the form then.
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QString saved = QString::fromUtf8(file.readAll());
-    QVERIFY2(saved.contains(u"长江口,31.05°N,122.33333333333333°E,RL\r\n济州岛南,32-50N,126.5°E,GC"_s),
+    QVERIFY2(saved.contains(u"1,长江口,31.05°N,122.33333333333333°E,,"_s)
+                 && saved.contains(u"2,济州岛南,32.833333333333336°N,126.5°E,GC,"_s),
              qPrintable(saved));
     file.close();
     QCOMPARE(driver.role(1, Column::Longitude, Qt::EditRole).toString(), u"12630E"_s);
@@ -857,14 +881,16 @@ void RouteWindowTest::keysMoveThroughCells_data()
 
     QTest::newRow("Tab: the next cell across")
         << QPoint(Column::Name, 0) << u"Tab"_s << QPoint(Column::Latitude, 0) << false;
-    QTest::newRow("Tab: past the first row's computed cells to the next name")
-        << QPoint(Column::Longitude, 0) << u"Tab"_s << QPoint(Column::Name, 1) << false;
-    QTest::newRow("Tab: from a leg's method to the next name")
-        << QPoint(Column::Method, 1) << u"Tab"_s << QPoint(Column::Name, 2) << false;
+    QTest::newRow("Tab: past the first row's computed cells to its remark")
+        << QPoint(Column::Longitude, 0) << u"Tab"_s << QPoint(Column::Remark, 0) << false;
+    QTest::newRow("Tab: from a remark to the next name")
+        << QPoint(Column::Remark, 0) << u"Tab"_s << QPoint(Column::Name, 1) << false;
+    QTest::newRow("Tab: from a leg's method to its speed")
+        << QPoint(Column::Method, 1) << u"Tab"_s << QPoint(Column::Speed, 1) << false;
     QTest::newRow("Tab: from the last cell out of the table")
-        << QPoint(Column::Method, 2) << u"Tab"_s << QPoint(Column::Method, 2) << true;
+        << QPoint(Column::Remark, 2) << u"Tab"_s << QPoint(Column::Remark, 2) << true;
     QTest::newRow("Shift+Tab: back to the row before")
-        << QPoint(Column::Name, 1) << u"Shift+Tab"_s << QPoint(Column::Longitude, 0) << false;
+        << QPoint(Column::Name, 1) << u"Shift+Tab"_s << QPoint(Column::Remark, 0) << false;
     QTest::newRow("Shift+Tab: from the first cell out of the table")
         << QPoint(Column::Name, 0) << u"Shift+Tab"_s << QPoint(Column::Name, 0) << true;
     QTest::newRow("Home: the row's name, not its number")
@@ -873,8 +899,10 @@ void RouteWindowTest::keysMoveThroughCells_data()
         << QPoint(Column::Eta, 2) << u"Ctrl+Home"_s << QPoint(Column::Name, 0) << false;
     QTest::newRow("Enter: the next cell across")
         << QPoint(Column::Name, 0) << u"Return"_s << QPoint(Column::Latitude, 0) << false;
-    QTest::newRow("Enter: from a computed cell to the next row")
-        << QPoint(Column::Eta, 1) << u"Return"_s << QPoint(Column::Name, 2) << false;
+    QTest::newRow("Enter: from a computed cell to the remark")
+        << QPoint(Column::Eta, 1) << u"Return"_s << QPoint(Column::Remark, 1) << false;
+    QTest::newRow("Enter: from the remark to the next row")
+        << QPoint(Column::Remark, 1) << u"Return"_s << QPoint(Column::Name, 2) << false;
     QTest::newRow("Tab in a cell being edited commits it and moves on")
         << QPoint(Column::Name, 1) << u"F2, End, X, Tab"_s << QPoint(Column::Latitude, 1) << false;
 }
@@ -916,6 +944,8 @@ void RouteWindowTest::typingAPassage()
     driver.press(u"Return"_s);
     driver.typeText(u"12220E"_s);
     driver.press(u"Return"_s);
+    QCOMPARE(driver.current(), QPoint(Column::Remark, 0));
+    driver.press(u"Return"_s);
     QCOMPARE(driver.model().rowCount(), 2);
     QCOMPARE(driver.current(), QPoint(Column::Name, 1));
     QCOMPARE(driver.editing(), std::optional(QString()));
@@ -933,10 +963,17 @@ void RouteWindowTest::typingAPassage()
     QCOMPARE(driver.shown(1, Column::Latitude), u"32°50.00′N"_s);
     QVERIFY(!isLegEmpty(driver, 1));
     driver.press(u"Return"_s);
+    driver.typeText(u"14"_s);
+    driver.press(u"Return"_s);
+    QCOMPARE(driver.shown(1, Column::Speed), u"14"_s);
+    QCOMPARE(driver.current(), QPoint(Column::Remark, 1));
+    driver.typeText(u"vts"_s);
+    driver.press(u"Return"_s);
+    QCOMPARE(driver.model().waypoints().at(1).remark, u"vts"_s);
     QCOMPARE(driver.model().rowCount(), 3);
     driver.press(u"Esc"_s);
     QCOMPARE(driver.model().rowCount(), 2);
-    QCOMPARE(driver.window().undoStack().undoText(), u"编辑经度"_s);
+    QCOMPARE(driver.window().undoStack().undoText(), u"编辑备注"_s);
 
     // Insert begins a row at its name; the row is marked once it is left.
     driver.setCurrent(1, Column::Latitude);
@@ -1192,6 +1229,124 @@ void RouteWindowTest::exportTableNamesItsOwnFile()
     QFile after(path);
     QVERIFY(after.open(QIODevice::ReadOnly));
     QCOMPARE(after.readAll(), saved);
+}
+
+// The zone typed beside the departure and the zone chosen for arrivals: the
+// table and the totals line show the times the route table gives for them;
+// a zone that does not read gives no time at all.
+void RouteWindowTest::zonesAndTotals_data()
+{
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<int>("etaZone");       // nav::EtaZone
+    QTest::addColumn<QString>("arrivalZone");  // how the last arrival ends; empty: none
+
+    const int departure = int(nav::EtaZone::Departure);
+    QTest::newRow("default zone") << u"UTC+8"_s << departure << u" UTC+8"_s;
+    QTest::newRow("typed without UTC") << u"-5"_s << departure << u" UTC-5"_s;
+    QTest::newRow("half hour, arrivals in UTC") << u"+5:30"_s << int(nav::EtaZone::Utc) << u" UTC"_s;
+    // 130°57′E keeps the clock of 135°E.
+    QTest::newRow("ship's time") << u"UTC-5"_s << int(nav::EtaZone::Ship) << u" UTC+9"_s;
+    QTest::newRow("a zone that does not read") << u"+15"_s << departure << QString();
+}
+
+void RouteWindowTest::zonesAndTotals()
+{
+    QFETCH(QString, zone);
+    QFETCH(int, etaZone);
+    QFETCH(QString, arrivalZone);
+
+    Driver driver;
+    driver.window().setWaypoints(threeWaypoints);
+    driver.control(u"speedEdit"_s)->setText(u"12"_s);
+    driver.control(u"departureEdit"_s)->setText(u"2025-03-01 08:00"_s);
+    auto* zoneBox = driver.control<QComboBox>(u"zoneCombo"_s);
+    zoneBox->setCurrentText(zone);
+    auto* etaBox = driver.control<QComboBox>(u"etaZoneCombo"_s);
+    etaBox->setCurrentIndex(etaBox->findData(etaZone));
+
+    tarnquil::RouteSettings settings;
+    settings.speed = 12;
+    settings.departure = nav::readClockTime("2025-03-01 08:00");
+    settings.departureZone = nav::readTimeZone(zone.toStdString()).value_or(nav::kUtc);
+    settings.etaZone = nav::EtaZone(etaZone);
+    const QList<tarnquil::RouteTableRow> rows = tarnquil::makeRouteTable(threeWaypoints, settings);
+    const QString totals = driver.control<QLabel>(u"totalsLabel"_s)->text();
+    if (arrivalZone.isEmpty()) {
+        QVERIFY(!zoneBox->lineEdit()->toolTip().isEmpty());
+        QCOMPARE(driver.shown(2, Column::Eta), QString());
+        QVERIFY2(totals.contains(u"到达 —"_s), qPrintable(totals));
+        return;
+    }
+    const QString arrival = rows[2].texts[qsizetype(tarnquil::LegColumn::Eta)];
+    QVERIFY2(arrival.endsWith(arrivalZone), qPrintable(arrival));
+    QCOMPARE(driver.shown(2, Column::Eta), arrival);
+    QCOMPARE(driver.shown(0, Column::Eta), rows[0].texts[qsizetype(tarnquil::LegColumn::Eta)]);
+    QCOMPARE(totals, tarnquil::totalsText(rows, settings.etaZone));
+    QVERIFY(driver.window().isWindowModified());
+}
+
+// 反转航线: one step to undo, each leg keeping its method and speed.
+void RouteWindowTest::reverseIsOneStep()
+{
+    Driver driver;
+    QList<WaypointText> waypoints = threeWaypoints;
+    waypoints[2].speed = u"9"_s;
+    driver.window().setWaypoints(waypoints);
+    const QString total = driver.shown(2, Column::Cumulative);
+    driver.window().findChild<QAction*>(u"reverseAction"_s)->trigger();
+    QCOMPARE(driver.names(), (QStringList{u"C"_s, u"B"_s, u"A"_s}));
+    QCOMPARE(driver.shown(1, Column::Speed), u"9"_s);
+    QCOMPARE(driver.shown(2, Column::Method), u"GC"_s);
+    QCOMPARE(driver.shown(2, Column::Cumulative), total);
+    QCOMPARE(driver.window().undoStack().count(), 1);
+    QCOMPARE(driver.window().undoStack().undoText(), u"反转航线"_s);
+    driver.press(u"Ctrl+Z"_s);
+    QCOMPARE(driver.names(), (QStringList{u"A"_s, u"B"_s, u"C"_s}));
+    QCOMPARE(driver.model().waypoints().at(2).speed, u"9"_s);
+}
+
+// A plan saved by the window opens again whole: speeds, remarks, the route's
+// name, the departure with its zone, the model; a setting changed marks the
+// route modified as an edit does.
+void RouteWindowTest::planSurvivesSaveAndReopen()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"横渡.csv"_s);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("名称,纬度,经度,航法,航速,备注\r\n长江口,3103N,12220E,,,引航站\r\n"
+               "济州岛南,3250N,12630E,GC,14,\r\n");
+    file.close();
+
+    Driver driver;
+    driver.window().setQuestion([](const QString&) { return true; });
+    QVERIFY(driver.window().openRoute(path));
+    driver.control(u"speedEdit"_s)->setText(u"12.5"_s);
+    driver.control(u"departureEdit"_s)->setText(u"2025/3/1 8:00"_s);
+    driver.control<QComboBox>(u"zoneCombo"_s)->setCurrentText(u"+9"_s);
+    driver.control(u"routeNameEdit"_s)->setText(u"东海横渡"_s);
+    auto* model = driver.control<QComboBox>(u"modelCombo"_s);
+    model->setCurrentIndex(model->findData(int(nav::EarthModel::Sphere)));
+    QVERIFY(driver.window().isWindowModified());
+    QCOMPARE(driver.window().windowTitle(), u"航线计算 — 东海横渡 — 横渡.csv[*]"_s);
+    driver.key(Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(!driver.window().isWindowModified());
+
+    Driver reopened;
+    QVERIFY(reopened.window().openRoute(path));
+    QCOMPARE(reopened.model().waypoints().at(0).remark, u"引航站"_s);
+    QCOMPARE(reopened.model().waypoints().at(1).speed, u"14"_s);
+    QCOMPARE(reopened.control(u"speedEdit"_s)->text(), u"12.5"_s);
+    QCOMPARE(reopened.control(u"departureEdit"_s)->text(), u"2025-03-01 08:00"_s);
+    QCOMPARE(reopened.control<QComboBox>(u"zoneCombo"_s)->currentText(), u"UTC+9"_s);
+    QCOMPARE(reopened.control(u"routeNameEdit"_s)->text(), u"东海横渡"_s);
+    QCOMPARE(reopened.control<QComboBox>(u"modelCombo"_s)->currentData().toInt(),
+             int(nav::EarthModel::Sphere));
+    QVERIFY(!reopened.window().isWindowModified());
+    for (int row = 0; row < 2; ++row) {
+        for (int column = 0; column < Column::Remark + 1; ++column)
+            QCOMPARE(reopened.shown(row, column), driver.shown(row, column));
+    }
 }
 
 QTEST_MAIN(RouteWindowTest)

@@ -44,7 +44,7 @@ void WordsTest::refusals_data()
         << u"航线序号（--route-index）“1e30”超出范围：应为从 1 起的整数，不超过文件中的航线数。"_s;
     QTest::newRow("departure")
         << tarnquil::departureRefusal(u"2025-3-1 8:00"_s)
-        << u"开航时间“2025-3-1 8:00”无法识别：应写作 YYYY-MM-DD HH:MM，如 2025-06-01 08:00。"_s;
+        << u"开航时间“2025-3-1 8:00”无法识别：应写作 YYYY-MM-DD HH:MM，如 2025-06-01 08:00、2025/6/1 8:00。"_s;
     QTest::newRow("course unreadable")
         << tarnquil::courseRefusal(u"45kn"_s)
         << u"航向“45kn”无法识别：应是 0 到 360 之间的度数，如 45、045° 或 123.5。"_s;

@@ -1,0 +1,179 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A passage plan written to each kind of route file the program writes and
+// read back: the same positions, names, methods, speeds, remarks, route
+// name, departure with its zone and Earth model, whatever zone the arrival
+// times were written in.
+#include "routefiles/gpx_reader.h"
+#include "routefiles/gpx_writer.h"
+#include "routefiles/route_csv.h"
+#include "routefiles/route_file.h"
+#include "routefiles/route_gpx.h"
+#include "routefiles/save_file.h"
+
+#include "nav/entry.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using tarnquil::RouteDocument;
+using tarnquil::RouteSettings;
+using tarnquil::WaypointText;
+
+namespace {
+
+WaypointText waypoint(const QString& name, const QString& latitude, const QString& longitude,
+                      nav::Method method = nav::Method::Rhumb, const QString& speed = {},
+                      const QString& remark = {})
+{
+    WaypointText w{name, latitude, longitude, method};
+    w.speed = speed;
+    w.remark = remark;
+    return w;
+}
+
+// Across the date line on a great circle, a speed typed with its unit, a
+// position typed in the 秒 form (which another form would read elsewhere),
+// remarks that need quotes in CSV and markup in XML.
+QList<WaypointText> passage()
+{
+    WaypointText seconds = waypoint(u"关门, 海峡"_s, u"335730N"_s, u"1305700E"_s,
+                                    nav::Method::Rhumb, u"9.5kn"_s, u"引航 \"必须\"\n夜间<慢车>&"_s);
+    seconds.latitudeForm = seconds.longitudeForm = geo::NumberForm::Seconds;
+    return {
+        waypoint(u"长江口"_s, u"3103N"_s, u"12220E"_s, nav::Method::Rhumb, {}, u"引航站"_s),
+        waypoint(u"济州岛南"_s, u"32°50′N"_s, u"126°30′E"_s, nav::Method::GreatCircle, u"14"_s),
+        seconds,
+        waypoint(u"日付変更線"_s, u"48°N"_s, u"180°W"_s, nav::Method::GreatCircle),
+        waypoint(u"维多利亚"_s, u"48°22.5′N"_s, u"123°44′W"_s, nav::Method::GreatCircle, u"12.5"_s),
+    };
+}
+
+RouteDocument document(const RouteSettings& settings)
+{
+    const QList<WaypointText> waypoints = passage();
+    return {u"横渡北太平洋"_s, waypoints, settings, tarnquil::makeRouteTable(waypoints, settings)};
+}
+
+RouteSettings settings(nav::EarthModel model, std::optional<double> speed, const char* departure,
+                       int zoneMinutes, nav::EtaZone etaZone)
+{
+    RouteSettings s;
+    s.model = model;
+    s.speed = speed;
+    if (departure)
+        s.departure = nav::readClockTime(departure);
+    s.departureZone = *nav::TimeZone::fromMinutes(zoneMinutes);
+    s.etaZone = etaZone;
+    return s;
+}
+
+}  // namespace
+
+class PlanFilesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void roundTrip_data();
+    void roundTrip();
+    void foreignCsvLacksColumns();
+
+private:
+    QTemporaryDir dir_;
+};
+
+void PlanFilesTest::roundTrip_data()
+{
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<RouteSettings>("settings");
+
+    const struct {
+        const char* name;
+        RouteSettings settings;
+    } plans[] = {
+        {"departure at UTC+5:30, arrivals on its clock",
+         settings(nav::EarthModel::Wgs84, 12, "2025-03-01 08:00", 330, nav::EtaZone::Departure)},
+        // The first row's arrival is the departure on its own clock, not in UTC.
+        {"arrivals in UTC",
+         settings(nav::EarthModel::Sphere, 11.5, "2025-03-01 08:00", 8 * 60, nav::EtaZone::Utc)},
+        {"arrivals in ship's time, departure west of Greenwich",
+         settings(nav::EarthModel::Wgs84, 12, "2025-12-31 23:45", -5 * 60, nav::EtaZone::Ship)},
+        // A file that says there is no speed and no departure says so.
+        {"neither speed nor departure",
+         settings(nav::EarthModel::Sphere, {}, nullptr, 0, nav::EtaZone::Departure)},
+    };
+    for (const QString& suffix : {u"csv"_s, u"gpx"_s}) {
+        for (const auto& plan : plans)
+            QTest::addRow("%s %s", qPrintable(suffix), plan.name) << suffix << plan.settings;
+    }
+}
+
+void PlanFilesTest::roundTrip()
+{
+    QFETCH(QString, suffix);
+    QFETCH(RouteSettings, settings);
+    const RouteDocument written = document(settings);
+    const QString path = dir_.filePath(u"plan."_s + suffix);
+    if (suffix == u"csv"_s) {
+        QCOMPARE(tarnquil::saveFile(path, tarnquil::legTableCsv(written)), QString());
+    } else {
+        const std::optional<tarnquil::GpxRoute> route = tarnquil::gpxRoute(written);
+        QVERIFY(route);
+        QCOMPARE(tarnquil::writeGpxFile(path, *route), QString());
+    }
+
+    const tarnquil::RouteFile file = tarnquil::readRouteFile(path);
+    QCOMPARE(file.error, QString());
+    QCOMPARE(file.name, written.name);
+    QCOMPARE(file.absentColumns, QStringList());
+    // Opened with other settings than it was written with: the file's win.
+    RouteSettings other;
+    other.speed = 20;
+    other.departure = nav::readClockTime("2000-01-01 00:00");
+    other.etaZone = settings.etaZone;
+    const RouteSettings opened = tarnquil::withSaved(other, file.saved);
+    QCOMPARE(opened.model, settings.model);
+    QCOMPARE(opened.speed, settings.speed);
+    QCOMPARE(opened.departure, settings.departure);
+    QCOMPARE(opened.departureZone, settings.departureZone);
+
+    const QList<tarnquil::RouteTableRow> rows = tarnquil::makeRouteTable(file.waypoints, opened);
+    QCOMPARE(rows.size(), written.rows.size());
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const WaypointText& a = file.waypoints[i];
+        const WaypointText& e = written.waypoints[i];
+        QCOMPARE(a.name, e.name);
+        QCOMPARE(a.remark, e.remark);
+        if (i > 0) {
+            QCOMPARE(a.method, e.method);
+            QCOMPARE(a.speed, e.speed);
+        }
+        QVERIFY(rows[i].position && written.rows[i].position);
+        QCOMPARE(rows[i].position->latitude, written.rows[i].position->latitude);
+        QCOMPARE(rows[i].position->longitude, written.rows[i].position->longitude);
+        // Every figure of the plan, the times with their zones, as written.
+        QCOMPARE(rows[i].texts.sliced(qsizetype(tarnquil::LegColumn::Method)),
+                 written.rows[i].texts.sliced(qsizetype(tarnquil::LegColumn::Method)));
+    }
+    if (suffix == u"csv"_s) {
+        const QByteArray again = tarnquil::legTableCsv({file.name, file.waypoints, opened, rows});
+        QCOMPARE(again, tarnquil::legTableCsv(written));
+    }
+}
+
+// A list a spreadsheet wrote holds positions and names only: reading it says
+// which columns of a plan it lacks, so that saving over it can say so.
+void PlanFilesTest::foreignCsvLacksColumns()
+{
+    const tarnquil::RouteCsvReading reading =
+        tarnquil::readRouteCsv("名称,纬度,经度,备注\r\n吴淞口,3124N,12130E,锚地\r\n"_ba);
+    QCOMPARE(reading.error, QString());
+    QCOMPARE(reading.absentColumns,
+             (QStringList{u"航法"_s, u"航速"_s, u"预计到达"_s, u"航线名称"_s, u"地球模型"_s}));
+    QCOMPARE(reading.saved, tarnquil::SavedSettings{});
+    QCOMPARE(reading.waypoints.value(0).remark, u"锚地"_s);
+}
+
+QTEST_GUILESS_MAIN(PlanFilesTest)
+#include "plan_files_test.moc"
