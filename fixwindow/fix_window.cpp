@@ -148,8 +148,12 @@ void FixWindow::setUpActions()
 
 void FixWindow::setUpTable()
 {
-    QTableView* table = ui_->observationTable;
+    EntryTableView* table = ui_->observationTable;
     table->setModel(model_);
+    // A series of bearings is typed mark, Enter, value, Enter: the kind
+    // carries over from the row before and is changed where it is, with
+    // the arrow keys and F2.
+    table->passOverColumn(int(ObservationColumn::Kind));
     table->setItemDelegateForColumn(int(ObservationColumn::Kind), new ObservationKindDelegate(table));
     const QFontMetricsF metrics(table->font());
     const qreal digit = metrics.horizontalAdvance(u'0');

@@ -6,6 +6,16 @@
 // form fix_window.ui; this class holds what the controls do. It knows no
 // other window: 加入航线 asks, by addToRouteRequested, for whoever opened
 // it to add the fix to a route.
+//
+// The observations are typed as in a spreadsheet (EntryTableView): the
+// window starts in the first row's 物标; Enter commits a cell and moves on
+// to 物标2 (a horizontal angle's only), 观测值, 时间或航程, then the next
+// row's 物标, so three bearings are typed mark, Enter, value, Enter, Enter,
+// mark, ...; Tab and Shift+Tab move the same way and leave the table only
+// past its last cell or before its first; Home goes to the row's 物标.
+// 类型 is passed over: a new row takes the kind of the row before; Left
+// from 物标 reaches it, F2 (or typing) opens its list, the arrow keys
+// choose and Enter takes the kind and goes on to 物标.
 #pragma once
 
 #include "fixwindow/observation_table_model.h"

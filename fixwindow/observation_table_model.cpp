@@ -77,7 +77,7 @@ QVariant ObservationTableModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid())
         return {};
-    const ObservationRow row = rows_.value(index.row());
+    const ObservationRow row = rowAt(index.row());
     const auto column = ObservationColumn(index.column());
     switch (role) {
     case Qt::DisplayRole:
@@ -129,17 +129,27 @@ Qt::ItemFlags ObservationTableModel::flags(const QModelIndex& index) const
     return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
 }
 
+ObservationRow ObservationTableModel::rowAt(int row) const
+{
+    if (row < rows_.size())
+        return rows_[row];
+    ObservationRow next;
+    if (!rows_.isEmpty())
+        next.kind = rows_.last().kind;
+    return next;
+}
+
 bool ObservationTableModel::isSwitchedOff(const QModelIndex& index) const
 {
     return ObservationColumn(index.column()) == ObservationColumn::Mark2
-        && rows_.value(index.row()).kind != nav::ObservationKind::HorizontalAngle;
+        && rowAt(index.row()).kind != nav::ObservationKind::HorizontalAngle;
 }
 
 bool ObservationTableModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
     if (!index.isValid() || role != Qt::EditRole)
         return false;
-    ObservationRow row = rows_.value(index.row());
+    ObservationRow row = rowAt(index.row());
     const auto column = ObservationColumn(index.column());
     if (column == ObservationColumn::Kind) {
         const std::optional<nav::ObservationKind> kind = kindOf(value);
@@ -162,6 +172,10 @@ bool ObservationTableModel::setData(const QModelIndex& index, const QVariant& va
                                      ? this->index(index.row(), observationColumns - 1)
                                      : index;
         emit dataChanged(index, last);
+        // The empty row's kind follows the last observation's.
+        if (column == ObservationColumn::Kind && index.row() == rows_.size() - 1)
+            emit dataChanged(this->index(int(rows_.size()), 0),
+                             this->index(int(rows_.size()), observationColumns - 1));
     }
     emit rowsEdited();
     return true;

@@ -8,7 +8,9 @@
 namespace tarnquil {
 
 // The fix window's observations (observation_rows.h) as a table, always with
-// an empty row at its end to type the next observation into. The kind's
+// an empty row at its end to type the next observation into, of the last
+// observation's kind: a series of bearings is typed without choosing the
+// kind again. The kind's
 // edit role is the nav::ObservationKind as an int; it also takes the
 // kind's name, its first character (方, 距, 水) or its number (1, 2, 3), as
 // typed or pasted. A refused cell is tinted, and its refusal is its tooltip.
@@ -42,6 +44,8 @@ signals:
     void rowsEdited();
 
 private:
+    // The row's texts; past the observations, the empty row's.
+    ObservationRow rowAt(int row) const;
     // The second mark's cell of a row that is no horizontal angle.
     bool isSwitchedOff(const QModelIndex& index) const;
 

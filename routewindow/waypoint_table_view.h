@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The waypoint table's keys, as a spreadsheet's, so that a passage can be
-// typed in one run:
+// The waypoint table's keys are a spreadsheet's (EntryTableView), so that a
+// passage can be typed in one run:
 //   typing (or an input method's text) into an empty table starts the first
 //   waypoint, at its name;
 //   Enter commits the cell and moves on to the next cell to fill in
@@ -18,21 +18,16 @@
 // rows; the panels around it scroll instead (PanelArea).
 #pragma once
 
-#include <QTableView>
+#include "widgets/entry_table_view.h"
 
 namespace tarnquil {
 
-class WaypointTableView : public QTableView
+class WaypointTableView : public EntryTableView
 {
     Q_OBJECT
 
 public:
     explicit WaypointTableView(QWidget* parent = nullptr);
-
-    // Commits the text being edited in a cell and closes its editor, so that
-    // a command on the rows (insert, delete, move) starts from the texts as
-    // typed rather than committing them halfway through.
-    void commitEdit();
 
     QSize minimumSizeHint() const override;
 
@@ -40,23 +35,6 @@ signals:
     // A new waypoint is wanted in `row`: the window adds it as one undo step
     // and makes its name the current cell before it returns.
     void waypointWanted(int row);
-    // Esc closed the editor of `index`, committing nothing.
-    void editCancelled(const QModelIndex& index);
-
-protected:
-    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void inputMethodEvent(QInputMethodEvent* event) override;
-    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
-
-private:
-    // The next (or previous) cell to fill in after `from`, row by row;
-    // invalid past the table's last one (or before its first). From an
-    // invalid index, the table's first (or last) one.
-    QModelIndex nextCell(const QModelIndex& from, bool forward) const;
-    QModelIndex firstCellOf(int row) const;
-    void moveOn();
-    void startWaypointForTyping();
 };
 
 }  // namespace tarnquil

@@ -132,6 +132,10 @@ private slots:
 
     void threeBearingsWithACockedHat();
     void tabGoesFromTheMarkToTheValue();
+    void threeBearingsTypedWithKeysOnly();
+    void keysGoToTheNextCellToFill_data();
+    void keysGoToTheNextCellToFill();
+    void theKindCarriesOverAndIsChangedByKeys();
     void switchedOffCellSaysSo_data();
     void switchedOffCellSaysSo();
     void runningFixByWatchTimes();
@@ -196,6 +200,102 @@ void FixWindowTest::tabGoesFromTheMarkToTheValue()
     driver.setKind(1, Kind::HorizontalAngle);
     typeMarkAndTab(1);
     QCOMPARE(table->currentIndex(), model.index(1, int(ObservationColumn::Mark2)));
+}
+
+// A three-bearing fix typed as a navigator types it, from the cell the
+// window starts in and with keys only: mark, Enter, value, Enter, Enter past
+// the empty 时间或航程, and the next mark.
+void FixWindowTest::threeBearingsTypedWithKeysOnly()
+{
+    Driver driver;
+    const QStringList keys{u"3000.0N 12200.0E"_s, u"45"_s, {}, u"2952.0N 12206.0E"_s, u"120"_s, {},
+                           u"3003.0N 12206.0E"_s, u"10"_s};
+    for (const QString& text : keys) {
+        typeInto(driver.table(), text);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCoreApplication::processEvents();
+    }
+    const std::vector<nav::Sighting> sightings{nav::bearingObservation({30.0, 122.0}, 45),
+                                               nav::bearingObservation({29.0 + 52.0 / 60, 122.1}, 120),
+                                               nav::bearingObservation({30.05, 122.1}, 10)};
+    QCOMPARE(driver.fixText(), expectedFix(sightings));
+    QCOMPARE(driver.window().model().observationRows().size(), 3);
+}
+
+// Where Enter, Tab, Shift+Tab and Home lead from a cell of the table with
+// one bearing typed (row 0) and the empty row after it (row 1); column -1
+// is out of the table.
+void FixWindowTest::keysGoToTheNextCellToFill_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("toRow");
+    QTest::addColumn<int>("toColumn");
+
+    const int value = int(ObservationColumn::Value);
+    const int when = int(ObservationColumn::When);
+    const int mark = int(ObservationColumn::Mark);
+    QTest::newRow("Enter from the value goes to the time, not stays")
+        << 0 << value << int(Qt::Key_Return) << 0 << 0 << when;
+    QTest::newRow("Tab from the value stays in the table")
+        << 0 << value << int(Qt::Key_Tab) << 0 << 0 << when;
+    QTest::newRow("Enter from the time goes to the next mark, past the kind")
+        << 0 << when << int(Qt::Key_Return) << 0 << 1 << mark;
+    QTest::newRow("Tab from the time goes to the next mark, past the kind")
+        << 0 << when << int(Qt::Key_Tab) << 0 << 1 << mark;
+    QTest::newRow("Shift+Tab from a mark goes back to the row before's time")
+        << 1 << mark << int(Qt::Key_Backtab) << int(Qt::ShiftModifier) << 0 << when;
+    QTest::newRow("Home goes to the row's mark") << 1 << when << int(Qt::Key_Home) << 0 << 1 << mark;
+    QTest::newRow("Tab past the last cell leaves the table")
+        << 1 << when << int(Qt::Key_Tab) << 0 << -1 << -1;
+}
+
+void FixWindowTest::keysGoToTheNextCellToFill()
+{
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, toRow);
+    QFETCH(int, toColumn);
+    Driver driver;
+    driver.type(0, ObservationColumn::Mark, textA);
+    QTableView* table = driver.table();
+    table->setFocus();
+    table->setCurrentIndex(driver.window().model().index(row, column));
+    QTest::keyClick(table, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCoreApplication::processEvents();
+    if (toColumn < 0) {
+        QVERIFY(!table->hasFocus());
+        return;
+    }
+    QVERIFY(table->hasFocus());
+    QCOMPARE(table->currentIndex(), driver.window().model().index(toRow, toColumn));
+}
+
+// A series of ranges is typed without choosing the kind on every row: the
+// next row is of the kind of the row before. The kind is reached with the
+// arrow keys and chosen from its list with F2, the arrows and Enter, which
+// goes on to the mark.
+void FixWindowTest::theKindCarriesOverAndIsChangedByKeys()
+{
+    Driver driver;
+    QTableView* table = driver.table();
+    const auto& model = driver.window().model();
+    table->setFocus();
+    table->setCurrentIndex(model.index(0, int(ObservationColumn::Mark)));
+    QTest::keyClick(table, Qt::Key_Left);
+    QCOMPARE(table->currentIndex(), model.index(0, int(ObservationColumn::Kind)));
+    QTest::keyClick(table, Qt::Key_F2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCoreApplication::processEvents();
+    QCOMPARE(model.index(0, int(ObservationColumn::Kind)).data(Qt::EditRole).toInt(), int(Kind::Range));
+    QCOMPARE(table->currentIndex(), model.index(0, int(ObservationColumn::Mark)));
+    driver.type(0, ObservationColumn::Mark, textA);
+    QCOMPARE(model.index(1, int(ObservationColumn::Kind)).data(Qt::EditRole).toInt(), int(Kind::Range));
 }
 
 // Qt gives a screen reader every cell as enabled, whatever the model's
