@@ -288,6 +288,8 @@ std::string warningKind(nav::FixWarningKind kind)
         return "poor_cut";
     case nav::FixWarningKind::DangerCircle:
         return "danger_circle";
+    case nav::FixWarningKind::LineFarFromFix:
+        return "line_far_from_fix";
     case nav::FixWarningKind::LargeCockedHat:
         break;
     }

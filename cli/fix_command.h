@@ -23,10 +23,12 @@
 //    "solutions": [{"lat": .., "lon": ..}, ...],   nearest --near first
 //    "cocked_hat": [{..}, {..}, {..}],            three lines: (1,2), (1,3), (2,3)
 //    "compass_error": .., "fix_common_error": {..},   three bearings or more
-//    "warnings": [{"kind": "poor_cut"|"danger_circle"|"large_cocked_hat",
+//    "warnings": [{"kind": "poor_cut"|"danger_circle"|"large_cocked_hat"|
+//                   "line_far_from_fix",
 //                  "observations": [1, 2], "value": .., "message": ".."}]}
 // A poor cut or a danger circle names its two lines, a large cocked hat the
-// one line its longest side lies on ("observations": [3]). Positions are in
+// one line its longest side lies on ("observations": [3]), a line far from
+// the fix that line. Positions are in
 // decimal degrees, each the shortest text that reads back as the same
 // double; members without a value are left out.
 // Exit status: 0 with a fix; 1, with the reason on stderr and nothing on

@@ -328,6 +328,21 @@ void warnOfCockedHat(const std::optional<CockedHat>& hat, std::vector<FixWarning
         warnings.push_back({FixWarningKind::LargeCockedHat, line, line, *longest});
 }
 
+void warnOfFarLine(const std::vector<LineValue>& values, std::vector<FixWarning>& warnings)
+{
+    const bool hatWarned = std::any_of(warnings.begin(), warnings.end(), [](const FixWarning& w) {
+        return w.kind == FixWarningKind::LargeCockedHat;
+    });
+    const auto farthest = std::max_element(values.begin(), values.end(),
+        [](const LineValue& a, const LineValue& b) { return std::abs(a.distance) < std::abs(b.distance); });
+    if (hatWarned || farthest == values.end())
+        return;
+    const double miles = nauticalMilesOf(std::abs(farthest->distance));
+    const auto line = std::size_t(farthest - values.begin());
+    if (miles > kMaxCockedHatSide)
+        warnings.push_back({FixWarningKind::LineFarFromFix, line, line, miles});
+}
+
 Fix manyLines(const Figure& figure, const LocalMap& map, const std::vector<PositionLine>& lines,
               double compassError)
 {
@@ -343,6 +358,7 @@ Fix manyLines(const Figure& figure, const LocalMap& map, const std::vector<Posit
     fix.cockedHat = cockedHat(figure, corners, fix.position);
     warnOfCuts(lines, fit.values, fix.warnings);
     warnOfCockedHat(fix.cockedHat, fix.warnings);
+    warnOfFarLine(fit.values, fix.warnings);
     fix.commonError = commonError(figure, lines, fix.position, compassError, fix.warnings);
     return fix;
 }

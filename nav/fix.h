@@ -109,6 +109,12 @@ enum class FixWarningKind {
     // the longest side, n mile, and `first` and `second` both the line it
     // lies on.
     LargeCockedHat,
+    // Three or more lines whose fix lies farther than kMaxCockedHatSide
+    // from one of them, where no LargeCockedHat says so already: lines that
+    // cross in pairs only behind a mark, or more than three lines, make no
+    // cocked hat, yet disagree as much. `value` is the distance, n mile,
+    // and `first` and `second` both the line farthest from the fix.
+    LineFarFromFix,
 };
 
 inline constexpr double kMinCutAngle = 30;        // degrees

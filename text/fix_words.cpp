@@ -85,6 +85,11 @@ QString fixWarningMessage(const nav::FixWarning& warning)
         return lines + cut + u"，船位误差大。"_s;
     case nav::FixWarningKind::DangerCircle:
         return lines + cut + u"：船位接近三物标所在的圆（危险圆），船位不确定。"_s;
+    case nav::FixWarningKind::LineFarFromFix:
+        return u"第 %1 条船位线离船位 %2 海里，超过 %3 海里：各船位线相互矛盾，请检查观测。"_s
+            .arg(warning.first + 1)
+            .arg(number(warning.value, 2))
+            .arg(nav::kMaxCockedHatSide);
     case nav::FixWarningKind::LargeCockedHat:
         break;
     }

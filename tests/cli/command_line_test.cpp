@@ -562,6 +562,8 @@ void CommandLineTest::splitGreatCircleExport()
     const QString csv = QString::fromUtf8(readAll(dir_.filePath(u"split.csv"_s)));
     QCOMPARE(csv.count(u",RL,"_s), 2 + crossings);
     QCOMPARE(csv.count(u",GC,"_s), 0);
+}
+
 // route.csv, 646.4 n mile at 12 kn, 53 h 52 min (route_print_test's
 // figures), leaving 2025-03-01 08:00 on the clock of --zone: the last
 // row's arrival in each ETA zone; the first row's is the departure as given.

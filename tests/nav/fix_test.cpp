@@ -442,7 +442,14 @@ INSTANTIATE_TEST_SUITE_P(Table, Warnings, ::testing::Values(
     WarningRow{"LargeCockedHat",
                {Bearing(away(kShip, 20, 6), 30), Bearing(away(kShip, 140, 6), 150),
                 Bearing(away(kShip, 260, 6), 270)},
-               {{LargeCockedHat, 0, 0, kNaN}}}),
+               {{LargeCockedHat, 0, 0, kNaN}}},
+    // The worked example's two bearings and a third some 43 degrees out: the
+    // lines cross in pairs only behind a mark, so there is no cocked hat to
+    // warn, yet the fix lies 3.1 n mile off the third line.
+    WarningRow{"ThirdBearingFarOut",
+               {Bearing({30, 122}, 45), Bearing({29.866666666666667, 122.1}, 120),
+                Bearing({30.05, 122.1}, 10)},
+               {{LineFarFromFix, 2, 2, kNaN}}}),
     geo::testing::RowName());
 
 }  // namespace
