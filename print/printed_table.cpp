@@ -67,7 +67,10 @@ PrintedTable::PrintedTable(const RouteDocument& route, const QPaintDevice& devic
     // text, in bold. A title of more than two ideographs wider than the
     // column's texts takes two lines, broken in its middle (恒向线 / 航向),
     // rather than the room of a name.
-    const qreal besides = 2 * (padding_ + inset_) + rule_;
+    // Qt wraps a line whose last glyph reaches past its advance, as a bold 法
+    // does by 0.07 em; an eighth of an em more keeps each text on its line.
+    const qreal overhang = printedTablePoints * device.logicalDpiX() / 72 / 8;
+    const qreal besides = 2 * (padding_ + inset_) + rule_ + overhang;
     titles_ = legColumnTitles();
     QList<qreal> widths(legColumnCount, 0);
     qreal others = 0;
