@@ -460,7 +460,11 @@ void RouteWindow::readSettings()
 
 void RouteWindow::updateTotals()
 {
-    ui_->totalsLabel->setText(totalsText(model_->table(), model_->settings().etaZone));
+    const QString totals = totalsText(model_->table(), model_->settings().etaZone);
+    ui_->totalsLabel->setText(totals);
+    // Its accessible name is 合计, which screen readers read instead of the
+    // text; the figures go with it as the description, as the status bar's do.
+    ui_->totalsLabel->setAccessibleDescription(totals);
 }
 
 void RouteWindow::showCurrent()

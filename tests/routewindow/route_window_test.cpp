@@ -1282,6 +1282,8 @@ void RouteWindowTest::zonesAndTotals()
     QCOMPARE(driver.shown(2, Column::Eta), arrival);
     QCOMPARE(driver.shown(0, Column::Eta), rows[0].texts[qsizetype(tarnquil::LegColumn::Eta)]);
     QCOMPARE(totals, tarnquil::totalsText(rows, settings.etaZone));
+    // A screen reader reads the label's name, 合计, and its description.
+    QCOMPARE(driver.control<QLabel>(u"totalsLabel"_s)->accessibleDescription(), totals);
     QVERIFY(driver.window().isWindowModified());
 }
 
