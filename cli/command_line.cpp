@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/command_line.h"
+#include "cli/command_failure.h"
 #include "cli/command_line_help.h"
 #include "cli/console_text.h"
 #include "cli/great_circle_report.h"
@@ -39,24 +40,6 @@ using namespace Qt::StringLiterals;
 namespace tarnquil {
 
 namespace {
-
-enum ExitStatus { success = 0, dataFault = 1, usageFault = 2 };
-
-// Thrown while the command line is read: the message, and the status to exit with.
-struct Failure {
-    QString message;
-    ExitStatus status;
-};
-
-[[noreturn]] void usageError(const QString& message)
-{
-    throw Failure{message, usageFault};
-}
-
-[[noreturn]] void dataError(const QString& message)
-{
-    throw Failure{message, dataFault};
-}
 
 struct ProgramOption {
     QStringView name;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/fix_command.h"
+#include "cli/command_failure.h"
 #include "cli/command_line_help.h"
 #include "cli/console_text.h"
 #include "cli/qt_options.h"
@@ -30,23 +31,6 @@ using namespace Qt::StringLiterals;
 namespace tarnquil {
 
 namespace {
-
-enum ExitStatus { success = 0, dataFault = 1, usageFault = 2 };
-
-struct Failure {
-    QString message;
-    ExitStatus status;
-};
-
-[[noreturn]] void usageError(const QString& message)
-{
-    throw Failure{message, usageFault};
-}
-
-[[noreturn]] void dataError(const QString& message)
-{
-    throw Failure{message, dataFault};
-}
 
 // The options of --fix and how many values each takes; the observations'
 // may be given any number of times, in the order observed.
