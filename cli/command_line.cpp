@@ -410,9 +410,6 @@ geo::GeoPoint readSailingEnd(const QString& field, const QString& text, geo::Num
     return point;
 }
 
-// The fallback of --every: the meridians of every ten degrees.
-constexpr double defaultMeridianInterval = 10;
-
 int greatCircle(const Arguments& arguments)
 {
     const geo::NumberForm form = readForm(arguments);
@@ -422,7 +419,7 @@ int greatCircle(const Arguments& arguments)
     question.to = readSailingEnd(u"终点"_s, *arguments.file, form);
     question.every = arguments.has(u"--every")
         ? readQuantity(arguments, u"--every", readMeridianIntervalText)
-        : defaultMeridianInterval;
+        : kDefaultMeridianInterval;
     const nav::GreatCircleSailing sailing =
         nav::sailGreatCircle(question.model, question.from, question.to, question.every);
     if (arguments.has(u"--json"))

@@ -1,8 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/command_line_help.h"
+#include "cli/great_circle_report.h"
 #include "cli/route_export.h"
 
 #include "routefiles/route_table.h"
+
+#include "geo/units.h"
+#include "nav/display.h"
+#include "nav/earth.h"
+#include "nav/observation.h"
+#include "nav/time_zone.h"
 
 using namespace Qt::StringLiterals;
 
@@ -22,6 +29,17 @@ QString legTableColumns()
     return lines.join(u",\n              "_s);
 }
 
+// A limit as the help writes it: 360, 1000000.
+QString whole(double limit)
+{
+    return QString::number(limit, 'f', 0);
+}
+
+QString zoneName(int minutes)
+{
+    return QString::fromStdString(nav::formatTimeZone(*nav::TimeZone::fromMinutes(minutes)));
+}
+
 // The command line of position fixing (fix_command.h).
 QString fixCommandHelp()
 {
@@ -34,7 +52,7 @@ QString fixCommandHelp()
       不打开窗口，直接求船位。观测按先后写：
         --bearing "物标" 方位         物标的真方位（度，在船上量得；给出 --compass-error
                                       时为罗经方位）
-        --range "物标" 距离           到物标的距离（海里，大于 0，不超过 100）
+        --range "物标" 距离           到物标的距离（海里，大于 0，不超过 %1）
         --angle "物标1" "物标2" 水平角  在船上从物标1顺时针量到物标2的水平角（度）
         --run 航向 航程               此后船沿恒向线按该真航向航行该航程（海里）；
                                       此前的观测随之转移（移线定位）
@@ -51,7 +69,7 @@ QString fixCommandHelp()
       系统误差、到各物标的方位和距离、提示等。
       退出状态：0 求得船位；1 无法定位、观测少于两个、数值无法识别或超出范围
       （原因写在标准错误上，标准输出不写任何东西）；2 命令行有误。
-)"_s;
+)"_s.arg(whole(nav::kMaxSightDistance));
 }
 
 }  // namespace
@@ -83,7 +101,7 @@ QString commandLineHelp()
       推算船位：从该位置按航向航行该航程后到达的位置，输出一行，如
       30°10.20′N 122°05.30′E
   tarnquil --great-circle "起点" "终点" [--every 度数] [--json] [--model …] [--form …]
-      大圆航法：大圆始航向、大圆航程、顶点，大圆每隔 --every 度经度（默认 10）
+      大圆航法：大圆始航向、大圆航程、顶点，大圆每隔 --every 度经度（默认 %3）
       的分点及各点到下一点的恒向线航向、航程，按恒向线分段航行的总航程。
       --json 输出一个 JSON 对象（十进制的度、海里，数字为能读回原值的最短写法）：
         model、every；from、to 为 {lat, lon}，from 另有 rhumbCourse、
@@ -103,7 +121,7 @@ QString commandLineHelp()
                           也可写作 "2025/6/1 8:00" 或 "2025-06-01T08:00"；
                           与 --speed 一起给出时计算预计到达时间
   --zone 区时             开航时间所用的区时：+8（UTC+8，默认）、-5、+5:30、
-                          0 或 UTC，UTC-12 到 UTC+14
+                          0 或 UTC，%4 到 %5
   --eta-zone depart|utc|ship
                           预计到达时间所用的区时：depart 开航区时（默认），
                           utc 协调世界时，ship 船时（各航点所在的时区，
@@ -115,8 +133,8 @@ QString commandLineHelp()
   --model、--form         见下
 
 推算选项：
-  --course 航向           真航向（度），0 到 360，如 45、045.5 或 045°
-  --distance 航程         航程（海里），0 到 1000000，如 120.5 或 120.5nm
+  --course 航向           真航向（度），0 到 %6，如 45、045.5 或 045°
+  --distance 航程         航程（海里），0 到 %7，如 120.5 或 120.5nm
   --method rl|gc          航法：rl 恒向线（默认），gc 大圆
   --model、--form         见下
 
@@ -155,7 +173,10 @@ QString commandLineHelp()
      超出范围，或文件无法写入
   2  命令行有误：未知选项、缺少值、选项不能同时使用、--model、--form、
      --eta-zone、--method 或 --route-index 的值不可选、%2、不支持的文件格式
-)"_s.arg(legTableColumns(), missingRouteFile.toString()) + fixCommandHelp();
+)"_s.arg(legTableColumns(), missingRouteFile.toString(), whole(kDefaultMeridianInterval),
+             zoneName(nav::kWestmostZoneMinutes), zoneName(nav::kEastmostZoneMinutes),
+             whole(geo::kFullCircle), whole(nav::kMaxRun))
+        + fixCommandHelp();
 }
 
 }  // namespace tarnquil

@@ -14,16 +14,13 @@
 #include "geo/errors.h"
 #include "geo/number_reading.h"
 #include "geo/plain_number.h"
+#include "geo/units.h"
 
 namespace geo {
 namespace {
 
-constexpr double kMinutesPerDegree = 60;
-constexpr double kSecondsPerDegree = 3600;
 // Minutes and seconds of the notations with marks or separators stay below this.
 constexpr int kSexagesimalBase = 60;
-constexpr double kLatitudeLimit = 90;
-constexpr double kLongitudeLimit = 180;
 // The degrees the packed forms can hold (see coordinate_entry.h).
 constexpr Limits kMinutesFormLimits{-327, 327};
 constexpr Limits kSecondsFormLimits{-32768, 32767};
@@ -182,7 +179,7 @@ private:
     std::u32string digits(std::size_t from, std::size_t to) const;
     double valueOf(std::size_t from, std::size_t to) const { return valueOf(digits(from, to)); }
     static double valueOf(const std::u32string& number) { return readNumberPrefix(number); }
-    double limit() const { return axis_ == Axis::Latitude ? kLatitudeLimit : kLongitudeLimit; }
+    double limit() const { return axis_ == Axis::Latitude ? kMaxLatitude : kMaxLongitude; }
     Limits axisLimits() const { return {-limit(), limit()}; }
 
     std::u32string_view text_;

@@ -5,12 +5,11 @@
 
 #include "geo/coordinate_entry.h"
 #include "geo/number_reading.h"
+#include "geo/units.h"
 
 namespace geo {
 namespace {
 
-constexpr double kLatitudeLimit = 90;
-constexpr double kLongitudeLimit = 180;
 // The most digits whole degrees have before the point: 90, 180.
 constexpr std::size_t kLatitudeDegreeDigits = 2;
 constexpr std::size_t kLongitudeDegreeDigits = 3;
@@ -18,7 +17,7 @@ constexpr int kSexagesimalBase = 60;
 // Packed numbers: two digits of minutes, two of seconds.
 constexpr std::size_t kPartDigits = 2;
 
-double limitOf(Axis axis) { return axis == Axis::Latitude ? kLatitudeLimit : kLongitudeLimit; }
+double limitOf(Axis axis) { return axis == Axis::Latitude ? kMaxLatitude : kMaxLongitude; }
 
 Limits axisLimits(Axis axis) { return {-limitOf(axis), limitOf(axis)}; }
 

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "geo/units.h"
 #include "nav/earth.h"
 #include "nav/errors.h"
 
@@ -10,8 +11,7 @@ namespace nav {
 
 namespace {
 
-constexpr double kFullCircle = 360;
-constexpr double kHalfCircle = 180;
+using geo::kFullCircle;
 
 // The negated comparisons refuse NaN too.
 void checkDirection(double degrees, Quantity quantity)
@@ -74,7 +74,7 @@ void checkRun(const Run& run)
 
 void checkCompassError(double degrees)
 {
-    if (!(std::fabs(degrees) <= kHalfCircle))
+    if (!(std::fabs(degrees) <= kMaxCompassError))
         throw RangeError(Quantity::CompassError, degrees);
 }
 

@@ -6,8 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
+#include "geo/units.h"
 #include "nav/solvers.h"
 
 namespace nav::fixing {
@@ -16,8 +16,8 @@ namespace {
 
 using GeographicLib::Math;
 
-constexpr double kHalfCircle = 180;
-constexpr double kRadiansPerDegree = std::numbers::pi / kHalfCircle;
+using geo::kHalfCircle;
+using geo::kRadiansPerDegree;
 
 // Nearer than this to a mark, in metres, its bearing means nothing.
 constexpr double kAtTheMark = 1e-3;

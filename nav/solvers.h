@@ -10,6 +10,7 @@
 #include <GeographicLib/Math.hpp>
 #include <GeographicLib/Rhumb.hpp>
 
+#include "geo/units.h"
 #include "nav/earth_model.h"
 
 namespace nav {
@@ -31,7 +32,7 @@ struct Solvers {
 // adding +0.0 turns -0.0 into 0.
 inline double courseOf(double azimuth)
 {
-    constexpr double kFullCircle = 360;
+    using geo::kFullCircle;
     const double course = azimuth < 0 ? azimuth + kFullCircle : azimuth;
     return course >= kFullCircle ? 0.0 : course + 0.0;
 }
@@ -41,8 +42,8 @@ inline double courseOf(double azimuth)
 // one value, -0 as 0.
 inline double longitudeOf(double longitude)
 {
-    constexpr double kHalfCircle = 180;
-    constexpr double kFullCircle = 360;
+    using geo::kFullCircle;
+    using geo::kHalfCircle;
     const double wrapped = GeographicLib::Math::AngNormalize(longitude);
     return wrapped >= kHalfCircle ? wrapped - kFullCircle : wrapped + 0.0;
 }

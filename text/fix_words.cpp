@@ -2,6 +2,7 @@
 #include "text/fix_words.h"
 #include "text/utf8_text.h"
 
+#include "geo/units.h"
 #include "nav/display.h"
 
 using namespace Qt::StringLiterals;
@@ -9,8 +10,6 @@ using namespace Qt::StringLiterals;
 namespace tarnquil {
 
 namespace {
-
-constexpr double kHalfCircle = 180;
 
 // A figure to `decimals` places, as printf rounds (Qt's 'f' rounds the
 // double's exact value too); with its sign when `signed_`.
@@ -79,7 +78,7 @@ QString fixWarningMessage(const nav::FixWarning& warning)
     const QString lines = u"第 %1、%2 条船位线"_s.arg(warning.first + 1).arg(warning.second + 1);
     const QString cut = u"交角 %1°，小于 %2° 或大于 %3°"_s.arg(number(warning.value, 1))
                             .arg(nav::kMinCutAngle)
-                            .arg(kHalfCircle - nav::kMinCutAngle);
+                            .arg(geo::kHalfCircle - nav::kMinCutAngle);
     switch (warning.kind) {
     case nav::FixWarningKind::PoorCut:
         return lines + cut + u"，船位误差大。"_s;

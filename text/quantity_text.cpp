@@ -3,6 +3,7 @@
 
 #include "geo/errors.h"
 #include "geo/number_reading.h"
+#include "geo/units.h"
 #include "nav/earth.h"
 #include "nav/great_circle.h"
 
@@ -36,8 +37,6 @@ QString asciiForms(QStringView text)
     }
     return folded;
 }
-
-constexpr double fullCircle = 360;
 
 // The units a course (and any angle in degrees) and a distance in n mile may
 // be written with; "nmi" before "nm", which ends it.
@@ -93,7 +92,7 @@ QuantityReading readSpeedText(const QString& text, QStringView option)
 QuantityReading readCourseText(const QString& text, QStringView option)
 {
     const std::optional<double> degrees = readNumberWithUnit(text, courseUnits);
-    return read(text, degrees, degrees && *degrees >= 0 && *degrees <= fullCircle, courseRefusal,
+    return read(text, degrees, degrees && *degrees >= 0 && *degrees <= geo::kFullCircle, courseRefusal,
                 option);
 }
 

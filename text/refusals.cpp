@@ -2,9 +2,12 @@
 #include "text/refusals.h"
 #include "text/quoted_text.h"
 
+#include "geo/units.h"
+#include "nav/display.h"
 #include "nav/earth.h"
 #include "nav/entry.h"
 #include "nav/observation.h"
+#include "nav/time_zone.h"
 
 using namespace Qt::StringLiterals;
 
@@ -20,7 +23,20 @@ QString verdictOn(const QString& field, QStringView option, const QString& text,
         + (verdict == Verdict::OutOfRange ? u"超出范围："_s : u"无法识别："_s);
 }
 
-const QString degreesRule = u"应是 0 到 360 之间的度数，如 45、045° 或 123.5。"_s;
+// A limit as the rules write it: 360, -180, 1000000.
+QString whole(double limit)
+{
+    return QString::number(limit, 'f', 0);
+}
+
+// The zone `minutes` east of UTC as the program writes it: UTC-12, UTC+14.
+QString zoneName(int minutes)
+{
+    return QString::fromStdString(nav::formatTimeZone(*nav::TimeZone::fromMinutes(minutes)));
+}
+
+const QString degreesRule =
+    u"应是 0 到 %1 之间的度数，如 45、045° 或 123.5。"_s.arg(whole(geo::kFullCircle));
 
 }  // namespace
 
@@ -47,7 +63,9 @@ QString timeZoneRefusal(const QString& text, QStringView option)
             + u"东区写 +，西区写 -，"_s + examples;
     case nav::ZoneRefusal::OutOfRange:
         return verdictOn(u"区时"_s, option, text, Verdict::OutOfRange)
-            + u"应在 UTC-12 到 UTC+14 之间，"_s + examples;
+            + u"应在 %1 到 %2 之间，"_s.arg(zoneName(nav::kWestmostZoneMinutes),
+                                              zoneName(nav::kEastmostZoneMinutes))
+            + examples;
     case nav::ZoneRefusal::NotQuarterHour:
         return verdictOn(u"区时"_s, option, text, Verdict::Unreadable)
             + u"分钟应为 00、15、30 或 45，"_s + examples;
@@ -66,7 +84,7 @@ QString courseRefusal(const QString& text, Verdict verdict, QStringView option)
 QString distanceRefusal(const QString& text, Verdict verdict, QStringView option)
 {
     return verdictOn(u"航程"_s, option, text, verdict)
-        + u"应是 0 到 %1 之间的海里数，如 120.5 或 120.5nm。"_s.arg(nav::kMaxRun, 0, 'f', 0);
+        + u"应是 0 到 %1 之间的海里数，如 120.5 或 120.5nm。"_s.arg(whole(nav::kMaxRun));
 }
 
 QString meridianIntervalRefusal(const QString& text, Verdict verdict, QStringView option)
@@ -91,10 +109,11 @@ QString fixValueRefusal(nav::Quantity quantity, const QString& text, Verdict ver
         return verdictOn(u"水平角"_s, option, text, verdict) + degreesRule;
     case nav::Quantity::Range:
         return verdictOn(u"距离"_s, option, text, verdict)
-            + u"应是大于 0、不超过 %1 的海里数，如 3.5 或 3.5nm。"_s.arg(nav::kMaxSightDistance);
+            + u"应是大于 0、不超过 %1 的海里数，如 3.5 或 3.5nm。"_s.arg(whole(nav::kMaxSightDistance));
     case nav::Quantity::CompassError:
         return verdictOn(u"罗经差"_s, option, text, verdict)
-            + u"应是 -180 到 180 之间的度数，偏东为正，如 -2.5 或 3°。"_s;
+            + u"应是 %1 到 %2 之间的度数，偏东为正，如 -2.5 或 3°。"_s.arg(
+                whole(-nav::kMaxCompassError), whole(nav::kMaxCompassError));
     case nav::Quantity::Course:
         return courseRefusal(text, verdict, option);
     default:
@@ -104,8 +123,10 @@ QString fixValueRefusal(nav::Quantity quantity, const QString& text, Verdict ver
 
 QString coordinateRange(geo::Axis axis)
 {
-    return axis == geo::Axis::Latitude ? u"纬度应在 -90° 到 90° 之间。"_s
-                                       : u"经度应在 -180° 到 180° 之间。"_s;
+    const bool latitude = axis == geo::Axis::Latitude;
+    const double limit = latitude ? geo::kMaxLatitude : geo::kMaxLongitude;
+    return u"%1应在 %2° 到 %3° 之间。"_s.arg(latitude ? u"纬度"_s : u"经度"_s, whole(-limit),
+                                             whole(limit));
 }
 
 QString positionRangeRefusal(const QString& field, const QString& text, geo::Axis axis)
