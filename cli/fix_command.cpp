@@ -227,7 +227,7 @@ std::vector<nav::Sighting> readSightings(const FixArguments& arguments, geo::Num
 // ---- the answer -------------------------------------------------------------
 
 // The shortest decimal text that reads back as the same double.
-std::string number(double value)
+std::string jsonNumber(double value)
 {
     std::array<char, 32> buffer{};
     const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
@@ -254,7 +254,7 @@ std::string jsonString(const QString& text)
 
 std::string jsonPoint(geo::GeoPoint point)
 {
-    return "{\"lat\": " + number(point.latitude) + ", \"lon\": " + number(point.longitude) + "}";
+    return "{\"lat\": " + jsonNumber(point.latitude) + ", \"lon\": " + jsonNumber(point.longitude) + "}";
 }
 
 std::string jsonPoints(const auto& points)
@@ -287,15 +287,15 @@ QString json(const nav::Fix& fix)
     if (fix.cockedHat)
         out += ",\n  \"cocked_hat\": " + jsonPoints(fix.cockedHat->corners);
     if (fix.commonError) {
-        out += ",\n  \"compass_error\": " + number(fix.commonError->compassError);
+        out += ",\n  \"compass_error\": " + jsonNumber(fix.commonError->compassError);
         out += ",\n  \"fix_common_error\": " + jsonPoint(fix.commonError->position);
     }
     out += ",\n  \"marks\": [";
     for (std::size_t k = 0; k < fix.marks.size(); ++k) {
         const nav::MarkFromFix& mark = fix.marks[k];
-        out += std::string(k > 0 ? ", " : "") + "{\"lat\": " + number(mark.mark.latitude) +
-               ", \"lon\": " + number(mark.mark.longitude) + ", \"bearing\": " +
-               number(mark.bearing) + ", \"distance\": " + number(mark.distance) + "}";
+        out += std::string(k > 0 ? ", " : "") + "{\"lat\": " + jsonNumber(mark.mark.latitude) +
+               ", \"lon\": " + jsonNumber(mark.mark.longitude) + ", \"bearing\": " +
+               jsonNumber(mark.bearing) + ", \"distance\": " + jsonNumber(mark.distance) + "}";
     }
     out += "],\n  \"warnings\": [";
     for (std::size_t k = 0; k < fix.warnings.size(); ++k) {
@@ -307,7 +307,7 @@ QString json(const nav::Fix& fix)
             observations += ", " + std::to_string(warning.second + 1);
         out += std::string(k > 0 ? ", " : "") + "{\"kind\": \"" + warningKind(warning.kind) +
                "\", \"observations\": [" + observations + "], \"value\": " +
-               number(warning.value) + ", \"message\": " +
+               jsonNumber(warning.value) + ", \"message\": " +
                jsonString(fixWarningMessage(warning)) + "}";
     }
     out += "]\n}\n";

@@ -13,7 +13,7 @@ namespace {
 
 // A figure to `decimals` places, as printf rounds (Qt's 'f' rounds the
 // double's exact value too); with its sign when `signed_`.
-QString number(double value, int decimals, bool signed_ = false)
+QString figure(double value, int decimals, bool signed_ = false)
 {
     const QString text = QString::number(value, 'f', decimals);
     const bool zero = text.toDouble() == 0;
@@ -76,7 +76,7 @@ QString noFixMessage(nav::NoFixReason reason)
 QString fixWarningMessage(const nav::FixWarning& warning)
 {
     const QString lines = u"第 %1、%2 条船位线"_s.arg(warning.first + 1).arg(warning.second + 1);
-    const QString cut = u"交角 %1°，小于 %2° 或大于 %3°"_s.arg(number(warning.value, 1))
+    const QString cut = u"交角 %1°，小于 %2° 或大于 %3°"_s.arg(figure(warning.value, 1))
                             .arg(nav::kMinCutAngle)
                             .arg(geo::kHalfCircle - nav::kMinCutAngle);
     switch (warning.kind) {
@@ -87,14 +87,14 @@ QString fixWarningMessage(const nav::FixWarning& warning)
     case nav::FixWarningKind::LineFarFromFix:
         return u"第 %1 条船位线离船位 %2 海里，超过 %3 海里：各船位线相互矛盾，请检查观测。"_s
             .arg(warning.first + 1)
-            .arg(number(warning.value, 2))
+            .arg(figure(warning.value, 2))
             .arg(nav::kMaxCockedHatSide);
     case nav::FixWarningKind::LargeCockedHat:
         break;
     }
     return u"误差三角形在第 %1 条船位线上的边长 %2 海里，超过 %3 海里，请检查观测。"_s
         .arg(warning.first + 1)
-        .arg(number(warning.value, 2))
+        .arg(figure(warning.value, 2))
         .arg(nav::kMaxCockedHatSide);
 }
 
@@ -113,10 +113,10 @@ QStringList fixFigures(const nav::Fix& fix, const QList<MarkName>& names)
         lines << u"误差三角形：(1,2) %1，(1,3) %2，(2,3) %3"_s.arg(
             position(hat.corners[0]), position(hat.corners[1]), position(hat.corners[2]));
         lines << u"误差三角形边长：%1、%2、%3 海里"_s.arg(
-            number(hat.sides[0], 2), number(hat.sides[1], 2), number(hat.sides[2], 2));
+            figure(hat.sides[0], 2), figure(hat.sides[1], 2), figure(hat.sides[2], 2));
     }
     if (fix.commonError) {
-        lines << u"系统误差：罗经差 %1°，船位 %2"_s.arg(number(fix.commonError->compassError, 1, true),
+        lines << u"系统误差：罗经差 %1°，船位 %2"_s.arg(figure(fix.commonError->compassError, 1, true),
                                                      position(fix.commonError->position));
     }
     for (const nav::FixWarning& warning : fix.warnings)
