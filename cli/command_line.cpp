@@ -2,10 +2,10 @@
 #include "cli/command_line.h"
 #include "cli/command_failure.h"
 #include "cli/command_line_help.h"
+#include "cli/common_options.h"
 #include "cli/console_text.h"
 #include "cli/great_circle_report.h"
 #include "cli/fix_command.h"
-#include "cli/qt_options.h"
 
 #include "print/route_writers.h"
 #include "text/conversion_message.h"
@@ -98,26 +98,6 @@ QString optionValue(const QStringList& arguments, qsizetype& i, QStringView name
     if (i + 1 < arguments.size() && !arguments[i + 1].startsWith(u"--"_s))
         return arguments[++i];
     usageError(missingValueMessage(name));
-}
-
-// Steps over one of Qt's own options at i, and its value: the application
-// objects made later read them from argv themselves.
-bool skipQtOption(const QStringList& arguments, qsizetype& i)
-{
-    const QString& argument = arguments[i];
-    if (argument.startsWith(u"--"_s))
-        return false;
-    const qsizetype equals = argument.indexOf(u'=');
-    const std::optional<bool> takesValue =
-        qtOptionTakesValue(QStringView(argument).first(equals < 0 ? argument.size() : equals));
-    if (!takesValue)
-        return false;
-    if (*takesValue && equals < 0) {
-        if (i + 1 == arguments.size())
-            usageError(missingValueMessage(argument));
-        ++i;
-    }
-    return true;
 }
 
 Arguments splitArguments(const QStringList& arguments)
@@ -225,48 +205,26 @@ Command commandOf(const Arguments& arguments)
     usageError(u"选项 %1 要与 %2 一起使用。"_s.arg(option->name, commandsOf(*option)));
 }
 
-// The choice an option's word selects, `fallback` without the option; a
-// word that selects none is refused, naming the words there are.
-template <class Choice>
-Choice readChoice(const Arguments& arguments, QStringView name, Choice fallback,
-                  std::optional<Choice> (*read)(std::string_view word), const QString& words)
+// The word given with an option, for readChoiceOption.
+std::optional<QString> wordOf(const Arguments& arguments, QStringView name)
 {
-    if (!arguments.has(name))
-        return fallback;
-    const QString word = arguments.value(name);
-    if (const std::optional<Choice> choice = read(word.toStdString()))
-        return *choice;
-    usageError(u"%1 应为 %2，不能是%3。"_s.arg(name, words, quotedText(word)));
-}
-
-std::optional<geo::NumberForm> readFormWord(std::string_view word)
-{
-    if (word == "分" || word == "minutes")
-        return geo::NumberForm::Minutes;
-    if (word == "秒" || word == "seconds")
-        return geo::NumberForm::Seconds;
-    if (word == "度" || word == "degrees")
-        return geo::NumberForm::Degrees;
-    return std::nullopt;
+    return arguments.has(name) ? std::optional(arguments.value(name)) : std::nullopt;
 }
 
 geo::NumberForm readForm(const Arguments& arguments)
 {
-    return readChoice(arguments, u"--form", geo::NumberForm::Minutes, readFormWord,
-                      u"分、秒、度、minutes、seconds 或 degrees"_s);
+    return readFormOption(wordOf(arguments, u"--form"));
 }
 
 nav::EarthModel readModel(const Arguments& arguments)
 {
-    return readChoice(arguments, u"--model", nav::EarthModel::Wgs84, nav::readModelWord,
-                      fromUtf8(nav::modelWord(nav::EarthModel::Wgs84)) + u" 或 "_s
-                          + fromUtf8(nav::modelWord(nav::EarthModel::Sphere)));
+    return readModelOption(wordOf(arguments, u"--model"));
 }
 
 nav::Method readMethod(const Arguments& arguments)
 {
-    return readChoice(arguments, u"--method", nav::Method::Rhumb, nav::readMethodWord,
-                      methodWordChoices());
+    return readChoiceOption(u"--method", wordOf(arguments, u"--method"), nav::Method::Rhumb,
+                            nav::readMethodWord, methodWordChoices());
 }
 
 // The value of an option read by a reader of text/quantity_text.h, or a data
@@ -300,8 +258,8 @@ nav::EtaZone readEtaZone(const Arguments& arguments)
     QStringList words;
     for (const nav::EtaZone zone : {nav::EtaZone::Departure, nav::EtaZone::Utc, nav::EtaZone::Ship})
         words << fromUtf8(nav::etaZoneWord(zone));
-    return readChoice(arguments, u"--eta-zone", nav::EtaZone::Departure, nav::readEtaZoneWord,
-                      words.join(u"、"_s));
+    return readChoiceOption(u"--eta-zone", wordOf(arguments, u"--eta-zone"),
+                            nav::EtaZone::Departure, nav::readEtaZoneWord, words.join(u"、"_s));
 }
 
 // The options that say what a route file may say too: those given, which

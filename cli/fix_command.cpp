@@ -2,8 +2,8 @@
 #include "cli/fix_command.h"
 #include "cli/command_failure.h"
 #include "cli/command_line_help.h"
+#include "cli/common_options.h"
 #include "cli/console_text.h"
-#include "cli/qt_options.h"
 
 #include "text/conversion_message.h"
 #include "text/fix_words.h"
@@ -77,23 +77,11 @@ struct FixArguments {
         const Given* given = option(name);
         return given ? given->values.front() : QString();
     }
+    std::optional<QString> word(QStringView name) const
+    {
+        return option(name) ? std::optional(value(name)) : std::nullopt;
+    }
 };
-
-// Steps over one of Qt's own options at i, and its value.
-bool skipQtOption(const QStringList& arguments, qsizetype& i)
-{
-    const QString& argument = arguments[i];
-    if (argument.startsWith(u"--"_s))
-        return false;
-    const qsizetype equals = argument.indexOf(u'=');
-    const std::optional<bool> takesValue =
-        qtOptionTakesValue(QStringView(argument).first(equals < 0 ? argument.size() : equals));
-    if (!takesValue)
-        return false;
-    if (*takesValue && equals < 0 && ++i == arguments.size())
-        usageError(missingValueMessage(argument));
-    return true;
-}
 
 FixArguments splitArguments(const QStringList& arguments)
 {
@@ -134,33 +122,6 @@ FixArguments splitArguments(const QStringList& arguments)
         }
     }
     return split;
-}
-
-// 分, 秒 or 度 (or minutes, seconds, degrees).
-geo::NumberForm readForm(const FixArguments& arguments)
-{
-    if (!arguments.option(u"--form"))
-        return geo::NumberForm::Minutes;
-    const QString word = arguments.value(u"--form");
-    if (word == u"分"_s || word == u"minutes"_s)
-        return geo::NumberForm::Minutes;
-    if (word == u"秒"_s || word == u"seconds"_s)
-        return geo::NumberForm::Seconds;
-    if (word == u"度"_s || word == u"degrees"_s)
-        return geo::NumberForm::Degrees;
-    usageError(u"--form 应为 分、秒 或 度（minutes、seconds、degrees），不能是%1。"_s.arg(quotedText(word)));
-}
-
-nav::EarthModel readModel(const FixArguments& arguments)
-{
-    if (!arguments.option(u"--model"))
-        return nav::EarthModel::Wgs84;
-    const QString word = arguments.value(u"--model");
-    if (const std::optional<nav::EarthModel> model = nav::readModelWord(word.toStdString()))
-        return *model;
-    usageError(u"--model 应为 %1 或 %2，不能是%3。"_s.arg(
-        fromUtf8(nav::modelWord(nav::EarthModel::Wgs84)),
-        fromUtf8(nav::modelWord(nav::EarthModel::Sphere)), quotedText(word)));
 }
 
 geo::GeoPoint readPosition(const QString& text, geo::NumberForm form, const QString& field)
@@ -316,8 +277,8 @@ QString json(const nav::Fix& fix)
 
 int compute(const FixArguments& arguments)
 {
-    const geo::NumberForm form = readForm(arguments);
-    const nav::EarthModel model = readModel(arguments);
+    const geo::NumberForm form = readFormOption(arguments.word(u"--form"));
+    const nav::EarthModel model = readModelOption(arguments.word(u"--model"));
     const std::vector<nav::Sighting> sightings = readSightings(arguments, form);
     const double compassError =
         arguments.option(u"--compass-error")

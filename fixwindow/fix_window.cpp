@@ -188,7 +188,7 @@ void FixWindow::setUpTable()
 
 void FixWindow::setUpSettings()
 {
-    for (const nav::EarthModel model : {nav::EarthModel::Wgs84, nav::EarthModel::Sphere})
+    for (const nav::EarthModel model : nav::kEarthModels)
         ui_->modelCombo->addItem(fromUtf8(nav::modelName(model)), int(model));
     ui_->modelCombo->view()->setAccessibleName(ui_->modelCombo->accessibleName() + u"列表"_s);
     for (QLineEdit* field : {ui_->compassErrorEdit, ui_->nearEdit, ui_->courseEdit, ui_->speedEdit})

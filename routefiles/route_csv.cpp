@@ -340,7 +340,7 @@ bool isEmptyRecord(const CsvRecord& record)
 std::optional<nav::EarthModel> readModelText(const QString& text)
 {
     const std::string utf8 = text.trimmed().toStdString();
-    for (const nav::EarthModel model : {nav::EarthModel::Wgs84, nav::EarthModel::Sphere}) {
+    for (const nav::EarthModel model : nav::kEarthModels) {
         if (utf8 == nav::modelName(model) || text.trimmed().toLower().toStdString() == nav::modelWord(model))
             return model;
     }
