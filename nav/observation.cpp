@@ -50,17 +50,23 @@ Run runBetween(double course, double knots, int fromMinutes, int toMinutes)
 void checkObservation(const Observation& observation)
 {
     checkPosition(observation.mark);
-    switch (observation.kind) {
+    if (observation.kind == ObservationKind::HorizontalAngle)
+        checkPosition(observation.mark2);
+    checkObservationValue(observation.kind, observation.value);
+}
+
+void checkObservationValue(ObservationKind kind, double value)
+{
+    switch (kind) {
     case ObservationKind::Bearing:
-        checkDirection(observation.value, Quantity::Bearing);
+        checkDirection(value, Quantity::Bearing);
         break;
     case ObservationKind::Range:
-        if (!(observation.value > 0 && observation.value <= kMaxSightDistance))
-            throw RangeError(Quantity::Range, observation.value);
+        if (!(value > 0 && value <= kMaxSightDistance))
+            throw RangeError(Quantity::Range, value);
         break;
     case ObservationKind::HorizontalAngle:
-        checkPosition(observation.mark2);
-        checkDirection(observation.value, Quantity::HorizontalAngle);
+        checkDirection(value, Quantity::HorizontalAngle);
         break;
     }
 }

@@ -84,6 +84,9 @@ using Sighting = std::variant<Observation, Run>;
 
 // Throws RangeError as above for the first value out of range.
 void checkObservation(const Observation& observation);
+// Throws RangeError as above for an observation's value out of its kind's
+// range (a bearing of 400, a range of 0); the marks are not looked at.
+void checkObservationValue(ObservationKind kind, double value);
 void checkRun(const Run& run);
 void checkCompassError(double degrees);
 

@@ -39,19 +39,6 @@ QString markCalled(geo::GeoPoint mark, const QList<MarkName>& names)
 
 }  // namespace
 
-QString observationKindName(nav::ObservationKind kind)
-{
-    switch (kind) {
-    case nav::ObservationKind::Bearing:
-        return u"方位"_s;
-    case nav::ObservationKind::Range:
-        return u"距离"_s;
-    case nav::ObservationKind::HorizontalAngle:
-        break;
-    }
-    return u"水平角"_s;
-}
-
 QString noFixMessage(nav::NoFixReason reason)
 {
     switch (reason) {

@@ -6,6 +6,7 @@
 #include "geo/units.h"
 #include "nav/earth.h"
 #include "nav/great_circle.h"
+#include "nav/observation.h"
 
 #include <cmath>
 #include <limits>
@@ -111,14 +112,30 @@ QuantityReading readMeridianIntervalText(const QString& text, QStringView option
                 meridianIntervalRefusal, option);
 }
 
-std::optional<double> readFixNumber(nav::Quantity quantity, QStringView text)
+std::optional<double> readDegreesNumber(QStringView text)
 {
-    if (quantity == nav::Quantity::Range || quantity == nav::Quantity::Distance)
-        return readNumberWithUnit(text, distanceUnits);
     std::optional<double> degrees = readNumberWithUnit(text, courseUnits);
     if (degrees)
         *degrees += 0.0;  // -0 as 0
     return degrees;
+}
+
+std::optional<double> readNauticalMilesNumber(QStringView text)
+{
+    return readNumberWithUnit(text, distanceUnits);
+}
+
+QuantityReading readCompassErrorText(const QString& text, QStringView option)
+{
+    const std::optional<double> degrees = readDegreesNumber(text);
+    if (!degrees)
+        return {std::nullopt, fixValueRefusal(nav::Quantity::CompassError, text, Verdict::Unreadable, option)};
+    try {
+        nav::checkCompassError(*degrees);
+    } catch (const nav::RangeError&) {
+        return {std::nullopt, fixValueRefusal(nav::Quantity::CompassError, text, Verdict::OutOfRange, option)};
+    }
+    return {degrees, {}};
 }
 
 QuantityReading readRouteIndexText(const QString& text, QStringView option)
