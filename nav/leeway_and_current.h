@@ -121,7 +121,8 @@ double throughWater(double byLog, double correction);
 // a run of 0, and she has no CG, β or γ.
 //   30N 122E, TC 030, log 12 kn, ΔL −2 %, α +3 (wind on port), current
 //   setting 120 at 2 kn, 2 h -> V 11.76, CA 033, CG 042.555, VG 12.032,
-//   β +9.555 (setting from port), γ +12.555, 24.063 n mile
+//   β +9.555 (setting from port), γ +12.555, 24.063 n mile over the
+//   ground, DR 30.29613N 122.31284E on WGS-84
 struct CurrentReckoning {
     double ca = 0;
     std::optional<double> cg;  // empty when VG is 0
