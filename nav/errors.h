@@ -22,6 +22,11 @@ enum class Quantity {
     Range,            // a range of a mark: finite n mile above 0, at most kMaxSightDistance
     HorizontalAngle,  // a horizontal angle between two marks: finite, 0 .. 360 degrees
     CompassError,     // a compass error: finite, -180 .. 180 degrees, east positive
+    Leeway,          // a leeway (风压差): finite, -kMaxLeeway .. kMaxLeeway degrees
+    CurrentSet,      // a current's set (流向): finite, 0 .. 360 degrees true
+    CurrentRate,     // a current's rate (流速): finite knots, not negative
+    LogCorrection,   // a log correction (计程仪改正率): finite, -kMaxLogCorrection ..
+                     // kMaxLogCorrection per cent
 };
 
 // An input outside the range its quantity allows; carries the value refused.
@@ -68,6 +73,28 @@ public:
 
 private:
     NoFixReason reason_;
+};
+
+// Why leeway_and_current.h finds no course to steer or no current. The
+// window and the command line word each reason.
+enum class CurrentRefusal {
+    TrackNotHeld,    // the current across the track is faster than the ship
+                     // through the water: no heading holds the track
+    NoWayMadeGood,   // the track can be held, but the ground speed along it is
+                     // zero or less: the current ahead is as fast as the ship
+                     // or faster (a current exactly abeam and as fast as the
+                     // ship among them)
+    TimeNotForward,  // the second fix is not later than the first
+};
+
+class CurrentError : public std::domain_error {
+public:
+    explicit CurrentError(CurrentRefusal reason)
+        : std::domain_error("no course to steer or current"), reason_(reason) {}
+    CurrentRefusal reason() const noexcept { return reason_; }
+
+private:
+    CurrentRefusal reason_;
 };
 
 }  // namespace nav
