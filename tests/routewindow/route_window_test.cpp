@@ -11,6 +11,7 @@
 #include "widgets/application_setup.h"
 #include "widgets/prompt.h"
 #include "tests/alt_letters.h"
+#include "tests/external_tool.h"
 
 #include "nav/entry.h"
 
@@ -1171,9 +1172,9 @@ void RouteWindowTest::fitsTheScreen()
 // 长江口, not ⻓江⼝. The preview, painted first, writes no file.
 void RouteWindowTest::printsSearchablePdf()
 {
-    const QString pdftotext = qEnvironmentVariable("TARNQUIL_PDFTOTEXT");
+    const QString pdftotext = testing_external_tool::path("TARNQUIL_PDFTOTEXT");
     if (pdftotext.isEmpty())
-        QSKIP("pdftotext is not installed here");
+        SKIP_WITHOUT_TOOL("pdftotext");
     QTemporaryDir folder;
     const QString path = folder.filePath(u"打印.pdf"_s);
     const QList<WaypointText> waypoints{{u"长江口"_s, u"3103N"_s, u"12220E"_s},
