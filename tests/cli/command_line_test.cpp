@@ -7,6 +7,7 @@
 #include "routefiles/route_table.h"
 
 #include "nav/entry.h"
+#include "tests/cli/system_lines.h"
 #include "tests/external_tool.h"
 
 #include <QDir>
@@ -28,16 +29,6 @@ struct Run {
     QString out;
     QString err;
 };
-
-// What the program prints is text, its lines ended as the system's C
-// library ends them: CR LF on Windows.
-QString systemLines(QString text)
-{
-#ifdef Q_OS_WIN
-    text.replace(u'\n', u"\r\n"_s);
-#endif
-    return text;
-}
 
 QByteArray readAll(const QString& path)
 {
