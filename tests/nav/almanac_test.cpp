@@ -393,9 +393,9 @@ struct NameRow {
     const char* body;  // English name, or nullptr: no body
 };
 
-class Names : public ::testing::TestWithParam<NameRow> {};
+class BodyNames : public ::testing::TestWithParam<NameRow> {};
 
-TEST_P(Names, FindTheBody)
+TEST_P(BodyNames, FindTheBody)
 {
     const NameRow& row = GetParam();
     const nav::Body* found = nav::findBody(row.text);
@@ -408,7 +408,7 @@ TEST_P(Names, FindTheBody)
     EXPECT_EQ(found->name, row.body);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, Names, ::testing::Values(
+INSTANTIATE_TEST_SUITE_P(Table, BodyNames, ::testing::Values(
     NameRow{"Sun", "Sun", "Sun"},
     NameRow{"SunChinese", "太阳", "Sun"},
     NameRow{"MoonLowerCase", "moon", "Moon"},
@@ -436,7 +436,7 @@ INSTANTIATE_TEST_SUITE_P(Table, Names, ::testing::Values(
 ), geo::testing::RowName{});
 
 // The almanac's list: 57 numbered stars in order, and Polaris.
-TEST(Names, TheNavigationalStarsAreNumberedAsInTheAlmanac)
+TEST(BodyNames, TheNavigationalStarsAreNumberedAsInTheAlmanac)
 {
     int expected = 1;
     int stars = 0;
