@@ -12,8 +12,6 @@ namespace nav {
 namespace {
 
 constexpr double kSecondsPerMinute = 60;
-constexpr double kRateStepSeconds = 60;  // of the hour angle's rate
-constexpr int kTransitIterations = 4;    // Newton's; each gains some digits
 
 // The latitude nearest `near` for which a body at declination `dec` and
 // hour angle `lha` stands at altitude `ho`: A sin φ + B cos φ = sin Ho,
@@ -37,20 +35,6 @@ std::optional<double> latitudeForAltitude(double ho, double dec, double lha, dou
     return best;
 }
 
-// The instant nearest `from` at which the body's LHA at `longitude` is
-// `target` (0 upper transit, 180 lower), by Newton's method on the GHA.
-Instant transitNear(const Body& body, const Instant& from, double longitude, double target)
-{
-    Instant t = from;
-    for (int i = 0; i < kTransitIterations; ++i) {
-        const double gha = Almanac(t).place(body).gha;
-        const double later = Almanac(t.later(kRateStepSeconds)).place(body).gha;
-        const double rate = signedDegrees(later - gha) / kRateStepSeconds;  // degrees per second
-        t = t.later(-signedDegrees(gha + longitude - target) / rate);
-    }
-    return t;
-}
-
 }  // namespace
 
 LatitudeSight latitudeBySight(const Almanac& almanac, const Body& body, double hs, Limb limb,
@@ -71,7 +55,7 @@ LatitudeSight latitudeBySight(const Almanac& almanac, const Body& body, double h
     sight.method = LatitudeMethod::Meridian;
     const bool upper = std::fabs(signedDegrees(sight.reduction.computed.lha)) <= 90;
     sight.transit = upper ? Transit::Upper : Transit::Lower;
-    const Instant transit = transitNear(body, almanac.instant(), dr.longitude, upper ? 0 : 180);
+    const Instant transit = transitNear(body, almanac.instant(), dr.longitude, sight.transit);
     sight.transitTime = transit.utc();
     sight.minutesFromTransit = almanac.instant().secondsSince(transit) / kSecondsPerMinute;
     if (std::fabs(sight.minutesFromTransit) > kMaxMinutesFromTransit)

@@ -33,6 +33,7 @@
 // which its declination may change 0.3′.
 #pragma once
 
+#include "nav/rise_set.h"
 #include "nav/sight_reduction.h"
 
 namespace nav {
@@ -40,7 +41,6 @@ namespace nav {
 inline constexpr double kMaxMinutesFromTransit = 15;
 
 enum class LatitudeMethod { Meridian, Polaris };
-enum class Transit { Upper, Lower };
 
 struct LatitudeSight {
     LatitudeMethod method = LatitudeMethod::Meridian;
