@@ -57,6 +57,19 @@ BodyPlace Almanac::place(const Body& body) const
     return body.kind == BodyKind::Star ? starPlace(body) : solarSystemPlace(body);
 }
 
+double Almanac::magnitude(const Body& body) const
+{
+    if (body.kind == BodyKind::Star)
+        return body.magnitude;
+    std::array<double, 20> attributes{};  // the ephemeris writes 20
+    std::array<char, AS_MAXCH> error{};
+    constexpr int kMagnitude = 4;
+    if (swe_pheno(instant_.tt().days(), body.ephemerisNumber, SEFLG_MOSEPH, attributes.data(),
+                  error.data()) < 0)
+        throw std::runtime_error("ephemeris failed: " + std::string(error.data()));
+    return attributes[kMagnitude];
+}
+
 BodyPlace Almanac::starPlace(const Body& body) const
 {
     const CatalogueStar& star = body.star;

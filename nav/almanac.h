@@ -75,6 +75,11 @@ public:
     // not for any instant of the almanac's years.
     BodyPlace place(const Body& body) const;
 
+    // The body's visual magnitude: a star's the catalogue's, the Sun's,
+    // Moon's and planets' the ephemeris's for the instant (its phase and
+    // distances). Throws as place.
+    double magnitude(const Body& body) const;
+
 private:
     struct StarFrame;  // ERFA's astrometry of the date, shared by the stars
     BodyPlace starPlace(const Body& body) const;
