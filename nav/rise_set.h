@@ -28,10 +28,12 @@
 // Sun that grazes the altitude between two samples is not missed. The
 // times are UTC instants; the zone only sets the day.
 //
-// Accuracy: the crossings are exact to the second for the altitudes above;
-// against USNO's tables (to the minute) and pyephem, within a minute at the
-// latitudes tested up to 65°. Near the poles a rising grazes the horizon
-// and its time is ill-defined (a minute of time per arc-second of altitude).
+// Accuracy: the crossings are found to half a second for the altitudes
+// above; measured within 4 s of pyephem's for the same definitions (to 70°
+// of latitude) and within 45 s of USNO's tables, which round to the minute.
+// Near the poles a rising grazes the horizon and its time is ill-defined.
+//
+// Speed: a day's events cost some 30 ms of CPU (bench/celestial_bench).
 #pragma once
 
 #include <chrono>
