@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/command_line.h"
+#include "cli/celestial_commands.h"
 #include "cli/command_failure.h"
 #include "cli/command_line_help.h"
 #include "cli/common_options.h"
@@ -436,6 +437,9 @@ CommandLineAction readCommandLine(int& argc, char** argv)
         return {fix.openWindow ? CommandLineAction::Kind::FixWindow : CommandLineAction::Kind::Exit,
                 fix.status, {}, {}};
     }
+    if (isCelestialCommand(application.arguments().sliced(1)))
+        return {CommandLineAction::Kind::Exit, runCelestialCommand(application.arguments().sliced(1)),
+                {}, {}};
     try {
         const Arguments arguments = splitArguments(application.arguments().sliced(1));
         switch (const Command command = commandOf(arguments)) {
