@@ -619,7 +619,7 @@ INSTANTIATE_TEST_SUITE_P(Table, LoneAngle, ::testing::Values(
     AngleRow{"NegativeKeepsItsSign", "-0.5", 90, -0.5},
     AngleRow{"AzimuthBeyondHalfCircle", "359°59.9′", 360, 359.9983333},
     AngleRow{"LeadingZeroAzimuth", "045", 360, 45}),
-    RowName<AngleRow>{});
+    geo::testing::RowName());
 
 struct AngleRefusalRow {
     const char* name;
@@ -651,4 +651,4 @@ INSTANTIATE_TEST_SUITE_P(Table, LoneAngleRefusal, ::testing::Values(
     AngleRefusalRow{"SixtyMinutes", "12°60′", 90, Rule::SixtyOrMore},
     AngleRefusalRow{"DecimalComma", "12,5", 90, Rule::DecimalComma},
     AngleRefusalRow{"Nothing", "", 90, Rule::NoNumber}),
-    RowName<AngleRefusalRow>{});
+    geo::testing::RowName());
