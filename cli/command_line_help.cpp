@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/command_line_help.h"
+#include "cli/celestial_help.h"
 #include "cli/great_circle_report.h"
 #include "cli/route_export.h"
 
@@ -205,7 +206,8 @@ QString commandLineHelp()
 )"_s.arg(legTableColumns(), missingRouteFile.toString(), whole(kDefaultMeridianInterval),
              zoneName(nav::kWestmostZoneMinutes), zoneName(nav::kEastmostZoneMinutes),
              whole(geo::kFullCircle), whole(nav::kMaxRun))
-        + fixCommandHelp();
+        + fixCommandHelp()
+        + celestialCommandHelp();
 }
 
 }  // namespace tarnquil
