@@ -168,7 +168,7 @@ CelestialArguments splitArguments(const QStringList& arguments)
             split.command = command;
             if (withEquals) {
                 if (command->count != 1)
-                    usageError(u"选项 %1 不能写作 %1=值。"_s.arg(command->option));
+                    usageError(u"%1 要跟 %2 个值，不能写成 %1=值。"_s.arg(command->option).arg(command->count));
                 split.values << argument.sliced(name.size() + 1);
                 continue;
             }
@@ -189,7 +189,7 @@ CelestialArguments splitArguments(const QStringList& arguments)
         if (option->name != u"--body" && split.has(option->name))
             usageError(u"选项 %1 重复。"_s.arg(option->name));
         if (!option->takesValue && withEquals)
-            usageError(u"选项 %1 不带值。"_s.arg(option->name));
+            usageError(flagValueMessage(option->name));
         const QString value = !option->takesValue ? QString()
                               : withEquals        ? argument.sliced(name.size() + 1)
                                                   : nextValue(arguments, i, option->name);
@@ -204,7 +204,7 @@ void checkOptions(const CelestialArguments& arguments)
     for (const Given& given : arguments.options) {
         const OptionSpec& option = *findOption(given.name);
         if (option.takenWith != 0 && !(option.takenWith & command.takes))
-            usageError(u"选项 %1 不能与 %2 一起使用。"_s.arg(option.name, command.option));
+            usageError(misplacedOptionMessage(option.name, command.option));
     }
     const auto require = [&](QStringView name, const QString& what) {
         if (!arguments.has(name))
@@ -474,6 +474,11 @@ bool isCelestialCommand(const QStringList& arguments)
 
 int runCelestialCommand(const QStringList& arguments)
 {
+    // --help wherever it stands, before the values are counted.
+    if (arguments.contains(u"--help"_s) || arguments.contains(u"-h"_s)) {
+        writeText(stdout, commandLineHelp());
+        return success;
+    }
     try {
         const CelestialArguments split = splitArguments(arguments);
         if (split.help) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/celestial_help.h"
 
+#include "text/celestial_words.h"
+
 #include "nav/astro_time.h"
 #include "nav/celestial_latitude.h"
 #include "nav/compass_error.h"
@@ -29,16 +31,16 @@ QString celestialCommandHelp()
       金星、火星、木星、土星、57 颗航用星和北极星）的 GHA、赤纬，恒星的 SHA，
       太阳、月亮、金星、火星的地平视差 HP，太阳、月亮的半径 SD。
   tarnquil --sight 天体 时间 高度 --at "推算船位" [测天选项]
-      高度改正与高度差法：六分仪高度 Hs 加指标差（Hs + i），减眼高差、蒙气差，
+      高度改正与高度差法：六分仪高度 Hs 加指标差 i，减眼高差、蒙气差，
       加视差、半径差得真高度 Ho；由推算船位求 LHA、计算高度 Hc、方位 Zn
       （及半圆方位）和截距（Ho − Hc，向或背）。
   tarnquil --latitude 天体 时间 高度 --at "推算船位" [测天选项]
-      北极星求纬度（任何时刻），或其他天体的中天求纬度（上、下中天；时间离
+      由北极星高度求纬度（任何时刻），或由其他天体的中天高度求纬度（上、下中天；时间离
       该经度的中天超过 %1 分钟不予计算）。
   tarnquil --compass-error 天体 时间 --at "位置" --bearing 罗经方位 [--amplitude]
                            [--variation 磁差] [--dut1 秒]
       罗经差 = 真方位 − 罗经方位（偏东为正，在 ±180° 以内）：方位法用此时天体的
-      真方位；--amplitude 为出没方位法（sin A = sin δ / cos φ，天体中心在真地平上，
+      真方位；--amplitude 为出没方位法（sin A = sin δ / cos φ，天体中心的真高度为 0°，
       要在天体离地平 %2° 以内时观测）。给出磁差时另求自差 = 罗经差 − 磁差。
   tarnquil --rise-set 日期 --at "位置" [--zone 区时] [--height 眼高] [--dut1 秒]
       该区时的一天（0 时到 24 时）内的日出、日没（中心在 −50′，再减眼高差）、
@@ -65,7 +67,7 @@ QString celestialCommandHelp()
   --at "位置"             推算船位（测天）或所在位置，写法同 --fix 的 --near
   --limb lower|upper      太阳、月亮的下边（lower、下边，默认）或上边（upper、上边）；
                           其他天体按中心计算
-  --index-correction 指标差  角分（′），带符号，加到六分仪高度上（Hs + i），
+  --index-correction 指标差  角分（′），带符号，%17，
                           如 -2.5、+1.2 或 3′；默认 0，在 ±%8′ 以内
   --height 眼高           米（0 到 %9），如 15、15.5m 或 15 米；默认 0
   --temperature 气温      摄氏度（%10 到 %11），如 10、-5°C；默认 %12°C
@@ -78,7 +80,7 @@ QString celestialCommandHelp()
   --zone 区时             同航线选项的 --zone
   测天选项：--limb、--index-correction、--height、--temperature、--pressure、--dut1
 
-  --json 输出一个 JSON 对象：数字为能读回原值的最短写法；角度（GHA、SHA、赤纬、
+  --json 输出一个 JSON 对象：数字的写法同 --great-circle 的 --json；角度（GHA、SHA、赤纬、
   高度、方位、LHA、罗经差、纬度）为十进制的度，北、东为正；改正量（dip、
   refraction、parallax、semidiameter、indexCorrection）和 HP、SD 为角分，带
   实际加上的符号；截距为海里，向天体为正；时间写作 "YYYY-MM-DD HH:MM:SS 区时"，
@@ -105,17 +107,17 @@ QString celestialCommandHelp()
                      true）}]（按方位）、best（最佳三星的英文名）、bestFour（最佳四星）
     --identify       time、altitude、azimuth、candidates [{name, chinese, hc, zn,
                      separation（相距，度）, magnitude, planet}]（近者在前，没有时为 []）
-  退出状态：0 成功；1 数值无法识别或超出范围、未知天体、不存在的时间、观测时天体
-  在地平以下、出没方位时天体不在出没、中天求纬度离中天太远等（原因写在标准错误上，
-  并指明选项，标准输出不写任何东西）；2 命令行有误（未知、重复或不能同时使用的
-  选项、缺少值、--limb 或 --form 的值不可选、缺少 --at 等必需的选项）。
+  退出状态：0 成功；1 数据有误：值读不出或不在范围内、未知天体、不存在的时间、
+  观测时天体在地平以下、出没方位时天体不在出没、中天求纬度离中天太远等，理由
+  写在标准错误上并指明选项，标准输出为空；2 命令行有误：未知、重复或不能同时
+  使用的选项、缺少值、--limb 或 --form 的值不可选、缺少 --at 等必需的选项。
 )"_s.arg(limit(nav::kMaxMinutesFromTransit), limit(nav::kMaxAmplitudeAltitude),
              limit(nav::kMinSightAltitude), limit(nav::kMaxSightAltitude),
              limit(nav::kIdentifyRadius), limit(nav::kFirstAlmanacYear), limit(nav::kLastAlmanacYear),
              limit(nav::kMaxIndexCorrection), limit(nav::kMaxHeightOfEye))
         .arg(limit(nav::kMinTemperature), limit(nav::kMaxTemperature), limit(nav::kDefaultTemperature),
              limit(nav::kMinPressure), limit(nav::kMaxPressure), limit(nav::kDefaultPressure),
-             limit(nav::kMaxDut1));
+             limit(nav::kMaxDut1), indexCorrectionRule());
 }
 
 }  // namespace tarnquil

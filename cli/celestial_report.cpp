@@ -228,7 +228,7 @@ QList<Step> correctionSteps(const SightQuestion& question, const nav::AltitudeCo
         parallax += u"（含扁率改正 %1）"_s.arg(arcminutesText(c.oblateness));
     return {
         {u"六分仪高度 Hs"_s, angleText(c.hs)},
-        {u"指标差 i"_s, arcminutesText(c.indexCorrection) + u"（加到六分仪高度上：Hs + i）"_s},
+        {u"指标差 i"_s, arcminutesText(c.indexCorrection) + u"（"_s + indexCorrectionRule() + u"）"_s},
         {u"眼高差 dip"_s, arcminutesText(c.dip)
                               + u"（眼高 %1 米）"_s.arg(QString::number(conditions.heightOfEye, 'g', 6))},
         {u"视高度 Ha"_s, angleText(c.ha)},

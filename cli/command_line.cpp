@@ -122,7 +122,7 @@ Arguments splitArguments(const QStringList& arguments)
         if (split.has(option->name))
             usageError(u"选项 %1 重复。"_s.arg(option->name));
         if (!option->takesValue && equals >= 0)
-            usageError(u"选项 %1 不带值。"_s.arg(option->name));
+            usageError(flagValueMessage(option->name));
         split.options.insert(option->name.toString(),
                              option->takesValue ? optionValue(arguments, i, option->name, equals) : QString());
     }
@@ -136,7 +136,7 @@ void checkOptions(const Arguments& arguments, bool ProgramOption::*belongs, QStr
 {
     for (const ProgramOption& option : programOptions) {
         if (arguments.has(option.name) && !(option.*belongs))
-            usageError(u"选项 %1 不能与 %2 一起使用。"_s.arg(option.name, command));
+            usageError(misplacedOptionMessage(option.name, command));
     }
 }
 

@@ -25,6 +25,16 @@ bool skipQtOption(const QStringList& arguments, qsizetype& i)
     return true;
 }
 
+QString flagValueMessage(QStringView option)
+{
+    return u"选项 %1 不带值。"_s.arg(option);
+}
+
+QString misplacedOptionMessage(QStringView option, QStringView command)
+{
+    return u"选项 %1 不能与 %2 一起使用。"_s.arg(option, command);
+}
+
 geo::NumberForm readFormOption(const std::optional<QString>& word)
 {
     return readChoiceOption(u"--form", word, geo::NumberForm::Minutes, readFormWord, formWordChoices());

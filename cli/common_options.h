@@ -41,6 +41,12 @@ Choice readChoiceOption(QStringView option, const std::optional<QString>& word, 
     usageError(choiceRefusal(option, choices, *word));
 }
 
+// The mistakes of a command line every command words alike:
+//   选项 --json 不带值。                       a flag written --json=1
+//   选项 --zone 不能与 --sight 一起使用。       another command's option
+QString flagValueMessage(QStringView option);
+QString misplacedOptionMessage(QStringView option, QStringView command);
+
 // --form: 分 when not given.
 geo::NumberForm readFormOption(const std::optional<QString>& word);
 // --model: WGS-84 when not given.

@@ -37,6 +37,11 @@ QString tenth(double value)
 
 }  // namespace
 
+QString indexCorrectionRule()
+{
+    return u"加到六分仪高度上，即 Hs + i"_s;
+}
+
 QString angleText(double degrees)
 {
     const bool negative = std::llround(degrees * tenthsPerDegree) < 0;

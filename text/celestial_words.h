@@ -23,6 +23,10 @@
 
 namespace tarnquil {
 
+// How the index correction is applied, as every text that shows one says it:
+// 加到六分仪高度上，即 Hs + i.
+QString indexCorrectionRule();
+
 QString angleText(double degrees);
 QString declinationText(double degrees);
 QString arcminutesText(double arcminutes);

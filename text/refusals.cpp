@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/refusals.h"
+#include "text/celestial_words.h"
 #include "text/quoted_text.h"
 
 #include "geo/units.h"
@@ -173,7 +174,7 @@ QString celestialValueRefusal(nav::Quantity quantity, const QString& text, Verdi
     case nav::Quantity::IndexCorrection:
         return said(u"指标差"_s)
             + rangeRule(-nav::kMaxIndexCorrection, nav::kMaxIndexCorrection,
-                        u"角分（′），加到六分仪高度上（Hs + i），如 -2.5、+1.2 或 3′。"_s);
+                        u"角分（′），%1，如 -2.5、+1.2 或 3′。"_s.arg(indexCorrectionRule()));
     case nav::Quantity::Temperature:
         return said(u"气温"_s)
             + rangeRule(nav::kMinTemperature, nav::kMaxTemperature,

@@ -108,6 +108,7 @@ private slots:
     void starFinding();
     void refusals_data();
     void refusals();
+    void helpWhereverItStands();
 };
 
 // pyephem: body.compute(t, epoch=t); GHA = observer(lon 0).sidereal_time() - g_ra,
@@ -572,6 +573,19 @@ void CelestialCommandTest::refusals()
         QVERIFY2(result.out.isEmpty(), result.out.constData());
         QVERIFY2(result.err.startsWith(u"tarnquil: "_s) && result.err.contains(says), qPrintable(result.err));
     }
+}
+
+// --help after a command whose values are not all given prints the help,
+// which names every command and every key of their JSON.
+void CelestialCommandTest::helpWhereverItStands()
+{
+    const Run run = tarnquil({u"--sight"_s, u"Sun"_s, u"--help"_s});
+    QCOMPARE(run.status, 0);
+    const QString help = QString::fromUtf8(run.out);
+    for (const QString& word : {u"--almanac"_s, u"--sight"_s, u"--latitude"_s, u"--compass-error"_s,
+                                u"--rise-set"_s, u"--stars"_s, u"--identify"_s, u"intercept"_s,
+                                u"meridianPassage"_s, u"bestFour"_s, u"separation"_s, u"deviation"_s})
+        QVERIFY2(help.contains(word), qPrintable(word));
 }
 
 QTEST_GUILESS_MAIN(CelestialCommandTest)
