@@ -22,8 +22,10 @@ namespace geo {
 // hemisphere, no label) is packed in the point's entry form and gives the
 // very double toDecimalDegrees gives for it, blanks ignored ("42 50" is
 // 4250); every other text is read as readRouteCoordinate() reads it, but for
-// the messages' surface. The notations with marks or separators give
-// degrees + minutes / 60 + seconds / 3600.
+// the messages' surface. Every other notation, the rule's packed numbers
+// included, gives the double nearest the exact degrees + minutes / 60 +
+// seconds / 3600 of the decimals written (sexagesimal_value.h), so that one
+// position written two ways is one double: "122°04′15″E" and "12204.25E".
 //
 // Characters (coordinate_characters.h): full-width forms read as ASCII;
 // blanks (every Unicode space separator, tab, CR, LF) never join two numbers

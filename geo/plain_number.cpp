@@ -3,8 +3,8 @@
 
 #include <optional>
 
-#include "geo/coordinate_entry.h"
 #include "geo/number_reading.h"
+#include "geo/sexagesimal_value.h"
 
 namespace geo {
 namespace {
@@ -62,26 +62,27 @@ PlainVerdict refused(Rule rule, std::size_t from, std::size_t to, Limits limits 
     return verdict;
 }
 
-PlainVerdict withinAxis(const PackedDegrees& packed, std::u32string_view digits, Axis axis)
+PlainVerdict withinAxis(double degrees, std::u32string_view digits, Axis axis)
 {
-    if (packed.overflow || !(packed.degrees <= limitOf(axis)))
+    if (!(degrees <= limitOf(axis)))
         return refused(Rule::OutOfRange, 0, digits.size(), axisLimits(axis));
-    return read(packed.degrees);
+    return read(degrees);
 }
 
 // 4250.5: the last two digits of the whole part and the fraction are minutes.
-PlainVerdict packedMinutes(std::u32string_view digits, double value, Axis axis)
+PlainVerdict packedMinutes(std::u32string_view digits, Axis axis)
 {
     const std::size_t whole = wholeDigits(digits);
     const std::size_t minutes = whole >= kPartDigits ? whole - kPartDigits : 0;
     if (!belowSixty(digits, minutes, digits.size()))
         return refused(Rule::SixtyOrMore, minutes, digits.size());
-    return withinAxis(fromPackedMinutes(value), digits, axis);
+    return withinAxis(sexagesimalDegrees(digits.substr(0, minutes), digits.substr(minutes), {}),
+                      digits, axis);
 }
 
 // 421125: seconds, the minutes before them, the rest degrees; missing
 // digits are zeros.
-PlainVerdict packedSeconds(std::u32string_view digits, double value, Axis axis)
+PlainVerdict packedSeconds(std::u32string_view digits, Axis axis)
 {
     const std::size_t whole = wholeDigits(digits);
     if (whole < digits.size()) return refused(Rule::FractionInSeconds, whole, whole + 1);
@@ -90,10 +91,10 @@ PlainVerdict packedSeconds(std::u32string_view digits, double value, Axis axis)
     if (!belowSixty(digits, minutes, seconds))
         return refused(Rule::SixtyOrMore, minutes, seconds);
     if (!belowSixty(digits, seconds, whole)) return refused(Rule::SixtyOrMore, seconds, whole);
-    const double minutesValue =
-        minutes < seconds ? readNumberPrefix(digits.substr(minutes, seconds - minutes)) : 0;
-    const double secondsValue = readNumberPrefix(digits.substr(seconds));
-    return withinAxis(fromPackedSeconds(value, minutesValue, secondsValue), digits, axis);
+    return withinAxis(sexagesimalDegrees(digits.substr(0, minutes),
+                                         digits.substr(minutes, seconds - minutes),
+                                         digits.substr(seconds)),
+                      digits, axis);
 }
 
 std::u32string zeros(std::size_t count) { return std::u32string(count, U'0'); }
@@ -134,8 +135,8 @@ PlainVerdict plainNumberVerdict(std::u32string_view digits, NumberForm form, Axi
     }
     const bool degreesShaped = wholeDigits(digits) <= degreeDigits(axis);
     const bool asDegrees = degreesShaped && value <= limitOf(axis);
-    const PlainVerdict packed = form == NumberForm::Minutes ? packedMinutes(digits, value, axis)
-                                                            : packedSeconds(digits, value, axis);
+    const PlainVerdict packed = form == NumberForm::Minutes ? packedMinutes(digits, axis)
+                                                            : packedSeconds(digits, axis);
     const bool asPacked = packed.kind == PlainVerdict::Kind::Read;
     if (asDegrees && asPacked) {
         if (packed.degrees == value) return read(value);  // 0 either way

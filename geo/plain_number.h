@@ -33,8 +33,9 @@ struct PlainVerdict {
 //   - it may be packed when its minutes and seconds are below 60 and it
 //     gives at most 90 (180) degrees; the 秒 form's number has no point, and
 //     its last two digits are seconds, the two before them minutes, however
-//     short it is ("425" is 0°04′25″). The packed degrees are the very double
-//     of fromPackedMinutes / fromPackedSeconds;
+//     short it is ("425" is 0°04′25″). The packed degrees are the double
+//     nearest their exact value (sexagesimal_value.h), where the classic
+//     window's conversion of a bare number may miss it by an ulp;
 //   - both and different: Ambiguous; one: Read so; neither: Refused, for the
 //     degrees' range when the number has the digits of degrees, else for what
 //     breaks the packed reading (SixtyOrMore, FractionInSeconds, OutOfRange).

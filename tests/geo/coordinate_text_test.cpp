@@ -215,30 +215,79 @@ TEST(CoordinateText, PackedTextsAreTheConversionBitForBit)
     }
 }
 
-// Where the rule for plain numbers finds only the packed reading, it is still
-// the conversion's double, with a hemisphere and on a route.
-TEST(CoordinateText, RuledPackedTextsAreTheConversionBitForBit)
+// Where the rule for plain numbers finds only the packed reading, it is the
+// double nearest the exact degrees and minutes (and seconds), with a
+// hemisphere and on a route, where the bare number's conversion in the
+// classic window may miss it by an ulp (it does for 8959.9999, 17959.99 and
+// 421125), and the same double as the text with marks.
+// Each value by python3 (from fractions import Fraction):
+//   float(Fraction(89) + Fraction("59.9999") / 60).hex()
+//   float(Fraction(42) + Fraction(11) / 60 + Fraction(25) / 3600).hex()
+TEST(CoordinateText, RuledPackedTextsAreTheNearestDouble)
 {
     struct Packed {
         std::string number;
         EntryMode mode;
         Axis axis;
+        std::string marks;
+        double nearest;
     };
     const std::vector<Packed> numbers = {
-        {"4250.0", EntryMode::Minutes, Lat},  {"8959.9999", EntryMode::Minutes, Lat},
-        {"9338.80", EntryMode::Minutes, Lon}, {"17959.99", EntryMode::Minutes, Lon},
-        {"421125", EntryMode::Seconds, Lat},  {"1021125", EntryMode::Seconds, Lon},
-        {"0425", EntryMode::Seconds, Lat}};
-    for (const auto& [number, mode, axis] : numbers) {
-        const double converted = geo::toDecimalDegrees(number, mode);
+        {"4250.0", EntryMode::Minutes, Lat, "42°50.0′", 0x1.56aaaaaaaaaabp+5},
+        {"8959.9999", EntryMode::Minutes, Lat, "89°59.9999′", 0x1.67ffff9026e28p+6},
+        {"9338.80", EntryMode::Minutes, Lon, "93°38.80′", 0x1.76962fc962fc9p+6},
+        {"17959.99", EntryMode::Minutes, Lon, "179°59.99′", 0x1.67ffea27983c1p+7},
+        {"421125", EntryMode::Seconds, Lat, "42°11′25″", 0x1.5185b05b05b06p+5},
+        {"1021125", EntryMode::Seconds, Lon, "102°11′25″", 0x1.98c2d82d82d83p+6},
+        {"0425", EntryMode::Seconds, Lat, "0°04′25″", 0x1.2d82d82d82d83p-4}};
+    for (const auto& [number, mode, axis, marks, nearest] : numbers) {
         const std::string south = axis == Lat ? "S" : "W";
         const std::string north = axis == Lat ? "N" : "E";
-        EXPECT_EQ(readCoordinate(number + north, mode, axis), converted) << number;
-        EXPECT_EQ(readCoordinate(number + south, mode, axis), -converted) << number;
-        EXPECT_EQ(readRouteCoordinate(number, geo::numberForm(mode), axis), converted) << number;
-        EXPECT_EQ(readRouteCoordinate("-" + number, geo::numberForm(mode), axis), -converted)
+        EXPECT_EQ(readCoordinate(number + north, mode, axis), nearest) << number;
+        EXPECT_EQ(readCoordinate(number + south, mode, axis), -nearest) << number;
+        EXPECT_EQ(readRouteCoordinate(number, geo::numberForm(mode), axis), nearest) << number;
+        EXPECT_EQ(readRouteCoordinate("-" + number, geo::numberForm(mode), axis), -nearest)
             << number;
+        EXPECT_EQ(readRouteCoordinate(marks + north, geo::numberForm(mode), axis), nearest)
+            << marks;
     }
+}
+
+// One position written in each notation is one double: a fix or a route
+// that gets the same mark twice lists it once.
+TEST(CoordinateText, OnePositionWrittenTwoWaysIsOneDouble)
+{
+    struct Spellings {
+        const char* name;
+        std::vector<std::pair<std::string, geo::NumberForm>> texts;
+        Axis axis;
+    };
+    using geo::NumberForm;
+    const std::vector<Spellings> positions = {
+        {"LongitudeSecondsAndMinutes",
+         {{"122°04′15″E", NumberForm::Minutes}, {"12204.25E", NumberForm::Minutes},
+          {"122:04:15E", NumberForm::Minutes}, {"122-04.25E", NumberForm::Minutes},
+          {"122 04 15E", NumberForm::Minutes}, {"1220415E", NumberForm::Seconds},
+          {"122°04.25′E", NumberForm::Degrees}},
+         Lon},
+        {"LatitudeSecondsAndMinutes",
+         {{"30°03′30″N", NumberForm::Minutes}, {"3003.5N", NumberForm::Minutes},
+          {"300330N", NumberForm::Seconds}, {"30°03.5′N", NumberForm::Minutes}},
+         Lat},
+    };
+    for (const Spellings& position : positions) {
+        const double first =
+            readRouteCoordinate(position.texts.front().first, position.texts.front().second,
+                                position.axis);
+        for (const auto& [text, form] : position.texts)
+            EXPECT_EQ(readRouteCoordinate(text, form, position.axis), first)
+                << position.name << ": " << text;
+    }
+    const geo::PositionReading marks =
+        geo::readPosition("30°03′30″N 122°04′15″E", geo::NumberForm::Minutes);
+    const geo::PositionReading packed = geo::readPosition("3003.5N 12204.25E", geo::NumberForm::Minutes);
+    EXPECT_EQ(marks.position.latitude, packed.position.latitude);
+    EXPECT_EQ(marks.position.longitude, packed.position.longitude);
 }
 
 struct RefusalRow {
