@@ -275,7 +275,9 @@ bool readSeparated(const std::string& body, char separator, Axis axis, Reading& 
 // minutes and seconds are below 60 and its degrees within the limit (the
 // seconds form's number padded with zeros to six digits, then cut as
 // toDecimalDegrees cuts it); refused when both are possible and differ, or
-// neither is. Degrees are read to the bit, packed numbers added up.
+// neither is, and a longitude of the digits of degrees above 180 and up to
+// 360 that may be packed is refused too. Degrees are read to the bit,
+// packed numbers added up.
 struct Ruled {
     double value;
     bool exact;
@@ -304,6 +306,10 @@ std::optional<Ruled> ruledNumber(const std::string& number, NumberForm form, Axi
         const double sum = addedUp(padded.substr(0, padded.size() - 4), minutes, seconds);
         if (belowSixty(minutes) && belowSixty(seconds) && withinLimit(sum, axis)) packed = sum;
     }
+    // A longitude above 180° and up to 360° may be counted east all round.
+    const bool fullCircle = axis == Axis::Longitude && wholeDigits <= 3u && asDegrees > 180 &&
+                            asDegrees <= 360;
+    if (fullCircle && packed) return std::nullopt;
     // Both readings give the same value only for zero.
     if (degrees && packed)
         return *packed == asDegrees ? std::optional<Ruled>({*packed, true}) : std::nullopt;

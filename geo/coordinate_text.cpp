@@ -694,8 +694,10 @@ double CoordinateReader::plainNumber()
         std::u32string after;
         if (leading_) before = piece(leading_->from, leading_->to) + before;
         if (trailing_) after = piece(trailing_->from, trailing_->to);
+        const bool negative = minus_.has_value() || (hemisphere_ && hemisphere_->word->negative);
         note(CoordinateError(piece(number.from, number.to), at(number.from), axis_,
-                             twoReadings(written, form, axis_, before, after), rules_.surface));
+                             twoReadings(written, form, axis_, before, after, negative),
+                             rules_.surface, verdict.rule));
         break;
     }
     }

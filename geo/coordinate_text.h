@@ -65,6 +65,10 @@ namespace geo {
 //       degrees:   "75N" (0°75′ is no packed number), route "-73.9857"
 //       ambiguous: "25.3N" "30N" "135E" "119.8E", route "31.4", 秒 "30N"
 //       refused:   "3075.0N" (SixtyOrMore), "9100N" "95N" (OutOfRange)
+//     A longitude with the digits of degrees above 180 and up to 360 may be
+//     counted east all the way round: "359.5" (3°59.5′ or 0°30′W) and "200E"
+//     are refused (ZeroTo360Longitude), "181" and "180.5" too (OutOfRange);
+//     "180" is 180°.
 //     In the 度 form a plain number is decimal degrees within 90 (180):
 //     "25.3N" is 25.3°N, "31.4" 31.4°, and "3010.2N" is refused (OutOfRange).
 //   marks, whatever the entry form:
@@ -101,7 +105,7 @@ namespace geo {
 //   "38-52.3" (DashNeedsHemisphere)              "4250.0°N", "32800" (OutOfRange)
 //   "25.3N" "119.8E" (AmbiguousNumber)           "30°10″N" "30°10′′N" (MissingMinutes)
 //   "42°50′30s" (SecondsOrSouth)                 "30 deg 10.2 min N" (UnknownWord)
-//   "30°10.2′N 122°05.3′E" (WholePosition)
+//   "30°10.2′N 122°05.3′E" (WholePosition)    longitude "359.5" (ZeroTo360Longitude)
 double readCoordinate(std::string_view text, EntryMode mode, Axis axis);
 
 // The same on the route's surfaces (route cells, route files, command-line

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geo/plain_number.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "geo/number_reading.h"
@@ -11,6 +12,9 @@ namespace {
 
 constexpr double kLatitudeLimit = 90;
 constexpr double kLongitudeLimit = 180;
+// Longitudes counted east all the way round, as some plotters and data sets
+// write them, run up to a full circle.
+constexpr double kFullCircle = 360;
 // The most digits whole degrees have before the point: 90, 180.
 constexpr std::size_t kLatitudeDegreeDigits = 2;
 constexpr std::size_t kLongitudeDegreeDigits = 3;
@@ -115,6 +119,37 @@ std::u32string degreesBefore(std::u32string_view whole, std::size_t kept)
     return degrees.empty() ? U"0" : degrees;
 }
 
+std::u32string decimalDigits(int value)
+{
+    std::u32string text;
+    do {
+        text.insert(text.begin(), char32_t(U'0' + value % 10));
+        value /= 10;
+    } while (value > 0);
+    return text;
+}
+
+// 360 less the digits (above 180, at most 360), in decimal as written:
+// "359.5" -> "0.5", "200.25" -> "159.75", "181" -> "179".
+std::u32string fullCircleLess(std::u32string_view digits)
+{
+    const std::size_t wholeLength = wholeDigits(digits);
+    std::u32string fraction(digits.substr(std::min(wholeLength + 1, digits.size())));
+    int whole = 0;
+    for (std::size_t i = 0; i < wholeLength; ++i) whole = whole * 10 + int(digits[i] - U'0');
+    const bool anyFraction = fraction.find_first_not_of(U'0') != std::u32string::npos;
+    if (!anyFraction) return decimalDigits(static_cast<int>(kFullCircle) - whole);
+    // 1 - 0.f, digit by digit: nines' complement, plus one in the last place.
+    std::u32string rest(fraction.size(), U'0');
+    int carry = 1;
+    for (std::size_t i = fraction.size(); i-- > 0;) {
+        int digit = 9 - int(fraction[i] - U'0') + carry;
+        carry = digit / 10;
+        rest[i] = char32_t(U'0' + digit % 10);
+    }
+    return decimalDigits(static_cast<int>(kFullCircle) - 1 - whole) + U"." + rest;
+}
+
 // Two digits of a part, from the last digits of the whole part.
 std::u32string partDigits(std::u32string_view whole, std::size_t end)
 {
@@ -142,6 +177,15 @@ PlainVerdict plainNumberVerdict(std::u32string_view digits, NumberForm form, Axi
         if (packed.degrees == value) return read(value);  // 0 either way
         PlainVerdict verdict;
         verdict.kind = PlainVerdict::Kind::Ambiguous;
+        verdict.rule = Rule::AmbiguousNumber;
+        return verdict;
+    }
+    // 359.5: 3°59.5′, or 359.5° east, which is 0°30′W?
+    if (degreesShaped && asPacked && axis == Axis::Longitude && value > kLongitudeLimit &&
+        value <= kFullCircle) {
+        PlainVerdict verdict;
+        verdict.kind = PlainVerdict::Kind::Ambiguous;
+        verdict.rule = Rule::ZeroTo360Longitude;
         return verdict;
     }
     if (asDegrees) return read(value);
@@ -151,7 +195,7 @@ PlainVerdict plainNumberVerdict(std::u32string_view digits, NumberForm form, Axi
 }
 
 TwoReadings twoReadings(std::u32string_view digits, NumberForm form, Axis axis,
-                        std::u32string_view before, std::u32string_view after)
+                        std::u32string_view before, std::u32string_view after, bool negative)
 {
     const std::size_t wholeLength = wholeDigits(digits);
     const std::u32string_view whole = digits.substr(0, wholeLength);
@@ -177,6 +221,8 @@ TwoReadings twoReadings(std::u32string_view digits, NumberForm form, Axis axis,
                                   partDigits(whole, wholeLength) + std::u32string(fraction) + U"′");
         readings.packedSpelling = written(padded(digits, packedWidth));
     }
+    if (axis == Axis::Longitude && readNumberPrefix(digits) > kLongitudeLimit)
+        readings.withinHalfCircle = fullCircleLess(digits) + (negative ? U"°E" : U"°W");
     return readings;
 }
 
