@@ -236,7 +236,7 @@ void CommandLineTest::run_data()
     QTest::newRow("speed in another unit")
         << QStringList{u"--route"_s, u"route.csv"_s, u"--export"_s, u"out.csv"_s, u"--speed"_s, u"12km/h"_s}
         << 1 << QString()
-        << u"tarnquil: 航速（--speed）“12km/h”无法识别：应为大于 0 的节数，如 12、12.5 或 12kn。\n"_s;
+        << u"tarnquil: 航速（--speed）“12km/h”无法识别：应为不小于 0.00000001 的节数，如 12、12.5 或 12kn。\n"_s;
     QTest::newRow("course in another option's unit")
         << QStringList{u"--destination"_s, u"3000N 12000E"_s, u"--course"_s, u"45kn"_s, u"--distance"_s, u"1"_s}
         << 1 << QString()

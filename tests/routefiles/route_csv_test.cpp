@@ -169,7 +169,7 @@ void RouteCsvTest::refusals_data()
            u"如 2025-06-01 08:00、2025/6/1 8:00。"_s;
     QTest::newRow("the route's speed that does not read")
         << "纬度,经度,航速\n1,2,fast\n"_ba
-        << u"第 2 行第 3 列（航速）：航速“fast”无法识别：应为大于 0 的节数，如 12、12.5 或 12kn。"_s;
+        << u"第 2 行第 3 列（航速）：航速“fast”无法识别：应为不小于 0.00000001 的节数，如 12、12.5 或 12kn。"_s;
     QTest::newRow("another route's name on a later row")
         << "纬度,经度,航线名称\n1,2,甲\n1,3,\n1,4,乙\n"_ba
         << u"第 4 行第 3 列（航线名称）：“乙”与第一个航点所在行的航线名称不同；一条航线只有一个航线名称，"
