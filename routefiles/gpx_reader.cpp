@@ -339,12 +339,12 @@ GpxReading readDocument(QFile& file)
 GpxReading readGpxFile(const QString& path)
 {
     const QString shown = quotedPath(path);
+    // A pipe or a device may never open or never end.
+    if (const QString failure = notRegularFileFailure(path); !failure.isEmpty())
+        return refused(failure);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return refused(openFailure(path, file.errorString()));
-    // A pipe or a device has no size to check, and may never end.
-    if (file.isSequential())
-        return refused(u"%1不是普通文件，而是管道或设备，未读取。"_s.arg(shown));
     if (file.size() > maximumGpxFileBytes)
         return refused(tooLargeFailure(path, u"GPX", maximumGpxFileBytes));
     if (file.size() == 0)

@@ -366,7 +366,7 @@ void GpxFileTest::fileRefusals_data()
     QTest::newRow("exactly 50 MB is read") << sized(u"limit.gpx"_s, tarnquil::maximumGpxFileBytes)
                                            << u"第 5 行：XML 格式有误（"_s;
 #ifdef Q_OS_UNIX
-    QTest::newRow("endless device") << u"/dev/zero"_s << u"%1不是普通文件，而是管道或设备，未读取。"_s;
+    QTest::newRow("endless device") << u"/dev/zero"_s << u"文件%1不是普通文件，而是管道、设备或文件夹，未读取。"_s;
 #endif
     QTest::newRow("empty") << put(u"empty.gpx"_s, {}) << u"文件%1是空的。"_s;
     QTest::newRow("neither route points nor waypoints")
