@@ -62,10 +62,25 @@ QString pointFault(const GpxRoute& route)
     return {};
 }
 
+// An element of text, each carriage return written as a character
+// reference: a reader turns a CR written as it is, or a CR LF, into a LF.
+void writeText(QXmlStreamWriter& xml, const QString& element, const QString& text)
+{
+    xml.writeStartElement(element);
+    const QStringList lines = text.split(u'\r');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            xml.writeEntityReference(u"#13"_s);
+        if (!lines[i].isEmpty())
+            xml.writeCharacters(lines[i]);
+    }
+    xml.writeEndElement();
+}
+
 void writeName(QXmlStreamWriter& xml, const QString& name)
 {
     if (!name.isEmpty())
-        xml.writeTextElement(u"name"_s, name);
+        writeText(xml, u"name"_s, name);
 }
 
 QString plainNumber(double value)
@@ -134,7 +149,7 @@ void writeDocument(QXmlStreamWriter& xml, const GpxRoute& route)
         xml.writeAttribute(u"lon"_s, coordinateText(point.longitude));
         writeName(xml, point.name);
         if (!point.remark.isEmpty())
-            xml.writeTextElement(u"desc"_s, point.remark);
+            writeText(xml, u"desc"_s, point.remark);
         writeLeg(xml, point);
         xml.writeEndElement();
     }

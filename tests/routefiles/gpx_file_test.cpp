@@ -101,6 +101,11 @@ void GpxFileTest::roundTrip_data()
     QTest::newRow("south, west, date line and poles")
         << GpxRoute{u"r"_s, {{u"s"_s, -55.98, -67.27}, {u"e"_s, -10, 180}, {u"w"_s, 10, -180},
                              {u"n"_s, 90, 0}, {u"p"_s, -90, -0.5}}};
+    // A CR, alone or before a LF, which XML would read as a LF.
+    GpxWaypoint broken{u"B\rb"_s, 31, 123, u"x\r\ny\tz\n\r"_s};
+    QTest::newRow("line breaks in names and remarks")
+        << GpxRoute{u"航线\r名称"_s, {{u"A"_s, 30, 122, u"\rone\rtwo\r"_s}, broken,
+                                     {u"\r"_s, 32, 124, u"\r\n"_s}}};
     QTest::newRow("more digits than nine decimals")
         << GpxRoute{u"r"_s, {{u"42°50′"_s, 42 + 50.0 / 60, -2.0 / 3}, {u"t"_s, 1e-5, -1e-300},
                              {u"d"_s, 5e-324, std::nextafter(-180.0, 0.0)}}};
@@ -114,6 +119,8 @@ void GpxFileTest::roundTrip()
     const tarnquil::GpxReading reading = tarnquil::readGpxFile(path);
     QCOMPARE(reading.error, QString());
     compareRoutes(reading.routes, {route});
+    for (qsizetype p = 0; p < route.points.size(); ++p)
+        QCOMPARE(reading.routes.front().points[p].remark, route.points[p].remark);
 }
 
 void GpxFileTest::randomCoordinatesRoundTrip()
