@@ -17,7 +17,9 @@
 //
 // The file is written by saveFile (routefiles/save_file.h): a failed write
 // leaves an existing file as it was. A point beyond ±90° latitude or ±180° longitude, or a coordinate that
-// is no finite number, is not written, so that every file written can be read.
+// is no finite number, is not written, nor a name, remark or speed with a
+// character XML cannot hold (a control character but tab, LF and CR, an
+// unpaired surrogate), so that every file written can be read.
 #pragma once
 
 #include "routefiles/gpx_route.h"

@@ -168,7 +168,21 @@ void GpxFileTest::failedSaveKeepsFile_data()
     QTest::newRow("no room for the temporary name") << QString(250, u'n') << good << QString();
     QTest::newRow("unpaired surrogate in a name")
         << u"r.gpx"_s << GpxRoute{u"r"_s, {{u"a"_s + QChar(0xD800), 1, 2}}}
-        << u"名称中有无法写入 XML 的字符（如不成对的代理项）"_s;
+        << u"第 1 个航点的名称中有无法写入 XML 的字符 不成对的代理项 U+D800"_s;
+    // The field and the waypoint, by its number and name.
+    QTest::newRow("control character in a remark")
+        << u"r.gpx"_s
+        << GpxRoute{u"r"_s, {{u"a"_s, 1, 2}, {u"舟山"_s, 1, 2, u"引航\x01站"_s}}}
+        << u"第 2 个航点“舟山”的备注中有无法写入 XML 的字符 U+0001"_s;
+    QTest::newRow("control character in a name")
+        << u"r.gpx"_s << GpxRoute{u"r"_s, {{u"a"_s, 1, 2}, {u"b"_s, 1, 2}, {u"c\x1f"_s, 1, 2}}}
+        << u"第 3 个航点的名称中有无法写入 XML 的字符 U+001F"_s;
+    QTest::newRow("control character in the route's name")
+        << u"r.gpx"_s << GpxRoute{u"航线\x1b"_s, {{u"a"_s, 1, 2}}}
+        << u"航线名称中有无法写入 XML 的字符 U+001B"_s;
+    QTest::newRow("remark of a waypoint without a name")
+        << u"r.gpx"_s << GpxRoute{u"r"_s, {{{}, 1, 2, QString(QChar(0xFFFF))}}}
+        << u"第 1 个航点的备注中有无法写入 XML 的字符 U+FFFF"_s;
     QTest::newRow("latitude 91") << u"r.gpx"_s << GpxRoute{u"r"_s, {{u"a"_s, 1, 2}, {u"b"_s, 91, 2}}}
                                  << u"第 2 个航点的纬度 91 不在 -90 到 90 之间"_s;
     QTest::newRow("longitude not a number")
