@@ -7,11 +7,15 @@
 #include "text/quoted_text.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <random>
 
 using namespace Qt::StringLiterals;
@@ -21,6 +25,15 @@ using tarnquil::GpxWaypoint;
 Q_DECLARE_METATYPE(tarnquil::GpxRoute)
 
 namespace {
+
+// `count` attributes a1="1" a2="1" …, for an element of many.
+QByteArray attributes(int count)
+{
+    QByteArray text;
+    for (int i = 1; i <= count; ++i)
+        text += " a" + QByteArray::number(i) + "=\"1\"";
+    return text;
+}
 
 // A GPX 1.1 document whose body starts on line 3.
 QByteArray gpx11(const QByteArray& body)
@@ -76,6 +89,7 @@ private slots:
     void refusals();
     void fileRefusals_data();
     void fileRefusals();
+    void crowdedElementCostIsLinear();
 
 private:
     QString put(const QString& name, const QByteArray& bytes);
@@ -252,6 +266,14 @@ void GpxFileTest::reading_data()
         << gpx11("<!-- c --><?pi x?><rte><rtept lat=\"1\" lon=\"2\"><name>&#x4E2D;&amp;<!--c-->"
                  "<b>x</b>y</name></rtept></rte>")
         << u"n.gpx"_s << QList<GpxRoute>{{u"n"_s, {{u"中&y"_s, 1, 2}}}};
+    // '=' inside quoted values, comments, CDATA and processing instructions
+    // begins no attribute.
+    QTest::newRow("a hundred attributes, and = that begins none")
+        << gpx11("<!-- a=1 b=2 " + QByteArray("= ").repeated(200) + "--><?pi " + QByteArray("=").repeated(200)
+                 + "?><rte><rtept lat=\"1\" lon=\"2\" b='" + QByteArray("=").repeated(200) + "'"
+                 + attributes(97) + "><name><![CDATA[" + QByteArray("x=").repeated(200)
+                 + "]]></name></rtept></rte>")
+        << u"h.gpx"_s << QList<GpxRoute>{{u"h"_s, {{u"x="_s.repeated(200), 1, 2}}}};
     QTest::newRow("numbers as QString::toDouble reads them")
         << gpx11("<wpt lat=\" +31.5 \" lon=\"-1.2e2\"/><wpt lat=\".5\" lon=\"-0\"/>")
         << u"d.gpx"_s << QList<GpxRoute>{{u"d"_s, {{{}, 31.5, -120}, {{}, 0.5, 0}}}};
@@ -339,6 +361,19 @@ void GpxFileTest::refusals_data()
     QTest::newRow("GPX of a foreign namespace")
         << QByteArray("<gpx xmlns=\"http://example.com/GPX/1/2\"><wpt lat=\"1\" lon=\"2\"/></gpx>") << qint64(1)
         << u"<gpx> 的命名空间“http://example.com/GPX/1/2”不是 GPX 1.0 或 1.1 的命名空间。"_s;
+    // Refused before Qt's parser, whose time grows with their square.
+    const QString crowded = u"<rtept> 的属性超过 100 个：GPX 的元素没有这么多属性。"_s;
+    QTest::newRow("101 attributes on one point")
+        << gpx11("<rte>\n<rtept lat=\"1\" lon=\"2\"" + attributes(99) + "/></rte>") << qint64(4) << crowded;
+    QTest::newRow("100,000 attributes on one point")
+        << gpx11("<rte>\n\n<rtept lat=\"1\" lon=\"2\"" + attributes(100000) + "/></rte>") << qint64(5)
+        << crowded;
+    QStringEncoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+    const QByteArray wide = utf16(u"<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n"
+                                  u"<gpx xmlns=\"http://www.topografix.com/GPX/1/1\" version=\"1.1\">\n"
+                                  u"<rte><rtept lat=\"1\" lon=\"2\""_s
+                                  + QString::fromLatin1(attributes(99)) + u"/></rte></gpx>\n"_s);
+    QTest::newRow("101 attributes in UTF-16") << wide << qint64(3) << crowded;
     QTest::newRow("lat missing") << gpx11("<rte>\n<rtept lon=\"2\"/></rte>") << qint64(4)
                                  << u"<rtept> 缺少纬度属性 lat。"_s;
     QTest::newRow("lat 91") << gpx11("<wpt lat=\"91\" lon=\"0\"/>") << qint64(3)
@@ -404,6 +439,31 @@ void GpxFileTest::fileRefusals()
     QVERIFY(reading.routes.isEmpty());
     QVERIFY2(reading.error.startsWith(message.replace(u"%1"_s, tarnquil::quotedPath(path))),
              qPrintable(reading.error));
+}
+
+// A point of n attributes and one of 4n: reading the second costs at most 8
+// times the first (4 when linear, 16 when the cost grows with the square),
+// each the fastest of five readings, a millisecond at least.
+void GpxFileTest::crowdedElementCostIsLinear()
+{
+    constexpr int n = 10000;
+    const auto fastest = [this](int count) {
+        const QString path =
+            put(u"crowded.gpx"_s, gpx11("<rte><rtept lat=\"1\" lon=\"2\"" + attributes(count) + "/></rte>"));
+        qint64 best = std::numeric_limits<qint64>::max();
+        for (int run = 0; run < 5; ++run) {
+            QElapsedTimer timer;
+            timer.start();
+            tarnquil::readGpxFile(path);
+            best = std::min(best, timer.nsecsElapsed());
+        }
+        return best;
+    };
+    constexpr qint64 millisecond = 1000000;
+    const qint64 once = std::max(fastest(n), millisecond);
+    const qint64 fourTimes = fastest(4 * n);
+    QVERIFY2(fourTimes <= 8 * once, qPrintable(u"%1 ns for %2 attributes, %3 ns for %4"_s.arg(once).arg(n)
+                                                   .arg(fourTimes).arg(4 * n)));
 }
 
 QTEST_GUILESS_MAIN(GpxFileTest)
