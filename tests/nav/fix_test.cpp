@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <chrono>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -451,5 +453,43 @@ INSTANTIATE_TEST_SUITE_P(Table, Warnings, ::testing::Values(
                 Bearing({30.05, 122.1}, 10)},
                {{LineFarFromFix, 2, 2, kNaN}}}),
     geo::testing::RowName());
+
+// n bearings of marks all round kShip, 2 to 9 n mile off, each up to half a
+// degree out, in a fixed pseudo-random order.
+std::vector<nav::Sighting> manyBearings(int count)
+{
+    std::vector<nav::Sighting> sightings;
+    for (int k = 0; k < count; ++k) {
+        const double course = std::fmod(k * 137.508, 360.0);  // the golden angle
+        const geo::GeoPoint mark = away(kShip, course, 2 + std::fmod(k * 0.618, 7.0));
+        sightings.push_back(Bearing(mark, std::fmod(bearingFrom(kShip, mark) + 360.5 -
+                                                        std::fmod(k * 0.382, 1.0), 360.0)));
+    }
+    return sightings;
+}
+
+// The fastest of three solutions, in nanoseconds, a millisecond at least.
+double fastestSolve(const std::vector<nav::Sighting>& sightings)
+{
+    double best = std::numeric_limits<double>::infinity();
+    for (int run = 0; run < 3; ++run) {
+        const auto start = std::chrono::steady_clock::now();
+        const nav::Fix fix = nav::FixSolver().solve(sightings, 0, std::nullopt);
+        const std::chrono::duration<double, std::nano> took = std::chrono::steady_clock::now() - start;
+        EXPECT_LT(nav::Earth().leg(kShip, fix.position).greatCircle.distance, 0.1);
+        best = std::min(best, took.count());
+    }
+    return std::max(best, 1e6);
+}
+
+// Four times the bearings cost at most eight times the time (four when the
+// cost grows with their number, 64 with its cube, as the starting points'
+// ranking once did: 400 bearings took 84 s).
+TEST(ManyBearings, CostGrowsWithTheirNumber)
+{
+    const double fifty = fastestSolve(manyBearings(50));
+    const double twoHundred = fastestSolve(manyBearings(200));
+    EXPECT_LE(twoHundred, 8 * fifty) << fifty << " ns for 50 bearings, " << twoHundred << " for 200";
+}
 
 }  // namespace
