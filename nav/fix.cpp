@@ -166,7 +166,7 @@ std::vector<MarkFromFix> marksFrom(const Figure& figure, geo::GeoPoint fix,
         double azimuthAtMark = 0;
         figure.geodesic.Inverse(fix.latitude, fix.longitude, mark.latitude, mark.longitude,
                                 metres, azimuth, azimuthAtMark);
-        marks.push_back({mark, courseOf(azimuth), nauticalMilesOf(metres)});
+        marks.push_back({mark, courseLeaving(fix, courseOf(azimuth)), nauticalMilesOf(metres)});
     };
     for (const PositionLine& line : lines) {
         add(line.mark);

@@ -146,8 +146,9 @@ struct CommonErrorFix {
     geo::GeoPoint position;
 };
 
-// From the fix to a mark: the bearing (degrees true, [0, 360)) and distance
-// (n mile) of the geodesic.
+// From the fix to a mark: the bearing (degrees true, [0, 360); from a fix
+// at the North Pole every mark bears 180, at the South Pole 000) and
+// distance (n mile) of the geodesic.
 struct MarkFromFix {
     geo::GeoPoint mark;
     double bearing = 0;

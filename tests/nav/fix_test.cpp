@@ -187,6 +187,22 @@ INSTANTIATE_TEST_SUITE_P(Table, WorkedFix, ::testing::Values(
            {},
            {},
            {}},
+    FixRow{"TwoRangesAtTheNorthPole", Wgs84,
+           {Range({89.9, 0.0}, 6.030992354893467),
+            Range({89.9, 90.0}, 6.030992354891901)},
+           0.0, {},
+           {{90.0, 0.0}, {89.85857857051197, 45.00000000001107}},
+           {},
+           {},
+           {}},
+    FixRow{"TwoRangesAtTheSouthPoleSphere", Sphere,
+           {Range({-89.9, 0.0}, 5.99999999999892),
+            Range({-89.9, 90.0}, 5.99999999999892)},
+           0.0, {},
+           {{-89.85857857196366, 45.000000000000114}, {-90.0, 0.0}},
+           {},
+           {},
+           {}},
     FixRow{"TwoHorizontalAngles", Wgs84,
            {Angle({24.5, 118.05}, {24.52, 118.2}, 95.02195065312088),
             Angle({24.52, 118.2}, {24.38, 118.18}, 81.11573358161793)},
@@ -270,6 +286,22 @@ TEST(MarksFromTheFix, BearAsObservedAtGeodSolveDistances)
     expectNear(fix.marks[1].mark, second);
     EXPECT_NEAR(fix.marks[1].bearing, 120, kDegrees);
     EXPECT_NEAR(fix.marks[1].distance, 17891.4414547150 / 1852, kNauticalMiles);
+}
+
+// From the North Pole every mark bears south, from the South Pole north,
+// whatever its meridian (the ranges as in the worked rows at the poles).
+TEST(MarksFromTheFix, FromAPoleBearSouthOrNorth)
+{
+    for (const double pole : {90.0, -90.0}) {
+        const double toward = pole > 0 ? -0.1 : 0.1;
+        const nav::Fix fix = nav::FixSolver().solve(
+            {Range({pole + toward, 0}, 6.030992354893467), Range({pole + toward, 90}, 6.030992354891901)},
+            0, geo::GeoPoint{pole, 0});
+        ASSERT_EQ(fix.position.latitude, pole);
+        ASSERT_EQ(fix.marks.size(), 2u);
+        for (const nav::MarkFromFix& mark : fix.marks)
+            EXPECT_EQ(mark.bearing, pole > 0 ? 180 : 0) << pole << " " << mark.mark.longitude;
+    }
 }
 
 // Bearing, range and angle observed from `ship`, by GeographicLib's great
