@@ -20,6 +20,7 @@
 #include "routefiles/gpx_reader.h"
 #include "routefiles/route_csv.h"
 #include "routefiles/route_file.h"
+#include "routefiles/same_file.h"
 #include "routefiles/save_file.h"
 #include "text/form_words.h"
 #include "text/quantity_text.h"
@@ -1065,7 +1066,7 @@ void RouteWindow::exportTo(const QString& title, const QString& filter, const QS
     const QString path = askForFile(title, filter, suffix, name);
     if (path.isEmpty())
         return;
-    if (hasWaypointFile() && QFileInfo(path) == QFileInfo(filePath_)) {
+    if (hasWaypointFile() && sameFile(path, filePath_)) {
         prompt_(u"%1是正在编辑的航线文件，导出不能覆盖它，请另选文件名。"_s.arg(quotedPath(path)));
         return;
     }

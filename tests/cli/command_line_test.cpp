@@ -7,6 +7,8 @@
 #include "routefiles/route_table.h"
 
 #include "nav/entry.h"
+#include "tests/cli/system_lines.h"
+#include "tests/external_tool.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,16 +29,6 @@ struct Run {
     QString out;
     QString err;
 };
-
-// What the program prints is text, its lines ended as the system's C
-// library ends them: CR LF on Windows.
-QString systemLines(QString text)
-{
-#ifdef Q_OS_WIN
-    text.replace(u'\n', u"\r\n"_s);
-#endif
-    return text;
-}
 
 QByteArray readAll(const QString& path)
 {
@@ -419,9 +411,9 @@ void CommandLineTest::qtOptionsAloneOpenCalculator()
 // offscreen platform of its own accord: every row of the table is in it.
 void CommandLineTest::exportsPdf()
 {
-    const QString pdftotext = qEnvironmentVariable("TARNQUIL_PDFTOTEXT");
+    const QString pdftotext = testing_external_tool::path("TARNQUIL_PDFTOTEXT");
     if (pdftotext.isEmpty())
-        QSKIP("pdftotext is not installed");
+        SKIP_WITHOUT_TOOL("pdftotext");
     const Run result = tarnquil({u"--route"_s, u"route.csv"_s, u"--export"_s, u"航线.pdf"_s, u"--speed"_s,
                                  u"12"_s, u"--depart"_s, u"2026-12-08 06:00"_s});
     QCOMPARE(result.err, QString());

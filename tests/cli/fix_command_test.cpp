@@ -7,6 +7,7 @@
 #include "text/refusals.h"
 
 #include "nav/fix.h"
+#include "tests/cli/system_lines.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -219,7 +220,7 @@ void FixCommandTest::textStartsWithTheFix()
                               u"2952.0N 12206.0E"_s, u"120"_s});
     QCOMPARE(run.err, QString());
     QCOMPARE(run.status, 0);
-    const QStringList lines = QString::fromUtf8(run.out).split(u'\n');
+    const QStringList lines = QString::fromUtf8(run.out).split(systemLines(u"\n"_s));
     QCOMPARE(lines.first(), u"29°56.85′N 121°56.38′E"_s);
     QVERIFY2(lines.size() > 2 && lines[1].contains(u"方位 045.0°"_s), run.out.constData());
 }

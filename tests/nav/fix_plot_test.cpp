@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 #include <ostream>
 #include <vector>
 
@@ -70,7 +71,7 @@ double offTheLine(const nav::Earth& earth, const nav::Observation& observation, 
 {
     const double metresPerMile = 1852;
     const double toMark = distanceFrom(earth, ship, observation.mark) * metresPerMile;
-    const auto sine = [](double degrees) { return std::sin(degrees * M_PI / 180); };
+    const auto sine = [](double degrees) { return std::sin(degrees * std::numbers::pi / 180); };
     switch (observation.kind) {
     case nav::ObservationKind::Bearing:
         return toMark * sine(turn(observation.value, bearingFrom(earth, ship, observation.mark)));

@@ -7,6 +7,7 @@
 #include "print/fix_sheet.h"
 
 #include "nav/display.h"
+#include "tests/external_tool.h"
 
 #include <QImage>
 #include <QImageReader>
@@ -117,14 +118,15 @@ void FixSheetTest::pngIsThePage()
 
 void FixSheetTest::pdfText()
 {
-    if (!qEnvironmentVariableIsSet("TARNQUIL_PDFTOTEXT"))
-        QSKIP("pdftotext is not installed");
+    const QString pdftotext = testing_external_tool::path("TARNQUIL_PDFTOTEXT");
+    if (pdftotext.isEmpty())
+        SKIP_WITHOUT_TOOL("pdftotext");
     const tarnquil::FixSheet sheet = sheetOf(threeBearings());
     QTemporaryDir folder;
     const QString path = folder.filePath(u"定位.pdf"_s);
     QCOMPARE(tarnquil::exportFixPdf(path, sheet, printed), QString());
     QProcess process;
-    process.start(qEnvironmentVariable("TARNQUIL_PDFTOTEXT"), {path, u"-"_s});
+    process.start(pdftotext, {path, u"-"_s});
     QVERIFY(process.waitForFinished(30000));
     const QString text = QString::fromUtf8(process.readAllStandardOutput());
     for (const QString& expected : {sheet.answer.front(), u"陆标定位"_s, u"误差三角形"_s,

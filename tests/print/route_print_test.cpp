@@ -8,6 +8,7 @@
 #include "print/printed_table.h"
 #include "print/route_pdf.h"
 #include "text/quoted_text.h"
+#include "tests/external_tool.h"
 
 #include <QDir>
 #include <QFile>
@@ -74,7 +75,7 @@ RouteDocument longRoute(int count)
 QString pdfTextOf(const QString& path, const QString& mode = u"-layout"_s)
 {
     QProcess process;
-    process.start(qEnvironmentVariable("TARNQUIL_PDFTOTEXT"), {mode, path, u"-"_s});
+    process.start(testing_external_tool::path("TARNQUIL_PDFTOTEXT"), {mode, path, u"-"_s});
     if (!process.waitForFinished(30000) || process.exitCode() != 0)
         qWarning("pdftotext failed: %s", process.readAllStandardError().constData());
     return QString::fromUtf8(process.readAllStandardOutput());
@@ -156,6 +157,8 @@ void RoutePrintTest::pdfText_data()
 
 void RoutePrintTest::pdfText()
 {
+    if (testing_external_tool::path("TARNQUIL_PDFTOTEXT").isEmpty())
+        SKIP_WITHOUT_TOOL("pdftotext");
     QFETCH(RouteDocument, route);
     QFETCH(QStringList, lines);
     const QString text = pdfTextOf(route);
@@ -175,6 +178,8 @@ void RoutePrintTest::pdfText()
 // header row.
 void RoutePrintTest::headerOnEachPage()
 {
+    if (testing_external_tool::path("TARNQUIL_PDFTOTEXT").isEmpty())
+        SKIP_WITHOUT_TOOL("pdftotext");
     const RouteDocument route = longRoute(45);
     const QStringList pages = pdfTextOf(route).split(u'\f', Qt::SkipEmptyParts);
     QCOMPARE(pages.size(), 2);
@@ -221,6 +226,8 @@ void RoutePrintTest::boldCourseAndDistance()
 // whole name drawn, and the rows below on lines of their own.
 void RoutePrintTest::longNameWraps()
 {
+    if (testing_external_tool::path("TARNQUIL_PDFTOTEXT").isEmpty())
+        SKIP_WITHOUT_TOOL("pdftotext");
     QList<WaypointText> waypoints = kanmon;
     waypoints[1].name = QString(u"济州岛南方海域转向点"_s).repeated(6);
     const RouteDocument route = computed(u"长名"_s, waypoints, kanmonSettings());
@@ -235,6 +242,8 @@ void RoutePrintTest::longNameWraps()
 // go on to the next page, each once, whole.
 void RoutePrintTest::refusalsRunOnToTheNextPage()
 {
+    if (testing_external_tool::path("TARNQUIL_PDFTOTEXT").isEmpty())
+        SKIP_WITHOUT_TOOL("pdftotext");
     RouteDocument route = longRoute(30);
     for (WaypointText& waypoint : route.waypoints)
         waypoint.longitude = u"120°00′N"_s;

@@ -7,6 +7,7 @@
 #include "routefiles/gpx_writer.h"
 
 #include "nav/entry.h"
+#include "tests/external_tool.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -38,7 +39,7 @@ const GpxRoute route{u"长江口<&\"'>航线"_s,
 QString run(const char* variable, const QStringList& arguments)
 {
     QProcess process;
-    process.start(qEnvironmentVariable(variable), arguments);
+    process.start(testing_external_tool::path(variable), arguments);
     if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit
         || process.exitCode() != 0)
         qWarning("%s failed: %s", variable, process.readAllStandardError().constData());
@@ -71,6 +72,8 @@ void GpxExternalReadersTest::initTestCase()
 // name gets one that gpsbabel makes up.
 void GpxExternalReadersTest::gpsbabel()
 {
+    if (testing_external_tool::path("TARNQUIL_GPSBABEL").isEmpty())
+        SKIP_WITHOUT_TOOL("gpsbabel");
     const QString csv = run("TARNQUIL_GPSBABEL",
                             {u"-r"_s, u"-i"_s, u"gpx"_s, u"-f"_s, path_, u"-o"_s, u"csv"_s, u"-F"_s, u"-"_s});
     qInfo().noquote() << "gpsbabel:\n" + csv;
@@ -91,6 +94,8 @@ void GpxExternalReadersTest::gpsbabel()
 // per feature, the coordinates with 15 significant digits.
 void GpxExternalReadersTest::ogrinfo()
 {
+    if (testing_external_tool::path("TARNQUIL_OGRINFO").isEmpty())
+        SKIP_WITHOUT_TOOL("ogrinfo");
     const QString text = run("TARNQUIL_OGRINFO", {u"-q"_s, u"-ro"_s, path_, u"route_points"_s});
     qInfo().noquote() << "ogrinfo:\n" + text;
     const QStringList features = text.split(u"OGRFeature(route_points):"_s).mid(1);
