@@ -64,8 +64,8 @@
 // Speed, on one core of the machine the tests run on: two lines 10 to 40
 // microseconds, three lines with the cocked hat and the common error 45 to
 // 150; 400 bearings a third of a second, growing with their number (and
-// the warnings of poor cuts with its square). A FixSolver is set up in a microsecond; solve() is const and keeps
-// nothing between calls.
+// the warnings of poor cuts with its square). A FixSolver is set up in a
+// microsecond; solve() is const and keeps nothing between calls.
 #pragma once
 
 #include <array>
