@@ -5,6 +5,9 @@
 #include "nav/earth.h"
 #include "nav/entry.h"
 #include "nav/observation.h"
+#include "nav/route.h"
+
+#include <QLocale>
 
 using namespace Qt::StringLiterals;
 
@@ -26,7 +29,9 @@ const QString degreesRule = u"应是 0 到 360 之间的度数，如 45、045° 
 
 QString speedRefusal(const QString& text, Verdict verdict, QStringView option)
 {
-    return verdictOn(u"航速"_s, option, text, verdict) + u"应为大于 0 的节数，如 12、12.5 或 12kn。"_s;
+    return verdictOn(u"航速"_s, option, text, verdict)
+        + u"应为不小于 %1 的节数，如 12、12.5 或 12kn。"_s.arg(
+            QString::number(nav::kSlowestSpeed, 'f', QLocale::FloatingPointShortest));
 }
 
 QString departureRefusal(const QString& text, QStringView option)
