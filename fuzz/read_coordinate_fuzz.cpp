@@ -10,11 +10,12 @@
 //   - A text the expressions refuse is refused with CoordinateError, never
 //     read as a value.
 //   - A text they accept gives a value, or CoordinateError only for degrees
-//     beyond the limits; packed numbers give exactly what toDecimalDegrees
-//     gives for the number without sign, hemisphere and blanks (in the
-//     seconds form with the zeros a short number leaves out, where the rule
-//     for plain numbers applies), negated for a minus, S and W; plain degrees
-//     give exactly the double nearest the number.
+//     beyond the limits; bare packed numbers in the classic window give
+//     exactly what toDecimalDegrees gives for the number without sign and
+//     blanks, negated for a minus; plain degrees give exactly the double
+//     nearest the number; the rule's packed numbers (in the seconds form
+//     with the zeros a short number leaves out) and the other notations give
+//     their degrees, minutes and seconds added up, to 1e-12.
 //   - A whole position read from the text gives, for each of its parts read
 //     alone on a route, the same double.
 //   - Nothing else is ever thrown.
@@ -163,8 +164,10 @@ Spelt spelt(std::string_view text)
 struct Reading {
     bool negative = false;          // a minus, S or W
     std::string packed;             // a bare packed number, without sign, for toDecimalDegrees
-    std::optional<double> exact;    // what the rule for plain numbers reads, to the bit
-    std::optional<double> value;    // the other notations, when within the limits
+    std::optional<double> exact;    // the rule's plain degrees, to the bit
+    std::optional<double> value;    // the rule's packed numbers and the other notations,
+                                    // when within the limits
+    bool nearLimit = false;         // so near the limit that rounding decides
 };
 
 const std::string kNumber = R"(([0-9]+(?:\.[0-9]*)?|\.[0-9]+))";
@@ -181,6 +184,23 @@ bool belowSixty(const std::string& number)
 
 double limitOf(Axis axis) { return axis == Axis::Latitude ? 90 : 180; }
 
+// Degrees, minutes and seconds added as doubles: within a few roundings of
+// the reader's sum, which is rounded once.
+double addedUp(const std::string& d, const std::string& m, const std::string& s)
+{
+    const auto value = [](const std::string& t) { return t.empty() ? 0 : std::strtod(t.c_str(), nullptr); };
+    return value(d) + value(m) / 60 + value(s) / 3600;
+}
+
+constexpr double kSumTolerance = 1e-12;
+
+bool withinLimit(double value, Axis axis) { return value <= limitOf(axis) * (1 + kSumTolerance); }
+
+bool nearLimit(double value, Axis axis)
+{
+    return std::fabs(value - limitOf(axis)) <= limitOf(axis) * kSumTolerance;
+}
+
 // Degrees, minutes and seconds as numbers; false when a rule refuses them.
 bool sexagesimal(const std::string& d, const std::string& m, const std::string& s, Axis axis,
                  Reading& reading)
@@ -189,11 +209,10 @@ bool sexagesimal(const std::string& d, const std::string& m, const std::string& 
         (hasPoint(d) && !(m.empty() && s.empty())) || (hasPoint(m) && !s.empty());
     if (fractionNotLast) return false;
     if ((!m.empty() && !belowSixty(m)) || (!s.empty() && !belowSixty(s))) return false;
-    const double value = std::strtod(d.c_str(), nullptr) +
-                         (m.empty() ? 0 : std::strtod(m.c_str(), nullptr)) / 60 +
-                         (s.empty() ? 0 : std::strtod(s.c_str(), nullptr)) / 3600;
-    if (!(value <= limitOf(axis))) return false;
+    const double value = addedUp(d, m, s);
+    if (!withinLimit(value, axis)) return false;
     reading.value = value;
+    reading.nearLimit = nearLimit(value, axis);
     return true;
 }
 
@@ -256,38 +275,47 @@ bool readSeparated(const std::string& body, char separator, Axis axis, Reading& 
 // minutes and seconds are below 60 and its degrees within the limit (the
 // seconds form's number padded with zeros to six digits, then cut as
 // toDecimalDegrees cuts it); refused when both are possible and differ, or
-// neither is.
-std::optional<double> ruledNumber(const std::string& number, NumberForm form, Axis axis)
+// neither is, and a longitude of the digits of degrees above 180 and up to
+// 360 that may be packed is refused too. Degrees are read to the bit,
+// packed numbers added up.
+struct Ruled {
+    double value;
+    bool exact;
+};
+
+std::optional<Ruled> ruledNumber(const std::string& number, NumberForm form, Axis axis)
 {
     const double asDegrees = std::strtod(number.c_str(), nullptr);
     if (form == NumberForm::Degrees)
-        return asDegrees <= limitOf(axis) ? std::optional<double>(asDegrees) : std::nullopt;
+        return asDegrees <= limitOf(axis) ? std::optional<Ruled>({asDegrees, true}) : std::nullopt;
     const std::size_t wholeDigits = number.find('.') == std::string::npos ? number.size()
                                                                           : number.find('.');
     const bool degrees = wholeDigits <= (axis == Axis::Latitude ? 2u : 3u) &&
                          asDegrees <= limitOf(axis);
     std::optional<double> packed;
-    try {
-        if (form == NumberForm::Minutes) {
-            const std::string whole = number.substr(0, wholeDigits);
-            const std::string minutes =
-                whole.size() >= 2 ? number.substr(whole.size() - 2) : number;
-            const double converted = geo::toDecimalDegrees(number, EntryMode::Minutes);
-            if (belowSixty(minutes) && converted <= limitOf(axis)) packed = converted;
-        } else if (!hasPoint(number)) {
-            const std::string padded = std::string(number.size() < 6 ? 6 - number.size() : 0, '0') +
-                                       number;
-            const std::string minutes = padded.substr(padded.size() - 4, 2);
-            const std::string seconds = padded.substr(padded.size() - 2);
-            const double converted = geo::toDecimalDegrees(padded, EntryMode::Seconds);
-            if (belowSixty(minutes) && belowSixty(seconds) && converted <= limitOf(axis))
-                packed = converted;
-        }
-    } catch (const geo::ConversionError&) {
+    if (form == NumberForm::Minutes) {
+        const std::size_t cut = wholeDigits >= 2 ? wholeDigits - 2 : 0;
+        const std::string minutes = number.substr(cut);
+        const double sum = addedUp(number.substr(0, cut), minutes, "");
+        if (belowSixty(minutes) && withinLimit(sum, axis)) packed = sum;
+    } else if (!hasPoint(number)) {
+        const std::string padded = std::string(number.size() < 6 ? 6 - number.size() : 0, '0') +
+                                   number;
+        const std::string minutes = padded.substr(padded.size() - 4, 2);
+        const std::string seconds = padded.substr(padded.size() - 2);
+        const double sum = addedUp(padded.substr(0, padded.size() - 4), minutes, seconds);
+        if (belowSixty(minutes) && belowSixty(seconds) && withinLimit(sum, axis)) packed = sum;
     }
-    if (degrees && packed) return *packed == asDegrees ? packed : std::nullopt;
-    if (degrees) return asDegrees;
-    return packed;
+    // A longitude above 180° and up to 360° may be counted east all round.
+    const bool fullCircle = axis == Axis::Longitude && wholeDigits <= 3u && asDegrees > 180 &&
+                            asDegrees <= 360;
+    if (fullCircle && packed) return std::nullopt;
+    // Both readings give the same value only for zero.
+    if (degrees && packed)
+        return *packed == asDegrees ? std::optional<Ruled>({*packed, true}) : std::nullopt;
+    if (degrees) return Ruled{asDegrees, true};
+    if (packed) return Ruled{*packed, false};
+    return std::nullopt;
 }
 
 // Spelt labels: latitude, longitude, long, lon, lat, 纬度, 经度.
@@ -406,9 +434,15 @@ std::optional<Reading> expected(const Spelt& text, Where where, Axis axis)
     static const std::regex plainMinutes("^" + kNumber + "$");
     static const std::regex plainSeconds("^[0-9]+$");
     if (ruled && std::regex_match(body, plainMinutes)) {
-        reading.exact =
+        const std::optional<Ruled> ruled =
             ruledNumber(body, nmea ? NumberForm::Minutes : where.form, axis);
-        if (!reading.exact) return std::nullopt;
+        if (!ruled) return std::nullopt;
+        if (ruled->exact) {
+            reading.exact = ruled->value;
+        } else {
+            reading.value = ruled->value;
+            reading.nearLimit = nearLimit(ruled->value, axis);
+        }
         return reading;
     }
     if (!ruled && std::regex_match(body, where.form == NumberForm::Minutes ? plainMinutes
@@ -529,11 +563,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                      context + " gave " + fuzz::shown(*value) + ", not " + fuzz::shown(wanted));
         return 0;
     }
-    FUZZ_REQUIRE(reading->value.has_value() == value.has_value(),
-                 "degrees beyond the axis' limit, and only those, are refused", context);
-    if (value) {
+    // At the limit itself the sum rounded once decides, which the sum added
+    // up cannot tell.
+    if (!reading->nearLimit)
+        FUZZ_REQUIRE(reading->value.has_value() == value.has_value(),
+                     "degrees beyond the axis' limit, and only those, are refused", context);
+    if (value && reading->value) {
         const double wanted = reading->negative ? -*reading->value : *reading->value;
-        FUZZ_REQUIRE(std::fabs(wanted - *value) <= 1e-12 * std::fmax(1, std::fabs(wanted)),
+        FUZZ_REQUIRE(std::fabs(wanted - *value) <= kSumTolerance * std::fmax(1, std::fabs(wanted)),
                      "degrees, minutes and seconds add up",
                      context + " gave " + fuzz::shown(*value) + ", not " + fuzz::shown(wanted));
     }

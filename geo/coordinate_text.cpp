@@ -14,6 +14,7 @@
 #include "geo/errors.h"
 #include "geo/number_reading.h"
 #include "geo/plain_number.h"
+#include "geo/sexagesimal_value.h"
 #include "geo/units.h"
 
 namespace geo {
@@ -628,17 +629,18 @@ std::u32string CoordinateReader::digits(std::size_t from, std::size_t to) const
 
 double CoordinateReader::sexagesimal(const std::vector<Part>& parts)
 {
-    double degrees = 0, minutes = 0, seconds = 0;
+    std::u32string degrees, minutes, seconds;
     for (const Part& part : parts) {
-        const double value = valueOf(digits(part.from, part.to) +
-                                     digits(part.fractionFrom, part.fractionTo));
+        std::u32string number =
+            digits(part.from, part.to) + digits(part.fractionFrom, part.fractionTo);
         switch (part.unit) {
-        case Unit::Degrees: degrees = value; break;
-        case Unit::Minutes: minutes = value; break;
-        case Unit::Seconds: seconds = value; break;
+        case Unit::Degrees: degrees = std::move(number); break;
+        case Unit::Minutes: minutes = std::move(number); break;
+        case Unit::Seconds: seconds = std::move(number); break;
         }
     }
-    const double value = degrees + minutes / kMinutesPerDegree + seconds / kSecondsPerDegree;
+    // Rounded once: "122°04′15″" is the very double of "12204.25E".
+    const double value = sexagesimalDegrees(degrees, minutes, seconds);
     if (!(value <= limit())) refuse(Rule::OutOfRange, parts.front().from, parts.back().to, axisLimits());
     return value;
 }
@@ -702,8 +704,10 @@ double CoordinateReader::plainNumber()
         std::u32string after;
         if (leading_) before = piece(leading_->from, leading_->to) + before;
         if (trailing_) after = piece(trailing_->from, trailing_->to);
+        const bool negative = minus_.has_value() || (hemisphere_ && hemisphere_->word->negative);
         note(CoordinateError(piece(number.from, number.to), at(number.from), axis_,
-                             twoReadings(written, form, axis_, before, after), rules_.surface));
+                             twoReadings(written, form, axis_, before, after, negative),
+                             rules_.surface, verdict.rule));
         break;
     }
     }

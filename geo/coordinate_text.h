@@ -22,8 +22,10 @@ namespace geo {
 // hemisphere, no label) is packed in the point's entry form and gives the
 // very double toDecimalDegrees gives for it, blanks ignored ("42 50" is
 // 4250); every other text is read as readRouteCoordinate() reads it, but for
-// the messages' surface. The notations with marks or separators give
-// degrees + minutes / 60 + seconds / 3600.
+// the messages' surface. Every other notation, the rule's packed numbers
+// included, gives the double nearest the exact degrees + minutes / 60 +
+// seconds / 3600 of the decimals written (sexagesimal_value.h), so that one
+// position written two ways is one double: "122°04′15″E" and "12204.25E".
 //
 // Characters (coordinate_characters.h): full-width forms read as ASCII;
 // blanks (every Unicode space separator, tab, CR, LF) never join two numbers
@@ -63,6 +65,10 @@ namespace geo {
 //       degrees:   "75N" (0°75′ is no packed number), route "-73.9857"
 //       ambiguous: "25.3N" "30N" "135E" "119.8E", route "31.4", 秒 "30N"
 //       refused:   "3075.0N" (SixtyOrMore), "9100N" "95N" (OutOfRange)
+//     A longitude with the digits of degrees above 180 and up to 360 may be
+//     counted east all the way round: "359.5" (3°59.5′ or 0°30′W) and "200E"
+//     are refused (ZeroTo360Longitude), "181" and "180.5" too (OutOfRange);
+//     "180" is 180°.
 //     In the 度 form a plain number is decimal degrees within 90 (180):
 //     "25.3N" is 25.3°N, "31.4" 31.4°, and "3010.2N" is refused (OutOfRange).
 //   marks, whatever the entry form:
@@ -99,7 +105,7 @@ namespace geo {
 //   "38-52.3" (DashNeedsHemisphere)              "4250.0°N", "32800" (OutOfRange)
 //   "25.3N" "119.8E" (AmbiguousNumber)           "30°10″N" "30°10′′N" (MissingMinutes)
 //   "42°50′30s" (SecondsOrSouth)                 "30 deg 10.2 min N" (UnknownWord)
-//   "30°10.2′N 122°05.3′E" (WholePosition)
+//   "30°10.2′N 122°05.3′E" (WholePosition)    longitude "359.5" (ZeroTo360Longitude)
 double readCoordinate(std::string_view text, EntryMode mode, Axis axis);
 
 // The same on the route's surfaces (route cells, route files, command-line

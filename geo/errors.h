@@ -87,17 +87,22 @@ enum class Rule {
     WholePosition,        // "30°10.2′N 122°05.3′E" where one coordinate belongs
     MissingHemisphere,    // a part of a position without N, S, E, W or a label: "122.5"
     PositionTooLong,      // a position of more characters than limits().highest, blanks aside
+    ZeroTo360Longitude,   // longitude "359.5": 3°59.5′, or 359.5° east, that is 0°30′W?
+                          // readings() has both
 };
 
 // The two ways a plain number could be read, for AmbiguousNumber, written
 // with the hemisphere, sign and digits as typed (digits in ASCII):
 //   "25.3N" in the minutes form: "25.3°N", "0°25.3′N", "0025.3N"
 //   "30N" in the seconds form:   "30°N", "0°00′30″N", "000030N"
+// and for ZeroTo360Longitude the degrees within 180 as well:
+//   "359.5" in the minutes form: "359.5°", "3°59.5′", "00359.5", "0.5°W"
 struct TwoReadings {
     std::u32string degrees;         // as decimal degrees, which is also how to write them
     std::u32string packed;          // as packed degrees and minutes (or seconds), with marks
     std::u32string packedSpelling;  // the packed number with leading zeros that make it no degrees
     EntryMode packedForm = EntryMode::Minutes;
+    std::u32string withinHalfCircle;  // ZeroTo360Longitude: the degrees east of 180 as west
 };
 
 // The degrees a refused text may give at most and at least, for OutOfRange.
@@ -120,10 +125,10 @@ public:
                     Limits limits = {}, Surface surface = Surface::ClassicWindow)
         : std::runtime_error("not a coordinate"), rule_(rule), piece_(std::move(piece)),
           position_(position), axis_(axis), limits_(limits), surface_(surface) {}
-    // AmbiguousNumber.
+    // AmbiguousNumber or ZeroTo360Longitude.
     CoordinateError(std::u32string piece, std::size_t position, Axis axis, TwoReadings readings,
-                    Surface surface)
-        : std::runtime_error("not a coordinate"), rule_(Rule::AmbiguousNumber),
+                    Surface surface, Rule rule = Rule::AmbiguousNumber)
+        : std::runtime_error("not a coordinate"), rule_(rule),
           piece_(std::move(piece)), position_(position), axis_(axis), surface_(surface),
           readings_(std::move(readings)) {}
     Rule rule() const noexcept { return rule_; }

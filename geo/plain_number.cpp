@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geo/plain_number.h"
 
+#include <algorithm>
 #include <optional>
 
-#include "geo/coordinate_entry.h"
 #include "geo/number_reading.h"
+#include "geo/sexagesimal_value.h"
 #include "geo/units.h"
 
 namespace geo {
@@ -61,26 +62,27 @@ PlainVerdict refused(Rule rule, std::size_t from, std::size_t to, Limits limits 
     return verdict;
 }
 
-PlainVerdict withinAxis(const PackedDegrees& packed, std::u32string_view digits, Axis axis)
+PlainVerdict withinAxis(double degrees, std::u32string_view digits, Axis axis)
 {
-    if (packed.overflow || !(packed.degrees <= limitOf(axis)))
+    if (!(degrees <= limitOf(axis)))
         return refused(Rule::OutOfRange, 0, digits.size(), axisLimits(axis));
-    return read(packed.degrees);
+    return read(degrees);
 }
 
 // 4250.5: the last two digits of the whole part and the fraction are minutes.
-PlainVerdict packedMinutes(std::u32string_view digits, double value, Axis axis)
+PlainVerdict packedMinutes(std::u32string_view digits, Axis axis)
 {
     const std::size_t whole = wholeDigits(digits);
     const std::size_t minutes = whole >= kPartDigits ? whole - kPartDigits : 0;
     if (!belowSixty(digits, minutes, digits.size()))
         return refused(Rule::SixtyOrMore, minutes, digits.size());
-    return withinAxis(fromPackedMinutes(value), digits, axis);
+    return withinAxis(sexagesimalDegrees(digits.substr(0, minutes), digits.substr(minutes), {}),
+                      digits, axis);
 }
 
 // 421125: seconds, the minutes before them, the rest degrees; missing
 // digits are zeros.
-PlainVerdict packedSeconds(std::u32string_view digits, double value, Axis axis)
+PlainVerdict packedSeconds(std::u32string_view digits, Axis axis)
 {
     const std::size_t whole = wholeDigits(digits);
     if (whole < digits.size()) return refused(Rule::FractionInSeconds, whole, whole + 1);
@@ -89,10 +91,10 @@ PlainVerdict packedSeconds(std::u32string_view digits, double value, Axis axis)
     if (!belowSixty(digits, minutes, seconds))
         return refused(Rule::SixtyOrMore, minutes, seconds);
     if (!belowSixty(digits, seconds, whole)) return refused(Rule::SixtyOrMore, seconds, whole);
-    const double minutesValue =
-        minutes < seconds ? readNumberPrefix(digits.substr(minutes, seconds - minutes)) : 0;
-    const double secondsValue = readNumberPrefix(digits.substr(seconds));
-    return withinAxis(fromPackedSeconds(value, minutesValue, secondsValue), digits, axis);
+    return withinAxis(sexagesimalDegrees(digits.substr(0, minutes),
+                                         digits.substr(minutes, seconds - minutes),
+                                         digits.substr(seconds)),
+                      digits, axis);
 }
 
 std::u32string zeros(std::size_t count) { return std::u32string(count, U'0'); }
@@ -111,6 +113,37 @@ std::u32string degreesBefore(std::u32string_view whole, std::size_t kept)
     std::u32string degrees(whole.substr(0, whole.size() > kept ? whole.size() - kept : 0));
     degrees.erase(0, degrees.find_first_not_of(U'0'));
     return degrees.empty() ? U"0" : degrees;
+}
+
+std::u32string decimalDigits(int value)
+{
+    std::u32string text;
+    do {
+        text.insert(text.begin(), char32_t(U'0' + value % 10));
+        value /= 10;
+    } while (value > 0);
+    return text;
+}
+
+// 360 less the digits (above 180, at most 360), in decimal as written:
+// "359.5" -> "0.5", "200.25" -> "159.75", "181" -> "179".
+std::u32string fullCircleLess(std::u32string_view digits)
+{
+    const std::size_t wholeLength = wholeDigits(digits);
+    std::u32string fraction(digits.substr(std::min(wholeLength + 1, digits.size())));
+    int whole = 0;
+    for (std::size_t i = 0; i < wholeLength; ++i) whole = whole * 10 + int(digits[i] - U'0');
+    const bool anyFraction = fraction.find_first_not_of(U'0') != std::u32string::npos;
+    if (!anyFraction) return decimalDigits(static_cast<int>(kFullCircle) - whole);
+    // 1 - 0.f, digit by digit: nines' complement, plus one in the last place.
+    std::u32string rest(fraction.size(), U'0');
+    int carry = 1;
+    for (std::size_t i = fraction.size(); i-- > 0;) {
+        int digit = 9 - int(fraction[i] - U'0') + carry;
+        carry = digit / 10;
+        rest[i] = char32_t(U'0' + digit % 10);
+    }
+    return decimalDigits(static_cast<int>(kFullCircle) - 1 - whole) + U"." + rest;
 }
 
 // Two digits of a part, from the last digits of the whole part.
@@ -133,13 +166,22 @@ PlainVerdict plainNumberVerdict(std::u32string_view digits, NumberForm form, Axi
     }
     const bool degreesShaped = wholeDigits(digits) <= degreeDigits(axis);
     const bool asDegrees = degreesShaped && value <= limitOf(axis);
-    const PlainVerdict packed = form == NumberForm::Minutes ? packedMinutes(digits, value, axis)
-                                                            : packedSeconds(digits, value, axis);
+    const PlainVerdict packed = form == NumberForm::Minutes ? packedMinutes(digits, axis)
+                                                            : packedSeconds(digits, axis);
     const bool asPacked = packed.kind == PlainVerdict::Kind::Read;
     if (asDegrees && asPacked) {
         if (packed.degrees == value) return read(value);  // 0 either way
         PlainVerdict verdict;
         verdict.kind = PlainVerdict::Kind::Ambiguous;
+        verdict.rule = Rule::AmbiguousNumber;
+        return verdict;
+    }
+    // 359.5: 3°59.5′, or 359.5° east, which is 0°30′W?
+    if (degreesShaped && asPacked && axis == Axis::Longitude && value > kMaxLongitude &&
+        value <= kFullCircle) {
+        PlainVerdict verdict;
+        verdict.kind = PlainVerdict::Kind::Ambiguous;
+        verdict.rule = Rule::ZeroTo360Longitude;
         return verdict;
     }
     if (asDegrees) return read(value);
@@ -149,7 +191,7 @@ PlainVerdict plainNumberVerdict(std::u32string_view digits, NumberForm form, Axi
 }
 
 TwoReadings twoReadings(std::u32string_view digits, NumberForm form, Axis axis,
-                        std::u32string_view before, std::u32string_view after)
+                        std::u32string_view before, std::u32string_view after, bool negative)
 {
     const std::size_t wholeLength = wholeDigits(digits);
     const std::u32string_view whole = digits.substr(0, wholeLength);
@@ -175,6 +217,8 @@ TwoReadings twoReadings(std::u32string_view digits, NumberForm form, Axis axis,
                                   partDigits(whole, wholeLength) + std::u32string(fraction) + U"′");
         readings.packedSpelling = written(padded(digits, packedWidth));
     }
+    if (axis == Axis::Longitude && readNumberPrefix(digits) > kMaxLongitude)
+        readings.withinHalfCircle = fullCircleLess(digits) + (negative ? U"°E" : U"°W");
     return readings;
 }
 

@@ -57,16 +57,19 @@ Leg Earth::leg(geo::GeoPoint from, geo::GeoPoint to) const
 {
     checkPosition(from);
     checkPosition(to);
+    const LegEnds ends = onOneMeridian(from, to);
     double metres = 0;
     double azimuth1 = 0;
     double azimuth2 = 0;
-    solvers_->geodesic.Inverse(from.latitude, from.longitude, to.latitude, to.longitude,
-                               metres, azimuth1, azimuth2);
+    solvers_->geodesic.Inverse(ends.from.latitude, ends.from.longitude, ends.to.latitude,
+                               ends.to.longitude, metres, azimuth1, azimuth2);
     Leg leg;
-    leg.greatCircle = {courseOf(azimuth1), courseOf(azimuth2), metres / kMetresPerNauticalMile};
-    solvers_->rhumb.Inverse(from.latitude, from.longitude, to.latitude, to.longitude,
-                            metres, azimuth1);
-    leg.rhumb = {courseOf(azimuth1), metres / kMetresPerNauticalMile};
+    leg.greatCircle = {courseLeaving(from, courseOf(azimuth1)),
+                       courseArriving(to, courseOf(azimuth2)), metres / kMetresPerNauticalMile};
+    solvers_->rhumb.Inverse(ends.from.latitude, ends.from.longitude, ends.to.latitude,
+                            ends.to.longitude, metres, azimuth1);
+    leg.rhumb = {courseLeaving(from, courseArriving(to, courseOf(azimuth1))),
+                 metres / kMetresPerNauticalMile};
     return leg;
 }
 

@@ -61,10 +61,17 @@ public:
     // Special cases, as GeographicLib resolves them:
     //   coincident points: distances 0; the courses mean nothing (the great
     //     circle gives 180.0 for both, the rhumb line 000.0);
-    //   a pole at either end: the pole is taken a hair's breadth from it on
-    //     the meridian of the longitude given with it. The great circle to
-    //     the north pole runs due north; the rhumb line to {90, 0} from
-    //     {60, 30} steers 359.6, spiralling 30 degrees west on its way;
+    //   a pole at either end: a pole lies on every meridian, and its
+    //     longitude names no place, so the leg runs along the other end's
+    //     meridian by either method, and its courses at the pole are what a
+    //     navigator reads there: leaving the North Pole 180.0 and the South
+    //     Pole 000.0, arriving at the North Pole 000.0 and at the South Pole
+    //     180.0. From {60, 30} to {90, 0} both methods steer 000.0 for
+    //     1807.7 n mile, as to {90, 30} (GeographicLib alone, with the pole
+    //     on the meridian 0, gives a rhumb line of 359.6 spiralling 30
+    //     degrees west, 0.05 n mile longer, and a final course of 330.0);
+    //     from {90, 0} to {30, 120} both steer 180.0 (GeographicLib: 060.0
+    //     and 178.3);
     //   antipodes: many great circles are equally short, one of them is
     //     given; nearly antipodal points have one shortest, found exactly.
     // Courses are in [0, 360), distances in n mile (1852 m).

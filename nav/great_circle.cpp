@@ -163,12 +163,29 @@ std::vector<geo::GeoPoint> crossings(const GeodesicLine& line, geo::GeoPoint fro
     return points;
 }
 
+// As Earth::leg steers it, a pole at either end too.
 RhumbLeg rhumbLeg(const GeographicLib::Rhumb& rhumb, geo::GeoPoint from, geo::GeoPoint to)
 {
+    const LegEnds ends = onOneMeridian(from, to);
     double metres = 0;
     double azimuth = 0;
-    rhumb.Inverse(from.latitude, from.longitude, to.latitude, to.longitude, metres, azimuth);
-    return {courseOf(azimuth), metres / kMetresPerNauticalMile};
+    rhumb.Inverse(ends.from.latitude, ends.from.longitude, ends.to.latitude, ends.to.longitude,
+                  metres, azimuth);
+    return {courseLeaving(from, courseArriving(to, courseOf(azimuth))),
+            metres / kMetresPerNauticalMile};
+}
+
+// A leg from or to a pole runs along a meridian, whose vertex nearer the
+// leg's middle is that pole (the North Pole, from pole to pole): written as
+// it was given, not at the longitude the line reaches it on.
+std::optional<Vertex> poleVertex(geo::GeoPoint from, geo::GeoPoint to)
+{
+    const bool fromPole = atAPole(from);
+    const bool toPole = atAPole(to);
+    if (!fromPole && !toPole)
+        return std::nullopt;
+    const geo::GeoPoint pole = fromPole && (!toPole || from.latitude > 0) ? from : to;
+    return Vertex{{pole.latitude, longitudeOf(pole.longitude)}, true};
 }
 
 GreatCircleSailing sail(const Solvers& solvers, geo::GeoPoint from, geo::GeoPoint to, double every)
@@ -176,13 +193,18 @@ GreatCircleSailing sail(const Solvers& solvers, geo::GeoPoint from, geo::GeoPoin
     checkPosition(from);
     checkPosition(to);
     checkInterval(every);
-    const GeodesicLine line =
-        solvers.geodesic.InverseLine(from.latitude, from.longitude, to.latitude, to.longitude);
+    const LegEnds ends = onOneMeridian(from, to);
+    const GeodesicLine line = solvers.geodesic.InverseLine(ends.from.latitude, ends.from.longitude,
+                                                           ends.to.latitude, ends.to.longitude);
     GreatCircleSailing sailing;
     const Position arrival = positionAt(line, false, line.Distance());
-    sailing.greatCircle = {courseOf(line.Azimuth()), courseOf(arrival.azimuth),
+    sailing.greatCircle = {courseLeaving(from, courseOf(line.Azimuth())),
+                           courseArriving(to, courseOf(arrival.azimuth)),
                            line.Distance() / kMetresPerNauticalMile};
     sailing.vertex = vertexOf(line);
+    if (sailing.vertex)
+        if (const std::optional<Vertex> pole = poleVertex(from, to))
+            sailing.vertex = pole;
     std::vector<geo::GeoPoint> positions{from};
     for (const geo::GeoPoint& crossing : crossings(line, from, to, every))
         positions.push_back(crossing);

@@ -53,14 +53,18 @@ struct SailingPoint {
 // the one nearer, along the circle, to the middle of the leg: for a leg in
 // one hemisphere, the vertex in that hemisphere; for a leg whose middle is
 // on the equator, the northern one. On a leg along a meridian the vertex is
-// the pole.
+// the pole; on a leg from or to a pole, that pole as it was given (the
+// North Pole, from pole to pole).
 struct Vertex {
     geo::GeoPoint position;
     bool onLeg = false;  // between the ends of the leg, or at one of them
 };
 
 struct GreatCircleSailing {
-    GreatCircleLeg greatCircle;  // initial and final course, distance
+    // Initial and final course, distance, as Earth::leg gives them: at a
+    // pole, leaving the North Pole 180 and the South Pole 000, arriving at
+    // the North Pole 000 and at the South Pole 180.
+    GreatCircleLeg greatCircle;
     // Empty for a leg along the equator (every point is as near the poles)
     // and between coincident points (no circle is defined).
     std::optional<Vertex> vertex;

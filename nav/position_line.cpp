@@ -17,7 +17,12 @@ namespace {
 using GeographicLib::Math;
 
 using geo::kHalfCircle;
+using geo::kQuarterCircle;
 using geo::kRadiansPerDegree;
+// Degrees of latitude from a pole, 0.1 micrometre, within which a position
+// is the pole: nearer than Newton's steps resolve (kConverged), where the
+// longitude is round-off.
+constexpr double kAtThePole = 1e-12;
 
 // Nearer than this to a mark, in metres, its bearing means nothing.
 constexpr double kAtTheMark = 1e-3;
@@ -164,8 +169,12 @@ std::optional<Sight> sight(const Figure& figure, geo::GeoPoint ship, geo::GeoPoi
     const double parallelRadius = figure.ellipsoid.CircleRadius(ship.latitude);
     // Beyond the first conjugate point (m12 <= 0) the geodesic is no longer
     // the shortest way and the derivatives below mean nothing.
-    if (!(metres > kAtTheMark) || !(reducedLength > 0) || !(parallelRadius > 0))
+    if (!(metres > kAtTheMark) || !(reducedLength > 0))
         return std::nullopt;
+    // At a pole the meridian under the ship turns without bound as it
+    // moves: its distances and the angles between two marks have their
+    // derivatives, a bearing has none.
+    const bool atAPole = !(parallelRadius > 0);
     double sinAzimuth = 0;
     double cosAzimuth = 0;
     Math::sincosd(azimuth, sinAzimuth, cosAzimuth);
@@ -174,8 +183,11 @@ std::optional<Sight> sight(const Figure& figure, geo::GeoPoint ship, geo::GeoPoi
     result.metres = metres;
     result.azimuth = azimuth;
     result.metresGradient = {-cosAzimuth, -sinAzimuth};
-    result.azimuthGradient = {turn * sinAzimuth,
-                              -turn * cosAzimuth + Math::sind(ship.latitude) / parallelRadius};
+    result.azimuthGradient = {turn * sinAzimuth, -turn * cosAzimuth};
+    if (atAPole)
+        result.atAPole = true;
+    else
+        result.azimuthGradient.east += Math::sind(ship.latitude) / parallelRadius;
     return result;
 }
 
@@ -194,6 +206,8 @@ std::optional<LineValue> evaluate(const Figure& figure, const PositionLine& line
     Displacement gradient;
     switch (line.kind) {
     case ObservationKind::Bearing: {
+        if (first->atAPole)
+            return std::nullopt;
         const double residual = Math::AngDiff(line.target + commonError, first->azimuth);
         double sinResidual = 0;
         double cosResidual = 0;
@@ -285,6 +299,8 @@ Displacement limited(Displacement step)
 
 geo::GeoPoint normalised(geo::GeoPoint position)
 {
+    if (kQuarterCircle - std::fabs(position.latitude) < kAtThePole)
+        return {std::copysign(kQuarterCircle, position.latitude), 0.0};
     return {position.latitude + 0.0, longitudeOf(position.longitude)};
 }
 

@@ -90,7 +90,9 @@ struct LineValue {
 };
 
 // Empty where the trial position is no place for the line to be evaluated:
-// at a mark, or where a run would cross a pole.
+// at a mark, where a run would cross a pole, or a bearing's at a pole (from
+// where every mark bears south, or north). A range or a horizontal angle is
+// evaluated at a pole as anywhere.
 std::optional<LineValue> evaluate(const Figure& figure, const PositionLine& line,
                                   geo::GeoPoint ship, double commonError);
 
@@ -114,7 +116,9 @@ inline constexpr double kConverged = 1e-7;
 // can be seen.
 Displacement limited(Displacement step);
 
-// As Earth writes positions: -0 as 0, the 180th meridian as -180.
+// As Earth writes positions: -0 as 0, the 180th meridian as -180; a pole,
+// or a position within 1e-12 degree of latitude of one (0.1 micrometre),
+// as the pole at longitude 0 (any other names the same place).
 geo::GeoPoint normalised(geo::GeoPoint position);
 
 // The bearing (azimuth at `ship`) and its gradient, radians per metre, of
@@ -123,7 +127,10 @@ struct Sight {
     double metres = 0;
     double azimuth = 0;          // degrees
     Displacement metresGradient;
+    // At a pole without the turn of the meridian, which has no bound there:
+    // right for the difference of two azimuths, not for one.
     Displacement azimuthGradient;
+    bool atAPole = false;
 };
 std::optional<Sight> sight(const Figure& figure, geo::GeoPoint ship, geo::GeoPoint mark);
 

@@ -10,9 +10,12 @@ namespace nav {
 
 namespace {
 
+static_assert(kMaxRun * 60 / kSlowestSpeed < 9007199254740992.0,
+              "the longest run at the slowest speed is a whole number of minutes");
+
 void checkSpeed(const std::optional<double>& speed)
 {
-    if (speed && !(*speed > 0 && std::isfinite(*speed)))
+    if (speed && !(*speed >= kSlowestSpeed && std::isfinite(*speed)))
         throw RangeError(Quantity::Speed, *speed);
 }
 

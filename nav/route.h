@@ -17,6 +17,11 @@
 
 namespace nav {
 
+// The slowest speed a route takes, knots: at it even the longest run
+// (kMaxRun) takes fewer than 2^53 minutes, so every time under way is a
+// whole number of minutes exactly, and an arrival time follows.
+inline constexpr double kSlowestSpeed = 1e-8;
+
 struct Waypoint {
     std::string name;
     // Empty when the waypoint's position could not be read.
@@ -24,7 +29,7 @@ struct Waypoint {
     // How the leg arriving here is sailed. The first waypoint's is not used:
     // no leg arrives there.
     Method method = Method::Rhumb;
-    // The speed of the leg arriving here, knots, finite and above zero;
+    // The speed of the leg arriving here, knots, finite and kSlowestSpeed or more;
     // empty for the route's speed. The first waypoint's is not used.
     // (Members added since a route was written {name, position, method}
     // carry an initializer, so such writing leaves them out without a
@@ -37,7 +42,7 @@ struct Waypoint {
 
 struct RoutePlan {
     std::vector<Waypoint> waypoints;
-    std::optional<double> speed;         // knots, finite and above zero
+    std::optional<double> speed;         // knots, finite and kSlowestSpeed or more
     std::optional<ClockTime> departure;  // leaving the first waypoint
     // The zone the departure's clock reads (区时).
     TimeZone departureZone = kDefaultDepartureZone;
@@ -123,9 +128,9 @@ struct RouteTotals {
 // Leg speeds: with A, B, C 60 n mile apart, route speed 12 kn and C's 10 kn,
 // B's legTime is 5 h, C's 6 h, C's timeUnderWay 11 h.
 // Throws RangeError for a position as checkPosition (earth.h) does, for a
-// speed, the route's or a waypoint's, that is not finite or not above zero
-// (Quantity::Speed), also when a speed is so small that a time under way
-// overflows.
+// speed, the route's or a waypoint's, that is not finite or below
+// kSlowestSpeed (Quantity::Speed), also when the times under way of a
+// route longer than kMaxRun overflow.
 std::vector<RouteRow> computeRoute(const Earth& earth, const RoutePlan& plan);
 
 // The totals of rows computeRoute gave; all empty for no rows.

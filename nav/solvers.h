@@ -10,6 +10,9 @@
 #include <GeographicLib/Math.hpp>
 #include <GeographicLib/Rhumb.hpp>
 
+#include <cmath>
+
+#include "geo/angle.h"
 #include "geo/units.h"
 #include "nav/earth_model.h"
 
@@ -46,6 +49,58 @@ inline double longitudeOf(double longitude)
     using geo::kHalfCircle;
     const double wrapped = GeographicLib::Math::AngNormalize(longitude);
     return wrapped >= kHalfCircle ? wrapped - kFullCircle : wrapped + 0.0;
+}
+
+// A pole lies on every meridian, and from the North Pole every way is south
+// (north from the South Pole). GeographicLib takes a pole on the meridian
+// of the longitude given with it, as the limit along that meridian, so its
+// azimuths there, and its rhumb line spiralling onto that meridian, depend
+// on a longitude that names no place. A leg with a pole at one end is
+// therefore solved with the pole on the other end's meridian (onOneMeridian),
+// where GeographicLib runs it along the meridian by either method, and the
+// courses at a pole are what a navigator reads there (courseLeaving,
+// courseArriving): leaving the North Pole 180 and the South Pole 000,
+// arriving at the North Pole 000 and at the South Pole 180.
+inline bool atAPole(geo::GeoPoint position)
+{
+    constexpr double kQuarterCircle = 90;
+    return std::fabs(position.latitude) == kQuarterCircle;
+}
+
+// The ends of a leg with a pole moved onto the other end's meridian (both
+// poles onto the departure's).
+struct LegEnds {
+    geo::GeoPoint from;
+    geo::GeoPoint to;
+};
+inline LegEnds onOneMeridian(geo::GeoPoint from, geo::GeoPoint to)
+{
+    if (atAPole(to))
+        to.longitude = from.longitude;
+    else if (atAPole(from))
+        from.longitude = to.longitude;
+    return {from, to};
+}
+
+// The course (in [0, 360)) on leaving `from`: south from the North Pole,
+// north from the South Pole, `course` anywhere else.
+inline double courseLeaving(geo::GeoPoint from, double course)
+{
+    constexpr double kSouth = 180;
+    if (!atAPole(from))
+        return course;
+    return from.latitude > 0 ? kSouth : 0.0;
+}
+
+// The course (in [0, 360)) on arriving at `to`, pointing onward along the
+// track: north into the North Pole, south into the South Pole, `course`
+// anywhere else.
+inline double courseArriving(geo::GeoPoint to, double course)
+{
+    constexpr double kSouth = 180;
+    if (!atAPole(to))
+        return course;
+    return to.latitude > 0 ? 0.0 : kSouth;
 }
 
 }  // namespace nav

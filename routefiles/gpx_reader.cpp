@@ -11,12 +11,16 @@
 #include "nav/earth_model.h"
 #include "nav/entry.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringConverter>
 #include <QXmlStreamReader>
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <string_view>
 
 using namespace Qt::StringLiterals;
 
@@ -299,25 +303,120 @@ void GpxDocument::skipElement()
     }
 }
 
+// Where `text` (code units in which '<', '>', '=', quotes and the line feed
+// are those characters and nothing else) continues at `at`.
+template <typename Text>
+bool startsWith(const Text& text, qsizetype at, std::string_view what)
+{
+    if (text.size() - at < qsizetype(what.size()))
+        return false;
+    for (std::size_t k = 0; k < what.size(); ++k)
+        if (text[at + qsizetype(k)] != what[k])
+            return false;
+    return true;
+}
+
+QString textOf(QByteArrayView utf8) { return QString::fromUtf8(utf8); }
+QString textOf(QStringView text) { return text.toString(); }
+
+// Refuses the first start tag of more than maximumGpxAttributes attributes,
+// in one pass over the text: comments, CDATA sections, processing
+// instructions, declarations and end tags are stepped over, and within a
+// start tag every '=' outside the quoted values begins an attribute's value.
+// Malformed markup is left to the parser.
+template <typename Text>
+void refuseCrowdedElements(const Text& text)
+{
+    const qsizetype size = text.size();
+    qint64 line = 1;
+    qsizetype counted = 0;  // the lines are counted up to here
+    const auto lineAt = [&](qsizetype at) {
+        for (; counted < at; ++counted)
+            line += text[counted] == '\n';
+        return line;
+    };
+    const auto skipPast = [&](qsizetype from, std::string_view end) {
+        for (qsizetype i = from; i < size; ++i)
+            if (startsWith(text, i, end))
+                return i + qsizetype(end.size());
+        return size;
+    };
+    for (qsizetype i = 0; i < size;) {
+        if (text[i] != '<') {
+            ++i;
+        } else if (startsWith(text, i, "<!--")) {
+            i = skipPast(i + 4, "-->");
+        } else if (startsWith(text, i, "<![CDATA[")) {
+            i = skipPast(i + 9, "]]>");
+        } else if (startsWith(text, i, "<?")) {
+            i = skipPast(i + 2, "?>");
+        } else if (startsWith(text, i, "<!") || startsWith(text, i, "</")) {
+            i = skipPast(i + 2, ">");
+        } else {
+            const qsizetype start = i;
+            qsizetype attributes = 0;
+            for (++i; i < size && text[i] != '>'; ++i) {
+                if (text[i] == '"' || text[i] == '\'') {
+                    const auto quote = text[i];
+                    for (++i; i < size && text[i] != quote; ++i) {
+                    }
+                } else if (text[i] == '=' && ++attributes > maximumGpxAttributes) {
+                    qsizetype nameEnd = start + 1;
+                    while (nameEnd < size && text[nameEnd] != ' ' && text[nameEnd] != '\t'
+                           && text[nameEnd] != '\r' && text[nameEnd] != '\n'
+                           && text[nameEnd] != '/' && text[nameEnd] != '>')
+                        ++nameEnd;
+                    const QString name = textOf(text.sliced(start + 1, nameEnd - start - 1));
+                    refuse(lineAt(start), u"<%1> 的属性超过 %2 个：GPX 的元素没有这么多属性。"_s
+                                              .arg(name)
+                                              .arg(maximumGpxAttributes));
+                }
+            }
+        }
+    }
+}
+
+// The same on the bytes of a file: as they stand in an encoding that keeps
+// ASCII's bytes for ASCII's characters (UTF-8, GB18030, Latin-1 …), decoded
+// from UTF-16 or UTF-32, which QXmlStreamReader also reads.
+void refuseCrowdedElements(const QByteArray& bytes)
+{
+    const std::optional<QStringConverter::Encoding> encoding =
+        QStringConverter::encodingForData(bytes);
+    const bool wide = encoding && *encoding != QStringConverter::Utf8
+                      && *encoding != QStringConverter::Latin1;
+    if (!wide) {
+        refuseCrowdedElements(QByteArrayView(bytes));
+        return;
+    }
+    QStringDecoder decoder(*encoding);
+    const QString text = decoder(bytes);
+    refuseCrowdedElements(QStringView(text));
+}
+
 GpxReading refused(const QString& message, qint64 line = 0)
 {
     return {{}, message, line};
 }
 
-// The routes of a file that is not empty, read as the parser goes, so that
+// The routes of a file that is not empty, read whole, then parsed, so that
 // reading stops at the first fault.
 GpxReading readDocument(QFile& file)
 {
-    GpxDocument document(&file);
-    try {
-        document.read();
-    } catch (const Refusal& refusal) {
-        if (file.error() == QFileDevice::NoError)
-            return refused(refusal.message, refusal.line);
-    }
-    const QString shown = quotedPath(file.fileName());
+    const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return refused(readFailure(file.fileName(), file.errorString()));
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    GpxDocument document(&buffer);
+    try {
+        refuseCrowdedElements(bytes);
+        document.read();
+    } catch (const Refusal& refusal) {
+        return refused(refusal.message, refusal.line);
+    }
+    const QString shown = quotedPath(file.fileName());
     QList<GpxRoute> routes = document.routes;
     const bool anyPoint = std::any_of(routes.cbegin(), routes.cend(),
                                       [](const GpxRoute& route) { return !route.points.isEmpty(); });
@@ -340,12 +439,12 @@ GpxReading readDocument(QFile& file)
 GpxReading readGpxFile(const QString& path)
 {
     const QString shown = quotedPath(path);
+    // A pipe or a device may never open or never end.
+    if (const QString failure = notRegularFileFailure(path); !failure.isEmpty())
+        return refused(failure);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return refused(openFailure(path, file.errorString()));
-    // A pipe or a device has no size to check, and may never end.
-    if (file.isSequential())
-        return refused(u"%1不是普通文件，而是管道或设备，未读取。"_s.arg(shown));
     if (file.size() > maximumGpxFileBytes)
         return refused(tooLargeFailure(path, u"GPX", maximumGpxFileBytes));
     if (file.size() == 0)

@@ -23,7 +23,9 @@
 //   an extension whose model, speed, departure, zone or method does not read
 //   malformed XML, a root other than <gpx> of those namespaces, an empty file,
 //   a file with neither <rtept> nor <wpt>, a file over 50 MB (by its size,
-//   before reading), a pipe or a device (no size to check)
+//   before reading), a pipe, a device or a folder (before it is opened),
+//   an element of more than maximumGpxAttributes attributes (before the XML
+//   is parsed)
 // Coordinates are the doubles nearest the decimal texts.
 #pragma once
 
@@ -38,6 +40,13 @@ namespace tarnquil {
 // half a million points, far more than any route has. A larger file is a long
 // track log or no GPX at all, and its routes would fill memory.
 inline constexpr qint64 maximumGpxFileBytes = 50 * 1024 * 1024;
+
+// Elements with more attributes than this are refused before the XML is
+// parsed: Qt's parser compares each attribute with every one before it, so
+// 100,000 attributes on one <rtept> (a 1 MB file) cost it 25 s, growing
+// with the square of their number. A GPX element has a handful; a root
+// that declares the namespaces of many programs, some twenty.
+inline constexpr qsizetype maximumGpxAttributes = 100;
 
 // All routes of a file, or why it was refused: never both.
 struct GpxReading {

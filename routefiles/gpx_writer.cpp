@@ -5,6 +5,7 @@
 
 #include "text/file_messages.h"
 #include "text/method_words.h"
+#include "text/quoted_text.h"
 #include "text/utf8_text.h"
 #include "text/version.h"
 
@@ -18,6 +19,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -62,10 +64,73 @@ QString pointFault(const GpxRoute& route)
     return {};
 }
 
+// The first character of text that XML 1.0 cannot hold (a control
+// character other than tab, line feed and carriage return, an unpaired
+// surrogate, U+FFFE or U+FFFF), as U+XXXX; empty when there is none.
+QString unwritableCharacter(const QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            ++i;
+            continue;
+        }
+        const bool control = c < 0x20 && c != u'\t' && c != u'\n' && c != u'\r';
+        if (control || QChar::isSurrogate(c) || c == 0xFFFE || c == 0xFFFF) {
+            const QString code = u"U+%1"_s.arg(uint(c), 4, 16, QLatin1Char('0')).toUpper();
+            return QChar::isSurrogate(c) ? u"不成对的代理项 "_s + code : code;
+        }
+    }
+    return {};
+}
+
+// Why a text of the route cannot be written; empty when all can. Names the
+// field and the waypoint, by its number and its name:
+//   第 2 个航点“舟山”的备注中有无法写入 XML 的字符 U+0001
+//   第 3 个航点的名称中有无法写入 XML 的字符 不成对的代理项 U+D800
+//   航线名称中有无法写入 XML 的字符 U+001B
+QString textFault(const GpxRoute& route)
+{
+    const auto fault = [](const QString& where, const QString& character) {
+        return u"%1中有无法写入 XML 的字符 %2"_s.arg(where, character);
+    };
+    if (const QString c = unwritableCharacter(route.name); !c.isEmpty())
+        return fault(u"航线名称"_s, c);
+    for (qsizetype i = 0; i < route.points.size(); ++i) {
+        const GpxWaypoint& point = route.points[i];
+        // A name that is itself at fault is not shown: the number says which.
+        const QString waypoint = point.name.isEmpty() || !unwritableCharacter(point.name).isEmpty()
+            ? u"第 %1 个航点的"_s.arg(i + 1)
+            : u"第 %1 个航点%2的"_s.arg(i + 1).arg(quotedText(point.name));
+        const std::pair<LegColumn, const QString*> fields[] = {
+            {LegColumn::Name, &point.name}, {LegColumn::Remark, &point.remark},
+            {LegColumn::Speed, &point.speed}};
+        for (const auto& [column, text] : fields)
+            if (const QString c = unwritableCharacter(*text); !c.isEmpty())
+                return fault(waypoint + legColumnTitle(column), c);
+    }
+    return {};
+}
+
+// An element of text, each carriage return written as a character
+// reference: a reader turns a CR written as it is, or a CR LF, into a LF.
+void writeText(QXmlStreamWriter& xml, const QString& element, const QString& text)
+{
+    xml.writeStartElement(element);
+    const QStringList lines = text.split(u'\r');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            xml.writeEntityReference(u"#13"_s);
+        if (!lines[i].isEmpty())
+            xml.writeCharacters(lines[i]);
+    }
+    xml.writeEndElement();
+}
+
 void writeName(QXmlStreamWriter& xml, const QString& name)
 {
     if (!name.isEmpty())
-        xml.writeTextElement(u"name"_s, name);
+        writeText(xml, u"name"_s, name);
 }
 
 QString plainNumber(double value)
@@ -134,7 +199,7 @@ void writeDocument(QXmlStreamWriter& xml, const GpxRoute& route)
         xml.writeAttribute(u"lon"_s, coordinateText(point.longitude));
         writeName(xml, point.name);
         if (!point.remark.isEmpty())
-            xml.writeTextElement(u"desc"_s, point.remark);
+            writeText(xml, u"desc"_s, point.remark);
         writeLeg(xml, point);
         xml.writeEndElement();
     }
@@ -147,13 +212,16 @@ QString writeGpxFile(const QString& path, const GpxRoute& route)
 {
     if (const QString fault = pointFault(route); !fault.isEmpty())
         return saveFailure(path, fault);
+    if (const QString fault = textFault(route); !fault.isEmpty())
+        return saveFailure(path, fault);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QXmlStreamWriter xml(&buffer);
     writeDocument(xml, route);
-    // The buffer takes every byte: the writer could not encode a name.
+    // The buffer takes every byte, and textFault found every character the
+    // writer cannot encode.
     if (xml.hasError())
-        return saveFailure(path, u"名称中有无法写入 XML 的字符（如不成对的代理项）"_s);
+        return saveFailure(path, u"有无法写入 XML 的字符"_s);
     return saveFile(path, buffer.data());
 }
 

@@ -10,12 +10,16 @@
 // nine decimals for readers that keep fewer digits (5e-10° at most off then):
 //   31.2304 → 31.230400000      42.833333333333336 → 42.833333333333336
 //   -180 → -180.000000000       1e-05 → 0.000010000
-// so readGpxFile gives back the very same doubles. Names come back as they
-// were, except that XML reads a carriage return as a line feed.
+// so readGpxFile gives back the very same doubles. Names and remarks come
+// back as they were: a carriage return is written as the character
+// reference &#13;, which XML keeps, where it reads a CR written as it is,
+// or a CR LF, as a line feed.
 //
 // The file is written by saveFile (routefiles/save_file.h): a failed write
 // leaves an existing file as it was. A point beyond ±90° latitude or ±180° longitude, or a coordinate that
-// is no finite number, is not written, so that every file written can be read.
+// is no finite number, is not written, nor a name, remark or speed with a
+// character XML cannot hold (a control character but tab, LF and CR, an
+// unpaired surrogate), so that every file written can be read.
 #pragma once
 
 #include "routefiles/gpx_route.h"

@@ -472,6 +472,9 @@ RouteCsvReading readRouteCsvFile(const QString& path)
         reading.error = message;
         return reading;
     };
+    // A pipe or a device may never open or never end.
+    if (const QString failure = notRegularFileFailure(path); !failure.isEmpty())
+        return refused(failure);
     if (!file.open(QIODevice::ReadOnly))
         return refused(openFailure(path, file.errorString()));
     const QByteArray bytes = file.read(maximumRouteCsvBytes + 1);

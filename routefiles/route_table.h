@@ -136,7 +136,7 @@ QStringList legColumnTitles();  // in order
 //   “S”属于纬度，经度只能用 E、W（东、西）。   (refusalReason of conversion_message.h)
 //   纬度应在 -90° 到 90° 之间。                 (a packed text beyond the Earth: "9100")
 //   请输入纬度。                               (an empty or blank text)
-//   航速“fast”无法识别：应为大于 0 的节数，如 12、12.5 或 12kn。  (a leg's speed)
+//   航速“fast”无法识别：应为不小于 0.00000001 的节数，如 12、12.5 或 12kn。  (a leg's speed)
 struct CellRefusal {
     LegColumn column;  // Latitude, Longitude or Speed
     QString message;

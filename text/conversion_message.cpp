@@ -54,6 +54,16 @@ QString twoReadings(const geo::TwoReadings& readings)
         fromU32(readings.packedSpelling));
 }
 
+// "359.5°（0°–360° 向东计，即 0.5°W）还是 3°59.5′（度分）？请写作 0.5°W 或 00359.5"
+QString fullCircleReadings(const geo::TwoReadings& readings)
+{
+    const QString packedForm = readings.packedForm == geo::EntryMode::Minutes ? u"度分"_s
+                                                                              : u"度分秒"_s;
+    return u"%1（0°–360° 向东计，即 %2）还是 %3（%4）？请写作 %2 或 %5"_s.arg(
+        fromU32(readings.degrees), fromU32(readings.withinHalfCircle), fromU32(readings.packed),
+        packedForm, fromU32(readings.packedSpelling));
+}
+
 // The classic window keeps its own words; the route's surfaces say which
 // coordinate is out of which range.
 QString outOfRangeReason(const geo::CoordinateError& error)
@@ -132,6 +142,8 @@ QString refusalReason(const geo::CoordinateError& error)
                                  : u"这里只填经度，所填的是整个位置（纬度和经度），纬度请填在纬度里。"_s;
     case geo::Rule::MissingHemisphere:
         return u"位置的纬度和经度都要标上方位（N、S、E、W 或 北、南、东、西），"_s + piece + u"没有标。"_s;
+    case geo::Rule::ZeroTo360Longitude:
+        return fullCircleReadings(error.readings());
     case geo::Rule::PositionTooLong:
         return u"位置太长：除空格外最多 %1 个字符。"_s.arg(limitText(error.limits().highest));
     }

@@ -2,6 +2,8 @@
 #include "text/file_messages.h"
 #include "text/quoted_text.h"
 
+#include <QFileInfo>
+
 using namespace Qt::StringLiterals;
 
 namespace tarnquil {
@@ -28,6 +30,14 @@ QString readFailure(const QString& path, const QString& reason)
 QString saveFailure(const QString& path, const QString& reason)
 {
     return failure(u"保存"_s, path, reason);
+}
+
+QString notRegularFileFailure(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() || info.isFile())
+        return {};
+    return u"文件%1不是普通文件，而是管道、设备或文件夹，未读取。"_s.arg(quotedPath(path));
 }
 
 QString tooLargeFailure(const QString& path, QStringView kind, qint64 limit)

@@ -16,6 +16,13 @@ QString openFailure(const QString& path, const QString& reason);
 QString readFailure(const QString& path, const QString& reason);
 QString saveFailure(const QString& path, const QString& reason);
 
+// A route file that is no regular file (a named pipe, a device, a folder),
+// which reading could wait on for ever: the refusal, checked before the file
+// is opened; empty for a regular file, or one that does not exist (whose
+// opening says why).
+//   文件“/tmp/航线.csv”不是普通文件，而是管道、设备或文件夹，未读取。
+QString notRegularFileFailure(const QString& path);
+
 // A route file larger than `limit` bytes, of a kind ("CSV", "GPX"), left unread:
 //   文件“/home/u/航迹.gpx”大于 50 MB，未读取：GPX 航线文件不会这么大。
 QString tooLargeFailure(const QString& path, QStringView kind, qint64 limit);

@@ -7,6 +7,7 @@
 #include "nav/earth.h"
 #include "nav/great_circle.h"
 #include "nav/observation.h"
+#include "nav/route.h"
 
 #include <cmath>
 #include <limits>
@@ -87,7 +88,8 @@ QuantityReading readSpeedText(const QString& text, QStringView option)
 {
     const std::optional<double> knots =
         readNumberWithUnit(text, {u"knots", u"knot", u"kts", u"kt", u"kn", u"节"});
-    return read(text, knots, knots && *knots > 0 && std::isfinite(*knots), speedRefusal, option);
+    return read(text, knots, knots && *knots >= nav::kSlowestSpeed && std::isfinite(*knots),
+                speedRefusal, option);
 }
 
 QuantityReading readCourseText(const QString& text, QStringView option)

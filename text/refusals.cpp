@@ -9,8 +9,11 @@
 #include "nav/entry.h"
 #include "nav/astro_time.h"
 #include "nav/observation.h"
+#include "nav/route.h"
 #include "nav/sight_reduction.h"
 #include "nav/time_zone.h"
+
+#include <QLocale>
 
 using namespace Qt::StringLiterals;
 
@@ -45,7 +48,9 @@ const QString degreesRule =
 
 QString speedRefusal(const QString& text, Verdict verdict, QStringView option)
 {
-    return verdictOn(u"航速"_s, option, text, verdict) + u"应为大于 0 的节数，如 12、12.5 或 12kn。"_s;
+    return verdictOn(u"航速"_s, option, text, verdict)
+        + u"应为不小于 %1 的节数，如 12、12.5 或 12kn。"_s.arg(
+            QString::number(nav::kSlowestSpeed, 'f', QLocale::FloatingPointShortest));
 }
 
 QString departureRefusal(const QString& text, QStringView option)

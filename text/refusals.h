@@ -5,8 +5,8 @@
 // command line share. Each names the field (on the command line with its
 // option) and quotes the text as typed (quotedText), then says what the
 // field takes:
-//   航速“12km”无法识别：应为大于 0 的节数，如 12、12.5 或 12kn。
-//   航速（--speed）“12km”无法识别：应为大于 0 的节数，如 12、12.5 或 12kn。
+//   航速“12km”无法识别：应为不小于 0.00000001 的节数，如 12、12.5 或 12kn。
+//   航速（--speed）“12km”无法识别：应为不小于 0.00000001 的节数，如 12、12.5 或 12kn。
 //   开航时间“2025-3-1 8:0”无法识别：应写作 YYYY-MM-DD HH:MM，如 2025-06-01 08:00、2025/6/1 8:00。
 //   区时（--zone）“+15”超出范围：应在 UTC-12 到 UTC+14 之间，如 +8、-5、+5:30 或 0。
 //   航向“45kn”无法识别：应是 0 到 360 之间的度数，如 45、045° 或 123.5。

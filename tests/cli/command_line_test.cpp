@@ -68,6 +68,8 @@ private slots:
     void greatCircleJson_data();
     void greatCircleJson();
     void greatCircleText();
+    void greatCircleAtAPole_data();
+    void greatCircleAtAPole();
     void splitGreatCircleExport();
 
 private:
@@ -228,7 +230,7 @@ void CommandLineTest::run_data()
     QTest::newRow("speed in another unit")
         << QStringList{u"--route"_s, u"route.csv"_s, u"--export"_s, u"out.csv"_s, u"--speed"_s, u"12km/h"_s}
         << 1 << QString()
-        << u"tarnquil: 航速（--speed）“12km/h”无法识别：应为大于 0 的节数，如 12、12.5 或 12kn。\n"_s;
+        << u"tarnquil: 航速（--speed）“12km/h”无法识别：应为不小于 0.00000001 的节数，如 12、12.5 或 12kn。\n"_s;
     QTest::newRow("course in another option's unit")
         << QStringList{u"--destination"_s, u"3000N 12000E"_s, u"--course"_s, u"45kn"_s, u"--distance"_s, u"1"_s}
         << 1 << QString()
@@ -523,6 +525,56 @@ void CommandLineTest::greatCircleText()
              qPrintable(lines[4]));
     QVERIFY2(lines[14].contains(u"终点"_s), qPrintable(lines[14]));
     QCOMPARE(lines[15], u"按恒向线分段航行共 4487.9 海里，比大圆多 2.7 海里"_s);
+}
+
+void CommandLineTest::greatCircleAtAPole_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QList<double>>("courses");  // initialCourse, finalCourse, from.rhumbCourse
+    QTest::addColumn<QList<double>>("vertex");
+    QTest::addColumn<QString>("firstLine");
+    // GeodSolve -i -p 9 with the pole on the other end's meridian: 90 120 30
+    // 120 -> 180 180 6681852.331 m (3607.9 n mile), 30 120 -90 120 on the
+    // sphere (-e 6366707.019493707 0) -> 180 180 13334400.000 m, -90 45 -60
+    // 45 -> 0 0, 60 30 90 30 -> 0 0. Given the poles' own longitudes the
+    // tool's azi1 is 60 from 90 0 and 45 from -90 0, its azi2 -110 into -90
+    // 50 and -30 into 90 0.
+    QTest::newRow("from the North Pole")
+        << QStringList{u"90°N 0°E"_s, u"30°N 120°E"_s} << QList<double>{180, 180, 180}
+        << QList<double>{90, 0} << u"大圆始航向 180.0°，大圆航程 3607.9 海里，地球模型 WGS-84"_s;
+    QTest::newRow("to the South Pole, sphere")
+        << QStringList{u"30°N 120°E"_s, u"90°S 50°E"_s, u"--model"_s, u"sphere"_s}
+        << QList<double>{180, 180, 180} << QList<double>{-90, 50}
+        << u"大圆始航向 180.0°，大圆航程 7200.0 海里，地球模型 球面（1′=1海里）"_s;
+    QTest::newRow("from the South Pole")
+        << QStringList{u"90°S 0°E"_s, u"60°S 45°E"_s} << QList<double>{0, 0, 0}
+        << QList<double>{-90, 0} << u"大圆始航向 000.0°，大圆航程 1807.7 海里，地球模型 WGS-84"_s;
+    QTest::newRow("to the North Pole, sphere")
+        << QStringList{u"60°N 30°E"_s, u"90°N 0°E"_s, u"--model"_s, u"sphere"_s}
+        << QList<double>{0, 0, 0} << QList<double>{90, 0}
+        << u"大圆始航向 000.0°，大圆航程 1800.0 海里，地球模型 球面（1′=1海里）"_s;
+}
+
+// From the North Pole every way is south, from the South Pole north; into
+// the North Pole the track runs north, into the South Pole south; the
+// vertex is the pole as given. In the text and in the JSON alike.
+void CommandLineTest::greatCircleAtAPole()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QList<double>, courses);
+    QFETCH(QList<double>, vertex);
+    QFETCH(QString, firstLine);
+    const Run text = tarnquil(QStringList{u"--great-circle"_s} + arguments);
+    QCOMPARE(text.err, QString());
+    QCOMPARE(text.out.split(systemLines(u"\n"_s)).first(), firstLine);
+    const Run json = tarnquil(QStringList{u"--great-circle"_s} + arguments + QStringList{u"--json"_s});
+    QCOMPARE(json.status, 0);
+    const QJsonObject sailing = QJsonDocument::fromJson(json.out.toUtf8()).object();
+    QCOMPARE((QList<double>{sailing[u"initialCourse"_s].toDouble(), sailing[u"finalCourse"_s].toDouble(),
+                            sailing[u"from"_s][u"rhumbCourse"_s].toDouble()}),
+             courses);
+    const QJsonObject top = sailing[u"vertex"_s].toObject();
+    QCOMPARE((QList<double>{top[u"lat"_s].toDouble(), top[u"lon"_s].toDouble()}), vertex);
 }
 
 // The GC leg written as its rhumb lines, the points numbered on from the

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -119,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(Table, CoordinateText, ::testing::Values(
     ReadRow{"RoutePackedLongitude", "12205.3", RM, Lon, 122.0883333},
     ReadRow{"RoutePackedBareLatitude", "-4250", RM, Lat, -42.8333333},
     ReadRow{"OnlyPackedPossible", "5106.5N", M, Lat, 51.1083333},
-    ReadRow{"PackedLongitudeDegreesOutOfRangeAsDegrees", "200E", M, Lon, 2},
+    ReadRow{"PackedLatitudeDegreesOutOfRangeAsDegrees", "200N", M, Lat, 2},
     ReadRow{"OnlyDegreesPossible", "75N", M, Lat, 75},
     ReadRow{"RouteDecimalDegrees", "-73.9857", RM, Lon, -73.9857},
     ReadRow{"RouteDecimalDegreesLatitude", "-73.9857", RM, Lat, -73.9857},
@@ -215,30 +216,79 @@ TEST(CoordinateText, PackedTextsAreTheConversionBitForBit)
     }
 }
 
-// Where the rule for plain numbers finds only the packed reading, it is still
-// the conversion's double, with a hemisphere and on a route.
-TEST(CoordinateText, RuledPackedTextsAreTheConversionBitForBit)
+// Where the rule for plain numbers finds only the packed reading, it is the
+// double nearest the exact degrees and minutes (and seconds), with a
+// hemisphere and on a route, where the bare number's conversion in the
+// classic window may miss it by an ulp (it does for 8959.9999, 17959.99 and
+// 421125), and the same double as the text with marks.
+// Each value by python3 (from fractions import Fraction):
+//   float(Fraction(89) + Fraction("59.9999") / 60).hex()
+//   float(Fraction(42) + Fraction(11) / 60 + Fraction(25) / 3600).hex()
+TEST(CoordinateText, RuledPackedTextsAreTheNearestDouble)
 {
     struct Packed {
         std::string number;
         EntryMode mode;
         Axis axis;
+        std::string marks;
+        double nearest;
     };
     const std::vector<Packed> numbers = {
-        {"4250.0", EntryMode::Minutes, Lat},  {"8959.9999", EntryMode::Minutes, Lat},
-        {"9338.80", EntryMode::Minutes, Lon}, {"17959.99", EntryMode::Minutes, Lon},
-        {"421125", EntryMode::Seconds, Lat},  {"1021125", EntryMode::Seconds, Lon},
-        {"0425", EntryMode::Seconds, Lat}};
-    for (const auto& [number, mode, axis] : numbers) {
-        const double converted = geo::toDecimalDegrees(number, mode);
+        {"4250.0", EntryMode::Minutes, Lat, "42°50.0′", 0x1.56aaaaaaaaaabp+5},
+        {"8959.9999", EntryMode::Minutes, Lat, "89°59.9999′", 0x1.67ffff9026e28p+6},
+        {"9338.80", EntryMode::Minutes, Lon, "93°38.80′", 0x1.76962fc962fc9p+6},
+        {"17959.99", EntryMode::Minutes, Lon, "179°59.99′", 0x1.67ffea27983c1p+7},
+        {"421125", EntryMode::Seconds, Lat, "42°11′25″", 0x1.5185b05b05b06p+5},
+        {"1021125", EntryMode::Seconds, Lon, "102°11′25″", 0x1.98c2d82d82d83p+6},
+        {"0425", EntryMode::Seconds, Lat, "0°04′25″", 0x1.2d82d82d82d83p-4}};
+    for (const auto& [number, mode, axis, marks, nearest] : numbers) {
         const std::string south = axis == Lat ? "S" : "W";
         const std::string north = axis == Lat ? "N" : "E";
-        EXPECT_EQ(readCoordinate(number + north, mode, axis), converted) << number;
-        EXPECT_EQ(readCoordinate(number + south, mode, axis), -converted) << number;
-        EXPECT_EQ(readRouteCoordinate(number, geo::numberForm(mode), axis), converted) << number;
-        EXPECT_EQ(readRouteCoordinate("-" + number, geo::numberForm(mode), axis), -converted)
+        EXPECT_EQ(readCoordinate(number + north, mode, axis), nearest) << number;
+        EXPECT_EQ(readCoordinate(number + south, mode, axis), -nearest) << number;
+        EXPECT_EQ(readRouteCoordinate(number, geo::numberForm(mode), axis), nearest) << number;
+        EXPECT_EQ(readRouteCoordinate("-" + number, geo::numberForm(mode), axis), -nearest)
             << number;
+        EXPECT_EQ(readRouteCoordinate(marks + north, geo::numberForm(mode), axis), nearest)
+            << marks;
     }
+}
+
+// One position written in each notation is one double: a fix or a route
+// that gets the same mark twice lists it once.
+TEST(CoordinateText, OnePositionWrittenTwoWaysIsOneDouble)
+{
+    struct Spellings {
+        const char* name;
+        std::vector<std::pair<std::string, geo::NumberForm>> texts;
+        Axis axis;
+    };
+    using geo::NumberForm;
+    const std::vector<Spellings> positions = {
+        {"LongitudeSecondsAndMinutes",
+         {{"122°04′15″E", NumberForm::Minutes}, {"12204.25E", NumberForm::Minutes},
+          {"122:04:15E", NumberForm::Minutes}, {"122-04.25E", NumberForm::Minutes},
+          {"122 04 15E", NumberForm::Minutes}, {"1220415E", NumberForm::Seconds},
+          {"122°04.25′E", NumberForm::Degrees}},
+         Lon},
+        {"LatitudeSecondsAndMinutes",
+         {{"30°03′30″N", NumberForm::Minutes}, {"3003.5N", NumberForm::Minutes},
+          {"300330N", NumberForm::Seconds}, {"30°03.5′N", NumberForm::Minutes}},
+         Lat},
+    };
+    for (const Spellings& position : positions) {
+        const double first =
+            readRouteCoordinate(position.texts.front().first, position.texts.front().second,
+                                position.axis);
+        for (const auto& [text, form] : position.texts)
+            EXPECT_EQ(readRouteCoordinate(text, form, position.axis), first)
+                << position.name << ": " << text;
+    }
+    const geo::PositionReading marks =
+        geo::readPosition("30°03′30″N 122°04′15″E", geo::NumberForm::Minutes);
+    const geo::PositionReading packed = geo::readPosition("3003.5N 12204.25E", geo::NumberForm::Minutes);
+    EXPECT_EQ(marks.position.latitude, packed.position.latitude);
+    EXPECT_EQ(marks.position.longitude, packed.position.longitude);
 }
 
 struct RefusalRow {
@@ -439,6 +489,68 @@ INSTANTIATE_TEST_SUITE_P(Table, Ambiguity, ::testing::Values(
     AmbiguityRow{"RouteMinus", "-31.4", RM, Lat, "-31.4°", "-0°31.4′", "-0031.4"},
     AmbiguityRow{"SecondsLatitude", "30N", S, Lat, "30°N", "0°00′30″N", "000030N"},
     AmbiguityRow{"SecondsLongitude", "135E", RS, Lon, "135°E", "0°01′35″E", "0000135E"}),
+    geo::testing::RowName());
+
+// A longitude above 180° and up to 360° may be counted east all the way
+// round (359.5° is 0°30′W): where it may also be packed it is refused with
+// both readings, where it may not it is out of range; 180° and every
+// latitude are read as before.
+struct FullCircleRow {
+    const char* name;
+    std::string text;
+    Where where;
+    Axis axis;
+    Rule rule;                     // the refusal, or NoNumber for a text read
+    double degrees;                // a text read
+    std::string degreesReading, packed, packedSpelling, withinHalfCircle;
+};
+
+class FullCircle : public ::testing::TestWithParam<FullCircleRow> {};
+
+TEST_P(FullCircle, IsNotTakenForPackedDegrees)
+{
+    const FullCircleRow& row = GetParam();
+    if (row.rule == Rule::NoNumber) {
+        EXPECT_NEAR(read(row.text, row.where, row.axis), row.degrees, kSevenDecimals);
+        return;
+    }
+    try {
+        const double degrees = read(row.text, row.where, row.axis);
+        ADD_FAILURE() << row.text << " was read as " << degrees;
+        return;
+    } catch (const geo::CoordinateError& error) {
+        ASSERT_EQ(error.rule(), row.rule) << row.text;
+        if (row.rule != Rule::ZeroTo360Longitude) return;
+        const geo::TwoReadings& readings = error.readings();
+        EXPECT_EQ(geo::encodeUtf8(readings.degrees), row.degreesReading);
+        EXPECT_EQ(geo::encodeUtf8(readings.packed), row.packed);
+        EXPECT_EQ(geo::encodeUtf8(readings.packedSpelling), row.packedSpelling);
+        EXPECT_EQ(geo::encodeUtf8(readings.withinHalfCircle), row.withinHalfCircle);
+    }
+    // Each way offered reads as what it says, in the same field.
+    EXPECT_EQ(read(row.packedSpelling, row.where, row.axis), read(row.packed, row.where, row.axis));
+    const double east = std::strtod(row.degreesReading.c_str(), nullptr);
+    EXPECT_NEAR(read(row.withinHalfCircle, row.where, row.axis), east > 0 ? east - 360 : east + 360,
+                1e-12);
+}
+
+constexpr auto NotRefused = Rule::NoNumber;
+INSTANTIATE_TEST_SUITE_P(Table, FullCircle, ::testing::Values(
+    FullCircleRow{"JustWestOfGreenwich", "359.5", RM, Lon, Rule::ZeroTo360Longitude, 0,
+                  "359.5°", "3°59.5′", "00359.5", "0.5°W"},
+    FullCircleRow{"WholeDegrees", "200", RM, Lon, Rule::ZeroTo360Longitude, 0,
+                  "200°", "2°00′", "00200", "160°W"},
+    FullCircleRow{"WithEast", "200E", M, Lon, Rule::ZeroTo360Longitude, 0,
+                  "200°E", "2°00′E", "00200E", "160°W"},
+    FullCircleRow{"SecondsForm", "359", RS, Lon, Rule::ZeroTo360Longitude, 0,
+                  "359°", "0°03′59″", "0000359", "1°W"},
+    FullCircleRow{"JustPast180", "180.5", RM, Lon, Rule::OutOfRange, 0, "", "", "", ""},
+    FullCircleRow{"FullCircle", "360", RM, Lon, Rule::OutOfRange, 0, "", "", "", ""},
+    FullCircleRow{"OnePast180", "181", RM, Lon, Rule::OutOfRange, 0, "", "", "", ""},
+    FullCircleRow{"TheAntimeridian", "180", RM, Lon, NotRefused, 180, "", "", "", ""},
+    FullCircleRow{"LatitudeStaysPacked", "359.5", RM, Lat, NotRefused, 3 + 59.5 / 60, "", "", "", ""},
+    FullCircleRow{"LatitudeWholeDegrees", "200N", M, Lat, NotRefused, 2, "", "", "", ""},
+    FullCircleRow{"FourDigitsArePacked", "0359.5", RM, Lon, NotRefused, 3 + 59.5 / 60, "", "", "", ""}),
     geo::testing::RowName());
 
 // The side a text states, for a hemisphere written in a column of its own.

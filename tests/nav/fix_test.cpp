@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <chrono>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -185,6 +187,22 @@ INSTANTIATE_TEST_SUITE_P(Table, WorkedFix, ::testing::Values(
            {},
            {},
            {}},
+    FixRow{"TwoRangesAtTheNorthPole", Wgs84,
+           {Range({89.9, 0.0}, 6.030992354893467),
+            Range({89.9, 90.0}, 6.030992354891901)},
+           0.0, {},
+           {{90.0, 0.0}, {89.85857857051197, 45.00000000001107}},
+           {},
+           {},
+           {}},
+    FixRow{"TwoRangesAtTheSouthPoleSphere", Sphere,
+           {Range({-89.9, 0.0}, 5.99999999999892),
+            Range({-89.9, 90.0}, 5.99999999999892)},
+           0.0, {},
+           {{-89.85857857196366, 45.000000000000114}, {-90.0, 0.0}},
+           {},
+           {},
+           {}},
     FixRow{"TwoHorizontalAngles", Wgs84,
            {Angle({24.5, 118.05}, {24.52, 118.2}, 95.02195065312088),
             Angle({24.52, 118.2}, {24.38, 118.18}, 81.11573358161793)},
@@ -268,6 +286,22 @@ TEST(MarksFromTheFix, BearAsObservedAtGeodSolveDistances)
     expectNear(fix.marks[1].mark, second);
     EXPECT_NEAR(fix.marks[1].bearing, 120, kDegrees);
     EXPECT_NEAR(fix.marks[1].distance, 17891.4414547150 / 1852, kNauticalMiles);
+}
+
+// From the North Pole every mark bears south, from the South Pole north,
+// whatever its meridian (the ranges as in the worked rows at the poles).
+TEST(MarksFromTheFix, FromAPoleBearSouthOrNorth)
+{
+    for (const double pole : {90.0, -90.0}) {
+        const double toward = pole > 0 ? -0.1 : 0.1;
+        const nav::Fix fix = nav::FixSolver().solve(
+            {Range({pole + toward, 0}, 6.030992354893467), Range({pole + toward, 90}, 6.030992354891901)},
+            0, geo::GeoPoint{pole, 0});
+        ASSERT_EQ(fix.position.latitude, pole);
+        ASSERT_EQ(fix.marks.size(), 2u);
+        for (const nav::MarkFromFix& mark : fix.marks)
+            EXPECT_EQ(mark.bearing, pole > 0 ? 180 : 0) << pole << " " << mark.mark.longitude;
+    }
 }
 
 // Bearing, range and angle observed from `ship`, by GeographicLib's great
@@ -451,5 +485,43 @@ INSTANTIATE_TEST_SUITE_P(Table, Warnings, ::testing::Values(
                 Bearing({30.05, 122.1}, 10)},
                {{LineFarFromFix, 2, 2, kNaN}}}),
     geo::testing::RowName());
+
+// n bearings of marks all round kShip, 2 to 9 n mile off, each up to half a
+// degree out, in a fixed pseudo-random order.
+std::vector<nav::Sighting> manyBearings(int count)
+{
+    std::vector<nav::Sighting> sightings;
+    for (int k = 0; k < count; ++k) {
+        const double course = std::fmod(k * 137.508, 360.0);  // the golden angle
+        const geo::GeoPoint mark = away(kShip, course, 2 + std::fmod(k * 0.618, 7.0));
+        sightings.push_back(Bearing(mark, std::fmod(bearingFrom(kShip, mark) + 360.5 -
+                                                        std::fmod(k * 0.382, 1.0), 360.0)));
+    }
+    return sightings;
+}
+
+// The fastest of three solutions, in nanoseconds, a millisecond at least.
+double fastestSolve(const std::vector<nav::Sighting>& sightings)
+{
+    double best = std::numeric_limits<double>::infinity();
+    for (int run = 0; run < 3; ++run) {
+        const auto start = std::chrono::steady_clock::now();
+        const nav::Fix fix = nav::FixSolver().solve(sightings, 0, std::nullopt);
+        const std::chrono::duration<double, std::nano> took = std::chrono::steady_clock::now() - start;
+        EXPECT_LT(nav::Earth().leg(kShip, fix.position).greatCircle.distance, 0.1);
+        best = std::min(best, took.count());
+    }
+    return std::max(best, 1e6);
+}
+
+// Four times the bearings cost at most eight times the time (four when the
+// cost grows with their number, 64 with its cube, as the starting points'
+// ranking once did: 400 bearings took 84 s).
+TEST(ManyBearings, CostGrowsWithTheirNumber)
+{
+    const double fifty = fastestSolve(manyBearings(50));
+    const double twoHundred = fastestSolve(manyBearings(200));
+    EXPECT_LE(twoHundred, 8 * fifty) << fifty << " ns for 50 bearings, " << twoHundred << " for 200";
+}
 
 }  // namespace

@@ -161,6 +161,60 @@ INSTANTIATE_TEST_SUITE_P(Table, NoCrossing, ::testing::Values(
     NoCrossingRow{"WithinOneInterval", {30, 121}, {31, 124}, true, {}, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct PoleRow {
+    const char* name;
+    nav::EarthModel model;
+    geo::GeoPoint from, to;
+    double initialCourse, finalCourse, rhumbCourse, metres;
+    geo::GeoPoint vertex;
+};
+
+class AtAPole : public ::testing::TestWithParam<PoleRow> {};
+
+// From the North Pole every way is south, from the South Pole north; into
+// the North Pole the track runs north, into the South Pole south. The
+// courses, the rhumb line steered and the vertex (the pole as given) do not
+// depend on the longitude written with the pole.
+TEST_P(AtAPole, CoursesAreWhatANavigatorReads)
+{
+    const PoleRow& row = GetParam();
+    const nav::GreatCircleSailing sailing = nav::sailGreatCircle(row.model, row.from, row.to, 10);
+    EXPECT_EQ(sailing.greatCircle.initialCourse, row.initialCourse);
+    EXPECT_EQ(sailing.greatCircle.finalCourse, row.finalCourse);
+    EXPECT_NEAR(sailing.greatCircle.distance * kMetresPerNauticalMile, row.metres, 1e-5);
+    ASSERT_EQ(sailing.points.size(), 2u);
+    ASSERT_TRUE(sailing.points.front().toNext);
+    EXPECT_EQ(sailing.points.front().toNext->course, row.rhumbCourse);
+    // Along the meridian the rhumb line is the great circle.
+    EXPECT_NEAR(sailing.rhumbDistance * kMetresPerNauticalMile, row.metres, 1e-5);
+    ASSERT_TRUE(sailing.vertex);
+    EXPECT_EQ(sailing.vertex->position.latitude, row.vertex.latitude);
+    EXPECT_EQ(sailing.vertex->position.longitude, row.vertex.longitude);
+    EXPECT_TRUE(sailing.vertex->onLeg);
+}
+
+// Distances from GeodSolve -i -p 9 with the pole on the other end's
+// meridian (90 120 30 120; -90 45 -60 45; 30 120 -90 120; 60 30 90 30), on
+// the sphere with -e 6366707.019493707 0. Given the pole's own longitude
+// the tool gives azi1 60 from 90 0 to 30 120, 45 from -90 0 to -60 45,
+// azi2 -110 from 30 120 to -90 50 and -30 from 60 30 to 90 0; RhumbSolve -s
+// steers 178.339, 0.6297, -179.045 and -0.4198.
+INSTANTIATE_TEST_SUITE_P(Table, AtAPole, ::testing::Values(
+    PoleRow{"FromNorthPoleWgs84", Wgs84, {90, 0}, {30, 120}, 180, 180, 180, 6681852.33137234,
+            {90, 0}},
+    PoleRow{"FromNorthPoleSphere", Sphere, {90, 0}, {30, 120}, 180, 180, 180, 6667200.000000001,
+            {90, 0}},
+    PoleRow{"FromSouthPoleWgs84", Wgs84, {-90, 0}, {-60, 45}, 0, 0, 0, 3347892.909822211,
+            {-90, 0}},
+    PoleRow{"FromSouthPoleSphere", Sphere, {-90, 0}, {-60, 45}, 0, 0, 0, 3333600, {-90, 0}},
+    PoleRow{"ToSouthPoleWgs84", Wgs84, {30, 120}, {-90, 50}, 180, 180, 180, 13322079.127253104,
+            {-90, 50}},
+    PoleRow{"ToSouthPoleSphere", Sphere, {30, 120}, {-90, 50}, 180, 180, 180, 13334399.999999998,
+            {-90, 50}},
+    PoleRow{"ToNorthPoleWgs84", Wgs84, {60, 30}, {90, 0}, 0, 0, 0, 3347892.909822211, {90, 0}},
+    PoleRow{"ToNorthPoleSphere", Sphere, {60, 30}, {90, 0}, 0, 0, 0, 3333600, {90, 0}}),
+    geo::testing::RowName());
+
 TEST(Sailing, AlongTheEquatorEveryPointIsAsNearThePoles)
 {
     const nav::GreatCircleSailing sailing = nav::sailGreatCircle(Wgs84, {0, 1}, {0, 24}, 5);

@@ -66,10 +66,29 @@ INSTANTIATE_TEST_SUITE_P(Table, Leg, ::testing::Values(
            270, 270, 3333600, 270, 3333600},
     LegRow{"ToNorthPoleWgs84", Wgs84, {60, 30}, {90, 30},
            0, 0, 3347892.909822211, 0, 3347892.90982221},
+    // A pole lies on every meridian: the rows with a pole given off the
+    // other end's meridian are the tools' values with the pole on it, as
+    // the leg is sailed; given the pole's own longitude, the tools start or
+    // end on that meridian (60 30 90 0: azi2 -30, a rhumb line of -0.41979
+    // spiralling onto it, 89.9 m longer; 90 0 30 120: azi1 60).
     LegRow{"ToNorthPoleOtherMeridian", Wgs84, {60, 30}, {90, 0},
-           0, 330, 3347892.909822211, 359.58020746884859, 3347982.771686878},
+           0, 0, 3347892.909822211, 0, 3347892.90982221},
+    LegRow{"ToNorthPoleSphere", Sphere, {60, 30}, {90, 0},
+           0, 0, 3333600, 0, 3333600},
     LegRow{"FromSouthPole", Wgs84, {-90, 0}, {-60, 45},
-           45, 0, 3347892.909822211, 0.62967471302834, 3348095.095626026},
+           0, 0, 3347892.909822211, 0, 3347892.90982221},
+    LegRow{"FromSouthPoleSphere", Sphere, {-90, 0}, {-60, 45},
+           0, 0, 3333600, 0, 3333600},
+    LegRow{"FromNorthPoleWgs84", Wgs84, {90, 0}, {30, 120},
+           180, 180, 6681852.33137234, 180, 6681852.331372342},
+    LegRow{"FromNorthPoleSphere", Sphere, {90, 0}, {30, 120},
+           180, 180, 6667200.000000001, 180, 6667200.000000001},
+    LegRow{"ToSouthPoleWgs84", Wgs84, {30, 120}, {-90, 50},
+           180, 180, 13322079.127253104, 180, 13322079.127253106},
+    LegRow{"ToSouthPoleSphere", Sphere, {30, 120}, {-90, 50},
+           180, 180, 13334399.999999998, 180, 13334400},
+    LegRow{"NorthPoleToSouthPole", Wgs84, {90, 10}, {-90, -100},
+           180, 180, 20003931.458625447, 180, 20003931.458625443},
     LegRow{"MeridianSouthwardWgs84", Wgs84, {45, -30}, {-15, -30},
            180, 180, 6643933.967378289, 180, 6643933.967378288},
     LegRow{"MeridianSouthwardSphere", Sphere, {45, -30}, {-15, -30},

@@ -22,12 +22,13 @@ namespace {
 
 // Markup, CJK, no name, all four quarters, ±180 and more decimals than the
 // programs print. No blanks, commas or line breaks in names: gpsbabel's CSV
-// drops the first two, and ogrinfo prints a name as one line. Remarks and
-// Tarnquil's extension, on the route and on points, which they pass over.
+// drops the first two, and ogrinfo prints a name as one line. Remarks, one
+// with carriage returns written as &#13;, and Tarnquil's extension, on the
+// route and on points, which they pass over.
 const GpxRoute route{u"长江口<&\"'>航线"_s,
                      {{u"长江口<&\"'>"_s, 31.2304, 121.4737, u"引航站 <VHF 9>"_s},
                       {{}, 30.720000001, 122.81, {}, nav::Method::GreatCircle, u"10"_s},
-                      {u"合恩角"_s, -55.98, -67.27, u"风大"_s, nav::Method::Rhumb},
+                      {u"合恩角"_s, -55.98, -67.27, u"风大\r\n夜间\r慢车"_s, nav::Method::Rhumb},
                       {u"东"_s, -10.123456789, 180},
                       {u"西"_s, 42.833333333333336, -180, {}, {}, u"12.5kn"_s},
                       {u"赤道"_s, 0.000001, -0.1}},

@@ -7,11 +7,15 @@
 #include "text/quoted_text.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <random>
 
 using namespace Qt::StringLiterals;
@@ -21,6 +25,15 @@ using tarnquil::GpxWaypoint;
 Q_DECLARE_METATYPE(tarnquil::GpxRoute)
 
 namespace {
+
+// `count` attributes a1="1" a2="1" …, for an element of many.
+QByteArray attributes(int count)
+{
+    QByteArray text;
+    for (int i = 1; i <= count; ++i)
+        text += " a" + QByteArray::number(i) + "=\"1\"";
+    return text;
+}
 
 // A GPX 1.1 document whose body starts on line 3.
 QByteArray gpx11(const QByteArray& body)
@@ -76,6 +89,7 @@ private slots:
     void refusals();
     void fileRefusals_data();
     void fileRefusals();
+    void crowdedElementCostIsLinear();
 
 private:
     QString put(const QString& name, const QByteArray& bytes);
@@ -101,6 +115,11 @@ void GpxFileTest::roundTrip_data()
     QTest::newRow("south, west, date line and poles")
         << GpxRoute{u"r"_s, {{u"s"_s, -55.98, -67.27}, {u"e"_s, -10, 180}, {u"w"_s, 10, -180},
                              {u"n"_s, 90, 0}, {u"p"_s, -90, -0.5}}};
+    // A CR, alone or before a LF, which XML would read as a LF.
+    GpxWaypoint broken{u"B\rb"_s, 31, 123, u"x\r\ny\tz\n\r"_s};
+    QTest::newRow("line breaks in names and remarks")
+        << GpxRoute{u"航线\r名称"_s, {{u"A"_s, 30, 122, u"\rone\rtwo\r"_s}, broken,
+                                     {u"\r"_s, 32, 124, u"\r\n"_s}}};
     QTest::newRow("more digits than nine decimals")
         << GpxRoute{u"r"_s, {{u"42°50′"_s, 42 + 50.0 / 60, -2.0 / 3}, {u"t"_s, 1e-5, -1e-300},
                              {u"d"_s, 5e-324, std::nextafter(-180.0, 0.0)}}};
@@ -114,6 +133,8 @@ void GpxFileTest::roundTrip()
     const tarnquil::GpxReading reading = tarnquil::readGpxFile(path);
     QCOMPARE(reading.error, QString());
     compareRoutes(reading.routes, {route});
+    for (qsizetype p = 0; p < route.points.size(); ++p)
+        QCOMPARE(reading.routes.front().points[p].remark, route.points[p].remark);
 }
 
 void GpxFileTest::randomCoordinatesRoundTrip()
@@ -161,7 +182,21 @@ void GpxFileTest::failedSaveKeepsFile_data()
     QTest::newRow("no room for the temporary name") << QString(250, u'n') << good << QString();
     QTest::newRow("unpaired surrogate in a name")
         << u"r.gpx"_s << GpxRoute{u"r"_s, {{u"a"_s + QChar(0xD800), 1, 2}}}
-        << u"名称中有无法写入 XML 的字符（如不成对的代理项）"_s;
+        << u"第 1 个航点的名称中有无法写入 XML 的字符 不成对的代理项 U+D800"_s;
+    // The field and the waypoint, by its number and name.
+    QTest::newRow("control character in a remark")
+        << u"r.gpx"_s
+        << GpxRoute{u"r"_s, {{u"a"_s, 1, 2}, {u"舟山"_s, 1, 2, u"引航\x01站"_s}}}
+        << u"第 2 个航点“舟山”的备注中有无法写入 XML 的字符 U+0001"_s;
+    QTest::newRow("control character in a name")
+        << u"r.gpx"_s << GpxRoute{u"r"_s, {{u"a"_s, 1, 2}, {u"b"_s, 1, 2}, {u"c\x1f"_s, 1, 2}}}
+        << u"第 3 个航点的名称中有无法写入 XML 的字符 U+001F"_s;
+    QTest::newRow("control character in the route's name")
+        << u"r.gpx"_s << GpxRoute{u"航线\x1b"_s, {{u"a"_s, 1, 2}}}
+        << u"航线名称中有无法写入 XML 的字符 U+001B"_s;
+    QTest::newRow("remark of a waypoint without a name")
+        << u"r.gpx"_s << GpxRoute{u"r"_s, {{{}, 1, 2, QString(QChar(0xFFFF))}}}
+        << u"第 1 个航点的备注中有无法写入 XML 的字符 U+FFFF"_s;
     QTest::newRow("latitude 91") << u"r.gpx"_s << GpxRoute{u"r"_s, {{u"a"_s, 1, 2}, {u"b"_s, 91, 2}}}
                                  << u"第 2 个航点的纬度 91 不在 -90 到 90 之间"_s;
     QTest::newRow("longitude not a number")
@@ -231,6 +266,14 @@ void GpxFileTest::reading_data()
         << gpx11("<!-- c --><?pi x?><rte><rtept lat=\"1\" lon=\"2\"><name>&#x4E2D;&amp;<!--c-->"
                  "<b>x</b>y</name></rtept></rte>")
         << u"n.gpx"_s << QList<GpxRoute>{{u"n"_s, {{u"中&y"_s, 1, 2}}}};
+    // '=' inside quoted values, comments, CDATA and processing instructions
+    // begins no attribute.
+    QTest::newRow("a hundred attributes, and = that begins none")
+        << gpx11("<!-- a=1 b=2 " + QByteArray("= ").repeated(200) + "--><?pi " + QByteArray("=").repeated(200)
+                 + "?><rte><rtept lat=\"1\" lon=\"2\" b='" + QByteArray("=").repeated(200) + "'"
+                 + attributes(97) + "><name><![CDATA[" + QByteArray("x=").repeated(200)
+                 + "]]></name></rtept></rte>")
+        << u"h.gpx"_s << QList<GpxRoute>{{u"h"_s, {{u"x="_s.repeated(200), 1, 2}}}};
     QTest::newRow("numbers as QString::toDouble reads them")
         << gpx11("<wpt lat=\" +31.5 \" lon=\"-1.2e2\"/><wpt lat=\".5\" lon=\"-0\"/>")
         << u"d.gpx"_s << QList<GpxRoute>{{u"d"_s, {{{}, 31.5, -120}, {{}, 0.5, 0}}}};
@@ -318,6 +361,19 @@ void GpxFileTest::refusals_data()
     QTest::newRow("GPX of a foreign namespace")
         << QByteArray("<gpx xmlns=\"http://example.com/GPX/1/2\"><wpt lat=\"1\" lon=\"2\"/></gpx>") << qint64(1)
         << u"<gpx> 的命名空间“http://example.com/GPX/1/2”不是 GPX 1.0 或 1.1 的命名空间。"_s;
+    // Refused before Qt's parser, whose time grows with their square.
+    const QString crowded = u"<rtept> 的属性超过 100 个：GPX 的元素没有这么多属性。"_s;
+    QTest::newRow("101 attributes on one point")
+        << gpx11("<rte>\n<rtept lat=\"1\" lon=\"2\"" + attributes(99) + "/></rte>") << qint64(4) << crowded;
+    QTest::newRow("100,000 attributes on one point")
+        << gpx11("<rte>\n\n<rtept lat=\"1\" lon=\"2\"" + attributes(100000) + "/></rte>") << qint64(5)
+        << crowded;
+    QStringEncoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+    const QByteArray wide = utf16(u"<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n"
+                                  u"<gpx xmlns=\"http://www.topografix.com/GPX/1/1\" version=\"1.1\">\n"
+                                  u"<rte><rtept lat=\"1\" lon=\"2\""_s
+                                  + QString::fromLatin1(attributes(99)) + u"/></rte></gpx>\n"_s);
+    QTest::newRow("101 attributes in UTF-16") << wide << qint64(3) << crowded;
     QTest::newRow("lat missing") << gpx11("<rte>\n<rtept lon=\"2\"/></rte>") << qint64(4)
                                  << u"<rtept> 缺少纬度属性 lat。"_s;
     QTest::newRow("lat 91") << gpx11("<wpt lat=\"91\" lon=\"0\"/>") << qint64(3)
@@ -366,7 +422,7 @@ void GpxFileTest::fileRefusals_data()
     QTest::newRow("exactly 50 MB is read") << sized(u"limit.gpx"_s, tarnquil::maximumGpxFileBytes)
                                            << u"第 5 行：XML 格式有误（"_s;
 #ifdef Q_OS_UNIX
-    QTest::newRow("endless device") << u"/dev/zero"_s << u"%1不是普通文件，而是管道或设备，未读取。"_s;
+    QTest::newRow("endless device") << u"/dev/zero"_s << u"文件%1不是普通文件，而是管道、设备或文件夹，未读取。"_s;
 #endif
     QTest::newRow("empty") << put(u"empty.gpx"_s, {}) << u"文件%1是空的。"_s;
     QTest::newRow("neither route points nor waypoints")
@@ -383,6 +439,31 @@ void GpxFileTest::fileRefusals()
     QVERIFY(reading.routes.isEmpty());
     QVERIFY2(reading.error.startsWith(message.replace(u"%1"_s, tarnquil::quotedPath(path))),
              qPrintable(reading.error));
+}
+
+// A point of n attributes and one of 4n: reading the second costs at most 8
+// times the first (4 when linear, 16 when the cost grows with the square),
+// each the fastest of five readings, a millisecond at least.
+void GpxFileTest::crowdedElementCostIsLinear()
+{
+    constexpr int n = 10000;
+    const auto fastest = [this](int count) {
+        const QString path =
+            put(u"crowded.gpx"_s, gpx11("<rte><rtept lat=\"1\" lon=\"2\"" + attributes(count) + "/></rte>"));
+        qint64 best = std::numeric_limits<qint64>::max();
+        for (int run = 0; run < 5; ++run) {
+            QElapsedTimer timer;
+            timer.start();
+            tarnquil::readGpxFile(path);
+            best = std::min(best, timer.nsecsElapsed());
+        }
+        return best;
+    };
+    constexpr qint64 millisecond = 1000000;
+    const qint64 once = std::max(fastest(n), millisecond);
+    const qint64 fourTimes = fastest(4 * n);
+    QVERIFY2(fourTimes <= 8 * once, qPrintable(u"%1 ns for %2 attributes, %3 ns for %4"_s.arg(once).arg(n)
+                                                   .arg(fourTimes).arg(4 * n)));
 }
 
 QTEST_GUILESS_MAIN(GpxFileTest)

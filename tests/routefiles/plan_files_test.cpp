@@ -2,18 +2,30 @@
 // A passage plan written to each kind of route file the program writes and
 // read back: the same positions, names, methods, speeds, remarks, route
 // name, departure with its zone and Earth model, whatever zone the arrival
-// times were written in.
+// times were written in. A named pipe given as a route file is refused
+// before it is opened, never waited on.
 #include "routefiles/gpx_reader.h"
 #include "routefiles/gpx_writer.h"
 #include "routefiles/route_csv.h"
 #include "routefiles/route_file.h"
 #include "routefiles/route_gpx.h"
 #include "routefiles/save_file.h"
+#include "text/quoted_text.h"
 
 #include "nav/entry.h"
 
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <chrono>
+#include <functional>
+#include <future>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 using namespace Qt::StringLiterals;
 using tarnquil::RouteDocument;
@@ -78,6 +90,8 @@ private slots:
     void roundTrip_data();
     void roundTrip();
     void foreignCsvLacksColumns();
+    void namedPipeIsRefused_data();
+    void namedPipeIsRefused();
 
 private:
     QTemporaryDir dir_;
@@ -173,6 +187,48 @@ void PlanFilesTest::foreignCsvLacksColumns()
              (QStringList{u"航法"_s, u"航速"_s, u"预计到达"_s, u"航线名称"_s, u"地球模型"_s}));
     QCOMPARE(reading.saved, tarnquil::SavedSettings{});
     QCOMPARE(reading.waypoints.value(0).remark, u"锚地"_s);
+}
+
+using PipeReader = std::function<QString(const QString&)>;
+Q_DECLARE_METATYPE(PipeReader)
+
+void PlanFilesTest::namedPipeIsRefused_data()
+{
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<PipeReader>("reader");
+    QTest::newRow("CSV route file") << u"csv"_s << PipeReader([](const QString& path) {
+        return tarnquil::readRouteFile(path).error;
+    });
+    QTest::newRow("GPX route file") << u"gpx"_s << PipeReader([](const QString& path) {
+        return tarnquil::readRouteFile(path).error;
+    });
+    // The route window lists a GPX file's routes before it opens one.
+    QTest::newRow("GPX routes listed") << u"gpx"_s << PipeReader([](const QString& path) {
+        return tarnquil::readGpxFile(path).error;
+    });
+}
+
+void PlanFilesTest::namedPipeIsRefused()
+{
+#ifdef Q_OS_UNIX
+    QFETCH(QString, suffix);
+    QFETCH(PipeReader, reader);
+    const QString path = dir_.filePath(u"pipe."_s + suffix);
+    QFile::remove(path);
+    const QByteArray native = QFile::encodeName(path);
+    QVERIFY(::mkfifo(native.constData(), 0600) == 0);
+    std::future<QString> refusal = std::async(std::launch::async, reader, path);
+    if (refusal.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+        // Let the reader go: a writer comes and goes, and it reads an end.
+        ::close(::open(native.constData(), O_WRONLY));
+        refusal.wait();
+        QFAIL("the reader waited on the pipe");
+    }
+    QCOMPARE(refusal.get(), u"文件%1不是普通文件，而是管道、设备或文件夹，未读取。"_s.arg(
+                                tarnquil::quotedPath(path)));
+#else
+    QSKIP("no named pipes (mkfifo) on this platform");
+#endif
 }
 
 QTEST_GUILESS_MAIN(PlanFilesTest)

@@ -169,7 +169,7 @@ void RouteCsvTest::refusals_data()
            u"如 2025-06-01 08:00、2025/6/1 8:00。"_s;
     QTest::newRow("the route's speed that does not read")
         << "纬度,经度,航速\n1,2,fast\n"_ba
-        << u"第 2 行第 3 列（航速）：航速“fast”无法识别：应为大于 0 的节数，如 12、12.5 或 12kn。"_s;
+        << u"第 2 行第 3 列（航速）：航速“fast”无法识别：应为不小于 0.00000001 的节数，如 12、12.5 或 12kn。"_s;
     QTest::newRow("another route's name on a later row")
         << "纬度,经度,航线名称\n1,2,甲\n1,3,\n1,4,乙\n"_ba
         << u"第 4 行第 3 列（航线名称）：“乙”与第一个航点所在行的航线名称不同；一条航线只有一个航线名称，"
@@ -232,7 +232,7 @@ void RouteCsvTest::waypointListRoundTrip()
     QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
     QCOMPARE(QString::fromUtf8(bytes.sliced(3)),
              u"名称,纬度,经度,航法\r\n\"吴淞口, \"\"北\"\"\n锚地\",\"42°50'30\"\"N\",121.5°E,RL\r\n"
-             u",,122-05.3E,GC\r\n秒,31.058333333333334°N,122.33749999999999°E,RL\r\n"
+             u",,122-05.3E,GC\r\n秒,31.058333333333334°N,122.3375°E,RL\r\n"
              u"度,25.3°N,-73.9857,RL\r\n拒,25.3N,12x,RL\r\n"_s);
     const QString path = dir_.filePath(u"航线.csv"_s);
     QCOMPARE(tarnquil::saveFile(path, bytes), QString());
@@ -286,7 +286,7 @@ void RouteCsvTest::lastingTexts_data()
     QTest::newRow("marks read alike in every form") << u"31°03′N"_s << seconds << true << u"31°03′N"_s;
     QTest::newRow("dashes too") << u"122-20.5E"_s << minutes << false << u"122-20.5E"_s;
     QTest::newRow("packed 分") << u"3103N"_s << minutes << true << u"31.05°N"_s;
-    QTest::newRow("the same text in 秒") << u"3103N"_s << seconds << true << u"0.5175000000000001°N"_s;
+    QTest::newRow("the same text in 秒") << u"3103N"_s << seconds << true << u"0.5175°N"_s;
     QTest::newRow("plain degrees in 度") << u"25.3N"_s << degrees << true << u"25.3°N"_s;
     QTest::newRow("west longitude in 度") << u"-121.5"_s << degrees << false << u"121.5°W"_s;
     QTest::newRow("plain degrees only one way") << u"-73.9857"_s << minutes << false << u"-73.9857"_s;

@@ -79,6 +79,8 @@ private slots:
     void passagePlan_data();
     void passagePlan();
     void reversed();
+    void acrossThePoles_data();
+    void acrossThePoles();
 };
 
 void RouteTableTest::titles()
@@ -361,6 +363,51 @@ void RouteTableTest::reversed()
     const QList<RouteTableRow> home = tarnquil::makeRouteTable(back, coastalSettings());
     QCOMPARE(text(home[2], LegColumn::Cumulative), text(there[2], LegColumn::Cumulative));
     QCOMPARE(text(home[1], LegColumn::LegTime), text(there[2], LegColumn::LegTime));
+}
+
+// To the North Pole, on to 30°N 120°E and to the South Pole: a pole's
+// longitude names no place, each leg runs along the other end's meridian,
+// by either method. From GeographicLib 2.1.2, with the pole on that meridian:
+//   GeodSolve -i -p 9 / RhumbSolve -s -i -p 9 : 60 30 90 30 -> 0, 3347892.909822211 m
+//                                              90 120 30 120 -> 180, 6681852.331372340 m
+//                                              30 120 -90 120 -> 180, 13322079.127253104 m
+// and with -e 6366707.019493707 0: 3333600, 6667200.000000001, 13334399.999999998 m.
+// (With the poles' own longitudes RhumbSolve steers 359.6, 178.3 and 181.0.)
+void RouteTableTest::acrossThePoles_data()
+{
+    QTest::addColumn<int>("model");  // nav::EarthModel
+    QTest::addColumn<QStringList>("legs");  // 恒向线航向, 恒向线航程, 大圆始航向, 大圆航程 of each leg
+    QTest::newRow("WGS-84") << int(nav::EarthModel::Wgs84)
+        << QStringList{u"000.0"_s, u"1807.7"_s, u"000.0"_s, u"1807.7"_s,
+                       u"180.0"_s, u"3607.9"_s, u"180.0"_s, u"3607.9"_s,
+                       u"180.0"_s, u"7193.3"_s, u"180.0"_s, u"7193.3"_s};
+    QTest::newRow("sphere") << int(nav::EarthModel::Sphere)
+        << QStringList{u"000.0"_s, u"1800.0"_s, u"000.0"_s, u"1800.0"_s,
+                       u"180.0"_s, u"3600.0"_s, u"180.0"_s, u"3600.0"_s,
+                       u"180.0"_s, u"7200.0"_s, u"180.0"_s, u"7200.0"_s};
+}
+
+void RouteTableTest::acrossThePoles()
+{
+    QFETCH(int, model);
+    QFETCH(QStringList, legs);
+    const QList<WaypointText> polar = {
+        {u"甲"_s, u"6000N"_s, u"03000E"_s, nav::Method::Rhumb},
+        {u"北极"_s, u"9000N"_s, u"00000E"_s, nav::Method::Rhumb},
+        {u"乙"_s, u"3000N"_s, u"12000E"_s, nav::Method::GreatCircle},
+        {u"南极"_s, u"9000S"_s, u"05000E"_s, nav::Method::Rhumb},
+    };
+    tarnquil::RouteSettings settings = coastalSettings();
+    settings.model = nav::EarthModel(model);
+    const QList<RouteTableRow> rows = tarnquil::makeRouteTable(polar, settings);
+    QStringList shown;
+    for (qsizetype i = 1; i < rows.size(); ++i) {
+        QVERIFY(rows[i].refusals.isEmpty());
+        for (LegColumn column : {LegColumn::RhumbCourse, LegColumn::RhumbDistance,
+                                 LegColumn::GreatCircleCourse, LegColumn::GreatCircleDistance})
+            shown << text(rows[i], column);
+    }
+    QCOMPARE(shown, legs);
 }
 
 QTEST_GUILESS_MAIN(RouteTableTest)

@@ -77,6 +77,15 @@ void ConversionMessageTest::message_data()
         u"点Ⅰ纬度“30N”无法识别：30°N（度）还是 0°00′30″N（度分秒）？请写作 30°N 或 000030N"_s);
     row("AmbiguousNumber in a route cell", u"31.4"_s, Reader::RouteMinutes, true, u"纬度"_s,
         u"纬度“31.4”无法识别：31.4°（度）还是 0°31.4′（度分）？请写作 31.4° 或 0031.4"_s);
+    // A longitude counted east to 360°: both readings, and how to write each.
+    row("ZeroTo360Longitude in a route cell", u"359.5"_s, Reader::RouteMinutes, false, u"经度"_s,
+        u"经度“359.5”无法识别：359.5°（0°–360° 向东计，即 0.5°W）还是 3°59.5′（度分）？请写作 0.5°W 或 00359.5"_s);
+    row("ZeroTo360Longitude west with a hemisphere", u"200W"_s, Reader::ClassicMinutes, false,
+        u"点Ⅰ经度"_s,
+        u"点Ⅰ经度“200W”无法识别：200°W（0°–360° 向东计，即 160°E）还是 2°00′W（度分）？请写作 160°E 或 00200W"_s);
+    row("ZeroTo360Longitude negative with a fraction", u"-200.25"_s, Reader::RouteMinutes, false,
+        u"经度"_s,
+        u"经度“-200.25”无法识别：-200.25°（0°–360° 向东计，即 159.75°E）还是 -2°00.25′（度分）？请写作 159.75°E 或 -00200.25"_s);
     row("MissingMinutes", u"30°10″N"_s, Reader::ClassicMinutes, true, latitude1,
         u"点Ⅰ纬度“30°10″N”无法识别：度之后缺少分：秒的符号“″”前应先写分，如 30°00′10″N。"_s);
     row("SecondsOrSouth", u"42°50′30s"_s, Reader::ClassicMinutes, true, latitude1,

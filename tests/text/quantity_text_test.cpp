@@ -59,11 +59,14 @@ void QuantityTextTest::reading_data()
     row("speed in 节 after a blank", Kind::Speed, u"12 节"_s, 12);
     row("full-width speed and unit, ideographic blanks", Kind::Speed, u"　１２．５ｋｎ　"_s, 12.5);
     row("speed in km/h", Kind::Speed, u"12km/h"_s, refused,
-        u"航速“12km/h”无法识别：应为大于 0 的节数，如 12、12.5 或 12kn。"_s);
+        u"航速“12km/h”无法识别：应为不小于 0.00000001 的节数，如 12、12.5 或 12kn。"_s);
     row("speed of zero", Kind::Speed, u"0"_s, refused,
-        u"航速“0”超出范围：应为大于 0 的节数，如 12、12.5 或 12kn。"_s);
+        u"航速“0”超出范围：应为不小于 0.00000001 的节数，如 12、12.5 或 12kn。"_s);
+    row("slowest speed that gives a time", Kind::Speed, u"0.00000001kn"_s, 1e-8);
+    row("speed too small to give a time", Kind::Speed, u"1e-320"_s, refused,
+        u"航速“1e-320”超出范围：应为不小于 0.00000001 的节数，如 12、12.5 或 12kn。"_s);
     row("decimal comma", Kind::Speed, u"12,5"_s, refused,
-        u"航速“12,5”无法识别：应为大于 0 的节数，如 12、12.5 或 12kn。"_s);
+        u"航速“12,5”无法识别：应为不小于 0.00000001 的节数，如 12、12.5 或 12kn。"_s);
     row("course with a degree sign", Kind::Course, u"045°"_s, 45);
     row("course in 度", Kind::Course, u"45.5度"_s, 45.5);
     row("course of minus zero shown as zero", Kind::Course, u"-0"_s, 0);
@@ -122,8 +125,9 @@ void QuantityTextTest::sameRefusalWhateverTheForm_data()
                               << distance;
     QTest::newRow("course") << int(Kind::Course) << QStringList{u"1e9"_s, u"1000000000°"_s, u"-1e999"_s}
                             << u"应是 0 到 360 之间的度数，如 45、045° 或 123.5。"_s;
-    QTest::newRow("speed") << int(Kind::Speed) << QStringList{u"1e999"_s, u"-12kn"_s, u"0.0"_s}
-                           << u"应为大于 0 的节数，如 12、12.5 或 12kn。"_s;
+    QTest::newRow("speed") << int(Kind::Speed) << QStringList{u"1e999"_s, u"-12kn"_s, u"0.0"_s, u"5e-324"_s,
+                                                      u"0.0000000099"_s}
+                           << u"应为不小于 0.00000001 的节数，如 12、12.5 或 12kn。"_s;
     QTest::newRow("route index") << int(Kind::RouteIndex)
                                  << QStringList{u"1e30"_s, u"1000000000000000000000000000000"_s, u"-1"_s}
                                  << u"应为从 1 起的整数，不超过文件中的航线数。"_s;

@@ -35,10 +35,10 @@ void WordsTest::refusals_data()
     QTest::addColumn<QString>("expected");
 
     QTest::newRow("speed") << tarnquil::speedRefusal(u"12km"_s)
-                           << u"航速“12km”无法识别：应为大于 0 的节数，如 12、12.5 或 12kn。"_s;
+                           << u"航速“12km”无法识别：应为不小于 0.00000001 的节数，如 12、12.5 或 12kn。"_s;
     QTest::newRow("speed on the command line")
         << tarnquil::speedRefusal(u"0"_s, Verdict::OutOfRange, u"--speed")
-        << u"航速（--speed）“0”超出范围：应为大于 0 的节数，如 12、12.5 或 12kn。"_s;
+        << u"航速（--speed）“0”超出范围：应为不小于 0.00000001 的节数，如 12、12.5 或 12kn。"_s;
     QTest::newRow("route index")
         << tarnquil::routeIndexRefusal(u"1e30"_s, Verdict::OutOfRange, u"--route-index")
         << u"航线序号（--route-index）“1e30”超出范围：应为从 1 起的整数，不超过文件中的航线数。"_s;
@@ -65,12 +65,12 @@ void WordsTest::refusals_data()
         << u"起点“3000N 18100E”超出范围：经度应在 -180° 到 180° 之间。"_s;
     QTest::newRow("a long text quoted by its ends")
         << tarnquil::speedRefusal(QString(100, u'9'))
-        << u"航速“9999999999999999…9999999999999999”无法识别：应为大于 0 的节数，如 12、12.5 或 12kn。"_s;
+        << u"航速“9999999999999999…9999999999999999”无法识别：应为不小于 0.00000001 的节数，如 12、12.5 或 12kn。"_s;
     // A NUL and a line break in a quoted text are shown, not passed on: the
     // message is whole wherever it goes.
     QTest::newRow("control characters quoted visibly")
         << tarnquil::speedRefusal(u"1"_s + QChar(u'\0') + u"2\n"_s)
-        << u"航速“1␀2␊”无法识别：应为大于 0 的节数，如 12、12.5 或 12kn。"_s;
+        << u"航速“1␀2␊”无法识别：应为不小于 0.00000001 的节数，如 12、12.5 或 12kn。"_s;
     QTest::newRow("pole run") << tarnquil::poleRunRefusal()
                               << u"沿恒向线按此航向航行会越过极点，推算不出船位；请改用大圆，或缩短航程。"_s;
 }
