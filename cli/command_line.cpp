@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/command_line.h"
+#include "cli/celestial_commands.h"
 #include "cli/command_failure.h"
 #include "cli/command_line_help.h"
+#include "cli/common_options.h"
 #include "cli/console_text.h"
 #include "cli/great_circle_report.h"
 #include "cli/fix_command.h"
-#include "cli/qt_options.h"
 
 #include "print/route_writers.h"
 #include "text/conversion_message.h"
@@ -100,26 +101,6 @@ QString optionValue(const QStringList& arguments, qsizetype& i, QStringView name
     usageError(missingValueMessage(name));
 }
 
-// Steps over one of Qt's own options at i, and its value: the application
-// objects made later read them from argv themselves.
-bool skipQtOption(const QStringList& arguments, qsizetype& i)
-{
-    const QString& argument = arguments[i];
-    if (argument.startsWith(u"--"_s))
-        return false;
-    const qsizetype equals = argument.indexOf(u'=');
-    const std::optional<bool> takesValue =
-        qtOptionTakesValue(QStringView(argument).first(equals < 0 ? argument.size() : equals));
-    if (!takesValue)
-        return false;
-    if (*takesValue && equals < 0) {
-        if (i + 1 == arguments.size())
-            usageError(missingValueMessage(argument));
-        ++i;
-    }
-    return true;
-}
-
 Arguments splitArguments(const QStringList& arguments)
 {
     Arguments split;
@@ -141,7 +122,7 @@ Arguments splitArguments(const QStringList& arguments)
         if (split.has(option->name))
             usageError(u"选项 %1 重复。"_s.arg(option->name));
         if (!option->takesValue && equals >= 0)
-            usageError(u"选项 %1 不带值。"_s.arg(option->name));
+            usageError(flagValueMessage(option->name));
         split.options.insert(option->name.toString(),
                              option->takesValue ? optionValue(arguments, i, option->name, equals) : QString());
     }
@@ -155,7 +136,7 @@ void checkOptions(const Arguments& arguments, bool ProgramOption::*belongs, QStr
 {
     for (const ProgramOption& option : programOptions) {
         if (arguments.has(option.name) && !(option.*belongs))
-            usageError(u"选项 %1 不能与 %2 一起使用。"_s.arg(option.name, command));
+            usageError(misplacedOptionMessage(option.name, command));
     }
 }
 
@@ -225,48 +206,26 @@ Command commandOf(const Arguments& arguments)
     usageError(u"选项 %1 要与 %2 一起使用。"_s.arg(option->name, commandsOf(*option)));
 }
 
-// The choice an option's word selects, `fallback` without the option; a
-// word that selects none is refused, naming the words there are.
-template <class Choice>
-Choice readChoice(const Arguments& arguments, QStringView name, Choice fallback,
-                  std::optional<Choice> (*read)(std::string_view word), const QString& words)
+// The word given with an option, for readChoiceOption.
+std::optional<QString> wordOf(const Arguments& arguments, QStringView name)
 {
-    if (!arguments.has(name))
-        return fallback;
-    const QString word = arguments.value(name);
-    if (const std::optional<Choice> choice = read(word.toStdString()))
-        return *choice;
-    usageError(u"%1 应为 %2，不能是%3。"_s.arg(name, words, quotedText(word)));
-}
-
-std::optional<geo::NumberForm> readFormWord(std::string_view word)
-{
-    if (word == "分" || word == "minutes")
-        return geo::NumberForm::Minutes;
-    if (word == "秒" || word == "seconds")
-        return geo::NumberForm::Seconds;
-    if (word == "度" || word == "degrees")
-        return geo::NumberForm::Degrees;
-    return std::nullopt;
+    return arguments.has(name) ? std::optional(arguments.value(name)) : std::nullopt;
 }
 
 geo::NumberForm readForm(const Arguments& arguments)
 {
-    return readChoice(arguments, u"--form", geo::NumberForm::Minutes, readFormWord,
-                      u"分、秒、度、minutes、seconds 或 degrees"_s);
+    return readFormOption(wordOf(arguments, u"--form"));
 }
 
 nav::EarthModel readModel(const Arguments& arguments)
 {
-    return readChoice(arguments, u"--model", nav::EarthModel::Wgs84, nav::readModelWord,
-                      fromUtf8(nav::modelWord(nav::EarthModel::Wgs84)) + u" 或 "_s
-                          + fromUtf8(nav::modelWord(nav::EarthModel::Sphere)));
+    return readModelOption(wordOf(arguments, u"--model"));
 }
 
 nav::Method readMethod(const Arguments& arguments)
 {
-    return readChoice(arguments, u"--method", nav::Method::Rhumb, nav::readMethodWord,
-                      methodWordChoices());
+    return readChoiceOption(u"--method", wordOf(arguments, u"--method"), nav::Method::Rhumb,
+                            nav::readMethodWord, methodWordChoices());
 }
 
 // The value of an option read by a reader of text/quantity_text.h, or a data
@@ -300,8 +259,8 @@ nav::EtaZone readEtaZone(const Arguments& arguments)
     QStringList words;
     for (const nav::EtaZone zone : {nav::EtaZone::Departure, nav::EtaZone::Utc, nav::EtaZone::Ship})
         words << fromUtf8(nav::etaZoneWord(zone));
-    return readChoice(arguments, u"--eta-zone", nav::EtaZone::Departure, nav::readEtaZoneWord,
-                      words.join(u"、"_s));
+    return readChoiceOption(u"--eta-zone", wordOf(arguments, u"--eta-zone"),
+                            nav::EtaZone::Departure, nav::readEtaZoneWord, words.join(u"、"_s));
 }
 
 // The options that say what a route file may say too: those given, which
@@ -410,9 +369,6 @@ geo::GeoPoint readSailingEnd(const QString& field, const QString& text, geo::Num
     return point;
 }
 
-// The fallback of --every: the meridians of every ten degrees.
-constexpr double defaultMeridianInterval = 10;
-
 int greatCircle(const Arguments& arguments)
 {
     const geo::NumberForm form = readForm(arguments);
@@ -422,7 +378,7 @@ int greatCircle(const Arguments& arguments)
     question.to = readSailingEnd(u"终点"_s, *arguments.file, form);
     question.every = arguments.has(u"--every")
         ? readQuantity(arguments, u"--every", readMeridianIntervalText)
-        : defaultMeridianInterval;
+        : kDefaultMeridianInterval;
     const nav::GreatCircleSailing sailing =
         nav::sailGreatCircle(question.model, question.from, question.to, question.every);
     if (arguments.has(u"--json"))
@@ -481,6 +437,9 @@ CommandLineAction readCommandLine(int& argc, char** argv)
         return {fix.openWindow ? CommandLineAction::Kind::FixWindow : CommandLineAction::Kind::Exit,
                 fix.status, {}, {}};
     }
+    if (isCelestialCommand(application.arguments().sliced(1)))
+        return {CommandLineAction::Kind::Exit, runCelestialCommand(application.arguments().sliced(1)),
+                {}, {}};
     try {
         const Arguments arguments = splitArguments(application.arguments().sliced(1));
         switch (const Command command = commandOf(arguments)) {

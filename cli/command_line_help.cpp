@@ -1,8 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/command_line_help.h"
+#include "cli/celestial_help.h"
+#include "cli/great_circle_report.h"
 #include "cli/route_export.h"
 
 #include "routefiles/route_table.h"
+#include "text/observation_kinds.h"
+
+#include "geo/units.h"
+#include "nav/display.h"
+#include "nav/earth.h"
+#include "nav/time_zone.h"
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -22,6 +32,44 @@ QString legTableColumns()
     return lines.join(u",\n              "_s);
 }
 
+// A limit as the help writes it: 360, 1000000.
+QString whole(double limit)
+{
+    return QString::number(limit, 'f', 0);
+}
+
+QString zoneName(int minutes)
+{
+    return QString::fromStdString(nav::formatTimeZone(*nav::TimeZone::fromMinutes(minutes)));
+}
+
+// How many columns a text takes in a terminal: an ideograph two.
+qsizetype columnsOf(QStringView text)
+{
+    qsizetype columns = 0;
+    for (const QChar c : text)
+        columns += c.unicode() >= 0x1100 ? 2 : 1;
+    return columns;
+}
+
+// The options of the observations (text/observation_kinds.h), one a line,
+// their help in a column of its own.
+QString observationHelp()
+{
+    constexpr qsizetype indent = 8;
+    constexpr qsizetype helpColumn = 38;
+    constexpr qsizetype leastGap = 2;
+    const QString margin(indent, u' ');
+    QString lines;
+    for (const ObservationDescriptor& kind : observationKinds()) {
+        const QString usage = margin + kind.option.toString() + u' ' + kind.arguments.toString();
+        const qsizetype gap = std::max(leastGap, helpColumn - columnsOf(usage));
+        lines += usage + QString(gap, u' ')
+            + kind.help().replace(u'\n', u'\n' + QString(helpColumn, u' ')) + u'\n';
+    }
+    return lines;
+}
+
 // The command line of position fixing (fix_command.h).
 QString fixCommandHelp()
 {
@@ -32,26 +80,26 @@ QString fixCommandHelp()
   tarnquil --fix 观测... [--near "位置"] [--compass-error 罗经差] [--model wgs84|sphere]
                  [--form 分|秒|度] [--json]
       不打开窗口，直接求船位。观测按先后写：
-        --bearing "物标" 方位         物标的真方位（度，在船上量得；给出 --compass-error
-                                      时为罗经方位）
-        --range "物标" 距离           到物标的距离（海里，大于 0，不超过 100）
-        --angle "物标1" "物标2" 水平角  在船上从物标1顺时针量到物标2的水平角（度）
-        --run 航向 航程               此后船沿恒向线按该真航向航行该航程（海里）；
+%1        --run 航向 航程               此后船沿恒向线按该真航向航行该航程（海里）；
                                       此前的观测随之转移（移线定位）
-      物标是整个位置，写法同航线计算窗口，如 "30°51.5′N 122°40.0′E" 或
-      "3051.5N 12240.0E"；度数可带 °，如 45、045° 或 123.5，海里数可带 nm，如 3.5nm。
+      物标写法同陆标定位窗口：整个位置，如 "30°51.5′N 122°40.0′E" 或
+      "3051.5N 12240.0E"；名称与位置之间空一格，如 "花鸟山 3051.5N 12240.0E"；
+      或另一观测中给过位置的名称，如 "花鸟山"。度数可带 °，如 45、045° 或 123.5，
+      海里数可带 nm，如 3.5nm。
         --near "位置"           推算船位：两条船位线有两个交点时，近者在前
         --compass-error 罗经差  罗经差（度，偏东为正，如 -2.5），用来改正各方位
         --form 分|秒|度         不带度分符号的数字按度分（默认）、度分秒或度读取
         --json                  以 JSON 输出：fix、solutions（近 --near 者在前）、
                                 三条船位线时的 cocked_hat（(1,2)、(1,3)、(2,3) 三角）、
                                 三个以上方位时的 compass_error 和 fix_common_error、
-                                marks、warnings；经纬度为十进制度，取能原样读回的最短写法
+                                marks、observations（按给出的先后：kind、marks、value，
+                                warnings 中的序号即其序号）、warnings；
+                                经纬度为十进制度，取能原样读回的最短写法
       不带 --json 时第一行是船位，如 30°10.20′N 122°05.30′E，其后各行为误差三角形、
       系统误差、到各物标的方位和距离、提示等。
       退出状态：0 求得船位；1 无法定位、观测少于两个、数值无法识别或超出范围
       （原因写在标准错误上，标准输出不写任何东西）；2 命令行有误。
-)"_s;
+)"_s.arg(observationHelp());
 }
 
 }  // namespace
@@ -83,7 +131,7 @@ QString commandLineHelp()
       推算船位：从该位置按航向航行该航程后到达的位置，输出一行，如
       30°10.20′N 122°05.30′E
   tarnquil --great-circle "起点" "终点" [--every 度数] [--json] [--model …] [--form …]
-      大圆航法：大圆始航向、大圆航程、顶点，大圆每隔 --every 度经度（默认 10）
+      大圆航法：大圆始航向、大圆航程、顶点，大圆每隔 --every 度经度（默认 %3）
       的分点及各点到下一点的恒向线航向、航程，按恒向线分段航行的总航程。
       --json 输出一个 JSON 对象（十进制的度、海里，数字为能读回原值的最短写法）：
         model、every；from、to 为 {lat, lon}，from 另有 rhumbCourse、
@@ -103,7 +151,7 @@ QString commandLineHelp()
                           也可写作 "2025/6/1 8:00" 或 "2025-06-01T08:00"；
                           与 --speed 一起给出时计算预计到达时间
   --zone 区时             开航时间所用的区时：+8（UTC+8，默认）、-5、+5:30、
-                          0 或 UTC，UTC-12 到 UTC+14
+                          0 或 UTC，%4 到 %5
   --eta-zone depart|utc|ship
                           预计到达时间所用的区时：depart 开航区时（默认），
                           utc 协调世界时，ship 船时（各航点所在的时区，
@@ -115,8 +163,8 @@ QString commandLineHelp()
   --model、--form         见下
 
 推算选项：
-  --course 航向           真航向（度），0 到 360，如 45、045.5 或 045°
-  --distance 航程         航程（海里），0 到 1000000，如 120.5 或 120.5nm
+  --course 航向           真航向（度），0 到 %6，如 45、045.5 或 045°
+  --distance 航程         航程（海里），0 到 %7，如 120.5 或 120.5nm
   --method rl|gc          航法：rl 恒向线（默认），gc 大圆
   --model、--form         见下
 
@@ -155,7 +203,11 @@ QString commandLineHelp()
      超出范围，或文件无法写入
   2  命令行有误：未知选项、缺少值、选项不能同时使用、--model、--form、
      --eta-zone、--method 或 --route-index 的值不可选、%2、不支持的文件格式
-)"_s.arg(legTableColumns(), missingRouteFile.toString()) + fixCommandHelp();
+)"_s.arg(legTableColumns(), missingRouteFile.toString(), whole(kDefaultMeridianInterval),
+             zoneName(nav::kWestmostZoneMinutes), zoneName(nav::kEastmostZoneMinutes),
+             whole(geo::kFullCircle), whole(nav::kMaxRun))
+        + fixCommandHelp()
+        + celestialCommandHelp();
 }
 
 }  // namespace tarnquil

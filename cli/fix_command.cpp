@@ -2,21 +2,19 @@
 #include "cli/fix_command.h"
 #include "cli/command_failure.h"
 #include "cli/command_line_help.h"
+#include "cli/common_options.h"
 #include "cli/console_text.h"
-#include "cli/qt_options.h"
 
-#include "text/conversion_message.h"
 #include "text/fix_words.h"
+#include "text/observation_kinds.h"
+#include "text/observation_reading.h"
 #include "text/quantity_text.h"
 #include "text/quoted_text.h"
 #include "text/refusals.h"
 #include "text/utf8_text.h"
 
-#include "geo/errors.h"
-#include "geo/position_text.h"
 #include "nav/display.h"
 #include "nav/earth_model.h"
-#include "nav/entry.h"
 #include "nav/errors.h"
 #include "nav/fix.h"
 
@@ -32,20 +30,20 @@ namespace tarnquil {
 
 namespace {
 
-// The options of --fix and how many values each takes; the observations'
-// may be given any number of times, in the order observed.
+// The options of --fix besides the observations' (text/observation_kinds.h)
+// and how many values each takes; a run, like an observation, may be given
+// any number of times, in the order observed.
 struct FixOption {
     QStringView name;
     int values;
     bool observation;
 };
 
+constexpr QStringView runOption = u"--run";
+
 constexpr std::array fixOptions = {
     FixOption{u"--fix", 0, false},
-    FixOption{u"--bearing", 2, true},
-    FixOption{u"--range", 2, true},
-    FixOption{u"--angle", 3, true},
-    FixOption{u"--run", 2, true},
+    FixOption{runOption, 2, true},
     FixOption{u"--near", 1, false},
     FixOption{u"--compass-error", 1, false},
     FixOption{u"--model", 1, false},
@@ -54,6 +52,18 @@ constexpr std::array fixOptions = {
     FixOption{u"--help", 0, false},
     FixOption{u"-h", 0, false},
 };
+
+// An option of --fix by its name: an observation's, or one of fixOptions.
+std::optional<FixOption> fixOption(QStringView name)
+{
+    if (const ObservationDescriptor* kind = observationKindOfOption(name))
+        return FixOption{kind->option, kind->values(), true};
+    for (const FixOption& option : fixOptions) {
+        if (option.name == name)
+            return option;
+    }
+    return std::nullopt;
+}
 
 struct Given {
     QStringView name;
@@ -77,23 +87,11 @@ struct FixArguments {
         const Given* given = option(name);
         return given ? given->values.front() : QString();
     }
+    std::optional<QString> word(QStringView name) const
+    {
+        return option(name) ? std::optional(value(name)) : std::nullopt;
+    }
 };
-
-// Steps over one of Qt's own options at i, and its value.
-bool skipQtOption(const QStringList& arguments, qsizetype& i)
-{
-    const QString& argument = arguments[i];
-    if (argument.startsWith(u"--"_s))
-        return false;
-    const qsizetype equals = argument.indexOf(u'=');
-    const std::optional<bool> takesValue =
-        qtOptionTakesValue(QStringView(argument).first(equals < 0 ? argument.size() : equals));
-    if (!takesValue)
-        return false;
-    if (*takesValue && equals < 0 && ++i == arguments.size())
-        usageError(missingValueMessage(argument));
-    return true;
-}
 
 FixArguments splitArguments(const QStringList& arguments)
 {
@@ -101,17 +99,16 @@ FixArguments splitArguments(const QStringList& arguments)
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
         if (!argument.startsWith(u'-'))
-            usageError(u"多余的参数%1：--fix 的物标要跟在 --bearing、--range 或 --angle 后面。"_s.arg(
-                quotedText(argument)));
+            usageError(u"多余的参数%1：--fix 的物标要跟在 %2 后面。"_s.arg(quotedText(argument),
+                                                                           observationOptions()));
         if (skipQtOption(arguments, i)) {
             split.qtOptions = true;
             continue;
         }
         const qsizetype equals = argument.startsWith(u"--"_s) ? argument.indexOf(u'=') : -1;
         const QStringView name = QStringView(argument).first(equals < 0 ? argument.size() : equals);
-        const auto option = std::find_if(fixOptions.begin(), fixOptions.end(),
-                                         [&](const FixOption& known) { return known.name == name; });
-        if (option == fixOptions.end())
+        const std::optional<FixOption> option = fixOption(name);
+        if (!option)
             usageError(u"选项 %1 不能与 --fix 一起使用。"_s.arg(name));
         Given given{option->name, {}};
         if (equals >= 0) {
@@ -136,98 +133,49 @@ FixArguments splitArguments(const QStringList& arguments)
     return split;
 }
 
-// 分, 秒 or 度 (or minutes, seconds, degrees).
-geo::NumberForm readForm(const FixArguments& arguments)
-{
-    if (!arguments.option(u"--form"))
-        return geo::NumberForm::Minutes;
-    const QString word = arguments.value(u"--form");
-    if (word == u"分"_s || word == u"minutes"_s)
-        return geo::NumberForm::Minutes;
-    if (word == u"秒"_s || word == u"seconds"_s)
-        return geo::NumberForm::Seconds;
-    if (word == u"度"_s || word == u"degrees"_s)
-        return geo::NumberForm::Degrees;
-    usageError(u"--form 应为 分、秒 或 度（minutes、seconds、degrees），不能是%1。"_s.arg(quotedText(word)));
-}
-
-nav::EarthModel readModel(const FixArguments& arguments)
-{
-    if (!arguments.option(u"--model"))
-        return nav::EarthModel::Wgs84;
-    const QString word = arguments.value(u"--model");
-    if (const std::optional<nav::EarthModel> model = nav::readModelWord(word.toStdString()))
-        return *model;
-    usageError(u"--model 应为 %1 或 %2，不能是%3。"_s.arg(
-        fromUtf8(nav::modelWord(nav::EarthModel::Wgs84)),
-        fromUtf8(nav::modelWord(nav::EarthModel::Sphere)), quotedText(word)));
-}
-
-geo::GeoPoint readPosition(const QString& text, geo::NumberForm form, const QString& field)
-{
-    try {
-        return geo::readPosition(text.toStdString(), form).position;
-    } catch (const geo::CoordinateError& error) {
-        dataError(conversionFailureMessage(field, text, error));
-    }
-}
-
-// A number for its quantity, as the fix window reads it; its range is nav's
-// to check.
-double readValue(const QString& text, nav::Quantity quantity, QStringView option)
-{
-    const std::optional<double> value = readFixNumber(quantity, text);
-    if (!value)
-        dataError(fixValueRefusal(quantity, text, Verdict::Unreadable, option));
-    return *value;
-}
-
-std::vector<nav::Sighting> readSightings(const FixArguments& arguments, geo::NumberForm form)
-{
-    const QString markField = u"物标"_s;
+// The marks, the values and the runs, read as the fix window reads its
+// rows (text/observation_reading.h); the first text refused stops the
+// command, naming its option.
+struct Sightings {
     std::vector<nav::Sighting> sightings;
+    std::vector<nav::Observation> observations;  // those among them, for --json
+    QList<MarkName> names;                       // the marks given a name
+};
+
+Sightings readSightings(const FixArguments& arguments, geo::NumberForm form)
+{
+    Sightings read;
+    QStringList marks;
+    for (const Given& given : arguments.observations) {
+        if (const ObservationDescriptor* kind = observationKindOfOption(given.name))
+            marks << given.values.first(kind->values() - 1);
+    }
+    read.names = namedMarks(marks, form);
     for (const Given& given : arguments.observations) {
         const QStringList& v = given.values;
-        const QStringView option = given.name;
-        try {
-            if (given.name == u"--run") {
-                const nav::Run run{readValue(v[0], nav::Quantity::Course, option),
-                                   readValue(v[1], nav::Quantity::Distance, option)};
-                try {
-                    nav::checkRun(run);
-                } catch (const nav::RangeError& error) {
-                    dataError(fixValueRefusal(error.quantity(),
-                                              error.quantity() == nav::Quantity::Course ? v[0] : v[1],
-                                              Verdict::OutOfRange, option));
-                }
-                sightings.emplace_back(run);
-                continue;
-            }
-            nav::Observation observation;
-            if (given.name == u"--angle") {
-                observation = nav::angleObservation(
-                    readPosition(v[0], form, markField), readPosition(v[1], form, markField),
-                    readValue(v[2], nav::Quantity::HorizontalAngle, option));
-            } else if (given.name == u"--range") {
-                observation = nav::rangeObservation(readPosition(v[0], form, markField),
-                                                    readValue(v[1], nav::Quantity::Range, option));
-            } else {
-                observation = nav::bearingObservation(readPosition(v[0], form, markField),
-                                                      readValue(v[1], nav::Quantity::Bearing, option));
-            }
-            nav::checkObservation(observation);
-            sightings.emplace_back(observation);
-        } catch (const nav::RangeError& error) {
-            dataError(fixValueRefusal(error.quantity(), v.back(), Verdict::OutOfRange, option));
+        if (given.name == runOption) {
+            const RunReading run = readRun(v[0], v[1], given.name);
+            if (!run.run)
+                dataError(run.refusal);
+            read.sightings.emplace_back(*run.run);
+            continue;
         }
+        const ObservationDescriptor& kind = *observationKindOfOption(given.name);
+        const ObservationReading reading =
+            readObservation(kind, v[0], kind.secondMark ? v[1] : QString(), v.back(), form,
+                            read.names, given.name);
+        if (!reading.observation)
+            dataError(reading.refusals.front().message);
+        read.sightings.emplace_back(*reading.observation);
+        read.observations.push_back(*reading.observation);
     }
-    return sightings;
+    return read;
 }
 
 // ---- the answer -------------------------------------------------------------
 
 // The shortest decimal text that reads back as the same double.
-std::string number(double value)
+std::string jsonNumber(double value)
 {
     std::array<char, 32> buffer{};
     const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
@@ -254,7 +202,7 @@ std::string jsonString(const QString& text)
 
 std::string jsonPoint(geo::GeoPoint point)
 {
-    return "{\"lat\": " + number(point.latitude) + ", \"lon\": " + number(point.longitude) + "}";
+    return "{\"lat\": " + jsonNumber(point.latitude) + ", \"lon\": " + jsonNumber(point.longitude) + "}";
 }
 
 std::string jsonPoints(const auto& points)
@@ -280,24 +228,42 @@ std::string warningKind(nav::FixWarningKind kind)
     return "large_cocked_hat";
 }
 
-QString json(const nav::Fix& fix)
+// Each observation as read, in the order given: its kind, its marks and
+// its value; the warnings number them from 1.
+std::string jsonObservations(const std::vector<nav::Observation>& observations)
+{
+    std::string list = "[";
+    for (const nav::Observation& observation : observations) {
+        const ObservationDescriptor& kind = describe(observation.kind);
+        const std::vector<geo::GeoPoint> marks =
+            kind.secondMark ? std::vector{observation.mark, observation.mark2}
+                            : std::vector{observation.mark};
+        list += std::string(list.size() > 1 ? ", " : "") + "{\"kind\": " +
+                jsonString(kind.jsonKey.toString()) + ", \"marks\": " + jsonPoints(marks) +
+                ", \"value\": " + jsonNumber(observation.value) + "}";
+    }
+    return list + "]";
+}
+
+QString json(const nav::Fix& fix, const std::vector<nav::Observation>& observations)
 {
     std::string out = "{\n  \"fix\": " + jsonPoint(fix.position);
     out += ",\n  \"solutions\": " + jsonPoints(fix.solutions);
     if (fix.cockedHat)
         out += ",\n  \"cocked_hat\": " + jsonPoints(fix.cockedHat->corners);
     if (fix.commonError) {
-        out += ",\n  \"compass_error\": " + number(fix.commonError->compassError);
+        out += ",\n  \"compass_error\": " + jsonNumber(fix.commonError->compassError);
         out += ",\n  \"fix_common_error\": " + jsonPoint(fix.commonError->position);
     }
     out += ",\n  \"marks\": [";
     for (std::size_t k = 0; k < fix.marks.size(); ++k) {
         const nav::MarkFromFix& mark = fix.marks[k];
-        out += std::string(k > 0 ? ", " : "") + "{\"lat\": " + number(mark.mark.latitude) +
-               ", \"lon\": " + number(mark.mark.longitude) + ", \"bearing\": " +
-               number(mark.bearing) + ", \"distance\": " + number(mark.distance) + "}";
+        out += std::string(k > 0 ? ", " : "") + "{\"lat\": " + jsonNumber(mark.mark.latitude) +
+               ", \"lon\": " + jsonNumber(mark.mark.longitude) + ", \"bearing\": " +
+               jsonNumber(mark.bearing) + ", \"distance\": " + jsonNumber(mark.distance) + "}";
     }
-    out += "],\n  \"warnings\": [";
+    out += "],\n  \"observations\": " + jsonObservations(observations);
+    out += ",\n  \"warnings\": [";
     for (std::size_t k = 0; k < fix.warnings.size(); ++k) {
         const nav::FixWarning& warning = fix.warnings[k];
         // A warning on one line (a cocked hat's side) has it as both first
@@ -307,7 +273,7 @@ QString json(const nav::Fix& fix)
             observations += ", " + std::to_string(warning.second + 1);
         out += std::string(k > 0 ? ", " : "") + "{\"kind\": \"" + warningKind(warning.kind) +
                "\", \"observations\": [" + observations + "], \"value\": " +
-               number(warning.value) + ", \"message\": " +
+               jsonNumber(warning.value) + ", \"message\": " +
                jsonString(fixWarningMessage(warning)) + "}";
     }
     out += "]\n}\n";
@@ -316,20 +282,27 @@ QString json(const nav::Fix& fix)
 
 int compute(const FixArguments& arguments)
 {
-    const geo::NumberForm form = readForm(arguments);
-    const nav::EarthModel model = readModel(arguments);
-    const std::vector<nav::Sighting> sightings = readSightings(arguments, form);
-    const double compassError =
-        arguments.option(u"--compass-error")
-            ? readValue(arguments.value(u"--compass-error"), nav::Quantity::CompassError,
-                        u"--compass-error")
-            : 0.0;
+    const geo::NumberForm form = readFormOption(arguments.word(u"--form"));
+    const nav::EarthModel model = readModelOption(arguments.word(u"--model"));
+    const Sightings read = readSightings(arguments, form);
+    double compassError = 0;
+    if (arguments.option(u"--compass-error")) {
+        const QuantityReading reading =
+            readCompassErrorText(arguments.value(u"--compass-error"), u"--compass-error");
+        if (!reading.value)
+            dataError(reading.refusal);
+        compassError = *reading.value;
+    }
     std::optional<geo::GeoPoint> near;
-    if (arguments.option(u"--near"))
-        near = readPosition(arguments.value(u"--near"), form, u"推算船位"_s);
+    if (arguments.option(u"--near")) {
+        const PositionReading reading = readNearPosition(arguments.value(u"--near"), form);
+        if (!reading.position)
+            dataError(reading.refusal);
+        near = reading.position;
+    }
     nav::Fix fix;
     try {
-        fix = nav::FixSolver(model).solve(sightings, compassError, near);
+        fix = nav::FixSolver(model).solve(read.sightings, compassError, near);
     } catch (const nav::NoFixError& error) {
         dataError(noFixMessage(error.reason()));
     } catch (const nav::RangeError& error) {
@@ -337,10 +310,10 @@ int compute(const FixArguments& arguments)
                                   Verdict::OutOfRange, u"--compass-error"));
     }
     if (arguments.option(u"--json"))
-        writeText(stdout, json(fix));
+        writeText(stdout, json(fix, read.observations));
     else
         writeText(stdout, (QStringList{fromUtf8(nav::formatPosition(fix.position))} +
-                           fixFigures(fix)).join(u'\n') + u'\n');
+                           fixFigures(fix, read.names)).join(u'\n') + u'\n');
     return success;
 }
 

@@ -12,9 +12,15 @@
 //     --run COURSE NM               the ship then ran COURSE for NM on a
 //                                   rhumb line: earlier observations are
 //                                   carried forward
-// Marks and --near are whole positions in any notation the reader takes,
-// in the --form given (分 by default). DEG and NM are plain decimal numbers
-// ("45", "123.5"); a compass error may have a sign ("-2.5").
+// OBSERVATION's options, their values and their words are the kinds'
+// (text/observation_kinds.h). Marks, values and runs are read as the fix
+// window reads its rows (text/observation_reading.h): a mark is a whole
+// position in any notation the reader takes, in the --form given (分 by
+// default), a name and a position ("花鸟山 3051.5N 12240.0E") or a name
+// given so in another observation; --near is a whole position. DEG and NM
+// are decimal numbers with their units or none ("45", "045°", "3.5nm"); a
+// compass error may have a sign ("-2.5"). The figures name a named mark by
+// its name.
 //
 // Without --json: the fix as nav/display.h writes it on the first line
 // ("30°10.20′N 122°05.30′E"), then its figures in Chinese (fixFigures,
@@ -23,6 +29,9 @@
 //    "solutions": [{"lat": .., "lon": ..}, ...],   nearest --near first
 //    "cocked_hat": [{..}, {..}, {..}],            three lines: (1,2), (1,3), (2,3)
 //    "compass_error": .., "fix_common_error": {..},   three bearings or more
+//    "marks": [{"lat": .., "lon": .., "bearing": .., "distance": ..}, ...],
+//    "observations": [{"kind": "bearing"|"range"|"horizontal_angle",
+//                      "marks": [{..}] (two for an angle), "value": ..}, ...],
 //    "warnings": [{"kind": "poor_cut"|"danger_circle"|"large_cocked_hat"|
 //                   "line_far_from_fix",
 //                  "observations": [1, 2], "value": .., "message": ".."}]}

@@ -41,10 +41,13 @@
 
 namespace tarnquil {
 
+// The interval between the meridians when --every is not given, degrees.
+inline constexpr double kDefaultMeridianInterval = 10;
+
 struct GreatCircleQuestion {
     geo::GeoPoint from;
     geo::GeoPoint to;
-    double every = 10;
+    double every = kDefaultMeridianInterval;
     nav::EarthModel model = nav::EarthModel::Wgs84;
 };
 

@@ -5,7 +5,7 @@
 #include "fixwindow/fix_print_preview.h"
 #include "fixwindow/observation_kind_delegate.h"
 
-#include "text/conversion_message.h"
+#include "text/observation_reading.h"
 #include "text/quantity_text.h"
 #include "text/quoted_text.h"
 #include "text/refusals.h"
@@ -188,7 +188,7 @@ void FixWindow::setUpTable()
 
 void FixWindow::setUpSettings()
 {
-    for (const nav::EarthModel model : {nav::EarthModel::Wgs84, nav::EarthModel::Sphere})
+    for (const nav::EarthModel model : nav::kEarthModels)
         ui_->modelCombo->addItem(fromUtf8(nav::modelName(model)), int(model));
     ui_->modelCombo->view()->setAccessibleName(ui_->modelCombo->accessibleName() + u"列表"_s);
     for (QLineEdit* field : {ui_->compassErrorEdit, ui_->nearEdit, ui_->courseEdit, ui_->speedEdit})
@@ -220,27 +220,16 @@ void FixWindow::recompute()
         return reading.value;
     };
     const std::optional<double> compassError =
-        read(ui_->compassErrorEdit, [](const QString& text) -> QuantityReading {
-            const std::optional<double> degrees = readFixNumber(nav::Quantity::CompassError, text);
-            if (!degrees)
-                return {{}, fixValueRefusal(nav::Quantity::CompassError, text, Verdict::Unreadable)};
-            try {
-                nav::checkCompassError(*degrees);
-            } catch (const nav::RangeError&) {
-                return {{}, fixValueRefusal(nav::Quantity::CompassError, text, Verdict::OutOfRange)};
-            }
-            return {degrees, {}};
-        });
+        read(ui_->compassErrorEdit, [](const QString& text) { return readCompassErrorText(text); });
     settings.course = read(ui_->courseEdit, [](const QString& text) { return readCourseText(text); });
     settings.speed = read(ui_->speedEdit, [](const QString& text) { return readSpeedText(text); });
     const bool linesKnown = problems.isEmpty();
     std::optional<geo::GeoPoint> near;
     if (const QString text = ui_->nearEdit->text().trimmed(); !text.isEmpty()) {
-        try {
-            near = geo::readPosition(text.toStdString(), settings.form).position;
-        } catch (const geo::CoordinateError& error) {
-            problems << conversionFailureMessage(u"推算船位"_s, ui_->nearEdit->text(), error);
-        }
+        const PositionReading reading = readNearPosition(ui_->nearEdit->text(), settings.form);
+        near = reading.position;
+        if (!near)
+            problems << reading.refusal;
     }
     const ReadRows rows = readObservationRows(model_->observationRows(), settings);
     model_->setRefusals(rows.refusals);

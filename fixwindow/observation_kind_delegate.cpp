@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fixwindow/observation_kind_delegate.h"
 
-#include "text/fix_words.h"
+#include "text/observation_kinds.h"
 
 #include <QComboBox>
 
@@ -13,9 +13,8 @@ QWidget* ObservationKindDelegate::createEditor(QWidget* parent, const QStyleOpti
                                                const QModelIndex&) const
 {
     auto* editor = new QComboBox(parent);
-    for (const nav::ObservationKind kind : {nav::ObservationKind::Bearing, nav::ObservationKind::Range,
-                                            nav::ObservationKind::HorizontalAngle})
-        editor->addItem(observationKindName(kind), int(kind));
+    for (const ObservationDescriptor& kind : observationKinds())
+        editor->addItem(kind.name.toString(), int(kind.kind));
     editor->setAccessibleName(u"观测类型"_s);
     // A choice made in the list is the edit: no second key press to commit it.
     connect(editor, &QComboBox::activated, this, &ObservationKindDelegate::commitAndCloseEditor);

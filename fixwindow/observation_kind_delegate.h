@@ -5,8 +5,8 @@
 
 namespace tarnquil {
 
-// Edits an observation's kind (类型) with a drop-down list of 方位, 距离 and
-// 水平角; the model's edit role holds the nav::ObservationKind as an int.
+// Edits an observation's kind (类型) with a drop-down list of the kinds
+// (text/observation_kinds.h); the model's edit role holds the kind's number.
 class ObservationKindDelegate : public QStyledItemDelegate
 {
     Q_OBJECT

@@ -1,93 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fixwindow/observation_rows.h"
 
-#include "text/conversion_message.h"
-#include "text/quantity_text.h"
+#include "text/observation_reading.h"
 #include "text/quoted_text.h"
 
-#include "geo/errors.h"
-#include "geo/position_text.h"
+#include "nav/earth.h"
 #include "nav/entry.h"
 #include "nav/errors.h"
 
 #include <QRegularExpression>
-
-#include <variant>
 
 using namespace Qt::StringLiterals;
 
 namespace tarnquil {
 
 namespace {
-
-const QString markField = u"物标"_s;
-
-std::optional<geo::GeoPoint> positionOf(const QString& text, geo::NumberForm form)
-{
-    try {
-        return geo::readPosition(text.toStdString(), form).position;
-    } catch (const geo::CoordinateError&) {
-        return std::nullopt;
-    }
-}
-
-// "花鸟山 3051.5N 12240.0E": the name before the first blank and the
-// position after it; nothing when the text is not so written.
-std::optional<MarkName> namedMark(const QString& text, geo::NumberForm form)
-{
-    static const QRegularExpression blank(u"\\s"_s);
-    const qsizetype at = text.indexOf(blank);
-    if (at <= 0)
-        return std::nullopt;
-    const std::optional<geo::GeoPoint> position = positionOf(text.sliced(at).trimmed(), form);
-    if (!position)
-        return std::nullopt;
-    return MarkName{*position, text.first(at)};
-}
-
-// The mark a cell names, or why it names none.
-std::variant<MarkName, QString> readMark(const QString& typed, geo::NumberForm form,
-                                         const QList<MarkName>& names)
-{
-    const QString text = typed.trimmed();
-    if (text.isEmpty())
-        return u"请输入物标：位置，如 30°51.5′N 122°40.0′E，或名称加位置。"_s;
-    try {
-        return MarkName{geo::readPosition(text.toStdString(), form).position, {}};
-    } catch (const geo::CoordinateError& whole) {
-        for (const MarkName& known : names)
-            if (known.name == text)
-                return known;
-        if (const std::optional<MarkName> named = namedMark(text, form))
-            return *named;
-        static const QRegularExpression digit(u"\\d"_s);
-        if (!text.contains(digit))
-            return u"物标%1没有位置：请写作名称加位置，如 花鸟山 3051.5N 12240.0E，"
-                   u"或在另一行给出它的位置。"_s.arg(quotedText(text));
-        const qsizetype blank = text.indexOf(u' ');
-        const QString position = blank > 0 && !text.front().isDigit() ? text.sliced(blank + 1)
-                                                                      : text;
-        try {
-            geo::readPosition(position.toStdString(), form);
-        } catch (const geo::CoordinateError& error) {
-            return conversionFailureMessage(markField, position, error);
-        }
-        return conversionFailureMessage(markField, text, whole);
-    }
-}
-
-nav::Quantity quantityOf(nav::ObservationKind kind)
-{
-    switch (kind) {
-    case nav::ObservationKind::Bearing:
-        return nav::Quantity::Bearing;
-    case nav::ObservationKind::Range:
-        return nav::Quantity::Range;
-    case nav::ObservationKind::HorizontalAngle:
-        break;
-    }
-    return nav::Quantity::HorizontalAngle;
-}
 
 QString whenRefusal(const QString& text)
 {
@@ -101,18 +28,10 @@ public:
 
     void collectNames(const QList<ObservationRow>& rows)
     {
-        for (const ObservationRow& row : rows) {
-            for (const QString& cell : {row.mark, row.mark2}) {
-                const QString text = cell.trimmed();
-                if (positionOf(text, settings_.form))
-                    continue;
-                const std::optional<MarkName> named = namedMark(text, settings_.form);
-                const bool known = named && std::any_of(read_.names.begin(), read_.names.end(),
-                                                        [&](auto& n) { return n.name == named->name; });
-                if (named && !known)
-                    read_.names.append(*named);
-            }
-        }
+        QStringList marks;
+        for (const ObservationRow& row : rows)
+            marks << row.mark << row.mark2;
+        read_.names = namedMarks(marks, settings_.form);
     }
 
     void readRow(int index, const ObservationRow& row)
@@ -120,17 +39,15 @@ public:
         index_ = index;
         refused_ = false;
         const std::optional<nav::Run> run = readWhen(row.when);
-        nav::Observation observation;
-        observation.kind = row.kind;
-        observation.mark = mark(row.mark, ObservationColumn::Mark);
-        if (row.kind == nav::ObservationKind::HorizontalAngle)
-            observation.mark2 = mark(row.mark2, ObservationColumn::Mark2);
-        observation.value = value(row);
+        const ObservationReading reading = readObservation(describe(row.kind), row.mark, row.mark2,
+                                                           row.value, settings_.form, read_.names);
+        for (const ObservationCellRefusal& refusal : reading.refusals)
+            refuse(refusal.column, refusal.message);
         if (refused_)
             return;
         if (run)
             read_.sightings.emplace_back(*run);
-        read_.sightings.emplace_back(observation);
+        read_.sightings.emplace_back(*reading.observation);
         ++read_.observations;
     }
 
@@ -139,39 +56,6 @@ private:
     {
         read_.refusals.append({index_, column, message});
         refused_ = true;
-    }
-
-    geo::GeoPoint mark(const QString& text, ObservationColumn column)
-    {
-        const std::variant<MarkName, QString> read = readMark(text, settings_.form, read_.names);
-        if (const QString* refusal = std::get_if<QString>(&read)) {
-            refuse(column, *refusal);
-            return {};
-        }
-        return std::get<MarkName>(read).position;
-    }
-
-    double value(const ObservationRow& row)
-    {
-        const nav::Quantity quantity = quantityOf(row.kind);
-        if (row.value.trimmed().isEmpty()) {
-            refuse(ObservationColumn::Value,
-                   u"请输入%1%2。"_s.arg(observationKindName(row.kind),
-                                         row.kind == nav::ObservationKind::Range ? u"（海里）"_s
-                                                                                 : u"（度）"_s));
-            return 0;
-        }
-        const std::optional<double> number = readFixNumber(quantity, row.value);
-        if (!number) {
-            refuse(ObservationColumn::Value, fixValueRefusal(quantity, row.value, Verdict::Unreadable));
-            return 0;
-        }
-        try {
-            nav::checkObservation({row.kind, {}, {}, *number});
-        } catch (const nav::RangeError&) {
-            refuse(ObservationColumn::Value, fixValueRefusal(quantity, row.value, Verdict::OutOfRange));
-        }
-        return *number;
     }
 
     // The run since the row before, if any; a watch time is kept for the
@@ -196,31 +80,27 @@ private:
             } else if (!settings_.course || !settings_.speed) {
                 refuse(ObservationColumn::When, u"按时间推算航程需要航向和航速：请在设定中填写。"_s);
             } else {
-                return nav::runBetween(*settings_.course, *settings_.speed, *previous, *lastTime_);
+                try {
+                    return nav::runBetween(*settings_.course, *settings_.speed, *previous, *lastTime_);
+                } catch (const nav::RangeError&) {
+                    // A speed so high that the time between gives more than any run.
+                    refuse(ObservationColumn::When,
+                           u"按航速推算的这段航程超出范围：应在 0 到 %1 海里之间，请检查航速和观测时间。"_s
+                               .arg(QString::number(nav::kMaxRun, 'f', 0)));
+                }
             }
             return std::nullopt;
         }
         static const QRegularExpression separator(u"\\s*/\\s*|\\s+"_s);
         const QStringList parts = text.split(separator);
-        const std::optional<double> course =
-            parts.size() == 2 ? readFixNumber(nav::Quantity::Course, parts[0]) : std::nullopt;
-        const std::optional<double> distance =
-            parts.size() == 2 ? readFixNumber(nav::Quantity::Distance, parts[1]) : std::nullopt;
-        if (!course || !distance) {
+        if (parts.size() != 2) {
             refuse(ObservationColumn::When, whenRefusal(typed));
             return std::nullopt;
         }
-        try {
-            const nav::Run run{*course, *distance};
-            nav::checkRun(run);
-            return run;
-        } catch (const nav::RangeError& error) {
-            refuse(ObservationColumn::When,
-                   fixValueRefusal(error.quantity(), error.quantity() == nav::Quantity::Course
-                                                         ? parts[0] : parts[1],
-                                   Verdict::OutOfRange));
-        }
-        return std::nullopt;
+        const RunReading reading = readRun(parts[0], parts[1]);
+        if (!reading.run)
+            refuse(ObservationColumn::When, reading.refusal);
+        return reading.run;
     }
 
     const RowSettings& settings_;
@@ -242,7 +122,7 @@ QString ObservationRow::text(ObservationColumn column) const
 {
     switch (column) {
     case ObservationColumn::Kind:
-        return observationKindName(kind);
+        return describe(kind).name.toString();
     case ObservationColumn::Mark:
         return mark;
     case ObservationColumn::Mark2:

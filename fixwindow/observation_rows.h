@@ -2,8 +2,10 @@
 // The fix window's observations as typed, one row each, and how they are
 // read into the sightings nav fixes the ship from.
 //
-// A row's cells:
-//   类型  方位, 距离 or 水平角 (nav::ObservationKind)
+// A row's cells (text/observation_kinds.h describes the kinds, and
+// text/observation_reading.h reads the marks and values as the command line
+// reads them):
+//   类型  方位, 距离 or 水平角
 //   物标  the mark: a whole position in any notation the reader takes, in
 //         the window's form ("30°51.5′N 122°40.0′E", "3051.5N 12240.0E");
 //         or a name, a blank and a position ("花鸟山 3051.5N 12240.0E");
@@ -22,6 +24,7 @@
 #pragma once
 
 #include "text/fix_words.h"
+#include "text/observation_kinds.h"
 #include "text/refusals.h"
 
 #include "geo/number_form.h"
@@ -36,9 +39,8 @@
 
 namespace tarnquil {
 
-// The columns, in order; their titles and widths are in the window.
-enum class ObservationColumn { Kind, Mark, Mark2, Value, When };
-inline constexpr int observationColumns = 5;
+// The columns are ObservationColumn (text/observation_kinds.h), in order;
+// their titles and widths are in the window.
 
 struct ObservationRow {
     nav::ObservationKind kind = nav::ObservationKind::Bearing;

@@ -17,11 +17,11 @@ struct ColumnInfo {
 };
 
 const std::array<ColumnInfo, observationColumns> columnInfo{{
-    {u"类型"_s, u"方位、距离或水平角"_s},
+    {u"类型"_s, observationKindNames()},
     {u"物标"_s, u"位置，如 30°51.5′N 122°40.0′E；名称、空格再跟位置，如 花鸟山 3051.5N 12240.0E；"
                u"或另一行给过位置的名称"_s},
     {u"物标2"_s, u"水平角的第二个物标，写法同物标；水平角从物标顺时针量到物标2"_s},
-    {u"观测值"_s, u"方位、水平角为度数（0 到 360），距离为海里数"_s},
+    {u"观测值"_s, observationValueHint()},
     {u"时间或航程"_s, u"与上一观测同时观测时空着；观测时间，如 09:30（按设定的航向、航速推算航程）；"
                    u"或自上一观测以来的航向/航程，如 090/3.5"_s},
 }};
@@ -29,22 +29,15 @@ const std::array<ColumnInfo, observationColumns> columnInfo{{
 // A refused cell's tint: light enough for its text to stay readable.
 const QColor refusedTint(255, 215, 215);
 
-constexpr std::array kinds{nav::ObservationKind::Bearing, nav::ObservationKind::Range,
-                           nav::ObservationKind::HorizontalAngle};
-
-std::optional<nav::ObservationKind> kindOf(const QVariant& value)
+// The kind an edit gives: its number in the list (the edit role), or a text
+// that names it.
+const ObservationDescriptor* kindOf(const QVariant& value)
 {
     if (value.typeId() == QMetaType::Int) {
         const int kind = value.toInt();
-        return kind >= 0 && kind < int(kinds.size()) ? std::optional(kinds[kind]) : std::nullopt;
+        return kind >= 0 && kind < int(observationKinds().size()) ? &observationKinds()[kind] : nullptr;
     }
-    const QString text = value.toString().trimmed();
-    for (std::size_t k = 0; k < kinds.size(); ++k) {
-        const QString name = observationKindName(kinds[k]);
-        if (!text.isEmpty() && (text == name || text == name.first(1) || text == QString::number(k + 1)))
-            return kinds[k];
-    }
-    return std::nullopt;
+    return observationKindNamed(value.toString());
 }
 
 QString& cell(ObservationRow& row, ObservationColumn column)
@@ -95,8 +88,7 @@ QVariant ObservationTableModel::data(const QModelIndex& index, int role) const
         // a cell switched off says so in words.
         return isSwitchedOff(index)
                    ? QVariant(u"不适用：只有%1有%2"_s.arg(
-                         observationKindName(nav::ObservationKind::HorizontalAngle),
-                         columnInfo[int(ObservationColumn::Mark2)].title))
+                         secondMarkKindNames(), columnInfo[int(ObservationColumn::Mark2)].title))
                    : QVariant();
     default:
         return {};
@@ -142,7 +134,7 @@ ObservationRow ObservationTableModel::rowAt(int row) const
 bool ObservationTableModel::isSwitchedOff(const QModelIndex& index) const
 {
     return ObservationColumn(index.column()) == ObservationColumn::Mark2
-        && rowAt(index.row()).kind != nav::ObservationKind::HorizontalAngle;
+        && !describe(rowAt(index.row()).kind).secondMark;
 }
 
 bool ObservationTableModel::setData(const QModelIndex& index, const QVariant& value, int role)
@@ -152,10 +144,10 @@ bool ObservationTableModel::setData(const QModelIndex& index, const QVariant& va
     ObservationRow row = rowAt(index.row());
     const auto column = ObservationColumn(index.column());
     if (column == ObservationColumn::Kind) {
-        const std::optional<nav::ObservationKind> kind = kindOf(value);
+        const ObservationDescriptor* kind = kindOf(value);
         if (!kind)
             return false;
-        row.kind = *kind;
+        row.kind = kind->kind;
     } else {
         cell(row, column) = value.toString();
     }

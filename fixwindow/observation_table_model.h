@@ -10,12 +10,12 @@ namespace tarnquil {
 // The fix window's observations (observation_rows.h) as a table, always with
 // an empty row at its end to type the next observation into, of the last
 // observation's kind: a series of bearings is typed without choosing the
-// kind again. The kind's
-// edit role is the nav::ObservationKind as an int; it also takes the
-// kind's name, its first character (方, 距, 水) or its number (1, 2, 3), as
-// typed or pasted. A refused cell is tinted, and its refusal is its tooltip.
-// The second mark's cell is off (neither enabled nor selectable) but on a
-// horizontal angle's row, and its accessible description says why.
+// kind again. The kind's edit role is its number in observationKinds()
+// (text/observation_kinds.h); it also takes any text observationKindNamed
+// reads (水平角, 水, 3), as typed or pasted. A refused cell is tinted, and its
+// refusal is its tooltip. The second mark's cell is off (neither enabled nor
+// selectable) but on the row of a kind that has one, and its accessible
+// description says why.
 class ObservationTableModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -46,7 +46,7 @@ signals:
 private:
     // The row's texts; past the observations, the empty row's.
     ObservationRow rowAt(int row) const;
-    // The second mark's cell of a row that is no horizontal angle.
+    // The second mark's cell of a row whose kind has none.
     bool isSwitchedOff(const QModelIndex& index) const;
 
     QList<ObservationRow> rows_;

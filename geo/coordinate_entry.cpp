@@ -9,12 +9,11 @@
 #include "geo/errors.h"
 #include "geo/number_reading.h"
 #include "geo/characters.h"
+#include "geo/units.h"
 
 namespace geo {
 namespace {
 
-constexpr double kMinutesPerDegree = 60;
-constexpr double kSecondsPerDegree = 3600;
 // Packing factors: minutes stand in the hundreds place of a seconds-form
 // number, degrees in the hundreds place of a minutes-form number and in the
 // ten-thousands place of a seconds-form number.

@@ -21,6 +21,9 @@ struct ReadingRules {
     // A part of a whole position, which must say which axis it is: with a
     // hemisphere or a label (MissingHemisphere otherwise).
     bool positionPart = false;
+    // A lone angle (readAngle): above 0, the largest magnitude it may have,
+    // in place of the axis's; it takes no hemisphere and no label.
+    double angleLimit = 0;
 };
 
 struct CoordinateReading {

@@ -15,14 +15,13 @@
 #include "geo/number_reading.h"
 #include "geo/plain_number.h"
 #include "geo/sexagesimal_value.h"
+#include "geo/units.h"
 
 namespace geo {
 namespace {
 
 // Minutes and seconds of the notations with marks or separators stay below this.
 constexpr int kSexagesimalBase = 60;
-constexpr double kLatitudeLimit = 90;
-constexpr double kLongitudeLimit = 180;
 // The degrees the packed forms can hold (see coordinate_entry.h).
 constexpr Limits kMinutesFormLimits{-327, 327};
 constexpr Limits kSecondsFormLimits{-32768, 32767};
@@ -181,7 +180,12 @@ private:
     std::u32string digits(std::size_t from, std::size_t to) const;
     double valueOf(std::size_t from, std::size_t to) const { return valueOf(digits(from, to)); }
     static double valueOf(const std::u32string& number) { return readNumberPrefix(number); }
-    double limit() const { return axis_ == Axis::Latitude ? kLatitudeLimit : kLongitudeLimit; }
+    bool loneAngle() const { return rules_.angleLimit > 0; }
+    double limit() const
+    {
+        if (loneAngle()) return rules_.angleLimit;
+        return axis_ == Axis::Latitude ? kMaxLatitude : kMaxLongitude;
+    }
     Limits axisLimits() const { return {-limit(), limit()}; }
 
     std::u32string_view text_;
@@ -682,6 +686,12 @@ double CoordinateReader::plainNumber()
     const Token& number = tokens_.front();
     const std::u32string written = digits(number.from, number.to);
     const NumberForm form = nmea_ ? NumberForm::Minutes : rules_.form;
+    if (loneAngle()) {
+        // Decimal degrees within the angle's own limit.
+        const double value = valueOf(written);
+        if (!(value <= limit())) refuse(Rule::OutOfRange, number.from, number.to, {-limit(), limit()});
+        return value;
+    }
     const PlainVerdict verdict = plainNumberVerdict(written, form, axis_);
     switch (verdict.kind) {
     case PlainVerdict::Kind::Read:
@@ -707,8 +717,10 @@ double CoordinateReader::plainNumber()
 CoordinateReading CoordinateReader::read()
 {
     start();
-    takeLabel();
-    takeHemispheres();
+    if (!loneAngle()) {
+        takeLabel();
+        takeHemispheres();
+    }
     if (rules_.positionPart && !hemisphere_ && !label_)
         throw CoordinateError(Rule::MissingHemisphere, wholeText(), textBegin_, axis_, {},
                               rules_.surface);
@@ -806,6 +818,13 @@ double readCoordinate(std::string_view text, EntryMode mode, Axis axis)
 double readRouteCoordinate(std::string_view text, NumberForm form, Axis axis)
 {
     return readWholeText(text, {form, Surface::Route}, axis);
+}
+
+double readAngle(std::string_view text, double limit)
+{
+    ReadingRules rules{NumberForm::Degrees, Surface::Route};
+    rules.angleLimit = limit;
+    return readWholeText(text, rules, Axis::Longitude);
 }
 
 StatedSide statedSide(std::string_view utf8, Axis axis)

@@ -119,6 +119,22 @@ double readCoordinate(std::string_view text, EntryMode mode, Axis axis);
 // A text of any length is read; its blanks cost nothing but the reading.
 double readRouteCoordinate(std::string_view text, NumberForm form, Axis axis);
 
+// A lone angle, such as an altitude or an azimuth, in degrees, as the
+// notations above write one, with the route's surface's rules for blanks,
+// but a plain number is decimal degrees (the 度 form) and the text names no
+// axis: no hemisphere and no label. An optional sign (+, -) goes first; the
+// degrees, or degrees and minutes and seconds, may be at most `limit`
+// (above 0), which the caller sets to what the angle can be (90 for an
+// altitude, 360 for an azimuth); a narrower range is the caller's to check.
+//   "12°47.3′" "12°47′18″" "12 47.3" "12 47 18" "12:47.3" "12.788°" "12.788"
+//   "12度47.3分" "045" "-0.5" "+3°" "359°59.9′" (limit 360)         read
+//   "12-47.3" (DashNeedsHemisphere)   "12°47.3′N" "N12" "Lat 12" (a hemisphere
+//   or a label: MisplacedHemisphere, WrongAxis, UnknownWord or StrayCharacter)
+//   "12°60′" (SixtyOrMore)   "1247.3", "91" (limit 90: OutOfRange)
+//   "12,5" (DecimalComma)    "" "°" (NoNumber, MissingNumber)  refused
+// Throws CoordinateError as readRouteCoordinate (its axis Longitude).
+double readAngle(std::string_view text, double limit);
+
 // Which side of the equator (a latitude) or of the prime meridian (a
 // longitude) a coordinate text says it lies on, by its hemisphere (first or
 // last, as the readers above take it) or its sign, without reading its

@@ -6,15 +6,11 @@
 
 #include "geo/number_reading.h"
 #include "geo/sexagesimal_value.h"
+#include "geo/units.h"
 
 namespace geo {
 namespace {
 
-constexpr double kLatitudeLimit = 90;
-constexpr double kLongitudeLimit = 180;
-// Longitudes counted east all the way round, as some plotters and data sets
-// write them, run up to a full circle.
-constexpr double kFullCircle = 360;
 // The most digits whole degrees have before the point: 90, 180.
 constexpr std::size_t kLatitudeDegreeDigits = 2;
 constexpr std::size_t kLongitudeDegreeDigits = 3;
@@ -22,7 +18,7 @@ constexpr int kSexagesimalBase = 60;
 // Packed numbers: two digits of minutes, two of seconds.
 constexpr std::size_t kPartDigits = 2;
 
-double limitOf(Axis axis) { return axis == Axis::Latitude ? kLatitudeLimit : kLongitudeLimit; }
+double limitOf(Axis axis) { return axis == Axis::Latitude ? kMaxLatitude : kMaxLongitude; }
 
 Limits axisLimits(Axis axis) { return {-limitOf(axis), limitOf(axis)}; }
 
@@ -181,7 +177,7 @@ PlainVerdict plainNumberVerdict(std::u32string_view digits, NumberForm form, Axi
         return verdict;
     }
     // 359.5: 3°59.5′, or 359.5° east, which is 0°30′W?
-    if (degreesShaped && asPacked && axis == Axis::Longitude && value > kLongitudeLimit &&
+    if (degreesShaped && asPacked && axis == Axis::Longitude && value > kMaxLongitude &&
         value <= kFullCircle) {
         PlainVerdict verdict;
         verdict.kind = PlainVerdict::Kind::Ambiguous;
@@ -221,7 +217,7 @@ TwoReadings twoReadings(std::u32string_view digits, NumberForm form, Axis axis,
                                   partDigits(whole, wholeLength) + std::u32string(fraction) + U"′");
         readings.packedSpelling = written(padded(digits, packedWidth));
     }
-    if (axis == Axis::Longitude && readNumberPrefix(digits) > kLongitudeLimit)
+    if (axis == Axis::Longitude && readNumberPrefix(digits) > kMaxLongitude)
         readings.withinHalfCircle = fullCircleLess(digits) + (negative ? U"°E" : U"°W");
     return readings;
 }

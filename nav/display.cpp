@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "geo/units.h"
 #include "nav/earth.h"
 #include "nav/errors.h"
 
@@ -15,8 +16,8 @@ namespace nav {
 
 namespace {
 
-constexpr double kFullCircle = 360;
-constexpr double kMinutesPerDegree = 60;
+using geo::kFullCircle;
+using geo::kMinutesPerDegree;
 constexpr double kMinutesPerHour = 60;
 constexpr double kMinutesPerDay = 24 * kMinutesPerHour;
 constexpr std::string_view kDays = "天";

@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "geo/units.h"
 #include "nav/errors.h"
 #include "nav/solvers.h"
 
@@ -12,9 +13,9 @@ namespace nav {
 
 namespace {
 
-constexpr double kFullCircle = 360;
-constexpr double kHalfCircle = 180;
-constexpr double kQuarterCircle = 90;
+using geo::kFullCircle;
+using geo::kHalfCircle;
+using geo::kQuarterCircle;
 
 }  // namespace
 

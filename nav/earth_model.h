@@ -3,6 +3,7 @@
 // window and their words on the command line.
 #pragma once
 
+#include <array>
 #include <numbers>
 #include <optional>
 #include <string_view>
@@ -18,6 +19,9 @@ inline constexpr double kMetresPerNauticalMile = 1852;
 //   great circle is exactly one nautical mile: a great-circle distance in
 //   n mile is its central angle in minutes of arc.
 enum class EarthModel { Wgs84, Sphere };
+
+// The models in the order the windows list them, the default first.
+inline constexpr std::array kEarthModels = {EarthModel::Wgs84, EarthModel::Sphere};
 
 // Radius of the Sphere model in metres: 21600 n mile round, over 2 pi
 // (6366707.019493707 m).

@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "geo/characters.h"
+#include "geo/units.h"
 #include "nav/great_circle.h"
 
 namespace nav {
@@ -105,7 +106,7 @@ std::optional<double> plainDecimal(std::string_view text)
     return value;
 }
 
-constexpr double kFullCircle = 360;
+using geo::kFullCircle;
 
 constexpr int kMinutesPerHour = 60;
 constexpr char32_t kFirstFullWidth = U'\uFF01';  // ！, the full-width form of '!'

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "geo/units.h"
 #include "nav/earth.h"
 #include "nav/fix_sketch.h"
 #include "nav/least_squares.h"
@@ -32,7 +33,7 @@ using GeographicLib::Math;
 
 namespace {
 
-constexpr double kHalfCircle = 180;
+using geo::kHalfCircle;
 
 // Starting points tried for the least squares before giving up.
 constexpr int kMaxStarts = 4;

@@ -8,8 +8,8 @@
 #include <array>
 #include <cmath>
 #include <functional>
-#include <numbers>
 
+#include "geo/units.h"
 #include "nav/display.h"
 #include "nav/fix_sketch.h"
 #include "nav/position_line.h"
@@ -25,9 +25,9 @@ using fixing::LineValue;
 using fixing::PositionLine;
 using GeographicLib::Math;
 
-constexpr double kRadiansPerDegree = std::numbers::pi / 180;
-constexpr double kMinutesPerDegree = 60;
-constexpr double kFullCircle = 360;
+using geo::kFullCircle;
+using geo::kMinutesPerDegree;
+using geo::kRadiansPerDegree;
 // Nearer a pole the parallel's radius vanishes and Mercator has no scale.
 constexpr double kMostLatitude = 89.9;
 // Newton's method onto a line: at most so many steps, ending below a step

@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+#include "geo/units.h"
+
 namespace nav::fixing {
 
 namespace {
@@ -27,7 +29,7 @@ constexpr double kStartAside = 0.15;
 constexpr double kLocalScale = 50e3;
 // A bearing line bending less than this, per metre, is drawn straight.
 constexpr double kStraightCurvature = 1e-15;
-constexpr double kFullCircle = 360;
+using geo::kFullCircle;
 constexpr double kEighthCircle = 45;
 
 MapPoint operator+(MapPoint a, MapPoint b) { return {a.x + b.x, a.y + b.y}; }

@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <numbers>
 #include <string_view>
 
+#include "geo/units.h"
 #include "nav/earth.h"
 #include "nav/errors.h"
 #include "nav/solvers.h"
@@ -19,10 +19,10 @@ namespace {
 
 using GeographicLib::GeodesicLine;
 
-constexpr double kFullCircle = 360;
-constexpr double kHalfCircle = 180;
-constexpr double kQuarterCircle = 90;
-constexpr double kRadiansPerDegree = std::numbers::pi / kHalfCircle;
+using geo::kFullCircle;
+using geo::kHalfCircle;
+using geo::kQuarterCircle;
+using geo::kRadiansPerDegree;
 // How near the line's longitude must come to a meridian's, degrees.
 constexpr double kLongitudeTolerance = 1e-11;
 // A meridian or vertex this near an end, in degrees of longitude or arc

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "geo/units.h"
 #include "nav/earth.h"
 #include "nav/errors.h"
 
@@ -10,8 +11,7 @@ namespace nav {
 
 namespace {
 
-constexpr double kFullCircle = 360;
-constexpr double kHalfCircle = 180;
+using geo::kFullCircle;
 
 // The negated comparisons refuse NaN too.
 void checkDirection(double degrees, Quantity quantity)
@@ -50,17 +50,23 @@ Run runBetween(double course, double knots, int fromMinutes, int toMinutes)
 void checkObservation(const Observation& observation)
 {
     checkPosition(observation.mark);
-    switch (observation.kind) {
+    if (observation.kind == ObservationKind::HorizontalAngle)
+        checkPosition(observation.mark2);
+    checkObservationValue(observation.kind, observation.value);
+}
+
+void checkObservationValue(ObservationKind kind, double value)
+{
+    switch (kind) {
     case ObservationKind::Bearing:
-        checkDirection(observation.value, Quantity::Bearing);
+        checkDirection(value, Quantity::Bearing);
         break;
     case ObservationKind::Range:
-        if (!(observation.value > 0 && observation.value <= kMaxSightDistance))
-            throw RangeError(Quantity::Range, observation.value);
+        if (!(value > 0 && value <= kMaxSightDistance))
+            throw RangeError(Quantity::Range, value);
         break;
     case ObservationKind::HorizontalAngle:
-        checkPosition(observation.mark2);
-        checkDirection(observation.value, Quantity::HorizontalAngle);
+        checkDirection(value, Quantity::HorizontalAngle);
         break;
     }
 }
@@ -74,7 +80,7 @@ void checkRun(const Run& run)
 
 void checkCompassError(double degrees)
 {
-    if (!(std::fabs(degrees) <= kHalfCircle))
+    if (!(std::fabs(degrees) <= kMaxCompassError))
         throw RangeError(Quantity::CompassError, degrees);
 }
 

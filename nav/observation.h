@@ -32,7 +32,8 @@
 //     refuses one mark twice with NoFixReason::CoincidentMarks (fix.h);
 //   a run: course finite 0 .. 360 (Quantity::Course), distance finite,
 //     0 .. kMaxRun (Quantity::Distance);
-//   the compass error: finite, -180 .. 180 (Quantity::CompassError): -3.5,
+//   the compass error: finite, -kMaxCompassError .. kMaxCompassError, that
+//     is -180 .. 180 (Quantity::CompassError): -3.5,
 //     0, 12; not 181.
 #pragma once
 
@@ -40,6 +41,7 @@
 #include <vector>
 
 #include "geo/angle.h"
+#include "geo/units.h"
 
 namespace nav {
 
@@ -47,6 +49,9 @@ namespace nav {
 // above it is refused, and a fix that would put a mark used farther away is
 // no fix.
 inline constexpr double kMaxSightDistance = 100;
+
+// The largest compass error, either way, in degrees.
+inline constexpr double kMaxCompassError = geo::kHalfCircle;
 
 enum class ObservationKind { Bearing, Range, HorizontalAngle };
 
@@ -79,6 +84,9 @@ using Sighting = std::variant<Observation, Run>;
 
 // Throws RangeError as above for the first value out of range.
 void checkObservation(const Observation& observation);
+// Throws RangeError as above for an observation's value out of its kind's
+// range (a bearing of 400, a range of 0); the marks are not looked at.
+void checkObservationValue(ObservationKind kind, double value);
 void checkRun(const Run& run);
 void checkCompassError(double degrees);
 

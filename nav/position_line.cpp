@@ -6,8 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
+#include "geo/units.h"
 #include "nav/solvers.h"
 
 namespace nav::fixing {
@@ -16,13 +16,13 @@ namespace {
 
 using GeographicLib::Math;
 
-constexpr double kHalfCircle = 180;
-constexpr double kQuarterCircle = 90;
+using geo::kHalfCircle;
+using geo::kQuarterCircle;
+using geo::kRadiansPerDegree;
 // Degrees of latitude from a pole, 0.1 micrometre, within which a position
 // is the pole: nearer than Newton's steps resolve (kConverged), where the
 // longitude is round-off.
 constexpr double kAtThePole = 1e-12;
-constexpr double kRadiansPerDegree = std::numbers::pi / kHalfCircle;
 
 // Nearer than this to a mark, in metres, its bearing means nothing.
 constexpr double kAtTheMark = 1e-3;

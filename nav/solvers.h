@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "geo/angle.h"
+#include "geo/units.h"
 #include "nav/earth_model.h"
 
 namespace nav {
@@ -34,7 +35,7 @@ struct Solvers {
 // adding +0.0 turns -0.0 into 0.
 inline double courseOf(double azimuth)
 {
-    constexpr double kFullCircle = 360;
+    using geo::kFullCircle;
     const double course = azimuth < 0 ? azimuth + kFullCircle : azimuth;
     return course >= kFullCircle ? 0.0 : course + 0.0;
 }
@@ -44,8 +45,8 @@ inline double courseOf(double azimuth)
 // one value, -0 as 0.
 inline double longitudeOf(double longitude)
 {
-    constexpr double kHalfCircle = 180;
-    constexpr double kFullCircle = 360;
+    using geo::kFullCircle;
+    using geo::kHalfCircle;
     const double wrapped = GeographicLib::Math::AngNormalize(longitude);
     return wrapped >= kHalfCircle ? wrapped - kFullCircle : wrapped + 0.0;
 }

@@ -7,6 +7,7 @@
 #include "text/quantity_text.h"
 #include "text/refusals.h"
 
+#include "geo/units.h"
 #include "nav/earth_model.h"
 #include "nav/entry.h"
 
@@ -45,8 +46,8 @@ struct Axis {
     QStringView name;
     double limit;
 };
-constexpr Axis latitudeAxis{QLatin1StringView("lat"), u"纬度", 90};
-constexpr Axis longitudeAxis{QLatin1StringView("lon"), u"经度", 180};
+constexpr Axis latitudeAxis{QLatin1StringView("lat"), u"纬度", geo::kMaxLatitude};
+constexpr Axis longitudeAxis{QLatin1StringView("lon"), u"经度", geo::kMaxLongitude};
 
 // One GPX document, read token by token. Every token passes through next(),
 // which stops at the first DTD, unresolved entity or XML error: the document

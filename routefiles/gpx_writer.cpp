@@ -9,6 +9,7 @@
 #include "text/utf8_text.h"
 #include "text/version.h"
 
+#include "geo/units.h"
 #include "nav/display.h"
 #include "nav/earth_model.h"
 
@@ -25,9 +26,6 @@ using namespace Qt::StringLiterals;
 namespace tarnquil {
 
 namespace {
-
-constexpr double latitudeLimit = 90;
-constexpr double longitudeLimit = 180;
 
 // Readers that round to fewer decimals are then within 5e-10°, some 0.05 mm.
 constexpr qsizetype minimumDecimals = 9;
@@ -56,10 +54,12 @@ QString pointFault(const GpxRoute& route)
 {
     for (qsizetype i = 0; i < route.points.size(); ++i) {
         const GpxWaypoint& point = route.points[i];
-        if (!isWritable(point.latitude, latitudeLimit))
-            return u"第 %1 个航点的纬度 %2 不在 -90 到 90 之间"_s.arg(i + 1).arg(point.latitude);
-        if (!isWritable(point.longitude, longitudeLimit))
-            return u"第 %1 个航点的经度 %2 不在 -180 到 180 之间"_s.arg(i + 1).arg(point.longitude);
+        if (!isWritable(point.latitude, geo::kMaxLatitude))
+            return u"第 %1 个航点的纬度 %2 不在 %3 到 %4 之间"_s.arg(i + 1).arg(point.latitude)
+                .arg(-geo::kMaxLatitude).arg(geo::kMaxLatitude);
+        if (!isWritable(point.longitude, geo::kMaxLongitude))
+            return u"第 %1 个航点的经度 %2 不在 %3 到 %4 之间"_s.arg(i + 1).arg(point.longitude)
+                .arg(-geo::kMaxLongitude).arg(geo::kMaxLongitude);
     }
     return {};
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "routefiles/great_circle_split.h"
 
-#include "routefiles/route_gpx.h"
+#include "routefiles/exact_degrees.h"
 #include "text/utf8_text.h"
 
 #include "nav/great_circle.h"
@@ -38,8 +38,8 @@ qsizetype carriedIndex(const nav::Waypoint& waypoint)
 
 WaypointText insertedText(const nav::Waypoint& waypoint)
 {
-    return {fromUtf8(waypoint.name), gpxCoordinateText(waypoint.position->latitude, geo::Axis::Latitude),
-            gpxCoordinateText(waypoint.position->longitude, geo::Axis::Longitude), waypoint.method};
+    return {fromUtf8(waypoint.name), exactDegreesText(waypoint.position->latitude, geo::Axis::Latitude),
+            exactDegreesText(waypoint.position->longitude, geo::Axis::Longitude), waypoint.method};
 }
 
 QList<WaypointText> textsOf(const nav::RoutePlan& split, const QList<WaypointText>& waypoints)

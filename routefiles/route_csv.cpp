@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "routefiles/route_csv.h"
 #include "routefiles/csv_records.h"
+#include "routefiles/exact_degrees.h"
 #include "routefiles/gb18030_text.h"
-#include "routefiles/route_gpx.h"
 
 #include "text/file_messages.h"
 #include "text/method_words.h"
@@ -340,7 +340,7 @@ bool isEmptyRecord(const CsvRecord& record)
 std::optional<nav::EarthModel> readModelText(const QString& text)
 {
     const std::string utf8 = text.trimmed().toStdString();
-    for (const nav::EarthModel model : {nav::EarthModel::Wgs84, nav::EarthModel::Sphere}) {
+    for (const nav::EarthModel model : nav::kEarthModels) {
         if (utf8 == nav::modelName(model) || text.trimmed().toLower().toStdString() == nav::modelWord(model))
             return model;
     }
@@ -498,9 +498,9 @@ QString lastingCoordinateText(const QString& text, geo::NumberForm form, geo::Ax
          {geo::NumberForm::Minutes, geo::NumberForm::Seconds, geo::NumberForm::Degrees}) {
         try {
             if (geo::readRouteCoordinate(utf8, other, axis) != degrees)
-                return gpxCoordinateText(degrees, axis);
+                return exactDegreesText(degrees, axis);
         } catch (const geo::CoordinateError&) {
-            return gpxCoordinateText(degrees, axis);
+            return exactDegreesText(degrees, axis);
         }
     }
     return text;
@@ -533,8 +533,8 @@ QByteArray legTableCsv(const RouteDocument& document)
         QString& latitude = cells[qsizetype(LegColumn::Latitude)];
         QString& longitude = cells[qsizetype(LegColumn::Longitude)];
         if (row.position) {
-            latitude = gpxCoordinateText(row.position->latitude, geo::Axis::Latitude);
-            longitude = gpxCoordinateText(row.position->longitude, geo::Axis::Longitude);
+            latitude = exactDegreesText(row.position->latitude, geo::Axis::Latitude);
+            longitude = exactDegreesText(row.position->longitude, geo::Axis::Longitude);
         } else if (i < document.waypoints.size()) {
             // The half that reads, as a waypoint list keeps it; the other as typed.
             const WaypointText& waypoint = document.waypoints[i];

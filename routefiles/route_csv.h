@@ -107,14 +107,14 @@ QByteArray routeCsv(const QList<WaypointText>& waypoints, geo::NumberForm routeF
 // typed when it reads alike in every form ("31°03′N", "31-03N", "N31.05°"),
 // or gives no position; else, where a plain number makes the form matter,
 // the position it was read as in its own form, in degrees with the shortest
-// digits that read back as the same double (gpxCoordinateText):
+// digits that read back as the same double (exactDegreesText):
 //   "3103N" read in 分 -> "31.05°N"    "3103N" read in 秒 -> "0.5175000000000001°N"
 QString lastingCoordinateText(const QString& text, geo::NumberForm form, geo::Axis axis);
 
 // The leg table: the titles of legColumns and the texts of each row, then
 // 航线名称 and 地球模型, so that readRouteCsv reads the file back to the same
 // plan. Each position that reads is written in degrees with the digits that
-// read back as the same double (gpxCoordinateText: "31.2304°N"), a cell that
+// read back as the same double (exactDegreesText: "31.2304°N"), a cell that
 // gives none as typed. The route's own values stand in the first row: its
 // 航速 is the route's speed (no leg arrives at the first waypoint), its
 // 预计到达 the departure with its zone (the zone alone for a route without a

@@ -339,7 +339,7 @@ void RouteWindow::setUpTable()
 
 void RouteWindow::setUpSettings()
 {
-    for (const nav::EarthModel model : {nav::EarthModel::Wgs84, nav::EarthModel::Sphere}) {
+    for (const nav::EarthModel model : nav::kEarthModels) {
         ui_->modelCombo->addItem(fromUtf8(nav::modelName(model)), int(model));
     }
     setUpZones();

@@ -36,7 +36,9 @@ QString shown(const std::u32string& piece)
     return quotedText(QString::fromStdU32String(piece));
 }
 
-QString number(double value) { return QString::number(value, 'g', 10); }
+// A limit of a rule (the degrees a form holds, the characters a text may
+// have), to ten digits.
+QString limitText(double value) { return QString::number(value, 'g', 10); }
 
 bool isLatitude(const geo::CoordinateError& error) { return error.axis() == geo::Axis::Latitude; }
 
@@ -66,8 +68,8 @@ QString fullCircleReadings(const geo::TwoReadings& readings)
 // coordinate is out of which range.
 QString outOfRangeReason(const geo::CoordinateError& error)
 {
-    const QString lowest = number(error.limits().lowest);
-    const QString highest = number(error.limits().highest);
+    const QString lowest = limitText(error.limits().lowest);
+    const QString highest = limitText(error.limits().highest);
     if (error.surface() == geo::Surface::ClassicWindow)
         return u"度数应在 %1 到 %2 之间。"_s.arg(lowest, highest);
     return isLatitude(error) ? u"纬度应在 %1° 到 %2° 之间。"_s.arg(lowest, highest)
@@ -143,7 +145,7 @@ QString refusalReason(const geo::CoordinateError& error)
     case geo::Rule::ZeroTo360Longitude:
         return fullCircleReadings(error.readings());
     case geo::Rule::PositionTooLong:
-        return u"位置太长：除空格外最多 %1 个字符。"_s.arg(number(error.limits().highest));
+        return u"位置太长：除空格外最多 %1 个字符。"_s.arg(limitText(error.limits().highest));
     }
     return {};
 }

@@ -2,6 +2,7 @@
 #include "text/fix_words.h"
 #include "text/utf8_text.h"
 
+#include "geo/units.h"
 #include "nav/display.h"
 
 using namespace Qt::StringLiterals;
@@ -10,11 +11,9 @@ namespace tarnquil {
 
 namespace {
 
-constexpr double kHalfCircle = 180;
-
 // A figure to `decimals` places, as printf rounds (Qt's 'f' rounds the
 // double's exact value too); with its sign when `signed_`.
-QString number(double value, int decimals, bool signed_ = false)
+QString figure(double value, int decimals, bool signed_ = false)
 {
     const QString text = QString::number(value, 'f', decimals);
     const bool zero = text.toDouble() == 0;
@@ -40,19 +39,6 @@ QString markCalled(geo::GeoPoint mark, const QList<MarkName>& names)
 
 }  // namespace
 
-QString observationKindName(nav::ObservationKind kind)
-{
-    switch (kind) {
-    case nav::ObservationKind::Bearing:
-        return u"方位"_s;
-    case nav::ObservationKind::Range:
-        return u"距离"_s;
-    case nav::ObservationKind::HorizontalAngle:
-        break;
-    }
-    return u"水平角"_s;
-}
-
 QString noFixMessage(nav::NoFixReason reason)
 {
     switch (reason) {
@@ -77,9 +63,9 @@ QString noFixMessage(nav::NoFixReason reason)
 QString fixWarningMessage(const nav::FixWarning& warning)
 {
     const QString lines = u"第 %1、%2 条船位线"_s.arg(warning.first + 1).arg(warning.second + 1);
-    const QString cut = u"交角 %1°，小于 %2° 或大于 %3°"_s.arg(number(warning.value, 1))
+    const QString cut = u"交角 %1°，小于 %2° 或大于 %3°"_s.arg(figure(warning.value, 1))
                             .arg(nav::kMinCutAngle)
-                            .arg(kHalfCircle - nav::kMinCutAngle);
+                            .arg(geo::kHalfCircle - nav::kMinCutAngle);
     switch (warning.kind) {
     case nav::FixWarningKind::PoorCut:
         return lines + cut + u"，船位误差大。"_s;
@@ -88,14 +74,14 @@ QString fixWarningMessage(const nav::FixWarning& warning)
     case nav::FixWarningKind::LineFarFromFix:
         return u"第 %1 条船位线离船位 %2 海里，超过 %3 海里：各船位线相互矛盾，请检查观测。"_s
             .arg(warning.first + 1)
-            .arg(number(warning.value, 2))
+            .arg(figure(warning.value, 2))
             .arg(nav::kMaxCockedHatSide);
     case nav::FixWarningKind::LargeCockedHat:
         break;
     }
     return u"误差三角形在第 %1 条船位线上的边长 %2 海里，超过 %3 海里，请检查观测。"_s
         .arg(warning.first + 1)
-        .arg(number(warning.value, 2))
+        .arg(figure(warning.value, 2))
         .arg(nav::kMaxCockedHatSide);
 }
 
@@ -114,10 +100,10 @@ QStringList fixFigures(const nav::Fix& fix, const QList<MarkName>& names)
         lines << u"误差三角形：(1,2) %1，(1,3) %2，(2,3) %3"_s.arg(
             position(hat.corners[0]), position(hat.corners[1]), position(hat.corners[2]));
         lines << u"误差三角形边长：%1、%2、%3 海里"_s.arg(
-            number(hat.sides[0], 2), number(hat.sides[1], 2), number(hat.sides[2], 2));
+            figure(hat.sides[0], 2), figure(hat.sides[1], 2), figure(hat.sides[2], 2));
     }
     if (fix.commonError) {
-        lines << u"系统误差：罗经差 %1°，船位 %2"_s.arg(number(fix.commonError->compassError, 1, true),
+        lines << u"系统误差：罗经差 %1°，船位 %2"_s.arg(figure(fix.commonError->compassError, 1, true),
                                                      position(fix.commonError->position));
     }
     for (const nav::FixWarning& warning : fix.warnings)

@@ -1,24 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The words of position fixing (陆标定位) that the fix window, its printed
-// sheet and the command line share: the kinds of observation, why there is
-// no fix, the warnings and the figures of a fix. The refusals of its values
-// are in refusals.h with the others. Positions, courses and distances are written as
-// nav/display.h writes them.
+// sheet and the command line share: why there is no fix, the warnings and
+// the figures of a fix. The kinds of observation are described in
+// observation_kinds.h, the refusals of their values in refusals.h with the
+// others. Positions, courses and distances are written as nav/display.h
+// writes them.
 #pragma once
 
 #include "geo/angle.h"
 #include "nav/errors.h"
 #include "nav/fix.h"
-#include "nav/observation.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 namespace tarnquil {
-
-// 方位, 距离, 水平角.
-QString observationKindName(nav::ObservationKind kind);
 
 // Why there is no fix, a sentence:
 //   ParallelBearings   两方位线平行，无交点。

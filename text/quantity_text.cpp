@@ -3,8 +3,10 @@
 
 #include "geo/errors.h"
 #include "geo/number_reading.h"
+#include "geo/units.h"
 #include "nav/earth.h"
 #include "nav/great_circle.h"
+#include "nav/observation.h"
 #include "nav/route.h"
 
 #include <cmath>
@@ -37,8 +39,6 @@ QString asciiForms(QStringView text)
     }
     return folded;
 }
-
-constexpr double fullCircle = 360;
 
 // The units a course (and any angle in degrees) and a distance in n mile may
 // be written with; "nmi" before "nm", which ends it.
@@ -95,7 +95,7 @@ QuantityReading readSpeedText(const QString& text, QStringView option)
 QuantityReading readCourseText(const QString& text, QStringView option)
 {
     const std::optional<double> degrees = readNumberWithUnit(text, courseUnits);
-    return read(text, degrees, degrees && *degrees >= 0 && *degrees <= fullCircle, courseRefusal,
+    return read(text, degrees, degrees && *degrees >= 0 && *degrees <= geo::kFullCircle, courseRefusal,
                 option);
 }
 
@@ -114,14 +114,30 @@ QuantityReading readMeridianIntervalText(const QString& text, QStringView option
                 meridianIntervalRefusal, option);
 }
 
-std::optional<double> readFixNumber(nav::Quantity quantity, QStringView text)
+std::optional<double> readDegreesNumber(QStringView text)
 {
-    if (quantity == nav::Quantity::Range || quantity == nav::Quantity::Distance)
-        return readNumberWithUnit(text, distanceUnits);
     std::optional<double> degrees = readNumberWithUnit(text, courseUnits);
     if (degrees)
         *degrees += 0.0;  // -0 as 0
     return degrees;
+}
+
+std::optional<double> readNauticalMilesNumber(QStringView text)
+{
+    return readNumberWithUnit(text, distanceUnits);
+}
+
+QuantityReading readCompassErrorText(const QString& text, QStringView option)
+{
+    const std::optional<double> degrees = readDegreesNumber(text);
+    if (!degrees)
+        return {std::nullopt, fixValueRefusal(nav::Quantity::CompassError, text, Verdict::Unreadable, option)};
+    try {
+        nav::checkCompassError(*degrees);
+    } catch (const nav::RangeError&) {
+        return {std::nullopt, fixValueRefusal(nav::Quantity::CompassError, text, Verdict::OutOfRange, option)};
+    }
+    return {degrees, {}};
 }
 
 QuantityReading readRouteIndexText(const QString& text, QStringView option)

@@ -57,13 +57,19 @@ QuantityReading readDistanceText(const QString& text, QStringView option = {});
 // minute of longitude). Out of range: "0", "0.01", "-5".
 QuantityReading readMeridianIntervalText(const QString& text, QStringView option = {});
 
-// A number of a fix (陆标定位) in the grammar above, range unchecked (nav's
-// checkObservation and checkRun say what each takes): a bearing, a
-// horizontal angle, a compass error or a run's course with the course's units
-// ("45", "045°", "-2.5度"), a range or a run's distance with the distance's
-// ("3.5", "3.5nm", "3.5 海里"). Empty when the text is no such number
-// ("45nm" as a bearing, "3.5°" as a range, "2E" as a compass error).
-std::optional<double> readFixNumber(nav::Quantity quantity, QStringView text);
+// A number of degrees, or of nautical miles, in the grammar above with the
+// course's units or the distance's, range unchecked: the value of an
+// observation of a fix (text/observation_kinds.h says which unit each kind
+// takes, nav its range). "45", "045°", "-2.5度" (-0 as 0); "3.5", "3.5nm",
+// "3.5 海里". Empty when the text is no such number ("45nm" in degrees,
+// "3.5°" in nautical miles, "2E").
+std::optional<double> readDegreesNumber(QStringView text);
+std::optional<double> readNauticalMilesNumber(QStringView text);
+
+// A compass error (罗经差), degrees east positive, from -nav::kMaxCompassError
+// to nav::kMaxCompassError: "-2.5", "3°", "0". Unreadable: "2E"; out of range:
+// "181". Refused in the words of fixValueRefusal.
+QuantityReading readCompassErrorText(const QString& text, QStringView option = {});
 
 // A route's number in a file, counted from 1: a whole number of the grammar
 // above without a unit ("2", "２", "1e1"). Unreadable: "1.5", "two"; out of

@@ -64,4 +64,38 @@ QString positionRangeRefusal(const QString& field, const QString& text, geo::Axi
 // A rhumb line that would run through a pole, where it has no end.
 QString poleRunRefusal();
 
+// ---- Celestial navigation (天文航海) ----------------------------------------
+// What a sight, the almanac, a compass check, a rising and setting or star
+// finding is given (celestial_text.h), refused in the same pattern: the
+// field, its option, the text, and what the field takes. `field` names the
+// value where one quantity has several (六分仪高度 for HS, 高度 for
+// --altitude); empty gives the quantity's own word.
+//   眼高（--height）“-1”超出范围：应是 0 到 500 之间的米数，如 0、15.5 或 15m。
+//   六分仪高度（--sight 的 HS）“91”超出范围：应是 0 到 90 之间的度数，如 12°47.3′、12 47.3 或 12.788。
+//   指标差（--index-correction）“2′W”无法识别：应是 -60 到 60 之间的角分（′），加到六分仪高度上，即 Hs + i，如 -2.5、+1.2 或 3′。
+//   气温（--temperature）“300K”无法识别：应是 -60 到 60 之间的摄氏度数，如 10、-5 或 25°C。
+//   气压（--pressure）“30inHg”无法识别：应是 800 到 1100 之间的百帕数，如 1010 或 1013.2hPa。
+//   DUT1（--dut1）“1.5”超出范围：应是 -0.9 到 0.9 之间的秒数（UT1 − UTC），如 0.2、-0.35 或 0.1s。
+//   磁差（--variation）“3.5X”无法识别：应是 -180 到 180 之间的度数，偏东为正，如 -3.5、3.5E、2°30′W。
+//   方位（--azimuth）“400”超出范围：应是 0 到 360 之间的度数，如 45、045°、123°30′ 或 123.5。
+// Any other quantity as fixValueRefusal.
+QString celestialValueRefusal(nav::Quantity quantity, const QString& text, Verdict verdict,
+                              QStringView option = {}, const QString& field = {});
+
+// A body's name that names no body of the almanac:
+//   天体（--body）“Mercury”无法识别：应是太阳、月亮、金星、火星、木星、土星、57 颗航用星或北极星的英文名或中文名，如 Sun、太阳、Sirius、天狼星、Rigil Kent.。
+QString bodyRefusal(const QString& text, QStringView option = {});
+
+// A time of a sight or of the almanac that does not read, or names no
+// instant of the almanac (nav::TimeError), and a date of rising and setting:
+//   时间（--almanac）“2026-12-08 9.30”无法识别：应写作 YYYY-MM-DD HH:MM[:SS]，协调世界时（UTC），或带区时，如 2026-12-08 09:30:15、2026-12-08 09:30:15 UTC+8 或 2026-12-08 09:30 +8。
+//   时间（--sight）“2025-02-29 10:00”不存在：没有这一天或这一时刻（23:59:60 只在闰秒那一分钟才有）。
+//   时间（--sight）“1969-07-20 20:17”超出范围：年份应在 1972 到 2099 之间。
+//   日期（--rise-set）“2026-02-30”不存在：没有这一天。
+//   日期（--rise-set）“2026-13-01”无法识别：应写作 YYYY-MM-DD，如 2026-12-08 或 2026/12/8。
+QString timeRefusal(const QString& text, QStringView option = {});
+QString timeProblemRefusal(const QString& text, nav::TimeProblem problem, QStringView option = {},
+                           const QString& field = {});
+QString dateRefusal(const QString& text, QStringView option = {});
+
 }  // namespace tarnquil

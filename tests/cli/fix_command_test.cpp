@@ -94,6 +94,7 @@ private slots:
     void warningsNameTheirLines_data();
     void warningsNameTheirLines();
     void textStartsWithTheFix();
+    void namedMarkIsReadAndNamed();
     void refused_data();
     void refused();
 };
@@ -223,6 +224,29 @@ void FixCommandTest::textStartsWithTheFix()
     const QStringList lines = QString::fromUtf8(run.out).split(systemLines(u"\n"_s));
     QCOMPARE(lines.first(), u"29°56.85′N 121°56.38′E"_s);
     QVERIFY2(lines.size() > 2 && lines[1].contains(u"方位 045.0°"_s), run.out.constData());
+}
+
+// A mark given with a name is that position wherever the name stands
+// alone; --json lists each observation as read, the figures name the mark.
+void FixCommandTest::namedMarkIsReadAndNamed()
+{
+    const QStringList arguments{u"--bearing"_s, u"花鸟山 3051.5N 12240.0E"_s, u"45"_s,
+                                u"--range"_s, u"花鸟山"_s, u"3nm"_s};
+    const Run two = runFix(arguments + QStringList{u"--json"_s});
+    QVERIFY2(two.status == 0, qPrintable(two.err));
+    const QJsonArray observations =
+        QJsonDocument::fromJson(two.out).object()[u"observations"_s].toArray();
+    QCOMPARE(observations.size(), 2);
+    const Points mark{{30 + 51.5 / 60, 122 + 40.0 / 60}};
+    QCOMPARE(observations[0][u"kind"_s].toString(), u"bearing"_s);
+    QVERIFY(near(points(observations[0][u"marks"_s]), mark));
+    QCOMPARE(observations[0][u"value"_s].toDouble(), 45.0);
+    QCOMPARE(observations[1][u"kind"_s].toString(), u"range"_s);
+    QVERIFY(near(points(observations[1][u"marks"_s]), mark));
+    QCOMPARE(observations[1][u"value"_s].toDouble(), 3.0);
+    const Run text = runFix(arguments);
+    QVERIFY2(QString::fromUtf8(text.out).contains(u"物标 花鸟山（30°51.50′N 122°40.00′E）"_s),
+             text.out.constData());
 }
 
 void FixCommandTest::refused_data()

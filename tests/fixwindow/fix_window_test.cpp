@@ -554,7 +554,7 @@ void FixWindowTest::fitsTheScreen()
 void FixWindowTest::rowsRead_data()
 {
     QTest::addColumn<QList<ObservationRow>>("rows");
-    QTest::addColumn<bool>("courseAndSpeed");  // 090 at 12 knots
+    QTest::addColumn<double>("speed");  // knots on 090 for the runs by watch times; 0: none set
     QTest::addColumn<std::vector<nav::Sighting>>("sightings");
     QTest::addColumn<int>("refusedRow");
     QTest::addColumn<int>("refusedColumn");
@@ -571,70 +571,76 @@ void FixWindowTest::rowsRead_data()
 
     QTest::newRow("a name stands for its mark in another row, before or after")
         << QList{row(Kind::Range, u"B"_s, u"3"_s), row(Kind::Bearing, u"B "_s + textOfB, u"45"_s)}
-        << false
+        << 0.0
         << std::vector<nav::Sighting>{nav::rangeObservation(b, 3), nav::bearingObservation(b, 45)}
         << -1 << -1 << none;
     QTest::newRow("empty rows are skipped; a run as course/distance")
         << QList{row(Kind::Bearing, textOfA, u"10"_s), ObservationRow{},
                  row(Kind::Bearing, textOfA, u"80"_s, u"090/3.5"_s)}
-        << false
+        << 0.0
         << std::vector<nav::Sighting>{nav::bearingObservation(a, 10), nav::Run{90, 3.5},
                                       nav::bearingObservation(a, 80)}
         << -1 << -1 << none;
     QTest::newRow("a horizontal angle from 物标 to 物标2")
-        << QList{row(Kind::HorizontalAngle, textOfA, u"75.5"_s, none, textOfB)} << false
+        << QList{row(Kind::HorizontalAngle, textOfA, u"75.5"_s, none, textOfB)} << 0.0
         << std::vector<nav::Sighting>{nav::angleObservation(a, b, 75.5)} << -1 << -1 << none;
     QTest::newRow("watch times across midnight: 20 minutes at 12 knots")
         << QList{row(Kind::Bearing, textOfA, u"10"_s, u"23:50"_s),
                  row(Kind::Bearing, textOfA, u"80"_s, u"0:10"_s)}
-        << true
+        << 12.0
         << std::vector<nav::Sighting>{nav::bearingObservation(a, 10), nav::Run{90, 4},
                                       nav::bearingObservation(a, 80)}
         << -1 << -1 << none;
     QTest::newRow("watch times without a course and speed")
         << QList{row(Kind::Bearing, textOfA, u"10"_s, u"09:00"_s),
                  row(Kind::Bearing, textOfA, u"80"_s, u"09:30"_s)}
-        << false << std::vector<nav::Sighting>{} << 1 << when
+        << 0.0 << std::vector<nav::Sighting>{} << 1 << when
         << u"按时间推算航程需要航向和航速：请在设定中填写。"_s;
     QTest::newRow("a watch time after a row without one")
         << QList{row(Kind::Bearing, textOfA, u"10"_s), row(Kind::Bearing, textOfA, u"80"_s, u"09:30"_s)}
-        << true << std::vector<nav::Sighting>{} << 1 << when
+        << 12.0 << std::vector<nav::Sighting>{} << 1 << when
         << u"上一观测没有时间，算不出这段航程：请给上一观测也写上时间，或写航向/航程。"_s;
     QTest::newRow("a name without a position anywhere")
-        << QList{row(Kind::Bearing, u"灯塔"_s, u"10"_s)} << false << std::vector<nav::Sighting>{}
+        << QList{row(Kind::Bearing, u"灯塔"_s, u"10"_s)} << 0.0 << std::vector<nav::Sighting>{}
         << 0 << mark
         << u"物标“灯塔”没有位置：请写作名称加位置，如 花鸟山 3051.5N 12240.0E，或在另一行给出它的位置。"_s;
     QTest::newRow("a range beyond sight")
-        << QList{row(Kind::Range, textOfA, u"120"_s)} << false << std::vector<nav::Sighting>{}
+        << QList{row(Kind::Range, textOfA, u"120"_s)} << 0.0 << std::vector<nav::Sighting>{}
         << 0 << value
         << tarnquil::fixValueRefusal(nav::Quantity::Range, u"120"_s, tarnquil::Verdict::OutOfRange);
     QTest::newRow("a bearing with a degree sign, a range in nm")
         << QList{row(Kind::Bearing, textOfA, u"45°"_s), row(Kind::Range, textOfB, u"3.5nm"_s)}
-        << false
+        << 0.0
         << std::vector<nav::Sighting>{nav::bearingObservation(a, 45), nav::rangeObservation(b, 3.5)}
         << -1 << -1 << none;
     QTest::newRow("a bearing in n mile")
-        << QList{row(Kind::Bearing, textOfA, u"45nm"_s)} << false << std::vector<nav::Sighting>{}
+        << QList{row(Kind::Bearing, textOfA, u"45nm"_s)} << 0.0 << std::vector<nav::Sighting>{}
         << 0 << value
         << tarnquil::fixValueRefusal(nav::Quantity::Bearing, u"45nm"_s, tarnquil::Verdict::Unreadable);
+    // At a million knots, 23 hours 50 minutes run farther than any run may.
+    QTest::newRow("watch times giving a run beyond the longest")
+        << QList{row(Kind::Bearing, textOfA, u"10"_s, u"00:00"_s),
+                 row(Kind::Bearing, textOfA, u"80"_s, u"23:50"_s)}
+        << 1e6 << std::vector<nav::Sighting>{} << 1 << when
+        << u"按航速推算的这段航程超出范围：应在 0 到 1000000 海里之间，请检查航速和观测时间。"_s;
     QTest::newRow("a run's course beyond the compass")
         << QList{row(Kind::Bearing, textOfA, u"10"_s), row(Kind::Bearing, textOfA, u"80"_s, u"400/3"_s)}
-        << false << std::vector<nav::Sighting>{} << 1 << when
+        << 0.0 << std::vector<nav::Sighting>{} << 1 << when
         << tarnquil::courseRefusal(u"400"_s, tarnquil::Verdict::OutOfRange);
 }
 
 void FixWindowTest::rowsRead()
 {
     QFETCH(QList<ObservationRow>, rows);
-    QFETCH(bool, courseAndSpeed);
+    QFETCH(double, speed);
     QFETCH(std::vector<nav::Sighting>, sightings);
     QFETCH(int, refusedRow);
     QFETCH(int, refusedColumn);
     QFETCH(QString, message);
     tarnquil::RowSettings settings;
-    if (courseAndSpeed) {
+    if (speed > 0) {
         settings.course = 90;
-        settings.speed = 12;
+        settings.speed = speed;
     }
     const tarnquil::ReadRows read = tarnquil::readObservationRows(rows, settings);
     if (refusedRow >= 0) {

@@ -701,3 +701,66 @@ TEST(PositionText, MebibyteOfBlanks)
 }
 
 }  // namespace
+
+// A lone angle (an altitude, an azimuth): a plain number is decimal degrees,
+// marks and blanks are degrees, minutes and seconds, and no hemisphere or
+// label is taken.
+struct AngleRow {
+    const char* name;
+    std::string text;
+    double limit;
+    double degrees;
+};
+
+class LoneAngle : public ::testing::TestWithParam<AngleRow> {};
+
+TEST_P(LoneAngle, ReadsAsMeant)
+{
+    const AngleRow& row = GetParam();
+    EXPECT_NEAR(geo::readAngle(row.text, row.limit), row.degrees, kSevenDecimals) << row.text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, LoneAngle, ::testing::Values(
+    AngleRow{"DegreesAndMinutes", "12°47.3′", 90, 12.7883333},
+    AngleRow{"Seconds", "12°47′18″", 90, 12.7883333},
+    AngleRow{"BlanksSeparateMinutes", "12 47.3", 90, 12.7883333},
+    AngleRow{"ColonsSeparateMinutes", "12:47.3", 90, 12.7883333},
+    AngleRow{"PlainNumberIsDecimalNotPacked", "12.788", 90, 12.788},
+    AngleRow{"DecimalWithMark", "12.788°", 90, 12.788},
+    AngleRow{"ChineseMarks", "12度47.3分", 90, 12.7883333},
+    AngleRow{"NegativeKeepsItsSign", "-0.5", 90, -0.5},
+    AngleRow{"AzimuthBeyondHalfCircle", "359°59.9′", 360, 359.9983333},
+    AngleRow{"LeadingZeroAzimuth", "045", 360, 45}),
+    geo::testing::RowName());
+
+struct AngleRefusalRow {
+    const char* name;
+    std::string text;
+    double limit;
+    Rule rule;
+};
+
+class LoneAngleRefusal : public ::testing::TestWithParam<AngleRefusalRow> {};
+
+TEST_P(LoneAngleRefusal, SaysWhichRule)
+{
+    const AngleRefusalRow& row = GetParam();
+    try {
+        geo::readAngle(row.text, row.limit);
+        ADD_FAILURE() << row.text << " was read";
+    } catch (const geo::CoordinateError& error) {
+        EXPECT_EQ(error.rule(), row.rule) << row.text;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, LoneAngleRefusal, ::testing::Values(
+    AngleRefusalRow{"PackedIsNoAltitude", "1247.3", 90, Rule::OutOfRange},
+    AngleRefusalRow{"AboveTheZenith", "90°00.1′", 90, Rule::OutOfRange},
+    AngleRefusalRow{"AzimuthBeyondTheCircle", "360.5", 360, Rule::OutOfRange},
+    AngleRefusalRow{"HemisphereIsNoAngle", "12°47.3′N", 90, Rule::WrongAxis},
+    AngleRefusalRow{"EastIsNoAngleEither", "12°47.3′E", 90, Rule::MisplacedHemisphere},
+    AngleRefusalRow{"DashWithoutHemisphere", "12-47.3", 90, Rule::DashNeedsHemisphere},
+    AngleRefusalRow{"SixtyMinutes", "12°60′", 90, Rule::SixtyOrMore},
+    AngleRefusalRow{"DecimalComma", "12,5", 90, Rule::DecimalComma},
+    AngleRefusalRow{"Nothing", "", 90, Rule::NoNumber}),
+    geo::testing::RowName());
