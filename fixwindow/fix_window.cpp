@@ -191,13 +191,19 @@ void FixWindow::setUpSettings()
     for (const nav::EarthModel model : nav::kEarthModels)
         ui_->modelCombo->addItem(fromUtf8(nav::modelName(model)), int(model));
     ui_->modelCombo->view()->setAccessibleName(ui_->modelCombo->accessibleName() + u"列表"_s);
-    for (QLineEdit* field : {ui_->compassErrorEdit, ui_->nearEdit, ui_->courseEdit, ui_->speedEdit})
+    for (QLineEdit* field : {ui_->compassErrorEdit, ui_->courseEdit, ui_->speedEdit})
         connect(field, &QLineEdit::textChanged, this, &FixWindow::recompute);
+    // The DR position is read in the form it was typed in.
+    connect(ui_->nearEdit, &QLineEdit::textChanged, this, [this] {
+        nearForm_ = formOf(*ui_);
+        recompute();
+    });
     connect(ui_->modelCombo, &QComboBox::currentIndexChanged, this, &FixWindow::recompute);
+    // The form reads the next text typed: no mark already entered changes.
     for (QRadioButton* option : {ui_->minutesOption, ui_->secondsOption, ui_->degreesOption})
         connect(option, &QRadioButton::toggled, this, [this](bool on) {
             if (on)
-                recompute();
+                model_->setForm(formOf(*ui_));
         });
 }
 
@@ -206,66 +212,46 @@ void FixWindow::setUpSettings()
 // shown from the others.
 void FixWindow::recompute()
 {
-    QStringList problems;
-    RowSettings settings;
-    settings.form = formOf(*ui_);
-    const auto model = nav::EarthModel(ui_->modelCombo->currentData().toInt());
-    // An empty field is no value and no fault.
-    const auto read = [&](QLineEdit* field, auto reader) -> std::optional<double> {
-        if (field->text().trimmed().isEmpty())
-            return std::nullopt;
-        const QuantityReading reading = reader(field->text());
-        if (!reading.value)
-            problems << reading.refusal;
-        return reading.value;
-    };
-    const std::optional<double> compassError =
-        read(ui_->compassErrorEdit, [](const QString& text) { return readCompassErrorText(text); });
-    settings.course = read(ui_->courseEdit, [](const QString& text) { return readCourseText(text); });
-    settings.speed = read(ui_->speedEdit, [](const QString& text) { return readSpeedText(text); });
-    const bool linesKnown = problems.isEmpty();
-    std::optional<geo::GeoPoint> near;
-    if (const QString text = ui_->nearEdit->text().trimmed(); !text.isEmpty()) {
-        const PositionReading reading = readNearPosition(ui_->nearEdit->text(), settings.form);
-        near = reading.position;
-        if (!near)
-            problems << reading.refusal;
-    }
-    const ReadRows rows = readObservationRows(model_->observationRows(), settings);
-    model_->setRefusals(rows.refusals);
-    for (const ObservationRefusal& refusal : rows.refusals)
-        problems << u"第 %1 行：%2"_s.arg(refusal.row + 1).arg(refusal.message);
+    const FixTexts texts = fixTexts();
+    const FixReading read = readFix(texts);
+    model_->setRefusals(read.rows.refusals);
+    fix_ = read.fix;
 
     FixDrawing drawing;
-    drawing.model = model;
-    drawing.compassError = compassError.value_or(0);
-    drawing.markNames = rows.names;
-    if (linesKnown)
-        drawing.sightings = rows.sightings;
-    fix_.reset();
-    const bool hintOnly = problems.isEmpty() && rows.observations < 2;
-    if (problems.isEmpty() && rows.observations >= 2) {
-        try {
-            fix_ = nav::FixSolver(model).solve(rows.sightings, drawing.compassError, near);
-        } catch (const nav::NoFixError& error) {
-            problems << noFixMessage(error.reason());
-        }
-    } else if (problems.isEmpty()) {
-        problems << (rows.observations == 0 ? u"在观测表中输入至少两个观测，即可定位。"_s
-                                            : u"再输入一个观测，即可定位。"_s);
-    }
+    drawing.model = texts.settings.model;
+    drawing.compassError = read.compassError.value_or(0);
+    drawing.markNames = read.rows.names;
+    if (read.linesKnown)
+        drawing.sightings = read.rows.sightings;
     drawing.fix = fix_;
     settingsLines_ = QStringList{u"地球模型："_s + ui_->modelCombo->currentText(),
-                                 u"罗经差："_s + (compassError ? ui_->compassErrorEdit->text().trimmed()
-                                                               : u"0"_s) + u"°"_s};
-    if (near)
-        settingsLines_ << u"推算船位："_s + ui_->nearEdit->text().trimmed();
-    if (settings.course && settings.speed)
-        settingsLines_ << u"航向 %1°，航速 %2 节"_s.arg(ui_->courseEdit->text().trimmed(),
-                                                       ui_->speedEdit->text().trimmed());
-    observationLines_ = rows.lines;
-    showAnswer(problems, fix_ ? fixFigures(*fix_, rows.names) : QStringList(), hintOnly);
+                                 u"罗经差："_s + (read.compassError ? texts.settings.compassError.trimmed()
+                                                                    : u"0"_s) + u"°"_s};
+    if (read.near)
+        settingsLines_ << u"推算船位："_s + texts.settings.near.trimmed();
+    if (!texts.settings.course.trimmed().isEmpty() && !texts.settings.speed.trimmed().isEmpty() &&
+        read.linesKnown)
+        settingsLines_ << u"航向 %1°，航速 %2 节"_s.arg(texts.settings.course.trimmed(),
+                                                       texts.settings.speed.trimmed());
+    observationLines_ = read.rows.lines;
+    showAnswer(read.problems, fix_ ? fixFigures(*fix_, read.rows.names) : QStringList(), read.hintOnly);
     ui_->plotView->setDrawing(drawing);
+}
+
+// Every text of the fix as typed, with the settings they are read with.
+FixTexts FixWindow::fixTexts() const
+{
+    FixTexts texts;
+    texts.rows = model_->observationRows();
+    FixSettingTexts& settings = texts.settings;
+    settings.model = nav::EarthModel(ui_->modelCombo->currentData().toInt());
+    settings.form = formOf(*ui_);
+    settings.compassError = ui_->compassErrorEdit->text();
+    settings.near = ui_->nearEdit->text();
+    settings.nearForm = nearForm_;
+    settings.course = ui_->courseEdit->text();
+    settings.speed = ui_->speedEdit->text();
+    return texts;
 }
 
 void FixWindow::showAnswer(const QStringList& problems, const QStringList& figures, bool hintOnly)

@@ -19,6 +19,7 @@
 #pragma once
 
 #include "fixwindow/observation_table_model.h"
+#include "text/fix_reading.h"
 #include "print/fix_sheet.h"
 #include "routefiles/route_table.h"
 #include "widgets/prompt.h"
@@ -71,6 +72,7 @@ private:
     void setUpTable();
     void setUpSettings();
     void recompute();
+    FixTexts fixTexts() const;
     void showAnswer(const QStringList& problems, const QStringList& figures, bool hintOnly);
 
     void insertObservation();
@@ -83,6 +85,7 @@ private:
     void about();
 
     std::unique_ptr<Ui::FixWindow> ui_;
+    geo::NumberForm nearForm_ = geo::NumberForm::Minutes;  // of the DR position as typed
     ObservationTableModel* model_;
     Prompt prompt_;
     std::optional<nav::Fix> fix_;

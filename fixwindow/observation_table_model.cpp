@@ -150,6 +150,10 @@ bool ObservationTableModel::setData(const QModelIndex& index, const QVariant& va
         row.kind = kind->kind;
     } else {
         cell(row, column) = value.toString();
+        if (column == ObservationColumn::Mark)
+            row.forms.mark = form_;
+        if (column == ObservationColumn::Mark2)
+            row.forms.mark2 = form_;
     }
     if (index.row() == rows_.size()) {
         // The empty row becomes an observation, and a new empty row follows.

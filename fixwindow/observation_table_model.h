@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "fixwindow/observation_rows.h"
+#include "text/observation_rows.h"
 
 #include <QAbstractTableModel>
 
@@ -33,6 +33,8 @@ public:
     // The rows typed, without the empty one at the end.
     const QList<ObservationRow>& observationRows() const { return rows_; }
     void setObservationRows(const QList<ObservationRow>& rows);
+    // The form a mark typed from now on is read in; each mark keeps its own.
+    void setForm(geo::NumberForm form) { form_ = form; }
     void insertObservation(int row);
     void removeObservations(QList<int> rows);
 
@@ -51,6 +53,7 @@ private:
 
     QList<ObservationRow> rows_;
     QList<ObservationRefusal> refusals_;
+    geo::NumberForm form_ = geo::NumberForm::Minutes;
 };
 
 }  // namespace tarnquil

@@ -6,7 +6,7 @@
 // reading, row by row.
 #include "fixwindow/fix_plot_view.h"
 #include "fixwindow/fix_window.h"
-#include "fixwindow/observation_rows.h"
+#include "text/observation_rows.h"
 #include "widgets/application_setup.h"
 #include "tests/alt_letters.h"
 
@@ -478,7 +478,7 @@ namespace {
 ObservationRow row(Kind kind, const QString& mark, const QString& value, const QString& when = {},
                    const QString& mark2 = {})
 {
-    return {kind, mark, mark2, value, when};
+    return {kind, mark, mark2, value, when, {}};
 }
 
 }  // namespace
