@@ -23,8 +23,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QMenu>
 #include <QScreen>
@@ -65,6 +67,11 @@ struct StandardShortcut {
 const StandardShortcut standardShortcuts[] = {
     {&Ui::FixWindow::printAction, QKeySequence::Print},
     {&Ui::FixWindow::closeAction, QKeySequence::Close},
+    {&Ui::FixWindow::openAction, QKeySequence::Open},
+    {&Ui::FixWindow::saveAction, QKeySequence::Save},
+    {&Ui::FixWindow::saveAsAction, QKeySequence::SaveAs},
+    {&Ui::FixWindow::undoAction, QKeySequence::Undo},
+    {&Ui::FixWindow::redoAction, QKeySequence::Redo},
     {&Ui::FixWindow::zoomInAction, QKeySequence::ZoomIn},
     {&Ui::FixWindow::zoomOutAction, QKeySequence::ZoomOut},
 };
@@ -83,6 +90,8 @@ FixWindow::FixWindow(QWidget* parent)
     , ui_(std::make_unique<Ui::FixWindow>())
     , model_(new ObservationTableModel(this))
     , prompt_(messageBoxPrompt(this, QMessageBox::Warning, windowName))
+    , undoStack_(new QUndoStack(this))
+    , document_(this, [this] { return fixTexts(); }, [this](const FixTexts& texts) { showTexts(texts); })
 {
     setAttribute(Qt::WA_WindowPropagation);
     setFont(songFont(pointSize));
@@ -103,6 +112,7 @@ FixWindow::FixWindow(QWidget* parent)
 FixWindow::~FixWindow()
 {
     model_->disconnect(this);
+    undoStack_->disconnect(this);
 }
 
 void FixWindow::prepareApplication()
@@ -112,7 +122,62 @@ void FixWindow::prepareApplication()
 
 void FixWindow::setPrompt(Prompt prompt)
 {
-    prompt_ = std::move(prompt);
+    prompt_ = prompt;
+    document_.setPrompt(std::move(prompt));
+}
+
+// Open, save and close as a document; every edit of the rows is one undo step.
+void FixWindow::setUpDocument()
+{
+    model_->setUndoStack(undoStack_);
+    connect(ui_->undoAction, &QAction::triggered, undoStack_, &QUndoStack::undo);
+    connect(ui_->redoAction, &QAction::triggered, undoStack_, &QUndoStack::redo);
+    connect(undoStack_, &QUndoStack::canUndoChanged, ui_->undoAction, &QAction::setEnabled);
+    connect(undoStack_, &QUndoStack::canRedoChanged, ui_->redoAction, &QAction::setEnabled);
+    connect(undoStack_, &QUndoStack::undoTextChanged, this,
+            [this](const QString& text) { ui_->undoAction->setText(u"撤销 %1(&U)"_s.arg(text)); });
+    connect(undoStack_, &QUndoStack::redoTextChanged, this,
+            [this](const QString& text) { ui_->redoAction->setText(u"重做 %1(&T)"_s.arg(text)); });
+    connect(ui_->openAction, &QAction::triggered, this, [this] { document_.open(); });
+    connect(ui_->saveAction, &QAction::triggered, this, [this] { document_.save(); });
+    connect(ui_->saveAsAction, &QAction::triggered, this, [this] { document_.saveAs(); });
+    document_.setFileChanged([this] { updateTitle(); });
+}
+
+// Shows a file's texts as they were saved: the settings, the form the next
+// text is read in, the rows; the undo steps before it are gone.
+void FixWindow::showTexts(const FixTexts& texts)
+{
+    const FixSettingTexts& settings = texts.settings;
+    ui_->modelCombo->setCurrentIndex(ui_->modelCombo->findData(int(settings.model)));
+    QRadioButton* form = settings.form == geo::NumberForm::Seconds   ? ui_->secondsOption
+                         : settings.form == geo::NumberForm::Degrees ? ui_->degreesOption
+                                                                     : ui_->minutesOption;
+    form->setChecked(true);
+    ui_->compassErrorEdit->setText(settings.compassError);
+    ui_->nearEdit->setText(settings.near);
+    nearForm_ = settings.nearForm;
+    ui_->courseEdit->setText(settings.course);
+    ui_->speedEdit->setText(settings.speed);
+    model_->setObservationRows(texts.rows);
+    undoStack_->clear();
+    recompute();
+}
+
+void FixWindow::updateTitle()
+{
+    const QString& path = document_.path();
+    setWindowTitle(path.isEmpty() ? windowName + u"[*]"_s
+                                  : windowName + u" — "_s + QFileInfo(path).fileName() + u"[*]"_s);
+    setWindowModified(document_.isModified());
+}
+
+void FixWindow::closeEvent(QCloseEvent* event)
+{
+    if (document_.mayDiscardChanges())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void FixWindow::setUpActions()
@@ -120,13 +185,20 @@ void FixWindow::setUpActions()
     for (const StandardShortcut& shortcut : standardShortcuts)
         ((*ui_).*shortcut.action)->setShortcuts(shortcut.key);
     // Insert and Delete are the table's: in a field they stay the field's.
-    for (QAction* action : {ui_->insertAction, ui_->deleteAction}) {
+    for (QAction* action : {ui_->insertAction, ui_->deleteAction, ui_->clearAction}) {
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         ui_->observationTable->addAction(action);
     }
     ui_->observationTable->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(ui_->insertAction, &QAction::triggered, this, &FixWindow::insertObservation);
     connect(ui_->deleteAction, &QAction::triggered, this, &FixWindow::deleteObservations);
+    connect(ui_->clearAction, &QAction::triggered, this, [this] {
+        QModelIndexList cells = ui_->observationTable->selectionModel()->selectedIndexes();
+        if (cells.isEmpty() && ui_->observationTable->currentIndex().isValid())
+            cells.append(ui_->observationTable->currentIndex());
+        model_->clearCells(cells);
+    });
+    setUpDocument();
     connect(ui_->copyFixAction, &QAction::triggered, this, &FixWindow::copyFix);
     connect(ui_->copyButton, &QPushButton::clicked, this, &FixWindow::copyFix);
     connect(ui_->addToRouteAction, &QAction::triggered, this, &FixWindow::addToRoute);
@@ -236,6 +308,7 @@ void FixWindow::recompute()
     observationLines_ = read.rows.lines;
     showAnswer(read.problems, fix_ ? fixFigures(*fix_, read.rows.names) : QStringList(), read.hintOnly);
     ui_->plotView->setDrawing(drawing);
+    updateTitle();
 }
 
 // Every text of the fix as typed, with the settings they are read with.

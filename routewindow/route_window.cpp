@@ -859,20 +859,15 @@ bool RouteWindow::mayDiscardChanges()
     if (!isModified())
         return true;
     const QString file = filePath_.isEmpty() ? u"未命名"_s : QFileInfo(filePath_).fileName();
-    QMessageBox box(QMessageBox::Question, windowName, u"航线“%1”已修改，是否保存？"_s.arg(file),
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
-    box.button(QMessageBox::Save)->setText(u"保存"_s);
-    box.button(QMessageBox::Discard)->setText(u"不保存"_s);
-    box.button(QMessageBox::Cancel)->setText(u"取消"_s);
-    box.setDefaultButton(QMessageBox::Save);
-    switch (box.exec()) {
-    case QMessageBox::Save:
+    switch (messageBoxSaveQuestion(this, windowName)(u"航线“%1”已修改，是否保存？"_s.arg(file))) {
+    case SaveChoice::Save:
         return save();
-    case QMessageBox::Discard:
+    case SaveChoice::Discard:
         return true;
-    default:
-        return false;
+    case SaveChoice::Cancel:
+        break;
     }
+    return false;
 }
 
 void RouteWindow::newRoute()

@@ -69,6 +69,8 @@ ObservationReading readObservation(const ObservationDescriptor& kind, const QStr
 struct MarkForms {
     geo::NumberForm mark = geo::NumberForm::Minutes;
     geo::NumberForm mark2 = geo::NumberForm::Minutes;
+
+    friend bool operator==(const MarkForms&, const MarkForms&) = default;
 };
 ObservationReading readObservation(const ObservationDescriptor& kind, const QString& mark,
                                    const QString& mark2, const QString& value, MarkForms forms,

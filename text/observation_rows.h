@@ -56,6 +56,8 @@ struct ObservationRow {
 
     bool isEmpty() const;
     QString text(ObservationColumn column) const;  // the kind as its name
+
+    friend bool operator==(const ObservationRow&, const ObservationRow&) = default;
 };
 
 struct RowSettings {
