@@ -514,6 +514,9 @@ QString RouteWindow::vertexText(int row) const
 {
     const std::optional<geo::GeoPoint> from = model_->tableRow(row - 1).position;
     const std::optional<geo::GeoPoint> to = model_->tableRow(row).position;
+    // A leg of no length lies on no one great circle: it has no vertex to name.
+    if (from->latitude == to->latitude && from->longitude == to->longitude)
+        return QString();
     // Only the vertex is shown: the interval is any that nav takes.
     constexpr double anyInterval = 10;
     const nav::GreatCircleSailing sailing =
@@ -658,9 +661,17 @@ void RouteWindow::addWaypoints(int row, const QList<WaypointText>& waypoints, co
     undoStack_->push(WaypointRowsCommand::adding(model_, std::move(placed), text));
 }
 
-void RouteWindow::appendWaypoint(const WaypointText& waypoint)
+bool RouteWindow::appendWaypoint(const WaypointText& waypoint)
 {
+    // The same fix added twice would make a leg of no length.
+    const QList<WaypointText>& waypoints = model_->waypoints();
+    if (!waypoints.isEmpty() && waypoints.back().latitude == waypoint.latitude &&
+        waypoints.back().longitude == waypoint.longitude) {
+        statusBar()->showMessage(u"船位与最后一个航点相同，未重复加入。"_s);
+        return false;
+    }
     addWaypoints(model_->rowCount(), {waypoint}, u"加入船位"_s);
+    return true;
 }
 
 // An empty waypoint in `row`, its name the current cell, not marked as
