@@ -6,6 +6,20 @@
 
 namespace tarnquil {
 
+namespace {
+
+void showAndActivate(QWidget* window)
+{
+    if (window->isMinimized())
+        window->showNormal();
+    else
+        window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+}  // namespace
+
 void WindowLinks::link(RouteWindow* window)
 {
     routeWindows_.append(window);
@@ -24,10 +38,10 @@ void WindowLinks::openFixWindow()
         auto* window = new FixWindow;
         window->setAttribute(Qt::WA_DeleteOnClose);
         link(window);
-        window->show();
     }
-    fixWindow_->raise();
-    fixWindow_->activateWindow();
+    // A fix window closed without being deleted (the first window of
+    // tarnquil --fix) is hidden: show it again, as it was left.
+    showAndActivate(fixWindow_);
 }
 
 void WindowLinks::addToRoute(const WaypointText& waypoint)
@@ -38,10 +52,10 @@ void WindowLinks::addToRoute(const WaypointText& waypoint)
         window = new RouteWindow;
         window->setAttribute(Qt::WA_DeleteOnClose);
         link(window);
-        window->show();
     }
     window->appendWaypoint(waypoint);
-    window->raise();
+    // The navigator goes on in the route: the keyboard goes with the waypoint.
+    showAndActivate(window);
 }
 
 }  // namespace tarnquil

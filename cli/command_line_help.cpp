@@ -78,7 +78,8 @@ QString fixCommandHelp()
   tarnquil --fix
       打开陆标定位窗口。
   tarnquil --fix 观测... [--near "位置"] [--compass-error 罗经差] [--model wgs84|sphere]
-                 [--form 分|秒|度] [--json]
+                 [--form 分|秒|度] [--json] [--save 观测文件.csv]
+  tarnquil --fix 观测文件.csv [观测...] [选项...]
       不打开窗口，直接求船位。观测按先后写：
 %1        --run 航向 航程               此后船沿恒向线按该真航向航行该航程（海里）；
                                       此前的观测随之转移（移线定位）
@@ -89,6 +90,9 @@ QString fixCommandHelp()
         --near "位置"           推算船位：两条船位线有两个交点时，近者在前
         --compass-error 罗经差  罗经差（度，偏东为正，如 -2.5），用来改正各方位
         --form 分|秒|度         不带度分符号的数字按度分（默认）、度分秒或度读取
+        --save 文件.csv         求得船位后把观测和设置存为观测文件，可在陆标定位窗口打开
+        观测文件.csv            打开陆标定位窗口或 --save 存的观测文件，按窗口的读法求船位；
+                                其后给的观测接在文件的观测后，选项代替文件中的设置
         --json                  以 JSON 输出：fix、solutions（近 --near 者在前）、
                                 三条船位线时的 cocked_hat（(1,2)、(1,3)、(2,3) 三角）、
                                 三个以上方位时的 compass_error 和 fix_common_error、

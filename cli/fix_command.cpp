@@ -5,6 +5,9 @@
 #include "cli/common_options.h"
 #include "cli/console_text.h"
 
+#include "routefiles/observation_file.h"
+
+#include "text/fix_reading.h"
 #include "text/fix_words.h"
 #include "text/observation_kinds.h"
 #include "text/observation_reading.h"
@@ -49,6 +52,7 @@ constexpr std::array fixOptions = {
     FixOption{u"--model", 1, false},
     FixOption{u"--form", 1, false},
     FixOption{u"--json", 0, false},
+    FixOption{u"--save", 1, false},
     FixOption{u"--help", 0, false},
     FixOption{u"-h", 0, false},
 };
@@ -73,6 +77,7 @@ struct Given {
 struct FixArguments {
     std::vector<Given> observations;  // and runs, in order
     std::vector<Given> options;       // each at most once
+    QString file;                     // the observations file opened, if any
     bool qtOptions = false;
 
     const Given* option(QStringView name) const
@@ -98,6 +103,11 @@ FixArguments splitArguments(const QStringList& arguments)
     FixArguments split;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
+        if (!argument.startsWith(u'-') && split.file.isEmpty() && split.observations.empty() &&
+            argument.endsWith(u".csv"_s, Qt::CaseInsensitive)) {
+            split.file = argument;
+            continue;
+        }
         if (!argument.startsWith(u'-'))
             usageError(u"多余的参数%1：--fix 的物标要跟在 %2 后面。"_s.arg(quotedText(argument),
                                                                            observationOptions()));
@@ -170,6 +180,42 @@ Sightings readSightings(const FixArguments& arguments, geo::NumberForm form)
         read.observations.push_back(*reading.observation);
     }
     return read;
+}
+
+// ---- the observations as a file ---------------------------------------------
+
+// The observations and settings given, as the fix window holds them: a run
+// goes into the 时间或航程 of the observation after it. Two runs with no
+// observation between, or a run after the last, have no row to go in.
+FixTexts fixTexts(const FixArguments& arguments, FixTexts texts)
+{
+    const geo::NumberForm form = readFormOption(arguments.word(u"--form"));
+    if (arguments.option(u"--model"))
+        texts.settings.model = readModelOption(arguments.word(u"--model"));
+    if (arguments.option(u"--form"))
+        texts.settings.form = form;
+    if (arguments.option(u"--compass-error"))
+        texts.settings.compassError = arguments.value(u"--compass-error");
+    if (arguments.option(u"--near")) {
+        texts.settings.near = arguments.value(u"--near");
+        texts.settings.nearForm = form;
+    }
+    QString run;
+    for (const Given& given : arguments.observations) {
+        const QStringList& v = given.values;
+        if (given.name == runOption) {
+            if (!run.isEmpty())
+                dataError(u"两个 --run 之间没有观测：观测文件中每段航程写在其后的观测上，请把两段合为一段。"_s);
+            run = v[0] + u'/' + v[1];
+            continue;
+        }
+        const ObservationDescriptor& kind = *observationKindOfOption(given.name);
+        texts.rows << ObservationRow{kind.kind, v[0], kind.secondMark ? v[1] : QString(), v.back(),
+                                     std::exchange(run, QString()), {form, form}};
+    }
+    if (!run.isEmpty())
+        dataError(u"最后一个 --run 之后没有观测：观测文件中每段航程写在其后的观测上。"_s);
+    return texts;
 }
 
 // ---- the answer -------------------------------------------------------------
@@ -280,8 +326,47 @@ QString json(const nav::Fix& fix, const std::vector<nav::Observation>& observati
     return QString::fromStdString(out);
 }
 
+void write(const FixArguments& arguments, const nav::Fix& fix,
+           const std::vector<nav::Observation>& observations, const QList<MarkName>& names)
+{
+    if (arguments.option(u"--json"))
+        writeText(stdout, json(fix, observations));
+    else
+        writeText(stdout, (QStringList{fromUtf8(nav::formatPosition(fix.position))} +
+                           fixFigures(fix, names)).join(u'\n') + u'\n');
+}
+
+void save(const FixArguments& arguments, const FixTexts& texts)
+{
+    if (const QString error = writeObservationFile(arguments.value(u"--save"), texts); !error.isEmpty())
+        dataError(error);
+}
+
+// A fix from an observations file, with what the command line adds to it,
+// read as the fix window reads it.
+int computeFromFile(const FixArguments& arguments)
+{
+    const ObservationFileReading file = readObservationFile(arguments.file);
+    if (!file.error.isEmpty())
+        dataError(file.error);
+    const FixTexts texts = fixTexts(arguments, file.texts);
+    const FixReading read = readFix(texts);
+    if (!read.fix)
+        dataError(read.problems.join(u'\n'));
+    if (arguments.option(u"--save"))
+        save(arguments, texts);
+    std::vector<nav::Observation> observations;
+    for (const nav::Sighting& sighting : read.rows.sightings)
+        if (const auto* observation = std::get_if<nav::Observation>(&sighting))
+            observations.push_back(*observation);
+    write(arguments, *read.fix, observations, read.rows.names);
+    return success;
+}
+
 int compute(const FixArguments& arguments)
 {
+    if (!arguments.file.isEmpty())
+        return computeFromFile(arguments);
     const geo::NumberForm form = readFormOption(arguments.word(u"--form"));
     const nav::EarthModel model = readModelOption(arguments.word(u"--model"));
     const Sightings read = readSightings(arguments, form);
@@ -309,11 +394,9 @@ int compute(const FixArguments& arguments)
         dataError(fixValueRefusal(error.quantity(), arguments.value(u"--compass-error"),
                                   Verdict::OutOfRange, u"--compass-error"));
     }
-    if (arguments.option(u"--json"))
-        writeText(stdout, json(fix, read.observations));
-    else
-        writeText(stdout, (QStringList{fromUtf8(nav::formatPosition(fix.position))} +
-                           fixFigures(fix, read.names)).join(u'\n') + u'\n');
+    if (arguments.option(u"--save"))
+        save(arguments, fixTexts(arguments, {}));
+    write(arguments, fix, read.observations, read.names);
     return success;
 }
 
@@ -328,7 +411,7 @@ FixCommand readFixCommand(const QStringList& arguments)
             return {false, success};
         }
         // Nothing but --fix (and Qt's own options): the window.
-        if (split.observations.empty() && split.options.size() == 1)
+        if (split.observations.empty() && split.options.size() == 1 && split.file.isEmpty())
             return {true, success};
         return {false, compute(split)};
     } catch (const Failure& failure) {

@@ -23,8 +23,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QMenu>
 #include <QScreen>
@@ -65,6 +67,11 @@ struct StandardShortcut {
 const StandardShortcut standardShortcuts[] = {
     {&Ui::FixWindow::printAction, QKeySequence::Print},
     {&Ui::FixWindow::closeAction, QKeySequence::Close},
+    {&Ui::FixWindow::openAction, QKeySequence::Open},
+    {&Ui::FixWindow::saveAction, QKeySequence::Save},
+    {&Ui::FixWindow::saveAsAction, QKeySequence::SaveAs},
+    {&Ui::FixWindow::undoAction, QKeySequence::Undo},
+    {&Ui::FixWindow::redoAction, QKeySequence::Redo},
     {&Ui::FixWindow::zoomInAction, QKeySequence::ZoomIn},
     {&Ui::FixWindow::zoomOutAction, QKeySequence::ZoomOut},
 };
@@ -83,6 +90,8 @@ FixWindow::FixWindow(QWidget* parent)
     , ui_(std::make_unique<Ui::FixWindow>())
     , model_(new ObservationTableModel(this))
     , prompt_(messageBoxPrompt(this, QMessageBox::Warning, windowName))
+    , undoStack_(new QUndoStack(this))
+    , document_(this, [this] { return fixTexts(); }, [this](const FixTexts& texts) { showTexts(texts); })
 {
     setAttribute(Qt::WA_WindowPropagation);
     setFont(songFont(pointSize));
@@ -103,6 +112,7 @@ FixWindow::FixWindow(QWidget* parent)
 FixWindow::~FixWindow()
 {
     model_->disconnect(this);
+    undoStack_->disconnect(this);
 }
 
 void FixWindow::prepareApplication()
@@ -112,7 +122,62 @@ void FixWindow::prepareApplication()
 
 void FixWindow::setPrompt(Prompt prompt)
 {
-    prompt_ = std::move(prompt);
+    prompt_ = prompt;
+    document_.setPrompt(std::move(prompt));
+}
+
+// Open, save and close as a document; every edit of the rows is one undo step.
+void FixWindow::setUpDocument()
+{
+    model_->setUndoStack(undoStack_);
+    connect(ui_->undoAction, &QAction::triggered, undoStack_, &QUndoStack::undo);
+    connect(ui_->redoAction, &QAction::triggered, undoStack_, &QUndoStack::redo);
+    connect(undoStack_, &QUndoStack::canUndoChanged, ui_->undoAction, &QAction::setEnabled);
+    connect(undoStack_, &QUndoStack::canRedoChanged, ui_->redoAction, &QAction::setEnabled);
+    connect(undoStack_, &QUndoStack::undoTextChanged, this,
+            [this](const QString& text) { ui_->undoAction->setText(u"撤销 %1(&U)"_s.arg(text)); });
+    connect(undoStack_, &QUndoStack::redoTextChanged, this,
+            [this](const QString& text) { ui_->redoAction->setText(u"重做 %1(&T)"_s.arg(text)); });
+    connect(ui_->openAction, &QAction::triggered, this, [this] { document_.open(); });
+    connect(ui_->saveAction, &QAction::triggered, this, [this] { document_.save(); });
+    connect(ui_->saveAsAction, &QAction::triggered, this, [this] { document_.saveAs(); });
+    document_.setFileChanged([this] { updateTitle(); });
+}
+
+// Shows a file's texts as they were saved: the settings, the form the next
+// text is read in, the rows; the undo steps before it are gone.
+void FixWindow::showTexts(const FixTexts& texts)
+{
+    const FixSettingTexts& settings = texts.settings;
+    ui_->modelCombo->setCurrentIndex(ui_->modelCombo->findData(int(settings.model)));
+    QRadioButton* form = settings.form == geo::NumberForm::Seconds   ? ui_->secondsOption
+                         : settings.form == geo::NumberForm::Degrees ? ui_->degreesOption
+                                                                     : ui_->minutesOption;
+    form->setChecked(true);
+    ui_->compassErrorEdit->setText(settings.compassError);
+    ui_->nearEdit->setText(settings.near);
+    nearForm_ = settings.nearForm;
+    ui_->courseEdit->setText(settings.course);
+    ui_->speedEdit->setText(settings.speed);
+    model_->setObservationRows(texts.rows);
+    undoStack_->clear();
+    recompute();
+}
+
+void FixWindow::updateTitle()
+{
+    const QString& path = document_.path();
+    setWindowTitle(path.isEmpty() ? windowName + u"[*]"_s
+                                  : windowName + u" — "_s + QFileInfo(path).fileName() + u"[*]"_s);
+    setWindowModified(document_.isModified());
+}
+
+void FixWindow::closeEvent(QCloseEvent* event)
+{
+    if (document_.mayDiscardChanges())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void FixWindow::setUpActions()
@@ -120,13 +185,20 @@ void FixWindow::setUpActions()
     for (const StandardShortcut& shortcut : standardShortcuts)
         ((*ui_).*shortcut.action)->setShortcuts(shortcut.key);
     // Insert and Delete are the table's: in a field they stay the field's.
-    for (QAction* action : {ui_->insertAction, ui_->deleteAction}) {
+    for (QAction* action : {ui_->insertAction, ui_->deleteAction, ui_->clearAction}) {
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         ui_->observationTable->addAction(action);
     }
     ui_->observationTable->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(ui_->insertAction, &QAction::triggered, this, &FixWindow::insertObservation);
     connect(ui_->deleteAction, &QAction::triggered, this, &FixWindow::deleteObservations);
+    connect(ui_->clearAction, &QAction::triggered, this, [this] {
+        QModelIndexList cells = ui_->observationTable->selectionModel()->selectedIndexes();
+        if (cells.isEmpty() && ui_->observationTable->currentIndex().isValid())
+            cells.append(ui_->observationTable->currentIndex());
+        model_->clearCells(cells);
+    });
+    setUpDocument();
     connect(ui_->copyFixAction, &QAction::triggered, this, &FixWindow::copyFix);
     connect(ui_->copyButton, &QPushButton::clicked, this, &FixWindow::copyFix);
     connect(ui_->addToRouteAction, &QAction::triggered, this, &FixWindow::addToRoute);
@@ -191,13 +263,19 @@ void FixWindow::setUpSettings()
     for (const nav::EarthModel model : nav::kEarthModels)
         ui_->modelCombo->addItem(fromUtf8(nav::modelName(model)), int(model));
     ui_->modelCombo->view()->setAccessibleName(ui_->modelCombo->accessibleName() + u"列表"_s);
-    for (QLineEdit* field : {ui_->compassErrorEdit, ui_->nearEdit, ui_->courseEdit, ui_->speedEdit})
+    for (QLineEdit* field : {ui_->compassErrorEdit, ui_->courseEdit, ui_->speedEdit})
         connect(field, &QLineEdit::textChanged, this, &FixWindow::recompute);
+    // The DR position is read in the form it was typed in.
+    connect(ui_->nearEdit, &QLineEdit::textChanged, this, [this] {
+        nearForm_ = formOf(*ui_);
+        recompute();
+    });
     connect(ui_->modelCombo, &QComboBox::currentIndexChanged, this, &FixWindow::recompute);
+    // The form reads the next text typed: no mark already entered changes.
     for (QRadioButton* option : {ui_->minutesOption, ui_->secondsOption, ui_->degreesOption})
         connect(option, &QRadioButton::toggled, this, [this](bool on) {
             if (on)
-                recompute();
+                model_->setForm(formOf(*ui_));
         });
 }
 
@@ -206,66 +284,47 @@ void FixWindow::setUpSettings()
 // shown from the others.
 void FixWindow::recompute()
 {
-    QStringList problems;
-    RowSettings settings;
-    settings.form = formOf(*ui_);
-    const auto model = nav::EarthModel(ui_->modelCombo->currentData().toInt());
-    // An empty field is no value and no fault.
-    const auto read = [&](QLineEdit* field, auto reader) -> std::optional<double> {
-        if (field->text().trimmed().isEmpty())
-            return std::nullopt;
-        const QuantityReading reading = reader(field->text());
-        if (!reading.value)
-            problems << reading.refusal;
-        return reading.value;
-    };
-    const std::optional<double> compassError =
-        read(ui_->compassErrorEdit, [](const QString& text) { return readCompassErrorText(text); });
-    settings.course = read(ui_->courseEdit, [](const QString& text) { return readCourseText(text); });
-    settings.speed = read(ui_->speedEdit, [](const QString& text) { return readSpeedText(text); });
-    const bool linesKnown = problems.isEmpty();
-    std::optional<geo::GeoPoint> near;
-    if (const QString text = ui_->nearEdit->text().trimmed(); !text.isEmpty()) {
-        const PositionReading reading = readNearPosition(ui_->nearEdit->text(), settings.form);
-        near = reading.position;
-        if (!near)
-            problems << reading.refusal;
-    }
-    const ReadRows rows = readObservationRows(model_->observationRows(), settings);
-    model_->setRefusals(rows.refusals);
-    for (const ObservationRefusal& refusal : rows.refusals)
-        problems << u"第 %1 行：%2"_s.arg(refusal.row + 1).arg(refusal.message);
+    const FixTexts texts = fixTexts();
+    const FixReading read = readFix(texts);
+    model_->setRefusals(read.rows.refusals);
+    fix_ = read.fix;
 
     FixDrawing drawing;
-    drawing.model = model;
-    drawing.compassError = compassError.value_or(0);
-    drawing.markNames = rows.names;
-    if (linesKnown)
-        drawing.sightings = rows.sightings;
-    fix_.reset();
-    const bool hintOnly = problems.isEmpty() && rows.observations < 2;
-    if (problems.isEmpty() && rows.observations >= 2) {
-        try {
-            fix_ = nav::FixSolver(model).solve(rows.sightings, drawing.compassError, near);
-        } catch (const nav::NoFixError& error) {
-            problems << noFixMessage(error.reason());
-        }
-    } else if (problems.isEmpty()) {
-        problems << (rows.observations == 0 ? u"在观测表中输入至少两个观测，即可定位。"_s
-                                            : u"再输入一个观测，即可定位。"_s);
-    }
+    drawing.model = texts.settings.model;
+    drawing.compassError = read.compassError.value_or(0);
+    drawing.markNames = read.rows.names;
+    if (read.linesKnown)
+        drawing.sightings = read.rows.sightings;
     drawing.fix = fix_;
     settingsLines_ = QStringList{u"地球模型："_s + ui_->modelCombo->currentText(),
-                                 u"罗经差："_s + (compassError ? ui_->compassErrorEdit->text().trimmed()
-                                                               : u"0"_s) + u"°"_s};
-    if (near)
-        settingsLines_ << u"推算船位："_s + ui_->nearEdit->text().trimmed();
-    if (settings.course && settings.speed)
-        settingsLines_ << u"航向 %1°，航速 %2 节"_s.arg(ui_->courseEdit->text().trimmed(),
-                                                       ui_->speedEdit->text().trimmed());
-    observationLines_ = rows.lines;
-    showAnswer(problems, fix_ ? fixFigures(*fix_, rows.names) : QStringList(), hintOnly);
+                                 u"罗经差："_s + (read.compassError ? texts.settings.compassError.trimmed()
+                                                                    : u"0"_s) + u"°"_s};
+    if (read.near)
+        settingsLines_ << u"推算船位："_s + texts.settings.near.trimmed();
+    if (!texts.settings.course.trimmed().isEmpty() && !texts.settings.speed.trimmed().isEmpty() &&
+        read.linesKnown)
+        settingsLines_ << u"航向 %1°，航速 %2 节"_s.arg(texts.settings.course.trimmed(),
+                                                       texts.settings.speed.trimmed());
+    observationLines_ = read.rows.lines;
+    showAnswer(read.problems, fix_ ? fixFigures(*fix_, read.rows.names) : QStringList(), read.hintOnly);
     ui_->plotView->setDrawing(drawing);
+    updateTitle();
+}
+
+// Every text of the fix as typed, with the settings they are read with.
+FixTexts FixWindow::fixTexts() const
+{
+    FixTexts texts;
+    texts.rows = model_->observationRows();
+    FixSettingTexts& settings = texts.settings;
+    settings.model = nav::EarthModel(ui_->modelCombo->currentData().toInt());
+    settings.form = formOf(*ui_);
+    settings.compassError = ui_->compassErrorEdit->text();
+    settings.near = ui_->nearEdit->text();
+    settings.nearForm = nearForm_;
+    settings.course = ui_->courseEdit->text();
+    settings.speed = ui_->speedEdit->text();
+    return texts;
 }
 
 void FixWindow::showAnswer(const QStringList& problems, const QStringList& figures, bool hintOnly)

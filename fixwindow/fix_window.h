@@ -18,7 +18,9 @@
 // choose and Enter takes the kind and goes on to 物标.
 #pragma once
 
+#include "fixwindow/fix_document.h"
 #include "fixwindow/observation_table_model.h"
+#include "text/fix_reading.h"
 #include "print/fix_sheet.h"
 #include "routefiles/route_table.h"
 #include "widgets/prompt.h"
@@ -26,6 +28,7 @@
 #include "nav/fix.h"
 
 #include <QMainWindow>
+#include <QUndoStack>
 
 #include <memory>
 #include <optional>
@@ -54,6 +57,8 @@ public:
     void setPrompt(Prompt prompt);
 
     ObservationTableModel& model() { return *model_; }
+    FixDocument& document() { return document_; }
+    QUndoStack& undoStack() { return *undoStack_; }
     // The fix shown, if there is one.
     const std::optional<nav::Fix>& fix() const { return fix_; }
     // The sheet that is printed, exported and copied as an image.
@@ -65,12 +70,17 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void setUpActions();
     void setUpTable();
     void setUpSettings();
+    void setUpDocument();
+    void showTexts(const FixTexts& texts);
+    void updateTitle();
     void recompute();
+    FixTexts fixTexts() const;
     void showAnswer(const QStringList& problems, const QStringList& figures, bool hintOnly);
 
     void insertObservation();
@@ -83,8 +93,11 @@ private:
     void about();
 
     std::unique_ptr<Ui::FixWindow> ui_;
+    geo::NumberForm nearForm_ = geo::NumberForm::Minutes;  // of the DR position as typed
     ObservationTableModel* model_;
     Prompt prompt_;
+    QUndoStack* undoStack_;
+    FixDocument document_;
     std::optional<nav::Fix> fix_;
     QStringList settingsLines_;  // for the sheet
     QStringList answer_;

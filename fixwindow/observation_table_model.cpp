@@ -2,6 +2,8 @@
 #include "fixwindow/observation_table_model.h"
 
 #include <QColor>
+#include <QUndoCommand>
+#include <QUndoStack>
 
 #include <array>
 
@@ -53,6 +55,24 @@ QString& cell(ObservationRow& row, ObservationColumn column)
         return row.mark;
     }
 }
+
+// One edit of the rows, as 撤销 and 重做 name it: the rows before and after.
+class RowsEdit : public QUndoCommand
+{
+public:
+    RowsEdit(ObservationTableModel* model, QList<ObservationRow> before, QList<ObservationRow> after,
+             const QString& text)
+        : QUndoCommand(text), model_(model), before_(std::move(before)), after_(std::move(after))
+    {
+    }
+    void undo() override { model_->replaceRows(before_); }
+    void redo() override { model_->replaceRows(after_); }
+
+private:
+    ObservationTableModel* model_;
+    QList<ObservationRow> before_;
+    QList<ObservationRow> after_;
+};
 
 }  // namespace
 
@@ -150,27 +170,60 @@ bool ObservationTableModel::setData(const QModelIndex& index, const QVariant& va
         row.kind = kind->kind;
     } else {
         cell(row, column) = value.toString();
+        if (column == ObservationColumn::Mark)
+            row.forms.mark = form_;
+        if (column == ObservationColumn::Mark2)
+            row.forms.mark2 = form_;
     }
-    if (index.row() == rows_.size()) {
-        // The empty row becomes an observation, and a new empty row follows.
-        beginInsertRows({}, int(rows_.size()) + 1, int(rows_.size()) + 1);
-        rows_.append(row);
-        endInsertRows();
-        emit dataChanged(this->index(index.row(), 0), this->index(index.row(), observationColumns - 1));
-    } else {
-        rows_[index.row()] = row;
-        // A new kind turns the second mark's cell on or off.
-        const QModelIndex last = column == ObservationColumn::Kind
-                                     ? this->index(index.row(), observationColumns - 1)
-                                     : index;
-        emit dataChanged(index, last);
-        // The empty row's kind follows the last observation's.
-        if (column == ObservationColumn::Kind && index.row() == rows_.size() - 1)
-            emit dataChanged(this->index(int(rows_.size()), 0),
-                             this->index(int(rows_.size()), observationColumns - 1));
-    }
-    emit rowsEdited();
+    QList<ObservationRow> after = rows_;
+    if (index.row() == rows_.size())
+        after.append(row);  // the empty row becomes an observation, and a new empty row follows
+    else
+        after[index.row()] = row;
+    edit(std::move(after), u"编辑"_s + columnInfo[index.column()].title);
     return true;
+}
+
+void ObservationTableModel::edit(QList<ObservationRow> after, const QString& text)
+{
+    if (after == rows_)
+        return;
+    if (undoStack_ != nullptr)
+        undoStack_->push(new RowsEdit(this, rows_, std::move(after), text));
+    else
+        replaceRows(after);
+}
+
+// The rows' count changes at the end; every cell is shown anew, and the
+// empty row's kind follows the last observation's.
+void ObservationTableModel::replaceRows(const QList<ObservationRow>& rows)
+{
+    const int before = int(rows_.size());
+    const int after = int(rows.size());
+    if (after > before) {
+        beginInsertRows({}, before + 1, after);
+        rows_ = rows;
+        endInsertRows();
+    } else if (after < before) {
+        beginRemoveRows({}, after + 1, before);
+        rows_ = rows;
+        endRemoveRows();
+    } else {
+        rows_ = rows;
+    }
+    emit dataChanged(index(0, 0), index(rowCount() - 1, observationColumns - 1));
+    emit rowsEdited();
+}
+
+void ObservationTableModel::clearCells(const QModelIndexList& cells)
+{
+    QList<ObservationRow> after = rows_;
+    for (const QModelIndex& index : cells) {
+        if (index.row() >= after.size() || ObservationColumn(index.column()) == ObservationColumn::Kind)
+            continue;
+        cell(after[index.row()], ObservationColumn(index.column())).clear();
+    }
+    edit(std::move(after), u"清除"_s);
 }
 
 void ObservationTableModel::setObservationRows(const QList<ObservationRow>& rows)
@@ -184,25 +237,24 @@ void ObservationTableModel::setObservationRows(const QList<ObservationRow>& rows
 
 void ObservationTableModel::insertObservation(int row)
 {
-    row = std::clamp(row, 0, int(rows_.size()));
-    beginInsertRows({}, row, row);
-    rows_.insert(row, ObservationRow{});
-    endInsertRows();
-    emit rowsEdited();
+    QList<ObservationRow> after = rows_;
+    after.insert(std::clamp(row, 0, int(rows_.size())), ObservationRow{});
+    edit(std::move(after), u"插入观测"_s);
 }
 
 void ObservationTableModel::removeObservations(QList<int> rows)
 {
     std::sort(rows.begin(), rows.end(), std::greater<>());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    QList<ObservationRow> after = rows_;
+    int removed = 0;
     for (const int row : rows) {
-        if (row < 0 || row >= rows_.size())
+        if (row < 0 || row >= after.size())
             continue;
-        beginRemoveRows({}, row, row);
-        rows_.removeAt(row);
-        endRemoveRows();
+        after.removeAt(row);
+        ++removed;
     }
-    emit rowsEdited();
+    edit(std::move(after), u"删除 %1 个观测"_s.arg(removed));
 }
 
 void ObservationTableModel::setRefusals(const QList<ObservationRefusal>& refusals)

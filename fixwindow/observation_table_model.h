@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "fixwindow/observation_rows.h"
+#include "text/observation_rows.h"
 
 #include <QAbstractTableModel>
+#include <QUndoStack>
 
 namespace tarnquil {
 
@@ -32,7 +33,17 @@ public:
 
     // The rows typed, without the empty one at the end.
     const QList<ObservationRow>& observationRows() const { return rows_; }
+    // Replaces every row (a file opened): no undo step.
     void setObservationRows(const QList<ObservationRow>& rows);
+    // Each edit from now on (a cell, an insertion, a removal, cells
+    // cleared) is one step of `stack`, which 撤销 undoes.
+    void setUndoStack(QUndoStack* stack) { undoStack_ = stack; }
+    // Empties the text cells among `cells`; the kinds stay.
+    void clearCells(const QModelIndexList& cells);
+    // The rows as `rows`, shown anew: what an edit and its undo do.
+    void replaceRows(const QList<ObservationRow>& rows);
+    // The form a mark typed from now on is read in; each mark keeps its own.
+    void setForm(geo::NumberForm form) { form_ = form; }
     void insertObservation(int row);
     void removeObservations(QList<int> rows);
 
@@ -51,6 +62,10 @@ private:
 
     QList<ObservationRow> rows_;
     QList<ObservationRefusal> refusals_;
+    void edit(QList<ObservationRow> after, const QString& text);
+
+    geo::NumberForm form_ = geo::NumberForm::Minutes;
+    QUndoStack* undoStack_ = nullptr;
 };
 
 }  // namespace tarnquil

@@ -514,6 +514,9 @@ QString RouteWindow::vertexText(int row) const
 {
     const std::optional<geo::GeoPoint> from = model_->tableRow(row - 1).position;
     const std::optional<geo::GeoPoint> to = model_->tableRow(row).position;
+    // A leg of no length lies on no one great circle: it has no vertex to name.
+    if (from->latitude == to->latitude && from->longitude == to->longitude)
+        return QString();
     // Only the vertex is shown: the interval is any that nav takes.
     constexpr double anyInterval = 10;
     const nav::GreatCircleSailing sailing =
@@ -658,9 +661,17 @@ void RouteWindow::addWaypoints(int row, const QList<WaypointText>& waypoints, co
     undoStack_->push(WaypointRowsCommand::adding(model_, std::move(placed), text));
 }
 
-void RouteWindow::appendWaypoint(const WaypointText& waypoint)
+bool RouteWindow::appendWaypoint(const WaypointText& waypoint)
 {
+    // The same fix added twice would make a leg of no length.
+    const QList<WaypointText>& waypoints = model_->waypoints();
+    if (!waypoints.isEmpty() && waypoints.back().latitude == waypoint.latitude &&
+        waypoints.back().longitude == waypoint.longitude) {
+        statusBar()->showMessage(u"船位与最后一个航点相同，未重复加入。"_s);
+        return false;
+    }
     addWaypoints(model_->rowCount(), {waypoint}, u"加入船位"_s);
+    return true;
 }
 
 // An empty waypoint in `row`, its name the current cell, not marked as
@@ -859,20 +870,15 @@ bool RouteWindow::mayDiscardChanges()
     if (!isModified())
         return true;
     const QString file = filePath_.isEmpty() ? u"未命名"_s : QFileInfo(filePath_).fileName();
-    QMessageBox box(QMessageBox::Question, windowName, u"航线“%1”已修改，是否保存？"_s.arg(file),
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
-    box.button(QMessageBox::Save)->setText(u"保存"_s);
-    box.button(QMessageBox::Discard)->setText(u"不保存"_s);
-    box.button(QMessageBox::Cancel)->setText(u"取消"_s);
-    box.setDefaultButton(QMessageBox::Save);
-    switch (box.exec()) {
-    case QMessageBox::Save:
+    switch (messageBoxSaveQuestion(this, windowName)(u"航线“%1”已修改，是否保存？"_s.arg(file))) {
+    case SaveChoice::Save:
         return save();
-    case QMessageBox::Discard:
+    case SaveChoice::Discard:
         return true;
-    default:
-        return false;
+    case SaveChoice::Cancel:
+        break;
     }
+    return false;
 }
 
 void RouteWindow::newRoute()

@@ -78,7 +78,8 @@ public:
     int splitGreatCircleLeg(int arrival, double every);
 
     // Adds a waypoint after the last, as one step to undo, and selects it.
-    void appendWaypoint(const WaypointText& waypoint);
+    // Appends a fix; not when it is the last waypoint's position already.
+    bool appendWaypoint(const WaypointText& waypoint);
 
     WaypointTableModel& model() { return *model_; }
     QUndoStack& undoStack() { return *undoStack_; }

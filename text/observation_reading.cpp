@@ -102,11 +102,20 @@ ObservationReading readObservation(const ObservationDescriptor& kind, const QStr
                                    geo::NumberForm form, const QList<MarkName>& names,
                                    QStringView option)
 {
+    return readObservation(kind, mark, mark2, value, {form, form}, names, option);
+}
+
+ObservationReading readObservation(const ObservationDescriptor& kind, const QString& mark,
+                                   const QString& mark2, const QString& value,
+                                   MarkForms forms, const QList<MarkName>& names,
+                                   QStringView option)
+{
     ObservationReading reading;
     nav::Observation observation;
     observation.kind = kind.kind;
     const auto readOne = [&](const QString& text, ObservationColumn column) {
-        const MarkReading read = readMark(text, form, names);
+        const MarkReading read =
+            readMark(text, column == ObservationColumn::Mark ? forms.mark : forms.mark2, names);
         if (!read.mark)
             reading.refusals.append({column, read.refusal});
         return read.mark ? read.mark->position : geo::GeoPoint{};

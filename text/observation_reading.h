@@ -64,6 +64,18 @@ ObservationReading readObservation(const ObservationDescriptor& kind, const QStr
                                    geo::NumberForm form, const QList<MarkName>& names,
                                    QStringView option = {});
 
+// The forms the two marks of an observation were typed in, each kept with
+// its text (a window's rows keep theirs when the form is switched).
+struct MarkForms {
+    geo::NumberForm mark = geo::NumberForm::Minutes;
+    geo::NumberForm mark2 = geo::NumberForm::Minutes;
+
+    friend bool operator==(const MarkForms&, const MarkForms&) = default;
+};
+ObservationReading readObservation(const ObservationDescriptor& kind, const QString& mark,
+                                   const QString& mark2, const QString& value, MarkForms forms,
+                                   const QList<MarkName>& names, QStringView option = {});
+
 // A run of a fix (航程): a course and a distance, refused as readCourseText
 // and readDistanceText refuse them, the course first.
 struct RunReading {

@@ -31,4 +31,26 @@ Question messageBoxQuestion(QWidget* window, const QString& title)
     };
 }
 
+SaveQuestion messageBoxSaveQuestion(QWidget* window, const QString& title)
+{
+    return [window, title](const QString& question) {
+        QMessageBox box(QMessageBox::Question, title, question,
+                        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, window);
+        box.button(QMessageBox::Save)->setText(u"保存"_s);
+        box.button(QMessageBox::Discard)->setText(u"不保存"_s);
+        box.button(QMessageBox::Cancel)->setText(u"取消"_s);
+        box.setDefaultButton(QMessageBox::Save);
+        box.setEscapeButton(QMessageBox::Cancel);
+        box.setTextFormat(Qt::PlainText);
+        switch (box.exec()) {
+        case QMessageBox::Save:
+            return SaveChoice::Save;
+        case QMessageBox::Discard:
+            return SaveChoice::Discard;
+        default:
+            return SaveChoice::Cancel;
+        }
+    };
+}
+
 }  // namespace tarnquil

@@ -27,4 +27,12 @@ using Question = std::function<bool(const QString& question)>;
 // question as plain text.
 Question messageBoxQuestion(QWidget* window, const QString& title);
 
+// What to do with a document's changes before it is closed or replaced.
+enum class SaveChoice { Save, Discard, Cancel };
+using SaveQuestion = std::function<SaveChoice(const QString& question)>;
+
+// The question of a window with a document: a modal message box over it,
+// titled `title`, with 保存 (the default), 不保存 and 取消 (also Esc).
+SaveQuestion messageBoxSaveQuestion(QWidget* window, const QString& title);
+
 }  // namespace tarnquil

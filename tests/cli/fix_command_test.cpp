@@ -13,6 +13,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -97,6 +98,10 @@ private slots:
     void namedMarkIsReadAndNamed();
     void refused_data();
     void refused();
+    void savedFixReopens_data();
+    void savedFixReopens();
+    void savedOnlyWhatAFileHolds_data();
+    void savedOnlyWhatAFileHolds();
 };
 
 void FixCommandTest::json_data()
@@ -319,6 +324,67 @@ void FixCommandTest::refused()
         QVERIFY2(first.startsWith(u"tarnquil: "_s + reason.chopped(1)), qPrintable(first));
     else
         QCOMPARE(first, u"tarnquil: "_s + reason);
+}
+
+// A fix worked with --save reopens from its file to the same JSON, and
+// what is given beside the file is added to it.
+void FixCommandTest::savedFixReopens_data()
+{
+    QTest::addColumn<QStringList>("observations");
+    QTest::addColumn<QStringList>("added");
+    const QStringList named{u"--bearing"_s, u"花鸟山 3051.5N 12240.0E"_s, u"045"_s, u"--run"_s,
+                            u"090"_s, u"2nm"_s, u"--bearing"_s, u"3045N 12245E"_s, u"100"_s,
+                            u"--compass-error"_s, u"-1"_s};
+    QTest::newRow("named mark, a run, an error") << named << QStringList{};
+    QTest::newRow("degrees form, two solutions near the DR")
+        << QStringList{u"--form"_s, u"度"_s, u"--range"_s, u"30.85N 122.66E"_s, u"5"_s, u"--range"_s,
+                       u"30.70N 122.70E"_s, u"6"_s, u"--near"_s, u"30.7N 122.6E"_s}
+        << QStringList{};
+    QTest::newRow("the model and an observation added to the file")
+        << named << QStringList{u"--model"_s, u"sphere"_s, u"--range"_s, u"花鸟山"_s, u"6.2"_s};
+}
+
+void FixCommandTest::savedFixReopens()
+{
+    QFETCH(QStringList, observations);
+    QFETCH(QStringList, added);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"fix.csv"_s);
+    const Run saved = runFix(observations + QStringList{u"--json"_s, u"--save"_s, path});
+    QVERIFY2(saved.status == 0, qPrintable(saved.err));
+    const Run direct = runFix(observations + added + QStringList{u"--json"_s});
+    QVERIFY2(direct.status == 0, qPrintable(direct.err));
+    const Run reopened = runFix(QStringList{path} + added + QStringList{u"--json"_s});
+    QVERIFY2(reopened.status == 0, qPrintable(reopened.err));
+    QCOMPARE(reopened.out, direct.out);
+}
+
+void FixCommandTest::savedOnlyWhatAFileHolds_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("error");
+    const QStringList two{u"--bearing"_s, u"3051.5N 12240.0E"_s, u"045"_s, u"--bearing"_s,
+                          u"3045N 12245E"_s, u"100"_s};
+    QTest::newRow("two runs with nothing between")
+        << QStringList{u"--bearing"_s, u"3051.5N 12240.0E"_s, u"045"_s, u"--run"_s, u"090"_s, u"1"_s,
+                       u"--run"_s, u"180"_s, u"1"_s, u"--bearing"_s, u"3045N 12245E"_s, u"100"_s}
+        << u"两个 --run 之间没有观测"_s;
+    QTest::newRow("a run after the last")
+        << two + QStringList{u"--run"_s, u"090"_s, u"1"_s} << u"最后一个 --run 之后没有观测"_s;
+}
+
+// What the window's rows cannot hold is refused, and no file is left.
+void FixCommandTest::savedOnlyWhatAFileHolds()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, error);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"fix.csv"_s);
+    const Run run = runFix(arguments + QStringList{u"--save"_s, path});
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.err.contains(error), qPrintable(run.err));
+    QCOMPARE(run.out, QByteArray());
+    QVERIFY(!QFile::exists(path));
 }
 
 QTEST_GUILESS_MAIN(FixCommandTest)

@@ -6,7 +6,7 @@
 // reading, row by row.
 #include "fixwindow/fix_plot_view.h"
 #include "fixwindow/fix_window.h"
-#include "fixwindow/observation_rows.h"
+#include "text/observation_rows.h"
 #include "widgets/application_setup.h"
 #include "tests/alt_letters.h"
 
@@ -30,6 +30,7 @@
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -69,6 +70,10 @@ public:
     Driver()
     {
         window_.setPrompt([this](const QString& message) { messages_ << message; });
+        window_.document().setSaveQuestion([this](const QString& question) {
+            questions_ << question;
+            return saveChoice_;
+        });
         window_.show();
         QApplication::setActiveWindow(&window_);
         QVERIFY(QTest::qWaitForWindowActive(&window_));
@@ -106,6 +111,32 @@ public:
     }
 
     QStringList messages_;
+    QStringList questions_;
+    tarnquil::SaveChoice saveChoice_ = tarnquil::SaveChoice::Discard;
+
+    // The three bearings of the cocked hat, typed; the fix they give.
+    QString typeThreeBearings()
+    {
+        type(0, ObservationColumn::Mark, textA);
+        type(0, ObservationColumn::Value, u"40.9"_s);
+        type(1, ObservationColumn::Mark, textB);
+        type(1, ObservationColumn::Value, u"135.0"_s);
+        type(2, ObservationColumn::Mark, textC);
+        type(2, ObservationColumn::Value, u"280.1"_s);
+        return fixText();
+    }
+    void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+        QCoreApplication::processEvents();
+    }
+    QStringList marks()
+    {
+        QStringList texts;
+        for (const ObservationRow& row : window_.model().observationRows())
+            texts << row.mark;
+        return texts;
+    }
 
 private:
     FixWindow window_;
@@ -133,6 +164,10 @@ private slots:
     void threeBearingsWithACockedHat();
     void tabGoesFromTheMarkToTheValue();
     void threeBearingsTypedWithKeysOnly();
+    void formChangesNoMarkEntered();
+    void everyEditIsUndone();
+    void savedObservationsReopen();
+    void closingAsksForUnsavedObservations();
     void keysGoToTheNextCellToFill_data();
     void keysGoToTheNextCellToFill();
     void theKindCarriesOverAndIsChangedByKeys();
@@ -154,6 +189,89 @@ private slots:
 // Typed from the keyboard, the third row's Enter gives the least-squares
 // fix, its cocked hat and the common compass error; the plot's text says
 // the same.
+// 3051.5N typed under 分 stays 30°51.5′N when 度 is chosen for what follows.
+void FixWindowTest::formChangesNoMarkEntered()
+{
+    Driver driver;
+    const QString fix = driver.typeThreeBearings();
+    QVERIFY(!fix.isEmpty());
+    driver.control<QAbstractButton>(u"degreesOption"_s)->click();
+    QCOMPARE(driver.fixText(), fix);
+    driver.control<QAbstractButton>(u"secondsOption"_s)->click();
+    QCOMPARE(driver.fixText(), fix);
+}
+
+// Ctrl+A then Delete clears every cell in one step, Ctrl+Delete removes
+// rows in one step, and Ctrl+Z brings each back.
+void FixWindowTest::everyEditIsUndone()
+{
+    Driver driver;
+    const QString fix = driver.typeThreeBearings();
+    const QStringList marks = driver.marks();
+    driver.table()->setFocus();
+    driver.key(Qt::Key_A, Qt::ControlModifier);
+    driver.key(Qt::Key_Delete);
+    QCOMPARE(driver.fixText(), QString());
+    QCOMPARE(driver.marks(), QStringList(3, QString()));
+    driver.key(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(driver.marks(), marks);
+    QCOMPARE(driver.fixText(), fix);
+    driver.table()->selectionModel()->setCurrentIndex(
+        driver.window().model().index(1, int(ObservationColumn::Mark)),
+        QItemSelectionModel::ClearAndSelect);
+    driver.key(Qt::Key_Delete, Qt::ControlModifier);
+    QCOMPARE(driver.marks(), (QStringList{textA, textC}));
+    driver.key(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(driver.marks(), marks);
+    QCOMPARE(driver.fixText(), fix);
+    driver.window().findChild<QAction*>(u"redoAction"_s)->trigger();
+    QCOMPARE(driver.marks(), (QStringList{textA, textC}));
+}
+
+// Saved, then opened in another window: the same marks in their forms, the
+// settings and the fix.
+void FixWindowTest::savedObservationsReopen()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"观测.csv"_s);
+    QString fix;
+    {
+        Driver driver;
+        driver.setField(u"compassErrorEdit"_s, u"-1.5"_s);
+        fix = driver.typeThreeBearings();
+        driver.control<QAbstractButton>(u"degreesOption"_s)->click();
+        QVERIFY(driver.window().document().isModified());
+        QVERIFY(driver.window().document().saveTo(path));
+        QVERIFY(!driver.window().document().isModified());
+        QVERIFY(driver.window().windowTitle().contains(u"观测.csv"_s));
+    }
+    Driver reopened;
+    QVERIFY(reopened.window().document().openFile(path));
+    QCOMPARE(reopened.fixText(), fix);
+    QCOMPARE(reopened.control<QLineEdit>(u"compassErrorEdit"_s)->text(), u"-1.5"_s);
+    QVERIFY(reopened.control<QAbstractButton>(u"degreesOption"_s)->isChecked());
+    QVERIFY(!reopened.window().document().isModified());
+    QVERIFY(!reopened.window().undoStack().canUndo());
+}
+
+void FixWindowTest::closingAsksForUnsavedObservations()
+{
+    Driver driver;
+    QVERIFY(driver.window().close());  // nothing entered: no question
+    QVERIFY(driver.questions_.isEmpty());
+    driver.window().show();
+    QApplication::setActiveWindow(&driver.window());
+    QVERIFY(QTest::qWaitForWindowActive(&driver.window()));
+    driver.typeThreeBearings();
+    driver.saveChoice_ = tarnquil::SaveChoice::Cancel;
+    QVERIFY(!driver.window().close());
+    QCOMPARE(driver.questions_.size(), 1);
+    QVERIFY(driver.questions_.front().contains(u"是否保存"_s));
+    QVERIFY(driver.window().isVisible());
+    driver.saveChoice_ = tarnquil::SaveChoice::Discard;
+    QVERIFY(driver.window().close());
+}
+
 void FixWindowTest::threeBearingsWithACockedHat()
 {
     Driver driver;
@@ -478,7 +596,7 @@ namespace {
 ObservationRow row(Kind kind, const QString& mark, const QString& value, const QString& when = {},
                    const QString& mark2 = {})
 {
-    return {kind, mark, mark2, value, when};
+    return {kind, mark, mark2, value, when, {}};
 }
 
 }  // namespace

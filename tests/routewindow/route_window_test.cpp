@@ -219,6 +219,7 @@ private slots:
     }
 
     void pasteEditUndoRedo();
+    void sameFixIsNotAddedTwice();
     void wholePositionFillsBothCells_data();
     void wholePositionFillsBothCells();
     void insertMoveDelete();
@@ -731,6 +732,21 @@ void RouteWindowTest::deadReckoningAppends()
     QVERIFY(driver.shown(2, Column::Longitude) > driver.shown(1, Column::Longitude));
     driver.window().undoStack().undo();
     QCOMPARE(driver.model().rowCount(), 3);
+}
+
+// A fix added twice would make a leg of no length at 30°45′N, whose vertex
+// read "无（沿赤道）"; one typed so has no vertex text.
+void RouteWindowTest::sameFixIsNotAddedTwice()
+{
+    Driver driver;
+    const tarnquil::WaypointText fix{u"船位 09:30"_s, u"30°45.00′N"_s, u"122°30.00′E"_s};
+    QVERIFY(driver.window().appendWaypoint(fix));
+    QVERIFY(!driver.window().appendWaypoint(fix));
+    QCOMPARE(driver.model().waypoints().size(), 1);
+    driver.window().setWaypoints({{u"A"_s, u"3045N"_s, u"12230E"_s},
+                                  {u"B"_s, u"3045N"_s, u"12230E"_s, nav::Method::GreatCircle}});
+    driver.setCurrent(1, Column::Name);
+    QCOMPARE(driver.control(u"vertex"_s)->text(), QString());
 }
 
 // 横滨 → 旧金山 by great circle: the panel shows its vertex; split every 10

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fixwindow/observation_rows.h"
+#include "text/observation_rows.h"
 
 #include "text/observation_reading.h"
 #include "text/quoted_text.h"
@@ -9,6 +9,8 @@
 #include "nav/errors.h"
 
 #include <QRegularExpression>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -28,10 +30,11 @@ public:
 
     void collectNames(const QList<ObservationRow>& rows)
     {
-        QStringList marks;
-        for (const ObservationRow& row : rows)
-            marks << row.mark << row.mark2;
-        read_.names = namedMarks(marks, settings_.form);
+        // A name is its first position's, each mark read in its own form.
+        for (const ObservationRow& row : rows) {
+            add(namedMarks({row.mark}, row.forms.mark));
+            add(namedMarks({row.mark2}, row.forms.mark2));
+        }
     }
 
     void readRow(int index, const ObservationRow& row)
@@ -40,7 +43,7 @@ public:
         refused_ = false;
         const std::optional<nav::Run> run = readWhen(row.when);
         const ObservationReading reading = readObservation(describe(row.kind), row.mark, row.mark2,
-                                                           row.value, settings_.form, read_.names);
+                                                           row.value, row.forms, read_.names);
         for (const ObservationCellRefusal& refusal : reading.refusals)
             refuse(refusal.column, refusal.message);
         if (refused_)
@@ -52,6 +55,17 @@ public:
     }
 
 private:
+    void add(const QList<MarkName>& names)
+    {
+        for (const MarkName& named : names) {
+            const bool known =
+                std::any_of(read_.names.cbegin(), read_.names.cend(),
+                            [&](const MarkName& name) { return name.name == named.name; });
+            if (!known)
+                read_.names.append(named);
+        }
+    }
+
     void refuse(ObservationColumn column, const QString& message)
     {
         read_.refusals.append({index_, column, message});

@@ -7,7 +7,7 @@
 // reads them):
 //   类型  方位, 距离 or 水平角
 //   物标  the mark: a whole position in any notation the reader takes, in
-//         the window's form ("30°51.5′N 122°40.0′E", "3051.5N 12240.0E");
+//         the row's form ("30°51.5′N 122°40.0′E", "3051.5N 12240.0E");
 //         or a name, a blank and a position ("花鸟山 3051.5N 12240.0E");
 //         or a name alone, given with its position in another row
 //   物标2 the second mark of a horizontal angle, written as 物标; empty
@@ -21,10 +21,14 @@
 //         since the row before as course and distance, "090/3.5" or
 //         "090 3.5"
 // A row whose every text cell is empty is no observation and is skipped.
+// Each mark keeps the form (分, 秒 or 度) it was typed in, so that
+// choosing another form for the next text changes no mark already entered:
+// "3051.5N" typed under 分 stays 30°51.5′N.
 #pragma once
 
 #include "text/fix_words.h"
 #include "text/observation_kinds.h"
+#include "text/observation_reading.h"
 #include "text/refusals.h"
 
 #include "geo/number_form.h"
@@ -48,13 +52,15 @@ struct ObservationRow {
     QString mark2;
     QString value;
     QString when;
+    MarkForms forms;  // of its marks' plain numbers, as each was typed
 
     bool isEmpty() const;
     QString text(ObservationColumn column) const;  // the kind as its name
+
+    friend bool operator==(const ObservationRow&, const ObservationRow&) = default;
 };
 
 struct RowSettings {
-    geo::NumberForm form = geo::NumberForm::Minutes;
     std::optional<double> course;  // for the runs between watch times
     std::optional<double> speed;
 };

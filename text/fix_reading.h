@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A fix as the navigator typed it, and what it reads as: the observations'
+// rows (observation_rows.h) and the settings they are read with. The fix
+// window shows this reading, and an observations file opened on the command
+// line (`tarnquil --fix FILE.csv`) gives the same fix from the same texts.
+//
+// Settings, each a text as typed; an empty text is no value and no fault:
+//   罗经差   compassError  the compass error applied to the bearings,
+//                          readCompassErrorText: "-2.5", "+1°"
+//   推算船位 near          the DR position a fix of two solutions is chosen
+//                          near: a whole position, in nearForm
+//   航向、航速 course, speed the course and speed between watch times
+//                          ("09:30" in 时间或航程)
+// The Earth model is chosen, not typed; `form` is how the next text typed
+// is read, and changes no text already typed.
+#pragma once
+
+#include "text/observation_rows.h"
+
+#include "geo/angle.h"
+#include "geo/number_form.h"
+#include "nav/earth_model.h"
+#include "nav/fix.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace tarnquil {
+
+struct FixSettingTexts {
+    nav::EarthModel model = nav::EarthModel::Wgs84;
+    geo::NumberForm form = geo::NumberForm::Minutes;
+    QString compassError;
+    QString near;
+    geo::NumberForm nearForm = geo::NumberForm::Minutes;
+    QString course;
+    QString speed;
+
+    friend bool operator==(const FixSettingTexts&, const FixSettingTexts&) = default;
+};
+
+// Every text of a fix: what is saved and reopened.
+struct FixTexts {
+    QList<ObservationRow> rows;
+    FixSettingTexts settings;
+};
+
+struct FixReading {
+    ReadRows rows;
+    std::optional<double> compassError;
+    std::optional<geo::GeoPoint> near;
+    bool linesKnown = false;  // every setting the lines depend on reads
+    std::optional<nav::Fix> fix;
+    // Why there is no fix, each text that does not read with its reason (the
+    // settings first, then "第 2 行：…" for the rows), or what to enter next.
+    QStringList problems;
+    bool hintOnly = false;  // the problems only say what to enter next
+};
+
+// Reads every text and fixes the ship when all of them read and there are
+// at least two observations.
+FixReading readFix(const FixTexts& texts);
+
+}  // namespace tarnquil
