@@ -91,10 +91,12 @@ ExportResult exportRoute(const ExportRequest& request)
     RouteDocument document{file.name, file.waypoints, settings, makeRouteTable(file.waypoints, settings)};
     if (QStringList refused = cellMessages(request.routeFile, file, document.rows); !refused.isEmpty())
         return dataFault(refused + afterwords(request, file, document.rows));
+    // The split route is the file's plan with the options given: its model,
+    // speed and departure, not the command line's defaults.
     if (request.splitEvery) {
-        document.waypoints = splitGreatCircleLegs(document.waypoints, document.rows,
-                                                  request.settings.model, *request.splitEvery);
-        document.rows = makeRouteTable(document.waypoints, request.settings);
+        document.waypoints = splitGreatCircleLegs(document.waypoints, document.rows, settings.model,
+                                                  *request.splitEvery);
+        document.rows = makeRouteTable(document.waypoints, settings);
     }
     if (const QString error = writer(request.out, document); !error.isEmpty())
         return dataFault({error});

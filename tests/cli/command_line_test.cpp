@@ -4,6 +4,7 @@
 // With TARNQUIL_PDFTOTEXT, the path of pdftotext, the text of a PDF it
 // writes too.
 #include "routefiles/gpx_reader.h"
+#include "routefiles/route_file.h"
 #include "routefiles/route_table.h"
 
 #include "nav/entry.h"
@@ -71,6 +72,8 @@ private slots:
     void greatCircleAtAPole_data();
     void greatCircleAtAPole();
     void splitGreatCircleExport();
+    void splitKeepsTheFilesPlan_data();
+    void splitKeepsTheFilesPlan();
 
 private:
     Run tarnquil(const QStringList& arguments);
@@ -606,6 +609,44 @@ void CommandLineTest::splitGreatCircleExport()
     const QString csv = QString::fromUtf8(readAll(dir_.filePath(u"split.csv"_s)));
     QCOMPARE(csv.count(u",RL,"_s), 2 + crossings);
     QCOMPARE(csv.count(u",GC,"_s), 0);
+}
+
+// A plan saved on the sphere, with its speed and departure, split when
+// exported without those options: the split route is computed and written
+// with the file's plan, not the command line's defaults, the very bytes of
+// the split with the plan given again as options.
+void CommandLineTest::splitKeepsTheFilesPlan_data()
+{
+    QTest::addColumn<QString>("out");
+    QTest::newRow("leg table") << u"split-plan.csv"_s;
+    QTest::newRow("GPX route") << u"split-plan.gpx"_s;
+}
+
+void CommandLineTest::splitKeepsTheFilesPlan()
+{
+    QFETCH(QString, out);
+    const Run saved = tarnquil({u"--route"_s, u"pacific.csv"_s, u"--form"_s, u"度"_s, u"--export"_s,
+                                u"sphere-plan.csv"_s, u"--model"_s, u"sphere"_s, u"--speed"_s, u"12.5"_s,
+                                u"--depart"_s, u"2026-12-20 08:00"_s, u"--zone"_s, u"-5"_s});
+    QCOMPARE(saved.err, QString());
+    const Run split = tarnquil({u"--route"_s, u"sphere-plan.csv"_s, u"--export"_s, out,
+                                u"--split-gc"_s, u"5"_s});
+    QCOMPARE(split.err, QString());
+    QCOMPARE(split.status, 0);
+    const tarnquil::RouteFile file = tarnquil::readRouteFile(dir_.filePath(out));
+    QCOMPARE(file.error, QString());
+    QVERIFY(file.waypoints.size() > 3);
+    QCOMPARE(file.saved.model, nav::EarthModel::Sphere);
+    QCOMPARE(file.saved.speed, std::optional(std::optional(12.5)));
+    QCOMPARE(file.saved.departure, std::optional(nav::readClockTime("2026-12-20 08:00")));
+    QCOMPARE(file.saved.departureZone, nav::TimeZone::fromMinutes(-5 * 60));
+    const QByteArray written = readAll(dir_.filePath(out));
+    const QString given = u"given-"_s + out;
+    const Run again = tarnquil({u"--route"_s, u"sphere-plan.csv"_s, u"--export"_s, given,
+                                u"--split-gc"_s, u"5"_s, u"--model"_s, u"sphere"_s, u"--speed"_s,
+                                u"12.5"_s, u"--depart"_s, u"2026-12-20 08:00"_s, u"--zone"_s, u"-5"_s});
+    QCOMPARE(again.status, 0);
+    QCOMPARE(written, readAll(dir_.filePath(given)));
 }
 
 // route.csv, 646.4 n mile at 12 kn, 53 h 52 min (route_print_test's
