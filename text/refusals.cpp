@@ -7,6 +7,7 @@
 #include "nav/display.h"
 #include "nav/earth.h"
 #include "nav/entry.h"
+#include "nav/leeway_and_current.h"
 #include "nav/astro_time.h"
 #include "nav/observation.h"
 #include "nav/route.h"
@@ -145,6 +146,38 @@ QString positionRangeRefusal(const QString& field, const QString& text, geo::Axi
 QString poleRunRefusal()
 {
     return u"沿恒向线按此航向航行会越过极点，推算不出船位；请改用大圆，或缩短航程。"_s;
+}
+
+// ---- Leeway and current -----------------------------------------------------
+
+QString currentValueRefusal(nav::Quantity quantity, const QString& text, Verdict verdict,
+                            QStringView option, const QString& field)
+{
+    const auto said = [&](const QString& word) {
+        return verdictOn(field.isEmpty() ? word : field, option, text, verdict);
+    };
+    switch (quantity) {
+    case nav::Quantity::Leeway:
+        return said(u"风压差"_s)
+            + u"应是 %1 到 %2 之间的度数，左舷受风为正，如 3、-2.5 或 +3°。"_s.arg(
+                whole(-nav::kMaxLeeway), whole(nav::kMaxLeeway));
+    case nav::Quantity::CurrentSet:
+        return said(u"流向"_s)
+            + u"应是 0 到 %1 之间的度数，即流去的方向，如 120、120° 或 045.5。"_s.arg(
+                whole(geo::kFullCircle));
+    case nav::Quantity::CurrentRate:
+        return said(u"流速"_s) + u"应是不小于 0 的节数，如 0、2.5 或 2.5kn。"_s;
+    case nav::Quantity::LogCorrection:
+        return said(u"计程仪改正率"_s)
+            + u"应是 %1 到 %2 之间的百分数，如 -2、+3.5 或 -2%。"_s.arg(
+                whole(-nav::kMaxLogCorrection), whole(nav::kMaxLogCorrection));
+    case nav::Quantity::Hours:
+        return said(u"航时"_s) + u"应是不小于 0 的小时数，如 2、2.5 或 2.5h。"_s;
+    case nav::Quantity::Course:
+        return said(u"航向"_s) + degreesRule;
+    default:
+        return fixValueRefusal(quantity, text, verdict, option);
+    }
 }
 
 // ---- Celestial navigation ---------------------------------------------------
