@@ -351,31 +351,13 @@ int destination(const Arguments& arguments)
     return success;
 }
 
-// A position of --great-circle, read and checked, or a data error naming
-// it as `field` (起点, 终点).
-geo::GeoPoint readSailingEnd(const QString& field, const QString& text, geo::NumberForm form)
-{
-    geo::GeoPoint point;
-    try {
-        point = geo::readPosition(text.toStdString(), form).position;
-        nav::checkPosition(point);
-    } catch (const geo::CoordinateError& error) {
-        dataError(conversionFailureMessage(field, text, error));
-    } catch (const nav::RangeError& error) {
-        dataError(positionRangeRefusal(field, text, error.quantity() == nav::Quantity::Latitude
-                                                        ? geo::Axis::Latitude
-                                                        : geo::Axis::Longitude));
-    }
-    return point;
-}
-
 int greatCircle(const Arguments& arguments)
 {
     const geo::NumberForm form = readForm(arguments);
     GreatCircleQuestion question;
     question.model = readModel(arguments);
-    question.from = readSailingEnd(u"起点"_s, arguments.value(u"--great-circle"), form);
-    question.to = readSailingEnd(u"终点"_s, *arguments.file, form);
+    question.from = readPositionValue(u"起点"_s, arguments.value(u"--great-circle"), form);
+    question.to = readPositionValue(u"终点"_s, *arguments.file, form);
     question.every = arguments.has(u"--every")
         ? readQuantity(arguments, u"--every", readMeridianIntervalText)
         : kDefaultMeridianInterval;
