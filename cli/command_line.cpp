@@ -5,6 +5,7 @@
 #include "cli/command_line_help.h"
 #include "cli/common_options.h"
 #include "cli/console_text.h"
+#include "cli/current_commands.h"
 #include "cli/great_circle_report.h"
 #include "cli/fix_command.h"
 
@@ -421,6 +422,9 @@ CommandLineAction readCommandLine(int& argc, char** argv)
     }
     if (isCelestialCommand(application.arguments().sliced(1)))
         return {CommandLineAction::Kind::Exit, runCelestialCommand(application.arguments().sliced(1)),
+                {}, {}};
+    if (isCurrentCommand(application.arguments().sliced(1)))
+        return {CommandLineAction::Kind::Exit, runCurrentCommand(application.arguments().sliced(1)),
                 {}, {}};
     try {
         const Arguments arguments = splitArguments(application.arguments().sliced(1));
