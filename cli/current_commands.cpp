@@ -118,10 +118,10 @@ nav::EarthModel readModel(const CommandArguments& arguments)
     return readModelOption(arguments.word(u"--model"));
 }
 
-// A value of the command itself: "--current-from-fixes 的 TIME1".
+// A value of the command itself, as its synopsis names it: "--current-from-fixes 的时间1".
 QString valueName(const CommandArguments& arguments, QStringView value)
 {
-    return arguments.command->option.toString() + u" 的 "_s + value.toString();
+    return arguments.command->option.toString() + u" 的"_s + value.toString();
 }
 
 GivenTime readFixTime(const CommandArguments& arguments, qsizetype index, QStringView value)
@@ -207,12 +207,10 @@ int currentFromFixes(const CommandArguments& arguments)
     const geo::NumberForm form = readForm(arguments);
     FixesQuestion question;
     question.model = readModel(arguments);
-    question.fix1 = readPositionValue(u"第一船位（%1）"_s.arg(valueName(arguments, u"FIX1")),
-                                      arguments.values[0], form);
-    question.time1 = readFixTime(arguments, 1, u"TIME1");
-    question.fix2 = readPositionValue(u"第二船位（%1）"_s.arg(valueName(arguments, u"FIX2")),
-                                      arguments.values[2], form);
-    question.time2 = readFixTime(arguments, 3, u"TIME2");
+    question.fix1 = readPositionValue(u"第一船位（--current-from-fixes）"_s, arguments.values[0], form);
+    question.time1 = readFixTime(arguments, 1, u"时间1");
+    question.fix2 = readPositionValue(u"第二船位（--current-from-fixes）"_s, arguments.values[2], form);
+    question.time2 = readFixTime(arguments, 3, u"时间2");
     question.steering = {readRequired(arguments, u"--course", readCourseText), readLeeway(arguments)};
     question.log = readLog(arguments);
     try {
@@ -223,7 +221,7 @@ int currentFromFixes(const CommandArguments& arguments)
         write(arguments, foundCurrentText(question, found), foundCurrentJson(question, found));
     } catch (const nav::CurrentError&) {
         dataError(timeNotForwardRefusal(arguments.values[1], arguments.values[3],
-                                        valueName(arguments, u"TIME2")));
+                                        valueName(arguments, u"时间2")));
     } catch (const nav::RangeError& error) {
         refuseRange(error, arguments);
     } catch (const nav::PoleError&) {

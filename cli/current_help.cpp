@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/current_help.h"
 
+#include "text/current_words.h"
+
 #include "nav/earth.h"
 #include "nav/leeway_and_current.h"
 
@@ -35,14 +37,14 @@ QString currentCommandHelp()
            --speed 航速 [--leeway 风压差] [--log-correction 改正率] [--model …] [--form …]
       求流：由第一船位按 TC、α、船速 V 不计流推算到时间2 的推算船位，推算船位到第二
       船位的恒向线即流：流向为其航向，流速为其长度除以两次定位的间隔。
-  以上命令都可加 --json，以 JSON 输出（见下）。
+  三个命令加 --json 时输出 JSON（见下）。
 
   --course 真航向        TC，0 到 360 度，如 030、030° 或 30度
   --track 航迹向         要驶出的计划航迹向 CG，写法同 --course
   --speed 航速           计程仪航速（对水），节，如 12、12.5kn 或 12节
-  --log-correction 改正率 计程仪改正率 ΔL，百分数，%1 到 %2，如 -2、+3.5 或 -2%：
+  --log-correction 改正率 %6 ΔL，百分数，%1 到 %2，如 -2、+3.5 或 -2%：
                          船速 V = 计程仪航速 × (1 + ΔL)，航程同样改正；默认 0
-  --leeway 风压差        α，度，带符号，左舷受风为正（右舷受风为负），%3 到 %4，
+  --leeway 风压差        α，度，带符号，%7（右舷受风为负），%3 到 %4，
                          如 3、-2.5 或 +3°；默认 0
   --set 流向             流去的方向（不是流来的方向），0 到 360 度，如 120 或 120°
   --drift 流速           节，不小于 0，如 2、2.5kn；0 为无流
@@ -54,22 +56,22 @@ QString currentCommandHelp()
 
   文字输出按教科书列出每一步：TC、α、CA、V、流、β、CG、γ、VG、航程和推算船位；
   α、β 注明左舷或右舷受风、受流。
-  --json 输出一个 JSON 对象：数字的写法同 --great-circle 的 --json；角度为度（航向
-  0 到 360，α、β、γ 带符号），速度为节，航程为海里，位置为 {lat, lon}（十进制度，
-  北、东为正）；不适用的键不写。
+  JSON 的数字、位置的写法同天文航海的 --json：角度为度（航向 0 到 360，α、β、γ
+  带符号），速度为节，航程为海里，位置为 {lat, lon}；用不上的键略去。
     --dead-reckoning      model、ca、cg、groundSpeed、alpha、beta、gamma、speed（船速 V）、
                           distance（对地航程）、position {lat, lon}；流使船对地不动
                           （VG 为 0）时无 cg、beta、gamma
     --course-to-steer     tc、ca、groundSpeed、alpha、beta、gamma、speed
     --current-from-fixes  model、set（流向）、drift（流速）、dr {lat, lon}（不计流的推算
-                          船位）、hours（两次定位的间隔）、distance（推算船位到第二船位）
-  退出状态：0 成功；1 数据有误：值读不出或不在范围内（如风压差超过 ±%4°、流速为负）、
-  航迹保持不住或驶不出去、时间2 不晚于时间1、恒向线越过极点、航程过长，理由写在标准
-  错误上并指明选项，标准输出为空；2 命令行有误：未知、重复或不能同时使用的选项、缺少值、
-  缺少 --course、--speed 等必需的选项、--set 与 --drift 只给其一、--model 或 --form 的
-  值不可选。
+                          船位）、hours（两次定位的间隔）、distance（流程，海里）
+  退出状态：0 成功；1 数据有误：某个值无法识别或超出范围（如风压差超过 ±%4°、流速
+  为负）、航迹保持不住或驶不出去、时间2 不晚于时间1、恒向线越过极点、航程过长，
+  原因连同选项写在标准错误上，不输出结果；2 命令行有误：未知、重复或不属于该命令
+  的选项、缺少值、缺少 --course、--speed 这类必需选项、--set 与 --drift 只给其一、
+  --model 或 --form 的值不可选。
 )"_s.arg(limit(-nav::kMaxLogCorrection), limit(nav::kMaxLogCorrection), limit(-nav::kMaxLeeway),
-             limit(nav::kMaxLeeway), limit(nav::kMaxRun));
+             limit(nav::kMaxLeeway), limit(nav::kMaxRun),
+             currentQuantityName(nav::Quantity::LogCorrection), leewaySignRule());
 }
 
 }  // namespace tarnquil

@@ -30,6 +30,29 @@ QString course(double degrees)
 
 }  // namespace
 
+QString currentQuantityName(nav::Quantity quantity)
+{
+    switch (quantity) {
+    case nav::Quantity::Leeway:
+        return u"风压差"_s;
+    case nav::Quantity::CurrentSet:
+        return u"流向"_s;
+    case nav::Quantity::CurrentRate:
+        return u"流速"_s;
+    case nav::Quantity::LogCorrection:
+        return u"计程仪改正率"_s;
+    case nav::Quantity::Hours:
+        return u"航时"_s;
+    default:
+        return {};
+    }
+}
+
+QString leewaySignRule()
+{
+    return u"左舷受风为正"_s;
+}
+
 QString leewayText(double alpha)
 {
     return sidedAngle(alpha, u"左舷受风"_s, u"右舷受风"_s);

@@ -16,6 +16,14 @@
 
 namespace tarnquil {
 
+// The names of what leeway and current take, as every text names them:
+// 风压差 (Leeway), 流向 (CurrentSet), 流速 (CurrentRate), 计程仪改正率
+// (LogCorrection), 航时 (Hours); empty for any other quantity.
+QString currentQuantityName(nav::Quantity quantity);
+
+// The sign of α as every text that asks for one says it: 左舷受风为正.
+QString leewaySignRule();
+
 QString leewayText(double alpha);
 QString driftAngleText(double beta);
 QString angleSumText(double gamma);
@@ -28,7 +36,7 @@ QString trackRefusal(nav::CurrentRefusal reason, double track);
 
 // Two fixes whose second time is not later than the first (求流); `option`
 // names where the second time came from:
-//   第二船位的时间（--current-from-fixes 的 TIME2）“2026-12-08 08:00 +8”不晚于第一船位的时间“2026-12-08 12:00 +8”：后一次定位的时间要晚于前一次。
+//   第二船位的时间（--current-from-fixes 的时间2）“2026-12-08 08:00 +8”不晚于第一船位的时间“2026-12-08 12:00 +8”：后一次定位的时间要晚于前一次。
 QString timeNotForwardRefusal(const QString& time1, const QString& time2, QStringView option = {});
 
 // A dead reckoning whose run over the ground exceeds nav::kMaxRun:

@@ -507,15 +507,15 @@ void CurrentCommandTest::refusals_data()
     QTest::newRow("current abeam as fast as the ship") << steer(u"0"_s, u"10"_s) << 1 << u"对地航速为零或负"_s;
     QTest::newRow("second fix before the first")
         << fixes(u"2026-12-08 12:00 +8"_s, u"2026-12-08 08:00 +8"_s) << 1
-        << u"第二船位的时间（--current-from-fixes 的 TIME2）“2026-12-08 08:00 +8”不晚于第一船位的时间“2026-12-08 12:00 +8”"_s;
+        << u"第二船位的时间（--current-from-fixes 的时间2）“2026-12-08 08:00 +8”不晚于第一船位的时间“2026-12-08 12:00 +8”"_s;
     QTest::newRow("fixes at one instant in two zones")
         << fixes(u"2026-12-08 08:00 +8"_s, u"2026-12-08 00:00 UTC"_s) << 1 << u"不晚于第一船位的时间"_s;
     QTest::newRow("time of a fix that does not read") << fixes(u"2026-12-08 8h"_s, u"2026-12-08 12:00"_s) << 1
-                                                       << u"时间（--current-from-fixes 的 TIME1）“2026-12-08 8h”无法识别"_s;
+                                                       << u"时间（--current-from-fixes 的时间1）“2026-12-08 8h”无法识别"_s;
     QTest::newRow("fix beyond the Earth")
         << QStringList{u"--current-from-fixes"_s, u"9100N 12200E"_s, u"2026-12-08 08:00"_s, u"3000N 12200E"_s,
                        u"2026-12-08 12:00"_s, u"--course"_s, u"0"_s, u"--speed"_s, u"10"_s}
-        << 1 << u"第一船位（--current-from-fixes 的 FIX1）“9100N 12200E”超出范围"_s;
+        << 1 << u"第一船位（--current-from-fixes）“9100N 12200E”超出范围"_s;
     QTest::newRow("run through the pole") << QStringList{u"--dead-reckoning"_s, u"80°N 0°E"_s, u"--course"_s, u"0"_s,
                                                          u"--speed"_s, u"20"_s, u"--hours"_s, u"100"_s}
                                           << 1 << u"越过极点"_s;
