@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/celestial_commands.h"
+#include "cli/command_arguments.h"
 #include "cli/celestial_report.h"
 #include "cli/command_failure.h"
 #include "cli/command_line_help.h"
@@ -8,11 +9,9 @@
 
 #include "text/celestial_text.h"
 #include "text/celestial_words.h"
-#include "text/conversion_message.h"
 #include "text/quoted_text.h"
 #include "text/refusals.h"
 
-#include "geo/position_text.h"
 #include "nav/earth.h"
 #include "nav/entry.h"
 #include "nav/errors.h"
@@ -45,167 +44,47 @@ enum Takes : unsigned {
     kForm = 1u << 7,
 };
 
-struct CommandSpec {
-    Command command;
-    QStringView option;
-    QStringView values;  // their names, for the messages: 天体 时间 高度
-    int count;
-    unsigned takes;
-};
+constexpr CommandShape command(Command id, QStringView option, QStringView values, int count,
+                               unsigned takes)
+{
+    return {int(id), option, values, count, takes};
+}
 
 constexpr std::array commands = {
-    CommandSpec{Command::Almanac, u"--almanac", u"时间", 1, kBody},
-    CommandSpec{Command::Sight, u"--sight", u"天体 时间 高度", 3, kAt | kSight | kHeight | kForm},
-    CommandSpec{Command::Latitude, u"--latitude", u"天体 时间 高度", 3, kAt | kSight | kHeight | kForm},
-    CommandSpec{Command::CompassError, u"--compass-error", u"天体 时间", 2, kAt | kCompass | kForm},
-    CommandSpec{Command::RiseSet, u"--rise-set", u"日期", 1, kAt | kZone | kHeight | kForm},
-    CommandSpec{Command::Stars, u"--stars", u"时间", 1, kAt | kForm},
-    CommandSpec{Command::Identify, u"--identify", u"时间", 1, kAt | kIdentify | kForm},
-};
-
-struct OptionSpec {
-    QStringView name;
-    bool takesValue;
-    unsigned takenWith;  // 0: by every command
+    command(Command::Almanac, u"--almanac", u"时间", 1, kBody),
+    command(Command::Sight, u"--sight", u"天体 时间 高度", 3, kAt | kSight | kHeight | kForm),
+    command(Command::Latitude, u"--latitude", u"天体 时间 高度", 3, kAt | kSight | kHeight | kForm),
+    command(Command::CompassError, u"--compass-error", u"天体 时间", 2, kAt | kCompass | kForm),
+    command(Command::RiseSet, u"--rise-set", u"日期", 1, kAt | kZone | kHeight | kForm),
+    command(Command::Stars, u"--stars", u"时间", 1, kAt | kForm),
+    command(Command::Identify, u"--identify", u"时间", 1, kAt | kIdentify | kForm),
 };
 
 constexpr std::array options = {
-    OptionSpec{u"--body", true, kBody},
-    OptionSpec{u"--at", true, kAt},
-    OptionSpec{u"--limb", true, kSight},
-    OptionSpec{u"--index-correction", true, kSight},
-    OptionSpec{u"--height", true, kHeight},
-    OptionSpec{u"--temperature", true, kSight},
-    OptionSpec{u"--pressure", true, kSight},
-    OptionSpec{u"--bearing", true, kCompass},
-    OptionSpec{u"--amplitude", false, kCompass},
-    OptionSpec{u"--variation", true, kCompass},
-    OptionSpec{u"--zone", true, kZone},
-    OptionSpec{u"--altitude", true, kIdentify},
-    OptionSpec{u"--azimuth", true, kIdentify},
-    OptionSpec{u"--form", true, kForm},
-    OptionSpec{u"--dut1", true, 0},
-    OptionSpec{u"--json", false, 0},
-    OptionSpec{u"--help", false, 0},
-    OptionSpec{u"-h", false, 0},
+    OptionShape{u"--body", true, kBody, true},
+    OptionShape{u"--at", true, kAt},
+    OptionShape{u"--limb", true, kSight},
+    OptionShape{u"--index-correction", true, kSight},
+    OptionShape{u"--height", true, kHeight},
+    OptionShape{u"--temperature", true, kSight},
+    OptionShape{u"--pressure", true, kSight},
+    OptionShape{u"--bearing", true, kCompass},
+    OptionShape{u"--amplitude", false, kCompass},
+    OptionShape{u"--variation", true, kCompass},
+    OptionShape{u"--zone", true, kZone},
+    OptionShape{u"--altitude", true, kIdentify},
+    OptionShape{u"--azimuth", true, kIdentify},
+    OptionShape{u"--form", true, kForm},
+    OptionShape{u"--dut1", true, 0},
+    OptionShape{u"--json", false, 0},
 };
 
-const CommandSpec* findCommand(QStringView name)
+using CelestialArguments = CommandArguments;
+
+// The options a command cannot do without.
+void checkRequired(const CelestialArguments& arguments)
 {
-    for (const CommandSpec& spec : commands)
-        if (spec.option == name)
-            return &spec;
-    return nullptr;
-}
-
-const OptionSpec* findOption(QStringView name)
-{
-    for (const OptionSpec& spec : options)
-        if (spec.name == name)
-            return &spec;
-    return nullptr;
-}
-
-QStringView nameOf(const QString& argument)
-{
-    const qsizetype equals = argument.startsWith(u"--"_s) ? argument.indexOf(u'=') : -1;
-    return QStringView(argument).first(equals < 0 ? argument.size() : equals);
-}
-
-struct Given {
-    QStringView name;
-    QString value;
-};
-
-struct CelestialArguments {
-    const CommandSpec* command = nullptr;
-    QStringList values;           // the command's own
-    std::vector<Given> options;   // --body may come more than once
-    bool help = false;
-
-    const Given* option(QStringView name) const
-    {
-        for (const Given& given : options)
-            if (given.name == name)
-                return &given;
-        return nullptr;
-    }
-    bool has(QStringView name) const { return option(name) != nullptr; }
-    QString value(QStringView name) const
-    {
-        const Given* given = option(name);
-        return given ? given->value : QString();
-    }
-    std::optional<QString> word(QStringView name) const
-    {
-        return has(name) ? std::optional(value(name)) : std::nullopt;
-    }
-};
-
-// The value after argument i, which may start with a minus ("-0.5",
-// "-4250 …") but never with a double one.
-QString nextValue(const QStringList& arguments, qsizetype& i, QStringView name)
-{
-    if (i + 1 == arguments.size() || arguments[i + 1].startsWith(u"--"_s))
-        usageError(missingValueMessage(name));
-    return arguments[++i];
-}
-
-CelestialArguments splitArguments(const QStringList& arguments)
-{
-    CelestialArguments split;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (!argument.startsWith(u'-'))
-            usageError(u"多余的参数%1。"_s.arg(quotedText(argument)));
-        if (skipQtOption(arguments, i))
-            continue;
-        const QStringView name = nameOf(argument);
-        const bool withEquals = name.size() < argument.size();
-        if (const CommandSpec* command = findCommand(name)) {
-            if (split.command)
-                usageError(u"%1 与 %2 不能一起使用。"_s.arg(split.command->option, command->option));
-            split.command = command;
-            if (withEquals) {
-                if (command->count != 1)
-                    usageError(u"%1 要跟 %2 个值，不能写成 %1=值。"_s.arg(command->option).arg(command->count));
-                split.values << argument.sliced(name.size() + 1);
-                continue;
-            }
-            while (split.values.size() < command->count) {
-                if (i + 1 == arguments.size() || arguments[i + 1].startsWith(u"--"_s))
-                    usageError(u"%1 要跟 %2：tarnquil %1 %2 …"_s.arg(command->option, command->values));
-                split.values << arguments[++i];
-            }
-            continue;
-        }
-        const OptionSpec* option = findOption(name);
-        if (!option)
-            usageError(u"未知选项%1。"_s.arg(quotedText(name.toString())));
-        if (option->name == u"--help" || option->name == u"-h") {
-            split.help = true;
-            continue;
-        }
-        if (option->name != u"--body" && split.has(option->name))
-            usageError(u"选项 %1 重复。"_s.arg(option->name));
-        if (!option->takesValue && withEquals)
-            usageError(flagValueMessage(option->name));
-        const QString value = !option->takesValue ? QString()
-                              : withEquals        ? argument.sliced(name.size() + 1)
-                                                  : nextValue(arguments, i, option->name);
-        split.options.push_back({option->name, value});
-    }
-    return split;
-}
-
-void checkOptions(const CelestialArguments& arguments)
-{
-    const CommandSpec& command = *arguments.command;
-    for (const Given& given : arguments.options) {
-        const OptionSpec& option = *findOption(given.name);
-        if (option.takenWith != 0 && !(option.takenWith & command.takes))
-            usageError(misplacedOptionMessage(option.name, command.option));
-    }
+    const CommandShape& command = *arguments.command;
     const auto require = [&](QStringView name, const QString& what) {
         if (!arguments.has(name))
             usageError(u"%1 需要 %2 %3。"_s.arg(command.option, name, what));
@@ -222,24 +101,9 @@ void checkOptions(const CelestialArguments& arguments)
 
 // ---- reading the values -------------------------------------------------------
 
-double readValue(const QuantityReading& reading)
-{
-    if (!reading.value)
-        dataError(reading.refusal);
-    return *reading.value;
-}
-
-std::optional<double> readOptional(const CelestialArguments& arguments, QStringView name,
-                                   QuantityReading (*reader)(const QString&, QStringView))
-{
-    if (!arguments.has(name))
-        return std::nullopt;
-    return readValue(reader(arguments.value(name), name));
-}
-
 double readDut1(const CelestialArguments& arguments)
 {
-    return readOptional(arguments, u"--dut1", readDut1Text).value_or(0);
+    return readOptionalValue(arguments, u"--dut1", readDut1Text).value_or(0);
 }
 
 const nav::Body& readBody(const QString& text, QStringView option)
@@ -260,20 +124,8 @@ GivenTime readTime(const QString& text, double dut1, QStringView option)
 
 geo::GeoPoint readAt(const CelestialArguments& arguments)
 {
-    const geo::NumberForm form = readFormOption(arguments.word(u"--form"));
-    const QString text = arguments.value(u"--at");
-    const QString field = u"位置（--at）"_s;
-    try {
-        const geo::GeoPoint point = geo::readPosition(text.toStdString(), form).position;
-        nav::checkPosition(point);
-        return point;
-    } catch (const geo::CoordinateError& error) {
-        dataError(conversionFailureMessage(field, text, error));
-    } catch (const nav::RangeError& error) {
-        dataError(positionRangeRefusal(field, text, error.quantity() == nav::Quantity::Latitude
-                                                        ? geo::Axis::Latitude
-                                                        : geo::Axis::Longitude));
-    }
+    return readPositionValue(u"位置（--at）"_s, arguments.value(u"--at"),
+                             readFormOption(arguments.word(u"--form")));
 }
 
 std::optional<nav::Limb> readLimbWord(std::string_view word)
@@ -301,12 +153,12 @@ SightQuestion readSight(const CelestialArguments& arguments)
     question.limb = limbed ? limb : nav::Limb::Centre;
     nav::SightConditions& conditions = question.conditions;
     conditions.indexCorrection =
-        readOptional(arguments, u"--index-correction", readIndexCorrectionText).value_or(0);
-    conditions.heightOfEye = readOptional(arguments, u"--height", readHeightOfEyeText).value_or(0);
-    conditions.temperature = readOptional(arguments, u"--temperature", readTemperatureText)
+        readOptionalValue(arguments, u"--index-correction", readIndexCorrectionText).value_or(0);
+    conditions.heightOfEye = readOptionalValue(arguments, u"--height", readHeightOfEyeText).value_or(0);
+    conditions.temperature = readOptionalValue(arguments, u"--temperature", readTemperatureText)
                                  .value_or(nav::kDefaultTemperature);
     conditions.pressure =
-        readOptional(arguments, u"--pressure", readPressureText).value_or(nav::kDefaultPressure);
+        readOptionalValue(arguments, u"--pressure", readPressureText).value_or(nav::kDefaultPressure);
     question.at = readAt(arguments);
     return question;
 }
@@ -325,7 +177,7 @@ int almanac(const CelestialArguments& arguments)
 {
     const GivenTime time = readTime(arguments.values[0], readDut1(arguments), u"--almanac");
     std::vector<const nav::Body*> chosen;
-    for (const Given& given : arguments.options)
+    for (const GivenOption& given : arguments.options)
         if (given.name == u"--body")
             chosen.push_back(&readBody(given.value, given.name));
     if (chosen.empty())
@@ -379,7 +231,7 @@ int compassError(const CelestialArguments& arguments)
     question.time = readTime(arguments.values[1], dut1, u"--compass-error");
     question.at = readAt(arguments);
     const double bearing = readValue(readAzimuthText(arguments.value(u"--bearing"), u"--bearing"));
-    question.variation = readOptional(arguments, u"--variation", readVariationText);
+    question.variation = readOptionalValue(arguments, u"--variation", readVariationText);
     const nav::Almanac almanac(question.time.instant);
     try {
         const nav::CompassCheck check =
@@ -402,7 +254,7 @@ int riseSet(const CelestialArguments& arguments)
         dataError(date.refusal);
     const double dut1 = readDut1(arguments);
     RiseSetQuestion question{date.year, date.month, date.day, {}, readAt(arguments), 0};
-    question.heightOfEye = readOptional(arguments, u"--height", readHeightOfEyeText).value_or(0);
+    question.heightOfEye = readOptionalValue(arguments, u"--height", readHeightOfEyeText).value_or(0);
     if (arguments.has(u"--zone")) {
         const QString text = arguments.value(u"--zone");
         const std::optional<nav::TimeZone> zone = nav::readTimeZone(text.toStdString());
@@ -441,9 +293,9 @@ int identify(const CelestialArguments& arguments)
     return success;
 }
 
-int run(const CelestialArguments& arguments)
+int runCommand(const CelestialArguments& arguments)
 {
-    switch (arguments.command->command) {
+    switch (Command(arguments.command->id)) {
     case Command::Almanac:
         return almanac(arguments);
     case Command::Sight:
@@ -462,43 +314,28 @@ int run(const CelestialArguments& arguments)
     return identify(arguments);
 }
 
+int run(const CelestialArguments& arguments)
+{
+    checkRequired(arguments);
+    try {
+        return runCommand(arguments);
+    } catch (const nav::TimeError& error) {
+        // An instant the day's events reach beyond the almanac's years.
+        dataError(timeProblemRefusal(arguments.values.front(), error.problem(),
+                                     arguments.command->option));
+    }
+}
+
 }  // namespace
 
 bool isCelestialCommand(const QStringList& arguments)
 {
-    for (const QString& argument : arguments)
-        if (findCommand(nameOf(argument)))
-            return true;
-    return false;
+    return namesCommand(arguments, commands);
 }
 
 int runCelestialCommand(const QStringList& arguments)
 {
-    // --help wherever it stands, before the values are counted.
-    if (arguments.contains(u"--help"_s) || arguments.contains(u"-h"_s)) {
-        writeText(stdout, commandLineHelp());
-        return success;
-    }
-    try {
-        const CelestialArguments split = splitArguments(arguments);
-        if (split.help) {
-            writeText(stdout, commandLineHelp());
-            return success;
-        }
-        checkOptions(split);
-        try {
-            return run(split);
-        } catch (const nav::TimeError& error) {
-            // An instant the day's events reach beyond the almanac's years.
-            dataError(timeProblemRefusal(split.values.front(), error.problem(),
-                                         split.command->option));
-        }
-    } catch (const Failure& failure) {
-        writeText(stderr, u"tarnquil: "_s + failure.message + u'\n');
-        if (failure.status == usageFault)
-            writeText(stderr, u"用法见 tarnquil --help。\n"_s);
-        return failure.status;
-    }
+    return runCommandFamily(arguments, commands, options, run);
 }
 
 }  // namespace tarnquil

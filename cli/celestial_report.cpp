@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/celestial_report.h"
+#include "cli/report_lines.h"
 
 #include "text/celestial_words.h"
 #include "text/utf8_text.h"
@@ -20,68 +21,6 @@ namespace tarnquil {
 namespace {
 
 // ---- text -------------------------------------------------------------------
-
-// The columns a terminal gives a text: two for an ideograph or a full-width
-// form, one for the rest of what is printed here.
-qsizetype columns(const QString& text)
-{
-    constexpr char16_t firstWide = u'\u1100';
-    qsizetype width = 0;
-    for (const QChar c : text)
-        width += c.unicode() >= firstWide && c != u'°' && c != u'′' && c != u'−' ? 2 : 1;
-    return width;
-}
-
-QString padded(const QString& text, qsizetype width)
-{
-    return text + QString(std::max<qsizetype>(0, width - columns(text)), u' ');
-}
-
-QString leftPadded(const QString& text, qsizetype width)
-{
-    return QString(std::max<qsizetype>(0, width - columns(text)), u' ') + text;
-}
-
-using Step = std::pair<QString, QString>;
-
-// Label and value, the values in one column.
-QStringList stepLines(const QList<Step>& steps)
-{
-    qsizetype width = 0;
-    for (const Step& step : steps)
-        width = std::max(width, columns(step.first));
-    QStringList lines;
-    for (const Step& step : steps)
-        lines << u"  "_s + padded(step.first, width + 2) + step.second;
-    return lines;
-}
-
-// Rows of cells, each column as wide as its widest cell; text left, numbers right.
-QStringList table(const QList<QStringList>& rows)
-{
-    QList<qsizetype> widths;
-    for (const QStringList& row : rows)
-        for (qsizetype c = 0; c < row.size(); ++c) {
-            if (widths.size() <= c)
-                widths << 0;
-            widths[c] = std::max(widths[c], columns(row[c]));
-        }
-    QStringList lines;
-    for (const QStringList& row : rows) {
-        QString line = u"  "_s;
-        for (qsizetype c = 0; c < row.size(); ++c)
-            line += c == 0 ? padded(row[c], widths[c]) : u"  "_s + leftPadded(row[c], widths[c]);
-        while (line.endsWith(u' '))
-            line.chop(1);
-        lines << line;
-    }
-    return lines;
-}
-
-QString joined(const QStringList& lines)
-{
-    return lines.join(u'\n') + u'\n';
-}
 
 QString position(geo::GeoPoint point)
 {

@@ -5,6 +5,7 @@
 #include "cli/command_line_help.h"
 #include "cli/common_options.h"
 #include "cli/console_text.h"
+#include "cli/current_commands.h"
 #include "cli/great_circle_report.h"
 #include "cli/fix_command.h"
 
@@ -351,31 +352,13 @@ int destination(const Arguments& arguments)
     return success;
 }
 
-// A position of --great-circle, read and checked, or a data error naming
-// it as `field` (起点, 终点).
-geo::GeoPoint readSailingEnd(const QString& field, const QString& text, geo::NumberForm form)
-{
-    geo::GeoPoint point;
-    try {
-        point = geo::readPosition(text.toStdString(), form).position;
-        nav::checkPosition(point);
-    } catch (const geo::CoordinateError& error) {
-        dataError(conversionFailureMessage(field, text, error));
-    } catch (const nav::RangeError& error) {
-        dataError(positionRangeRefusal(field, text, error.quantity() == nav::Quantity::Latitude
-                                                        ? geo::Axis::Latitude
-                                                        : geo::Axis::Longitude));
-    }
-    return point;
-}
-
 int greatCircle(const Arguments& arguments)
 {
     const geo::NumberForm form = readForm(arguments);
     GreatCircleQuestion question;
     question.model = readModel(arguments);
-    question.from = readSailingEnd(u"起点"_s, arguments.value(u"--great-circle"), form);
-    question.to = readSailingEnd(u"终点"_s, *arguments.file, form);
+    question.from = readPositionValue(u"起点"_s, arguments.value(u"--great-circle"), form);
+    question.to = readPositionValue(u"终点"_s, *arguments.file, form);
     question.every = arguments.has(u"--every")
         ? readQuantity(arguments, u"--every", readMeridianIntervalText)
         : kDefaultMeridianInterval;
@@ -439,6 +422,9 @@ CommandLineAction readCommandLine(int& argc, char** argv)
     }
     if (isCelestialCommand(application.arguments().sliced(1)))
         return {CommandLineAction::Kind::Exit, runCelestialCommand(application.arguments().sliced(1)),
+                {}, {}};
+    if (isCurrentCommand(application.arguments().sliced(1)))
+        return {CommandLineAction::Kind::Exit, runCurrentCommand(application.arguments().sliced(1)),
                 {}, {}};
     try {
         const Arguments arguments = splitArguments(application.arguments().sliced(1));

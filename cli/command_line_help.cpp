@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/command_line_help.h"
 #include "cli/celestial_help.h"
+#include "cli/current_help.h"
 #include "cli/great_circle_report.h"
 #include "cli/route_export.h"
 
@@ -211,7 +212,8 @@ QString commandLineHelp()
              zoneName(nav::kWestmostZoneMinutes), zoneName(nav::kEastmostZoneMinutes),
              whole(geo::kFullCircle), whole(nav::kMaxRun))
         + fixCommandHelp()
-        + celestialCommandHelp();
+        + celestialCommandHelp()
+        + currentCommandHelp();
 }
 
 }  // namespace tarnquil

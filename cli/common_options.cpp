@@ -3,6 +3,13 @@
 #include "cli/command_line_help.h"
 #include "cli/qt_options.h"
 
+#include "text/conversion_message.h"
+#include "text/refusals.h"
+
+#include "geo/position_text.h"
+#include "nav/earth.h"
+#include "nav/errors.h"
+
 using namespace Qt::StringLiterals;
 
 namespace tarnquil {
@@ -33,6 +40,21 @@ QString flagValueMessage(QStringView option)
 QString misplacedOptionMessage(QStringView option, QStringView command)
 {
     return u"选项 %1 不能与 %2 一起使用。"_s.arg(option, command);
+}
+
+geo::GeoPoint readPositionValue(const QString& field, const QString& text, geo::NumberForm form)
+{
+    try {
+        const geo::GeoPoint point = geo::readPosition(text.toStdString(), form).position;
+        nav::checkPosition(point);
+        return point;
+    } catch (const geo::CoordinateError& error) {
+        dataError(conversionFailureMessage(field, text, error));
+    } catch (const nav::RangeError& error) {
+        dataError(positionRangeRefusal(field, text, error.quantity() == nav::Quantity::Latitude
+                                                        ? geo::Axis::Latitude
+                                                        : geo::Axis::Longitude));
+    }
 }
 
 geo::NumberForm readFormOption(const std::optional<QString>& word)

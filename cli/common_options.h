@@ -11,6 +11,7 @@
 
 #include "text/option_words.h"
 
+#include "geo/angle.h"
 #include "geo/number_form.h"
 #include "nav/earth_model.h"
 
@@ -46,6 +47,11 @@ Choice readChoiceOption(QStringView option, const std::optional<QString>& word, 
 //   选项 --zone 不能与 --sight 一起使用。       another command's option
 QString flagValueMessage(QStringView option);
 QString misplacedOptionMessage(QStringView option, QStringView command);
+
+// A whole position (geo/position_text.h) in `form`, on the Earth: a data
+// error naming it as `field` (起点, 位置（--at）) and quoting `text` when it
+// does not read or lies beyond the Earth's latitudes or longitudes.
+geo::GeoPoint readPositionValue(const QString& field, const QString& text, geo::NumberForm form);
 
 // --form: 分 when not given.
 geo::NumberForm readFormOption(const std::optional<QString>& word);

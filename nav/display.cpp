@@ -124,10 +124,17 @@ std::string formatCourseCorrection(const Leg& leg)
         difference -= kFullCircle;
     else if (difference <= -kFullCircle / 2)
         difference += kFullCircle;
-    const std::string magnitude = fixed(std::fabs(difference), 1);
+    return formatAngleDifference(difference);
+}
+
+std::string formatAngleDifference(double degrees)
+{
+    if (!(std::fabs(degrees) <= kFullCircle))
+        throw RangeError(Quantity::Course, degrees);
+    const std::string magnitude = fixed(std::fabs(degrees), 1);
     if (magnitude == "0.0")
         return magnitude;
-    return (difference < 0 ? "-" : "+") + magnitude;
+    return (degrees < 0 ? "-" : "+") + magnitude;
 }
 
 std::string formatDistanceSaved(const Leg& leg)

@@ -47,6 +47,13 @@ std::string formatLongitude(double degrees);
 //   {30.17, 122.08833333} -> "30°10.20′N 122°05.30′E"
 std::string formatPosition(geo::GeoPoint position);
 
+// A signed angle between two directions (a leeway α, a drift angle β, their
+// sum γ), degrees to 0.1 with its sign; one that rounds to zero has none.
+//   3 -> "+3.0"   -2.04 -> "-2.0"   0.04 -> "0.0"   -0.04 -> "0.0"   180 -> "+180.0"
+// Throws RangeError (Quantity::Course) for one that is not finite or lies
+// beyond a full circle either way.
+std::string formatAngleDifference(double degrees);
+
 // How far the great circle's initial course lies from the rhumb line's
 // course (大圆改正量): the great circle's initial course minus the rhumb
 // line's, taken the short way round the compass, in (-180, 180], to 0.1

@@ -16,6 +16,7 @@ using GeographicLib::Math;
 constexpr double kPerCent = 100;
 constexpr double kFullCircle = 360;
 constexpr double kHalfCircle = 180;
+constexpr double kSecondsPerHour = 3600;
 
 // Any angle as a course in [0, 360), as Earth writes courses.
 double courseFrom(double degrees)
@@ -169,11 +170,13 @@ FoundCurrent currentFromFixes(const Earth& earth, geo::GeoPoint fix1, geo::GeoPo
         throw CurrentError(CurrentRefusal::TimeNotForward);
 
     FoundCurrent found;
-    found.dr = earth.deadReckoning(fix1, courseFrom(steering.course + steering.leeway),
-                                   speed * hours, Method::Rhumb);
+    found.ca = courseFrom(steering.course + steering.leeway);
+    found.dr = earth.deadReckoning(fix1, found.ca, speed * hours, Method::Rhumb);
     const RhumbLeg set = earth.leg(found.dr, fix2).rhumb;
     found.drift = set.distance / hours;
     found.set = set.distance > 0 ? set.course : 0.0;
+    found.hours = hours;
+    found.distance = set.distance;
     return found;
 }
 
@@ -186,6 +189,17 @@ FoundCurrent currentFromFixes(const Earth& earth, geo::GeoPoint fix1, ClockTime 
     if (time2 <= time1)
         throw CurrentError(CurrentRefusal::TimeNotForward);
     return currentFromFixes(earth, fix1, fix2, Hours(time2 - time1).count(), steering, log);
+}
+
+FoundCurrent currentFromFixes(const Earth& earth, geo::GeoPoint fix1, const Instant& time1,
+                              geo::GeoPoint fix2, const Instant& time2, Steering steering,
+                              LogSpeed log)
+{
+    checkedForFixes(fix1, fix2, steering, log);
+    const double seconds = time2.secondsSince(time1);
+    if (!(seconds > 0))
+        throw CurrentError(CurrentRefusal::TimeNotForward);
+    return currentFromFixes(earth, fix1, fix2, seconds / kSecondsPerHour, steering, log);
 }
 
 LegUnderCurrent legUnderCurrent(const RhumbLeg& leg, LogSpeed log, const LegCurrent& current)

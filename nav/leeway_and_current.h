@@ -63,6 +63,7 @@
 #include <optional>
 
 #include "geo/angle.h"
+#include "nav/astro_time.h"
 #include "nav/clock_time.h"
 #include "nav/earth.h"
 #include "nav/errors.h"
@@ -184,9 +185,12 @@ CourseToSteer courseToSteer(double track, LogSpeed log, double leeway, Current c
 //   10 kn, α 0, ΔL 0 -> the DR 30N 122.7678E (40 n mile east of fix 1),
 //   set 164.325, drift 1.554 kn (6.217 n mile in the four hours)
 struct FoundCurrent {
-    double set = 0;    // degrees true, toward
-    double drift = 0;  // knots
-    geo::GeoPoint dr;  // the DR at the time of fix 2, without current
+    double set = 0;       // degrees true, toward
+    double drift = 0;     // knots
+    double ca = 0;        // TC + α, the track the DR was run on
+    geo::GeoPoint dr;     // the DR at the time of fix 2, without current
+    double hours = 0;     // from fix 1 to fix 2
+    double distance = 0;  // n mile the current carried the ship: the DR to fix 2
 };
 
 // Throws CurrentError (TimeNotForward) for hours zero or less, RangeError
@@ -200,6 +204,15 @@ FoundCurrent currentFromFixes(const Earth& earth, geo::GeoPoint fix1, geo::GeoPo
 // fix 1 at `time1`; TimeNotForward unless time2 is later than time1.
 FoundCurrent currentFromFixes(const Earth& earth, geo::GeoPoint fix1, ClockTime time1,
                               geo::GeoPoint fix2, ClockTime time2, Steering steering,
+                              LogSpeed log);
+
+// The same between instants of the almanac's time (astro_time.h), as the
+// fixes' times are read with their zones: the hours are the SI seconds
+// between them over 3600, a leap second between them counted;
+// TimeNotForward unless `time2` is later than `time1`.
+//   fix 1 at 2026-12-08 08:00 UTC+8, fix 2 at 2026-12-08 12:00 UTC+8 -> 4 h
+FoundCurrent currentFromFixes(const Earth& earth, geo::GeoPoint fix1, const Instant& time1,
+                              geo::GeoPoint fix2, const Instant& time2, Steering steering,
                               LogSpeed log);
 
 // What a leg of a route may carry: the current expected on it and the

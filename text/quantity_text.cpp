@@ -44,6 +44,7 @@ QString asciiForms(QStringView text)
 // be written with; "nmi" before "nm", which ends it.
 constexpr std::initializer_list<QStringView> courseUnits = {u"°", u"º", u"˚", u"度"};
 constexpr std::initializer_list<QStringView> distanceUnits = {u"nmi", u"nm", u"海里", u"浬"};
+constexpr std::initializer_list<QStringView> speedUnits = {u"knots", u"knot", u"kts", u"kt", u"kn", u"节"};
 
 // Whole numbers up to 2^53 are doubles exactly; no file holds more routes.
 constexpr double largestRouteIndex = 9007199254740992.0;
@@ -87,7 +88,7 @@ std::optional<double> readNumberWithUnit(QStringView text, std::initializer_list
 QuantityReading readSpeedText(const QString& text, QStringView option)
 {
     const std::optional<double> knots =
-        readNumberWithUnit(text, {u"knots", u"knot", u"kts", u"kt", u"kn", u"节"});
+        readNumberWithUnit(text, speedUnits);
     return read(text, knots, knots && *knots >= nav::kSlowestSpeed && std::isfinite(*knots),
                 speedRefusal, option);
 }
@@ -125,6 +126,11 @@ std::optional<double> readDegreesNumber(QStringView text)
 std::optional<double> readNauticalMilesNumber(QStringView text)
 {
     return readNumberWithUnit(text, distanceUnits);
+}
+
+std::optional<double> readKnotsNumber(QStringView text)
+{
+    return readNumberWithUnit(text, speedUnits);
 }
 
 QuantityReading readCompassErrorText(const QString& text, QStringView option)

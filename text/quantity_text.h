@@ -65,6 +65,8 @@ QuantityReading readMeridianIntervalText(const QString& text, QStringView option
 // "3.5°" in nautical miles, "2E").
 std::optional<double> readDegreesNumber(QStringView text);
 std::optional<double> readNauticalMilesNumber(QStringView text);
+// Knots, with the speed's units, range unchecked: "2.5", "2.5kn", "2.5 节".
+std::optional<double> readKnotsNumber(QStringView text);
 
 // A compass error (罗经差), degrees east positive, from -nav::kMaxCompassError
 // to nav::kMaxCompassError: "-2.5", "3°", "0". Unreadable: "2E"; out of range:

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/refusals.h"
 #include "text/celestial_words.h"
+#include "text/current_words.h"
 #include "text/quoted_text.h"
 
 #include "geo/units.h"
 #include "nav/display.h"
 #include "nav/earth.h"
 #include "nav/entry.h"
+#include "nav/leeway_and_current.h"
 #include "nav/astro_time.h"
 #include "nav/observation.h"
 #include "nav/route.h"
@@ -145,6 +147,37 @@ QString positionRangeRefusal(const QString& field, const QString& text, geo::Axi
 QString poleRunRefusal()
 {
     return u"沿恒向线按此航向航行会越过极点，推算不出船位；请改用大圆，或缩短航程。"_s;
+}
+
+// ---- Leeway and current -----------------------------------------------------
+
+QString currentValueRefusal(nav::Quantity quantity, const QString& text, Verdict verdict,
+                            QStringView option, const QString& field)
+{
+    const QString name = currentQuantityName(quantity);
+    const QString said = verdictOn(field.isEmpty() ? name : field, option, text, verdict);
+    switch (quantity) {
+    case nav::Quantity::Leeway:
+        return said
+            + u"应是 %1 到 %2 之间的度数，%3，如 3、-2.5 或 +3°。"_s.arg(
+                whole(-nav::kMaxLeeway), whole(nav::kMaxLeeway), leewaySignRule());
+    case nav::Quantity::CurrentSet:
+        return said
+            + u"应是 0 到 %1 之间的度数，即流去的方向，如 120、120° 或 045.5。"_s.arg(
+                whole(geo::kFullCircle));
+    case nav::Quantity::CurrentRate:
+        return said + u"应是不小于 0 的节数，如 0、2.5 或 2.5kn。"_s;
+    case nav::Quantity::LogCorrection:
+        return said
+            + u"应是 %1 到 %2 之间的百分数，如 -2、+3.5 或 -2%。"_s.arg(
+                whole(-nav::kMaxLogCorrection), whole(nav::kMaxLogCorrection));
+    case nav::Quantity::Hours:
+        return said + u"应是不小于 0 的小时数，如 2、2.5 或 2.5h。"_s;
+    case nav::Quantity::Course:
+        return verdictOn(field.isEmpty() ? u"航向"_s : field, option, text, verdict) + degreesRule;
+    default:
+        return fixValueRefusal(quantity, text, verdict, option);
+    }
 }
 
 // ---- Celestial navigation ---------------------------------------------------

@@ -64,6 +64,21 @@ QString positionRangeRefusal(const QString& field, const QString& text, geo::Axi
 // A rhumb line that would run through a pole, where it has no end.
 QString poleRunRefusal();
 
+// ---- Leeway and current (风流压) ---------------------------------------------
+// A leeway, a current's set or rate, a log correction, a time run or a track
+// to make good (current_text.h) that does not read or lies out of range,
+// in the same pattern; `field` names a course other than the ship's head
+// (计划航迹向 for the track), empty gives the quantity's own word:
+//   风压差（--leeway）“46”超出范围：应是 -45 到 45 之间的度数，左舷受风为正，如 3、-2.5 或 +3°。
+//   流向（--set）“361”超出范围：应是 0 到 360 之间的度数，即流去的方向，如 120、120° 或 045.5。
+//   流速（--drift）“-0.5”超出范围：应是不小于 0 的节数，如 0、2.5 或 2.5kn。
+//   计程仪改正率（--log-correction）“60”超出范围：应是 -50 到 50 之间的百分数，如 -2、+3.5 或 -2%。
+//   航时（--hours）“2:30”无法识别：应是不小于 0 的小时数，如 2、2.5 或 2.5h。
+//   计划航迹向（--track）“361”超出范围：应是 0 到 360 之间的度数，如 45、045° 或 123.5。
+// Any other quantity as fixValueRefusal.
+QString currentValueRefusal(nav::Quantity quantity, const QString& text, Verdict verdict,
+                            QStringView option = {}, const QString& field = {});
+
 // ---- Celestial navigation (天文航海) ----------------------------------------
 // What a sight, the almanac, a compass check, a rising and setting or star
 // finding is given (celestial_text.h), refused in the same pattern: the

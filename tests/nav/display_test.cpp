@@ -84,7 +84,14 @@ INSTANTIATE_TEST_SUITE_P(Table, Shown, ::testing::Values(
     // 9.95 is stored as 9.949999999999999289...
     ShownRow{"SpeedRoundsTheStoredValue", formatSpeed, 9.95, "9.9"},
     ShownRow{"SpeedLeadingZero", formatSpeed, 0.04, "0.0"},
-    ShownRow{"SpeedWholeKeepsItsTenth", formatSpeed, 12, "12.0"}),
+    ShownRow{"SpeedWholeKeepsItsTenth", formatSpeed, 12, "12.0"},
+    ShownRow{"AngleToPortHasPlus", nav::formatAngleDifference, 3, "+3.0"},
+    ShownRow{"AngleToStarboardHasMinus", nav::formatAngleDifference, -2.04, "-2.0"},
+    ShownRow{"AngleRoundingToZeroFromAboveHasNoSign", nav::formatAngleDifference, 0.04, "0.0"},
+    ShownRow{"AngleRoundingToZeroFromBelowHasNoSign", nav::formatAngleDifference, -0.04, "0.0"},
+    ShownRow{"AngleNegativeZeroHasNoSign", nav::formatAngleDifference, -0.0, "0.0"},
+    ShownRow{"AngleJustRoundingAwayFromZero", nav::formatAngleDifference, -0.05000001, "-0.1"},
+    ShownRow{"AngleHalfCircle", nav::formatAngleDifference, 180, "+180.0"}),
     geo::testing::RowName());
 
 struct RefusedRow {
@@ -115,7 +122,9 @@ INSTANTIATE_TEST_SUITE_P(Table, Refused, ::testing::Values(
     RefusedRow{"TotalNegative", formatTotalTime, -0.01},
     RefusedRow{"TotalNaN", formatTotalTime, kNaN},
     RefusedRow{"SpeedNegative", formatSpeed, -0.01},
-    RefusedRow{"SpeedInfinite", formatSpeed, kInf}),
+    RefusedRow{"SpeedInfinite", formatSpeed, kInf},
+    RefusedRow{"AngleNaN", nav::formatAngleDifference, kNaN},
+    RefusedRow{"AnglePastAFullCircle", nav::formatAngleDifference, -360.5}),
     geo::testing::RowName());
 
 // Only the courses and distances of the two methods matter here.

@@ -357,6 +357,44 @@ TEST(CurrentFromFixes, ClockTimesGoForwardOrAreRefused)
     }
 }
 
+// By the almanac's instants, as the fixes' times are read with their
+// zones: SI seconds, so an hour across the leap second at the end of 2016
+// is 3601 s. The same instant or an earlier one is refused.
+TEST(CurrentFromFixes, InstantsCountSecondsAndGoForward)
+{
+    const nav::Earth earth;
+    const auto at = [](int year, int month, int day, int hour) {
+        return nav::Instant::fromUtc({year, month, day, hour, 0, 0});
+    };
+    const auto byInstants = [&](const nav::Instant& time1, const nav::Instant& time2) {
+        return nav::currentFromFixes(earth, {30, 122}, time1, {29.9, 122.8}, time2, {90, 0}, {10, 0});
+    };
+    const nav::FoundCurrent watch = byInstants(at(2026, 12, 8, 0), at(2026, 12, 8, 4));
+    EXPECT_NEAR(watch.hours, 4, 1e-12);
+    // 164.325473013, 1.55417356893: as SetSouthEastWgs84 above, by RhumbSolve.
+    EXPECT_NEAR(watch.set, 164.325473013, kTolerance);
+    EXPECT_NEAR(watch.drift, 1.55417356893, kTolerance);
+    EXPECT_EQ(watch.ca, 90);
+    EXPECT_NEAR(watch.distance, watch.drift * watch.hours, kTolerance);
+    EXPECT_NEAR(byInstants(at(2016, 12, 31, 23), at(2017, 1, 1, 0)).hours, 3601.0 / 3600, 1e-12);
+    for (const nav::Instant& second : {at(2026, 12, 8, 0), at(2026, 12, 7, 23)}) {
+        try {
+            byInstants(at(2026, 12, 8, 0), second);
+            ADD_FAILURE() << "a second fix not later accepted";
+        } catch (const nav::CurrentError& error) {
+            EXPECT_EQ(error.reason(), CurrentRefusal::TimeNotForward);
+        }
+    }
+}
+
+// CA = TC + α, the track the DR is run on, as a course past north.
+TEST(CurrentFromFixes, GivesTheWaterTrackOfTheDr)
+{
+    const nav::FoundCurrent found = nav::currentFromFixes(nav::Earth(), {30, 122}, {30.5, 122.3}, 3,
+                                                          {358, 5}, {11, 0});
+    EXPECT_EQ(found.ca, 3);
+}
+
 // ---- What is refused, and as which quantity ----
 
 struct RefusedRow {
