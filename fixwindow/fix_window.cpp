@@ -3,14 +3,15 @@
 #include "ui_fix_window.h"
 
 #include "fixwindow/fix_print_preview.h"
-#include "fixwindow/observation_kind_delegate.h"
 
+#include "text/observation_kinds.h"
 #include "text/observation_reading.h"
 #include "text/quantity_text.h"
 #include "text/quoted_text.h"
 #include "text/refusals.h"
 #include "text/utf8_text.h"
 #include "text/version.h"
+#include "widgets/choice_delegate.h"
 #include "widgets/song_font.h"
 
 #include "geo/errors.h"
@@ -226,7 +227,11 @@ void FixWindow::setUpTable()
     // carries over from the row before and is changed where it is, with
     // the arrow keys and F2.
     table->passOverColumn(int(ObservationColumn::Kind));
-    table->setItemDelegateForColumn(int(ObservationColumn::Kind), new ObservationKindDelegate(table));
+    QList<Choice> kinds;
+    for (const ObservationDescriptor& kind : observationKinds())
+        kinds.append({kind.name.toString(), int(kind.kind)});
+    table->setItemDelegateForColumn(int(ObservationColumn::Kind),
+                                    new ChoiceDelegate(kinds, u"观测类型"_s, table));
     const QFontMetricsF metrics(table->font());
     const qreal digit = metrics.horizontalAdvance(u'0');
     const qreal ideograph = metrics.horizontalAdvance(u'航');

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fixwindow/observation_table_model.h"
 
-#include <QColor>
 #include <QUndoCommand>
 #include <QUndoStack>
 
@@ -27,9 +26,6 @@ const std::array<ColumnInfo, observationColumns> columnInfo{{
     {u"时间或航程"_s, u"与上一观测同时观测时空着；观测时间，如 09:30（按设定的航向、航速推算航程）；"
                    u"或自上一观测以来的航向/航程，如 090/3.5"_s},
 }};
-
-// A refused cell's tint: light enough for its text to stay readable.
-const QColor refusedTint(255, 215, 215);
 
 // The kind an edit gives: its number in the list (the edit role), or a text
 // that names it.
@@ -98,12 +94,12 @@ QVariant ObservationTableModel::data(const QModelIndex& index, int role) const
     case Qt::EditRole:
         return column == ObservationColumn::Kind ? QVariant(int(row.kind)) : QVariant(row.text(column));
     case Qt::BackgroundRole:
-        return refusal(index).isEmpty() ? QVariant() : QVariant(refusedTint);
-    case Qt::ToolTipRole: {
-        const QString why = refusal(index);
-        return why.isEmpty() ? QVariant() : QVariant(why);
-    }
+    case Qt::DecorationRole:
+    case Qt::ToolTipRole:
+        return refusalMark_.data(refusal(index), role);
     case Qt::AccessibleDescriptionRole:
+        if (const QString why = refusal(index); !why.isEmpty())
+            return refusalMark_.data(why, role);
         // Qt tells screen readers every cell is enabled, whatever its flags:
         // a cell switched off says so in words.
         return isSwitchedOff(index)
@@ -261,7 +257,8 @@ void ObservationTableModel::setRefusals(const QList<ObservationRefusal>& refusal
 {
     refusals_ = refusals;
     emit dataChanged(index(0, 0), index(rowCount() - 1, observationColumns - 1),
-                     {Qt::BackgroundRole, Qt::ToolTipRole});
+                     {Qt::BackgroundRole, Qt::DecorationRole, Qt::ToolTipRole,
+                      Qt::AccessibleDescriptionRole});
 }
 
 QString ObservationTableModel::refusal(const QModelIndex& index) const

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "text/observation_rows.h"
+#include "widgets/refusal_mark.h"
 
 #include <QAbstractTableModel>
 #include <QUndoStack>
@@ -13,10 +14,11 @@ namespace tarnquil {
 // observation's kind: a series of bearings is typed without choosing the
 // kind again. The kind's edit role is its number in observationKinds()
 // (text/observation_kinds.h); it also takes any text observationKindNamed
-// reads (水平角, 水, 3), as typed or pasted. A refused cell is tinted, and its
-// refusal is its tooltip. The second mark's cell is off (neither enabled nor
-// selectable) but on the row of a kind that has one, and its accessible
-// description says why.
+// reads (水平角, 水, 3), as typed or pasted. A refused cell carries the
+// refusal mark (widgets/refusal_mark.h): tint, icon, and its refusal as
+// tooltip and accessible description. The second mark's cell is off
+// (neither enabled nor selectable) but on the row of a kind that has one,
+// and its accessible description says why.
 class ObservationTableModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -66,6 +68,7 @@ private:
 
     geo::NumberForm form_ = geo::NumberForm::Minutes;
     QUndoStack* undoStack_ = nullptr;
+    CellRefusalMark refusalMark_;
 };
 
 }  // namespace tarnquil

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "routewindow/dead_reckoning_panel.h"
-#include "routewindow/refusal_mark.h"
+#include "widgets/refusal_mark.h"
 
 #include "text/conversion_message.h"
 #include "text/method_words.h"

@@ -3,13 +3,10 @@
 
 #include "print/printed_route.h"
 #include "print/route_pdf.h"
+#include "widgets/print_preview_dialog.h"
 
-#include <QPageLayout>
 #include <QPaintEngine>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
-
-using namespace Qt::StringLiterals;
 
 namespace tarnquil {
 
@@ -28,18 +25,12 @@ bool writesPdfFile(QPrinter& printer)
 QString printRoute(QWidget* parent, const RouteDocument& route)
 {
     QString error;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(routePageLayout());
-    printer.setDocName(routeTitle(route));
-    QPrintPreviewDialog preview(&printer, parent);
-    preview.setWindowTitle(u"打印预览 — "_s + routeTitle(route));
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [&route, &error](QPrinter* target) {
-                         paintRoute(*target, route, QDate::currentDate());
-                         if (writesPdfFile(*target))
-                             error = mendPrintedPdf(target->outputFileName());
-                     });
-    preview.exec();
+    previewAndPrint(parent, {routeTitle(route), routePageLayout(),
+                             [&route, &error](QPrinter& target) {
+                                 paintRoute(target, route, QDate::currentDate());
+                                 if (writesPdfFile(target))
+                                     error = mendPrintedPdf(target.outputFileName());
+                             }});
     return error;
 }
 

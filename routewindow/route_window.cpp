@@ -3,13 +3,11 @@
 #include "ui_route_window.h"
 
 #include "routewindow/dead_reckoning_panel.h"
-#include "routewindow/fixed_header_view.h"
-#include "routewindow/leg_method_delegate.h"
 #include "routewindow/meridian_interval_dialog.h"
 #include "routewindow/print_preview.h"
-#include "routewindow/refusal_mark.h"
-#include "routewindow/route_style.h"
-#include "routewindow/status_line.h"
+#include "widgets/refusal_mark.h"
+#include "widgets/program_style.h"
+#include "widgets/status_line.h"
 #include "routewindow/waypoint_clipboard.h"
 #include "routewindow/waypoint_commands.h"
 #include "routewindow/waypoint_table_model.h"
@@ -23,11 +21,13 @@
 #include "routefiles/same_file.h"
 #include "routefiles/save_file.h"
 #include "text/form_words.h"
+#include "text/method_words.h"
 #include "text/quantity_text.h"
 #include "text/quoted_text.h"
 #include "text/refusals.h"
 #include "text/utf8_text.h"
 #include "text/version.h"
+#include "widgets/choice_delegate.h"
 #include "widgets/song_font.h"
 
 #include "nav/display.h"
@@ -169,7 +169,7 @@ RouteWindow::RouteWindow(QWidget* parent)
 
 void RouteWindow::prepareApplication()
 {
-    QApplication::setStyle(new RouteStyle);
+    QApplication::setStyle(new ProgramStyle);
     QApplication::setFont(songFont(pointSize));
 }
 
@@ -296,14 +296,16 @@ void RouteWindow::setUpDeadReckoning()
 void RouteWindow::setUpTable()
 {
     WaypointTableView* table = ui_->waypointTable;
-    // The headers before the model, which would have the default header
-    // measure its titles.
-    QHeaderView* header = new FixedHeaderView(Qt::Horizontal, table);
-    table->setHorizontalHeader(header);
+    QHeaderView* header = table->horizontalHeader();
+    header->setSectionsClickable(false);
     header->setHighlightSections(false);
     table->verticalHeader()->hide();
     table->setModel(model_);
-    table->setItemDelegateForColumn(WaypointTableModel::Method, new LegMethodDelegate(table));
+    QList<Choice> methods;
+    for (const nav::Method method : {nav::Method::Rhumb, nav::Method::GreatCircle})
+        methods.append({methodLabel(method), int(method)});
+    table->setItemDelegateForColumn(WaypointTableModel::Method,
+                                    new ChoiceDelegate(methods, u"航法"_s, table));
     const Advances advances{QFontMetricsF(table->font())};
     const int padding = advances.width(0, 1);
     const int iconRoom = table->iconSize().width() > 0 ? table->iconSize().width() : 16;

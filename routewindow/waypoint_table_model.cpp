@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "routewindow/waypoint_table_model.h"
 
-#include "routewindow/refusal_mark.h"
-
 #include "text/form_words.h"
 #include "text/method_words.h"
 
@@ -109,7 +107,7 @@ QVariant WaypointTableModel::data(const QModelIndex& index, int role) const
     case Qt::ToolTipRole:
     case Qt::AccessibleDescriptionRole: {
         if (const CellRefusal* found = cellRefusal(row, column))
-            return found->message;
+            return refusalMark_.data(found->message, role);
         if (column == Method && row > 0)
             return methodLabel(waypoint.method);
         const QString typed = data(index, Qt::EditRole).toString();
@@ -120,15 +118,8 @@ QVariant WaypointTableModel::data(const QModelIndex& index, int role) const
         return {};
     }
     case Qt::BackgroundRole:
-        if (cellRefusal(row, column) != nullptr)
-            return refusalTint;
-        return {};
     case Qt::DecorationRole:
-        if (cellRefusal(row, column) == nullptr)
-            return {};
-        if (refusalIcon_.isNull())
-            refusalIcon_ = refusalIcon();
-        return refusalIcon_;
+        return refusalMark_.data(refusal(index), role);
     case Qt::TextAlignmentRole:
         return int(waypoint_table::columns[column].alignment | Qt::AlignVCenter);
     default:

@@ -6,9 +6,9 @@
 
 #include "routefiles/route_table.h"
 #include "routewindow/waypoint_columns.h"
+#include "widgets/refusal_mark.h"
 
 #include <QAbstractTableModel>
-#include <QIcon>
 
 namespace tarnquil {
 
@@ -118,7 +118,7 @@ private:
     RouteSettings settings_;
     QList<RouteTableRow> table_;
     QPersistentModelIndex newRow_;
-    mutable QIcon refusalIcon_;  // painted when first shown
+    CellRefusalMark refusalMark_;
 };
 
 }  // namespace tarnquil

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/entry_table_view.h"
+#include "widgets/fixed_header_view.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -28,6 +29,12 @@ EntryTableView::EntryTableView(QWidget* parent)
     : QTableView(parent)
 {
     setTabKeyNavigation(true);
+    // Made before the model is set, which would have the default header
+    // measure its titles; it takes the default header's clicks.
+    auto* header = new FixedHeaderView(Qt::Horizontal, this);
+    header->setSectionsClickable(true);
+    header->setHighlightSections(true);
+    setHorizontalHeader(header);
 }
 
 void EntryTableView::commitEdit()

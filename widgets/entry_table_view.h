@@ -17,6 +17,7 @@
 // less the columns set aside with passOverColumn; every cell is still
 // reached with the arrow keys.
 // Tab stays in the table only with tabKeyNavigation on, as the view starts.
+// Its header's height comes from its font (FixedHeaderView).
 #pragma once
 
 #include <QList>

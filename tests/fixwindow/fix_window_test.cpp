@@ -8,6 +8,7 @@
 #include "fixwindow/fix_window.h"
 #include "text/observation_rows.h"
 #include "widgets/application_setup.h"
+#include "widgets/refusal_mark.h"
 #include "tests/alt_letters.h"
 
 #include "geo/coordinate_text.h"
@@ -171,10 +172,13 @@ private slots:
     void keysGoToTheNextCellToFill_data();
     void keysGoToTheNextCellToFill();
     void theKindCarriesOverAndIsChangedByKeys();
+    void theKindIsChosenByItsNumber_data();
+    void theKindIsChosenByItsNumber();
     void switchedOffCellSaysSo_data();
     void switchedOffCellSaysSo();
     void runningFixByWatchTimes();
     void refusalsAreShownWhereTheyAre();
+    void refusalIsReadToScreenReaders();
     void noFixSaysWhy();
     void copiedFixPastesIntoBothWindows();
     void addToRouteSendsTheFix();
@@ -416,6 +420,39 @@ void FixWindowTest::theKindCarriesOverAndIsChangedByKeys()
     QCOMPARE(model.index(1, int(ObservationColumn::Kind)).data(Qt::EditRole).toInt(), int(Kind::Range));
 }
 
+// The 类型 cell takes the number of a kind in its list (方位, 距离, 水平角)
+// as typed, without opening the list; the next row carries the kind over.
+void FixWindowTest::theKindIsChosenByItsNumber_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("kind");
+
+    QTest::newRow("1: 方位") << int(Qt::Key_1) << int(Kind::Bearing);
+    QTest::newRow("2: 距离") << int(Qt::Key_2) << int(Kind::Range);
+    QTest::newRow("3: 水平角") << int(Qt::Key_3) << int(Kind::HorizontalAngle);
+    QTest::newRow("4: no such kind, 方位 stays") << int(Qt::Key_4) << int(Kind::Bearing);
+}
+
+void FixWindowTest::theKindIsChosenByItsNumber()
+{
+    QFETCH(int, key);
+    QFETCH(int, kind);
+    Driver driver;
+    QTableView* table = driver.table();
+    const auto& model = driver.window().model();
+    table->setFocus();
+    table->setCurrentIndex(model.index(0, int(ObservationColumn::Mark)));
+    QTest::keyClick(table, Qt::Key_Left);
+    QTest::keyClick(table, Qt::Key(key));
+    QCoreApplication::processEvents();
+    QCOMPARE(model.index(0, int(ObservationColumn::Kind)).data(Qt::EditRole).toInt(), kind);
+    QCOMPARE(QApplication::focusWidget(), table);
+    QCOMPARE(table->currentIndex(), model.index(0, int(ObservationColumn::Kind)));
+    QTest::keyClick(table, Qt::Key_Right);
+    driver.type(0, ObservationColumn::Mark, textA);
+    QCOMPARE(model.index(1, int(ObservationColumn::Kind)).data(Qt::EditRole).toInt(), kind);
+}
+
 // Qt gives a screen reader every cell as enabled, whatever the model's
 // flags: the second mark's cell of a row that is no horizontal angle says
 // in words that it is not used.
@@ -470,6 +507,32 @@ void FixWindowTest::runningFixByWatchTimes()
                            [](const nav::PlottedLine& line) { return line.transferred; }),
              1);
     QCOMPARE(plot.track.size(), std::size_t(2));
+}
+
+// A refused cell is marked as the route window marks one: the same tint,
+// the icon beside its text, so that colour is not all that tells, and the
+// reason is what a screen reader reads as the cell's description.
+void FixWindowTest::refusalIsReadToScreenReaders()
+{
+    Driver driver;
+    driver.type(0, ObservationColumn::Mark, textA);
+    driver.type(0, ObservationColumn::Value, u"400"_s);
+    const QString why = tarnquil::fixValueRefusal(nav::Quantity::Bearing, u"400"_s,
+                                                  tarnquil::Verdict::OutOfRange);
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(driver.table());
+    QVERIFY(table != nullptr && table->tableInterface() != nullptr);
+    const auto description = [&](ObservationColumn column) {
+        QAccessibleInterface* cell = table->tableInterface()->cellAt(0, int(column));
+        return cell != nullptr ? cell->text(QAccessible::Description) : u"(no cell)"_s;
+    };
+    QCOMPARE(description(ObservationColumn::Value), why);
+    QCOMPARE(description(ObservationColumn::Mark), QString());
+    const QModelIndex value = driver.window().model().index(0, int(ObservationColumn::Value));
+    QCOMPARE(value.data(Qt::BackgroundRole).value<QColor>(), tarnquil::refusalTint);
+    QVERIFY(!value.data(Qt::DecorationRole).value<QIcon>().isNull());
+    driver.type(0, ObservationColumn::Value, u"40"_s);
+    QCOMPARE(description(ObservationColumn::Value), QString());
+    QVERIFY(!value.data(Qt::DecorationRole).isValid());
 }
 
 // A value out of range is tinted, says why in its tooltip and the status

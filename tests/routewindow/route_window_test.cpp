@@ -4,7 +4,7 @@
 // refused cell, adding, moving and deleting waypoints, dead reckoning, and
 // an accessible name on every control.
 #include "routewindow/print_preview.h"
-#include "routewindow/refusal_mark.h"
+#include "widgets/refusal_mark.h"
 #include "routewindow/route_window.h"
 #include "routewindow/waypoint_clipboard.h"
 #include "routewindow/waypoint_table_model.h"
@@ -259,6 +259,8 @@ private slots:
     void zonesAndTotals();
     void reverseIsOneStep();
     void planSurvivesSaveAndReopen();
+    void methodChosenByItsNumber_data();
+    void methodChosenByItsNumber();
 };
 
 void RouteWindowTest::pasteEditUndoRedo()
@@ -1406,4 +1408,41 @@ void RouteWindowTest::planSurvivesSaveAndReopen()
 }
 
 QTEST_MAIN(RouteWindowTest)
+// The 航法 cell takes the number of a method in its list (恒向线, 大圆) as
+// typed, as one step to undo; a number beyond the list, or the first
+// waypoint's cell, where no leg arrives, changes nothing.
+void RouteWindowTest::methodChosenByItsNumber_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("methods");
+    QTest::addColumn<int>("steps");
+
+    QTest::newRow("2: 大圆") << 1 << int(Qt::Key_2) << u"RL GC RL"_s << 1;
+    QTest::newRow("1: 恒向线, as it was") << 1 << int(Qt::Key_1) << u"RL RL RL"_s << 0;
+    QTest::newRow("3: no such method") << 1 << int(Qt::Key_3) << u"RL RL RL"_s << 0;
+    QTest::newRow("2 at the first waypoint") << 0 << int(Qt::Key_2) << u"RL RL RL"_s << 0;
+}
+
+void RouteWindowTest::methodChosenByItsNumber()
+{
+    QFETCH(int, row);
+    QFETCH(int, key);
+    QFETCH(QString, methods);
+    QFETCH(int, steps);
+    Driver driver;
+    driver.window().setWaypoints({{u"A"_s, u"3000N"_s, u"12200E"_s},
+                                  {u"B"_s, u"3100N"_s, u"12400E"_s},
+                                  {u"C"_s, u"3200N"_s, u"12600E"_s}});
+    driver.setCurrent(row, Column::Method);
+    driver.key(key);
+    QCoreApplication::processEvents();
+    QStringList shown;
+    for (const WaypointText& waypoint : driver.model().waypoints())
+        shown << textsOf(waypoint).last();
+    QCOMPARE(shown.join(u' '), methods);
+    QCOMPARE(driver.window().undoStack().count(), steps);
+    QCOMPARE(QApplication::focusWidget(), driver.table());
+}
+
 #include "route_window_test.moc"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The route window's status bar, as screen readers read it, and its
-// messages about fields.
+// A window's status bar, as screen readers read it, and its messages
+// about fields.
 //
 // QStatusBar paints its message itself, where no screen reader finds it.
 // Here a label that fills the status bar shows every message instead (set by

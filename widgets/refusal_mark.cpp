@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "routewindow/refusal_mark.h"
+#include "widgets/refusal_mark.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -69,6 +69,25 @@ void clearRefusal(QLineEdit* field)
     field->setPalette(QPalette());
     field->setToolTip(field->property(toolTipBefore).toString());
     field->setAccessibleDescription(field->property(descriptionBefore).toString());
+}
+
+QVariant CellRefusalMark::data(const QString& reason, int role) const
+{
+    if (reason.isEmpty())
+        return {};
+    switch (role) {
+    case Qt::BackgroundRole:
+        return refusalTint;
+    case Qt::DecorationRole:
+        if (icon_.isNull())
+            icon_ = refusalIcon();
+        return icon_;
+    case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole:
+        return reason;
+    default:
+        return {};
+    }
 }
 
 }  // namespace tarnquil

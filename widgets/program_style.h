@@ -5,17 +5,17 @@
 
 namespace tarnquil {
 
-// The route window's style: Fusion, drawing two things itself that Fusion
+// The style of the route and fix windows: Fusion, drawing two things itself that Fusion
 // reads from PNG files without naming their format (which loads every
 // image-format plug-in installed to ask which one reads PNG) before the
 // window is first shown: the frame of a group box, and the icon of the menu
 // bar's button for the menus that do not fit.
-class RouteStyle : public QProxyStyle
+class ProgramStyle : public QProxyStyle
 {
     Q_OBJECT
 
 public:
-    RouteStyle();
+    ProgramStyle();
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "routewindow/route_style.h"
+#include "widgets/program_style.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -39,14 +39,14 @@ QPixmap chevrons(qreal scale, bool horizontal)
 
 }  // namespace
 
-RouteStyle::RouteStyle()
+ProgramStyle::ProgramStyle()
     : QProxyStyle(u"Fusion"_s)
 {
 }
 
 // Fusion's own frame: a rounded outline in its frame colour, the window
 // colour a shade darker inside.
-void RouteStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                QPainter* painter, const QWidget* widget) const
 {
     if (element != PE_FrameGroupBox) {
@@ -62,7 +62,7 @@ void RouteStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opt
     painter->restore();
 }
 
-QIcon RouteStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption* option,
+QIcon ProgramStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption* option,
                                const QWidget* widget) const
 {
     const bool horizontal = standardIcon == SP_ToolBarHorizontalExtensionButton;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "routewindow/status_line.h"
+#include "widgets/status_line.h"
 
 #include <QLabel>
 #include <QSizeGrip>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "routewindow/fixed_header_view.h"
+#include "widgets/fixed_header_view.h"
 
 #include <QStyle>
 
