@@ -20,6 +20,7 @@
 #include "routefiles/route_file.h"
 #include "routefiles/same_file.h"
 #include "routefiles/save_file.h"
+#include "text/fix_words.h"
 #include "text/form_words.h"
 #include "text/method_words.h"
 #include "text/quantity_text.h"
@@ -669,7 +670,7 @@ bool RouteWindow::appendWaypoint(const WaypointText& waypoint)
     const QList<WaypointText>& waypoints = model_->waypoints();
     if (!waypoints.isEmpty() && waypoints.back().latitude == waypoint.latitude &&
         waypoints.back().longitude == waypoint.longitude) {
-        statusBar()->showMessage(u"船位与最后一个航点相同，未重复加入。"_s);
+        statusBar()->showMessage(addedToRouteMessage(false));
         return false;
     }
     addWaypoints(model_->rowCount(), {waypoint}, u"加入船位"_s);
