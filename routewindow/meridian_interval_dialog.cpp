@@ -3,7 +3,9 @@
 
 #include "text/quantity_text.h"
 
+#include <QComboBox>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QPointer>
 
 using namespace Qt::StringLiterals;
@@ -21,6 +23,13 @@ MeridianIntervalAsker meridianIntervalDialog(QWidget* window)
         dialog.setComboBoxEditable(true);
         dialog.setTextValue(u"10"_s);
         dialog.setLabelText(question);
+        // The editable list would take the first Enter for itself, to
+        // complete and add the text: the navigator's Enter answers.
+        if (auto* list = dialog.findChild<QComboBox*>()) {
+            list->setCompleter(nullptr);
+            list->setInsertPolicy(QComboBox::NoInsert);
+            QObject::connect(list->lineEdit(), &QLineEdit::returnPressed, &dialog, &QDialog::accept);
+        }
         // A refused text stays in the field, the reason above the question.
         while (dialog.exec() == QDialog::Accepted) {
             const QuantityReading reading = readMeridianIntervalText(dialog.textValue());
