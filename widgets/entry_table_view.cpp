@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/entry_table_view.h"
 #include "widgets/fixed_header_view.h"
+#include "widgets/named_cell_delegate.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -35,6 +36,7 @@ EntryTableView::EntryTableView(QWidget* parent)
     header->setSectionsClickable(true);
     header->setHighlightSections(true);
     setHorizontalHeader(header);
+    setItemDelegate(new NamedCellDelegate(this));
 }
 
 void EntryTableView::commitEdit()

@@ -17,7 +17,8 @@
 // less the columns set aside with passOverColumn; every cell is still
 // reached with the arrow keys.
 // Tab stays in the table only with tabKeyNavigation on, as the view starts.
-// Its header's height comes from its font (FixedHeaderView).
+// Its header's height comes from its font (FixedHeaderView); its cells'
+// editors are named for screen readers (NamedCellDelegate).
 #pragma once
 
 #include <QList>
