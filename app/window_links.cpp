@@ -53,7 +53,9 @@ void WindowLinks::addToRoute(const WaypointText& waypoint)
         window->setAttribute(Qt::WA_DeleteOnClose);
         link(window);
     }
-    window->appendWaypoint(waypoint);
+    const bool added = window->appendWaypoint(waypoint);
+    if (fixWindow_)
+        fixWindow_->showAddedToRoute(added);
     // The navigator goes on in the route: the keyboard goes with the waypoint.
     showAndActivate(window);
 }

@@ -96,7 +96,9 @@ QString fixCommandHelp()
                                 其后给的观测接在文件的观测后，选项代替文件中的设置
         --json                  以 JSON 输出：fix、solutions（近 --near 者在前）、
                                 三条船位线时的 cocked_hat（(1,2)、(1,3)、(2,3) 三角）、
-                                三个以上方位时的 compass_error 和 fix_common_error、
+                                三个以上方位时的 compass_error（总罗经差）、
+                                compass_error_remaining（--compass-error 之外剩余）、
+                                fix_common_error 和 common_error_warnings、
                                 marks、observations（按给出的先后：kind、marks、value，
                                 warnings 中的序号即其序号）、warnings；
                                 经纬度为十进制度，取能原样读回的最短写法

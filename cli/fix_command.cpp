@@ -291,6 +291,25 @@ std::string jsonObservations(const std::vector<nav::Observation>& observations)
     return list + "]";
 }
 
+// Warnings as a JSON list, each worded by `message`.
+std::string jsonWarnings(const std::vector<nav::FixWarning>& warnings,
+                         QString (*message)(const nav::FixWarning&))
+{
+    std::string list = "[";
+    for (const nav::FixWarning& warning : warnings) {
+        // A warning on one line (a cocked hat's side) has it as both first
+        // and second: it is named once.
+        std::string observations = std::to_string(warning.first + 1);
+        if (warning.second != warning.first)
+            observations += ", " + std::to_string(warning.second + 1);
+        list += std::string(list.size() > 1 ? ", " : "") + "{\"kind\": \"" +
+                warningKind(warning.kind) + "\", \"observations\": [" + observations +
+                "], \"value\": " + jsonNumber(warning.value) + ", \"message\": " +
+                jsonString(message(warning)) + "}";
+    }
+    return list + "]";
+}
+
 QString json(const nav::Fix& fix, const std::vector<nav::Observation>& observations)
 {
     std::string out = "{\n  \"fix\": " + jsonPoint(fix.position);
@@ -299,6 +318,7 @@ QString json(const nav::Fix& fix, const std::vector<nav::Observation>& observati
         out += ",\n  \"cocked_hat\": " + jsonPoints(fix.cockedHat->corners);
     if (fix.commonError) {
         out += ",\n  \"compass_error\": " + jsonNumber(fix.commonError->compassError);
+        out += ",\n  \"compass_error_remaining\": " + jsonNumber(fix.commonError->remaining);
         out += ",\n  \"fix_common_error\": " + jsonPoint(fix.commonError->position);
     }
     out += ",\n  \"marks\": [";
@@ -309,20 +329,12 @@ QString json(const nav::Fix& fix, const std::vector<nav::Observation>& observati
                jsonNumber(mark.bearing) + ", \"distance\": " + jsonNumber(mark.distance) + "}";
     }
     out += "],\n  \"observations\": " + jsonObservations(observations);
-    out += ",\n  \"warnings\": [";
-    for (std::size_t k = 0; k < fix.warnings.size(); ++k) {
-        const nav::FixWarning& warning = fix.warnings[k];
-        // A warning on one line (a cocked hat's side) has it as both first
-        // and second: it is named once.
-        std::string observations = std::to_string(warning.first + 1);
-        if (warning.second != warning.first)
-            observations += ", " + std::to_string(warning.second + 1);
-        out += std::string(k > 0 ? ", " : "") + "{\"kind\": \"" + warningKind(warning.kind) +
-               "\", \"observations\": [" + observations + "], \"value\": " +
-               jsonNumber(warning.value) + ", \"message\": " +
-               jsonString(fixWarningMessage(warning)) + "}";
+    out += ",\n  \"warnings\": " + jsonWarnings(fix.warnings, fixWarningMessage);
+    if (fix.commonError && !fix.commonError->warnings.empty()) {
+        out += ",\n  \"common_error_warnings\": " +
+               jsonWarnings(fix.commonError->warnings, commonErrorWarningMessage);
     }
-    out += "]\n}\n";
+    out += "\n}\n";
     return QString::fromStdString(out);
 }
 

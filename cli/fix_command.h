@@ -28,13 +28,18 @@
 //   {"fix": {"lat": .., "lon": ..},
 //    "solutions": [{"lat": .., "lon": ..}, ...],   nearest --near first
 //    "cocked_hat": [{..}, {..}, {..}],            three lines: (1,2), (1,3), (2,3)
-//    "compass_error": .., "fix_common_error": {..},   three bearings or more
+//    "compass_error": .., "compass_error_remaining": .., "fix_common_error": {..},
+//                                                   three bearings or more: the
+//                                                   whole error, and what remains
+//                                                   of it beyond --compass-error
 //    "marks": [{"lat": .., "lon": .., "bearing": .., "distance": ..}, ...],
 //    "observations": [{"kind": "bearing"|"range"|"horizontal_angle",
 //                      "marks": [{..}] (two for an angle), "value": ..}, ...],
 //    "warnings": [{"kind": "poor_cut"|"danger_circle"|"large_cocked_hat"|
 //                   "line_far_from_fix",
-//                  "observations": [1, 2], "value": .., "message": ".."}]}
+//                  "observations": [1, 2], "value": .., "message": ".."}],
+//    "common_error_warnings": [..]}   the common-error solution's, as warnings
+//                                     are; left out while there are none
 // A poor cut or a danger circle names its two lines, a large cocked hat the
 // one line its longest side lies on ("observations": [3]), a line far from
 // the fix that line. Positions are in

@@ -4,6 +4,7 @@
 
 #include "fixwindow/fix_sheet_output.h"
 
+#include "text/fix_words.h"
 #include "text/observation_kinds.h"
 #include "text/observation_reading.h"
 #include "text/quantity_text.h"
@@ -389,7 +390,11 @@ void FixWindow::addToRoute()
     }
     emit addToRouteRequested({name, fromUtf8(nav::formatLatitude(fix_->position.latitude)),
                               fromUtf8(nav::formatLongitude(fix_->position.longitude))});
-    statusBar()->showMessage(u"已把船位加入航线。"_s);
+}
+
+void FixWindow::showAddedToRoute(bool added)
+{
+    statusBar()->showMessage(addedToRouteMessage(added));
 }
 
 FixSheet FixWindow::sheet() const

@@ -66,6 +66,10 @@ public:
     // The sheet that is printed, exported and copied as an image.
     FixSheet sheet() const;
 
+    // Says in the status bar whether the route took the fix sent by
+    // addToRouteRequested: it declines a fix equal to its last waypoint.
+    void showAddedToRoute(bool added);
+
 signals:
     // 加入航线: the fix as a waypoint, for a route window to append.
     void addToRouteRequested(const tarnquil::WaypointText& waypoint);

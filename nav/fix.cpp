@@ -283,8 +283,7 @@ std::optional<CockedHat> cockedHat(const Figure& figure,
 
 std::optional<CommonErrorFix> commonError(const Figure& figure,
                                           const std::vector<PositionLine>& lines,
-                                          geo::GeoPoint fix, double compassError,
-                                          std::vector<FixWarning>& warnings)
+                                          geo::GeoPoint fix, double compassError)
 {
     std::vector<PositionLine> bearings;
     for (const PositionLine& line : lines)
@@ -295,9 +294,11 @@ std::optional<CommonErrorFix> commonError(const Figure& figure,
     const std::optional<Fit> fit = leastSquares(figure, lines, fix, true);
     if (!fit || !onTheNearSide(fit->values) || !withinSight(fit->values))
         return std::nullopt;
-    if (bearings.size() == lines.size())
-        warnOfDangerCircle(bearings, fit->values, warnings);
-    return CommonErrorFix{Math::AngNormalize(compassError + fit->commonError), fit->position};
+    CommonErrorFix common{Math::AngNormalize(compassError + fit->commonError),
+                          Math::AngNormalize(fit->commonError), fit->position, {}};
+    if (bearings.size() == lines.size() && std::abs(common.remaining) >= kGivenCompassError)
+        warnOfDangerCircle(bearings, fit->values, common.warnings);
+    return common;
 }
 
 // Lines far from meeting may have more than one least sum: the first start
@@ -368,7 +369,7 @@ Fix manyLines(const Figure& figure, const LocalMap& map, const std::vector<Posit
     warnOfCuts(lines, fit.values, fix.warnings);
     warnOfCockedHat(fix.cockedHat, fix.warnings);
     warnOfFarLine(fit.values, fix.warnings);
-    fix.commonError = commonError(figure, lines, fix.position, compassError, fix.warnings);
+    fix.commonError = commonError(figure, lines, fix.position, compassError);
     return fix;
 }
 

@@ -101,10 +101,11 @@ enum class FixWarningKind {
     // as at the common mark, which closes to 0 as the ship nears the danger
     // circle; below 30 degrees an error in an angle moves the fix more than
     // twice as far as it moves the angle's own line. Reported instead of
-    // PoorCut for such a pair. Also for the common-error fix of exactly
-    // three bearings taken together, which is the fix by the angles between
-    // them: the same test on the angles 1-2 and 2-3, `first` and `second`
-    // then the bearings 0 and 2. `value` is the cut angle.
+    // PoorCut for such a pair. Also, among CommonErrorFix::warnings, for the
+    // common-error fix of exactly three bearings taken together, which is
+    // the fix by the angles between them: the same test on the angles 1-2
+    // and 2-3, `first` and `second` then the bearings 0 and 2. `value` is
+    // the cut angle.
     DangerCircle,
     // A cocked hat with a side longer than kMaxCockedHatSide; `value` is
     // the longest side, n mile, and `first` and `second` both the line it
@@ -143,8 +144,21 @@ struct CommonErrorFix {
     // other lines): it includes the compass error given, so with bearings
     // by a compass whose error was given as 2 and is in fact 3, it is 3.
     double compassError = 0;
+    // What remains of it beyond the error given, degrees in [-180, 180]: 1
+    // in that example, the whole error where none was given.
+    double remaining = 0;
     geo::GeoPoint position;
+    // The warnings of this solution, not of the fix: a DangerCircle where
+    // the bearings' marks and the ship are near one circle, so that the
+    // error found is uncertain. None once the error is given, that is once
+    // `remaining` is under kGivenCompassError: the fix then uses it and
+    // this solution adds nothing to it.
+    std::vector<FixWarning> warnings;
 };
+
+// Compass errors are given and shown to the tenth of a degree: an error
+// left over of less than half of that is the error already given.
+inline constexpr double kGivenCompassError = 0.05;  // degrees
 
 // From the fix to a mark: the bearing (degrees true, [0, 360); from a fix
 // at the North Pole every mark bears 180, at the South Pole 000) and

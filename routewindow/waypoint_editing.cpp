@@ -7,6 +7,7 @@
 #include "routewindow/waypoint_table_view.h"
 
 #include "routefiles/great_circle_split.h"
+#include "text/fix_words.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -97,7 +98,7 @@ bool WaypointEditing::appendWaypoint(const WaypointText& waypoint)
     const QList<WaypointText>& waypoints = model_->waypoints();
     if (!waypoints.isEmpty() && waypoints.back().latitude == waypoint.latitude &&
         waypoints.back().longitude == waypoint.longitude) {
-        statusBar()->showMessage(u"船位与最后一个航点相同，未重复加入。"_s);
+        statusBar()->showMessage(addedToRouteMessage(false));
         return false;
     }
     addWaypoints(model_->rowCount(), {waypoint}, u"加入船位"_s);

@@ -85,6 +85,22 @@ QString fixWarningMessage(const nav::FixWarning& warning)
         .arg(nav::kMaxCockedHatSide);
 }
 
+QString addedToRouteMessage(bool added)
+{
+    return added ? u"已把船位加入航线。"_s : u"船位与最后一个航点相同，未重复加入。"_s;
+}
+
+QString commonErrorWarningMessage(const nav::FixWarning& warning)
+{
+    return u"由第 %1 至 %2 条方位线的夹角求系统误差，两夹角的船位线交角 %3°，小于 %4° 或大于 %5°："
+             u"船位接近三物标所在的圆（危险圆），求得的罗经差不可靠。"_s
+        .arg(warning.first + 1)
+        .arg(warning.second + 1)
+        .arg(figure(warning.value, 1))
+        .arg(nav::kMinCutAngle)
+        .arg(geo::kHalfCircle - nav::kMinCutAngle);
+}
+
 QStringList fixFigures(const nav::Fix& fix, const QList<MarkName>& names)
 {
     QStringList lines;
@@ -103,11 +119,17 @@ QStringList fixFigures(const nav::Fix& fix, const QList<MarkName>& names)
             figure(hat.sides[0], 2), figure(hat.sides[1], 2), figure(hat.sides[2], 2));
     }
     if (fix.commonError) {
-        lines << u"系统误差：罗经差 %1°，船位 %2"_s.arg(figure(fix.commonError->compassError, 1, true),
-                                                     position(fix.commonError->position));
+        const nav::CommonErrorFix& common = *fix.commonError;
+        lines << u"系统误差：已输入罗经差之外剩余 %1°，总罗经差 %2°，船位 %3"_s.arg(
+            figure(common.remaining, 1, true), figure(common.compassError, 1, true),
+            position(common.position));
     }
     for (const nav::FixWarning& warning : fix.warnings)
         lines << u"注意："_s + fixWarningMessage(warning);
+    if (fix.commonError) {
+        for (const nav::FixWarning& warning : fix.commonError->warnings)
+            lines << u"注意（系统误差）："_s + commonErrorWarningMessage(warning);
+    }
     return lines;
 }
 

@@ -292,7 +292,8 @@ void FixWindowTest::threeBearingsWithACockedHat()
     QCOMPARE(driver.fixText(), expectedFix(sightings));
     const QString figures = driver.figures();
     QVERIFY2(figures.contains(u"误差三角形：(1,2) "_s), qPrintable(figures));
-    QVERIFY2(figures.contains(u"系统误差：罗经差 +2.0°，船位 22°15.00′N 113°54.00′E"_s), qPrintable(figures));
+    QVERIFY2(figures.contains(u"系统误差：已输入罗经差之外剩余 +2.0°，总罗经差 +2.0°，船位 22°15.00′N 113°54.00′E"_s),
+             qPrintable(figures));
     QVERIFY2(figures.contains(u"物标 青洲（22°18.00′N 113°57.00′E）"_s), qPrintable(figures));
     const auto* plot = driver.control<tarnquil::FixPlotView>(u"plotView"_s);
     QVERIFY(plot->accessibleDescription().contains(driver.fixText()));
@@ -300,6 +301,10 @@ void FixWindowTest::threeBearingsWithACockedHat()
     QVERIFY(plot->drawing().fix.has_value());
     QCOMPARE(plot->drawing().fix->cockedHat.has_value(), true);
     QVERIFY(driver.control<QAbstractButton>(u"copyButton"_s)->isEnabled());
+    // Entered, the error is no longer offered to be applied again.
+    driver.setField(u"compassErrorEdit"_s, u"2"_s);
+    QVERIFY2(driver.figures().contains(u"系统误差：已输入罗经差之外剩余 0.0°，总罗经差 +2.0°"_s),
+             qPrintable(driver.figures()));
 }
 
 // Tab from a bearing's mark leads to its value, passing the second mark only

@@ -467,11 +467,13 @@ INSTANTIATE_TEST_SUITE_P(Table, Warnings, ::testing::Values(
                 Angle(kOnACircle[1], kOnACircle[2],
                       angleFrom(kNearTheCircle, kOnACircle[1], kOnACircle[2]))},
                {{DangerCircle, 0, 1, kNaN}}},
+    // The bearings meet at the ship: the danger circle is the common-error
+    // solution's, not the fix's.
     WarningRow{"CommonErrorNearTheDangerCircle",
                {Bearing(kOnACircle[0], bearingFrom(kNearTheCircle, kOnACircle[0]) + 2),
                 Bearing(kOnACircle[1], bearingFrom(kNearTheCircle, kOnACircle[1]) + 2),
                 Bearing(kOnACircle[2], bearingFrom(kNearTheCircle, kOnACircle[2]) + 2)},
-               {{DangerCircle, 0, 2, kNaN}}},
+               {}},
     // Bearings 10 degrees out at 6 n mile miss by a mile.
     WarningRow{"LargeCockedHat",
                {Bearing(away(kShip, 20, 6), 30), Bearing(away(kShip, 140, 6), 150),
@@ -484,6 +486,45 @@ INSTANTIATE_TEST_SUITE_P(Table, Warnings, ::testing::Values(
                {Bearing({30, 122}, 45), Bearing({29.866666666666667, 122.1}, 120),
                 Bearing({30.05, 122.1}, 10)},
                {{LineFarFromFix, 2, 2, kNaN}}}),
+    geo::testing::RowName());
+
+struct CommonErrorRow {
+    const char* name;
+    double given;                  // the compass error given
+    double remaining;              // what the solution should find beyond it
+    bool warned;                   // whether it warns of the danger circle
+};
+
+class CommonErrorNearTheCircle : public ::testing::TestWithParam<CommonErrorRow> {};
+
+// Three bearings by a compass whose error is 2 degrees east, of
+// marks all but on one circle with the ship: the error found is uncertain
+// until the navigator gives it.
+TEST_P(CommonErrorNearTheCircle, WarnsUntilTheErrorIsGiven)
+{
+    const CommonErrorRow& row = GetParam();
+    std::vector<nav::Sighting> bearings;
+    for (const geo::GeoPoint& mark : kOnACircle)
+        bearings.push_back(Bearing(mark, std::fmod(bearingFrom(kNearTheCircle, mark) + 358, 360.0)));
+    const nav::Fix fix = nav::FixSolver().solve(bearings, row.given, std::nullopt);
+    ASSERT_TRUE(fix.commonError.has_value());
+    EXPECT_NEAR(fix.commonError->compassError, 2, 1e-6);
+    EXPECT_NEAR(fix.commonError->remaining, row.remaining, 1e-6);
+    EXPECT_TRUE(fix.warnings.empty() || fix.warnings.front().kind != DangerCircle);
+    EXPECT_EQ(fix.commonError->warnings.size(), row.warned ? 1u : 0u);
+    if (row.warned) {
+        EXPECT_EQ(fix.commonError->warnings.front().kind, DangerCircle);
+        EXPECT_EQ(fix.commonError->warnings.front().first, 0u);
+        EXPECT_EQ(fix.commonError->warnings.front().second, 2u);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, CommonErrorNearTheCircle, ::testing::Values(
+    CommonErrorRow{"NoneGiven", 0, 2, true},
+    CommonErrorRow{"PartGiven", 1.5, 0.5, true},
+    CommonErrorRow{"ItGiven", 2, 0, false},
+    CommonErrorRow{"GivenToTheTenth", 1.96, 0.04, false},
+    CommonErrorRow{"GivenTheWrongWay", -2, 4, true}),
     geo::testing::RowName());
 
 // n bearings of marks all round kShip, 2 to 9 n mile off, each up to half a

@@ -22,6 +22,7 @@ private slots:
     void warnings();
     void compassErrorSigns_data();
     void compassErrorSigns();
+    void commonErrorWarningIsLabelled();
     void marksAreNamed();
     void rangeRefusalSaysTheLimit();
 };
@@ -62,22 +63,43 @@ void FixWordsTest::warnings()
 
 void FixWordsTest::compassErrorSigns_data()
 {
-    QTest::addColumn<double>("error");
+    QTest::addColumn<double>("total");
+    QTest::addColumn<double>("remaining");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("east") << 2.0 << u"+2.0°"_s;
-    QTest::newRow("west") << -1.46 << u"-1.5°"_s;
-    QTest::newRow("west rounding to nothing") << -0.04 << u"0.0°"_s;
-    QTest::newRow("zero") << 0.0 << u"0.0°"_s;
+    QTest::newRow("east, none given") << 2.0 << 2.0 << u"剩余 +2.0°，总罗经差 +2.0°"_s;
+    QTest::newRow("west") << -1.46 << -1.46 << u"剩余 -1.5°，总罗经差 -1.5°"_s;
+    QTest::newRow("west rounding to nothing") << -0.04 << -0.04 << u"剩余 0.0°，总罗经差 0.0°"_s;
+    QTest::newRow("zero") << 0.0 << 0.0 << u"剩余 0.0°，总罗经差 0.0°"_s;
+    // 2.0 given: what the window would otherwise invite the navigator to add
+    // again.
+    QTest::newRow("given, half a degree left") << 2.5 << 0.5 << u"剩余 +0.5°，总罗经差 +2.5°"_s;
+    QTest::newRow("given, all of it") << 2.0 << 0.0 << u"剩余 0.0°，总罗经差 +2.0°"_s;
 }
 
 void FixWordsTest::compassErrorSigns()
 {
-    QFETCH(double, error);
+    QFETCH(double, total);
+    QFETCH(double, remaining);
     QFETCH(QString, shown);
     nav::Fix fix;
-    fix.commonError = nav::CommonErrorFix{error, {22.25, 113.9}};
+    fix.commonError = nav::CommonErrorFix{total, remaining, {22.25, 113.9}, {}};
     const QStringList figures = tarnquil::fixFigures(fix);
-    QCOMPARE(figures, QStringList{u"系统误差：罗经差 %1，船位 22°15.00′N 113°54.00′E"_s.arg(shown)});
+    QCOMPARE(figures, QStringList{u"系统误差：已输入罗经差之外%1，船位 22°15.00′N 113°54.00′E"_s.arg(shown)});
+}
+
+// The common-error solution's warning says it is that solution's, after the
+// fix's own.
+void FixWordsTest::commonErrorWarningIsLabelled()
+{
+    nav::Fix fix;
+    fix.warnings = {{nav::FixWarningKind::PoorCut, 0, 1, 25.3}};
+    fix.commonError = nav::CommonErrorFix{2, 2, {22.25, 113.9},
+                                          {{nav::FixWarningKind::DangerCircle, 0, 2, 165.3}}};
+    const QStringList figures = tarnquil::fixFigures(fix);
+    QCOMPARE(figures.size(), 3);
+    QVERIFY(figures[1].startsWith(u"注意：第 1、2 条船位线交角 25.3°"_s));
+    QCOMPARE(figures[2], u"注意（系统误差）：由第 1 至 3 条方位线的夹角求系统误差，两夹角的船位线交角 165.3°，"
+                         u"小于 30° 或大于 150°：船位接近三物标所在的圆（危险圆），求得的罗经差不可靠。"_s);
 }
 
 void FixWordsTest::marksAreNamed()
