@@ -2,6 +2,7 @@
 #include "fixwindow/fix_document.h"
 
 #include "routefiles/observation_file.h"
+#include "widgets/document_files.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -102,18 +103,8 @@ bool FixDocument::saveTo(const QString& path)
 
 bool FixDocument::mayDiscardChanges()
 {
-    if (!isModified())
-        return true;
-    const QString name = path_.isEmpty() ? u"未命名"_s : QFileInfo(path_).fileName();
-    switch (saveQuestion_(u"观测“%1”已修改，是否保存？"_s.arg(name))) {
-    case SaveChoice::Save:
-        return save();
-    case SaveChoice::Discard:
-        return true;
-    case SaveChoice::Cancel:
-        break;
-    }
-    return false;
+    return tarnquil::mayDiscardChanges(isModified(), u"观测"_s, path_, saveQuestion_,
+                                       [this] { return save(); });
 }
 
 }  // namespace tarnquil

@@ -77,6 +77,17 @@ void FixPlotView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setFont(font());
+    paintFixPlot(painter, rect(), plot(), drawing_.markNames);
+    if (!plot_->projection)
+        paintHint(painter);
+    if (hasFocus())
+        paintFocus(painter);
+}
+
+// Worked out again once the drawing, the zoom or the size changed; a
+// value out of range (nav::RangeError) leaves the plot empty.
+const nav::FixPlot& FixPlotView::plot()
+{
     if (!plot_) {
         try {
             plot_ = plotFor(drawing_, size());
@@ -86,16 +97,21 @@ void FixPlotView::paintEvent(QPaintEvent*)
         // The zoom stops where the plot is two cables wide.
         drawing_.zoom = std::min(drawing_.zoom, plot_->zoom);
     }
-    paintFixPlot(painter, rect(), *plot_, drawing_.markNames);
-    if (!plot_->projection) {
-        painter.setPen(palette().color(QPalette::PlaceholderText));
-        painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap,
-                         u"在左边的表中输入观测，定位图随之画出。"_s);
-    }
-    if (hasFocus()) {
-        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
-        painter.drawRect(rect().adjusted(1, 1, -1, -1));
-    }
+    return *plot_;
+}
+
+// An empty plot says how to start one.
+void FixPlotView::paintHint(QPainter& painter) const
+{
+    painter.setPen(palette().color(QPalette::PlaceholderText));
+    painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap,
+                     u"在左边的表中输入观测，定位图随之画出。"_s);
+}
+
+void FixPlotView::paintFocus(QPainter& painter) const
+{
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.drawRect(rect().adjusted(1, 1, -1, -1));
 }
 
 void FixPlotView::resizeEvent(QResizeEvent* event)

@@ -7,6 +7,8 @@
 
 #include <optional>
 
+class QPainter;
+
 namespace tarnquil {
 
 // The plot of a fix on screen (定位图): paints what print/fix_plot_painter.h
@@ -39,6 +41,9 @@ protected:
 
 private:
     void setZoom(double zoom);
+    const nav::FixPlot& plot();
+    void paintHint(QPainter& painter) const;
+    void paintFocus(QPainter& painter) const;
 
     FixDrawing drawing_;
     std::optional<nav::FixPlot> plot_;  // for the current size, made when first painted

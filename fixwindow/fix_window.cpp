@@ -2,18 +2,16 @@
 #include "fixwindow/fix_window.h"
 #include "ui_fix_window.h"
 
-#include "fixwindow/fix_print_preview.h"
+#include "fixwindow/fix_sheet_output.h"
 
 #include "text/fix_words.h"
 #include "text/observation_kinds.h"
 #include "text/observation_reading.h"
 #include "text/quantity_text.h"
-#include "text/quoted_text.h"
 #include "text/refusals.h"
 #include "text/utf8_text.h"
-#include "text/version.h"
 #include "widgets/choice_delegate.h"
-#include "widgets/song_font.h"
+#include "widgets/document_files.h"
 
 #include "geo/errors.h"
 #include "geo/position_text.h"
@@ -23,15 +21,9 @@
 #include "nav/errors.h"
 #include "nav/observation.h"
 
-#include <QApplication>
 #include <QClipboard>
-#include <QCloseEvent>
-#include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
-#include <QMenu>
-#include <QScreen>
 #include <QScrollBar>
 #include <QtMath>
 
@@ -42,9 +34,6 @@ namespace tarnquil {
 namespace {
 
 const QString windowName = u"陆标定位"_s;
-
-// The window's font size: 10.5 points, the 五号 of Chinese documents and forms.
-constexpr qreal pointSize = 10.5;
 
 // The table's columns in digits and ideographs of the font: room for a
 // whole position with a short name, a number, a time or a run.
@@ -88,24 +77,22 @@ geo::NumberForm formOf(const Ui::FixWindow& ui)
 }  // namespace
 
 FixWindow::FixWindow(QWidget* parent)
-    : QMainWindow(parent)
+    : ToolWindow(windowName, parent)
     , ui_(std::make_unique<Ui::FixWindow>())
     , model_(new ObservationTableModel(this))
-    , prompt_(messageBoxPrompt(this, QMessageBox::Warning, windowName))
     , undoStack_(new QUndoStack(this))
     , document_(this, [this] { return fixTexts(); }, [this](const FixTexts& texts) { showTexts(texts); })
 {
-    setAttribute(Qt::WA_WindowPropagation);
-    setFont(songFont(pointSize));
     ui_->setupUi(this);
+    output_ = new FixSheetOutput(this, [this] { return sheet(); }, windowName,
+                                 messageBoxPrompt(this, QMessageBox::Warning, windowName));
     setUpActions();
     setUpTable();
     setUpSettings();
     // The plot takes what room the inputs leave.
     ui_->splitter->setStretchFactor(0, 0);
     ui_->splitter->setStretchFactor(1, 1);
-    constexpr qreal screenShare = 0.9;
-    resize(size().boundedTo(screen()->availableGeometry().size() * screenShare));
+    fitScreen();
     recompute();
     ui_->observationTable->setCurrentIndex(model_->index(0, int(ObservationColumn::Mark)));
     ui_->observationTable->setFocus();
@@ -119,12 +106,12 @@ FixWindow::~FixWindow()
 
 void FixWindow::prepareApplication()
 {
-    QApplication::setFont(songFont(pointSize));
+    ToolWindow::prepareApplication();
 }
 
 void FixWindow::setPrompt(Prompt prompt)
 {
-    prompt_ = prompt;
+    output_->setPrompt(prompt);
     document_.setPrompt(std::move(prompt));
 }
 
@@ -132,14 +119,8 @@ void FixWindow::setPrompt(Prompt prompt)
 void FixWindow::setUpDocument()
 {
     model_->setUndoStack(undoStack_);
-    connect(ui_->undoAction, &QAction::triggered, undoStack_, &QUndoStack::undo);
-    connect(ui_->redoAction, &QAction::triggered, undoStack_, &QUndoStack::redo);
-    connect(undoStack_, &QUndoStack::canUndoChanged, ui_->undoAction, &QAction::setEnabled);
-    connect(undoStack_, &QUndoStack::canRedoChanged, ui_->redoAction, &QAction::setEnabled);
-    connect(undoStack_, &QUndoStack::undoTextChanged, this,
-            [this](const QString& text) { ui_->undoAction->setText(u"撤销 %1(&U)"_s.arg(text)); });
-    connect(undoStack_, &QUndoStack::redoTextChanged, this,
-            [this](const QString& text) { ui_->redoAction->setText(u"重做 %1(&T)"_s.arg(text)); });
+    connectUndoActions(undoStack_, ui_->undoAction, ui_->redoAction, u"撤销 %1(&U)"_s,
+                       u"重做 %1(&T)"_s);
     connect(ui_->openAction, &QAction::triggered, this, [this] { document_.open(); });
     connect(ui_->saveAction, &QAction::triggered, this, [this] { document_.save(); });
     connect(ui_->saveAsAction, &QAction::triggered, this, [this] { document_.saveAs(); });
@@ -169,17 +150,13 @@ void FixWindow::showTexts(const FixTexts& texts)
 void FixWindow::updateTitle()
 {
     const QString& path = document_.path();
-    setWindowTitle(path.isEmpty() ? windowName + u"[*]"_s
-                                  : windowName + u" — "_s + QFileInfo(path).fileName() + u"[*]"_s);
-    setWindowModified(document_.isModified());
+    showTitle(path.isEmpty() ? QStringList() : QStringList{QFileInfo(path).fileName()},
+              document_.isModified());
 }
 
-void FixWindow::closeEvent(QCloseEvent* event)
+bool FixWindow::mayClose()
 {
-    if (document_.mayDiscardChanges())
-        event->accept();
-    else
-        event->ignore();
+    return document_.mayDiscardChanges();
 }
 
 void FixWindow::setUpActions()
@@ -205,19 +182,22 @@ void FixWindow::setUpActions()
     connect(ui_->copyButton, &QPushButton::clicked, this, &FixWindow::copyFix);
     connect(ui_->addToRouteAction, &QAction::triggered, this, &FixWindow::addToRoute);
     connect(ui_->addToRouteButton, &QPushButton::clicked, this, &FixWindow::addToRoute);
-    connect(ui_->copyImageAction, &QAction::triggered, this, &FixWindow::copyImage);
-    connect(ui_->exportPngAction, &QAction::triggered, this,
-            [this] { exportTo(u"导出 PNG"_s, u"PNG 图像 (*.png)"_s, u"png"_s); });
-    connect(ui_->exportPdfAction, &QAction::triggered, this,
-            [this] { exportTo(u"导出 PDF"_s, u"PDF 文件 (*.pdf)"_s, u"pdf"_s); });
-    connect(ui_->printAction, &QAction::triggered, this, &FixWindow::print);
+    connect(ui_->copyImageAction, &QAction::triggered, output_, &FixSheetOutput::copyImage);
+    connect(ui_->exportPngAction, &QAction::triggered, output_,
+            [this] { output_->exportTo(u"导出 PNG"_s, u"PNG 图像 (*.png)"_s, u"png"_s); });
+    connect(ui_->exportPdfAction, &QAction::triggered, output_,
+            [this] { output_->exportTo(u"导出 PDF"_s, u"PDF 文件 (*.pdf)"_s, u"pdf"_s); });
+    connect(ui_->printAction, &QAction::triggered, output_, &FixSheetOutput::print);
     connect(ui_->closeAction, &QAction::triggered, this, &QWidget::close);
     connect(ui_->zoomInAction, &QAction::triggered, ui_->plotView, &FixPlotView::zoomIn);
     connect(ui_->zoomOutAction, &QAction::triggered, ui_->plotView, &FixPlotView::zoomOut);
     connect(ui_->wholeAction, &QAction::triggered, ui_->plotView, &FixPlotView::showWhole);
     connect(ui_->plotFocusAction, &QAction::triggered, this,
             [this] { ui_->plotView->setFocus(Qt::ShortcutFocusReason); });
-    connect(ui_->aboutAction, &QAction::triggered, this, &FixWindow::about);
+    connect(ui_->aboutAction, &QAction::triggered, this, [this] {
+        showAbout(u"由物标的方位、距离和水平角求船位，包括移线定位、误差三角形和系统误差，"
+                  u"在 WGS-84 椭球或球面上精确计算，并画出定位图。"_s);
+    });
 }
 
 void FixWindow::setUpTable()
@@ -294,27 +274,38 @@ void FixWindow::recompute()
     const FixReading read = readFix(texts);
     model_->setRefusals(read.rows.refusals);
     fix_ = read.fix;
+    settingsLines_ = settingsLines(texts.settings, read);
+    observationLines_ = read.rows.lines;
+    showAnswer(read.problems, fix_ ? fixFigures(*fix_, read.rows.names) : QStringList(), read.hintOnly);
+    ui_->plotView->setDrawing(drawing(texts.settings, read));
+    updateTitle();
+}
 
+// What the plot draws: the lines of position only when all of them read.
+FixDrawing FixWindow::drawing(const FixSettingTexts& settings, const FixReading& read) const
+{
     FixDrawing drawing;
-    drawing.model = texts.settings.model;
+    drawing.model = settings.model;
     drawing.compassError = read.compassError.value_or(0);
     drawing.markNames = read.rows.names;
     if (read.linesKnown)
         drawing.sightings = read.rows.sightings;
     drawing.fix = fix_;
-    settingsLines_ = QStringList{u"地球模型："_s + ui_->modelCombo->currentText(),
-                                 u"罗经差："_s + (read.compassError ? texts.settings.compassError.trimmed()
-                                                                    : u"0"_s) + u"°"_s};
+    return drawing;
+}
+
+// The settings as the sheet lists them beside the plot: the course and
+// speed only when both are typed and the lines are run with them.
+QStringList FixWindow::settingsLines(const FixSettingTexts& settings, const FixReading& read) const
+{
+    QStringList lines{u"地球模型："_s + ui_->modelCombo->currentText(),
+                      u"罗经差："_s + (read.compassError ? settings.compassError.trimmed() : u"0"_s)
+                          + u"°"_s};
     if (read.near)
-        settingsLines_ << u"推算船位："_s + texts.settings.near.trimmed();
-    if (!texts.settings.course.trimmed().isEmpty() && !texts.settings.speed.trimmed().isEmpty() &&
-        read.linesKnown)
-        settingsLines_ << u"航向 %1°，航速 %2 节"_s.arg(texts.settings.course.trimmed(),
-                                                       texts.settings.speed.trimmed());
-    observationLines_ = read.rows.lines;
-    showAnswer(read.problems, fix_ ? fixFigures(*fix_, read.rows.names) : QStringList(), read.hintOnly);
-    ui_->plotView->setDrawing(drawing);
-    updateTitle();
+        lines << u"推算船位："_s + settings.near.trimmed();
+    if (!settings.course.trimmed().isEmpty() && !settings.speed.trimmed().isEmpty() && read.linesKnown)
+        lines << u"航向 %1°，航速 %2 节"_s.arg(settings.course.trimmed(), settings.speed.trimmed());
+    return lines;
 }
 
 // Every text of the fix as typed, with the settings they are read with.
@@ -414,53 +405,6 @@ FixSheet FixWindow::sheet() const
     sheet.observations = observationLines_;
     sheet.answer = answer_;
     return sheet;
-}
-
-void FixWindow::copyImage()
-{
-    QGuiApplication::clipboard()->setImage(fixSheetImage(sheet(), QDate::currentDate()));
-    statusBar()->showMessage(u"已复制定位图。"_s);
-}
-
-void FixWindow::exportTo(const QString& title, const QString& filter, const QString& suffix)
-{
-    QFileDialog dialog(this, title, QDir::home().filePath(windowName + u'.' + suffix), filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(suffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    const QString path = dialog.selectedFiles().front();
-    const QString error = suffix == u"png"_s ? exportFixPng(path, sheet()) : exportFixPdf(path, sheet());
-    if (!error.isEmpty()) {
-        prompt_(error);
-        return;
-    }
-    statusBar()->showMessage(u"已导出到%1。"_s.arg(quotedPath(path)));
-}
-
-void FixWindow::print()
-{
-    printFixSheet(this, sheet());
-}
-
-// The menu of the menus that do not fit beside each other, which the menu
-// bar makes once it is laid out, is named for screen readers.
-void FixWindow::showEvent(QShowEvent* event)
-{
-    QMainWindow::showEvent(event);
-    for (QMenu* menu : ui_->menuBar->findChildren<QMenu*>()) {
-        if (menu->accessibleName().isEmpty())
-            menu->setAccessibleName(u"更多菜单"_s);
-    }
-}
-
-void FixWindow::about()
-{
-    QMessageBox::about(
-        this, u"关于陆标定位"_s,
-        u"Tarnquil 陆标定位 %1\n\n由物标的方位、距离和水平角求船位，包括移线定位、误差三角形和系统误差，"
-        u"在 WGS-84 椭球或球面上精确计算，并画出定位图。\n\n© Vessoria 版权所有"_s.arg(
-            QStringView(programVersion)));
 }
 
 }  // namespace tarnquil

@@ -24,10 +24,10 @@
 #include "print/fix_sheet.h"
 #include "routefiles/route_table.h"
 #include "widgets/prompt.h"
+#include "widgets/tool_window.h"
 
 #include "nav/fix.h"
 
-#include <QMainWindow>
 #include <QUndoStack>
 
 #include <memory>
@@ -39,7 +39,9 @@ class FixWindow;
 
 namespace tarnquil {
 
-class FixWindow : public QMainWindow
+class FixSheetOutput;
+
+class FixWindow : public ToolWindow
 {
     Q_OBJECT
 
@@ -73,8 +75,7 @@ signals:
     void addToRouteRequested(const tarnquil::WaypointText& waypoint);
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    bool mayClose() override;
 
 private:
     void setUpActions();
@@ -84,6 +85,8 @@ private:
     void showTexts(const FixTexts& texts);
     void updateTitle();
     void recompute();
+    FixDrawing drawing(const FixSettingTexts& settings, const FixReading& read) const;
+    QStringList settingsLines(const FixSettingTexts& settings, const FixReading& read) const;
     FixTexts fixTexts() const;
     void showAnswer(const QStringList& problems, const QStringList& figures, bool hintOnly);
 
@@ -91,15 +94,11 @@ private:
     void deleteObservations();
     void copyFix();
     void addToRoute();
-    void copyImage();
-    void exportTo(const QString& title, const QString& filter, const QString& suffix);
-    void print();
-    void about();
 
     std::unique_ptr<Ui::FixWindow> ui_;
     geo::NumberForm nearForm_ = geo::NumberForm::Minutes;  // of the DR position as typed
     ObservationTableModel* model_;
-    Prompt prompt_;
+    FixSheetOutput* output_;
     QUndoStack* undoStack_;
     FixDocument document_;
     std::optional<nav::Fix> fix_;

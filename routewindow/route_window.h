@@ -2,20 +2,20 @@
 // The navigator's route window (航线计算): the waypoints of a route in a
 // table, the route's legs computed after every change, the selected leg by
 // both methods, dead reckoning, and the route's files. Its layout is the
-// form route_window.ui; this class holds what the controls do.
+// form route_window.ui; this class joins the parts that hold what the
+// controls do: the edits of the table (waypoint_editing), the settings
+// above it (route_settings_panel), the selected leg (selected_leg_panel),
+// dead reckoning (dead_reckoning_panel) and the files (route_files).
 #pragma once
 
 #include "routefiles/route_table.h"
 #include "routewindow/meridian_interval_dialog.h"
 #include "widgets/prompt.h"
+#include "widgets/tool_window.h"
 
-#include <QMainWindow>
-#include <QStringList>
-#include <QModelIndex>
 #include <QUndoStack>
 
 #include <memory>
-#include <optional>
 
 namespace Ui {
 class RouteWindow;
@@ -24,12 +24,14 @@ class RouteWindow;
 namespace tarnquil {
 
 class DeadReckoningPanel;
+class RouteFiles;
+class RouteSettingsPanel;
+class SelectedLegPanel;
 class StatusLine;
-struct RouteDocument;
-struct RouteFile;
+class WaypointEditing;
 class WaypointTableModel;
 
-class RouteWindow : public QMainWindow
+class RouteWindow : public ToolWindow
 {
     Q_OBJECT
 
@@ -90,67 +92,17 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
+    bool mayClose() override;
 
 private:
     void setUpActions();
     void setUpDeadReckoning();
     void setUpTable();
     void setUpSettings();
-    void setUpZones();
-    void noteSettingsChanged();
+    void showReadSettings(const RouteSettings& settings);
     void updateTotals();
-    bool isModified() const;
-    QString routeName() const;
-    void setRouteName(const QString& name);
-    void reverseRoute();
-
-    void readSettings();
-    geo::NumberForm chosenForm() const;
-    void chooseForm(geo::NumberForm form);
-    bool offerDegrees(const QString& path, const RouteFile& file);
     void showCurrent();
-    void showSelectedLeg(int row);
-    QString vertexText(int row) const;
-    QString legName(int arrival) const;
-    void askToSplitLeg();
     void updateTitle();
-
-    QList<int> selectedRows() const;
-    QModelIndex selectedCell() const;
-    int currentRow() const;
-    void startWaypoint(int row);
-    void takeBack(const QUndoCommand* began);
-    void cancelNewRow(const QModelIndex& index);
-    void leaveNewRow();
-    void insertWaypoint();
-    void deleteWaypoints();
-    void clearCells(const QModelIndexList& cells, const QString& verb);
-    void moveWaypoint(int step);
-    void copyWaypoints();
-    void cutWaypoints();
-    void pasteWaypoints();
-    void addWaypoints(int row, const QList<WaypointText>& waypoints, const QString& text);
-    void selectRows(int firstRow, int rowCount);
-    void about();
-
-    bool mayDiscardChanges();
-    void newRoute();
-    void open();
-    bool hasWaypointFile() const;
-    bool save();
-    bool saveAs();
-    bool saveTo(const QString& path);
-    void exportTo(const QString& title, const QString& filter, const QString& suffix,
-                  const QString& name);
-    QString proposedName() const;
-    QString askForFile(const QString& title, const QString& filter, const QString& suffix,
-                       const QString& name);
-    std::optional<qsizetype> chooseGpxRoute(const QString& path);
-    QString startFolder() const;
-    RouteDocument document() const;
-    void exportPdf();
 
     std::unique_ptr<Ui::RouteWindow> ui_;
     // Children, not members: a cell still being edited is committed while
@@ -160,17 +112,11 @@ private:
     DeadReckoningPanel* deadReckoning_;
     StatusLine* status_;
     Prompt prompt_;
-    Question question_;
-    MeridianIntervalAsker askInterval_;
-    QString filePath_;   // the CSV file the route was opened from or saved to
-    // The columns of a plan the CSV file at filePath_ lacks, when another
-    // tool wrote it: saving over it says so first.
-    QStringList absentColumns_;
-    // A setting that files keep (speed, departure, zone, model, name) changed
-    // since the route was opened or saved; showSettings changes none.
-    bool settingsChanged_ = false;
-    bool showingSettings_ = false;
-    const QUndoCommand* newRowCommand_ = nullptr;  // the step that began the new row
+    // The window's parts, each the handlers of its controls.
+    WaypointEditing* editing_;
+    RouteSettingsPanel* settings_;
+    SelectedLegPanel* selectedLeg_;
+    RouteFiles* files_;
 };
 
 }  // namespace tarnquil
