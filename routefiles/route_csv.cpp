@@ -2,6 +2,7 @@
 #include "routefiles/route_csv.h"
 #include "routefiles/csv_records.h"
 #include "routefiles/exact_degrees.h"
+#include "routefiles/formula_guard.h"
 #include "routefiles/gb18030_text.h"
 
 #include "text/file_messages.h"
@@ -221,6 +222,12 @@ QString fieldOf(const CsvRecord& record, const Header& header, RouteField field)
     return column < 0 ? QString() : record.fields.value(column);
 }
 
+// A cell of text as typed, its formula guard taken off.
+QString textOf(const CsvRecord& record, const Header& header, RouteField field)
+{
+    return formulaUnguarded(fieldOf(record, header, field));
+}
+
 // An empty cell is the default, the rhumb line.
 nav::Method readMethod(const CsvRecord& record, const Header& header)
 {
@@ -283,7 +290,7 @@ QString coordinateText(const CsvRecord& record, const Header& header, geo::Axis 
     const RouteField coordinateField = latitude ? RouteField::Latitude : RouteField::Longitude;
     const RouteField hemisphereField =
         latitude ? RouteField::LatitudeHemisphere : RouteField::LongitudeHemisphere;
-    const QString text = fieldOf(record, header, coordinateField);
+    const QString text = textOf(record, header, coordinateField);
     const QString hemisphere = fieldOf(record, header, hemisphereField).trimmed();
     if (hemisphere.isEmpty() || isBlank(text))
         return text;
@@ -402,7 +409,7 @@ nav::EarthModel readRouteModel(const QString& text, const ValuePlace& place)
 // only.
 void readRouteValues(const CsvRecord& record, const Header& header, RouteCsvReading& reading)
 {
-    const auto cell = [&](RouteField field) { return fieldOf(record, header, field).trimmed(); };
+    const auto cell = [&](RouteField field) { return textOf(record, header, field).trimmed(); };
     const auto place = [&](RouteField field) {
         return ValuePlace{record.line, header.column(field), fieldTitle(field)};
     };
@@ -426,7 +433,7 @@ void readRouteValues(const CsvRecord& record, const Header& header, RouteCsvRead
             reading.saved.model = readRouteModel(text, place(RouteField::Model));
     }
     if (header.column(RouteField::RouteName) >= 0)
-        reading.routeName = fieldOf(record, header, RouteField::RouteName);
+        reading.routeName = textOf(record, header, RouteField::RouteName);
 }
 
 // The name and the model are the route's: a later row that says another
@@ -490,7 +497,7 @@ public:
                 refuseField(record.line, i, u"：设置%1只有一个值，不知多出的%2是什么。"_s.arg(
                                                 quotedText(name), quotedText(record.fields[i])));
         }
-        readValue(known->setting, record.fields.value(1), {record.line, 1, name});
+        readValue(known->setting, formulaUnguarded(record.fields.value(1)), {record.line, 1, name});
     }
 
 private:
@@ -557,13 +564,13 @@ QStringList absentColumns(const Header& header, bool settingLines)
 // route's, not the waypoint's.
 WaypointText waypointOf(const CsvRecord& record, const Header& header, bool ownSpeed)
 {
-    WaypointText waypoint{fieldOf(record, header, RouteField::Name),
+    WaypointText waypoint{textOf(record, header, RouteField::Name),
                           coordinateText(record, header, geo::Axis::Latitude),
                           coordinateText(record, header, geo::Axis::Longitude),
                           readMethod(record, header)};
     if (ownSpeed)
-        waypoint.speed = fieldOf(record, header, RouteField::Speed).trimmed();
-    waypoint.remark = fieldOf(record, header, RouteField::Remark);
+        waypoint.speed = textOf(record, header, RouteField::Speed).trimmed();
+    waypoint.remark = textOf(record, header, RouteField::Remark);
     return waypoint;
 }
 
@@ -645,8 +652,35 @@ QByteArray settingLines(const RouteDocument& document)
 {
     QByteArray bytes = csvLine({settingsTitle.toString(), valueTitle.toString()}).toUtf8() + lineEnd;
     for (const SettingName& name : settingNames)
-        bytes += csvLine({name.name.toString(), settingValue(name.setting, document)}).toUtf8() + lineEnd;
+        bytes += csvLine({name.name.toString(), formulaGuarded(settingValue(name.setting, document))})
+                     .toUtf8()
+            + lineEnd;
     return bytes + lineEnd;
+}
+
+// A coordinate as a file keeps it (lastingCoordinateText), never a text a
+// spreadsheet takes for a formula: one that reads and starts with a sign
+// ("-73.9857", "+30°30′N") in degrees ("73.9857°W"), one that gives no
+// position guarded.
+QString positionCell(const QString& text, geo::NumberForm form, geo::Axis axis)
+{
+    const QString kept = lastingCoordinateText(text, form, axis);
+    if (!needsFormulaGuard(kept))
+        return kept;
+    try {
+        return exactDegreesText(geo::readRouteCoordinate(kept.toStdString(), form, axis), axis);
+    } catch (const geo::CoordinateError&) {
+        return formulaGuarded(kept);
+    }
+}
+
+// The cells of a row that hold what the navigator typed as text.
+void guardTexts(QStringList& cells)
+{
+    for (const LegColumn column : {LegColumn::Name, LegColumn::Speed, LegColumn::Remark}) {
+        QString& cell = cells[qsizetype(column)];
+        cell = formulaGuarded(cell);
+    }
 }
 
 }  // namespace
@@ -718,11 +752,11 @@ QByteArray routeCsv(const QList<WaypointText>& waypoints, geo::NumberForm routeF
     QList<QStringList> rows;
     rows.reserve(waypoints.size());
     for (const WaypointText& waypoint : waypoints)
-        rows.append({waypoint.name,
-                     lastingCoordinateText(waypoint.latitude, waypoint.latitudeForm.value_or(routeForm),
-                                           geo::Axis::Latitude),
-                     lastingCoordinateText(waypoint.longitude, waypoint.longitudeForm.value_or(routeForm),
-                                           geo::Axis::Longitude),
+        rows.append({formulaGuarded(waypoint.name),
+                     positionCell(waypoint.latitude, waypoint.latitudeForm.value_or(routeForm),
+                                  geo::Axis::Latitude),
+                     positionCell(waypoint.longitude, waypoint.longitudeForm.value_or(routeForm),
+                                  geo::Axis::Longitude),
                      methodCell(waypoint.method)});
     return csvFile({fieldTitle(RouteField::Name), fieldTitle(RouteField::Latitude),
                     fieldTitle(RouteField::Longitude), fieldTitle(RouteField::Method)},
@@ -745,13 +779,12 @@ QByteArray legTableCsv(const RouteDocument& document)
         } else if (i < document.waypoints.size()) {
             // The half that reads, as a waypoint list keeps it; the other as typed.
             const WaypointText& waypoint = document.waypoints[i];
-            latitude = lastingCoordinateText(waypoint.latitude,
-                                             waypoint.latitudeForm.value_or(settings.form),
-                                             geo::Axis::Latitude);
-            longitude = lastingCoordinateText(waypoint.longitude,
-                                              waypoint.longitudeForm.value_or(settings.form),
-                                              geo::Axis::Longitude);
+            latitude = positionCell(waypoint.latitude, waypoint.latitudeForm.value_or(settings.form),
+                                    geo::Axis::Latitude);
+            longitude = positionCell(waypoint.longitude, waypoint.longitudeForm.value_or(settings.form),
+                                     geo::Axis::Longitude);
         }
+        guardTexts(cells);
         texts.append(cells);
     }
     const QByteArray table = csvFile(legColumnTitles(), texts);

@@ -68,6 +68,13 @@
 //   malformed quote, bytes that are neither UTF-8 nor GB18030, a file over
 //   50 MB.
 //
+// A text cell (a name, a remark, a leg's speed, a setting's value) that a
+// spreadsheet would take for a formula is written after an apostrophe and
+// read back without it (formula_guard.h); so is a coordinate that gives no
+// position, while one that reads and starts with a sign is written in
+// degrees ("-73.9857" as "73.9857°W"). Every cell read has one leading
+// apostrophe taken off.
+//
 // Both files written are UTF-8 with a byte-order mark (so that spreadsheets
 // take them for UTF-8) and CRLF line ends, fields quoted as csvLine quotes
 // them; saveFile (routefiles/save_file.h) writes them.

@@ -2,6 +2,7 @@
 // Route CSV files: waypoint lists as spreadsheets and hands write them, the
 // refusals with their line and column, and the exact bytes written.
 #include "routefiles/csv_records.h"
+#include "routefiles/formula_guard.h"
 #include "routefiles/route_csv.h"
 #include "routefiles/save_file.h"
 
@@ -45,6 +46,10 @@ private slots:
     void routeValuesOutlastRowEdits();
     void routeValuesInFirstRow();
     void waypointListRoundTrip();
+    void textCellsAreNoFormulas_data();
+    void textCellsAreNoFormulas();
+    void positionsAreNoFormulas_data();
+    void positionsAreNoFormulas();
     void spreadsheetGbkFile();
     void lastingTexts_data();
     void lastingTexts();
@@ -351,7 +356,7 @@ void RouteCsvTest::waypointListRoundTrip()
     QCOMPARE(QString::fromUtf8(bytes.sliced(3)),
              u"名称,纬度,经度,航法\r\n\"吴淞口, \"\"北\"\"\n锚地\",\"42°50'30\"\"N\",121.5°E,RL\r\n"
              u",,122-05.3E,GC\r\n秒,31.058333333333334°N,122.3375°E,RL\r\n"
-             u"度,25.3°N,-73.9857,RL\r\n拒,25.3N,12x,RL\r\n"_s);
+             u"度,25.3°N,73.9857°W,RL\r\n拒,25.3N,12x,RL\r\n"_s);
     const QString path = dir_.filePath(u"航线.csv"_s);
     QCOMPARE(tarnquil::saveFile(path, bytes), QString());
     const tarnquil::RouteCsvReading reading = tarnquil::readRouteCsvFile(path);
@@ -372,6 +377,96 @@ void RouteCsvTest::waypointListRoundTrip()
             }
         }
         QVERIFY(!after.last().position);
+    }
+}
+
+// A text a spreadsheet would run as a formula is written after an
+// apostrophe, in every text cell of both files, and reads back as typed.
+void RouteCsvTest::textCellsAreNoFormulas_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("cell");  // as the file holds it
+    QTest::newRow("equals sign") << u"=1+1"_s << u"'=1+1"_s;
+    QTest::newRow("plus: a current in a remark") << u"+2 kn 海流"_s << u"'+2 kn 海流"_s;
+    QTest::newRow("a lone minus") << u"-"_s << u"'-"_s;
+    QTest::newRow("at sign") << u"@x"_s << u"'@x"_s;
+    QTest::newRow("a text that starts with the apostrophe") << u"'quoted"_s << u"''quoted"_s;
+    QTest::newRow("tab first") << u"\t锚地"_s << u"'\t锚地"_s;
+    QTest::newRow("carriage return first") << u"\r锚地"_s << u"'\r锚地"_s;
+    QTest::newRow("a sign inside, not first") << u"长江口=北槽"_s << u"长江口=北槽"_s;
+    QTest::newRow("an apostrophe inside") << u"O'Brien"_s << u"O'Brien"_s;
+}
+
+void RouteCsvTest::textCellsAreNoFormulas()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, cell);
+    QCOMPARE(tarnquil::formulaGuarded(text), cell);
+    QCOMPARE(tarnquil::formulaUnguarded(cell), text);
+
+    WaypointText first{text, u"3103N"_s, u"12220E"_s, nav::Method::Rhumb};
+    first.remark = text;
+    WaypointText second{text, u"3250N"_s, u"12630E"_s, nav::Method::GreatCircle};
+    second.remark = text;
+    second.speed = text;
+    const QList<WaypointText> waypoints = {first, second};
+    const tarnquil::RouteSettings settings;
+    const QByteArray table = tarnquil::legTableCsv(
+        {text, waypoints, settings, tarnquil::makeRouteTable(waypoints, settings)});
+    const QByteArray list = tarnquil::routeCsv(waypoints, geo::NumberForm::Minutes);
+    // The name's column: after 序号 in the leg table, first in the list.
+    for (const auto& [bytes, nameColumn] : {std::pair{table, 1}, std::pair{list, 0}}) {
+        const tarnquil::CsvReading records = tarnquil::readCsvRecords(QString::fromUtf8(bytes.sliced(3)));
+        QCOMPARE(records.records.constLast().fields.value(nameColumn), cell);
+        const tarnquil::RouteCsvReading reading = tarnquil::readRouteCsv(bytes);
+        QCOMPARE(reading.error, QString());
+        QCOMPARE(reading.waypoints.value(1).name, text);
+    }
+    const tarnquil::RouteCsvReading reading = tarnquil::readRouteCsv(table);
+    QCOMPARE(reading.routeName, std::optional(text));
+    QCOMPARE(reading.waypoints.value(0).remark, text);
+    QCOMPARE(reading.waypoints.value(1).remark, text);
+    QCOMPARE(reading.waypoints.value(1).speed, text.trimmed());
+    QVERIFY(QString::fromUtf8(table).contains(u"航线名称,"_s + tarnquil::csvLine({cell})));
+}
+
+// Positions are no text: written in degrees when they read, so a spreadsheet
+// shows no formula and no number it would round; a text that gives no
+// position is guarded, and reads back as typed.
+void RouteCsvTest::positionsAreNoFormulas_data()
+{
+    QTest::addColumn<QString>("latitude");
+    QTest::addColumn<QString>("longitude");
+    QTest::addColumn<QString>("cells");  // latitude,longitude as the waypoint list holds them
+    QTest::newRow("plain degrees with a minus") << u"25.3N"_s << u"-73.9857"_s << u"25.3°N,73.9857°W"_s;
+    QTest::newRow("a plus before marks") << u"+30°30′"_s << u"122°E"_s << u"30.5°N,122°E"_s;
+    QTest::newRow("a formula that gives no position") << u"=1+1"_s << u"@x"_s << u"'=1+1,'@x"_s;
+    QTest::newRow("a lone minus") << u"-"_s << u"122°E"_s << u"'-,122°E"_s;
+    QTest::newRow("marks keep their text") << u"31°03′N"_s << u"122-20.5E"_s << u"31°03′N,122-20.5E"_s;
+}
+
+void RouteCsvTest::positionsAreNoFormulas()
+{
+    QFETCH(QString, latitude);
+    QFETCH(QString, longitude);
+    QFETCH(QString, cells);
+    WaypointText waypoint{u"A"_s, latitude, longitude, nav::Method::Rhumb};
+    waypoint.latitudeForm = waypoint.longitudeForm = geo::NumberForm::Degrees;
+    const QByteArray bytes = tarnquil::routeCsv({waypoint}, geo::NumberForm::Minutes);
+    QCOMPARE(QString::fromUtf8(bytes.sliced(3)).section(u"\r\n"_s, 1, 1), u"A,"_s + cells + u",RL"_s);
+    const tarnquil::RouteCsvReading reading = tarnquil::readRouteCsv(bytes);
+    QCOMPARE(reading.error, QString());
+    tarnquil::RouteSettings degrees;
+    degrees.form = geo::NumberForm::Degrees;
+    const auto before = tarnquil::makeRouteTable({waypoint}, degrees);
+    const auto after = tarnquil::makeRouteTable(reading.waypoints, degrees);
+    QCOMPARE(after[0].position.has_value(), before[0].position.has_value());
+    if (before[0].position) {
+        QCOMPARE(after[0].position->latitude, before[0].position->latitude);
+        QCOMPARE(after[0].position->longitude, before[0].position->longitude);
+    } else {
+        QCOMPARE(reading.waypoints[0].latitude, latitude);
+        QCOMPARE(reading.waypoints[0].longitude, longitude);
     }
 }
 
