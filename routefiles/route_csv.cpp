@@ -15,6 +15,7 @@
 #include "geo/coordinate_text.h"
 #include "nav/display.h"
 #include "nav/entry.h"
+#include "nav/eta_zone.h"
 
 #include <QFile>
 #include <QLocale>
@@ -74,7 +75,7 @@ constexpr std::array planFields = {RouteField::Method, RouteField::Speed, RouteF
 constexpr QStringView hemisphereWord = u"hemisphere";
 
 // The route's own values, on lines of their own above the waypoint table.
-enum class RouteSetting { RouteName, Model, Speed, Departure, Zone };
+enum class RouteSetting { RouteName, Model, Speed, Departure, Zone, EtaZone };
 
 struct SettingName {
     QStringView name;
@@ -86,7 +87,7 @@ constexpr QStringView valueTitle = u"值";
 constexpr std::array settingNames = {
     SettingName{u"航线名称", RouteSetting::RouteName}, SettingName{u"地球模型", RouteSetting::Model},
     SettingName{u"航速", RouteSetting::Speed},          SettingName{u"开航时间", RouteSetting::Departure},
-    SettingName{u"区时", RouteSetting::Zone},
+    SettingName{u"区时", RouteSetting::Zone},          SettingName{u"预计到达按", RouteSetting::EtaZone},
 };
 
 const QByteArray byteOrderMark = "\xEF\xBB\xBF";
@@ -370,6 +371,27 @@ std::optional<nav::EarthModel> readModelText(const QString& text)
     return std::nullopt;
 }
 
+constexpr std::array etaZones = {nav::EtaZone::Departure, nav::EtaZone::Utc, nav::EtaZone::Ship};
+
+// The zone by its name in the window (开航区时, UTC, 船时) or its word on
+// the command line (depart, utc, ship).
+std::optional<nav::EtaZone> readEtaZoneText(const QString& text)
+{
+    for (const nav::EtaZone zone : etaZones) {
+        if (text == fromUtf8(nav::etaZoneName(zone)))
+            return zone;
+    }
+    return nav::readEtaZoneWord(text.toStdString());
+}
+
+QString etaZoneChoices()
+{
+    QStringList names;
+    for (const nav::EtaZone zone : etaZones)
+        names << fromUtf8(nav::etaZoneName(zone));
+    return names.join(u'、');
+}
+
 // Where a value of the route stands, for its refusal: a cell of the first
 // waypoint's row, or the value of a settings line.
 struct ValuePlace {
@@ -528,6 +550,11 @@ private:
             if (!saved.departureZone)
                 refuseValue(place, timeZoneRefusal(text));
             return;
+        case RouteSetting::EtaZone:
+            saved.etaZone = readEtaZoneText(text);
+            if (!saved.etaZone)
+                refuseValue(place, u"%1不是预计到达所用的区时，应为 %2。"_s.arg(quotedText(text), etaZoneChoices()));
+            return;
         }
     }
 
@@ -641,9 +668,11 @@ QString settingValue(RouteSetting setting, const RouteDocument& document)
     case RouteSetting::Departure:
         return settings.departure ? fromUtf8(nav::formatClockTime(*settings.departure)) : QString();
     case RouteSetting::Zone:
+        return fromUtf8(nav::formatTimeZone(settings.departureZone));
+    case RouteSetting::EtaZone:
         break;
     }
-    return fromUtf8(nav::formatTimeZone(settings.departureZone));
+    return fromUtf8(nav::etaZoneName(settings.etaZone));
 }
 
 // The settings header and a line for each setting, then the blank line

@@ -16,6 +16,8 @@
 //   航速,12.5                      the route's speed (readSpeedText); empty for none
 //   开航时间,2026-12-20 08:00      YYYY-MM-DD HH:MM (readClockTime); empty for none
 //   区时,UTC-5                     the departure's zone (readTimeZone)
+//   预计到达按,船时                 the zone of the arrival times: 开航区时, UTC or
+//                                   船时 (nav::etaZoneName), or depart, utc, ship
 //
 //   序号,名称,纬度,经度,…
 // Each setting may be left out (the file then says nothing of it), in any
@@ -122,7 +124,7 @@ struct RouteCsvReading {
 RouteCsvReading readRouteCsv(const QByteArray& bytes);
 
 // The settings a CSV file's settings lines may hold, in the order they are
-// written, for messages and help: "航线名称、地球模型、航速、开航时间、区时".
+// written, for messages and help: "航线名称、地球模型、航速、开航时间、区时、预计到达按".
 QString routeSettingNames();
 
 // Reads the file at path; a file that cannot be opened is refused as well:
@@ -143,7 +145,7 @@ QByteArray routeCsv(const QList<WaypointText>& waypoints, geo::NumberForm routeF
 QString lastingCoordinateText(const QString& text, geo::NumberForm form, geo::Axis axis);
 
 // The leg table: the settings lines (航线名称, 地球模型, 航速, 开航时间,
-// 区时), a blank line, then the titles of legColumns and the texts of each
+// 区时, 预计到达按), a blank line, then the titles of legColumns and the texts of each
 // row, so that readRouteCsv reads the file back to the same plan. Each
 // position that reads is written in degrees with the digits that read back
 // as the same double (exactDegreesText: "31.2304°N"), a cell that gives none
@@ -154,6 +156,7 @@ QString lastingCoordinateText(const QString& text, geo::NumberForm form, geo::Ax
 //   航速,12
 //   开航时间,2025-03-01 08:00
 //   区时,UTC+8
+//   预计到达按,开航区时
 //
 //   序号,名称,纬度,经度,航法,航速,…,预计到达,备注
 //   1,长江口,31.05°N,122.33333333333333°E,,,…,2025-03-01 08:00 UTC+8,

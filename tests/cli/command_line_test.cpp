@@ -752,6 +752,14 @@ void CommandLineTest::planRoundTrip()
     QVERIFY(exported({u"--route"_s, u"a.csv"_s, u"--export"_s, u"e.csv"_s, u"--model"_s, u"wgs84"_s,
                       u"--eta-zone"_s, u"ship"_s}));
     QVERIFY(readAll(dir_.filePath(u"e.csv"_s)).contains("WGS-84"));
+    // The arrivals' zone is the file's too, through either kind of file,
+    // unless --eta-zone is given.
+    QVERIFY(exported({u"--route"_s, u"a.csv"_s, u"--export"_s, u"f.csv"_s}));
+    QCOMPARE(readAll(dir_.filePath(u"f.csv"_s)), table);
+    QVERIFY(exported({u"--route"_s, u"c.gpx"_s, u"--export"_s, u"g.csv"_s}));
+    QCOMPARE(readAll(dir_.filePath(u"g.csv"_s)), table);
+    QVERIFY(exported({u"--route"_s, u"a.csv"_s, u"--export"_s, u"h.csv"_s, u"--eta-zone"_s, u"utc"_s}));
+    QVERIFY(readAll(dir_.filePath(u"h.csv"_s)).contains("\r\n预计到达按,UTC\r\n"));
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)

@@ -185,7 +185,7 @@ void RouteCsvTest::refusals_data()
            u"写在第一个航点的行中。"_s;
     QTest::newRow("a setting no route has")
         << "设置,值\r\n航线名称,甲\r\n吃水,7.5\r\n\r\n纬度,经度\r\n"_ba
-        << u"第 3 行：没有设置“吃水”：设置应为航线名称、地球模型、航速、开航时间、区时；"
+        << u"第 3 行：没有设置“吃水”：设置应为航线名称、地球模型、航速、开航时间、区时、预计到达按；"
            u"设置与航点表之间应空一行。"_s;
     QTest::newRow("a setting given twice")
         << "设置,值\r\n航速,12\r\n航速,14\r\n\r\n纬度,经度\r\n"_ba << u"第 3 行：设置“航速”重复。"_s;
@@ -198,6 +198,9 @@ void RouteCsvTest::refusals_data()
     QTest::newRow("a settings line's zone that does not read")
         << "设置,值\r\n区时,UTC+15\r\n\r\n纬度,经度\r\n"_ba
         << u"第 2 行第 2 列（区时）："_s + tarnquil::timeZoneRefusal(u"UTC+15"_s);
+    QTest::newRow("arrivals in a zone there is no choice of")
+        << "设置,值\r\n预计到达按,东京时间\r\n\r\n纬度,经度\r\n"_ba
+        << u"第 2 行第 2 列（预计到达按）：“东京时间”不是预计到达所用的区时，应为 开航区时、UTC、船时。"_s;
     QTest::newRow("settings and no table")
         << "\r\n设置,值\r\n航速,12\r\n\r\n"_ba
         << u"第 2 行：设置之后没有航点表，应在空一行后以表头开始，如 名称,纬度,经度,航法。"_s;
@@ -230,7 +233,7 @@ void RouteCsvTest::legTableBytes()
     // The route's values on lines of their own, above the table.
     const QByteArray expected =
         "\xEF\xBB\xBF设置,值\r\n航线名称,横渡\r\n地球模型,WGS-84\r\n航速,12.5\r\n"
-        "开航时间,2024-12-31 20:00\r\n区时,UTC+8\r\n\r\n"
+        "开航时间,2024-12-31 20:00\r\n区时,UTC+8\r\n预计到达按,开航区时\r\n\r\n"
         "序号,名称,纬度,经度,航法,航速,恒向线航向,恒向线航程,大圆始航向,大圆航程,"
         "累计航程,剩余航程,航段航时,航时,预计到达,备注\r\n"
         "1,吴淞口,31.4°N,121.5°E,,,,,,,0.0,,,0:00,2024-12-31 20:00 UTC+8,\r\n"
@@ -258,6 +261,7 @@ QStringList savedPlanLines()
     settings.speed = 12.5;
     settings.departure = nav::readClockTime("2026-12-20 08:00");
     settings.departureZone = *nav::TimeZone::fromMinutes(-5 * 60);
+    settings.etaZone = nav::EtaZone::Ship;
     const QByteArray bytes = tarnquil::legTableCsv(
         {u"横渡"_s, waypoints, settings, tarnquil::makeRouteTable(waypoints, settings)});
     return QString::fromUtf8(bytes).split(u"\r\n"_s);
@@ -266,7 +270,8 @@ QStringList savedPlanLines()
 tarnquil::SavedSettings savedPlan()
 {
     return {nav::EarthModel::Sphere, std::optional<double>(12.5),
-            std::optional(nav::readClockTime("2026-12-20 08:00")), nav::TimeZone::fromMinutes(-5 * 60)};
+            std::optional(nav::readClockTime("2026-12-20 08:00")), nav::TimeZone::fromMinutes(-5 * 60),
+            nav::EtaZone::Ship};
 }
 
 using LineEdit = void (*)(QStringList& rows);
@@ -327,7 +332,9 @@ void RouteCsvTest::routeValuesInFirstRow()
         "2,济州岛南,32.833333333333336°N,126.5°E,GC,14,,,,,,,,,,,,\r\n"_ba;
     const tarnquil::RouteCsvReading reading = tarnquil::readRouteCsv(bytes);
     QCOMPARE(reading.error, QString());
-    QCOMPARE(reading.saved, savedPlan());
+    tarnquil::SavedSettings saved = savedPlan();
+    saved.etaZone.reset();  // such a file says nothing of it
+    QCOMPARE(reading.saved, saved);
     QCOMPARE(reading.routeName, std::optional(u"横渡"_s));
     QCOMPARE(reading.waypoints.size(), 2);
     QCOMPARE(reading.waypoints[0].speed, QString());
