@@ -285,6 +285,8 @@ SavedSettings givenSettings(const Arguments& arguments)
         if (!given.departureZone)
             dataError(timeZoneRefusal(text, u"--zone"));
     }
+    if (arguments.has(u"--eta-zone"))
+        given.etaZone = readEtaZone(arguments);
     return given;
 }
 

@@ -5,6 +5,7 @@
 #include "cli/great_circle_report.h"
 #include "cli/route_export.h"
 
+#include "routefiles/route_csv.h"
 #include "routefiles/route_table.h"
 #include "text/observation_kinds.h"
 
@@ -125,14 +126,15 @@ QString commandLineHelp()
       打开航线计算窗口；给出 .csv 或 .gpx 航线文件时打开该航线。
   tarnquil --route 航线文件 --export 输出文件 [航线选项]
       不打开窗口，计算航线并写入输出文件，格式由扩展名决定：
-        .csv  航段表（UTF-8，逗号分隔），列为 %1，
-              其后是航线名称、地球模型；第一行的航速是航线的航速，预计到达是
-              开航时间及其区时；纬度、经度写作十进制的度，读回时位置不变
+        .csv  航段表（UTF-8，逗号分隔）：先是设置行（“设置,值”一行，其后每项一行：
+              %8），空一行后是航段表，列为 %1；
+              纬度、经度写作十进制的度，读回时位置不变
         .gpx  航线的各航点（GPX 1.1），备注写在 <desc> 中，航法、航段航速、
-              航速、开航时间、区时和地球模型写在 Tarnquil 的扩展中
+              航速、开航时间、区时、预计到达所用的区时和地球模型写在 Tarnquil 的扩展中
         .pdf  打印用的航段表（A4 横向），含航线名称、地球模型、航速、开航时间和合计
-      航线文件（Tarnquil 写的 .csv 或 .gpx）中的地球模型、航速、开航时间和区时
-      在没有给出相应选项时使用。
+      航线文件（Tarnquil 写的 .csv 或 .gpx）中的地球模型、航速、开航时间、区时和
+      预计到达所用的区时在没有给出相应选项（--model、--speed、--depart、--zone、
+      --eta-zone）时使用；打开航线计算窗口时也是如此。
       有任何航点的纬度或经度无法读取时不写入，已有的输出文件保持不变。
   tarnquil --destination "位置" --course 航向 --distance 航程 [推算选项]
       推算船位：从该位置按航向航行该航程后到达的位置，输出一行，如
@@ -187,11 +189,13 @@ QString commandLineHelp()
   航速 kn、kt、节，航向 °、度，航程 nm、海里。
 
 航线文件：
-  .csv  UTF-8 表格（可带 BOM），不是 UTF-8 时按 GB18030（GBK）读取；第一行是
-        表头：纬度、经度（或 lat、lon、latitude、longitude）必有，名称（name）、
-        航法（method：RL 或恒向线、GC 或大圆，空为 RL）、航速（speed）、
-        备注（remark）、预计到达（eta，只读第一行：开航时间及区时）、
-        航线名称（route）、地球模型（model）可有，方位可单列：
+  .csv  UTF-8 表格（可带 BOM），不是 UTF-8 时按 GB18030（GBK）读取；可先有设置行
+        （“设置,值”一行，其后每项一行：%8，再空一行）；
+        航点表的第一行是表头：纬度、经度（或 lat、lon、latitude、longitude）必有，
+        名称（name）、航法（method：RL 或恒向线、GC 或大圆，空为 RL）、航速（speed）、
+        备注（remark）可有；没有设置行的文件，第一个航点那一行的航速、
+        预计到达（eta：开航时间及区时）、航线名称（route）、地球模型（model）
+        是整条航线的；方位可单列：
         南北（NS、N/S）、东西（EW、E/W），或 Hemisphere（属于其左边的纬度或
         经度列）；顺序不限，其他有名称的列不读；全空的行跳过。例如：
           名称,纬度,经度,航法              lat,NS,lon,EW
@@ -212,7 +216,7 @@ QString commandLineHelp()
      --eta-zone、--method 或 --route-index 的值不可选、%2、不支持的文件格式
 )"_s.arg(legTableColumns(), missingRouteFile.toString(), whole(kDefaultMeridianInterval),
              zoneName(nav::kWestmostZoneMinutes), zoneName(nav::kEastmostZoneMinutes),
-             whole(geo::kFullCircle), whole(nav::kMaxRun))
+             whole(geo::kFullCircle), whole(nav::kMaxRun), routeSettingNames())
         + fixCommandHelp()
         + celestialCommandHelp()
         + currentCommandHelp();

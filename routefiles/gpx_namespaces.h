@@ -15,13 +15,15 @@ inline constexpr QStringView schemaInstanceNamespace = u"http://www.w3.org/2001/
 // Tarnquil's own extension, for what GPX 1.1 has no element for; other
 // programs pass its elements over, as GPX's <extensions> asks of them:
 //   <rte> <extensions><tq:plan model="wgs84" speed="12"
-//           departure="2025-03-01 08:00" zone="UTC+8"/></extensions>
+//           departure="2025-03-01 08:00" zone="UTC+8" eta-zone="ship"/></extensions>
 //   <rtept> <extensions><tq:leg method="GC" speed="10"/></extensions>
 // plan: the Earth model by its command-line word, the route's speed in
 // knots and the departure and its zone as the window shows them, each left
-// out when the route has none (the zone always written). leg: the method of
-// the leg arriving at the point, RL or GC, and its speed as typed, left out
-// when it is the route's.
+// out when the route has none (the zone always written), and the zone the
+// arrival times are shown in by its command-line word (depart, utc, ship).
+// The plan is the route's, never a point's: removing or moving points keeps
+// it. leg: the method of the leg arriving at the point, RL or GC, and its
+// speed as typed, left out when it is the route's.
 inline constexpr QStringView tarnquilNamespace = u"http://vessoria.example/xmlns/tarnquil-gpx/1";
 inline constexpr QStringView tarnquilPrefix = u"tq";
 

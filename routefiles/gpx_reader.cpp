@@ -10,6 +10,7 @@
 #include "geo/units.h"
 #include "nav/earth_model.h"
 #include "nav/entry.h"
+#include "nav/eta_zone.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -221,6 +222,12 @@ void GpxDocument::readPlan(SavedSettings& saved)
         saved.departureZone = nav::readTimeZone(text.toStdString());
         if (!saved.departureZone)
             refuse(line, timeZoneRefusal(text));
+    }
+    if (attributes.hasAttribute(u"eta-zone"_s)) {
+        const QString text = attribute(u"eta-zone");
+        saved.etaZone = nav::readEtaZoneWord(text.toStdString());
+        if (!saved.etaZone)
+            refuse(line, u"预计到达所用的区时%1无法识别。"_s.arg(quotedText(text)));
     }
     skipElement();
 }

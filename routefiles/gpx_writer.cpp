@@ -12,6 +12,7 @@
 #include "geo/units.h"
 #include "nav/display.h"
 #include "nav/earth_model.h"
+#include "nav/eta_zone.h"
 
 #include <QBuffer>
 #include <QLocale>
@@ -151,6 +152,8 @@ void writePlan(QXmlStreamWriter& xml, const SavedSettings& saved)
         xml.writeAttribute(u"departure"_s, fromUtf8(nav::formatClockTime(**saved.departure)));
     if (saved.departureZone)
         xml.writeAttribute(u"zone"_s, fromUtf8(nav::formatTimeZone(*saved.departureZone)));
+    if (saved.etaZone)
+        xml.writeAttribute(u"eta-zone"_s, fromUtf8(nav::etaZoneWord(*saved.etaZone)));
     xml.writeEndElement();
 }
 

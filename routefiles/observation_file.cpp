@@ -2,6 +2,7 @@
 #include "routefiles/observation_file.h"
 
 #include "routefiles/csv_records.h"
+#include "routefiles/formula_guard.h"
 #include "routefiles/gb18030_text.h"
 #include "routefiles/save_file.h"
 
@@ -37,28 +38,11 @@ constexpr QStringView nearSetting = u"推算船位";
 constexpr QStringView courseSetting = u"航向";
 constexpr QStringView speedSetting = u"航速";
 
-// What a spreadsheet would take for a formula starts with one of these;
-// the apostrophe that guards it is itself guarded, so that it reads back.
-bool needsGuard(const QString& text)
-{
-    return !text.isEmpty() && QStringView(u"=+-@\t\r'").contains(text.front());
-}
-
-QString guarded(const QString& text)
-{
-    return needsGuard(text) ? u'\'' + text : text;
-}
-
-QString unguarded(const QString& text)
-{
-    return text.startsWith(u'\'') ? text.sliced(1) : text;
-}
-
 QString line(std::initializer_list<QString> fields)
 {
     QStringList guardedFields;
     for (const QString& field : fields)
-        guardedFields << guarded(field);
+        guardedFields << formulaGuarded(field);
     return csvLine(guardedFields) + u"\r\n"_s;
 }
 
@@ -92,7 +76,7 @@ bool isHeader(const CsvRecord& record, std::span<const QStringView> names)
 
 QString field(const CsvRecord& record, qsizetype i)
 {
-    return unguarded(record.fields.value(i));
+    return formulaUnguarded(record.fields.value(i));
 }
 
 geo::NumberForm formIn(const CsvRecord& record, qsizetype i)

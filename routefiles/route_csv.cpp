@@ -2,6 +2,7 @@
 #include "routefiles/route_csv.h"
 #include "routefiles/csv_records.h"
 #include "routefiles/exact_degrees.h"
+#include "routefiles/formula_guard.h"
 #include "routefiles/gb18030_text.h"
 
 #include "text/file_messages.h"
@@ -14,6 +15,7 @@
 #include "geo/coordinate_text.h"
 #include "nav/display.h"
 #include "nav/entry.h"
+#include "nav/eta_zone.h"
 
 #include <QFile>
 #include <QLocale>
@@ -71,6 +73,22 @@ constexpr std::array planFields = {RouteField::Method, RouteField::Speed, RouteF
 // A hemisphere column that says not which coordinate it belongs to: that of
 // the coordinate column beside it.
 constexpr QStringView hemisphereWord = u"hemisphere";
+
+// The route's own values, on lines of their own above the waypoint table.
+enum class RouteSetting { RouteName, Model, Speed, Departure, Zone, EtaZone };
+
+struct SettingName {
+    QStringView name;
+    RouteSetting setting;
+};
+
+constexpr QStringView settingsTitle = u"设置";
+constexpr QStringView valueTitle = u"值";
+constexpr std::array settingNames = {
+    SettingName{u"航线名称", RouteSetting::RouteName}, SettingName{u"地球模型", RouteSetting::Model},
+    SettingName{u"航速", RouteSetting::Speed},          SettingName{u"开航时间", RouteSetting::Departure},
+    SettingName{u"区时", RouteSetting::Zone},          SettingName{u"预计到达按", RouteSetting::EtaZone},
+};
 
 const QByteArray byteOrderMark = "\xEF\xBB\xBF";
 const QByteArray lineEnd = "\r\n";
@@ -205,6 +223,12 @@ QString fieldOf(const CsvRecord& record, const Header& header, RouteField field)
     return column < 0 ? QString() : record.fields.value(column);
 }
 
+// A cell of text as typed, its formula guard taken off.
+QString textOf(const CsvRecord& record, const Header& header, RouteField field)
+{
+    return formulaUnguarded(fieldOf(record, header, field));
+}
+
 // An empty cell is the default, the rhumb line.
 nav::Method readMethod(const CsvRecord& record, const Header& header)
 {
@@ -267,7 +291,7 @@ QString coordinateText(const CsvRecord& record, const Header& header, geo::Axis 
     const RouteField coordinateField = latitude ? RouteField::Latitude : RouteField::Longitude;
     const RouteField hemisphereField =
         latitude ? RouteField::LatitudeHemisphere : RouteField::LongitudeHemisphere;
-    const QString text = fieldOf(record, header, coordinateField);
+    const QString text = textOf(record, header, coordinateField);
     const QString hemisphere = fieldOf(record, header, hemisphereField).trimmed();
     if (hemisphere.isEmpty() || isBlank(text))
         return text;
@@ -347,25 +371,72 @@ std::optional<nav::EarthModel> readModelText(const QString& text)
     return std::nullopt;
 }
 
-// The route's own values stand in the first waypoint's row: its 航速 (no leg
-// arrives there) is the route's speed, its 预计到达 the departure with its
-// zone, and the name and model columns hold a value there only.
+constexpr std::array etaZones = {nav::EtaZone::Departure, nav::EtaZone::Utc, nav::EtaZone::Ship};
+
+// The zone by its name in the window (开航区时, UTC, 船时) or its word on
+// the command line (depart, utc, ship).
+std::optional<nav::EtaZone> readEtaZoneText(const QString& text)
+{
+    for (const nav::EtaZone zone : etaZones) {
+        if (text == fromUtf8(nav::etaZoneName(zone)))
+            return zone;
+    }
+    return nav::readEtaZoneWord(text.toStdString());
+}
+
+QString etaZoneChoices()
+{
+    QStringList names;
+    for (const nav::EtaZone zone : etaZones)
+        names << fromUtf8(nav::etaZoneName(zone));
+    return names.join(u'、');
+}
+
+// Where a value of the route stands, for its refusal: a cell of the first
+// waypoint's row, or the value of a settings line.
+struct ValuePlace {
+    qint64 line;
+    qsizetype column;  // from 0
+    QString title;
+};
+
+[[noreturn]] void refuseValue(const ValuePlace& place, const QString& reason)
+{
+    refuseField(place.line, place.column, u"（%1）：%2"_s.arg(place.title, reason));
+}
+
+// The route's speed; empty text for none.
+std::optional<double> readRouteSpeed(const QString& text, const ValuePlace& place)
+{
+    if (text.isEmpty())
+        return std::nullopt;
+    const QuantityReading speed = readSpeedText(text);
+    if (!speed.value)
+        refuseValue(place, speed.refusal);
+    return speed.value;
+}
+
+nav::EarthModel readRouteModel(const QString& text, const ValuePlace& place)
+{
+    if (const std::optional<nav::EarthModel> model = readModelText(text))
+        return *model;
+    refuseValue(place, u"%1不是地球模型，应为 %2 或 %3。"_s.arg(
+                           quotedText(text), fromUtf8(nav::modelName(nav::EarthModel::Wgs84)),
+                           fromUtf8(nav::modelName(nav::EarthModel::Sphere))));
+}
+
+// The old layout: the route's own values stand in the first waypoint's row:
+// its 航速 (no leg arrives there) is the route's speed, its 预计到达 the
+// departure with its zone, and the name and model columns hold a value there
+// only.
 void readRouteValues(const CsvRecord& record, const Header& header, RouteCsvReading& reading)
 {
-    const auto cell = [&](RouteField field) { return fieldOf(record, header, field).trimmed(); };
-    const auto refuseCell = [&](RouteField field, const QString& reason) {
-        refuseField(record.line, header.column(field),
-                    u"（%1）：%2"_s.arg(fieldTitle(field), reason));
+    const auto cell = [&](RouteField field) { return textOf(record, header, field).trimmed(); };
+    const auto place = [&](RouteField field) {
+        return ValuePlace{record.line, header.column(field), fieldTitle(field)};
     };
-    if (header.column(RouteField::Speed) >= 0) {
-        reading.saved.speed = std::optional<double>();
-        if (const QString text = cell(RouteField::Speed); !text.isEmpty()) {
-            const QuantityReading speed = readSpeedText(text);
-            if (!speed.value)
-                refuseCell(RouteField::Speed, speed.refusal);
-            reading.saved.speed = speed.value;
-        }
-    }
+    if (header.column(RouteField::Speed) >= 0)
+        reading.saved.speed = readRouteSpeed(cell(RouteField::Speed), place(RouteField::Speed));
     if (header.column(RouteField::Eta) >= 0) {
         reading.saved.departure = std::optional<nav::ClockTime>();
         // A zone alone: no departure, but the zone it is to be given in.
@@ -374,23 +445,17 @@ void readRouteValues(const CsvRecord& record, const Header& header, RouteCsvRead
             reading.saved.departureZone = departure ? std::optional(departure->zone)
                                                     : nav::readTimeZone(text.toStdString());
             if (!reading.saved.departureZone)
-                refuseCell(RouteField::Eta, departureRefusal(text));
+                refuseValue(place(RouteField::Eta), departureRefusal(text));
             if (departure)
                 reading.saved.departure = departure->clock;
         }
     }
     if (header.column(RouteField::Model) >= 0) {
-        if (const QString text = cell(RouteField::Model); !text.isEmpty()) {
-            reading.saved.model = readModelText(text);
-            if (!reading.saved.model)
-                refuseCell(RouteField::Model, u"%1不是地球模型，应为 %2 或 %3。"_s.arg(
-                                                  quotedText(text),
-                                                  fromUtf8(nav::modelName(nav::EarthModel::Wgs84)),
-                                                  fromUtf8(nav::modelName(nav::EarthModel::Sphere))));
-        }
+        if (const QString text = cell(RouteField::Model); !text.isEmpty())
+            reading.saved.model = readRouteModel(text, place(RouteField::Model));
     }
     if (header.column(RouteField::RouteName) >= 0)
-        reading.routeName = fieldOf(record, header, RouteField::RouteName);
+        reading.routeName = textOf(record, header, RouteField::RouteName);
 }
 
 // The name and the model are the route's: a later row that says another
@@ -406,39 +471,174 @@ void checkRouteValuesOnce(const CsvRecord& record, const Header& header, const C
     }
 }
 
+// A record of fields, the first `names`, the rest blank: spreadsheets pad
+// every line to the widest.
+bool startsWith(const CsvRecord& record, std::initializer_list<QStringView> names)
+{
+    qsizetype i = 0;
+    for (const QStringView name : names) {
+        if (record.fields.value(i++).trimmed() != name)
+            return false;
+    }
+    return std::all_of(record.fields.cbegin() + std::min(i, record.fields.size()), record.fields.cend(),
+                       isBlank);
+}
+
+bool isSettingsHeader(const CsvRecord& record)
+{
+    return startsWith(record, {settingsTitle, valueTitle});
+}
+
+// Whether a record is the waypoint table's header, which a spreadsheet may
+// have moved up to the settings by deleting the line between.
+bool isTableHeader(const CsvRecord& record)
+{
+    return std::any_of(record.fields.cbegin(), record.fields.cend(), [](const QString& title) {
+        return headerField(title) == RouteField::Latitude;
+    });
+}
+
+// One settings line: a name of settingNames and its value.
+class SettingsReader {
+public:
+    explicit SettingsReader(RouteCsvReading& reading) : reading_(reading) {}
+
+    void read(const CsvRecord& record)
+    {
+        const QString name = record.fields.value(0).trimmed();
+        const auto known = std::find_if(settingNames.cbegin(), settingNames.cend(),
+                                        [&](const SettingName& s) { return s.name == name; });
+        if (known == settingNames.cend())
+            refuse(record.line, u"没有设置%1：设置应为%2；设置与航点表之间应空一行。"_s.arg(
+                                    quotedText(name), routeSettingNames()));
+        if (seen_.contains(name))
+            refuse(record.line, u"设置%1重复。"_s.arg(quotedText(name)));
+        seen_ << name;
+        for (qsizetype i = 2; i < record.fields.size(); ++i) {
+            if (!isBlank(record.fields[i]))
+                refuseField(record.line, i, u"：设置%1只有一个值，不知多出的%2是什么。"_s.arg(
+                                                quotedText(name), quotedText(record.fields[i])));
+        }
+        readValue(known->setting, formulaUnguarded(record.fields.value(1)), {record.line, 1, name});
+    }
+
+private:
+    void readValue(RouteSetting setting, const QString& value, const ValuePlace& place)
+    {
+        const QString text = value.trimmed();
+        SavedSettings& saved = reading_.saved;
+        switch (setting) {
+        case RouteSetting::RouteName:
+            reading_.routeName = value;
+            return;
+        case RouteSetting::Model:
+            saved.model = readRouteModel(text, place);
+            return;
+        case RouteSetting::Speed:
+            saved.speed = readRouteSpeed(text, place);
+            return;
+        case RouteSetting::Departure:
+            saved.departure = std::optional<nav::ClockTime>();
+            if (!text.isEmpty()) {
+                saved.departure = nav::readClockTime(text.toStdString());
+                if (!*saved.departure)
+                    refuseValue(place, departureRefusal(text));
+            }
+            return;
+        case RouteSetting::Zone:
+            saved.departureZone = nav::readTimeZone(text.toStdString());
+            if (!saved.departureZone)
+                refuseValue(place, timeZoneRefusal(text));
+            return;
+        case RouteSetting::EtaZone:
+            saved.etaZone = readEtaZoneText(text);
+            if (!saved.etaZone)
+                refuseValue(place, u"%1不是预计到达所用的区时，应为 %2。"_s.arg(quotedText(text), etaZoneChoices()));
+            return;
+        }
+    }
+
+    RouteCsvReading& reading_;
+    QStringList seen_;
+};
+
+// The settings lines after the settings header at `first`, up to a blank
+// line or the table's header; returns where the table begins.
+qsizetype readSettingLines(const QList<CsvRecord>& records, qsizetype first, RouteCsvReading& reading)
+{
+    SettingsReader settings(reading);
+    qsizetype i = first + 1;
+    for (; i < records.size() && !isEmptyRecord(records[i]) && !isTableHeader(records[i]); ++i)
+        settings.read(records[i]);
+    return i;
+}
+
+// The columns of a plan a header lacks; the settings lines, when there are
+// some, hold the departure, the route's name and its model.
+QStringList absentColumns(const Header& header, bool settingLines)
+{
+    QStringList absent;
+    for (const RouteField field : planFields) {
+        const bool setting =
+            field == RouteField::Eta || field == RouteField::RouteName || field == RouteField::Model;
+        if (header.column(field) < 0 && !(settingLines && setting))
+            absent.append(fieldTitle(field));
+    }
+    return absent;
+}
+
+// A row of the table; the speed of the first row of the old layout is the
+// route's, not the waypoint's.
+WaypointText waypointOf(const CsvRecord& record, const Header& header, bool ownSpeed)
+{
+    WaypointText waypoint{textOf(record, header, RouteField::Name),
+                          coordinateText(record, header, geo::Axis::Latitude),
+                          coordinateText(record, header, geo::Axis::Longitude),
+                          readMethod(record, header)};
+    if (ownSpeed)
+        waypoint.speed = textOf(record, header, RouteField::Speed).trimmed();
+    waypoint.remark = textOf(record, header, RouteField::Remark);
+    return waypoint;
+}
+
+// The waypoint table, its header first; without settings lines, the first
+// row holds the route's values too.
+void readTable(const QList<CsvRecord>& records, bool settingLines, RouteCsvReading& reading)
+{
+    const Header header = readHeader(records.front());
+    reading.absentColumns = absentColumns(header, settingLines);
+    for (qsizetype i = 1; i < records.size(); ++i) {
+        const CsvRecord& record = records[i];
+        checkFieldsHaveColumns(record, header);
+        const bool routeRow = !settingLines && i == 1;
+        if (routeRow)
+            readRouteValues(record, header, reading);
+        else if (!settingLines)
+            checkRouteValuesOnce(record, header, records[1]);
+        reading.waypoints.append(waypointOf(record, header, !routeRow));
+        reading.lines.append(record.line);
+    }
+}
+
 RouteCsvReading readWaypoints(const QByteArray& bytes)
 {
     DecodedText decoded = decode(bytes);
     CsvReading csv = readCsvRecords(decoded.text);
     if (!csv.error.isEmpty())
         throw Refusal{csv.error, csv.errorLine};
-    csv.records.removeIf(isEmptyRecord);
-    if (csv.records.isEmpty())
-        refuse(1, u"文件是空的，应以表头开始，如 名称,纬度,经度,航法。"_s);
-    const Header header = readHeader(csv.records.front());
     RouteCsvReading reading;
     reading.encoding = decoded.encoding;
-    for (const RouteField field : planFields) {
-        if (header.column(field) < 0)
-            reading.absentColumns.append(fieldTitle(field));
-    }
-    for (qsizetype i = 1; i < csv.records.size(); ++i) {
-        const CsvRecord& record = csv.records[i];
-        checkFieldsHaveColumns(record, header);
-        if (i == 1)
-            readRouteValues(record, header, reading);
-        else
-            checkRouteValuesOnce(record, header, csv.records[1]);
-        WaypointText waypoint{fieldOf(record, header, RouteField::Name),
-                              coordinateText(record, header, geo::Axis::Latitude),
-                              coordinateText(record, header, geo::Axis::Longitude),
-                              readMethod(record, header)};
-        if (i > 1)
-            waypoint.speed = fieldOf(record, header, RouteField::Speed).trimmed();
-        waypoint.remark = fieldOf(record, header, RouteField::Remark);
-        reading.waypoints.append(std::move(waypoint));
-        reading.lines.append(record.line);
-    }
+    const auto first = std::find_if_not(csv.records.cbegin(), csv.records.cend(), isEmptyRecord);
+    const bool settingLines = first != csv.records.cend() && isSettingsHeader(*first);
+    const qint64 settingsLine = settingLines ? first->line : 0;
+    if (settingLines)
+        csv.records.remove(0, readSettingLines(csv.records, first - csv.records.cbegin(), reading));
+    csv.records.removeIf(isEmptyRecord);
+    if (csv.records.isEmpty() && settingLines)
+        refuse(settingsLine, u"设置之后没有航点表，应在空一行后以表头开始，如 名称,纬度,经度,航法。"_s);
+    if (csv.records.isEmpty())
+        refuse(1, u"文件是空的，应以表头开始，如 名称,纬度,经度,航法。"_s);
+    readTable(csv.records, settingLines, reading);
     return reading;
 }
 
@@ -450,7 +650,77 @@ QByteArray csvFile(const QStringList& header, const QList<QStringList>& rows)
     return bytes;
 }
 
+QString plainNumber(double value)
+{
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+}
+
+QString settingValue(RouteSetting setting, const RouteDocument& document)
+{
+    const RouteSettings& settings = document.settings;
+    switch (setting) {
+    case RouteSetting::RouteName:
+        return document.name;
+    case RouteSetting::Model:
+        return fromUtf8(nav::modelName(settings.model));
+    case RouteSetting::Speed:
+        return settings.speed ? plainNumber(*settings.speed) : QString();
+    case RouteSetting::Departure:
+        return settings.departure ? fromUtf8(nav::formatClockTime(*settings.departure)) : QString();
+    case RouteSetting::Zone:
+        return fromUtf8(nav::formatTimeZone(settings.departureZone));
+    case RouteSetting::EtaZone:
+        break;
+    }
+    return fromUtf8(nav::etaZoneName(settings.etaZone));
+}
+
+// The settings header and a line for each setting, then the blank line
+// before the table.
+QByteArray settingLines(const RouteDocument& document)
+{
+    QByteArray bytes = csvLine({settingsTitle.toString(), valueTitle.toString()}).toUtf8() + lineEnd;
+    for (const SettingName& name : settingNames)
+        bytes += csvLine({name.name.toString(), formulaGuarded(settingValue(name.setting, document))})
+                     .toUtf8()
+            + lineEnd;
+    return bytes + lineEnd;
+}
+
+// A coordinate as a file keeps it (lastingCoordinateText), never a text a
+// spreadsheet takes for a formula: one that reads and starts with a sign
+// ("-73.9857", "+30°30′N") in degrees ("73.9857°W"), one that gives no
+// position guarded.
+QString positionCell(const QString& text, geo::NumberForm form, geo::Axis axis)
+{
+    const QString kept = lastingCoordinateText(text, form, axis);
+    if (!needsFormulaGuard(kept))
+        return kept;
+    try {
+        return exactDegreesText(geo::readRouteCoordinate(kept.toStdString(), form, axis), axis);
+    } catch (const geo::CoordinateError&) {
+        return formulaGuarded(kept);
+    }
+}
+
+// The cells of a row that hold what the navigator typed as text.
+void guardTexts(QStringList& cells)
+{
+    for (const LegColumn column : {LegColumn::Name, LegColumn::Speed, LegColumn::Remark}) {
+        QString& cell = cells[qsizetype(column)];
+        cell = formulaGuarded(cell);
+    }
+}
+
 }  // namespace
+
+QString routeSettingNames()
+{
+    QStringList names;
+    for (const SettingName& name : settingNames)
+        names << name.name.toString();
+    return names.join(u'、');
+}
 
 RouteCsvReading readRouteCsv(const QByteArray& bytes)
 {
@@ -511,11 +781,11 @@ QByteArray routeCsv(const QList<WaypointText>& waypoints, geo::NumberForm routeF
     QList<QStringList> rows;
     rows.reserve(waypoints.size());
     for (const WaypointText& waypoint : waypoints)
-        rows.append({waypoint.name,
-                     lastingCoordinateText(waypoint.latitude, waypoint.latitudeForm.value_or(routeForm),
-                                           geo::Axis::Latitude),
-                     lastingCoordinateText(waypoint.longitude, waypoint.longitudeForm.value_or(routeForm),
-                                           geo::Axis::Longitude),
+        rows.append({formulaGuarded(waypoint.name),
+                     positionCell(waypoint.latitude, waypoint.latitudeForm.value_or(routeForm),
+                                  geo::Axis::Latitude),
+                     positionCell(waypoint.longitude, waypoint.longitudeForm.value_or(routeForm),
+                                  geo::Axis::Longitude),
                      methodCell(waypoint.method)});
     return csvFile({fieldTitle(RouteField::Name), fieldTitle(RouteField::Latitude),
                     fieldTitle(RouteField::Longitude), fieldTitle(RouteField::Method)},
@@ -538,29 +808,16 @@ QByteArray legTableCsv(const RouteDocument& document)
         } else if (i < document.waypoints.size()) {
             // The half that reads, as a waypoint list keeps it; the other as typed.
             const WaypointText& waypoint = document.waypoints[i];
-            latitude = lastingCoordinateText(waypoint.latitude,
-                                             waypoint.latitudeForm.value_or(settings.form),
-                                             geo::Axis::Latitude);
-            longitude = lastingCoordinateText(waypoint.longitude,
-                                              waypoint.longitudeForm.value_or(settings.form),
-                                              geo::Axis::Longitude);
+            latitude = positionCell(waypoint.latitude, waypoint.latitudeForm.value_or(settings.form),
+                                    geo::Axis::Latitude);
+            longitude = positionCell(waypoint.longitude, waypoint.longitudeForm.value_or(settings.form),
+                                     geo::Axis::Longitude);
         }
-        if (i == 0) {
-            if (settings.speed)
-                cells[qsizetype(LegColumn::Speed)] =
-                    QString::number(*settings.speed, 'g', QLocale::FloatingPointShortest);
-            cells[qsizetype(LegColumn::Eta)] =
-                settings.departure
-                    ? fromUtf8(nav::formatZonedTime({*settings.departure, settings.departureZone}))
-                    : fromUtf8(nav::formatTimeZone(settings.departureZone));
-            cells << document.name << fromUtf8(nav::modelName(settings.model));
-        } else {
-            cells << QString() << QString();
-        }
+        guardTexts(cells);
         texts.append(cells);
     }
-    return csvFile(legColumnTitles() << fieldTitle(RouteField::RouteName) << fieldTitle(RouteField::Model),
-                   texts);
+    const QByteArray table = csvFile(legColumnTitles(), texts);
+    return byteOrderMark + settingLines(document) + table.sliced(byteOrderMark.size());
 }
 
 }  // namespace tarnquil

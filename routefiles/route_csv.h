@@ -4,9 +4,29 @@
 //
 // A waypoint list is UTF-8, with or without a byte-order mark, or, when it is
 // not UTF-8, GB18030 (which covers GBK: what a spreadsheet on a Chinese
-// Windows saves as "CSV (逗号分隔)"), in the CSV of csv_records.h. Its first
-// record that is not empty is a header naming the columns, in any order, in
-// any case, blanks around them ignored:
+// Windows saves as "CSV (逗号分隔)"), in the CSV of csv_records.h.
+//
+// It may start with the route's own values, on lines of their own, so that
+// deleting, moving or sorting the waypoint rows in a spreadsheet cannot take
+// them along: a line 设置,值, then a line for each setting, then a blank
+// line (or ",,,"), then the waypoint table:
+//   设置,值
+//   航线名称,横渡北太平洋           the route's name, as typed
+//   地球模型,球面（1′=1海里）       WGS-84 or 球面（1′=1海里） (or wgs84, sphere)
+//   航速,12.5                      the route's speed (readSpeedText); empty for none
+//   开航时间,2026-12-20 08:00      YYYY-MM-DD HH:MM (readClockTime); empty for none
+//   区时,UTC-5                     the departure's zone (readTimeZone)
+//   预计到达按,船时                 the zone of the arrival times: 开航区时, UTC or
+//                                   船时 (nav::etaZoneName), or depart, utc, ship
+//
+//   序号,名称,纬度,经度,…
+// Each setting may be left out (the file then says nothing of it), in any
+// order, once; fields after the value must be blank (spreadsheets pad lines
+// with commas). Refused, naming the line: an unknown or repeated setting, a
+// value that does not read, no table after the settings.
+//
+// The table's first record that is not empty is a header naming the
+// columns, in any order, in any case, blanks around them ignored:
 //   纬度  lat  latitude             required
 //   经度  lon  longitude            required
 //   名称  name                       the waypoint's name; without it names are empty
@@ -16,16 +36,18 @@
 //   东西  EW  E/W  东/西             the longitude's hemisphere, E or W (东, 西)
 //   Hemisphere                      the hemisphere of the latitude or longitude
 //                                   column just before it, else just after it
-//   航速  speed                      the leg's speed as typed (readSpeedText);
-//                                   the first row's is the route's speed
+//   航速  speed                      the leg's speed as typed (readSpeedText)
 //   备注  remark                     the waypoint's remark
-//   预计到达  eta                     the first row's: the departure with its
-//                                   zone ("2025-03-01 08:00 UTC+8"), or the
-//                                   zone alone ("UTC+8") for none; the
-//                                   other rows' are computed, passed over
-//   航线名称  route                   the route's name, in the first row only
-//   地球模型  model                   WGS-84 or 球面（1′=1海里） (or wgs84,
-//                                   sphere), in the first row only
+//   预计到达  eta                     computed, passed over
+//   航线名称  route                   passed over
+//   地球模型  model                   passed over
+// A file without settings lines (a spreadsheet's, or one Tarnquil wrote
+// before it wrote them) holds the route's values in its first waypoint's
+// row, and is read as such: that row's 航速 is the route's speed, its
+// 预计到达 the departure with its zone ("2025-03-01 08:00 UTC+8") or the
+// zone alone ("UTC+8") for none, and its 航线名称 and 地球模型 the route's
+// name and model (WGS-84 or 球面（1′=1海里）, or wgs84, sphere), which later
+// rows may leave empty or repeat, never change.
 // A hemisphere in its own column goes with the coordinate of its row: "31.4"
 // and "S" are "31.4S". When the coordinate states its side itself (a
 // hemisphere or a sign), the two must agree; an empty hemisphere leaves the
@@ -47,6 +69,13 @@
 //   gives no name, a record with more values than the header has columns, a
 //   malformed quote, bytes that are neither UTF-8 nor GB18030, a file over
 //   50 MB.
+//
+// A text cell (a name, a remark, a leg's speed, a setting's value) that a
+// spreadsheet would take for a formula is written after an apostrophe and
+// read back without it (formula_guard.h); so is a coordinate that gives no
+// position, while one that reads and starts with a sign is written in
+// degrees ("-73.9857" as "73.9857°W"). Every cell read has one leading
+// apostrophe taken off.
 //
 // Both files written are UTF-8 with a byte-order mark (so that spreadsheets
 // take them for UTF-8) and CRLF line ends, fields quoted as csvLine quotes
@@ -94,6 +123,10 @@ struct RouteCsvReading {
 
 RouteCsvReading readRouteCsv(const QByteArray& bytes);
 
+// The settings a CSV file's settings lines may hold, in the order they are
+// written, for messages and help: "航线名称、地球模型、航速、开航时间、区时、预计到达按".
+QString routeSettingNames();
+
 // Reads the file at path; a file that cannot be opened is refused as well:
 //   无法打开文件“/home/u/航线.csv”：No such file or directory。
 RouteCsvReading readRouteCsvFile(const QString& path);
@@ -111,17 +144,23 @@ QByteArray routeCsv(const QList<WaypointText>& waypoints, geo::NumberForm routeF
 //   "3103N" read in 分 -> "31.05°N"    "3103N" read in 秒 -> "0.5175000000000001°N"
 QString lastingCoordinateText(const QString& text, geo::NumberForm form, geo::Axis axis);
 
-// The leg table: the titles of legColumns and the texts of each row, then
-// 航线名称 and 地球模型, so that readRouteCsv reads the file back to the same
-// plan. Each position that reads is written in degrees with the digits that
-// read back as the same double (exactDegreesText: "31.2304°N"), a cell that
-// gives none as typed. The route's own values stand in the first row: its
-// 航速 is the route's speed (no leg arrives at the first waypoint), its
-// 预计到达 the departure with its zone (the zone alone for a route without a
-// departure: "UTC+8"), and the name and the model are written there only. Every other cell is the row's text.
-//   序号,名称,纬度,经度,航法,航速,…,预计到达,备注,航线名称,地球模型
-//   1,长江口,31.05°N,122.33333333333333°E,,12,…,2025-03-01 08:00 UTC+8,,横渡,WGS-84
-//   2,济州岛南,33°N,126.5°E,RL,10,…,2025-03-02 03:02 UTC+8,领航站,,
+// The leg table: the settings lines (航线名称, 地球模型, 航速, 开航时间,
+// 区时, 预计到达按), a blank line, then the titles of legColumns and the texts of each
+// row, so that readRouteCsv reads the file back to the same plan. Each
+// position that reads is written in degrees with the digits that read back
+// as the same double (exactDegreesText: "31.2304°N"), a cell that gives none
+// as typed. Every other cell is the row's text.
+//   设置,值
+//   航线名称,横渡
+//   地球模型,WGS-84
+//   航速,12
+//   开航时间,2025-03-01 08:00
+//   区时,UTC+8
+//   预计到达按,开航区时
+//
+//   序号,名称,纬度,经度,航法,航速,…,预计到达,备注
+//   1,长江口,31.05°N,122.33333333333333°E,,,…,2025-03-01 08:00 UTC+8,
+//   2,济州岛南,33°N,126.5°E,RL,10,…,2025-03-02 03:02 UTC+8,领航站
 QByteArray legTableCsv(const RouteDocument& document);
 
 }  // namespace tarnquil

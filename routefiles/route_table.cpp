@@ -197,12 +197,13 @@ RouteSettings withSaved(RouteSettings settings, const SavedSettings& saved)
     if (saved.departure)
         settings.departure = *saved.departure;
     settings.departureZone = saved.departureZone.value_or(settings.departureZone);
+    settings.etaZone = saved.etaZone.value_or(settings.etaZone);
     return settings;
 }
 
 SavedSettings savedOf(const RouteSettings& settings)
 {
-    return {settings.model, settings.speed, settings.departure, settings.departureZone};
+    return {settings.model, settings.speed, settings.departure, settings.departureZone, settings.etaZone};
 }
 
 WaypointText withForm(WaypointText waypoint, geo::NumberForm form)

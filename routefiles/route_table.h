@@ -71,6 +71,7 @@ struct SavedSettings {
     std::optional<std::optional<double>> speed;
     std::optional<std::optional<nav::ClockTime>> departure;
     std::optional<nav::TimeZone> departureZone;
+    std::optional<nav::EtaZone> etaZone = std::nullopt;  // the zone arrivals are shown in
 
     friend bool operator==(const SavedSettings&, const SavedSettings&) = default;
 };

@@ -21,6 +21,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -65,6 +67,7 @@ private slots:
     void zoneTimes_data();
     void zoneTimes();
     void planRoundTrip();
+    void planOutlastsDeletedRow();
     void qtOptionsAloneOpenCalculator();
     void greatCircleJson_data();
     void greatCircleJson();
@@ -689,14 +692,46 @@ void CommandLineTest::zoneTimes()
     QCOMPARE(result.err, QString());
     QCOMPARE(result.status, 0);
     const QStringList lines = QString::fromUtf8(readAll(dir_.filePath(u"zoned.csv"_s))).split(u"\r\n"_s);
-    const qsizetype eta = lines.first().split(u',').indexOf(u"预计到达"_s);
-    QCOMPARE(lines.value(1).split(u',').value(eta), departure);
-    QCOMPARE(lines.value(3).split(u',').value(eta), arrival);
+    // The table's header, below the settings lines.
+    const auto header = std::find_if(lines.cbegin(), lines.cend(),
+                                     [](const QString& line) { return line.startsWith(u"序号,"_s); });
+    QVERIFY(header != lines.cend());
+    const qsizetype table = header - lines.cbegin();
+    const qsizetype eta = header->split(u',').indexOf(u"预计到达"_s);
+    QCOMPARE(lines.value(table + 1).split(u',').value(eta), departure);
+    QCOMPARE(lines.value(table + 3).split(u',').value(eta), arrival);
 }
 
 // What the program writes it reads back to the same plan: a leg table read
 // and written again is the same bytes, through GPX too; the options of a
 // later run take the place of what the file says.
+// A spreadsheet deletes the first waypoint row of a saved plan: the file
+// still opens as the plan it was, not as the defaults with the next leg's
+// speed for the route's.
+void CommandLineTest::planOutlastsDeletedRow()
+{
+    const Run saved = tarnquil({u"--route"_s, u"plan.csv"_s, u"--export"_s, u"kept.csv"_s, u"--model"_s,
+                                u"sphere"_s, u"--speed"_s, u"12.5"_s, u"--depart"_s, u"2026-12-20 08:00"_s,
+                                u"--zone"_s, u"-5"_s});
+    QCOMPARE(saved.err, QString());
+    QStringList lines = QString::fromUtf8(readAll(dir_.filePath(u"kept.csv"_s))).split(u"\r\n"_s);
+    const qsizetype header = std::find_if(lines.cbegin(), lines.cend(), [](const QString& line) {
+                                 return line.startsWith(u"序号,"_s);
+                             }) - lines.cbegin();
+    QVERIFY(header < lines.size() - 1);
+    const QStringList settings = lines.first(header);
+    lines.removeAt(header + 1);
+    put(u"kept.csv"_s, lines.join(u"\r\n"_s).toUtf8());
+    const Run again = tarnquil({u"--route"_s, u"kept.csv"_s, u"--export"_s, u"again.csv"_s});
+    QCOMPARE(again.err, QString());
+    QCOMPARE(again.status, 0);
+    const QStringList reopened = QString::fromUtf8(readAll(dir_.filePath(u"again.csv"_s))).split(u"\r\n"_s);
+    QCOMPARE(reopened.first(header), settings);
+    QVERIFY(settings.contains(u"地球模型,球面（1′=1海里）"_s) && settings.contains(u"航速,12.5"_s)
+            && settings.contains(u"开航时间,2026-12-20 08:00"_s) && settings.contains(u"区时,UTC-5"_s)
+            && settings.contains(u"航线名称,plan"_s));
+}
+
 void CommandLineTest::planRoundTrip()
 {
     const QStringList plan{u"--speed"_s, u"12.5"_s, u"--depart"_s, u"2025-03-01 08:00"_s,
@@ -717,6 +752,14 @@ void CommandLineTest::planRoundTrip()
     QVERIFY(exported({u"--route"_s, u"a.csv"_s, u"--export"_s, u"e.csv"_s, u"--model"_s, u"wgs84"_s,
                       u"--eta-zone"_s, u"ship"_s}));
     QVERIFY(readAll(dir_.filePath(u"e.csv"_s)).contains("WGS-84"));
+    // The arrivals' zone is the file's too, through either kind of file,
+    // unless --eta-zone is given.
+    QVERIFY(exported({u"--route"_s, u"a.csv"_s, u"--export"_s, u"f.csv"_s}));
+    QCOMPARE(readAll(dir_.filePath(u"f.csv"_s)), table);
+    QVERIFY(exported({u"--route"_s, u"c.gpx"_s, u"--export"_s, u"g.csv"_s}));
+    QCOMPARE(readAll(dir_.filePath(u"g.csv"_s)), table);
+    QVERIFY(exported({u"--route"_s, u"a.csv"_s, u"--export"_s, u"h.csv"_s, u"--eta-zone"_s, u"utc"_s}));
+    QVERIFY(readAll(dir_.filePath(u"h.csv"_s)).contains("\r\n预计到达按,UTC\r\n"));
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)

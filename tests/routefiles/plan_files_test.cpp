@@ -90,6 +90,7 @@ private slots:
     void roundTrip_data();
     void roundTrip();
     void foreignCsvLacksColumns();
+    void gpxPlanOutlastsFirstPoint();
     void namedPipeIsRefused_data();
     void namedPipeIsRefused();
 
@@ -145,8 +146,9 @@ void PlanFilesTest::roundTrip()
     RouteSettings other;
     other.speed = 20;
     other.departure = nav::readClockTime("2000-01-01 00:00");
-    other.etaZone = settings.etaZone;
+    other.etaZone = settings.etaZone == nav::EtaZone::Ship ? nav::EtaZone::Utc : nav::EtaZone::Ship;
     const RouteSettings opened = tarnquil::withSaved(other, file.saved);
+    QCOMPARE(opened.etaZone, settings.etaZone);
     QCOMPARE(opened.model, settings.model);
     QCOMPARE(opened.speed, settings.speed);
     QCOMPARE(opened.departure, settings.departure);
@@ -187,6 +189,32 @@ void PlanFilesTest::foreignCsvLacksColumns()
              (QStringList{u"航法"_s, u"航速"_s, u"预计到达"_s, u"航线名称"_s, u"地球模型"_s}));
     QCOMPARE(reading.saved, tarnquil::SavedSettings{});
     QCOMPARE(reading.waypoints.value(0).remark, u"锚地"_s);
+}
+
+// The plan is written in the route's extensions, not in a point's: a file
+// whose first point another program deleted keeps it.
+void PlanFilesTest::gpxPlanOutlastsFirstPoint()
+{
+    const RouteSettings written =
+        settings(nav::EarthModel::Sphere, 12.5, "2026-12-20 08:00", -5 * 60, nav::EtaZone::Ship);
+    const std::optional<tarnquil::GpxRoute> route = tarnquil::gpxRoute(document(written));
+    QVERIFY(route);
+    const QString path = dir_.filePath(u"plan.gpx"_s);
+    QCOMPARE(tarnquil::writeGpxFile(path, *route), QString());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QString xml = QString::fromUtf8(file.readAll());
+    file.close();
+    const qsizetype first = xml.indexOf(u"<rtept"_s);
+    const qsizetype second = xml.indexOf(u"<rtept"_s, first + 1);
+    QVERIFY(first > xml.indexOf(u"eta-zone=\"ship\""_s) && second > first);
+    xml.remove(first, second - first);
+    QCOMPARE(tarnquil::saveFile(path, xml.toUtf8()), QString());
+
+    const tarnquil::RouteFile read = tarnquil::readRouteFile(path);
+    QCOMPARE(read.error, QString());
+    QCOMPARE(read.waypoints.size(), route->points.size() - 1);
+    QCOMPARE(read.saved, tarnquil::savedOf(written));
 }
 
 using PipeReader = std::function<QString(const QString&)>;

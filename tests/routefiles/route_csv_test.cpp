@@ -2,11 +2,13 @@
 // Route CSV files: waypoint lists as spreadsheets and hands write them, the
 // refusals with their line and column, and the exact bytes written.
 #include "routefiles/csv_records.h"
+#include "routefiles/formula_guard.h"
 #include "routefiles/route_csv.h"
 #include "routefiles/save_file.h"
 
 #include "geo/number_form.h"
 #include "nav/entry.h"
+#include "text/refusals.h"
 
 #include <QDir>
 #include <QFile>
@@ -40,7 +42,14 @@ private slots:
     void refusals_data();
     void refusals();
     void legTableBytes();
+    void routeValuesOutlastRowEdits_data();
+    void routeValuesOutlastRowEdits();
+    void routeValuesInFirstRow();
     void waypointListRoundTrip();
+    void textCellsAreNoFormulas_data();
+    void textCellsAreNoFormulas();
+    void positionsAreNoFormulas_data();
+    void positionsAreNoFormulas();
     void spreadsheetGbkFile();
     void lastingTexts_data();
     void lastingTexts();
@@ -174,6 +183,27 @@ void RouteCsvTest::refusals_data()
         << "纬度,经度,航线名称\n1,2,甲\n1,3,\n1,4,乙\n"_ba
         << u"第 4 行第 3 列（航线名称）：“乙”与第一个航点所在行的航线名称不同；一条航线只有一个航线名称，"
            u"写在第一个航点的行中。"_s;
+    QTest::newRow("a setting no route has")
+        << "设置,值\r\n航线名称,甲\r\n吃水,7.5\r\n\r\n纬度,经度\r\n"_ba
+        << u"第 3 行：没有设置“吃水”：设置应为航线名称、地球模型、航速、开航时间、区时、预计到达按；"
+           u"设置与航点表之间应空一行。"_s;
+    QTest::newRow("a setting given twice")
+        << "设置,值\r\n航速,12\r\n航速,14\r\n\r\n纬度,经度\r\n"_ba << u"第 3 行：设置“航速”重复。"_s;
+    QTest::newRow("a second value on a settings line")
+        << "设置,值,,\r\n航速,12,kn,\r\n,,,\r\n纬度,经度\r\n"_ba
+        << u"第 2 行第 3 列：设置“航速”只有一个值，不知多出的“kn”是什么。"_s;
+    QTest::newRow("a settings line's speed that does not read")
+        << "设置,值\r\n航速,fast\r\n\r\n纬度,经度\r\n"_ba
+        << u"第 2 行第 2 列（航速）：航速“fast”无法识别：应为不小于 0.00000001 的节数，如 12、12.5 或 12kn。"_s;
+    QTest::newRow("a settings line's zone that does not read")
+        << "设置,值\r\n区时,UTC+15\r\n\r\n纬度,经度\r\n"_ba
+        << u"第 2 行第 2 列（区时）："_s + tarnquil::timeZoneRefusal(u"UTC+15"_s);
+    QTest::newRow("arrivals in a zone there is no choice of")
+        << "设置,值\r\n预计到达按,东京时间\r\n\r\n纬度,经度\r\n"_ba
+        << u"第 2 行第 2 列（预计到达按）：“东京时间”不是预计到达所用的区时，应为 开航区时、UTC、船时。"_s;
+    QTest::newRow("settings and no table")
+        << "\r\n设置,值\r\n航速,12\r\n\r\n"_ba
+        << u"第 2 行：设置之后没有航点表，应在空一行后以表头开始，如 名称,纬度,经度,航法。"_s;
     QTest::newRow("a value under a column without a name")
         << "纬度,,经度\n1,,2\n3, x ,4\n"_ba
         << u"第 3 行第 2 列：表头中这一列没有名称，不知“ x ”是什么；请在表头写上列名，或删去这一列。"_s;
@@ -200,15 +230,115 @@ void RouteCsvTest::legTableBytes()
     };
     const tarnquil::RouteSettings settings{geo::NumberForm::Minutes, nav::EarthModel::Wgs84, 12.5,
                                            nav::readClockTime("2024-12-31 20:00")};
+    // The route's values on lines of their own, above the table.
     const QByteArray expected =
+        "\xEF\xBB\xBF设置,值\r\n航线名称,横渡\r\n地球模型,WGS-84\r\n航速,12.5\r\n"
+        "开航时间,2024-12-31 20:00\r\n区时,UTC+8\r\n预计到达按,开航区时\r\n\r\n"
+        "序号,名称,纬度,经度,航法,航速,恒向线航向,恒向线航程,大圆始航向,大圆航程,"
+        "累计航程,剩余航程,航段航时,航时,预计到达,备注\r\n"
+        "1,吴淞口,31.4°N,121.5°E,,,,,,,0.0,,,0:00,2024-12-31 20:00 UTC+8,\r\n"
+        "2,\"舟山, \"\"锚地\"\"\",30.17°N,122.08833333333334°E,RL,,157.6,79.7,157.4,79.7,79.7,,"
+        "6:22,6:22,2025-01-01 02:22 UTC+8,\r\n"
+        "3,C,4250E,122°E,GC,,,,,,,,,,,\r\n"_ba;
+    QCOMPARE(QString::fromUtf8(tarnquil::legTableCsv(
+                 {u"横渡"_s, waypoints, settings, tarnquil::makeRouteTable(waypoints, settings)})),
+             QString::fromUtf8(expected));
+}
+
+namespace {
+
+// A plan saved as from `tarnquil --route … --model sphere --speed 12.5
+// --depart "2026-12-20 08:00" --zone -5 --export`: the file's lines.
+QStringList savedPlanLines()
+{
+    const QList<WaypointText> waypoints = {
+        {u"长江口"_s, u"3103N"_s, u"12220E"_s, nav::Method::Rhumb},
+        {u"济州岛南"_s, u"3250N"_s, u"12630E"_s, nav::Method::GreatCircle, {}, {}, u"14"_s},
+        {u"关门"_s, u"3357N"_s, u"13057E"_s, nav::Method::Rhumb, {}, {}, u"9.5"_s},
+    };
+    tarnquil::RouteSettings settings;
+    settings.model = nav::EarthModel::Sphere;
+    settings.speed = 12.5;
+    settings.departure = nav::readClockTime("2026-12-20 08:00");
+    settings.departureZone = *nav::TimeZone::fromMinutes(-5 * 60);
+    settings.etaZone = nav::EtaZone::Ship;
+    const QByteArray bytes = tarnquil::legTableCsv(
+        {u"横渡"_s, waypoints, settings, tarnquil::makeRouteTable(waypoints, settings)});
+    return QString::fromUtf8(bytes).split(u"\r\n"_s);
+}
+
+tarnquil::SavedSettings savedPlan()
+{
+    return {nav::EarthModel::Sphere, std::optional<double>(12.5),
+            std::optional(nav::readClockTime("2026-12-20 08:00")), nav::TimeZone::fromMinutes(-5 * 60),
+            nav::EtaZone::Ship};
+}
+
+using LineEdit = void (*)(QStringList& rows);
+}  // namespace
+Q_DECLARE_METATYPE(LineEdit)
+
+// What a spreadsheet does to the waypoint rows leaves the route's values be.
+void RouteCsvTest::routeValuesOutlastRowEdits_data()
+{
+    QTest::addColumn<LineEdit>("edit");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("first waypoint row deleted")
+        << LineEdit([](QStringList& rows) { rows.removeFirst(); }) << QStringList{u"济州岛南"_s, u"关门"_s};
+    QTest::newRow("rows sorted the other way")
+        << LineEdit([](QStringList& rows) { std::reverse(rows.begin(), rows.end()); })
+        << QStringList{u"关门"_s, u"济州岛南"_s, u"长江口"_s};
+    QTest::newRow("first row moved to the end")
+        << LineEdit([](QStringList& rows) { rows.move(0, rows.size() - 1); })
+        << QStringList{u"济州岛南"_s, u"关门"_s, u"长江口"_s};
+    QTest::newRow("every waypoint row deleted")
+        << LineEdit([](QStringList& rows) { rows.clear(); }) << QStringList{};
+}
+
+void RouteCsvTest::routeValuesOutlastRowEdits()
+{
+    QFETCH(LineEdit, edit);
+    QFETCH(QStringList, names);
+    QStringList lines = savedPlanLines();
+    const qsizetype header = lines.indexOf(tarnquil::legColumnTitles().join(u','));
+    QVERIFY(header > 0);
+    QStringList rows = lines.sliced(header + 1);
+    rows.removeAll(QString());
+    edit(rows);
+    const QByteArray bytes = (lines.first(header + 1) + rows).join(u"\r\n"_s).toUtf8();
+    const tarnquil::RouteCsvReading reading = tarnquil::readRouteCsv(bytes);
+    QCOMPARE(reading.error, QString());
+    QCOMPARE(reading.saved, savedPlan());
+    QCOMPARE(reading.routeName, std::optional(u"横渡"_s));
+    QCOMPARE(reading.absentColumns, QStringList());
+    QStringList read;
+    for (const WaypointText& w : reading.waypoints)
+        read << w.name;
+    QCOMPARE(read, names);
+    // Each leg keeps its own speed: none becomes the route's.
+    for (const WaypointText& w : reading.waypoints)
+        QCOMPARE(w.speed, w.name == u"济州岛南"_s ? u"14"_s : w.name == u"关门"_s ? u"9.5"_s : QString());
+}
+
+// A file written before the settings lines: the first row's values are the
+// route's, and it opens as it did.
+void RouteCsvTest::routeValuesInFirstRow()
+{
+    const QByteArray bytes =
         "\xEF\xBB\xBF序号,名称,纬度,经度,航法,航速,恒向线航向,恒向线航程,大圆始航向,大圆航程,"
         "累计航程,剩余航程,航段航时,航时,预计到达,备注,航线名称,地球模型\r\n"
-        "1,吴淞口,31.4°N,121.5°E,,12.5,,,,,0.0,,,0:00,2024-12-31 20:00 UTC+8,,横渡,WGS-84\r\n"
-        "2,\"舟山, \"\"锚地\"\"\",30.17°N,122.08833333333334°E,RL,,157.6,79.7,157.4,79.7,79.7,,"
-        "6:22,6:22,2025-01-01 02:22 UTC+8,,,\r\n"
-        "3,C,4250E,122°E,GC,,,,,,,,,,,,,\r\n"_ba;
-    QCOMPARE(tarnquil::legTableCsv({u"横渡"_s, waypoints, settings, tarnquil::makeRouteTable(waypoints, settings)}),
-             expected);
+        "1,长江口,31.05°N,122.33333333333333°E,,12.5,,,,,0.0,,,0:00,2026-12-20 08:00 UTC-5,,横渡,"
+        "球面（1′=1海里）\r\n"
+        "2,济州岛南,32.833333333333336°N,126.5°E,GC,14,,,,,,,,,,,,\r\n"_ba;
+    const tarnquil::RouteCsvReading reading = tarnquil::readRouteCsv(bytes);
+    QCOMPARE(reading.error, QString());
+    tarnquil::SavedSettings saved = savedPlan();
+    saved.etaZone.reset();  // such a file says nothing of it
+    QCOMPARE(reading.saved, saved);
+    QCOMPARE(reading.routeName, std::optional(u"横渡"_s));
+    QCOMPARE(reading.waypoints.size(), 2);
+    QCOMPARE(reading.waypoints[0].speed, QString());
+    QCOMPARE(reading.waypoints[1].speed, u"14"_s);
 }
 
 // Texts that read alike in every form go to the file as typed; a plain
@@ -233,7 +363,7 @@ void RouteCsvTest::waypointListRoundTrip()
     QCOMPARE(QString::fromUtf8(bytes.sliced(3)),
              u"名称,纬度,经度,航法\r\n\"吴淞口, \"\"北\"\"\n锚地\",\"42°50'30\"\"N\",121.5°E,RL\r\n"
              u",,122-05.3E,GC\r\n秒,31.058333333333334°N,122.3375°E,RL\r\n"
-             u"度,25.3°N,-73.9857,RL\r\n拒,25.3N,12x,RL\r\n"_s);
+             u"度,25.3°N,73.9857°W,RL\r\n拒,25.3N,12x,RL\r\n"_s);
     const QString path = dir_.filePath(u"航线.csv"_s);
     QCOMPARE(tarnquil::saveFile(path, bytes), QString());
     const tarnquil::RouteCsvReading reading = tarnquil::readRouteCsvFile(path);
@@ -254,6 +384,96 @@ void RouteCsvTest::waypointListRoundTrip()
             }
         }
         QVERIFY(!after.last().position);
+    }
+}
+
+// A text a spreadsheet would run as a formula is written after an
+// apostrophe, in every text cell of both files, and reads back as typed.
+void RouteCsvTest::textCellsAreNoFormulas_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("cell");  // as the file holds it
+    QTest::newRow("equals sign") << u"=1+1"_s << u"'=1+1"_s;
+    QTest::newRow("plus: a current in a remark") << u"+2 kn 海流"_s << u"'+2 kn 海流"_s;
+    QTest::newRow("a lone minus") << u"-"_s << u"'-"_s;
+    QTest::newRow("at sign") << u"@x"_s << u"'@x"_s;
+    QTest::newRow("a text that starts with the apostrophe") << u"'quoted"_s << u"''quoted"_s;
+    QTest::newRow("tab first") << u"\t锚地"_s << u"'\t锚地"_s;
+    QTest::newRow("carriage return first") << u"\r锚地"_s << u"'\r锚地"_s;
+    QTest::newRow("a sign inside, not first") << u"长江口=北槽"_s << u"长江口=北槽"_s;
+    QTest::newRow("an apostrophe inside") << u"O'Brien"_s << u"O'Brien"_s;
+}
+
+void RouteCsvTest::textCellsAreNoFormulas()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, cell);
+    QCOMPARE(tarnquil::formulaGuarded(text), cell);
+    QCOMPARE(tarnquil::formulaUnguarded(cell), text);
+
+    WaypointText first{text, u"3103N"_s, u"12220E"_s, nav::Method::Rhumb};
+    first.remark = text;
+    WaypointText second{text, u"3250N"_s, u"12630E"_s, nav::Method::GreatCircle};
+    second.remark = text;
+    second.speed = text;
+    const QList<WaypointText> waypoints = {first, second};
+    const tarnquil::RouteSettings settings;
+    const QByteArray table = tarnquil::legTableCsv(
+        {text, waypoints, settings, tarnquil::makeRouteTable(waypoints, settings)});
+    const QByteArray list = tarnquil::routeCsv(waypoints, geo::NumberForm::Minutes);
+    // The name's column: after 序号 in the leg table, first in the list.
+    for (const auto& [bytes, nameColumn] : {std::pair{table, 1}, std::pair{list, 0}}) {
+        const tarnquil::CsvReading records = tarnquil::readCsvRecords(QString::fromUtf8(bytes.sliced(3)));
+        QCOMPARE(records.records.constLast().fields.value(nameColumn), cell);
+        const tarnquil::RouteCsvReading reading = tarnquil::readRouteCsv(bytes);
+        QCOMPARE(reading.error, QString());
+        QCOMPARE(reading.waypoints.value(1).name, text);
+    }
+    const tarnquil::RouteCsvReading reading = tarnquil::readRouteCsv(table);
+    QCOMPARE(reading.routeName, std::optional(text));
+    QCOMPARE(reading.waypoints.value(0).remark, text);
+    QCOMPARE(reading.waypoints.value(1).remark, text);
+    QCOMPARE(reading.waypoints.value(1).speed, text.trimmed());
+    QVERIFY(QString::fromUtf8(table).contains(u"航线名称,"_s + tarnquil::csvLine({cell})));
+}
+
+// Positions are no text: written in degrees when they read, so a spreadsheet
+// shows no formula and no number it would round; a text that gives no
+// position is guarded, and reads back as typed.
+void RouteCsvTest::positionsAreNoFormulas_data()
+{
+    QTest::addColumn<QString>("latitude");
+    QTest::addColumn<QString>("longitude");
+    QTest::addColumn<QString>("cells");  // latitude,longitude as the waypoint list holds them
+    QTest::newRow("plain degrees with a minus") << u"25.3N"_s << u"-73.9857"_s << u"25.3°N,73.9857°W"_s;
+    QTest::newRow("a plus before marks") << u"+30°30′"_s << u"122°E"_s << u"30.5°N,122°E"_s;
+    QTest::newRow("a formula that gives no position") << u"=1+1"_s << u"@x"_s << u"'=1+1,'@x"_s;
+    QTest::newRow("a lone minus") << u"-"_s << u"122°E"_s << u"'-,122°E"_s;
+    QTest::newRow("marks keep their text") << u"31°03′N"_s << u"122-20.5E"_s << u"31°03′N,122-20.5E"_s;
+}
+
+void RouteCsvTest::positionsAreNoFormulas()
+{
+    QFETCH(QString, latitude);
+    QFETCH(QString, longitude);
+    QFETCH(QString, cells);
+    WaypointText waypoint{u"A"_s, latitude, longitude, nav::Method::Rhumb};
+    waypoint.latitudeForm = waypoint.longitudeForm = geo::NumberForm::Degrees;
+    const QByteArray bytes = tarnquil::routeCsv({waypoint}, geo::NumberForm::Minutes);
+    QCOMPARE(QString::fromUtf8(bytes.sliced(3)).section(u"\r\n"_s, 1, 1), u"A,"_s + cells + u",RL"_s);
+    const tarnquil::RouteCsvReading reading = tarnquil::readRouteCsv(bytes);
+    QCOMPARE(reading.error, QString());
+    tarnquil::RouteSettings degrees;
+    degrees.form = geo::NumberForm::Degrees;
+    const auto before = tarnquil::makeRouteTable({waypoint}, degrees);
+    const auto after = tarnquil::makeRouteTable(reading.waypoints, degrees);
+    QCOMPARE(after[0].position.has_value(), before[0].position.has_value());
+    if (before[0].position) {
+        QCOMPARE(after[0].position->latitude, before[0].position->latitude);
+        QCOMPARE(after[0].position->longitude, before[0].position->longitude);
+    } else {
+        QCOMPARE(reading.waypoints[0].latitude, latitude);
+        QCOMPARE(reading.waypoints[0].longitude, longitude);
     }
 }
 

@@ -258,6 +258,8 @@ private slots:
     void zonesAndTotals_data();
     void zonesAndTotals();
     void reverseIsOneStep();
+    void etaZoneSurvivesSaveAndReopen_data();
+    void etaZoneSurvivesSaveAndReopen();
     void planSurvivesSaveAndReopen();
     void methodChosenByItsNumber_data();
     void methodChosenByItsNumber();
@@ -1405,6 +1407,60 @@ void RouteWindowTest::planSurvivesSaveAndReopen()
         for (int column = 0; column < Column::Remark + 1; ++column)
             QCOMPARE(reopened.shown(row, column), driver.shown(row, column));
     }
+}
+
+// The zone the arrivals are shown in is the plan's too: choosing it marks
+// the route modified, and the file saved opens with it, from 船时 to UTC and
+// back.
+void RouteWindowTest::etaZoneSurvivesSaveAndReopen_data()
+{
+    QTest::addColumn<int>("saved");   // nav::EtaZone the file holds first
+    QTest::addColumn<int>("chosen");  // nav::EtaZone chosen after reopening
+    QTest::newRow("船时, then UTC") << int(nav::EtaZone::Ship) << int(nav::EtaZone::Utc);
+    QTest::newRow("UTC, then 船时") << int(nav::EtaZone::Utc) << int(nav::EtaZone::Ship);
+    QTest::newRow("船时, then the departure's zone") << int(nav::EtaZone::Ship) << int(nav::EtaZone::Departure);
+}
+
+void RouteWindowTest::etaZoneSurvivesSaveAndReopen()
+{
+    QFETCH(int, saved);
+    QFETCH(int, chosen);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"横渡.csv"_s);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("名称,纬度,经度,航法,航速,备注\r\n长江口,3103N,12220E,,,\r\n济州岛南,3250N,12630E,GC,14,\r\n");
+    file.close();
+    const auto choose = [](Driver& driver, int zone) {
+        auto* box = driver.control<QComboBox>(u"etaZoneCombo"_s);
+        box->setCurrentIndex(box->findData(zone));
+    };
+    const auto shownZone = [](Driver& driver) {
+        return driver.control<QComboBox>(u"etaZoneCombo"_s)->currentData().toInt();
+    };
+
+    Driver first;
+    first.window().setQuestion([](const QString&) { return true; });
+    QVERIFY(first.window().openRoute(path));
+    QVERIFY(!first.window().isWindowModified());
+    choose(first, saved);
+    QVERIFY(first.window().isWindowModified());
+    QCOMPARE(first.window().windowTitle(), u"航线计算 — 横渡.csv[*]"_s);
+    first.key(Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(!first.window().isWindowModified());
+
+    Driver second;
+    QVERIFY(second.window().openRoute(path));
+    QCOMPARE(shownZone(second), saved);
+    QVERIFY(!second.window().isWindowModified());
+    choose(second, chosen);
+    QVERIFY(second.window().isWindowModified());
+    second.key(Qt::Key_S, Qt::ControlModifier);
+
+    Driver third;
+    QVERIFY(third.window().openRoute(path));
+    QCOMPARE(shownZone(third), chosen);
+    QCOMPARE(third.model().settings().etaZone, nav::EtaZone(chosen));
 }
 
 QTEST_MAIN(RouteWindowTest)
