@@ -3,6 +3,7 @@
 #include "ui_fix_window.h"
 
 #include "fixwindow/fix_sheet_output.h"
+#include "fixwindow/observation_table_layout.h"
 
 #include "text/fix_words.h"
 #include "text/observation_kinds.h"
@@ -23,9 +24,6 @@
 
 #include <QClipboard>
 #include <QFileInfo>
-#include <QHeaderView>
-#include <QScrollBar>
-#include <QtMath>
 
 using namespace Qt::StringLiterals;
 
@@ -34,21 +32,6 @@ namespace tarnquil {
 namespace {
 
 const QString windowName = u"陆标定位"_s;
-
-// The table's columns in digits and ideographs of the font: room for a
-// whole position with a short name, a number, a time or a run.
-struct ColumnWidth {
-    ObservationColumn column;
-    qreal digits;
-    qreal ideographs;
-};
-constexpr ColumnWidth columnWidths[] = {
-    {ObservationColumn::Kind, 0, 3},
-    {ObservationColumn::Mark, 22, 2},
-    {ObservationColumn::Mark2, 16, 0},
-    {ObservationColumn::Value, 6, 0},
-    {ObservationColumn::When, 6, 3},
-};
 
 struct StandardShortcut {
     QAction* Ui::FixWindow::*action;
@@ -213,28 +196,9 @@ void FixWindow::setUpTable()
         kinds.append({kind.name.toString(), int(kind.kind)});
     table->setItemDelegateForColumn(int(ObservationColumn::Kind),
                                     new ChoiceDelegate(kinds, u"观测类型"_s, table));
-    const QFontMetricsF metrics(table->font());
-    const qreal digit = metrics.horizontalAdvance(u'0');
-    const qreal ideograph = metrics.horizontalAdvance(u'航');
-    int tableWidth = 0;
-    for (const ColumnWidth& width : columnWidths) {
-        const int pixels = qCeil(width.digits * digit + (width.ideographs + 1) * ideograph);
-        table->horizontalHeader()->resizeSection(int(width.column), pixels);
-        tableWidth += pixels;
-    }
-    table->horizontalHeader()->setStretchLastSection(true);
     // The inputs as wide as the table's columns, the plot the rest.
-    tableWidth += table->verticalHeader()->sizeHint().width() + 2 * table->frameWidth() +
-                  table->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int tableWidth = layOutObservationTable(table);
     ui_->splitter->setSizes({tableWidth, width() - tableWidth});
-    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    // However low the window, the table keeps its header and a few rows;
-    // the panels above and below it scroll instead.
-    constexpr int rowsKept = 3;
-    table->setMinimumHeight(table->horizontalHeader()->sizeHint().height() +
-                            rowsKept * table->verticalHeader()->defaultSectionSize() +
-                            table->horizontalScrollBar()->sizeHint().height() +
-                            2 * table->frameWidth());
     connect(model_, &ObservationTableModel::rowsEdited, this, &FixWindow::recompute);
     connect(table->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {

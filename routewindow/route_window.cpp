@@ -164,7 +164,25 @@ bool RouteWindow::appendWaypoint(const WaypointText& waypoint)
     return editing_->appendWaypoint(waypoint);
 }
 
+// The keys first: the table's actions commit a cell being edited before
+// the edit, the file or the split that they are connected to next.
 void RouteWindow::setUpActions()
+{
+    setUpShortcuts();
+    connectUndoActions(undoStack_, ui_->undoAction, ui_->redoAction, u"撤销%1(&U)"_s,
+                       u"重做%1(&R)"_s);
+    connect(undoStack_, &QUndoStack::cleanChanged, this, &RouteWindow::updateTitle);
+    connectEdits();
+    connectFiles();
+    connect(ui_->closeAction, &QAction::triggered, this, &QWidget::close);
+    connect(ui_->aboutAction, &QAction::triggered, this, [this] {
+        showAbout(u"按恒向线和大圆计算航线各航段的航向和航程、累计航程、"
+                  u"航时和预计到达时间，并可推算船位。"_s);
+    });
+    connect(ui_->fixWindowAction, &QAction::triggered, this, &RouteWindow::fixWindowRequested);
+}
+
+void RouteWindow::setUpShortcuts()
 {
     for (const StandardShortcut& shortcut : standardShortcuts)
         ((*ui_).*shortcut.action)->setShortcuts(shortcut.key);
@@ -186,11 +204,10 @@ void RouteWindow::setUpActions()
         connect(action, &QAction::triggered, ui_->waypointTable, &WaypointTableView::commitEdit);
     }
     ui_->waypointTable->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
 
-    connectUndoActions(undoStack_, ui_->undoAction, ui_->redoAction, u"撤销%1(&U)"_s,
-                       u"重做%1(&R)"_s);
-    connect(undoStack_, &QUndoStack::cleanChanged, this, &RouteWindow::updateTitle);
-
+void RouteWindow::connectEdits()
+{
     connect(ui_->cutAction, &QAction::triggered, editing_, &WaypointEditing::cutWaypoints);
     connect(ui_->copyAction, &QAction::triggered, editing_, &WaypointEditing::copyWaypoints);
     connect(ui_->pasteAction, &QAction::triggered, editing_, &WaypointEditing::pasteWaypoints);
@@ -201,6 +218,10 @@ void RouteWindow::setUpActions()
     connect(ui_->moveDownAction, &QAction::triggered, editing_, [this] { editing_->moveWaypoint(1); });
     connect(ui_->splitLegAction, &QAction::triggered, selectedLeg_, &SelectedLegPanel::askToSplitLeg);
     connect(ui_->reverseAction, &QAction::triggered, editing_, &WaypointEditing::reverseRoute);
+}
+
+void RouteWindow::connectFiles()
+{
     connect(ui_->newAction, &QAction::triggered, files_, &RouteFiles::newRoute);
     connect(ui_->openAction, &QAction::triggered, files_, &RouteFiles::open);
     connect(ui_->saveAction, &QAction::triggered, files_, &RouteFiles::save);
@@ -217,14 +238,8 @@ void RouteWindow::setUpActions()
             prompt_(error);
     });
     connect(ui_->exportPdfAction, &QAction::triggered, files_, &RouteFiles::exportPdf);
-    connect(ui_->closeAction, &QAction::triggered, this, &QWidget::close);
-    connect(ui_->aboutAction, &QAction::triggered, this, [this] {
-        showAbout(u"按恒向线和大圆计算航线各航段的航向和航程、累计航程、"
-                  u"航时和预计到达时间，并可推算船位。"_s);
-    });
     connect(files_, &RouteFiles::routeReplaced, this, &RouteWindow::setWaypoints);
     connect(files_, &RouteFiles::fileChanged, this, &RouteWindow::updateTitle);
-    connect(ui_->fixWindowAction, &QAction::triggered, this, &RouteWindow::fixWindowRequested);
 }
 
 // Widths from the font: room for a whole position, little for a number.

@@ -96,6 +96,9 @@ protected:
 
 private:
     void setUpActions();
+    void setUpShortcuts();
+    void connectEdits();
+    void connectFiles();
     void setUpDeadReckoning();
     void setUpTable();
     void setUpSettings();
