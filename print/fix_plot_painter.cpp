@@ -226,9 +226,17 @@ void paintScaleBar(QPainter& painter, const Mapping& map, const nav::ScaleBar& b
     const bool cables = bar.nauticalMiles < 1;
     const QString end = cables ? u"%1 链"_s.arg(std::lround(bar.nauticalMiles * cablesPerMile))
                                : u"%1 海里"_s.arg(bar.nauticalMiles);
-    painter.drawText(start + QPointF(0, -height - labelGap * unit), u"0"_s);
-    const qreal endWidth = QFontMetricsF(painter.font(), painter.device()).horizontalAdvance(end);
-    painter.drawText(start + QPointF(length - endWidth, -height - labelGap * unit), end);
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const qreal endWidth = metrics.horizontalAdvance(end);
+    const qreal above = -height - labelGap * unit;
+    // Where the length's label would run into the 0 (large type on a small
+    // plot), the bar is labelled by its length alone, beginning at its start.
+    if (metrics.horizontalAdvance(u"0"_s) + labelGap * unit + endWidth <= length) {
+        painter.drawText(start + QPointF(0, above), u"0"_s);
+        painter.drawText(start + QPointF(length - endWidth, above), end);
+    } else {
+        painter.drawText(start + QPointF(std::min(0.0, length - endWidth), above), end);
+    }
 }
 
 void paintNorth(QPainter& painter, const QRectF& area, qreal unit)
