@@ -12,7 +12,7 @@ namespace {
 
 // Rows a window too low for everything still shows: the waypoint being
 // typed and those on either side.
-constexpr int rowsKept = 3;
+constexpr int rowsKept = 5;
 
 }  // namespace
 

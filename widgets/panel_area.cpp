@@ -4,15 +4,14 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QEvent>
+#include <QLayout>
+#include <QLineEdit>
 #include <QScrollBar>
 
 namespace tarnquil {
 
 namespace {
 
-// Lines of text the area keeps when the window is too low for its panels:
-// a row of controls and the scroll bar beside or under it.
-constexpr int linesKept = 3;
 
 }  // namespace
 
@@ -44,10 +43,16 @@ QSize PanelArea::sizeHint() const
     return size;
 }
 
+// When the window is too low for its panels, the area keeps its panel's
+// height of a row of controls, scrolled to show the row wanted, and the
+// scroll bar under it.
 QSize PanelArea::minimumSizeHint() const
 {
-    return {QScrollArea::minimumSizeHint().width(),
-            std::min(sizeHint().height(), linesKept * fontMetrics().height())};
+    QLineEdit field;
+    field.setFont(font());
+    const int kept = field.sizeHint().height() +
+                     horizontalScrollBar()->sizeHint().height() + 2 * frameWidth();
+    return {QScrollArea::minimumSizeHint().width(), std::min(sizeHint().height(), kept)};
 }
 
 bool PanelArea::eventFilter(QObject* watched, QEvent* event)

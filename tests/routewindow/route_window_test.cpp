@@ -1159,7 +1159,7 @@ void RouteWindowTest::fitsTheScreen()
              qPrintable(u"%1x%2 on %3x%4"_s.arg(window.width()).arg(window.height())
                             .arg(screen.width()).arg(screen.height())));
     const int rowHeight = driver.table()->verticalHeader()->defaultSectionSize();
-    QVERIFY2(driver.table()->viewport()->height() >= 3 * rowHeight,
+    QVERIFY2(driver.table()->viewport()->height() >= 5 * rowHeight,
              qPrintable(QString::number(driver.table()->viewport()->height())));
 
     // Every panel shows whole, or scrolls to what it cannot show.
