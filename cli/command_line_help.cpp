@@ -5,6 +5,7 @@
 #include "cli/great_circle_report.h"
 #include "cli/route_export.h"
 
+#include "routefiles/export_rule.h"
 #include "routefiles/route_csv.h"
 #include "routefiles/route_table.h"
 #include "text/observation_kinds.h"
@@ -133,7 +134,7 @@ QString commandLineHelp()
       航线文件（Tarnquil 写的 .csv 或 .gpx）中的地球模型、航速、开航时间、区时和
       预计到达所用的区时在没有给出相应选项（--model、--speed、--depart、--zone、
       --eta-zone）时使用；打开航线计算窗口时也是如此。
-      有任何航点的纬度或经度无法读取时不写入，已有的输出文件保持不变。
+      %9，已有的输出文件保持不变（与航线计算窗口的导出相同）。
   tarnquil --destination "位置" --course 航向 --distance 航程 [推算选项]
       推算船位：从该位置按航向航行该航程后到达的位置，输出一行，如
       30°10.20′N 122°05.30′E
@@ -214,7 +215,7 @@ QString commandLineHelp()
      --eta-zone、--method 或 --route-index 的值不可选、%2、不支持的文件格式
 )"_s.arg(legTableColumns(), missingRouteFile.toString(), whole(kDefaultMeridianInterval),
              zoneName(nav::kWestmostZoneMinutes), zoneName(nav::kEastmostZoneMinutes),
-             whole(geo::kFullCircle), whole(nav::kMaxRun), routeSettingNames())
+             whole(geo::kFullCircle), whole(nav::kMaxRun), routeSettingNames(), exportRuleText())
         + fixCommandHelp()
         + celestialCommandHelp()
         + currentCommandHelp();

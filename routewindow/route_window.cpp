@@ -15,6 +15,7 @@
 #include "print/route_pdf.h"
 #include "print/route_writers.h"
 #include "routefiles/great_circle_split.h"
+#include "routefiles/export_rule.h"
 #include "routefiles/gpx_reader.h"
 #include "routefiles/route_csv.h"
 #include "routefiles/route_file.h"
@@ -1053,23 +1054,18 @@ QString RouteWindow::askForFile(const QString& title, const QString& filter, con
     return dialog.selectedFiles().value(0);
 }
 
-// As the command line exports: only a route whose every cell gives a
-// position, to a file whose extension says how, and never over the
+// As the command line exports: only a route export_rule allows, to a file whose extension says how, and never over the
 // waypoint file that 保存 writes.
 void RouteWindow::exportTo(const QString& title, const QString& filter, const QString& suffix,
                            const QString& name)
 {
     model_->setNewRow(-1);  // its empty cells are refused here too
-    for (int row = 0; row < model_->rowCount(); ++row) {
-        for (const int column : {WaypointTableModel::Latitude, WaypointTableModel::Longitude}) {
-            const QString refusal = model_->refusal(model_->index(row, column));
-            if (refusal.isEmpty())
-                continue;
-            ui_->waypointTable->setCurrentIndex(model_->index(row, column));
-            prompt_(u"第 %1 个航点的%2无法读取：%3请改正后再导出。"_s.arg(row + 1).arg(
-                column == WaypointTableModel::Latitude ? u"纬度"_s : u"经度"_s, refusal));
-            return;
-        }
+    if (const std::optional<ExportRefusal> refusal = exportRefusal(model_->waypoints(), model_->table())) {
+        if (refusal->waypoint >= 0)
+            ui_->waypointTable->setCurrentIndex(model_->index(int(refusal->waypoint),
+                                                              waypoint_table::columnShowing(refusal->column)));
+        prompt_(refusal->message);
+        return;
     }
     const QString path = askForFile(title, filter, suffix, name);
     if (path.isEmpty())
