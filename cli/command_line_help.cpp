@@ -5,6 +5,7 @@
 #include "cli/great_circle_report.h"
 #include "cli/route_export.h"
 
+#include "routefiles/export_rule.h"
 #include "routefiles/route_csv.h"
 #include "routefiles/route_table.h"
 #include "text/observation_kinds.h"
@@ -127,7 +128,8 @@ QString commandLineHelp()
   tarnquil --route 航线文件 --export 输出文件 [航线选项]
       不打开窗口，计算航线并写入输出文件，格式由扩展名决定：
         .csv  航段表（UTF-8，逗号分隔）：先是设置行（“设置,值”一行，其后每项一行：
-              %8），空一行后是航段表，列为 %1；
+              %8），空一行后是航段表，
+              列为 %1；
               纬度、经度写作十进制的度，读回时位置不变
         .gpx  航线的各航点（GPX 1.1），备注写在 <desc> 中，航法、航段航速、
               航速、开航时间、区时、预计到达所用的区时和地球模型写在 Tarnquil 的扩展中
@@ -135,7 +137,8 @@ QString commandLineHelp()
       航线文件（Tarnquil 写的 .csv 或 .gpx）中的地球模型、航速、开航时间、区时和
       预计到达所用的区时在没有给出相应选项（--model、--speed、--depart、--zone、
       --eta-zone）时使用；打开航线计算窗口时也是如此。
-      有任何航点的纬度或经度无法读取时不写入，已有的输出文件保持不变。
+      %9，
+      已有的输出文件保持不变（与航线计算窗口的导出相同）。
   tarnquil --destination "位置" --course 航向 --distance 航程 [推算选项]
       推算船位：从该位置按航向航行该航程后到达的位置，输出一行，如
       30°10.20′N 122°05.30′E
@@ -216,7 +219,7 @@ QString commandLineHelp()
      --eta-zone、--method 或 --route-index 的值不可选、%2、不支持的文件格式
 )"_s.arg(legTableColumns(), missingRouteFile.toString(), whole(kDefaultMeridianInterval),
              zoneName(nav::kWestmostZoneMinutes), zoneName(nav::kEastmostZoneMinutes),
-             whole(geo::kFullCircle), whole(nav::kMaxRun), routeSettingNames())
+             whole(geo::kFullCircle), whole(nav::kMaxRun), routeSettingNames(), exportRuleText())
         + fixCommandHelp()
         + celestialCommandHelp()
         + currentCommandHelp();

@@ -2,6 +2,7 @@
 #include "cli/route_export.h"
 
 #include "print/route_writers.h"
+#include "routefiles/export_rule.h"
 #include "routefiles/great_circle_split.h"
 #include "routefiles/route_csv.h"
 #include "routefiles/route_file.h"
@@ -85,12 +86,13 @@ ExportResult exportRoute(const ExportRequest& request)
     RouteFile file = readRouteFile(request.routeFile, request.routeNumber);
     if (!file.error.isEmpty())
         return dataFault({file.error});
-    if (file.waypoints.isEmpty())
-        return dataFault({u"%1中没有航点，未导出。"_s.arg(quotedPath(request.routeFile))});
     const RouteSettings settings = withSaved(withSaved(request.settings, file.saved), request.given);
     RouteDocument document{file.name, file.waypoints, settings, makeRouteTable(file.waypoints, settings)};
-    if (QStringList refused = cellMessages(request.routeFile, file, document.rows); !refused.isEmpty())
-        return dataFault(refused + afterwords(request, file, document.rows));
+    // The window's refusal, then every cell refused by the line of the file.
+    if (const std::optional<ExportRefusal> refusal = exportRefusal(document.waypoints, document.rows))
+        return dataFault(QStringList{QDir::toNativeSeparators(request.routeFile) + u' ' + refusal->message}
+                         + cellMessages(request.routeFile, file, document.rows)
+                         + afterwords(request, file, document.rows));
     // The split route is the file's plan with the options given: its model,
     // speed and departure, not the command line's defaults.
     if (request.splitEvery) {

@@ -3,11 +3,13 @@
 #include "ui_route_window.h"
 
 #include "routewindow/route_settings_panel.h"
+#include "routewindow/waypoint_columns.h"
 #include "routewindow/waypoint_table_model.h"
 #include "widgets/document_files.h"
 
 #include "print/route_pdf.h"
 #include "print/route_writers.h"
+#include "routefiles/export_rule.h"
 #include "routefiles/gpx_reader.h"
 #include "routefiles/route_csv.h"
 #include "routefiles/route_file.h"
@@ -229,23 +231,19 @@ QString RouteFiles::askForFile(const QString& title, const QString& filter, cons
                           suffix);
 }
 
-// As the command line exports: only a route whose every cell gives a
-// position, to a file whose extension says how, and never over the
-// waypoint file that 保存 writes.
+// As the command line exports: only a route export_rule.h allows, to a file
+// whose extension says how, and never over the waypoint file that 保存
+// writes.
 void RouteFiles::exportTo(const QString& title, const QString& filter, const QString& suffix,
                           const QString& name)
 {
     model_->setNewRow(-1);  // its empty cells are refused here too
-    for (int row = 0; row < model_->rowCount(); ++row) {
-        for (const int column : {WaypointTableModel::Latitude, WaypointTableModel::Longitude}) {
-            const QString refusal = model_->refusal(model_->index(row, column));
-            if (refusal.isEmpty())
-                continue;
-            ui_->waypointTable->setCurrentIndex(model_->index(row, column));
-            prompt_(u"第 %1 个航点的%2无法读取：%3请改正后再导出。"_s.arg(row + 1).arg(
-                column == WaypointTableModel::Latitude ? u"纬度"_s : u"经度"_s, refusal));
-            return;
-        }
+    if (const std::optional<ExportRefusal> refusal = exportRefusal(model_->waypoints(), model_->table())) {
+        if (refusal->waypoint >= 0)
+            ui_->waypointTable->setCurrentIndex(model_->index(int(refusal->waypoint),
+                                                              waypoint_table::columnShowing(refusal->column)));
+        prompt_(refusal->message);
+        return;
     }
     const QString path = askForFile(title, filter, suffix, name);
     if (path.isEmpty())

@@ -90,6 +90,17 @@ constexpr LegColumn shownColumn(int column, nav::Method method)
     return method == nav::Method::GreatCircle ? info.greatCircle : info.rhumb;
 }
 
+// The column that shows a typed text of the route table (名称, 纬度, 经度,
+// 航速, 备注 …), as a refusal names it; -1 for none.
+constexpr int columnShowing(LegColumn text)
+{
+    for (int i = 0; i < columnCount; ++i) {
+        if (columns[std::size_t(i)].rhumb == text)
+            return i;
+    }
+    return -1;
+}
+
 // Whether the column holds a latitude or a longitude as typed.
 constexpr bool isCoordinate(int column)
 {

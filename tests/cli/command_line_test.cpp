@@ -3,6 +3,7 @@
 // what it prints, its exit status, and the files it writes or leaves alone.
 // With TARNQUIL_PDFTOTEXT, the path of pdftotext, the text of a PDF it
 // writes too.
+#include "routefiles/export_rule.h"
 #include "routefiles/gpx_reader.h"
 #include "routefiles/route_file.h"
 #include "routefiles/route_table.h"
@@ -68,6 +69,8 @@ private slots:
     void zoneTimes();
     void planRoundTrip();
     void planOutlastsDeletedRow();
+    void exportRefusedAsInTheWindow_data();
+    void exportRefusedAsInTheWindow();
     void qtOptionsAloneOpenCalculator();
     void greatCircleJson_data();
     void greatCircleJson();
@@ -320,7 +323,9 @@ void CommandLineTest::refusedRouteLeavesOutputAlone()
     const QStringList entriesBefore = QDir(dir_.path()).entryList(QDir::Files);
     const Run result = tarnquil({u"--route"_s, u"bad.csv"_s, u"--export"_s, u"kept.csv"_s, u"--speed"_s, u"12"_s});
     QCOMPARE(result.status, 1);
-    QCOMPARE(result.err, systemLines(u"tarnquil: bad.csv 第 3 行 纬度“4250E”：“E”属于经度，纬度只能用 N、S（北、南）。\n"
+    QCOMPARE(result.err, systemLines(u"tarnquil: bad.csv 第 2 个航点的纬度“4250E”无法读取：“E”属于经度，"
+                                     u"纬度只能用 N、S（北、南）。请改正后再导出。\n"
+                                     u"tarnquil: bad.csv 第 3 行 纬度“4250E”：“E”属于经度，纬度只能用 N、S（北、南）。\n"
                                      u"tarnquil: bad.csv 第 4 行 纬度“9100”：纬度应在 -90° 到 90° 之间。\n"_s));
     QCOMPARE(readAll(dir_.filePath(u"kept.csv"_s)), before);
     QCOMPARE(QDir(dir_.path()).entryList(QDir::Files), entriesBefore);
@@ -376,26 +381,28 @@ void CommandLineTest::refusedFileSaysWhatWouldReadIt()
     Run result = tarnquil({u"--route"_s, u"degrees.csv"_s, u"--export"_s, u"out.csv"_s});
     QCOMPARE(result.status, 1);
     QCOMPARE(result.out, QString());
-    QVERIFY2(result.err.startsWith(systemLines(
+    // After the refusal the window gives, each cell by its line.
+    const QString cells = result.err.section(systemLines(u"\n"_s), 1);
+    QVERIFY2(cells.startsWith(systemLines(
                  u"tarnquil: degrees.csv 第 2 行 纬度“31.4N”：31.4°N（度）还是 0°31.4′N（度分）？请写作 31.4°N 或 0031.4N\n"_s)),
              qPrintable(result.err));
     QVERIFY2(result.err.endsWith(systemLines(
                  u"tarnquil: “degrees.csv”中不带度、分符号的数字若是十进制的度（如 31.4 即 31.4°），请加上 --form 度 再运行。\n"_s)),
              qPrintable(result.err));
     // 31.4N, 121.5E and 33.5S; 70.25W has 70 minutes, so only degrees.
-    QCOMPARE(result.err.count(u"tarnquil: "_s), 4);
+    QCOMPARE(cells.count(u"tarnquil: "_s), 4);
 
     // A NUL in a cell is named by its code, and the message goes on past it.
     put(u"null-byte.csv"_s, QByteArray("lat,lon\r\n3954N,11624\0E\r\n", 24));
     result = tarnquil({u"--route"_s, u"null-byte.csv"_s, u"--export"_s, u"out.csv"_s});
     QCOMPARE(result.status, 1);
-    QCOMPARE(result.err, systemLines(
+    QCOMPARE(result.err.section(systemLines(u"\n"_s), 1), systemLines(
         u"tarnquil: null-byte.csv 第 2 行 经度“11624␀E”：不可见字符（U+0000 NULL）既不是数字，也不是方位"
         u"（N、S、E、W 或 北、南、东、西），也不是度分秒的符号。\n"_s));
 
     result = tarnquil({u"--route"_s, u"gbk-bad.csv"_s, u"--export"_s, u"out.csv"_s});
     QCOMPARE(result.status, 1);
-    QCOMPARE(result.err, systemLines(
+    QCOMPARE(result.err.section(systemLines(u"\n"_s), 1), systemLines(
         u"tarnquil: gbk-bad.csv 第 4 行 纬度“33.9′N”：分、秒的符号“′”前应先写度数和度的符号，如 42°50.0′。\n"
         u"tarnquil: “gbk-bad.csv”按 GB18030 编码读取。\n"_s));
 }
@@ -705,6 +712,36 @@ void CommandLineTest::zoneTimes()
 // What the program writes it reads back to the same plan: a leg table read
 // and written again is the same bytes, through GPX too; the options of a
 // later run take the place of what the file says.
+// The command line refuses an export in the window's words: the first line
+// is what the route window's 导出 prompts for the same route.
+void CommandLineTest::exportRefusedAsInTheWindow_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("a leg's speed that does not read")
+        << u"speed.csv"_s << "名称,纬度,经度,航法,航速\r\nA,3954N,11624E,,\r\nB,3112N,12130E,,fast\r\n"_ba;
+    QTest::newRow("a latitude that does not read") << u"bad.csv"_s << QByteArray();
+    QTest::newRow("no waypoint") << u"none.csv"_s << "名称,纬度,经度\r\n"_ba;
+}
+
+void CommandLineTest::exportRefusedAsInTheWindow()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, bytes);
+    if (!bytes.isEmpty())
+        put(file, bytes);
+    const Run result = tarnquil({u"--route"_s, file, u"--export"_s, u"refused.gpx"_s, u"--speed"_s, u"12"_s});
+    QCOMPARE(result.status, 1);
+    QVERIFY(!QFile::exists(dir_.filePath(u"refused.gpx"_s)));
+    const tarnquil::RouteFile route = tarnquil::readRouteFile(dir_.filePath(file));
+    tarnquil::RouteSettings settings;
+    settings.speed = 12;
+    const std::optional<tarnquil::ExportRefusal> window =
+        tarnquil::exportRefusal(route.waypoints, tarnquil::makeRouteTable(route.waypoints, settings));
+    QVERIFY(window);
+    QCOMPARE(result.err.section(systemLines(u"\n"_s), 0, 0), u"tarnquil: "_s + file + u' ' + window->message);
+}
+
 // A spreadsheet deletes the first waypoint row of a saved plan: the file
 // still opens as the plan it was, not as the defaults with the next leg's
 // speed for the route's.

@@ -258,6 +258,8 @@ private slots:
     void zonesAndTotals_data();
     void zonesAndTotals();
     void reverseIsOneStep();
+    void exportRefusedByTheRule_data();
+    void exportRefusedByTheRule();
     void etaZoneSurvivesSaveAndReopen_data();
     void etaZoneSurvivesSaveAndReopen();
     void planSurvivesSaveAndReopen();
@@ -1461,6 +1463,51 @@ void RouteWindowTest::etaZoneSurvivesSaveAndReopen()
     QVERIFY(third.window().openRoute(path));
     QCOMPARE(shownZone(third), chosen);
     QCOMPARE(third.model().settings().etaZone, nav::EtaZone(chosen));
+}
+
+// 导出航线表 and 导出 GPX refuse what the command line refuses, in its
+// words, before any dialog opens, with the refused cell made current.
+void RouteWindowTest::exportRefusedByTheRule_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("speed");     // of the second waypoint's leg
+    QTest::addColumn<QString>("latitude");  // of the second waypoint
+    QTest::addColumn<int>("column");        // made current
+    QTest::addColumn<QString>("message");
+    const QString badSpeed = u"第 2 个航点的航速无法读取：航速“fast”无法识别：应为不小于 0.00000001 的节数，"
+                             u"如 12、12.5 或 12kn。请改正后再导出。"_s;
+    QTest::newRow("CSV, a leg's speed") << u"exportTableAction"_s << u"fast"_s << u"3250N"_s
+                                        << int(Column::Speed) << badSpeed;
+    QTest::newRow("GPX, a leg's speed") << u"exportGpxAction"_s << u"fast"_s << u"3250N"_s
+                                        << int(Column::Speed) << badSpeed;
+    QTest::newRow("GPX, a latitude") << u"exportGpxAction"_s << QString() << u"4250E"_s << int(Column::Latitude)
+        << u"第 2 个航点的纬度“4250E”无法读取：“E”属于经度，纬度只能用 N、S（北、南）。请改正后再导出。"_s;
+}
+
+void RouteWindowTest::exportRefusedByTheRule()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, speed);
+    QFETCH(QString, latitude);
+    QFETCH(int, column);
+    QFETCH(QString, message);
+    Driver driver;
+    WaypointText second{u"B"_s, latitude, u"12630E"_s, nav::Method::Rhumb};
+    second.speed = speed;
+    driver.window().setWaypoints({{u"A"_s, u"3103N"_s, u"12220E"_s, nav::Method::Rhumb}, second});
+    bool dialogOpened = false;
+    QTimer::singleShot(0, this, [&] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            dialogOpened = true;
+            dialog->close();
+        }
+    });
+    driver.window().findChild<QAction*>(action)->trigger();
+    QVERIFY(!dialogOpened);
+    QCOMPARE(driver.messages(), QStringList{message});
+    const QModelIndex current = driver.window().findChild<QTableView*>(u"waypointTable"_s)->currentIndex();
+    QCOMPARE(current.row(), 1);
+    QCOMPARE(current.column(), column);
 }
 
 QTEST_MAIN(RouteWindowTest)
