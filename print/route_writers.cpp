@@ -40,14 +40,15 @@ QString writeRoutePdf(const QString& path, const RouteDocument& document)
 
 struct WriterEntry {
     QStringView extension;  // lower case, without the dot
+    QStringView kind;       // the save dialog's name for it
     RouteWriter writer;
     bool needsFonts = false;
 };
 
 constexpr std::array writers = {
-    WriterEntry{u"csv", writeLegTable},
-    WriterEntry{u"gpx", writeGpxRoute},
-    WriterEntry{u"pdf", writeRoutePdf, true},
+    WriterEntry{u"csv", u"CSV 文件", writeLegTable},
+    WriterEntry{u"gpx", u"GPX 文件", writeGpxRoute},
+    WriterEntry{u"pdf", u"PDF 文件", writeRoutePdf, true},
 };
 
 const WriterEntry* writerEntryFor(const QString& path)
@@ -80,6 +81,15 @@ QString routeWriterExtensions()
     for (const WriterEntry& entry : writers)
         extensions << u'.' + entry.extension.toString();
     return extensions.join(u'、');
+}
+
+QString routeWriterFilter(QStringView extension)
+{
+    for (const WriterEntry& entry : writers) {
+        if (entry.extension == extension)
+            return u"%1 (*.%2)"_s.arg(entry.kind.toString(), extension.toString());
+    }
+    return {};
 }
 
 QString unsupportedExportMessage(const QString& path)

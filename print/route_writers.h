@@ -28,6 +28,11 @@ bool routeWriterNeedsFonts(const QString& path);
 // The extensions routeWriterFor takes, for messages: ".csv、.gpx、.pdf".
 QString routeWriterExtensions();
 
+// The save dialog's filter of the writer for an extension ("pdf"):
+//   PDF 文件 (*.pdf)
+// Empty for a kind no writer takes.
+QString routeWriterFilter(QStringView extension);
+
 // Why a file cannot be written by any writer, naming it:
 //   不支持的导出格式“航线.txt”：可导出为 .csv、.gpx、.pdf 文件。
 QString unsupportedExportMessage(const QString& path);

@@ -6,6 +6,9 @@
 #include "routefiles/route_gpx.h"
 
 #include <QDir>
+#include <QStringList>
+
+#include <array>
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
@@ -52,22 +55,67 @@ RouteFile readGpxRoute(const QString& path, qsizetype routeNumber)
     return {choice.route.name, waypointTexts(choice.route), {}, {}, {}, choice.route.saved};
 }
 
+// The kinds of route file read, one entry each: a kind added here is
+// opened by the window and the command line alike and named in their
+// dialog and messages.
+struct RouteFormat {
+    QStringView extension;  // lower case, without the dot
+    QStringView kind;       // the dialog's name for it
+    RouteFile (*read)(const QString& path, qsizetype routeNumber);
+};
+
+constexpr std::array routeFormats = {
+    RouteFormat{u"csv", u"CSV 文件", readCsvRoute},
+    RouteFormat{u"gpx", u"GPX 文件", readGpxRoute},
+};
+
+const RouteFormat* formatOf(const QString& path)
+{
+    const QString suffix = suffixOf(path);
+    for (const RouteFormat& format : routeFormats) {
+        if (suffix == format.extension)
+            return &format;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 bool isRouteFileName(const QString& path)
 {
-    const QString suffix = suffixOf(path);
-    return suffix == u"csv"_s || suffix == u"gpx"_s;
+    return formatOf(path) != nullptr;
+}
+
+QString routeFileFilter()
+{
+    QStringList patterns;
+    QStringList kinds;
+    for (const RouteFormat& format : routeFormats) {
+        const QString pattern = u"*."_s + format.extension.toString();
+        patterns << pattern;
+        kinds << u"%1 (%2)"_s.arg(format.kind.toString(), pattern);
+    }
+    return u"航线文件 (%1);;"_s.arg(patterns.join(u' ')) + kinds.join(u";;"_s);
+}
+
+QString routeFileKindFilter(QStringView extension)
+{
+    for (const RouteFormat& format : routeFormats) {
+        if (format.extension == extension)
+            return u"%1 (*.%2)"_s.arg(format.kind.toString(), extension.toString());
+    }
+    return {};
 }
 
 RouteFile readRouteFile(const QString& path, qsizetype routeNumber)
 {
-    const QString suffix = suffixOf(path);
-    if (suffix == u"csv"_s)
-        return readCsvRoute(path, routeNumber);
-    if (suffix == u"gpx"_s)
-        return readGpxRoute(path, routeNumber);
-    return {{}, {}, {}, u"不支持的航线文件%1：应为 .csv 或 .gpx 文件。"_s.arg(quotedPath(path))};
+    if (const RouteFormat* format = formatOf(path))
+        return format->read(path, routeNumber);
+    QStringList extensions;
+    for (const RouteFormat& format : routeFormats)
+        extensions << u'.' + format.extension.toString();
+    return {{}, {}, {}, u"不支持的航线文件%1：应为 %2 文件。"_s.arg(quotedPath(path),
+                                                            extensions.join(u" 或 "_s))};
 }
 
 QString waypointPlace(const RouteFile& file, qsizetype index)

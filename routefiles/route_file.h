@@ -29,6 +29,15 @@ struct RouteFile {
 // Whether path names a kind of route file this program reads.
 bool isRouteFileName(const QString& path);
 
+// The open dialog's filter: every kind read, then each kind alone:
+//   航线文件 (*.csv *.gpx);;CSV 文件 (*.csv);;GPX 文件 (*.gpx)
+QString routeFileFilter();
+
+// The dialog's filter of one kind read, by its extension ("csv"):
+//   CSV 文件 (*.csv)
+// Empty for a kind not read.
+QString routeFileKindFilter(QStringView extension);
+
 // Route number `routeNumber` of the file at path, counted from 1; a CSV file
 // holds one route.
 //   不支持的航线文件“航线.txt”：应为 .csv 或 .gpx 文件。

@@ -82,7 +82,7 @@ void RouteFiles::open()
         return;
     const QString path = QFileDialog::getOpenFileName(
         window_, u"打开航线"_s, startFolder(),
-        u"航线文件 (*.csv *.gpx);;CSV 文件 (*.csv);;GPX 文件 (*.gpx)"_s);
+        routeFileFilter());
     if (path.isEmpty())
         return;
     if (const std::optional<qsizetype> number = chooseGpxRoute(path))
@@ -197,7 +197,7 @@ bool RouteFiles::save()
 
 bool RouteFiles::saveAs()
 {
-    const QString path = askForFile(u"另存为"_s, u"CSV 文件 (*.csv)"_s, u"csv"_s, proposedName());
+    const QString path = askForFile(u"另存为"_s, routeFileKindFilter(u"csv"), u"csv"_s, proposedName());
     return !path.isEmpty() && saveTo(path);
 }
 
@@ -274,7 +274,7 @@ RouteDocument RouteFiles::document() const
 // route with such cells is written as it is.
 void RouteFiles::exportPdf()
 {
-    const QString path = askForFile(u"导出 PDF"_s, u"PDF 文件 (*.pdf)"_s, u"pdf"_s, proposedName());
+    const QString path = askForFile(u"导出 PDF"_s, routeWriterFilter(u"pdf"), u"pdf"_s, proposedName());
     if (path.isEmpty())
         return;
     if (const QString error = exportRoutePdf(path, document()); !error.isEmpty()) {

@@ -14,6 +14,7 @@
 #include "widgets/program_style.h"
 #include "widgets/status_line.h"
 
+#include "print/route_writers.h"
 #include "text/method_words.h"
 
 #include <QApplication>
@@ -227,11 +228,11 @@ void RouteWindow::connectFiles()
     connect(ui_->saveAction, &QAction::triggered, files_, &RouteFiles::save);
     connect(ui_->saveAsAction, &QAction::triggered, files_, &RouteFiles::saveAs);
     connect(ui_->exportTableAction, &QAction::triggered, files_, [this] {
-        files_->exportTo(u"导出航线表"_s, u"CSV 文件 (*.csv)"_s, u"csv"_s,
+        files_->exportTo(u"导出航线表"_s, routeWriterFilter(u"csv"), u"csv"_s,
                          files_->proposedName() + u"-航段表"_s);
     });
     connect(ui_->exportGpxAction, &QAction::triggered, files_, [this] {
-        files_->exportTo(u"导出 GPX"_s, u"GPX 文件 (*.gpx)"_s, u"gpx"_s, files_->proposedName());
+        files_->exportTo(u"导出 GPX"_s, routeWriterFilter(u"gpx"), u"gpx"_s, files_->proposedName());
     });
     connect(ui_->printAction, &QAction::triggered, this, [this] {
         if (const QString error = printRoute(this, files_->document()); !error.isEmpty())
