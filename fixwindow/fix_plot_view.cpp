@@ -18,9 +18,12 @@ constexpr double zoomStep = 2;
 constexpr int wheelNotch = 120;
 // Room for a plot, in lines of the font: wide enough for its labels. The
 // least leaves the observations beside it room for their table on a small
-// screen at 200 %.
+// screen at 200 %. It asks for no more height than the least, and takes
+// what the result above it leaves: so a low window cuts the plot, not the
+// fix.
 constexpr int hintLines = 36;
 constexpr int leastLines = 10;
+constexpr int leastHeightLines = 7;
 
 }  // namespace
 
@@ -64,13 +67,13 @@ void FixPlotView::showWhole()
 QSize FixPlotView::sizeHint() const
 {
     const int line = fontMetrics().height();
-    return {hintLines * line, hintLines * line};
+    return {hintLines * line, leastHeightLines * line};
 }
 
 QSize FixPlotView::minimumSizeHint() const
 {
     const int line = fontMetrics().height();
-    return {leastLines * line, leastLines * line};
+    return {leastLines * line, leastHeightLines * line};
 }
 
 void FixPlotView::paintEvent(QPaintEvent*)

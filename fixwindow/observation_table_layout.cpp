@@ -46,7 +46,7 @@ int layOutObservationTable(EntryTableView* table)
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     // However low the window, the table keeps its header and a few rows;
     // the panels above and below it scroll instead.
-    constexpr int rowsKept = 3;
+    constexpr int rowsKept = 5;
     table->setMinimumHeight(table->horizontalHeader()->sizeHint().height() +
                             rowsKept * table->verticalHeader()->defaultSectionSize() +
                             table->horizontalScrollBar()->sizeHint().height() +

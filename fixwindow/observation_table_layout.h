@@ -3,7 +3,7 @@
 // its font: room in each column for a whole position with a short name (物标),
 // a number (观测值), a time or a run (时间或航程), the last column taking
 // what is left; rows of one fixed height, never measured; however low the
-// window, the table keeps its header and three rows.
+// window, the table keeps its header and five rows.
 #pragma once
 
 namespace tarnquil {
