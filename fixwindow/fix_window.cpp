@@ -13,6 +13,7 @@
 #include "text/utf8_text.h"
 #include "widgets/choice_delegate.h"
 #include "widgets/document_files.h"
+#include "widgets/status_line.h"
 
 #include "geo/errors.h"
 #include "geo/position_text.h"
@@ -67,6 +68,7 @@ FixWindow::FixWindow(QWidget* parent)
     , document_(this, [this] { return fixTexts(); }, [this](const FixTexts& texts) { showTexts(texts); })
 {
     ui_->setupUi(this);
+    new StatusLine(statusBar());
     output_ = new FixSheetOutput(this, [this] { return sheet(); }, windowName,
                                  messageBoxPrompt(this, QMessageBox::Warning, windowName));
     setUpActions();
@@ -291,9 +293,10 @@ FixTexts FixWindow::fixTexts() const
 void FixWindow::showAnswer(const QStringList& problems, const QStringList& figures, bool hintOnly)
 {
     const QString position = fix_ ? fromUtf8(nav::formatPosition(fix_->position)) : QString();
+    const bool changed = position != ui_->fixEdit->text();
     ui_->fixEdit->setText(position);
     ui_->figuresView->setPlainText((fix_ ? figures : problems).join(u'\n'));
-    answer_ = fix_ ? QStringList{u"船位："_s + position} + figures : problems;
+    answer_ = fix_ ? QStringList{fixFoundMessage(position)} + figures : problems;
     for (QWidget* control : std::initializer_list<QWidget*>{ui_->copyButton, ui_->addToRouteButton})
         control->setEnabled(fix_.has_value());
     ui_->copyFixAction->setEnabled(fix_.has_value());
@@ -303,9 +306,13 @@ void FixWindow::showAnswer(const QStringList& problems, const QStringList& figur
         ui_->resultArea->ensureWidgetVisible(ui_->fixEdit);
     // The plot's text alternative: what it shows, in words.
     ui_->plotView->setAccessibleDescription(answer_.join(u'；'));
-    // A refusal in the status bar too; a hint only below.
+    // A refusal in the status bar too, a hint only below; a fix found or
+    // changed in the status bar, which screen readers read, while the focus
+    // stays in the table.
     if (!fix_ && !problems.isEmpty() && !hintOnly)
         statusBar()->showMessage(problems.front());
+    else if (fix_ && changed)
+        statusBar()->showMessage(fixFoundMessage(position));
     else
         statusBar()->clearMessage();
 }

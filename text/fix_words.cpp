@@ -85,6 +85,11 @@ QString fixWarningMessage(const nav::FixWarning& warning)
         .arg(nav::kMaxCockedHatSide);
 }
 
+QString fixFoundMessage(const QString& position)
+{
+    return u"船位："_s + position;
+}
+
 QString addedToRouteMessage(bool added)
 {
     return added ? u"已把船位加入航线。"_s : u"船位与最后一个航点相同，未重复加入。"_s;

@@ -36,6 +36,10 @@ QString commonErrorWarningMessage(const nav::FixWarning& warning);
 //   false  船位与最后一个航点相同，未重复加入。
 QString addedToRouteMessage(bool added);
 
+// A fix found or changed, for the status bar that screen readers read:
+//   船位：30°40.81′N 122°34.97′E
+QString fixFoundMessage(const QString& position);
+
 // What a mark is called in the figures: its name, or else its position.
 struct MarkName {
     geo::GeoPoint position;

@@ -21,6 +21,7 @@
 #include <QClipboard>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -179,6 +180,7 @@ private slots:
     void runningFixByWatchTimes();
     void refusalsAreShownWhereTheyAre();
     void refusalIsReadToScreenReaders();
+    void changedFixIsReadToScreenReaders();
     void noFixSaysWhy();
     void copiedFixPastesIntoBothWindows();
     void addToRouteSendsTheFix();
@@ -538,6 +540,33 @@ void FixWindowTest::refusalIsReadToScreenReaders()
     driver.type(0, ObservationColumn::Value, u"40"_s);
     QCOMPARE(description(ObservationColumn::Value), QString());
     QVERIFY(!value.data(Qt::DecorationRole).isValid());
+}
+
+// A fix found, and each change of it, is said in the status bar, whose
+// label and description screen readers read (widgets/status_line.h),
+// while the focus stays in the table being typed in.
+void FixWindowTest::changedFixIsReadToScreenReaders()
+{
+    Driver driver;
+    QStatusBar* bar = driver.window().statusBar();
+    auto* label = bar->findChild<QLabel*>(u"statusMessage"_s);
+    QVERIFY(label != nullptr);
+    QStringList told;
+    connect(bar, &QStatusBar::messageChanged, bar,
+            [&told](const QString& message) { told << message; });
+    driver.type(0, ObservationColumn::Mark, textA);
+    driver.type(0, ObservationColumn::Value, u"40.9"_s);
+    driver.type(1, ObservationColumn::Mark, textB);
+    driver.type(1, ObservationColumn::Value, u"135.0"_s);
+    const QString first = driver.fixText();
+    driver.type(1, ObservationColumn::Value, u"136.0"_s);
+    const QString second = driver.fixText();
+    QVERIFY(!first.isEmpty() && second != first);
+    QVERIFY2(told.contains(u"船位："_s + first), qPrintable(told.join(u" | "_s)));
+    QCOMPARE(label->text(), u"船位："_s + second);
+    QCOMPARE(bar->accessibleDescription(), u"船位："_s + second);
+    QVERIFY(QApplication::focusWidget() == driver.table()
+            || driver.table()->isAncestorOf(QApplication::focusWidget()));
 }
 
 // A value out of range is tinted, says why in its tooltip and the status
