@@ -23,6 +23,7 @@
 #include <QStyleOptionGroupBox>
 #include <qdrawutil.h>
 
+#include <algorithm>
 #include <limits>
 
 using namespace Qt::StringLiterals;
@@ -375,6 +376,21 @@ Widget* find(const QWidget* window, const char* name)
     return window->findChild<Widget*>(QLatin1StringView(name));
 }
 
+// Centred on its screen. A screen too small for the window's fixed size (a
+// small one at 200 %) gets its top left corner, title bar included, in the
+// screen's, so that the window can still be moved and closed: move() places
+// the frame, where setGeometry places what is inside it.
+void placeOnScreen(QWidget* window)
+{
+    const QRect screen = window->screen()->availableGeometry();
+    const QRect centred =
+        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(), screen);
+    if (screen.contains(centred))
+        window->setGeometry(centred);
+    else
+        window->move(std::max(centred.left(), screen.left()), std::max(centred.top(), screen.top()));
+}
+
 }  // namespace
 
 WindowControls buildWindow(QWidget* window)
@@ -403,8 +419,7 @@ WindowControls buildWindow(QWidget* window)
         QWidget::setTabOrder(find<QWidget>(window, keyboardOrder[i - 1]),
                              find<QWidget>(window, keyboardOrder[i]));
     find<QWidget>(window, keyboardOrder[0])->setFocus();
-    window->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(),
-                                            window->screen()->availableGeometry()));
+    placeOnScreen(window);
 
     return {points[0],
             points[1],

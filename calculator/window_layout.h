@@ -39,7 +39,8 @@ struct WindowControls {
 
 // Gives the window its title, icon, size, font and colour, makes it a window
 // to screen readers, builds every control in it, sets the keyboard order,
-// puts the focus in Text1 and centres the window on its screen.
+// puts the focus in Text1 and centres the window on its screen; on a screen
+// too small for it, its title bar in the screen's top left corner.
 WindowControls buildWindow(QWidget* window);
 
 }  // namespace tarnquil
