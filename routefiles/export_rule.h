@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Whether a computed route may be written as a leg table (CSV) or a GPX
-// route: one rule for the route window's 导出 and `tarnquil --route FILE
-// --export OUT`. No export while the route has no waypoint, or while any
+// Whether a computed route may be written as a leg table (CSV), a GPX route
+// or a PDF table: one rule for the route window's 导出航线表, 导出 GPX and
+// 导出 PDF and `tarnquil --route FILE --export OUT`. (打印 prints the table
+// as the screen shows it, refused cells marked with why.) No export while the route has no waypoint, or while any
 // waypoint's latitude, longitude or leg speed gives no value (a CellRefusal
 // of makeRouteTable): such a file would hold a plan other than the one on
 // the screen. The refusal names the first such cell, by the waypoint's

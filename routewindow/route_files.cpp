@@ -270,18 +270,4 @@ RouteDocument RouteFiles::document() const
     return {settings_->routeName(), model_->waypoints(), model_->settings(), model_->table()};
 }
 
-// The printed table lists the texts that give no position, with why, so a
-// route with such cells is written as it is.
-void RouteFiles::exportPdf()
-{
-    const QString path = askForFile(u"导出 PDF"_s, routeWriterFilter(u"pdf"), u"pdf"_s, proposedName());
-    if (path.isEmpty())
-        return;
-    if (const QString error = exportRoutePdf(path, document()); !error.isEmpty()) {
-        prompt_(error);
-        return;
-    }
-    statusBar()->showMessage(u"已导出到%1。"_s.arg(quotedPath(path)));
-}
-
 }  // namespace tarnquil

@@ -64,7 +64,6 @@ public:
     bool saveAs();
     void exportTo(const QString& title, const QString& filter, const QString& suffix,
                   const QString& name);
-    void exportPdf();
     QString proposedName() const;
 
 signals:

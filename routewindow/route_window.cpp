@@ -238,7 +238,9 @@ void RouteWindow::connectFiles()
         if (const QString error = printRoute(this, files_->document()); !error.isEmpty())
             prompt_(error);
     });
-    connect(ui_->exportPdfAction, &QAction::triggered, files_, &RouteFiles::exportPdf);
+    connect(ui_->exportPdfAction, &QAction::triggered, files_, [this] {
+        files_->exportTo(u"导出 PDF"_s, routeWriterFilter(u"pdf"), u"pdf"_s, files_->proposedName());
+    });
     connect(files_, &RouteFiles::routeReplaced, this, &RouteWindow::setWaypoints);
     connect(files_, &RouteFiles::fileChanged, this, &RouteWindow::updateTitle);
 }

@@ -1465,8 +1465,8 @@ void RouteWindowTest::etaZoneSurvivesSaveAndReopen()
     QCOMPARE(third.model().settings().etaZone, nav::EtaZone(chosen));
 }
 
-// 导出航线表 and 导出 GPX refuse what the command line refuses, in its
-// words, before any dialog opens, with the refused cell made current.
+// 导出航线表, 导出 GPX and 导出 PDF refuse what the command line refuses, in
+// its words, before any dialog opens, with the refused cell made current.
 void RouteWindowTest::exportRefusedByTheRule_data()
 {
     QTest::addColumn<QString>("action");
@@ -1479,6 +1479,8 @@ void RouteWindowTest::exportRefusedByTheRule_data()
     QTest::newRow("CSV, a leg's speed") << u"exportTableAction"_s << u"fast"_s << u"3250N"_s
                                         << int(Column::Speed) << badSpeed;
     QTest::newRow("GPX, a leg's speed") << u"exportGpxAction"_s << u"fast"_s << u"3250N"_s
+                                        << int(Column::Speed) << badSpeed;
+    QTest::newRow("PDF, a leg's speed") << u"exportPdfAction"_s << u"fast"_s << u"3250N"_s
                                         << int(Column::Speed) << badSpeed;
     QTest::newRow("GPX, a latitude") << u"exportGpxAction"_s << QString() << u"4250E"_s << int(Column::Latitude)
         << u"第 2 个航点的纬度“4250E”无法读取：“E”属于经度，纬度只能用 N、S（北、南）。请改正后再导出。"_s;
