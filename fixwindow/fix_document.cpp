@@ -5,7 +5,6 @@
 #include "widgets/document_files.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
@@ -51,8 +50,7 @@ bool FixDocument::open()
 {
     if (!mayDiscardChanges())
         return false;
-    const QString path = QFileDialog::getOpenFileName(window_, u"打开观测"_s,
-                                                      QFileInfo(path_).path(), filter);
+    const QString path = askForOpenFile(window_, u"打开观测"_s, QFileInfo(path_).path(), filter);
     return !path.isEmpty() && openFile(path);
 }
 
@@ -79,12 +77,8 @@ bool FixDocument::save()
 bool FixDocument::saveAs()
 {
     const QString proposed = path_.isEmpty() ? QDir::home().filePath(u"观测.csv"_s) : path_;
-    QString path = QFileDialog::getSaveFileName(window_, u"保存观测"_s, proposed, filter);
-    if (path.isEmpty())
-        return false;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += u".csv"_s;
-    return saveTo(path);
+    const QString path = askForSaveFile(window_, u"保存观测"_s, proposed, filter, u"csv"_s);
+    return !path.isEmpty() && saveTo(path);
 }
 
 bool FixDocument::saveTo(const QString& path)

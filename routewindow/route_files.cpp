@@ -20,7 +20,6 @@
 #include "text/utf8_text.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMainWindow>
@@ -80,9 +79,7 @@ void RouteFiles::open()
 {
     if (!mayDiscardChanges())
         return;
-    const QString path = QFileDialog::getOpenFileName(
-        window_, u"打开航线"_s, startFolder(),
-        routeFileFilter());
+    const QString path = askForOpenFile(window_, u"打开航线"_s, startFolder(), routeFileFilter());
     if (path.isEmpty())
         return;
     if (const std::optional<qsizetype> number = chooseGpxRoute(path))

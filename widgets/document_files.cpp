@@ -2,6 +2,7 @@
 #include "widgets/document_files.h"
 
 #include <QFileDialog>
+#include <QScreen>
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
@@ -29,15 +30,37 @@ bool mayDiscardChanges(bool modified, const QString& kind, const QString& path,
     return false;
 }
 
+namespace {
+
+constexpr qreal screenShare = 0.9;
+
+QString askForFile(QFileDialog& dialog)
+{
+    if (const QScreen* screen = dialog.screen())
+        dialog.resize(dialog.sizeHint().boundedTo(screen->availableSize() * screenShare));
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
+}
+
+}  // namespace
+
 QString askForSaveFile(QWidget* window, const QString& title, const QString& proposed,
                        const QString& filter, const QString& suffix)
 {
     QFileDialog dialog(window, title, proposed, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(suffix);
-    if (dialog.exec() != QDialog::Accepted)
-        return {};
-    return dialog.selectedFiles().value(0);
+    return askForFile(dialog);
+}
+
+QString askForOpenFile(QWidget* window, const QString& title, const QString& folder,
+                       const QString& filter)
+{
+    QFileDialog dialog(window, title, folder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return askForFile(dialog);
 }
 
 }  // namespace tarnquil

@@ -33,4 +33,14 @@ bool mayDiscardChanges(bool modified, const QString& kind, const QString& path,
 QString askForSaveFile(QWidget* window, const QString& title, const QString& proposed,
                        const QString& filter, const QString& suffix);
 
+// The open dialog over `window`, titled `title`, in `folder`, showing the
+// files `filter` names. The path chosen; empty when cancelled.
+QString askForOpenFile(QWidget* window, const QString& title, const QString& folder,
+                       const QString& filter);
+
+// Both dialogs open within nine tenths of the screen, where Qt's own file
+// dialog asks for more than a small screen at 200 % has (606 by 427 of its
+// 512 by 384 points), which put its buttons below the screen; the system's
+// dialog, where there is one, sizes itself.
+
 }  // namespace tarnquil
