@@ -104,8 +104,7 @@ void FixWindow::setPrompt(Prompt prompt)
 void FixWindow::setUpDocument()
 {
     model_->setUndoStack(undoStack_);
-    connectUndoActions(undoStack_, ui_->undoAction, ui_->redoAction, u"撤销 %1(&U)"_s,
-                       u"重做 %1(&T)"_s);
+    connectUndoActions(undoStack_, ui_->undoAction, ui_->redoAction, u'T');
     connect(ui_->openAction, &QAction::triggered, this, [this] { document_.open(); });
     connect(ui_->saveAction, &QAction::triggered, this, [this] { document_.save(); });
     connect(ui_->saveAsAction, &QAction::triggered, this, [this] { document_.saveAs(); });

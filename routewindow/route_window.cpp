@@ -170,8 +170,7 @@ bool RouteWindow::appendWaypoint(const WaypointText& waypoint)
 void RouteWindow::setUpActions()
 {
     setUpShortcuts();
-    connectUndoActions(undoStack_, ui_->undoAction, ui_->redoAction, u"撤销%1(&U)"_s,
-                       u"重做%1(&R)"_s);
+    connectUndoActions(undoStack_, ui_->undoAction, ui_->redoAction, u'R');
     connect(undoStack_, &QUndoStack::cleanChanged, this, &RouteWindow::updateTitle);
     connectEdits();
     connectFiles();

@@ -56,9 +56,10 @@ void ToolWindow::showTitle(const QStringList& parts, bool modified)
     setWindowModified(modified);
 }
 
-void ToolWindow::connectUndoActions(QUndoStack* stack, QAction* undo, QAction* redo,
-                                    const QString& undoText, const QString& redoText)
+void ToolWindow::connectUndoActions(QUndoStack* stack, QAction* undo, QAction* redo, QChar redoKey)
 {
+    const QString undoText = u"撤销%1(&U)"_s;
+    const QString redoText = u"重做%1(&"_s + redoKey + u')';
     connect(undo, &QAction::triggered, stack, &QUndoStack::undo);
     connect(redo, &QAction::triggered, stack, &QUndoStack::redo);
     connect(stack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);

@@ -42,9 +42,9 @@ protected:
     // each after a dash.
     void showTitle(const QStringList& parts, bool modified);
     // 撤销 and 重做 undo and redo `stack`, enabled when they can; their texts
-    // say what, as `undoText` and `redoText` ("撤销%1(&U)") put it.
-    void connectUndoActions(QUndoStack* stack, QAction* undo, QAction* redo,
-                            const QString& undoText, const QString& redoText);
+    // say what ("撤销删除航点(&U)"). 撤销 is Alt+U in every window; 重做 takes
+    // `redoKey`, a letter its menu leaves free (R, or T beside 加入航线(&R)).
+    void connectUndoActions(QUndoStack* stack, QAction* undo, QAction* redo, QChar redoKey);
     // 关于: `description` says what the tool does.
     void showAbout(const QString& description);
 
