@@ -3,6 +3,7 @@
 
 #include "text/celestial_words.h"
 
+#include "geo/units.h"
 #include "nav/astro_time.h"
 #include "nav/celestial_latitude.h"
 #include "nav/compass_error.h"
@@ -39,7 +40,7 @@ QString celestialCommandHelp()
       时间离该经度的中天超过 %1 分钟不予计算）。
   tarnquil --compass-error 天体 时间 --at "位置" --bearing 罗经方位
                            [--amplitude] [--variation 磁差] [--dut1 秒]
-      罗经差 = 真方位 − 罗经方位（偏东为正，在 ±180° 以内）：方位法用此时天体的
+      罗经差 = 真方位 − 罗经方位（偏东为正，在 ±%20° 以内）：方位法用此时天体的
       真方位；--amplitude 为出没方位法（sin A = sin δ / cos φ，天体中心的真高度
       为 0°，要在天体离地平 %2° 以内时观测）。
       给出磁差时另求自差 = 罗经差 − 磁差。
@@ -64,7 +65,7 @@ QString celestialCommandHelp()
              带区时写在后面，空一格，写法同 --zone：2026-12-08 09:30:15、
              2026-12-08 09:30:15 UTC+8、2026-12-08 09:30 +8；年份 %6 到 %7。
   日期       YYYY-MM-DD 或 YYYY/M/D，如 2026-12-08。
-  高度       六分仪高度 Hs 和 --altitude：0 到 90 度，度分秒写法同位置
+  高度       六分仪高度 Hs 和 --altitude：0 到 %18 度，度分秒写法同位置
              （不带南北），不带符号的数是十进制的度：12°47.3′、12 47.3、
              12:47.3、12.788 或 12.788°；1247.3 这样的度分连写不予读取。
   --at "位置"             推算船位（测天）或所在位置，写法同 --fix 的 --near
@@ -77,8 +78,8 @@ QString celestialCommandHelp()
   --pressure 气压         百帕（%13 到 %14），如 1010、1013.2hPa；默认 %15 hPa
   --dut1 秒               UT1 − UTC（−%16 到 %16 秒），如 0.2 或 -0.35s；
                           默认 0。每秒使格林时角差 0.25′
-  --bearing 罗经方位      0 到 360 度，如 123.5、123°30′
-  --variation 磁差        −180 到 180 度，偏东为正：-3.5、3.5E、2W、2°30′W、
+  --bearing 罗经方位      0 到 %19 度，如 123.5、123°30′
+  --variation 磁差        −%20 到 %20 度，偏东为正：-3.5、3.5E、2W、2°30′W、
                           3.5东
   --altitude、--azimuth   识星所测的高度和真方位（度）
   --zone 区时             同航线选项的 --zone
@@ -128,7 +129,8 @@ QString celestialCommandHelp()
              limit(nav::kMaxIndexCorrection), limit(nav::kMaxHeightOfEye))
         .arg(limit(nav::kMinTemperature), limit(nav::kMaxTemperature), limit(nav::kDefaultTemperature),
              limit(nav::kMinPressure), limit(nav::kMaxPressure), limit(nav::kDefaultPressure),
-             limit(nav::kMaxDut1), indexCorrectionRule());
+             limit(nav::kMaxDut1), indexCorrectionRule(), limit(geo::kQuarterCircle))
+        .arg(limit(geo::kFullCircle), limit(geo::kHalfCircle));
 }
 
 }  // namespace tarnquil

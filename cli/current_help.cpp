@@ -3,6 +3,7 @@
 
 #include "text/current_words.h"
 
+#include "geo/units.h"
 #include "nav/earth.h"
 #include "nav/leeway_and_current.h"
 
@@ -44,7 +45,7 @@ QString currentCommandHelp()
       间隔。
   三个命令加 --json 时输出 JSON（见下）。
 
-  --course 真航向        TC，0 到 360 度，如 030、030° 或 30度
+  --course 真航向        TC，0 到 %8 度，如 030、030° 或 30度
   --track 航迹向         要驶出的计划航迹向 CG，写法同 --course
   --speed 航速           计程仪航速（对水），节，如 12、12.5kn 或 12节
   --log-correction 改正率 %6 ΔL，百分数，%1 到 %2，
@@ -52,7 +53,7 @@ QString currentCommandHelp()
                          航程同样改正；默认 0
   --leeway 风压差        α，度，带符号，%7（右舷受风为负），
                          %3 到 %4，如 3、-2.5 或 +3°；默认 0
-  --set 流向             流去的方向（不是流来的方向），0 到 360 度，
+  --set 流向             流去的方向（不是流来的方向），0 到 %8 度，
                          如 120 或 120°
   --drift 流速           节，不小于 0，如 2、2.5kn；0 为无流
   --hours 航时           小时，不小于 0，如 2、2.5 或 2.5h；对地航程不超过
@@ -64,7 +65,7 @@ QString currentCommandHelp()
 
   文字输出按教科书列出每一步：TC、α、CA、V、流、β、CG、γ、VG、航程和推算船位；
   α、β 注明左舷或右舷受风、受流。
-  JSON 的数字、位置的写法同天文航海的 --json：角度为度（航向 0 到 360，α、β、γ
+  JSON 的数字、位置的写法同天文航海的 --json：角度为度（航向 0 到 %8，α、β、γ
   带符号），速度为节，航程为海里，位置为 {lat, lon}；用不上的键略去。
     --dead-reckoning      model、ca、cg、groundSpeed、alpha、beta、gamma、
                           speed（船速 V）、distance（对地航程）、
@@ -81,7 +82,8 @@ QString currentCommandHelp()
   --set 与 --drift 只给其一、--model 或 --form 的值不可选。
 )"_s.arg(limit(-nav::kMaxLogCorrection), limit(nav::kMaxLogCorrection), limit(-nav::kMaxLeeway),
              limit(nav::kMaxLeeway), limit(nav::kMaxRun),
-             currentQuantityName(nav::Quantity::LogCorrection), leewaySignRule());
+             currentQuantityName(nav::Quantity::LogCorrection), leewaySignRule(),
+             limit(geo::kFullCircle));
 }
 
 }  // namespace tarnquil
