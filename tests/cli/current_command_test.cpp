@@ -17,13 +17,13 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTest>
 
 #include <cmath>
 #include <cstring>
 
-#include "system_lines.h"
+#include "tests/cli/program_run.h"
+#include "tests/cli/system_lines.h"
 
 using namespace Qt::StringLiterals;
 
@@ -32,30 +32,10 @@ namespace {
 constexpr double kAngleTolerance = 1e-9;     // degrees, knots and n mile of the triangle
 constexpr double kPositionTolerance = 1e-8;  // degrees: the references' inputs carry 10 decimals
 
-struct Run {
-    int status = -1;
-    QByteArray out;
-    QString err;
-};
-
-Run tarnquil(const QStringList& arguments)
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const QString& name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
-        environment.remove(name);  // a window cannot open: a run that tried would say so
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(TARNQUIL_PROGRAM), arguments);
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {process.exitCode(), process.readAllStandardOutput(),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
 // The JSON object a run printed; a failed run fails the test.
 QJsonObject json(const QStringList& arguments)
 {
-    const Run run = tarnquil(arguments + QStringList{u"--json"_s});
+    const ProgramRun run = runProgram(arguments + QStringList{u"--json"_s});
     if (run.status != 0)
         qWarning("%s", qPrintable(run.err));
     return QJsonDocument::fromJson(run.out).object();
@@ -64,7 +44,7 @@ QJsonObject json(const QStringList& arguments)
 // The lines a run printed as text; a failed run gives none.
 QStringList textLines(const QStringList& arguments)
 {
-    const Run run = tarnquil(arguments);
+    const ProgramRun run = runProgram(arguments);
     if (run.status != 0) {
         qWarning("%s", qPrintable(run.err));
         return {};
@@ -346,7 +326,8 @@ void CurrentCommandTest::stillWaterIsPlainDeadReckoning()
              qPrintable(QString::number(number(position, u"lat"_s), 'g', 17)));
     QVERIFY(sameBits(number(position, u"lon"_s), plain.longitude));
     QCOMPARE(number(dr, u"distance"_s), 30.0);
-    const Run destination = tarnquil(QStringList{u"--destination"_s, from, u"--distance"_s, u"30"_s} + common);
+    const ProgramRun destination =
+        runProgram(QStringList{u"--destination"_s, from, u"--distance"_s, u"30"_s} + common);
     QCOMPARE(destination.status, 0);
     const QStringList lines = textLines(QStringList{u"--dead-reckoning"_s, from, u"--speed"_s, u"12"_s,
                                                     u"--hours"_s, u"2.5"_s} + common + still);
@@ -546,7 +527,7 @@ void CurrentCommandTest::refusals()
     QFETCH(int, status);
     QFETCH(QString, says);
     for (const QStringList& run : {arguments, arguments + QStringList{u"--json"_s}}) {
-        const Run result = tarnquil(run);
+        const ProgramRun result = runProgram(run);
         QCOMPARE(result.status, status);
         QVERIFY2(result.out.isEmpty(), result.out.constData());
         QVERIFY2(result.err.startsWith(u"tarnquil: "_s) && result.err.contains(says), qPrintable(result.err));
@@ -557,7 +538,7 @@ void CurrentCommandTest::refusals()
 // every key of their JSON.
 void CurrentCommandTest::help()
 {
-    const Run run = tarnquil({u"--current-from-fixes"_s, u"30N 122E"_s, u"--help"_s});
+    const ProgramRun run = runProgram({u"--current-from-fixes"_s, u"30N 122E"_s, u"--help"_s});
     QCOMPARE(run.status, 0);
     const QString help = QString::fromUtf8(run.out);
     for (const QString& word : {u"--dead-reckoning"_s, u"--course-to-steer"_s, u"--current-from-fixes"_s,
