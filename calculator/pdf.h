@@ -16,6 +16,7 @@
 #include <optional>
 #include <vector>
 
+// pdf: the calculator's main window, under the class name the classic program gave it.
 class pdf : public QWidget
 {
     Q_OBJECT

@@ -60,6 +60,10 @@ struct PointFrame {
     Placed frame, panel, minutes, seconds, latitudeLabel, latitude, longitudeLabel, longitude;
 };
 
+// Frame1 to Frame3: the frames of 点Ⅰ, 点Ⅱ and 参考点; Picture2 to Picture4: the
+// panels of their option pairs; Option1 to Option6: 分 and 秒 of each point;
+// Text1 to Text6: latitude and longitude of each point; Label1 to Label6: the
+// fields' labels (纬度, 经度).
 const PointFrame pointFrames[] = {
     {u"点Ⅰ"_s, {"Frame1", twips(120, 240, 2655, 1695)}, {"Picture2", twips(360, 240, 2175, 255)},
      {"Option1", twips(480, 0, 495, 255)}, {"Option2", twips(1080, 0, 495, 255)},
@@ -97,7 +101,12 @@ struct Control {
 };
 
 // The controls after the point frames, in the order they are made, which is
-// also the order in which they overlap.
+// also the order in which they overlap. Frame4, Frame6: the distance and the
+// angle output; Text7 to Text9: kilometres, nautical miles, degrees; Frame5
+// and Picture1: the commands' frame and panel; Command3, Command4: the
+// distance and the angle command; Text10: the user guide; Label7 to Label10:
+// the outputs' labels and note; Label11 to Label13: the link, the notice and
+// the link's caption.
 const Control controls[] = {
     {Kind::Frame, {"Frame4", twips(6000, 240, 2655, 1695)}, nullptr, u"距离输出"_s},
     {Kind::Label, {"Label7", twips(120, 720, 375, 255)}, "Frame4", u"公里"_s},

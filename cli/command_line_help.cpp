@@ -80,32 +80,36 @@ QString fixCommandHelp()
 陆标定位：
   tarnquil --fix
       打开陆标定位窗口。
-  tarnquil --fix 观测... [--near "位置"] [--compass-error 罗经差] [--model wgs84|sphere]
-                 [--form 分|秒|度] [--json] [--save 观测文件.csv]
+  tarnquil --fix 观测... [--near "位置"] [--compass-error 罗经差]
+                 [--model wgs84|sphere] [--form 分|秒|度] [--json]
+                 [--save 观测文件.csv]
   tarnquil --fix 观测文件.csv [观测...] [选项...]
       不打开窗口，直接求船位。观测按先后写：
-%1        --run 航向 航程               此后船沿恒向线按该真航向航行该航程（海里）；
-                                      此前的观测随之转移（移线定位）
+%1        --run 航向 航程               此后船沿恒向线按该真航向航行该航程
+                                      （海里）；此前的观测随之转移（移线定位）
       物标写法同陆标定位窗口：整个位置，如 "30°51.5′N 122°40.0′E" 或
       "3051.5N 12240.0E"；名称与位置之间空一格，如 "花鸟山 3051.5N 12240.0E"；
-      或另一观测中给过位置的名称，如 "花鸟山"。度数可带 °，如 45、045° 或 123.5，
-      海里数可带 nm，如 3.5nm。
+      或另一观测中给过位置的名称，如 "花鸟山"。度数可带 °，如 45、
+      045° 或 123.5，海里数可带 nm，如 3.5nm。
         --near "位置"           推算船位：两条船位线有两个交点时，近者在前
         --compass-error 罗经差  罗经差（度，偏东为正，如 -2.5），用来改正各方位
         --form 分|秒|度         不带度分符号的数字按度分（默认）、度分秒或度读取
-        --save 文件.csv         求得船位后把观测和设置存为观测文件，可在陆标定位窗口打开
-        观测文件.csv            打开陆标定位窗口或 --save 存的观测文件，按窗口的读法求船位；
-                                其后给的观测接在文件的观测后，选项代替文件中的设置
-        --json                  以 JSON 输出：fix、solutions（近 --near 者在前）、
-                                三条船位线时的 cocked_hat（(1,2)、(1,3)、(2,3) 三角）、
-                                三个以上方位时的 compass_error（总罗经差）、
-                                compass_error_remaining（--compass-error 之外剩余）、
-                                fix_common_error 和 common_error_warnings、
-                                marks、observations（按给出的先后：kind、marks、value，
+        --save 文件.csv         求得船位后把观测和设置存为观测文件，
+                                可在陆标定位窗口打开
+        观测文件.csv            打开陆标定位窗口或 --save 存的观测文件，
+                                按窗口的读法求船位；其后给的观测接在文件的观测
+                                后，选项代替文件中的设置
+        --json                  以 JSON 输出：fix、solutions（近 --near 者在
+                                前）、三条船位线时的 cocked_hat（(1,2)、(1,3)、
+                                (2,3) 三角）、三个以上方位时的 compass_error
+                                （总罗经差）、compass_error_remaining
+                                （--compass-error 之外剩余）、fix_common_error
+                                和 common_error_warnings、marks、observations
+                                （按给出的先后：kind、marks、value，
                                 warnings 中的序号即其序号）、warnings；
                                 经纬度为十进制度，取能原样读回的最短写法
-      不带 --json 时第一行是船位，如 30°10.20′N 122°05.30′E，其后各行为误差三角形、
-      系统误差、到各物标的方位和距离、提示等。
+      不带 --json 时第一行是船位，如 30°10.20′N 122°05.30′E，其后各行为
+      误差三角形、系统误差、到各物标的方位和距离、提示等。
       退出状态：0 求得船位；1 无法定位、观测少于两个、数值无法识别或超出范围
       （原因写在标准错误上，标准输出不写任何东西）；2 命令行有误。
 )"_s.arg(observationHelp());
@@ -127,13 +131,15 @@ QString commandLineHelp()
       打开航线计算窗口；给出 .csv 或 .gpx 航线文件时打开该航线。
   tarnquil --route 航线文件 --export 输出文件 [航线选项]
       不打开窗口，计算航线并写入输出文件，格式由扩展名决定：
-        .csv  航段表（UTF-8，逗号分隔）：先是设置行（“设置,值”一行，其后每项一行：
-              %8），空一行后是航段表，
-              列为 %1；
+        .csv  航段表（UTF-8，逗号分隔）：先是设置行（“设置,值”一行，其后
+              每项一行：%8），
+              空一行后是航段表，列为 %1；
               纬度、经度写作十进制的度，读回时位置不变
         .gpx  航线的各航点（GPX 1.1），备注写在 <desc> 中，航法、航段航速、
-              航速、开航时间、区时、预计到达所用的区时和地球模型写在 Tarnquil 的扩展中
-        .pdf  打印用的航段表（A4 横向），含航线名称、地球模型、航速、开航时间和合计
+              航速、开航时间、区时、预计到达所用的区时和地球模型写在 Tarnquil 的
+              扩展中
+        .pdf  打印用的航段表（A4 横向），含航线名称、地球模型、航速、
+              开航时间和合计
       航线文件（Tarnquil 写的 .csv 或 .gpx）中的地球模型、航速、开航时间、区时和
       预计到达所用的区时在没有给出相应选项（--model、--speed、--depart、--zone、
       --eta-zone）时使用；打开航线计算窗口时也是如此。
@@ -142,10 +148,12 @@ QString commandLineHelp()
   tarnquil --destination "位置" --course 航向 --distance 航程 [推算选项]
       推算船位：从该位置按航向航行该航程后到达的位置，输出一行，如
       30°10.20′N 122°05.30′E
-  tarnquil --great-circle "起点" "终点" [--every 度数] [--json] [--model …] [--form …]
+  tarnquil --great-circle "起点" "终点" [--every 度数] [--json] [--model …]
+                          [--form …]
       大圆航法：大圆始航向、大圆航程、顶点，大圆每隔 --every 度经度（默认 %3）
       的分点及各点到下一点的恒向线航向、航程，按恒向线分段航行的总航程。
-      --json 输出一个 JSON 对象（十进制的度、海里，数字为能读回原值的最短写法）：
+      --json 输出一个 JSON 对象（十进制的度、海里，数字为能读回原值的
+      最短写法）：
         model、every；from、to 为 {lat, lon}，from 另有 rhumbCourse、
         rhumbDistance（到第一个分点的恒向线航向、航程）；initialCourse、
         finalCourse、distance 为大圆始航向、终航向、航程；vertex 为顶点
@@ -183,22 +191,24 @@ QString commandLineHelp()
 共同选项：
   --model wgs84|sphere    地球模型：wgs84 为 WGS-84 椭球（默认），
                           sphere 为球面（1′=1海里）
-  --form 分|秒|度         不带度分符号的数字按度分（分，默认，4250.0 为 42°50.0′）、
-                          度分秒（秒，421125 为 42°11′25″）或十进制的度（度，
-                          25.3N 为 25.3°N，31.4 为 31.4°）读取；也可写作
-                          minutes、seconds、degrees。分、秒两种格式下，既可读作
-                          度又可读作度分（秒）的数字（如 25.3N、31.4）不予读取
+  --form 分|秒|度         不带度分符号的数字按度分（分，默认，4250.0 为
+                          42°50.0′）、度分秒（秒，421125 为 42°11′25″）或十进制
+                          的度（度，25.3N 为 25.3°N，31.4 为 31.4°）读取；
+                          也可写作 minutes、seconds、degrees。分、秒两种格式下，
+                          既可读作度又可读作度分（秒）的数字（如 25.3N、
+                          31.4）不予读取
 数值（航速、航向、航程、序号）可带前后空格、全角数字，以及本项的单位：
   航速 kn、kt、节，航向 °、度，航程 nm、海里。
 
 航线文件：
   .csv  UTF-8 表格（可带 BOM），不是 UTF-8 时按 GB18030（GBK）读取；可先有设置行
-        （“设置,值”一行，其后每项一行：%8，再空一行）；
-        航点表的第一行是表头：纬度、经度（或 lat、lon、latitude、longitude）必有，
-        名称（name）、航法（method：RL 或恒向线、GC 或大圆，空为 RL）、航速（speed）、
-        备注（remark）可有；没有设置行的文件，第一个航点那一行的航速、
-        预计到达（eta：开航时间及区时）、航线名称（route）、地球模型（model）
-        是整条航线的；方位可单列：
+        （“设置,值”一行，其后每项一行：
+        %8，再空一行）；
+        航点表的第一行是表头：纬度、经度（或 lat、lon、latitude、longitude）必
+        有，名称（name）、航法（method：RL 或恒向线、GC 或大圆，空为 RL）、
+        航速（speed）、备注（remark）可有；没有设置行的文件，第一个航点那一行的
+        航速、预计到达（eta：开航时间及区时）、航线名称（route）、
+        地球模型（model）是整条航线的；方位可单列：
         南北（NS、N/S）、东西（EW、E/W），或 Hemisphere（属于其左边的纬度或
         经度列）；顺序不限，其他有名称的列不读；全空的行跳过。例如：
           名称,纬度,经度,航法              lat,NS,lon,EW
@@ -213,10 +223,11 @@ QString commandLineHelp()
 
 退出状态：
   0  成功
-  1  数据无法读取（航线文件、航速、开航时间、区时、位置、航向、航程、分点间隔）、--route-index
-     超出范围，或文件无法写入
+  1  数据无法读取（航线文件、航速、开航时间、区时、位置、航向、航程、
+     分点间隔）、--route-index 超出范围，或文件无法写入
   2  命令行有误：未知选项、缺少值、选项不能同时使用、--model、--form、
-     --eta-zone、--method 或 --route-index 的值不可选、%2、不支持的文件格式
+     --eta-zone、--method 或 --route-index 的值不可选、%2、
+     不支持的文件格式
 )"_s.arg(legTableColumns(), missingRouteFile.toString(), whole(kDefaultMeridianInterval),
              zoneName(nav::kWestmostZoneMinutes), zoneName(nav::kEastmostZoneMinutes),
              whole(geo::kFullCircle), whole(nav::kMaxRun), routeSettingNames(), exportRuleText())

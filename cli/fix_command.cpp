@@ -10,15 +10,11 @@
 #include "text/fix_reading.h"
 #include "text/fix_words.h"
 #include "text/observation_kinds.h"
-#include "text/observation_reading.h"
-#include "text/quantity_text.h"
 #include "text/quoted_text.h"
-#include "text/refusals.h"
 #include "text/utf8_text.h"
 
 #include "nav/display.h"
 #include "nav/earth_model.h"
-#include "nav/errors.h"
 #include "nav/fix.h"
 
 #include <array>
@@ -75,7 +71,7 @@ struct Given {
 };
 
 struct FixArguments {
-    std::vector<Given> observations;  // and runs, in order
+    std::vector<OptionTexts> observations;  // and runs, in order
     std::vector<Given> options;       // each at most once
     QString file;                     // the observations file opened, if any
     bool qtOptions = false;
@@ -133,7 +129,7 @@ FixArguments splitArguments(const QStringList& arguments)
             given.values << arguments[++i];
         }
         if (option->observation) {
-            split.observations.push_back(given);
+            split.observations.push_back({given.name, given.values});
         } else {
             if (split.option(option->name))
                 usageError(u"选项 %1 重复。"_s.arg(option->name));
@@ -141,45 +137,6 @@ FixArguments splitArguments(const QStringList& arguments)
         }
     }
     return split;
-}
-
-// The marks, the values and the runs, read as the fix window reads its
-// rows (text/observation_reading.h); the first text refused stops the
-// command, naming its option.
-struct Sightings {
-    std::vector<nav::Sighting> sightings;
-    std::vector<nav::Observation> observations;  // those among them, for --json
-    QList<MarkName> names;                       // the marks given a name
-};
-
-Sightings readSightings(const FixArguments& arguments, geo::NumberForm form)
-{
-    Sightings read;
-    QStringList marks;
-    for (const Given& given : arguments.observations) {
-        if (const ObservationDescriptor* kind = observationKindOfOption(given.name))
-            marks << given.values.first(kind->values() - 1);
-    }
-    read.names = namedMarks(marks, form);
-    for (const Given& given : arguments.observations) {
-        const QStringList& v = given.values;
-        if (given.name == runOption) {
-            const RunReading run = readRun(v[0], v[1], given.name);
-            if (!run.run)
-                dataError(run.refusal);
-            read.sightings.emplace_back(*run.run);
-            continue;
-        }
-        const ObservationDescriptor& kind = *observationKindOfOption(given.name);
-        const ObservationReading reading =
-            readObservation(kind, v[0], kind.secondMark ? v[1] : QString(), v.back(), form,
-                            read.names, given.name);
-        if (!reading.observation)
-            dataError(reading.refusals.front().message);
-        read.sightings.emplace_back(*reading.observation);
-        read.observations.push_back(*reading.observation);
-    }
-    return read;
 }
 
 // ---- the observations as a file ---------------------------------------------
@@ -201,15 +158,15 @@ FixTexts fixTexts(const FixArguments& arguments, FixTexts texts)
         texts.settings.nearForm = form;
     }
     QString run;
-    for (const Given& given : arguments.observations) {
+    for (const OptionTexts& given : arguments.observations) {
         const QStringList& v = given.values;
-        if (given.name == runOption) {
+        if (given.option == runOption) {
             if (!run.isEmpty())
                 dataError(u"两个 --run 之间没有观测：观测文件中每段航程写在其后的观测上，请把两段合为一段。"_s);
             run = v[0] + u'/' + v[1];
             continue;
         }
-        const ObservationDescriptor& kind = *observationKindOfOption(given.name);
+        const ObservationDescriptor& kind = *observationKindOfOption(given.option);
         texts.rows << ObservationRow{kind.kind, v[0], kind.secondMark ? v[1] : QString(), v.back(),
                                      std::exchange(run, QString()), {form, form}};
     }
@@ -379,36 +336,15 @@ int compute(const FixArguments& arguments)
 {
     if (!arguments.file.isEmpty())
         return computeFromFile(arguments);
-    const geo::NumberForm form = readFormOption(arguments.word(u"--form"));
-    const nav::EarthModel model = readModelOption(arguments.word(u"--model"));
-    const Sightings read = readSightings(arguments, form);
-    double compassError = 0;
-    if (arguments.option(u"--compass-error")) {
-        const QuantityReading reading =
-            readCompassErrorText(arguments.value(u"--compass-error"), u"--compass-error");
-        if (!reading.value)
-            dataError(reading.refusal);
-        compassError = *reading.value;
-    }
-    std::optional<geo::GeoPoint> near;
-    if (arguments.option(u"--near")) {
-        const PositionReading reading = readNearPosition(arguments.value(u"--near"), form);
-        if (!reading.position)
-            dataError(reading.refusal);
-        near = reading.position;
-    }
-    nav::Fix fix;
-    try {
-        fix = nav::FixSolver(model).solve(read.sightings, compassError, near);
-    } catch (const nav::NoFixError& error) {
-        dataError(noFixMessage(error.reason()));
-    } catch (const nav::RangeError& error) {
-        dataError(fixValueRefusal(error.quantity(), arguments.value(u"--compass-error"),
-                                  Verdict::OutOfRange, u"--compass-error"));
-    }
+    const FixOptionsReading read =
+        readFixOptions(arguments.observations, {arguments.word(u"--compass-error"), arguments.word(u"--near"),
+                                      readFormOption(arguments.word(u"--form")),
+                                      readModelOption(arguments.word(u"--model"))});
+    if (!read.fix)
+        dataError(read.refusal);
     if (arguments.option(u"--save"))
         save(arguments, fixTexts(arguments, {}));
-    write(arguments, fix, read.observations, read.names);
+    write(arguments, *read.fix, read.observations, read.names);
     return success;
 }
 

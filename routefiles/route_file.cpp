@@ -62,11 +62,13 @@ struct RouteFormat {
     QStringView extension;  // lower case, without the dot
     QStringView kind;       // the dialog's name for it
     RouteFile (*read)(const QString& path, qsizetype routeNumber);
+    bool holdsSeveralRoutes;  // which one to open is asked
+    bool isWaypointFile;      // what 保存 writes the route as
 };
 
 constexpr std::array routeFormats = {
-    RouteFormat{u"csv", u"CSV 文件", readCsvRoute},
-    RouteFormat{u"gpx", u"GPX 文件", readGpxRoute},
+    RouteFormat{u"csv", u"CSV 文件", readCsvRoute, false, true},
+    RouteFormat{u"gpx", u"GPX 文件", readGpxRoute, true, false},
 };
 
 const RouteFormat* formatOf(const QString& path)
@@ -84,6 +86,18 @@ const RouteFormat* formatOf(const QString& path)
 bool isRouteFileName(const QString& path)
 {
     return formatOf(path) != nullptr;
+}
+
+bool holdsSeveralRoutes(const QString& path)
+{
+    const RouteFormat* format = formatOf(path);
+    return format != nullptr && format->holdsSeveralRoutes;
+}
+
+bool isWaypointFile(const QString& path)
+{
+    const RouteFormat* format = formatOf(path);
+    return format != nullptr && format->isWaypointFile;
 }
 
 QString routeFileFilter()

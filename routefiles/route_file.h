@@ -29,6 +29,14 @@ struct RouteFile {
 // Whether path names a kind of route file this program reads.
 bool isRouteFileName(const QString& path);
 
+// Whether a file of path's kind may hold several routes, of which the one
+// to open is asked for: "航线.gpx", "航线.GPX"; not "航线.csv".
+bool holdsSeveralRoutes(const QString& path);
+
+// Whether path names the kind of file 保存 writes a route's waypoints to,
+// and so writes again: "航线.csv", "航线.CSV"; not "航线.gpx", "航线.txt".
+bool isWaypointFile(const QString& path);
+
 // The open dialog's filter: every kind read, then each kind alone:
 //   航线文件 (*.csv *.gpx);;CSV 文件 (*.csv);;GPX 文件 (*.gpx)
 QString routeFileFilter();

@@ -75,8 +75,8 @@ void DeadReckoningPanel::recompute()
     for (QLineEdit* field : {controls_.from, controls_.course, controls_.run})
         clearRefusal(field);
     const std::optional<geo::GeoPoint> from = start();
-    const std::optional<double> course = number(controls_.course);
-    const std::optional<double> run = number(controls_.run);
+    const std::optional<double> course = readField(controls_.course);
+    const std::optional<double> run = readField(controls_.run);
     reached_ = from && course && run ? reckon(*from, *course, *run) : std::nullopt;
     controls_.reached->setText(reached_ ? fromUtf8(nav::formatPosition(*reached_))
                                         : QString());
@@ -98,7 +98,7 @@ std::optional<geo::GeoPoint> DeadReckoningPanel::start()
     return std::nullopt;
 }
 
-std::optional<double> DeadReckoningPanel::number(QLineEdit* field)
+std::optional<double> DeadReckoningPanel::readField(QLineEdit* field)
 {
     const QString text = field->text();
     if (text.isEmpty())

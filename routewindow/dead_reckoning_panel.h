@@ -57,7 +57,8 @@ signals:
 private:
     void recompute();
     std::optional<geo::GeoPoint> start();
-    std::optional<double> number(QLineEdit* field);
+    // The course or the run typed in `field`, refused there when it does not read.
+    std::optional<double> readField(QLineEdit* field);
     std::optional<geo::GeoPoint> reckon(geo::GeoPoint from, double course, double run);
     void refuse(QLineEdit* field, const QString& message);
     void append();

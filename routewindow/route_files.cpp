@@ -91,7 +91,7 @@ void RouteFiles::open()
 // one route, and a file that does not read is refused by openRoute.
 std::optional<qsizetype> RouteFiles::chooseGpxRoute(const QString& path)
 {
-    if (QFileInfo(path).suffix().compare(u"gpx"_s, Qt::CaseInsensitive) != 0)
+    if (!holdsSeveralRoutes(path))
         return 1;
     const GpxReading reading = readGpxFile(path);
     if (reading.routes.size() <= 1)
@@ -141,8 +141,7 @@ bool RouteFiles::openRoute(const QString& path, qsizetype routeNumber)
 // which 保存 writes again.
 bool RouteFiles::hasWaypointFile() const
 {
-    return !filePath_.isEmpty()
-        && QFileInfo(filePath_).suffix().compare(u"csv"_s, Qt::CaseInsensitive) == 0;
+    return !filePath_.isEmpty() && isWaypointFile(filePath_);
 }
 
 // Plain numbers refused as both degrees and packed degrees and minutes: the

@@ -2,6 +2,8 @@
 #include "text/fix_reading.h"
 
 #include "text/fix_words.h"
+#include "text/observation_kinds.h"
+#include "text/observation_reading.h"
 #include "text/quantity_text.h"
 
 using namespace Qt::StringLiterals;
@@ -23,7 +25,83 @@ std::optional<double> readSetting(const QString& text, QuantityReading (*reader)
     return reading.value;
 }
 
+constexpr QStringView compassErrorOption = u"--compass-error";
+
+// The sightings of the options, in order, or the first text refused.
+struct OptionSightings {
+    std::vector<nav::Sighting> sightings;
+    QString refusal;
+};
+
+OptionSightings readSightings(const std::vector<OptionTexts>& given, geo::NumberForm form,
+                              FixOptionsReading& read)
+{
+    QStringList marks;
+    for (const OptionTexts& texts : given) {
+        if (const ObservationDescriptor* kind = observationKindOfOption(texts.option))
+            marks << texts.values.first(kind->values() - 1);
+    }
+    read.names = namedMarks(marks, form);
+    OptionSightings sightings;
+    for (const OptionTexts& texts : given) {
+        const QStringList& v = texts.values;
+        const ObservationDescriptor* kind = observationKindOfOption(texts.option);
+        if (!kind) {
+            const RunReading run = readRun(v[0], v[1], texts.option);
+            if (!run.run)
+                return {{}, run.refusal};
+            sightings.sightings.emplace_back(*run.run);
+            continue;
+        }
+        const ObservationReading reading = readObservation(
+            *kind, v[0], kind->secondMark ? v[1] : QString(), v.back(), form, read.names, texts.option);
+        if (!reading.observation)
+            return {{}, reading.refusals.front().message};
+        sightings.sightings.emplace_back(*reading.observation);
+        read.observations.push_back(*reading.observation);
+    }
+    return sightings;
+}
+
 }  // namespace
+
+FixOptionsReading readFixOptions(const std::vector<OptionTexts>& observations,
+                                 const FixOptions& options)
+{
+    FixOptionsReading read;
+    const OptionSightings sightings = readSightings(observations, options.form, read);
+    if (!sightings.refusal.isEmpty()) {
+        read.refusal = sightings.refusal;
+        return read;
+    }
+    double compassError = 0;
+    if (options.compassError) {
+        const QuantityReading reading = readCompassErrorText(*options.compassError, compassErrorOption);
+        if (!reading.value) {
+            read.refusal = reading.refusal;
+            return read;
+        }
+        compassError = *reading.value;
+    }
+    std::optional<geo::GeoPoint> near;
+    if (options.near) {
+        const PositionReading reading = readNearPosition(*options.near, options.form);
+        if (!reading.position) {
+            read.refusal = reading.refusal;
+            return read;
+        }
+        near = reading.position;
+    }
+    try {
+        read.fix = nav::FixSolver(options.model).solve(sightings.sightings, compassError, near);
+    } catch (const nav::NoFixError& error) {
+        read.refusal = noFixMessage(error.reason());
+    } catch (const nav::RangeError& error) {
+        read.refusal = fixValueRefusal(error.quantity(), options.compassError.value_or(QString()),
+                                       Verdict::OutOfRange, compassErrorOption);
+    }
+    return read;
+}
 
 FixReading readFix(const FixTexts& texts)
 {

@@ -13,6 +13,11 @@
 //                          ("09:30" in 时间或航程)
 // The Earth model is chosen, not typed; `form` is how the next text typed
 // is read, and changes no text already typed.
+//
+// The command line gives the same texts as options (`tarnquil --fix
+// --bearing "花鸟山 3051.5N 12240.0E" 045 --run 090 3.5 …`), read by the
+// same readers (observation_reading.h), the first text refused naming its
+// option: 方位（--bearing）“400”超出范围：…
 #pragma once
 
 #include "text/observation_rows.h"
@@ -25,8 +30,10 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 #include <optional>
+#include <vector>
 
 namespace tarnquil {
 
@@ -63,5 +70,37 @@ struct FixReading {
 // Reads every text and fixes the ship when all of them read and there are
 // at least two observations.
 FixReading readFix(const FixTexts& texts);
+
+// An observation or a run as the command line gives it: its option and
+// the texts after it, the marks and then the value (an option that names
+// no kind of observation_kinds.h: a run, its course and its distance).
+struct OptionTexts {
+    QStringView option;  // --bearing, --run
+    QStringList values;
+};
+
+// What `tarnquil --fix` gives besides its observations: the texts of
+// --compass-error and --near when given, and the form and the model chosen.
+struct FixOptions {
+    std::optional<QString> compassError;
+    std::optional<QString> near;
+    geo::NumberForm form = geo::NumberForm::Minutes;
+    nav::EarthModel model = nav::EarthModel::Wgs84;
+};
+
+struct FixOptionsReading {
+    std::optional<nav::Fix> fix;
+    // Why there is no fix: the first text refused, in the order the
+    // observations, --compass-error, --near, naming its option; or the
+    // solver's reason (noFixMessage, fix_words.h).
+    QString refusal;
+    std::vector<nav::Observation> observations;  // the observations read, in order
+    QList<MarkName> names;                       // the marks given a name
+};
+
+// Reads the observations and runs, in the order observed, and the options,
+// and fixes the ship.
+FixOptionsReading readFixOptions(const std::vector<OptionTexts>& observations,
+                                 const FixOptions& options);
 
 }  // namespace tarnquil

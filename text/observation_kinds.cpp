@@ -17,7 +17,7 @@ namespace {
 // The help's lines break where a line of --help would run too long.
 QString bearingHelp()
 {
-    return u"物标的真方位（度，在船上量得；给出 --compass-error\n时为罗经方位）"_s;
+    return u"物标的真方位（度，在船上量得；\n给出 --compass-error 时为罗经方位）"_s;
 }
 
 QString rangeHelp()
@@ -27,7 +27,7 @@ QString rangeHelp()
 
 QString angleHelp()
 {
-    return u"在船上从物标1顺时针量到物标2的水平角（度）"_s;
+    return u"在船上从物标1顺时针量到物标2的\n水平角（度）"_s;
 }
 
 constexpr std::array kinds = {

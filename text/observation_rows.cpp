@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -22,6 +23,26 @@ QString whenRefusal(const QString& text)
 {
     return u"时间或航程%1无法识别：应写作时间，如 09:30，或航向/航程，如 090/3.5。"_s.arg(
         quotedText(text));
+}
+
+// A run's course and distance: either side of its slash ("090/3.5",
+// "090 / 3.5 nm"), or else of its first blanks ("090 3.5", "090 3.5 nm"),
+// the distance with its unit as --run takes it; nothing for a text with no
+// such two parts ("090", "090/", "090/3.5/2").
+std::optional<std::pair<QString, QString>> runParts(const QString& text)
+{
+    static const QRegularExpression blanks(u"\\s+"_s);
+    QRegularExpressionMatch blank;
+    const qsizetype slash = text.indexOf(u'/');
+    const qsizetype at = slash >= 0 ? slash : text.indexOf(blanks, 0, &blank);
+    if (at < 0)
+        return std::nullopt;
+    const qsizetype length = slash >= 0 ? 1 : blank.capturedLength();
+    const QString course = text.first(at).trimmed();
+    const QString distance = text.sliced(at + length).trimmed();
+    if (course.isEmpty() || distance.isEmpty() || distance.contains(u'/'))
+        return std::nullopt;
+    return std::pair{course, distance};
 }
 
 class Reader {
@@ -105,13 +126,12 @@ private:
             }
             return std::nullopt;
         }
-        static const QRegularExpression separator(u"\\s*/\\s*|\\s+"_s);
-        const QStringList parts = text.split(separator);
-        if (parts.size() != 2) {
+        const std::optional<std::pair<QString, QString>> parts = runParts(text);
+        if (!parts) {
             refuse(ObservationColumn::When, whenRefusal(typed));
             return std::nullopt;
         }
-        const RunReading reading = readRun(parts[0], parts[1]);
+        const RunReading reading = readRun(parts->first, parts->second);
         if (!reading.run)
             refuse(ObservationColumn::When, reading.refusal);
         return reading.run;

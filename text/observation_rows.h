@@ -18,8 +18,8 @@
 //   时间或航程 empty when observed together with the row before; a watch
 //         time "09:30", the run from the row before then being the course
 //         and speed set at that speed for the time between; or the run
-//         since the row before as course and distance, "090/3.5" or
-//         "090 3.5"
+//         since the row before as course and distance, "090/3.5",
+//         "090/3.5 nm" or "090 3.5", the distance with its unit or none
 // A row whose every text cell is empty is no observation and is skipped.
 // Each mark keeps the form (分, 秒 or 度) it was typed in, so that
 // choosing another form for the next text changes no mark already entered:

@@ -14,8 +14,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTest>
+
+#include "tests/cli/program_run.h"
 
 #include <cmath>
 
@@ -27,30 +28,10 @@ constexpr double kTenthMinute = 0.1 / 60;  // degrees
 constexpr double kTenthDegree = 0.1;
 constexpr double kMinuteOfTime = 60;       // seconds
 
-struct Run {
-    int status = -1;
-    QByteArray out;
-    QString err;
-};
-
-Run tarnquil(const QStringList& arguments)
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const QString& name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
-        environment.remove(name);  // a window cannot open: a run that tried would say so
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(TARNQUIL_PROGRAM), arguments);
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {process.exitCode(), process.readAllStandardOutput(),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
 // The JSON object a run printed; a failed run fails the test.
 QJsonObject json(const QStringList& arguments)
 {
-    const Run run = tarnquil(arguments + QStringList{u"--json"_s});
+    const ProgramRun run = runProgram(arguments + QStringList{u"--json"_s});
     if (run.status != 0)
         qWarning("%s", qPrintable(run.err));
     return QJsonDocument::fromJson(run.out).object();
@@ -275,7 +256,7 @@ void CelestialCommandTest::sightText()
 {
     const QStringList sight{u"--sight"_s, u"Sirius"_s, u"2026-12-08 18:00:00"_s};
     const QStringList at{u"--at"_s, u"30°N 122°E"_s};
-    const Run toward = tarnquil(sight + QStringList{u"43°"_s} + at);
+    const ProgramRun toward = runProgram(sight + QStringList{u"43°"_s} + at);
     QCOMPARE(toward.status, 0);
     const QString text = QString::fromUtf8(toward.out);
     for (const QString& step : {u"六分仪高度 Hs"_s, u"指标差 i"_s, u"Hs + i"_s, u"眼高差 dip"_s, u"蒙气差 R"_s,
@@ -283,7 +264,7 @@ void CelestialCommandTest::sightText()
                                 u"赤纬 Dec"_s, u"地方时角 LHA"_s, u"计算高度 Hc"_s, u"N169.7°W"_s})
         QVERIFY2(text.contains(step), qPrintable(step));
     QVERIFY2(text.contains(u"海里 向"_s), qPrintable(text));
-    const Run away = tarnquil(sight + QStringList{u"42°"_s} + at);
+    const ProgramRun away = runProgram(sight + QStringList{u"42°"_s} + at);
     QVERIFY2(QString::fromUtf8(away.out).contains(u"海里 背"_s), away.out.constData());
 }
 
@@ -430,7 +411,7 @@ void CelestialCommandTest::polarNight()
     for (const QString& key : {u"sunrise"_s, u"sunset"_s, u"civilDawn"_s, u"civilDusk"_s})
         QVERIFY2(day.contains(key) && day[key].isNull(), qPrintable(key));
     QCOMPARE(day[u"allDay"_s][u"sun"_s].toString(), u"below"_s);
-    const Run text = tarnquil(arguments);
+    const ProgramRun text = runProgram(arguments);
     QCOMPARE(text.status, 0);
     QVERIFY(QString::fromUtf8(text.out).contains(u"无（终日在此高度以下）"_s));
 }
@@ -568,7 +549,7 @@ void CelestialCommandTest::refusals()
     QFETCH(int, status);
     QFETCH(QString, says);
     for (const QStringList& run : {arguments, arguments + QStringList{u"--json"_s}}) {
-        const Run result = tarnquil(run);
+        const ProgramRun result = runProgram(run);
         QCOMPARE(result.status, status);
         QVERIFY2(result.out.isEmpty(), result.out.constData());
         QVERIFY2(result.err.startsWith(u"tarnquil: "_s) && result.err.contains(says), qPrintable(result.err));
@@ -579,7 +560,7 @@ void CelestialCommandTest::refusals()
 // which names every command and every key of their JSON.
 void CelestialCommandTest::helpWhereverItStands()
 {
-    const Run run = tarnquil({u"--sight"_s, u"Sun"_s, u"--help"_s});
+    const ProgramRun run = runProgram({u"--sight"_s, u"Sun"_s, u"--help"_s});
     QCOMPARE(run.status, 0);
     const QString help = QString::fromUtf8(run.out);
     for (const QString& word : {u"--almanac"_s, u"--sight"_s, u"--latitude"_s, u"--compass-error"_s,

@@ -17,13 +17,13 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTest>
 
 #include <cmath>
 #include <cstring>
 
-#include "system_lines.h"
+#include "tests/cli/program_run.h"
+#include "tests/cli/system_lines.h"
 
 using namespace Qt::StringLiterals;
 
@@ -32,30 +32,10 @@ namespace {
 constexpr double kAngleTolerance = 1e-9;     // degrees, knots and n mile of the triangle
 constexpr double kPositionTolerance = 1e-8;  // degrees: the references' inputs carry 10 decimals
 
-struct Run {
-    int status = -1;
-    QByteArray out;
-    QString err;
-};
-
-Run tarnquil(const QStringList& arguments)
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const QString& name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
-        environment.remove(name);  // a window cannot open: a run that tried would say so
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(TARNQUIL_PROGRAM), arguments);
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {process.exitCode(), process.readAllStandardOutput(),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
 // The JSON object a run printed; a failed run fails the test.
 QJsonObject json(const QStringList& arguments)
 {
-    const Run run = tarnquil(arguments + QStringList{u"--json"_s});
+    const ProgramRun run = runProgram(arguments + QStringList{u"--json"_s});
     if (run.status != 0)
         qWarning("%s", qPrintable(run.err));
     return QJsonDocument::fromJson(run.out).object();
@@ -64,7 +44,7 @@ QJsonObject json(const QStringList& arguments)
 // The lines a run printed as text; a failed run gives none.
 QStringList textLines(const QStringList& arguments)
 {
-    const Run run = tarnquil(arguments);
+    const ProgramRun run = runProgram(arguments);
     if (run.status != 0) {
         qWarning("%s", qPrintable(run.err));
         return {};
@@ -83,7 +63,7 @@ QString stepValue(const QStringList& lines, const QString& label)
     return u"(no line %1)"_s.arg(label);
 }
 
-double number(const QJsonObject& object, const QString& key)
+double member(const QJsonObject& object, const QString& key)
 {
     return object[key].toDouble(qQNaN());
 }
@@ -178,16 +158,16 @@ void CurrentCommandTest::deadReckoning()
     QFETCH(double, lat);
     QFETCH(double, lon);
     const QJsonObject dr = json(arguments);
-    QVERIFY2(std::abs(number(dr, u"ca"_s) - ca) <= kAngleTolerance, qPrintable(dr[u"ca"_s].toVariant().toString()));
-    QVERIFY(std::abs(number(dr, u"cg"_s) - cg) <= kAngleTolerance);
-    QVERIFY(std::abs(number(dr, u"groundSpeed"_s) - groundSpeed) <= kAngleTolerance);
-    QVERIFY(std::abs(number(dr, u"beta"_s) - beta) <= kAngleTolerance);
-    QVERIFY(std::abs(number(dr, u"gamma"_s) - gamma) <= kAngleTolerance);
-    QVERIFY(std::abs(number(dr, u"distance"_s) - distance) <= kAngleTolerance);
+    QVERIFY2(std::abs(member(dr, u"ca"_s) - ca) <= kAngleTolerance, qPrintable(dr[u"ca"_s].toVariant().toString()));
+    QVERIFY(std::abs(member(dr, u"cg"_s) - cg) <= kAngleTolerance);
+    QVERIFY(std::abs(member(dr, u"groundSpeed"_s) - groundSpeed) <= kAngleTolerance);
+    QVERIFY(std::abs(member(dr, u"beta"_s) - beta) <= kAngleTolerance);
+    QVERIFY(std::abs(member(dr, u"gamma"_s) - gamma) <= kAngleTolerance);
+    QVERIFY(std::abs(member(dr, u"distance"_s) - distance) <= kAngleTolerance);
     const QJsonObject position = dr[u"position"_s].toObject();
-    QVERIFY(std::abs(number(position, u"lat"_s) - lat) <= kPositionTolerance);
-    QVERIFY2(std::abs(number(position, u"lon"_s) - lon) <= kPositionTolerance,
-             qPrintable(QString::number(number(position, u"lon"_s), 'g', 17)));
+    QVERIFY(std::abs(member(position, u"lat"_s) - lat) <= kPositionTolerance);
+    QVERIFY2(std::abs(member(position, u"lon"_s) - lon) <= kPositionTolerance,
+             qPrintable(QString::number(member(position, u"lon"_s), 'g', 17)));
 }
 
 // α = CA − TC, + with the wind on the port side: the ship is blown to
@@ -211,8 +191,8 @@ void CurrentCommandTest::leewaySign()
     const QStringList arguments{u"--dead-reckoning"_s, u"30°N 122°E"_s, u"--course"_s, u"090"_s,
                                 u"--speed"_s, u"10"_s, u"--hours"_s, u"1"_s, u"--leeway"_s, leeway};
     const QJsonObject dr = json(arguments);
-    QCOMPARE(number(dr, u"ca"_s), ca);
-    QCOMPARE(number(dr, u"cg"_s), ca);  // no current: the water track is the ground track
+    QCOMPARE(member(dr, u"ca"_s), ca);
+    QCOMPARE(member(dr, u"cg"_s), ca);  // no current: the water track is the ground track
     const QStringList lines = textLines(arguments);
     QCOMPARE(stepValue(lines, u"风压差 α"_s), shown);
 }
@@ -238,9 +218,9 @@ void CurrentCommandTest::driftAngleSign()
                                 u"--speed"_s, u"10"_s, u"--hours"_s, u"1"_s, u"--set"_s, set,
                                 u"--drift"_s, u"2"_s};
     const QJsonObject dr = json(arguments);
-    QVERIFY(std::abs(number(dr, u"beta"_s) - beta) <= kAngleTolerance);
-    QVERIFY(std::abs(number(dr, u"gamma"_s) - beta) <= kAngleTolerance);
-    QVERIFY(std::abs(std::remainder(number(dr, u"cg"_s) - beta, 360.0)) <= kAngleTolerance);
+    QVERIFY(std::abs(member(dr, u"beta"_s) - beta) <= kAngleTolerance);
+    QVERIFY(std::abs(member(dr, u"gamma"_s) - beta) <= kAngleTolerance);
+    QVERIFY(std::abs(std::remainder(member(dr, u"cg"_s) - beta, 360.0)) <= kAngleTolerance);
     QCOMPARE(stepValue(textLines(arguments), u"流压差 β"_s), shown);
 }
 
@@ -276,12 +256,12 @@ void CurrentCommandTest::courseToSteer()
     QFETCH(double, beta);
     QFETCH(double, gamma);
     const QJsonObject steer = json(QStringList{u"--course-to-steer"_s} + arguments);
-    QVERIFY2(std::abs(number(steer, u"tc"_s) - tc) <= kAngleTolerance,
+    QVERIFY2(std::abs(member(steer, u"tc"_s) - tc) <= kAngleTolerance,
              qPrintable(steer[u"tc"_s].toVariant().toString()));
-    QVERIFY(std::abs(number(steer, u"ca"_s) - ca) <= kAngleTolerance);
-    QVERIFY(std::abs(number(steer, u"groundSpeed"_s) - groundSpeed) <= kAngleTolerance);
-    QVERIFY(std::abs(number(steer, u"beta"_s) - beta) <= kAngleTolerance);
-    QVERIFY(std::abs(number(steer, u"gamma"_s) - gamma) <= kAngleTolerance);
+    QVERIFY(std::abs(member(steer, u"ca"_s) - ca) <= kAngleTolerance);
+    QVERIFY(std::abs(member(steer, u"groundSpeed"_s) - groundSpeed) <= kAngleTolerance);
+    QVERIFY(std::abs(member(steer, u"beta"_s) - beta) <= kAngleTolerance);
+    QVERIFY(std::abs(member(steer, u"gamma"_s) - gamma) <= kAngleTolerance);
 }
 
 // The heading the course to steer gives, reckoned with the same wind and
@@ -307,13 +287,13 @@ void CurrentCommandTest::steeredTrackIsMadeGood()
     QFETCH(QString, drift);
     const QStringList wind{u"--speed"_s, u"9"_s, u"--leeway"_s, leeway, u"--set"_s, set, u"--drift"_s, drift};
     const QJsonObject steer = json(QStringList{u"--course-to-steer"_s, u"--track"_s, track} + wind);
-    const QString tc = QString::number(number(steer, u"tc"_s), 'g', 17);
+    const QString tc = QString::number(member(steer, u"tc"_s), 'g', 17);
     const QJsonObject dr = json(QStringList{u"--dead-reckoning"_s, u"20°N 120°E"_s, u"--course"_s, tc,
                                             u"--hours"_s, u"1"_s} + wind);
-    QVERIFY2(std::abs(std::remainder(number(dr, u"cg"_s) - track.toDouble(), 360.0)) <= kAngleTolerance,
-             qPrintable(QString::number(number(dr, u"cg"_s), 'g', 17)));
-    QVERIFY(std::abs(number(dr, u"groundSpeed"_s) - number(steer, u"groundSpeed"_s)) <= kAngleTolerance);
-    QVERIFY(std::abs(number(dr, u"beta"_s) - number(steer, u"beta"_s)) <= kAngleTolerance);
+    QVERIFY2(std::abs(std::remainder(member(dr, u"cg"_s) - track.toDouble(), 360.0)) <= kAngleTolerance,
+             qPrintable(QString::number(member(dr, u"cg"_s), 'g', 17)));
+    QVERIFY(std::abs(member(dr, u"groundSpeed"_s) - member(steer, u"groundSpeed"_s)) <= kAngleTolerance);
+    QVERIFY(std::abs(member(dr, u"beta"_s) - member(steer, u"beta"_s)) <= kAngleTolerance);
 }
 
 // With neither current nor leeway nor log correction the position is the
@@ -342,11 +322,12 @@ void CurrentCommandTest::stillWaterIsPlainDeadReckoning()
     const geo::GeoPoint plain =
         earth.deadReckoning({30.17, 122.25}, 45, 30, nav::Method::Rhumb);
     const QJsonObject position = dr[u"position"_s].toObject();
-    QVERIFY2(sameBits(number(position, u"lat"_s), plain.latitude),
-             qPrintable(QString::number(number(position, u"lat"_s), 'g', 17)));
-    QVERIFY(sameBits(number(position, u"lon"_s), plain.longitude));
-    QCOMPARE(number(dr, u"distance"_s), 30.0);
-    const Run destination = tarnquil(QStringList{u"--destination"_s, from, u"--distance"_s, u"30"_s} + common);
+    QVERIFY2(sameBits(member(position, u"lat"_s), plain.latitude),
+             qPrintable(QString::number(member(position, u"lat"_s), 'g', 17)));
+    QVERIFY(sameBits(member(position, u"lon"_s), plain.longitude));
+    QCOMPARE(member(dr, u"distance"_s), 30.0);
+    const ProgramRun destination =
+        runProgram(QStringList{u"--destination"_s, from, u"--distance"_s, u"30"_s} + common);
     QCOMPARE(destination.status, 0);
     const QStringList lines = textLines(QStringList{u"--dead-reckoning"_s, from, u"--speed"_s, u"12"_s,
                                                     u"--hours"_s, u"2.5"_s} + common + still);
@@ -393,16 +374,16 @@ void CurrentCommandTest::currentFromFixes()
     QFETCH(double, set);
     QFETCH(double, distance);
     const QJsonObject found = json(QStringList{u"--current-from-fixes"_s} + arguments);
-    QVERIFY2(std::abs(number(found, u"hours"_s) - hours) <= 1e-9,
+    QVERIFY2(std::abs(member(found, u"hours"_s) - hours) <= 1e-9,
              qPrintable(found[u"hours"_s].toVariant().toString()));
     const QJsonObject dr = found[u"dr"_s].toObject();
-    QVERIFY(std::abs(number(dr, u"lat"_s) - drLat) <= kPositionTolerance);
-    QVERIFY(std::abs(number(dr, u"lon"_s) - drLon) <= kPositionTolerance);
-    QVERIFY2(std::abs(number(found, u"set"_s) - set) <= 1e-7,
+    QVERIFY(std::abs(member(dr, u"lat"_s) - drLat) <= kPositionTolerance);
+    QVERIFY(std::abs(member(dr, u"lon"_s) - drLon) <= kPositionTolerance);
+    QVERIFY2(std::abs(member(found, u"set"_s) - set) <= 1e-7,
              qPrintable(found[u"set"_s].toVariant().toString()));
     const double miles = distance / 1852;
-    QVERIFY(std::abs(number(found, u"distance"_s) - miles) <= 1e-9);
-    QVERIFY(std::abs(number(found, u"drift"_s) - miles / hours) <= 1e-9);
+    QVERIFY(std::abs(member(found, u"distance"_s) - miles) <= 1e-9);
+    QVERIFY(std::abs(member(found, u"drift"_s) - miles / hours) <= 1e-9);
 }
 
 // The first example of the table above, worked as the textbook writes it.
@@ -454,9 +435,9 @@ void CurrentCommandTest::heldStillByTheCurrent()
     const QStringList arguments{u"--dead-reckoning"_s, u"30°N 122°E"_s, u"--course"_s, u"090"_s, u"--speed"_s,
                                 u"3"_s, u"--set"_s, u"270"_s, u"--drift"_s, u"3"_s, u"--hours"_s, u"2"_s};
     const QJsonObject dr = json(arguments);
-    QCOMPARE(number(dr, u"groundSpeed"_s), 0.0);
+    QCOMPARE(member(dr, u"groundSpeed"_s), 0.0);
     QVERIFY(!dr.contains(u"cg"_s) && !dr.contains(u"beta"_s) && !dr.contains(u"gamma"_s));
-    QCOMPARE(number(dr[u"position"_s].toObject(), u"lon"_s), 122.0);
+    QCOMPARE(member(dr[u"position"_s].toObject(), u"lon"_s), 122.0);
     QCOMPARE(stepValue(textLines(arguments), u"推算航迹向 CG = CA + β"_s), u"无（对地不动）"_s);
 }
 
@@ -546,7 +527,7 @@ void CurrentCommandTest::refusals()
     QFETCH(int, status);
     QFETCH(QString, says);
     for (const QStringList& run : {arguments, arguments + QStringList{u"--json"_s}}) {
-        const Run result = tarnquil(run);
+        const ProgramRun result = runProgram(run);
         QCOMPARE(result.status, status);
         QVERIFY2(result.out.isEmpty(), result.out.constData());
         QVERIFY2(result.err.startsWith(u"tarnquil: "_s) && result.err.contains(says), qPrintable(result.err));
@@ -557,7 +538,7 @@ void CurrentCommandTest::refusals()
 // every key of their JSON.
 void CurrentCommandTest::help()
 {
-    const Run run = tarnquil({u"--current-from-fixes"_s, u"30N 122E"_s, u"--help"_s});
+    const ProgramRun run = runProgram({u"--current-from-fixes"_s, u"30N 122E"_s, u"--help"_s});
     QCOMPARE(run.status, 0);
     const QString help = QString::fromUtf8(run.out);
     for (const QString& word : {u"--dead-reckoning"_s, u"--course-to-steer"_s, u"--current-from-fixes"_s,

@@ -7,12 +7,12 @@
 #include "text/refusals.h"
 
 #include "nav/fix.h"
+#include "tests/cli/program_run.h"
 #include "tests/cli/system_lines.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -28,24 +28,9 @@ constexpr double kDegrees = 1e-9;
 
 using Points = QList<QPointF>;  // x latitude, y longitude
 
-struct Run {
-    int status = -1;
-    QByteArray out;
-    QString err;
-};
-
-Run runFix(const QStringList& arguments)
+ProgramRun runFix(const QStringList& arguments)
 {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const QString& name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
-        environment.remove(name);  // a window cannot open: a run that tried would say so
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(TARNQUIL_PROGRAM), QStringList{u"--fix"_s} + arguments);
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {process.exitCode(), process.readAllStandardOutput(),
-            QString::fromUtf8(process.readAllStandardError())};
+    return runProgram(QStringList{u"--fix"_s} + arguments);
 }
 
 QString full(double value)
@@ -161,7 +146,7 @@ void FixCommandTest::json()
     QFETCH(Points, cockedHat);
     QFETCH(double, compassError);
     QFETCH(Points, commonErrorFix);
-    const Run run = runFix(arguments + QStringList{u"--json"_s});
+    const ProgramRun run = runFix(arguments + QStringList{u"--json"_s});
     QVERIFY2(run.status == 0 && run.err.isEmpty(), qPrintable(run.err));
     QJsonParseError error;
     const QJsonObject answer = QJsonDocument::fromJson(run.out, &error).object();
@@ -207,7 +192,7 @@ void FixCommandTest::warningsNameTheirLines()
     QFETCH(QStringList, arguments);
     QFETCH(QString, kind);
     QFETCH(QList<int>, observations);
-    const Run run = runFix(arguments + QStringList{u"--json"_s});
+    const ProgramRun run = runFix(arguments + QStringList{u"--json"_s});
     QVERIFY2(run.status == 0 && run.err.isEmpty(), qPrintable(run.err));
     const QJsonArray warnings = QJsonDocument::fromJson(run.out).object()[u"warnings"_s].toArray();
     QVERIFY2(warnings.size() == 1, run.out.constData());
@@ -222,7 +207,7 @@ void FixCommandTest::warningsNameTheirLines()
 // The fix in the display form on the first line, the figures after it.
 void FixCommandTest::textStartsWithTheFix()
 {
-    const Run run = runFix({u"--bearing"_s, u"3000.0N 12200.0E"_s, u"45"_s, u"--bearing"_s,
+    const ProgramRun run = runFix({u"--bearing"_s, u"3000.0N 12200.0E"_s, u"45"_s, u"--bearing"_s,
                               u"2952.0N 12206.0E"_s, u"120"_s});
     QCOMPARE(run.err, QString());
     QCOMPARE(run.status, 0);
@@ -237,7 +222,7 @@ void FixCommandTest::namedMarkIsReadAndNamed()
 {
     const QStringList arguments{u"--bearing"_s, u"花鸟山 3051.5N 12240.0E"_s, u"45"_s,
                                 u"--range"_s, u"花鸟山"_s, u"3nm"_s};
-    const Run two = runFix(arguments + QStringList{u"--json"_s});
+    const ProgramRun two = runFix(arguments + QStringList{u"--json"_s});
     QVERIFY2(two.status == 0, qPrintable(two.err));
     const QJsonArray observations =
         QJsonDocument::fromJson(two.out).object()[u"observations"_s].toArray();
@@ -249,7 +234,7 @@ void FixCommandTest::namedMarkIsReadAndNamed()
     QCOMPARE(observations[1][u"kind"_s].toString(), u"range"_s);
     QVERIFY(near(points(observations[1][u"marks"_s]), mark));
     QCOMPARE(observations[1][u"value"_s].toDouble(), 3.0);
-    const Run text = runFix(arguments);
+    const ProgramRun text = runFix(arguments);
     QVERIFY2(QString::fromUtf8(text.out).contains(u"物标 花鸟山（30°51.50′N 122°40.00′E）"_s),
              text.out.constData());
 }
@@ -316,7 +301,7 @@ void FixCommandTest::refused()
     QFETCH(QStringList, arguments);
     QFETCH(int, status);
     QFETCH(QString, reason);
-    const Run run = runFix(arguments);
+    const ProgramRun run = runFix(arguments);
     QCOMPARE(run.out, QByteArray());
     QCOMPARE(run.status, status);
     const QString first = run.err.section(u'\n', 0, 0).trimmed();
@@ -350,11 +335,11 @@ void FixCommandTest::savedFixReopens()
     QFETCH(QStringList, added);
     QTemporaryDir folder;
     const QString path = folder.filePath(u"fix.csv"_s);
-    const Run saved = runFix(observations + QStringList{u"--json"_s, u"--save"_s, path});
+    const ProgramRun saved = runFix(observations + QStringList{u"--json"_s, u"--save"_s, path});
     QVERIFY2(saved.status == 0, qPrintable(saved.err));
-    const Run direct = runFix(observations + added + QStringList{u"--json"_s});
+    const ProgramRun direct = runFix(observations + added + QStringList{u"--json"_s});
     QVERIFY2(direct.status == 0, qPrintable(direct.err));
-    const Run reopened = runFix(QStringList{path} + added + QStringList{u"--json"_s});
+    const ProgramRun reopened = runFix(QStringList{path} + added + QStringList{u"--json"_s});
     QVERIFY2(reopened.status == 0, qPrintable(reopened.err));
     QCOMPARE(reopened.out, direct.out);
 }
@@ -380,7 +365,7 @@ void FixCommandTest::savedOnlyWhatAFileHolds()
     QFETCH(QString, error);
     QTemporaryDir folder;
     const QString path = folder.filePath(u"fix.csv"_s);
-    const Run run = runFix(arguments + QStringList{u"--save"_s, path});
+    const ProgramRun run = runFix(arguments + QStringList{u"--save"_s, path});
     QCOMPARE(run.status, 1);
     QVERIFY2(run.err.contains(error), qPrintable(run.err));
     QCOMPARE(run.out, QByteArray());
