@@ -93,8 +93,8 @@ constexpr std::array settingNames = {
     SettingName{u"航线名称", RouteSetting::RouteName}, SettingName{u"地球模型", RouteSetting::Model},
     SettingName{u"航速", RouteSetting::Speed},          SettingName{u"开航时间", RouteSetting::Departure},
     SettingName{u"区时", RouteSetting::Zone},          SettingName{u"预计到达按", RouteSetting::EtaZone},
-    SettingName{u"风压差", RouteSetting::Leeway},      SettingName{u"流向", RouteSetting::CurrentSet},
-    SettingName{u"流速", RouteSetting::CurrentRate},   SettingName{u"计程仪改正率", RouteSetting::LogCorrection},
+    SettingName{u"推算风压差", RouteSetting::Leeway},  SettingName{u"推算流向", RouteSetting::CurrentSet},
+    SettingName{u"推算流速", RouteSetting::CurrentRate}, SettingName{u"推算改正率", RouteSetting::LogCorrection},
 };
 
 // The dead reckoning's wind and current, kept as typed: the text each of

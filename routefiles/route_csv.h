@@ -18,10 +18,10 @@
 //   区时,UTC-5                     the departure's zone (readTimeZone)
 //   预计到达按,船时                 the zone of the arrival times: 开航区时, UTC or
 //                                   船时 (nav::etaZoneName), or depart, utc, ship
-//   风压差,+3                      the dead reckoning's leeway α, as typed
-//   流向,120                        its current's set, as typed
-//   流速,2                          its current's rate, as typed
-//   计程仪改正率,-2                  its log correction ΔL, as typed
+//   推算风压差,+3                  the dead reckoning's leeway α, as typed
+//   推算流向,120                    its current's set, as typed
+//   推算流速,2                      its current's rate, as typed
+//   推算改正率,-2                    its log correction ΔL, as typed
 //
 //   序号,名称,纬度,经度,…
 // The last four are written only when one of them is given, and are read
@@ -134,7 +134,7 @@ RouteCsvReading readRouteCsv(const QByteArray& bytes);
 
 // The settings a CSV file's settings lines may hold, in the order they are
 // written, for messages and help:
-// "航线名称、地球模型、航速、开航时间、区时、预计到达按、风压差、流向、流速、计程仪改正率".
+// "航线名称、地球模型、航速、开航时间、区时、预计到达按、推算风压差、推算流向、推算流速、推算改正率".
 QString routeSettingNames();
 
 // Reads the file at path; a file that cannot be opened is refused as well:
@@ -155,7 +155,7 @@ QByteArray routeCsv(const QList<WaypointText>& waypoints, geo::NumberForm routeF
 QString lastingCoordinateText(const QString& text, geo::NumberForm form, geo::Axis axis);
 
 // The leg table: the settings lines (航线名称, 地球模型, 航速, 开航时间,
-// 区时, 预计到达按, and 风压差, 流向, 流速, 计程仪改正率 when one of
+// 区时, 预计到达按, and 推算风压差, 推算流向, 推算流速, 推算改正率 when one of
 // them is given), a blank line, then the titles of legColumns and the texts of each
 // row, and after them currentColumns' titles and texts when some leg has a
 // current or leeway (hasLegCurrents), so that readRouteCsv reads the file

@@ -224,22 +224,12 @@ std::optional<geo::GeoPoint> DeadReckoningPanel::reckon(geo::GeoPoint from, doub
     try {
         return earth_.deadReckoning(from, course, run, method);
     } catch (const nav::RangeError& error) {
-        switch (error.quantity()) {
-        case nav::Quantity::Course:
+        if (refuseStart(error))
+            return std::nullopt;
+        if (error.quantity() == nav::Quantity::Course)
             refuse(controls_.course, courseRefusal(controls_.course->text(), Verdict::OutOfRange));
-            break;
-        case nav::Quantity::Longitude:
-            refuse(controls_.from,
-                   positionRangeRefusal(startName, controls_.from->text(), geo::Axis::Longitude));
-            break;
-        case nav::Quantity::Latitude:
-            refuse(controls_.from,
-                   positionRangeRefusal(startName, controls_.from->text(), geo::Axis::Latitude));
-            break;
-        default:
+        else
             refuse(controls_.run, distanceRefusal(controls_.run->text(), Verdict::OutOfRange));
-            break;
-        }
     } catch (const nav::PoleError&) {
         refuse(controls_.run, poleRunRefusal());
     }
@@ -271,22 +261,24 @@ std::optional<geo::GeoPoint> DeadReckoningPanel::reckonWithCurrent(
 // over the ground beyond nav::kMaxRun, speeds whose sum overflows.
 void DeadReckoningPanel::refuseReckoning(const nav::RangeError& error)
 {
-    switch (error.quantity()) {
-    case nav::Quantity::Longitude:
-        refuse(controls_.from,
-               positionRangeRefusal(startName, controls_.from->text(), geo::Axis::Longitude));
-        break;
-    case nav::Quantity::Latitude:
-        refuse(controls_.from,
-               positionRangeRefusal(startName, controls_.from->text(), geo::Axis::Latitude));
-        break;
-    case nav::Quantity::Distance:
+    if (refuseStart(error))
+        return;
+    if (error.quantity() == nav::Quantity::Distance)
         refuse(current_.hours, reckonedRunRefusal());
-        break;
-    default:
+    else
         refuse(current_.logSpeed, speedRefusal(current_.logSpeed->text(), Verdict::OutOfRange));
-        break;
-    }
+}
+
+// A start beyond the Earth's range, refused in its field; false for any
+// other quantity.
+bool DeadReckoningPanel::refuseStart(const nav::RangeError& error)
+{
+    const bool latitude = error.quantity() == nav::Quantity::Latitude;
+    if (!latitude && error.quantity() != nav::Quantity::Longitude)
+        return false;
+    refuse(controls_.from, positionRangeRefusal(startName, controls_.from->text(),
+                                                latitude ? geo::Axis::Latitude : geo::Axis::Longitude));
+    return true;
 }
 
 void DeadReckoningPanel::showReckoning(const std::optional<nav::CurrentReckoning>& reckoning)

@@ -133,6 +133,7 @@ private:
                                                    std::optional<double> course,
                                                    const Reading& reading);
     void refuseReckoning(const nav::RangeError& error);
+    bool refuseStart(const nav::RangeError& error);
     void showReckoning(const std::optional<nav::CurrentReckoning>& reckoning);
     void workCourseToSteer(const Reading& reading);
     void refuse(QLineEdit* field, const QString& message);

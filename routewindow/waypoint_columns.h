@@ -38,7 +38,7 @@ inline constexpr QStringView byLegMethod = u"到达本航点的航段，按该�
 inline constexpr QStringView legSpeed = u"到达本航点的航段的航速；空为航线的航速";
 inline constexpr QStringView legCurrent =
     u"到达本航点的航段上的流：流向/流速，流向为流去的方向，如 120/1.5；空为无流";
-inline constexpr QStringView legLeeway = u"到达本航点的航段上的风压差 α，度，左舷受风为正；空为 0";
+inline constexpr QStringView legLeeway = u"到达本航点的航段上的风压差 α，度，+ 为左舷受风；空为 0";
 inline constexpr QStringView legSteer = u"有流或风压差时，为驶出本航段航向应驶的真航向";
 inline constexpr QStringView legGroundSpeed = u"有流或风压差时，本航段的对地航速；航段航时和预计到达按它计算";
 

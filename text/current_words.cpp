@@ -109,7 +109,7 @@ QString trackRefusal(nav::CurrentRefusal reason, double track)
         return u"沿计划航迹向 %1 驶不出去：船在航迹上的速度抵不过逆航迹的流，对地航速为零或负。"_s.arg(
             course(track));
     case nav::CurrentRefusal::GreatCircleLeg:
-        return u"大圆航段的航向沿途在变，流压差要逐段计算：请先把该航段分段为恒向线（编辑菜单的“分段为恒向线”）。"_s;
+        return u"大圆航段的航向沿途在变，流压差要逐段计算：请先在编辑菜单中把它分成几段恒向线。"_s;
     case nav::CurrentRefusal::TimeNotForward:
         break;
     }

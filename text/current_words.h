@@ -38,7 +38,7 @@ QString angleSumText(double gamma);
 // A track that cannot be made good (预配), `track` degrees true:
 //   计划航迹向 045.0° 保持不住：流垂直于航迹的分量大于船速，无论向哪一舷修正航向，都会被流压离航迹。
 //   沿计划航迹向 120.0° 驶不出去：船在航迹上的速度抵不过逆航迹的流，对地航速为零或负。
-//   大圆航段的航向沿途在变，流压差要逐段计算：请先把该航段分段为恒向线（编辑菜单的“分段为恒向线”）。
+//   大圆航段的航向沿途在变，流压差要逐段计算：请先在编辑菜单中把它分成几段恒向线。
 // TimeNotForward, which no track causes, only as its rule: 后一次定位的时间要晚于前一次。
 QString trackRefusal(nav::CurrentRefusal reason, double track);
 

@@ -273,6 +273,8 @@ private slots:
     void windAndCurrentRefused();
     void windAndCurrentSurviveSaveAndReopen_data();
     void windAndCurrentSurviveSaveAndReopen();
+    void legCurrentTimesTheLeg_data();
+    void legCurrentTimesTheLeg();
 };
 
 void RouteWindowTest::pasteEditUndoRedo()
@@ -1765,6 +1767,48 @@ void RouteWindowTest::windAndCurrentSurviveSaveAndReopen()
     QCOMPARE(second.model().settings().reckoning.leeway, u"+3"_s);
     QVERIFY(second.window().openRoute(plain));
     QCOMPARE(shown(second), (QStringList{QString(), QString(), QString(), QString()}));
+}
+
+// A current typed into a leg's cell times it by its ground speed and shows
+// the course to steer; one too strong to hold refuses 应驶航向 with the
+// reason and leaves the arrivals from there empty. The arrivals are the hand
+// computation of tests/nav/route_test.cpp (RhumbSolve's distances).
+void RouteWindowTest::legCurrentTimesTheLeg_data()
+{
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<QStringList>("shown");  // B's 应驶航向, 对地航速, C's 预计到达
+    QTest::addColumn<QString>("refusal");    // B's 应驶航向's reason
+
+    QTest::newRow("abeam from port") << u"180/2"_s
+        << QStringList{u"078.5"_s, u"9.8"_s, u"2026-12-20 19:18 UTC+8"_s} << QString();
+    QTest::newRow("abeam too strong") << u"180/12"_s << QStringList{QString(), QString(), QString()}
+        << u"计划航迹向 090.0° 保持不住：流垂直于航迹的分量大于船速，无论向哪一舷修正航向，都会被流压离航迹。"_s;
+    QTest::newRow("no slash") << u"180"_s << QStringList{QString(), QString(), QString()} << QString();
+}
+
+void RouteWindowTest::legCurrentTimesTheLeg()
+{
+    QFETCH(QString, current);
+    QFETCH(QStringList, shown);
+    QFETCH(QString, refusal);
+    Driver driver;
+    driver.window().setWaypoints({{u"A"_s, u"3000N"_s, u"12200E"_s}, {u"B"_s, u"3000N"_s, u"12300E"_s},
+                                  {u"C"_s, u"3100N"_s, u"12300E"_s}});
+    driver.control(u"speedEdit"_s)->setText(u"10"_s);
+    driver.control(u"departureEdit"_s)->setText(u"2026-12-20 08:00"_s);
+    driver.control<QComboBox>(u"zoneCombo"_s)->setCurrentText(u"UTC+8"_s);
+    driver.typeInto(1, Column::Current, current);
+    QCOMPARE(driver.model().waypoints().at(1).current, current);
+    QCOMPARE(driver.window().undoStack().undoText(), u"编辑流向/流速"_s);
+    QCOMPARE((QStringList{driver.shown(1, Column::CourseToSteer), driver.shown(1, Column::GroundSpeed),
+                          driver.shown(2, Column::Eta)}),
+             shown);
+    QCOMPARE(driver.model().refusal(driver.model().index(1, Column::CourseToSteer)), refusal);
+    // A current that does not read is marked in its own cell.
+    const QString own = driver.model().refusal(driver.model().index(1, Column::Current));
+    QCOMPARE(own.isEmpty(), !current.endsWith(u"180"_s));
+    driver.key(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(driver.shown(2, Column::Eta), u"2026-12-20 19:12 UTC+8"_s);
 }
 
 #include "route_window_test.moc"
