@@ -403,16 +403,18 @@ TEST_P(CurrentLegs, TimedByGroundSpeed)
     const std::vector<nav::RouteRow> rows = nav::computeRoute(nav::Earth(), plan);
     ASSERT_EQ(rows.size(), 3u);
     ASSERT_EQ(rows[1].legTime.has_value(), row.hoursB.has_value());
-    if (row.hoursB)
+    if (row.hoursB) {
         EXPECT_NEAR(*rows[1].legTime, *row.hoursB, 1e-8);
+    }
     ASSERT_TRUE(rows[2].legTime);
     EXPECT_NEAR(*rows[2].legTime, *row.hoursC, 1e-8);
     const std::optional<nav::CurrentRefusal> refusal =
         rows[1].underCurrent ? rows[1].underCurrent->refusal : std::nullopt;
     EXPECT_EQ(refusal, row.refusalB);
     ASSERT_EQ(rows[2].eta.has_value(), row.etaC.has_value());
-    if (row.etaC)
+    if (row.etaC) {
         EXPECT_EQ(nav::formatClockTime(*rows[2].eta), *row.etaC);
+    }
 }
 
 const double hoursBAbeam = 52.09842346160745 / 9.797958971132712;
