@@ -24,7 +24,8 @@ namespace tarnquil {
 namespace {
 
 // The leg table's column titles, as the CSV file's first line has them, in
-// lines of the help of six titles each.
+// lines of the help of six titles each, and the current's columns after
+// them when a leg has one.
 QString legTableColumns()
 {
     constexpr qsizetype perLine = 6;
@@ -32,7 +33,10 @@ QString legTableColumns()
     QStringList lines;
     for (qsizetype first = 0; first < titles.size(); first += perLine)
         lines << titles.mid(first, perLine).join(u',');
-    return lines.join(u",\n              "_s);
+    return lines.join(u",\n              "_s)
+        + u"；\n              有航段给出流向/流速或风压差时其后还有 %1，\n"
+          u"              该航段按对地航速计时，其后的航时和预计到达随之"_s.arg(
+              currentColumnTitles().join(u','));
 }
 
 // A limit as the help writes it: 360, 1000000.
@@ -136,8 +140,8 @@ QString commandLineHelp()
               空一行后是航段表，列为 %1；
               纬度、经度写作十进制的度，读回时位置不变
         .gpx  航线的各航点（GPX 1.1），备注写在 <desc> 中，航法、航段航速、
-              航速、开航时间、区时、预计到达所用的区时和地球模型写在 Tarnquil 的
-              扩展中
+              航段的流向/流速和风压差、航速、开航时间、区时、预计到达所用的
+              区时和地球模型、推算船位的风流压写在 Tarnquil 的扩展中
         .pdf  打印用的航段表（A4 横向），含航线名称、地球模型、航速、
               开航时间和合计
       航线文件（Tarnquil 写的 .csv 或 .gpx）中的地球模型、航速、开航时间、区时和

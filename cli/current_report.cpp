@@ -22,7 +22,7 @@ namespace {
 
 QString course(double degrees)
 {
-    return fromUtf8(nav::formatCourse(degrees)) + u'°';
+    return currentCourseText(degrees);
 }
 
 QString position(geo::GeoPoint point)
@@ -38,7 +38,7 @@ QString typed(double value)
 
 QString knots(double speed)
 {
-    return fromUtf8(nav::formatSpeed(speed)) + u" 节"_s;
+    return currentSpeedText(speed);
 }
 
 QString miles(double distance)
@@ -69,7 +69,7 @@ QString heading(const QString& problem, nav::EarthModel model)
 }
 
 // What VG 0 leaves without a value: the ship has no track over the ground.
-const QString noTrack = u"无（对地不动）"_s;
+const QString noTrack = noGroundTrackText();
 
 QString zonedTime(const GivenTime& time)
 {

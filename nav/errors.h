@@ -97,6 +97,8 @@ enum class CurrentRefusal {
                      // or faster (a current exactly abeam and as fast as the
                      // ship among them)
     TimeNotForward,  // the second fix is not later than the first
+    GreatCircleLeg,  // a route's leg by great circle, whose course changes
+                     // along it: a current is worked on rhumb legs
 };
 
 class CurrentError : public std::domain_error {

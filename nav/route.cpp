@@ -63,6 +63,22 @@ void setTimes(RouteRow& row, double hours, const RoutePlan& plan, double longitu
         row.etas = etasOf(*row.eta, plan, longitude);
 }
 
+// The leg's own hours at `knots` through the water: its distance over that
+// speed, or with a current or leeway over its ground speed; none when the
+// track cannot be held.
+std::optional<double> legHours(RouteRow& row, const Waypoint& waypoint, double knots)
+{
+    if (!waypoint.current)
+        return hoursAt(*row.legDistance, knots);
+    if (waypoint.method == Method::GreatCircle) {
+        row.underCurrent = LegUnderCurrent{};
+        row.underCurrent->refusal = CurrentRefusal::GreatCircleLeg;
+        return std::nullopt;
+    }
+    row.underCurrent = legUnderCurrent(row.leg->rhumb, LogSpeed{knots, 0}, *waypoint.current);
+    return row.underCurrent->hours;
+}
+
 // The distances from each waypoint to the last, summed from the last.
 void setDistancesToGo(std::vector<RouteRow>& rows, const std::vector<Waypoint>& waypoints)
 {
@@ -112,15 +128,15 @@ std::vector<RouteRow> computeRoute(const Earth& earth, const RoutePlan& plan)
         const std::optional<double>& ownSpeed = waypoints[i].speed;
         const std::optional<double> speed = ownSpeed ? ownSpeed : plan.speed;
         if (speed)
-            row.legTime = hoursAt(*row.legDistance, *speed);
+            row.legTime = legHours(row, waypoints[i], *speed);
         if (!unbroken)
             continue;
         distance += *row.legDistance;
         row.cumulativeDistance = distance;
-        timed = timed && speed;
+        timed = timed && row.legTime;
         if (!timed)
             continue;
-        if (ownSpeed)
+        if (ownSpeed || waypoints[i].current)
             run.ownHours += *row.legTime;
         else
             run.atRouteSpeed += *row.legDistance;
@@ -156,6 +172,7 @@ RoutePlan reversedRoute(const RoutePlan& plan)
     for (std::size_t i = count; i-- > 1;) {
         std::swap(waypoints[i].method, waypoints[i - 1].method);
         std::swap(waypoints[i].speed, waypoints[i - 1].speed);
+        std::swap(waypoints[i].current, waypoints[i - 1].current);
     }
     return reversed;
 }

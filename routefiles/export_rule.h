@@ -2,10 +2,13 @@
 // Whether a computed route may be written as a leg table (CSV), a GPX route
 // or a PDF table: one rule for the route window's 导出航线表, 导出 GPX and
 // 导出 PDF and `tarnquil --route FILE --export OUT`. (打印 prints the table
-// as the screen shows it, refused cells marked with why.) No export while the route has no waypoint, or while any
-// waypoint's latitude, longitude or leg speed gives no value (a CellRefusal
-// of makeRouteTable): such a file would hold a plan other than the one on
-// the screen. The refusal names the first such cell, by the waypoint's
+// as the screen shows it, refused cells marked with why.) No export while
+// the route has no waypoint, or while any waypoint's latitude, longitude or
+// leg speed, current or leeway gives no value (a CellRefusal of
+// makeRouteTable): such a file would hold a plan other than the one on the
+// screen. A leg whose track its current does not let the ship hold (a
+// refused 应驶航向) is exported: the plan reads. The refusal names the first
+// such cell, by the waypoint's
 // number, as the window numbers its rows:
 //   航线中没有航点，无法导出。
 //   第 2 个航点的纬度“4250E”无法读取：“E”属于经度，纬度只能用 N、S（北、南）。请改正后再导出。
@@ -27,7 +30,7 @@ QString exportRuleText();
 
 struct ExportRefusal {
     qsizetype waypoint = -1;  // from 0; -1 for a route without waypoints
-    LegColumn column = LegColumn::Latitude;  // Latitude, Longitude or Speed; unused without waypoints
+    LegColumn column = LegColumn::Latitude;  // Latitude, Longitude, Speed, Current or Leeway; unused without waypoints
     QString message;          // the sentence above
 };
 

@@ -229,6 +229,13 @@ void GpxDocument::readPlan(SavedSettings& saved)
         if (!saved.etaZone)
             refuse(line, u"预计到达所用的区时%1无法识别。"_s.arg(quotedText(text)));
     }
+    for (const ReckoningAttribute& given : reckoningAttributes) {
+        if (!attributes.hasAttribute(given.name.toString()))
+            continue;
+        if (!saved.reckoning)
+            saved.reckoning.emplace();
+        (*saved.reckoning).*given.text = attribute(given.name);
+    }
     skipElement();
 }
 
@@ -241,6 +248,8 @@ void GpxDocument::readLeg(GpxWaypoint& point)
             refuse(xml_.lineNumber(), u"%1不是航法，应为 %2。"_s.arg(quotedText(text), methodCodeChoices()));
     }
     point.speed = attribute(u"speed");
+    point.current = attribute(u"current");
+    point.leeway = attribute(u"leeway");
     skipElement();
 }
 

@@ -23,6 +23,9 @@ struct GpxWaypoint {
     // in a file without it, and the speed as typed, empty for the route's.
     std::optional<nav::Method> method = std::nullopt;
     QString speed = {};
+    // Its current (流向/流速) and leeway as typed, empty for none.
+    QString current = {};
+    QString leeway = {};
 };
 
 // A route: its points in order of passage.

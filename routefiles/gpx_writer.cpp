@@ -154,12 +154,19 @@ void writePlan(QXmlStreamWriter& xml, const SavedSettings& saved)
         xml.writeAttribute(u"zone"_s, fromUtf8(nav::formatTimeZone(*saved.departureZone)));
     if (saved.etaZone)
         xml.writeAttribute(u"eta-zone"_s, fromUtf8(nav::etaZoneWord(*saved.etaZone)));
+    if (saved.reckoning) {
+        for (const ReckoningAttribute& given : reckoningAttributes) {
+            const QString& text = (*saved.reckoning).*given.text;
+            if (!text.isEmpty())
+                xml.writeAttribute(given.name.toString(), text);
+        }
+    }
     xml.writeEndElement();
 }
 
 void writeLeg(QXmlStreamWriter& xml, const GpxWaypoint& point)
 {
-    if (!point.method && point.speed.isEmpty())
+    if (!point.method && point.speed.isEmpty() && point.current.isEmpty() && point.leeway.isEmpty())
         return;
     xml.writeStartElement(u"extensions"_s);
     xml.writeEmptyElement(tarnquilNamespace.toString(), u"leg"_s);
@@ -167,6 +174,10 @@ void writeLeg(QXmlStreamWriter& xml, const GpxWaypoint& point)
         xml.writeAttribute(u"method"_s, methodCell(*point.method));
     if (!point.speed.isEmpty())
         xml.writeAttribute(u"speed"_s, point.speed);
+    if (!point.current.isEmpty())
+        xml.writeAttribute(u"current"_s, point.current);
+    if (!point.leeway.isEmpty())
+        xml.writeAttribute(u"leeway"_s, point.leeway);
     xml.writeEndElement();
 }
 
@@ -174,7 +185,8 @@ bool usesExtension(const GpxRoute& route)
 {
     return route.saved != SavedSettings{}
         || std::any_of(route.points.cbegin(), route.points.cend(), [](const GpxWaypoint& point) {
-               return point.method || !point.speed.isEmpty();
+               return point.method || !point.speed.isEmpty() || !point.current.isEmpty()
+                   || !point.leeway.isEmpty();
            });
 }
 

@@ -34,9 +34,9 @@ namespace {
 
 enum class RouteField {
     Name, Latitude, Longitude, Method, LatitudeHemisphere, LongitudeHemisphere,
-    Speed, Remark, Eta, RouteName, Model,
+    Speed, Remark, Eta, RouteName, Model, Current, Leeway,
 };
-constexpr int routeFieldCount = 11;
+constexpr int routeFieldCount = 13;
 
 struct HeaderWord {
     QStringView word;  // case-folded
@@ -63,6 +63,8 @@ constexpr std::array headerWords = {
     HeaderWord{u"预计到达", RouteField::Eta},   HeaderWord{u"eta", RouteField::Eta},
     HeaderWord{u"航线名称", RouteField::RouteName}, HeaderWord{u"route", RouteField::RouteName},
     HeaderWord{u"地球模型", RouteField::Model}, HeaderWord{u"model", RouteField::Model},
+    HeaderWord{u"流向/流速", RouteField::Current}, HeaderWord{u"current", RouteField::Current},
+    HeaderWord{u"风压差", RouteField::Leeway},  HeaderWord{u"leeway", RouteField::Leeway},
 };
 
 // The columns a plan needs beyond the positions, in the order they are
@@ -75,7 +77,10 @@ constexpr std::array planFields = {RouteField::Method, RouteField::Speed, RouteF
 constexpr QStringView hemisphereWord = u"hemisphere";
 
 // The route's own values, on lines of their own above the waypoint table.
-enum class RouteSetting { RouteName, Model, Speed, Departure, Zone, EtaZone };
+enum class RouteSetting {
+    RouteName, Model, Speed, Departure, Zone, EtaZone,
+    Leeway, CurrentSet, CurrentRate, LogCorrection,
+};
 
 struct SettingName {
     QStringView name;
@@ -88,7 +93,27 @@ constexpr std::array settingNames = {
     SettingName{u"航线名称", RouteSetting::RouteName}, SettingName{u"地球模型", RouteSetting::Model},
     SettingName{u"航速", RouteSetting::Speed},          SettingName{u"开航时间", RouteSetting::Departure},
     SettingName{u"区时", RouteSetting::Zone},          SettingName{u"预计到达按", RouteSetting::EtaZone},
+    SettingName{u"推算风压差", RouteSetting::Leeway},  SettingName{u"推算流向", RouteSetting::CurrentSet},
+    SettingName{u"推算流速", RouteSetting::CurrentRate}, SettingName{u"推算改正率", RouteSetting::LogCorrection},
 };
+
+// The dead reckoning's wind and current, kept as typed: the text each of
+// their settings holds; none for the route's other settings.
+QString ReckoningTexts::* reckoningText(RouteSetting setting)
+{
+    switch (setting) {
+    case RouteSetting::Leeway:
+        return &ReckoningTexts::leeway;
+    case RouteSetting::CurrentSet:
+        return &ReckoningTexts::currentSet;
+    case RouteSetting::CurrentRate:
+        return &ReckoningTexts::currentRate;
+    case RouteSetting::LogCorrection:
+        return &ReckoningTexts::logCorrection;
+    default:
+        return nullptr;
+    }
+}
 
 const QByteArray byteOrderMark = "\xEF\xBB\xBF";
 const QByteArray lineEnd = "\r\n";
@@ -116,6 +141,10 @@ QString fieldTitle(RouteField field)
         return u"航线名称"_s;
     case RouteField::Model:
         return u"地球模型"_s;
+    case RouteField::Current:
+        return legColumnTitle(LegColumn::Current);
+    case RouteField::Leeway:
+        return legColumnTitle(LegColumn::Leeway);
     case RouteField::LongitudeHemisphere:
         break;
     }
@@ -527,6 +556,12 @@ private:
     {
         const QString text = value.trimmed();
         SavedSettings& saved = reading_.saved;
+        if (QString ReckoningTexts::*member = reckoningText(setting)) {
+            if (!saved.reckoning)
+                saved.reckoning.emplace();
+            (*saved.reckoning).*member = text;
+            return;
+        }
         switch (setting) {
         case RouteSetting::RouteName:
             reading_.routeName = value;
@@ -554,6 +589,8 @@ private:
             saved.etaZone = readEtaZoneText(text);
             if (!saved.etaZone)
                 refuseValue(place, u"%1不是预计到达所用的区时，应为 %2。"_s.arg(quotedText(text), etaZoneChoices()));
+            return;
+        default:
             return;
         }
     }
@@ -598,6 +635,8 @@ WaypointText waypointOf(const CsvRecord& record, const Header& header, bool ownS
     if (ownSpeed)
         waypoint.speed = textOf(record, header, RouteField::Speed).trimmed();
     waypoint.remark = textOf(record, header, RouteField::Remark);
+    waypoint.current = textOf(record, header, RouteField::Current).trimmed();
+    waypoint.leeway = textOf(record, header, RouteField::Leeway).trimmed();
     return waypoint;
 }
 
@@ -658,6 +697,8 @@ QString plainNumber(double value)
 QString settingValue(RouteSetting setting, const RouteDocument& document)
 {
     const RouteSettings& settings = document.settings;
+    if (QString ReckoningTexts::*member = reckoningText(setting))
+        return settings.reckoning.*member;
     switch (setting) {
     case RouteSetting::RouteName:
         return document.name;
@@ -669,7 +710,7 @@ QString settingValue(RouteSetting setting, const RouteDocument& document)
         return settings.departure ? fromUtf8(nav::formatClockTime(*settings.departure)) : QString();
     case RouteSetting::Zone:
         return fromUtf8(nav::formatTimeZone(settings.departureZone));
-    case RouteSetting::EtaZone:
+    default:
         break;
     }
     return fromUtf8(nav::etaZoneName(settings.etaZone));
@@ -680,10 +721,14 @@ QString settingValue(RouteSetting setting, const RouteDocument& document)
 QByteArray settingLines(const RouteDocument& document)
 {
     QByteArray bytes = csvLine({settingsTitle.toString(), valueTitle.toString()}).toUtf8() + lineEnd;
-    for (const SettingName& name : settingNames)
+    for (const SettingName& name : settingNames) {
+        // A route without wind and current is written as before them.
+        if (reckoningText(name.setting) && document.settings.reckoning.isEmpty())
+            continue;
         bytes += csvLine({name.name.toString(), formulaGuarded(settingValue(name.setting, document))})
                      .toUtf8()
             + lineEnd;
+    }
     return bytes + lineEnd;
 }
 
@@ -795,6 +840,8 @@ QByteArray routeCsv(const QList<WaypointText>& waypoints, geo::NumberForm routeF
 QByteArray legTableCsv(const RouteDocument& document)
 {
     const RouteSettings& settings = document.settings;
+    // A route without currents is written as before them.
+    const bool withCurrents = hasLegCurrents(document.waypoints);
     QList<QStringList> texts;
     texts.reserve(document.rows.size());
     for (qsizetype i = 0; i < document.rows.size(); ++i) {
@@ -814,9 +861,15 @@ QByteArray legTableCsv(const RouteDocument& document)
                                      geo::Axis::Longitude);
         }
         guardTexts(cells);
+        if (withCurrents) {
+            // The current and leeway as typed ("+3" a formula to a spreadsheet).
+            for (const QString& text : row.currentTexts)
+                cells.append(formulaGuarded(text));
+        }
         texts.append(cells);
     }
-    const QByteArray table = csvFile(legColumnTitles(), texts);
+    const QByteArray table =
+        csvFile(withCurrents ? legColumnTitles() + currentColumnTitles() : legColumnTitles(), texts);
     return byteOrderMark + settingLines(document) + table.sliced(byteOrderMark.size());
 }
 

@@ -18,8 +18,15 @@
 //   区时,UTC-5                     the departure's zone (readTimeZone)
 //   预计到达按,船时                 the zone of the arrival times: 开航区时, UTC or
 //                                   船时 (nav::etaZoneName), or depart, utc, ship
+//   推算风压差,+3                  the dead reckoning's leeway α, as typed
+//   推算流向,120                    its current's set, as typed
+//   推算流速,2                      its current's rate, as typed
+//   推算改正率,-2                    its log correction ΔL, as typed
 //
 //   序号,名称,纬度,经度,…
+// The last four are written only when one of them is given, and are read
+// as texts: the window's 推算船位 panel reads and refuses them (a file that
+// gives one gives the others, left out, as empty).
 // Each setting may be left out (the file then says nothing of it), in any
 // order, once; fields after the value must be blank (spreadsheets pad lines
 // with commas). Refused, naming the line: an unknown or repeated setting, a
@@ -37,6 +44,8 @@
 //   Hemisphere                      the hemisphere of the latitude or longitude
 //                                   column just before it, else just after it
 //   航速  speed                      the leg's speed as typed (readSpeedText)
+//   流向/流速  current               the leg's current as typed ("120/1.5")
+//   风压差  leeway                   the leg's leeway α as typed ("+3")
 //   备注  remark                     the waypoint's remark
 //   预计到达  eta                     computed, passed over
 //   航线名称  route                   passed over
@@ -124,7 +133,8 @@ struct RouteCsvReading {
 RouteCsvReading readRouteCsv(const QByteArray& bytes);
 
 // The settings a CSV file's settings lines may hold, in the order they are
-// written, for messages and help: "航线名称、地球模型、航速、开航时间、区时、预计到达按".
+// written, for messages and help:
+// "航线名称、地球模型、航速、开航时间、区时、预计到达按、推算风压差、推算流向、推算流速、推算改正率".
 QString routeSettingNames();
 
 // Reads the file at path; a file that cannot be opened is refused as well:
@@ -145,8 +155,11 @@ QByteArray routeCsv(const QList<WaypointText>& waypoints, geo::NumberForm routeF
 QString lastingCoordinateText(const QString& text, geo::NumberForm form, geo::Axis axis);
 
 // The leg table: the settings lines (航线名称, 地球模型, 航速, 开航时间,
-// 区时, 预计到达按), a blank line, then the titles of legColumns and the texts of each
-// row, so that readRouteCsv reads the file back to the same plan. Each
+// 区时, 预计到达按, and 推算风压差, 推算流向, 推算流速, 推算改正率 when one of
+// them is given), a blank line, then the titles of legColumns and the texts of each
+// row, and after them currentColumns' titles and texts when some leg has a
+// current or leeway (hasLegCurrents), so that readRouteCsv reads the file
+// back to the same plan. Each
 // position that reads is written in degrees with the digits that read back
 // as the same double (exactDegreesText: "31.2304°N"), a cell that gives none
 // as typed. Every other cell is the row's text.

@@ -16,6 +16,8 @@ QList<WaypointText> waypointTexts(const GpxRoute& route)
                               point.method.value_or(nav::Method::Rhumb)};
         waypoint.speed = point.speed;
         waypoint.remark = point.remark;
+        waypoint.current = point.current;
+        waypoint.leeway = point.leeway;
         waypoints.append(std::move(waypoint));
     }
     return waypoints;
@@ -31,7 +33,8 @@ std::optional<GpxRoute> gpxRoute(const RouteDocument& document)
             return std::nullopt;
         const WaypointText waypoint = document.waypoints.value(i);
         route.points.append({waypoint.name, rows[i].position->latitude, rows[i].position->longitude,
-                             waypoint.remark, waypoint.method, waypoint.speed.trimmed()});
+                             waypoint.remark, waypoint.method, waypoint.speed.trimmed(),
+                             waypoint.current.trimmed(), waypoint.leeway.trimmed()});
     }
     return route;
 }

@@ -2,6 +2,8 @@
 #include "routefiles/route_table.h"
 
 #include "text/conversion_message.h"
+#include "text/current_text.h"
+#include "text/current_words.h"
 #include "text/method_words.h"
 #include "text/quantity_text.h"
 #include "text/utf8_text.h"
@@ -50,6 +52,7 @@ struct ReadWaypoint {
     std::optional<double> latitude;
     std::optional<double> longitude;
     std::optional<double> speed;
+    std::optional<nav::LegCurrent> current;  // empty for neither current nor leeway
     QList<CellRefusal> refusals;
 };
 
@@ -74,6 +77,36 @@ std::optional<double> readLegSpeed(ReadWaypoint& read, const QString& text)
     return reading.value;
 }
 
+// The leg's current and leeway, or why a text gives none; both empty, none.
+std::optional<nav::LegCurrent> readLegCurrent(ReadWaypoint& read, const WaypointText& waypoint)
+{
+    const QString current = waypoint.current.trimmed();
+    const QString leeway = waypoint.leeway.trimmed();
+    if (current.isEmpty() && leeway.isEmpty())
+        return std::nullopt;
+    nav::LegCurrent given;
+    bool refused = false;
+    if (!current.isEmpty()) {
+        CurrentReading reading = readLegCurrentText(current);
+        if (reading.current)
+            given.current = *reading.current;
+        else
+            read.refusals.append({LegColumn::Current, std::move(reading.refusal), std::nullopt});
+        refused = !reading.current;
+    }
+    if (!leeway.isEmpty()) {
+        QuantityReading reading = readLeewayText(leeway);
+        if (reading.value)
+            given.leeway = *reading.value;
+        else
+            read.refusals.append({LegColumn::Leeway, std::move(reading.refusal), std::nullopt});
+        refused = refused || !reading.value;
+    }
+    if (refused)
+        return std::nullopt;
+    return given;
+}
+
 ReadWaypoint readWaypoint(const WaypointText& waypoint, geo::NumberForm routeForm, bool first)
 {
     ReadWaypoint read;
@@ -82,8 +115,10 @@ ReadWaypoint readWaypoint(const WaypointText& waypoint, geo::NumberForm routeFor
     read.longitude = readInto(read, waypoint.longitude, geo::Axis::Longitude,
                               waypoint.longitudeForm.value_or(routeForm));
     // No leg arrives at the first waypoint: its speed is never used.
-    if (!first)
+    if (!first) {
         read.speed = readLegSpeed(read, waypoint.speed);
+        read.current = readLegCurrent(read, waypoint);
+    }
     return read;
 }
 
@@ -102,14 +137,18 @@ std::vector<nav::RouteRow> computeRows(const nav::Earth& earth, nav::RoutePlan p
     }
 }
 
+// A text the leg's time depends on: its speed, current or leeway.
 bool hasSpeedRefusal(const ReadWaypoint& read)
 {
-    return std::any_of(read.refusals.cbegin(), read.refusals.cend(),
-                       [](const CellRefusal& refusal) { return refusal.column == LegColumn::Speed; });
+    return std::any_of(read.refusals.cbegin(), read.refusals.cend(), [](const CellRefusal& refusal) {
+        return refusal.column == LegColumn::Speed || refusal.column == LegColumn::Current
+            || refusal.column == LegColumn::Leeway;
+    });
 }
 
-// nav took a leg whose speed was refused at the route's speed; no time is
-// guessed from a text that does not read, so none is shown from that leg on.
+// nav took a leg whose speed was refused at the route's speed, or whose
+// current or leeway was refused without them; no time is guessed from a
+// text that does not read, so none is shown from that leg on.
 void forgetTimesFromRefusedSpeed(std::vector<nav::RouteRow>& values, const QList<ReadWaypoint>& read)
 {
     const auto first = std::find_if(read.cbegin(), read.cend(), hasSpeedRefusal);
@@ -187,6 +226,30 @@ QStringList rowTexts(qsizetype index, const WaypointText& waypoint, const ReadWa
     return texts;
 }
 
+// The current's columns of a leg: as typed, and what the leg makes of them.
+QStringList currentTexts(qsizetype index, const WaypointText& waypoint, const nav::RouteRow& values)
+{
+    QStringList texts(currentColumnCount);
+    if (index == 0)
+        return texts;
+    texts[0] = waypoint.current;
+    texts[1] = waypoint.leeway;
+    if (values.underCurrent && values.underCurrent->steer) {
+        texts[2] = fromUtf8(nav::formatCourse(values.underCurrent->steer->tc));
+        texts[3] = fromUtf8(nav::formatSpeed(values.underCurrent->steer->groundSpeed));
+    }
+    return texts;
+}
+
+// A leg whose track its current does not let it hold, refused in its 应驶航向.
+void refuseUnheldTrack(QList<CellRefusal>& refusals, const nav::RouteRow& values, nav::Method method)
+{
+    if (values.underCurrent && values.underCurrent->refusal && values.leg)
+        refusals.append({LegColumn::CourseToSteer,
+                         trackRefusal(*values.underCurrent->refusal, values.leg->course(method)),
+                         std::nullopt});
+}
+
 }  // namespace
 
 RouteSettings withSaved(RouteSettings settings, const SavedSettings& saved)
@@ -198,12 +261,17 @@ RouteSettings withSaved(RouteSettings settings, const SavedSettings& saved)
         settings.departure = *saved.departure;
     settings.departureZone = saved.departureZone.value_or(settings.departureZone);
     settings.etaZone = saved.etaZone.value_or(settings.etaZone);
+    settings.reckoning = saved.reckoning.value_or(settings.reckoning);
     return settings;
 }
 
 SavedSettings savedOf(const RouteSettings& settings)
 {
-    return {settings.model, settings.speed, settings.departure, settings.departureZone, settings.etaZone};
+    std::optional<ReckoningTexts> reckoning;
+    if (!settings.reckoning.isEmpty())
+        reckoning = settings.reckoning;
+    return {settings.model, settings.speed, settings.departure, settings.departureZone,
+            settings.etaZone, reckoning};
 }
 
 WaypointText withForm(WaypointText waypoint, geo::NumberForm form)
@@ -217,7 +285,9 @@ WaypointText withForm(WaypointText waypoint, geo::NumberForm form)
 
 QString legColumnTitle(LegColumn column)
 {
-    return legColumns[std::size_t(column)].title.toString();
+    const auto index = std::size_t(column);
+    return index < legColumns.size() ? legColumns[index].title.toString()
+                                     : currentColumns[index - legColumns.size()].title.toString();
 }
 
 QStringList legColumnTitles()
@@ -226,6 +296,30 @@ QStringList legColumnTitles()
     for (const LegColumnInfo& info : legColumns)
         titles.append(info.title.toString());
     return titles;
+}
+
+QStringList currentColumnTitles()
+{
+    QStringList titles;
+    for (const LegColumnInfo& info : currentColumns)
+        titles.append(info.title.toString());
+    return titles;
+}
+
+bool hasLegCurrents(const QList<WaypointText>& waypoints)
+{
+    return std::any_of(waypoints.cbegin() + (waypoints.isEmpty() ? 0 : 1), waypoints.cend(),
+                       [](const WaypointText& waypoint) {
+                           return !waypoint.current.trimmed().isEmpty()
+                               || !waypoint.leeway.trimmed().isEmpty();
+                       });
+}
+
+QString legText(const RouteTableRow& row, LegColumn column)
+{
+    const auto index = qsizetype(column);
+    return index < legColumnCount ? row.texts.value(index)
+                                  : row.currentTexts.value(index - legColumnCount);
 }
 
 QList<RouteTableRow> makeRouteTable(const QList<WaypointText>& waypoints,
@@ -244,7 +338,7 @@ QList<RouteTableRow> makeRouteTable(const QList<WaypointText>& waypoints,
         std::optional<geo::GeoPoint> position;
         if (cells.latitude && cells.longitude)
             position = geo::GeoPoint{*cells.latitude, *cells.longitude};
-        plan.waypoints.push_back({{}, position, waypoint.method, cells.speed});
+        plan.waypoints.push_back({{}, position, waypoint.method, cells.speed, {}, cells.current});
     }
     std::vector<nav::RouteRow> values = computeRows(nav::Earth(settings.model), plan);
     forgetTimesFromRefusedSpeed(values, read);
@@ -252,8 +346,11 @@ QList<RouteTableRow> makeRouteTable(const QList<WaypointText>& waypoints,
     rows.reserve(waypoints.size());
     for (qsizetype i = 0; i < waypoints.size(); ++i) {
         const nav::RouteRow& rowValues = values[std::size_t(i)];
-        rows.append({plan.waypoints[std::size_t(i)].position, read[i].refusals, rowValues,
-                     rowTexts(i, waypoints[i], read[i], rowValues, settings.etaZone)});
+        QList<CellRefusal> refusals = read[i].refusals;
+        refuseUnheldTrack(refusals, rowValues, waypoints[i].method);
+        rows.append({plan.waypoints[std::size_t(i)].position, refusals, rowValues,
+                     rowTexts(i, waypoints[i], read[i], rowValues, settings.etaZone),
+                     currentTexts(i, waypoints[i], rowValues)});
     }
     return rows;
 }
@@ -303,6 +400,8 @@ QList<WaypointText> reversedWaypoints(const QList<WaypointText>& waypoints)
     for (qsizetype i = reversed.size(); i-- > 1;) {
         std::swap(reversed[i].method, reversed[i - 1].method);
         std::swap(reversed[i].speed, reversed[i - 1].speed);
+        std::swap(reversed[i].current, reversed[i - 1].current);
+        std::swap(reversed[i].leeway, reversed[i - 1].leeway);
     }
     return reversed;
 }

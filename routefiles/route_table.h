@@ -43,12 +43,37 @@ struct WaypointText {
     QString speed = {};
     // The navigator's remark (备注), kept as typed.
     QString remark = {};
+    // The current expected on the leg arriving here, as typed: its set and
+    // rate as 流向/流速, "120/1.5" (readLegCurrentText); empty for none.
+    QString current = {};
+    // The leeway α made on that leg, as typed ("+3", readLeewayText); empty
+    // for none. Both unused for the first waypoint.
+    QString leeway = {};
 
     friend bool operator==(const WaypointText&, const WaypointText&) = default;
 };
 
 // The waypoint with `form` for each coordinate text that has none of its own.
 WaypointText withForm(WaypointText waypoint, geo::NumberForm form);
+
+// The wind and current of the route window's dead reckoning (推算船位), as
+// typed into its fields and read there (text/current_text.h): the leeway α,
+// the current's set and rate, the log correction ΔL. A navigator's setting
+// of the passage, kept with the route; no computation of the route reads
+// them. All empty: none given.
+struct ReckoningTexts {
+    QString leeway;
+    QString currentSet;
+    QString currentRate;
+    QString logCorrection;
+
+    bool isEmpty() const
+    {
+        return leeway.isEmpty() && currentSet.isEmpty() && currentRate.isEmpty()
+            && logCorrection.isEmpty();
+    }
+    friend bool operator==(const ReckoningTexts&, const ReckoningTexts&) = default;
+};
 
 struct RouteSettings {
     // How plain numbers are read (分, 秒 or 度) in texts without a form of their own.
@@ -60,6 +85,8 @@ struct RouteSettings {
     nav::TimeZone departureZone = nav::kDefaultDepartureZone;
     // The zone the arrival times are shown in.
     nav::EtaZone etaZone = nav::EtaZone::Departure;
+    // The dead reckoning's wind and current.
+    ReckoningTexts reckoning = {};
 };
 
 // What a route file says of the route as a whole, each empty where the file
@@ -72,6 +99,8 @@ struct SavedSettings {
     std::optional<std::optional<nav::ClockTime>> departure;
     std::optional<nav::TimeZone> departureZone;
     std::optional<nav::EtaZone> etaZone = std::nullopt;  // the zone arrivals are shown in
+    // The dead reckoning's wind and current, empty where the file gives none.
+    std::optional<ReckoningTexts> reckoning = std::nullopt;
 
     friend bool operator==(const SavedSettings&, const SavedSettings&) = default;
 };
@@ -79,14 +108,18 @@ struct SavedSettings {
 // `settings` with what `saved` says in place of its own.
 RouteSettings withSaved(RouteSettings settings, const SavedSettings& saved);
 
-// What of `settings` a file keeps.
+// What of `settings` a file keeps; the wind and current only when one of
+// them is given, so that a route without them is written as before.
 SavedSettings savedOf(const RouteSettings& settings);
 
-// The columns of the leg table that is exported and printed, in their order.
+// The columns of the leg table that is exported and printed, in their order,
+// then the columns of a leg's current and leeway (currentColumns), which a
+// table has only when some leg has a current or leeway.
 enum class LegColumn {
     Number, Name, Latitude, Longitude, Method, Speed,
     RhumbCourse, RhumbDistance, GreatCircleCourse, GreatCircleDistance,
     Cumulative, DistanceToGo, LegTime, TimeUnderWay, Eta, Remark,
+    Current, Leeway, CourseToSteer, GroundSpeed,
 };
 
 // A column as the CSV file and the printed table head and set it. Its width
@@ -130,16 +163,35 @@ constexpr bool columnsInOrder()
 }
 static_assert(columnsInOrder(), "legColumns lists the columns in the order of LegColumn");
 
+// A leg's current and leeway, after the columns above:
+// 流向/流速,风压差,应驶航向,对地航速
+//   流向/流速  the current as typed ("120/1.5")    风压差  the leeway as typed
+//   应驶航向   the course to steer, "029.5"       对地航速  the ground speed, "9.5"
+inline constexpr std::array currentColumns = {
+    LegColumnInfo{LegColumn::Current, u"流向/流速", Qt::AlignRight},
+    LegColumnInfo{LegColumn::Leeway, u"风压差", Qt::AlignRight},
+    LegColumnInfo{LegColumn::CourseToSteer, u"应驶航向", Qt::AlignRight},
+    LegColumnInfo{LegColumn::GroundSpeed, u"对地航速", Qt::AlignRight},
+};
+inline constexpr int currentColumnCount = int(currentColumns.size());
+
 QString legColumnTitle(LegColumn column);
-QStringList legColumnTitles();  // in order
+QStringList legColumnTitles();      // in order, without the current's
+QStringList currentColumnTitles();  // in order
+
+// Whether some leg (the waypoints after the first) is given a current or
+// a leeway, so that a table written has the current's columns.
+bool hasLegCurrents(const QList<WaypointText>& waypoints);
 
 // A latitude or longitude text that gives no position, with why, e.g.
 //   “S”属于纬度，经度只能用 E、W（东、西）。   (refusalReason of conversion_message.h)
 //   纬度应在 -90° 到 90° 之间。                 (a packed text beyond the Earth: "9100")
 //   请输入纬度。                               (an empty or blank text)
 //   航速“fast”无法识别：应为不小于 0.00000001 的节数，如 12、12.5 或 12kn。  (a leg's speed)
+//   流向/流速“120”无法识别：应写作 流向/流速，如 120/1.5。     (a leg's current)
+//   计划航迹向 045.0° 保持不住：…                            (应驶航向: trackRefusal)
 struct CellRefusal {
-    LegColumn column;  // Latitude, Longitude or Speed
+    LegColumn column;  // Latitude, Longitude, Speed, Current, Leeway or CourseToSteer
     QString message;
     std::optional<geo::Rule> rule;  // the reader's, for a text it refuses; empty for an empty cell
 };
@@ -161,15 +213,26 @@ struct RouteTableRow {
     // A leg touching a refused cell is empty, and nothing cumulative after
     // it is guessed.
     QStringList texts;
+    // One text per currentColumns: the current and leeway as typed, the
+    // course to steer and the ground speed of a leg that has either and a
+    // speed; empty for a leg without, and for the first row.
+    QStringList currentTexts;
 };
 
+// The row's text of any column, the current's among them.
+QString legText(const RouteTableRow& row, LegColumn column);
+
 // Reads every waypoint's texts with geo::readRouteCoordinate, each in its own
-// form or else in the settings' form, and each leg's speed with
-// readSpeedText (text/quantity_text.h), and computes the route on one
-// nav::Earth. Never throws: a text that gives no position and a leg's speed
+// form or else in the settings' form, each leg's speed with readSpeedText
+// (text/quantity_text.h) and its current and leeway with readLegCurrentText
+// and readLeewayText (text/current_text.h), and computes the route on one
+// nav::Earth: a leg with a current or leeway by its ground speed
+// (nav::RouteRow::underCurrent), one whose track cannot be held refused in
+// its 应驶航向 with the reason (trackRefusal), without times from it on. Never throws: a text that gives no position and a leg's speed
 // that does not read are CellRefusals (the leg is then computed at the
 // route's speed: no time is guessed from a refused text, the whole route
-// shows none from there), a speed so small (below some 1e-300 kn) that its
+// shows none from there; so for a current or leeway that does not read),
+// a speed so small (below some 1e-300 kn) that its
 // times overflow gives no times. Its time for a long route is measured
 // by bench/route_export_bench (docs/performance.md).
 QList<RouteTableRow> makeRouteTable(const QList<WaypointText>& waypoints,
@@ -187,7 +250,7 @@ bool hasAmbiguousNumbers(const QList<RouteTableRow>& rows);
 QString totalsText(const QList<RouteTableRow>& rows, nav::EtaZone etaZone);
 
 // The route sailed the other way (nav::reversedRoute): the waypoints in
-// reverse order, each leg keeping its method and speed, which move with it
+// reverse order, each leg keeping its method, speed, current and leeway, which move with it
 // to the waypoint it now arrives at. Reversing twice gives the list back.
 QList<WaypointText> reversedWaypoints(const QList<WaypointText>& waypoints);
 

@@ -72,6 +72,7 @@ void RouteFiles::newRoute()
     filePath_.clear();
     absentColumns_.clear();
     settings_->setRouteName({});
+    settings_->showReckoning({});
     emit routeReplaced({});
 }
 
@@ -123,8 +124,12 @@ bool RouteFiles::openRoute(const QString& path, qsizetype routeNumber)
         settings_->chooseForm(geo::NumberForm::Degrees);
     filePath_ = path;
     absentColumns_ = file.absentColumns;
-    // What the file says of the route as a whole; the rest stays as set.
-    settings_->showSettings(withSaved(model_->settings(), file.saved));
+    // What the file says of the route as a whole; the rest stays as set,
+    // but for the dead reckoning's wind and current, which are the route's
+    // own: a file without them has none.
+    RouteSettings settings = model_->settings();
+    settings.reckoning = {};
+    settings_->showSettings(withSaved(settings, file.saved));
     settings_->setRouteName(file.name);
     emit routeReplaced(file.waypoints);
     QString details;

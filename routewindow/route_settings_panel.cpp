@@ -169,6 +169,7 @@ void RouteSettingsPanel::readSettings()
     if (!zone && !zoneField->text().isEmpty())
         settings.departure.reset();
     settings.etaZone = nav::EtaZone(ui_->etaZoneCombo->currentData().toInt());
+    settings.reckoning = reckoning_;
     const bool changed = settings.form == model_->settings().form
         && !(savedOf(settings) == savedOf(model_->settings()));
     model_->setSettings(settings);
@@ -179,9 +180,22 @@ void RouteSettingsPanel::readSettings()
     }
 }
 
+void RouteSettingsPanel::setReckoning(const ReckoningTexts& texts)
+{
+    reckoning_ = texts;
+    readSettings();
+}
+
+void RouteSettingsPanel::showReckoning(const ReckoningTexts& texts)
+{
+    const QScopedValueRollback<bool> showing(showingSettings_, true);
+    setReckoning(texts);
+}
+
 void RouteSettingsPanel::showSettings(const RouteSettings& settings)
 {
     const QScopedValueRollback<bool> showing(showingSettings_, true);
+    reckoning_ = settings.reckoning;
     ui_->zoneCombo->setCurrentText(fromUtf8(nav::formatTimeZone(settings.departureZone)));
     ui_->etaZoneCombo->setCurrentIndex(ui_->etaZoneCombo->findData(int(settings.etaZone)));
     chooseForm(settings.form);
@@ -192,6 +206,9 @@ void RouteSettingsPanel::showSettings(const RouteSettings& settings)
     ui_->departureEdit->setText(settings.departure
                                     ? fromUtf8(nav::formatClockTime(*settings.departure))
                                     : QString());
+    // The wind and current have no field here: read whether or not a field
+    // changed.
+    readSettings();
 }
 
 QString RouteSettingsPanel::routeName() const

@@ -42,6 +42,11 @@ public:
     void readSettings();
     // Puts the settings into the fields; no change of the route is noted.
     void showSettings(const RouteSettings& settings);
+    // The dead reckoning's wind and current, kept with the settings: as the
+    // navigator edits them (a change of the route), and as a route brings
+    // them (none noted).
+    void setReckoning(const ReckoningTexts& texts);
+    void showReckoning(const ReckoningTexts& texts);
     void chooseForm(geo::NumberForm form);
 
     QString routeName() const;
@@ -49,7 +54,8 @@ public:
     void setRouteName(const QString& name);
 
     // Whether the navigator changed a setting that files keep (speed,
-    // departure, zone, model, name) since markUnchanged.
+    // departure, zone, model, name, the dead reckoning's wind and current)
+    // since markUnchanged.
     bool isChanged() const { return settingsChanged_; }
     void markUnchanged() { settingsChanged_ = false; }
 
@@ -69,6 +75,7 @@ private:
     Ui::RouteWindow* ui_;
     WaypointTableModel* model_;
     StatusLine* status_;
+    ReckoningTexts reckoning_;
     bool settingsChanged_ = false;
     bool showingSettings_ = false;
 };

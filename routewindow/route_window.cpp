@@ -79,6 +79,19 @@ struct Advances {
     }
 };
 
+// The course of the leg arriving at waypoint `row` by its method, the
+// track 预配 makes good; none for the first waypoint, a leg with a position
+// missing, or no row.
+std::optional<double> arrivingCourse(const WaypointTableModel& model, int row)
+{
+    if (row < 0)
+        return std::nullopt;
+    const std::optional<nav::Leg>& leg = model.tableRow(row).values.leg;
+    if (!leg)
+        return std::nullopt;
+    return leg->course(model.waypoints().at(row).method);
+}
+
 }  // namespace
 
 RouteWindow::RouteWindow(QWidget* parent)
@@ -92,6 +105,9 @@ RouteWindow::RouteWindow(QWidget* parent)
     deadReckoning_ = new DeadReckoningPanel(
         {ui_->fromEdit, ui_->courseEdit, ui_->runEdit, ui_->runMethodCombo, ui_->reachedEdit,
          ui_->appendButton},
+        {ui_->logSpeedEdit, ui_->hoursEdit, ui_->leewayEdit, ui_->setEdit, ui_->rateEdit,
+         ui_->logCorrectionEdit, ui_->caEdit, ui_->cgEdit, ui_->groundSpeedEdit, ui_->betaEdit,
+         ui_->gammaEdit, ui_->steerEdit, ui_->steerSpeedEdit},
         this);
     status_ = new StatusLine(statusBar());
     editing_ = new WaypointEditing(this, ui_->waypointTable, model_, undoStack_);
@@ -252,8 +268,13 @@ void RouteWindow::setUpDeadReckoning()
     const int padding = advances.width(0, 1);
     for (QLineEdit* field : {ui_->fromEdit, static_cast<QLineEdit*>(ui_->reachedEdit)})
         field->setMinimumWidth(position + padding);
-    for (QLineEdit* number : {ui_->courseEdit, ui_->runEdit})
+    for (QLineEdit* number : {ui_->courseEdit, ui_->runEdit, ui_->logSpeedEdit, ui_->hoursEdit,
+                              ui_->leewayEdit, ui_->setEdit, ui_->rateEdit, ui_->logCorrectionEdit})
         number->setMaximumWidth(advances.width(9, 0) + padding);
+    // 无（对地不动）, or +12.6°（左舷受流）.
+    for (QLineEdit* result : {ui_->cgEdit, ui_->groundSpeedEdit, ui_->betaEdit, ui_->gammaEdit,
+                              ui_->steerSpeedEdit})
+        result->setMinimumWidth(advances.width(6, 6) + padding);
     // After the selected waypoint, where the position was reckoned from,
     // under a name of its own.
     connect(deadReckoning_, &DeadReckoningPanel::appendRequested, this,
@@ -265,6 +286,8 @@ void RouteWindow::setUpDeadReckoning()
     connect(deadReckoning_, &DeadReckoningPanel::refusalChanged, this, [this](const QString& message) {
         status_->setFieldMessage(deadReckoning_, message);
     });
+    connect(deadReckoning_, &DeadReckoningPanel::textsEdited, settings_,
+            &RouteSettingsPanel::setReckoning);
 }
 
 // Fixed widths and one fixed row height, so that no row is ever measured:
@@ -291,6 +314,10 @@ void RouteWindow::setUpTable()
             width += iconRoom;
         header->resizeSection(info.column, width + padding);
     }
+    // A leg's current and leeway are typed for few legs: Enter and Tab go
+    // past them, the arrow keys reach them.
+    table->passOverColumn(WaypointTableModel::Current);
+    table->passOverColumn(WaypointTableModel::Leeway);
     // The names take what room is left; every other width stays as set.
     header->setSectionResizeMode(WaypointTableModel::Name, QHeaderView::Stretch);
     QHeaderView* rows = table->verticalHeader();
@@ -324,6 +351,7 @@ void RouteWindow::setUpSettings()
 void RouteWindow::showReadSettings(const RouteSettings& settings)
 {
     deadReckoning_->setSettings(settings.form, settings.model);
+    deadReckoning_->showTexts(settings.reckoning);
     updateTotals();
 }
 
@@ -353,6 +381,7 @@ void RouteWindow::showCurrent()
     selectedLeg_->showSelectedLeg(row);
     deadReckoning_->setSelectedPosition(row >= 0 ? model_->tableRow(row).position
                                                  : std::nullopt);
+    deadReckoning_->setSelectedTrack(arrivingCourse(*model_, row));
 }
 
 // 航线计算 — 横渡北太平洋 — 航线.csv, the name when the route has one and

@@ -31,6 +31,8 @@ struct CellPlaces {
     int method = -1;
     int speed = -1;
     int remark = -1;
+    int current = -1;
+    int leeway = -1;
 };
 
 // The line cut at every one of `separators`, or nothing when it holds none.
@@ -67,7 +69,9 @@ CellPlaces placesFromTitles(const QStringList& titles)
             int(titles.indexOf(titleOf(waypoint_table::Longitude))),
             int(titles.indexOf(titleOf(waypoint_table::Method))),
             int(titles.indexOf(titleOf(waypoint_table::Speed))),
-            int(titles.indexOf(titleOf(waypoint_table::Remark)))};
+            int(titles.indexOf(titleOf(waypoint_table::Remark))),
+            int(titles.indexOf(titleOf(waypoint_table::Current))),
+            int(titles.indexOf(titleOf(waypoint_table::Leeway)))};
 }
 
 CellPlaces placesFromCount(const QStringList& cells)
@@ -77,7 +81,8 @@ CellPlaces placesFromCount(const QStringList& cells)
     // Rows the table copied, every column in its place.
     if (cells.size() == waypoint_table::columnCount && numbered)
         return {waypoint_table::Name, waypoint_table::Latitude, waypoint_table::Longitude,
-                waypoint_table::Method, waypoint_table::Speed, waypoint_table::Remark};
+                waypoint_table::Method, waypoint_table::Speed, waypoint_table::Remark,
+                waypoint_table::Current, waypoint_table::Leeway};
     if (cells.size() >= 5 && numbered)
         return {1, 2, 3, 4};
     if (cells.size() >= 3)
@@ -105,6 +110,8 @@ WaypointText fromCells(const QStringList& cells, const CellPlaces& places)
     waypoint.method = readMethodLabel(cells.value(places.method)).value_or(nav::Method::Rhumb);
     waypoint.speed = cells.value(places.speed);
     waypoint.remark = cells.value(places.remark);
+    waypoint.current = cells.value(places.current);
+    waypoint.leeway = cells.value(places.leeway);
     return waypoint;
 }
 

@@ -18,6 +18,7 @@ namespace tarnquil::waypoint_table {
 enum Column {
     Number, Name, Latitude, Longitude, Method, Speed,
     Course, Distance, Cumulative, DistanceToGo, LegTime, TimeUnderWay, Eta, Remark,
+    Current, Leeway, CourseToSteer, GroundSpeed,
 };
 
 struct ColumnInfo {
@@ -35,6 +36,11 @@ struct ColumnInfo {
 
 inline constexpr QStringView byLegMethod = u"到达本航点的航段，按该航段的航法";
 inline constexpr QStringView legSpeed = u"到达本航点的航段的航速；空为航线的航速";
+inline constexpr QStringView legCurrent =
+    u"到达本航点的航段上的流：流向/流速，流向为流去的方向，如 120/1.5；空为无流";
+inline constexpr QStringView legLeeway = u"到达本航点的航段上的风压差 α，度，+ 为左舷受风；空为 0";
+inline constexpr QStringView legSteer = u"有流或风压差时，为驶出本航段航向应驶的真航向";
+inline constexpr QStringView legGroundSpeed = u"有流或风压差时，本航段的对地航速；航段航时和预计到达按它计算";
 
 inline constexpr std::array columns = {
     // 10000
@@ -70,6 +76,18 @@ inline constexpr std::array columns = {
     ColumnInfo{Eta, u"预计到达", {}, 24, 4, Qt::AlignLeft, LegColumn::Eta, LegColumn::Eta},
     // 引航站，VHF 9
     ColumnInfo{Remark, u"备注", {}, 0, 8, Qt::AlignLeft, LegColumn::Remark, LegColumn::Remark},
+    // 120/1.5
+    ColumnInfo{Current, u"流向/流速", legCurrent, 8, 5, Qt::AlignRight, LegColumn::Current,
+               LegColumn::Current},
+    // +3.5
+    ColumnInfo{Leeway, u"风压差（°）", legLeeway, 5, 5, Qt::AlignRight, LegColumn::Leeway,
+               LegColumn::Leeway},
+    // 000.0
+    ColumnInfo{CourseToSteer, u"应驶航向（°）", legSteer, 5, 6, Qt::AlignRight,
+               LegColumn::CourseToSteer, LegColumn::CourseToSteer},
+    // 00.0
+    ColumnInfo{GroundSpeed, u"对地航速（节）", legGroundSpeed, 5, 6.5, Qt::AlignRight,
+               LegColumn::GroundSpeed, LegColumn::GroundSpeed},
 };
 inline constexpr int columnCount = int(columns.size());
 
@@ -107,11 +125,21 @@ constexpr bool isCoordinate(int column)
     return column == Latitude || column == Longitude;
 }
 
+// Whether a refused text of the route table may mark the column's cells:
+// the typed texts that are read, and the course to steer that the leg's
+// current refuses.
+constexpr bool isRefusable(int column)
+{
+    return isCoordinate(column) || column == Speed || column == Current || column == Leeway
+        || column == CourseToSteer;
+}
+
 // Whether the column's cells are typed in: the name, the position, the
-// leg's method and speed (none for the first waypoint), the remark.
+// leg's method, speed, current and leeway (none for the first waypoint),
+// the remark.
 constexpr bool isTyped(int column, int row)
 {
-    if (column == Method || column == Speed)
+    if (column == Method || column == Speed || column == Current || column == Leeway)
         return row > 0;
     return column == Name || isCoordinate(column) || column == Remark;
 }

@@ -51,7 +51,7 @@ int WaypointTableModel::columnCount(const QModelIndex& parent) const
 
 const CellRefusal* WaypointTableModel::cellRefusal(int row, int column) const
 {
-    if (!waypoint_table::isCoordinate(column) && column != Speed)
+    if (!waypoint_table::isRefusable(column))
         return nullptr;
     if (row == newRow()) {
         const WaypointText& waypoint = waypoints_.at(row);
@@ -77,7 +77,7 @@ QString WaypointTableModel::refusal(const QModelIndex& index) const
 QString WaypointTableModel::shownText(int row, int column) const
 {
     const WaypointText& waypoint = waypoints_.at(row);
-    const QString shown = table_.at(row).texts.value(int(waypoint_table::shownColumn(column, waypoint.method)));
+    const QString shown = legText(table_.at(row), waypoint_table::shownColumn(column, waypoint.method));
     if (!waypoint_table::isCoordinate(column))
         return shown;
     const QString typed = column == Latitude ? waypoint.latitude : waypoint.longitude;
@@ -103,6 +103,10 @@ QVariant WaypointTableModel::data(const QModelIndex& index, int role) const
             return waypoint.longitude;
         if (column == Speed)
             return waypoint.speed;
+        if (column == Current)
+            return waypoint.current;
+        if (column == Leeway)
+            return waypoint.leeway;
         return shownText(row, column);
     case Qt::ToolTipRole:
     case Qt::AccessibleDescriptionRole: {
@@ -190,6 +194,14 @@ bool WaypointTableModel::setData(const QModelIndex& index, const QVariant& value
         after.remark = value.toString();
         text = u"编辑备注"_s;
         break;
+    case Current:
+        after.current = value.toString().trimmed();
+        text = u"编辑流向/流速"_s;
+        break;
+    case Leeway:
+        after.leeway = value.toString().trimmed();
+        text = u"编辑风压差"_s;
+        break;
     }
     if (after != waypoints_.at(row))
         emit editRequested(row, after, text);
@@ -232,6 +244,8 @@ ClearedCells WaypointTableModel::clearedCells(const QModelIndexList& cells) cons
                       : cell.column() == Longitude ? &found->longitude
                       : cell.column() == Speed     ? &found->speed
                       : cell.column() == Remark    ? &found->remark
+                      : cell.column() == Current   ? &found->current
+                      : cell.column() == Leeway    ? &found->leeway
                                                    : nullptr;
         if (text != nullptr && !text->isEmpty()) {
             text->clear();

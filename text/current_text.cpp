@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/current_text.h"
+#include "text/current_words.h"
 #include "text/refusals.h"
 
 #include "geo/units.h"
 #include "nav/leeway_and_current.h"
+
+#include <QStringList>
 
 #include <limits>
 #include <optional>
@@ -77,6 +80,20 @@ QuantityReading readTrackText(const QString& text, QStringView option)
 {
     return readBetween(text, readDegreesNumber, 0, geo::kFullCircle, nav::Quantity::Course, option,
                        u"计划航迹向"_s);
+}
+
+CurrentReading readLegCurrentText(const QString& text)
+{
+    const QStringList parts = QString(text).replace(u'／', u'/').split(u'/');
+    if (parts.size() != 2 || parts[0].trimmed().isEmpty() || parts[1].trimmed().isEmpty())
+        return {std::nullopt, legCurrentRefusal(text)};
+    const QuantityReading set = readCurrentSetText(parts[0].trimmed());
+    if (!set.value)
+        return {std::nullopt, set.refusal};
+    const QuantityReading rate = readCurrentRateText(parts[1].trimmed());
+    if (!rate.value)
+        return {std::nullopt, rate.refusal};
+    return {nav::Current{*set.value, *rate.value}, {}};
 }
 
 }  // namespace tarnquil

@@ -19,10 +19,17 @@
 //   hours run (航时), zero or more: "2" "2.5h" "2.5 小时" read; "2:30" "2.5min"
 //     unreadable; "-1" "inf" out of range;
 //   track (计划航迹向 CG), degrees true, 0 .. 360, as a course: "045" "045°"
-//     read; "361" out of range.
+//     read; "361" out of range;
+//   a leg's current (流向/流速), as a route's cell holds it: the set, a slash
+//     (or the full-width ／), the rate, each read as above: "120/1.5"
+//     "120°/1.5kn" " 045 / 2 " read; "120" "120/" "/1.5" "120/1.5/2"
+//     unreadable (legCurrentRefusal, current_words.h); "361/1" "120/-1"
+//     refused as the set or the rate is.
 #pragma once
 
 #include "text/quantity_text.h"
+
+#include "nav/leeway_and_current.h"
 
 #include <QString>
 #include <QStringView>
@@ -35,5 +42,13 @@ QuantityReading readCurrentRateText(const QString& text, QStringView option = {}
 QuantityReading readLogCorrectionText(const QString& text, QStringView option = {});
 QuantityReading readHoursText(const QString& text, QStringView option = {});
 QuantityReading readTrackText(const QString& text, QStringView option = {});
+
+// A current, or why the text gives none: never both.
+struct CurrentReading {
+    std::optional<nav::Current> current;
+    QString refusal;
+};
+
+CurrentReading readLegCurrentText(const QString& text);
 
 }  // namespace tarnquil

@@ -58,6 +58,37 @@ QString leewayText(double alpha)
     return sidedAngle(alpha, u"左舷受风"_s, u"右舷受风"_s);
 }
 
+QString currentCourseText(double degrees)
+{
+    return course(degrees);
+}
+
+QString currentSpeedText(double knots)
+{
+    return fromUtf8(nav::formatSpeed(knots)) + u" 节"_s;
+}
+
+QString noGroundTrackText()
+{
+    return u"无（对地不动）"_s;
+}
+
+QString currentPairRefusal()
+{
+    return u"流向与流速要一起给出。"_s;
+}
+
+QString legCurrentRefusal(const QString& text)
+{
+    return u"流向/流速"_s + quotedText(text)
+        + u"无法识别：应写作 流向/流速，如 120/1.5（流去的方向 120°，流速 1.5 节）。"_s;
+}
+
+QString runOrHoursRefusal()
+{
+    return u"航程与航速、航时只用一种：按航速和航时推算风流压时请清空航程。"_s;
+}
+
 QString driftAngleText(double beta)
 {
     return sidedAngle(beta, u"左舷受流"_s, u"右舷受流"_s);
@@ -77,6 +108,8 @@ QString trackRefusal(nav::CurrentRefusal reason, double track)
     case nav::CurrentRefusal::NoWayMadeGood:
         return u"沿计划航迹向 %1 驶不出去：船在航迹上的速度抵不过逆航迹的流，对地航速为零或负。"_s.arg(
             course(track));
+    case nav::CurrentRefusal::GreatCircleLeg:
+        return u"大圆航段的航向沿途在变，流压差要逐段计算：请先在编辑菜单中把它分成几段恒向线。"_s;
     case nav::CurrentRefusal::TimeNotForward:
         break;
     }

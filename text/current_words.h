@@ -25,12 +25,20 @@ QString currentQuantityName(nav::Quantity quantity);
 QString leewaySignRule();
 
 QString leewayText(double alpha);
+// A course of the current triangle (TC, CA, CG, the set): 33 -> "033.0°".
+QString currentCourseText(double degrees);
+// A speed of it (V, VG), as nav::formatSpeed rounds it: 12.0318 -> "12.0 节".
+QString currentSpeedText(double knots);
+// What a ship the current holds still over the ground (VG 0) has instead
+// of CG, β and γ: 无（对地不动）.
+QString noGroundTrackText();
 QString driftAngleText(double beta);
 QString angleSumText(double gamma);
 
 // A track that cannot be made good (预配), `track` degrees true:
 //   计划航迹向 045.0° 保持不住：流垂直于航迹的分量大于船速，无论向哪一舷修正航向，都会被流压离航迹。
 //   沿计划航迹向 120.0° 驶不出去：船在航迹上的速度抵不过逆航迹的流，对地航速为零或负。
+//   大圆航段的航向沿途在变，流压差要逐段计算：请先在编辑菜单中把它分成几段恒向线。
 // TimeNotForward, which no track causes, only as its rule: 后一次定位的时间要晚于前一次。
 QString trackRefusal(nav::CurrentRefusal reason, double track);
 
@@ -38,6 +46,18 @@ QString trackRefusal(nav::CurrentRefusal reason, double track);
 // names where the second time came from:
 //   第二船位的时间（--current-from-fixes 的时间2）“2026-12-08 08:00 +8”不晚于第一船位的时间“2026-12-08 12:00 +8”：后一次定位的时间要晚于前一次。
 QString timeNotForwardRefusal(const QString& time1, const QString& time2, QStringView option = {});
+
+// A set given without a rate, or a rate without a set, in a window:
+//   流向与流速要一起给出。
+QString currentPairRefusal();
+
+// A leg's current that is not written 流向/流速:
+//   流向/流速“120”无法识别：应写作 流向/流速，如 120/1.5（流去的方向 120°，流速 1.5 节）。
+QString legCurrentRefusal(const QString& text);
+
+// A dead reckoning given both a distance run and a speed with hours:
+//   航程与航速、航时只用一种：按航速和航时推算风流压时请清空航程。
+QString runOrHoursRefusal();
 
 // A dead reckoning whose run over the ground exceeds nav::kMaxRun:
 //   推算的对地航程超出范围：对地航速乘航时应不超过 1000000 海里，请缩短航时。

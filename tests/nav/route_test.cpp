@@ -361,3 +361,81 @@ TEST(ReversedRoute, TwiceGivesThePlanBack)
 }
 
 }  // namespace
+
+// ---- legs against a current -------------------------------------------------
+//
+// A 30°N 122°E, B 30°N 123°E (due east), C 31°N 123°E (due north), at
+// 10 kn from 2026-12-20 08:00. The rhumb distances from the tool:
+//   echo 30 122 30 123 | RhumbSolve -i -p 9 -> 90 96486.280250897 m
+//   echo 30 123 31 123 | RhumbSolve -i -p 9 -> 0 110860.925566080 m
+// that is 52.09842346 and 59.86011100 n mile. By hand, the current triangle
+// on a track CG at V 10 kn with a current of rate c setting s:
+//   VG = V cos β + c cos(s − CG), sin β = c sin(s − CG) / V
+//   B, current 180 at 2 kn (abeam from port): VG = √96 = 9.79795897 kn,
+//     5.31727308 h = 319.04 min -> 13:19
+//   C, current 000 at 1.5 kn (astern), α +3: VG 11.5 kn, 5.20522704 h,
+//     10.52250012 h in all = 631.35 min -> 18:31
+//   C without current: 5.98601110 h; after B abeam 678.20 min -> 19:18,
+//     after B without current 671.75 min -> 19:12
+struct CurrentLegRow {
+    std::string name;
+    std::optional<nav::LegCurrent> atB;
+    std::optional<nav::LegCurrent> atC;
+    nav::Method methodB;
+    std::optional<double> hoursB;  // B's leg time by hand; empty: none
+    std::optional<double> hoursC;
+    std::optional<nav::CurrentRefusal> refusalB;
+    std::optional<std::string> etaC;  // the arrival at C, as the clock reads it
+};
+
+class CurrentLegs : public ::testing::TestWithParam<CurrentLegRow> {};
+
+TEST_P(CurrentLegs, TimedByGroundSpeed)
+{
+    const CurrentLegRow& row = GetParam();
+    nav::RoutePlan plan{.waypoints = {{"A", geo::GeoPoint{30, 122}, Rhumb},
+                                      {"B", geo::GeoPoint{30, 123}, row.methodB},
+                                      {"C", geo::GeoPoint{31, 123}, Rhumb}},
+                        .speed = 10,
+                        .departure = nav::readClockTime("2026-12-20 08:00")};
+    plan.waypoints[1].current = row.atB;
+    plan.waypoints[2].current = row.atC;
+    const std::vector<nav::RouteRow> rows = nav::computeRoute(nav::Earth(), plan);
+    ASSERT_EQ(rows.size(), 3u);
+    ASSERT_EQ(rows[1].legTime.has_value(), row.hoursB.has_value());
+    if (row.hoursB) {
+        EXPECT_NEAR(*rows[1].legTime, *row.hoursB, 1e-8);
+    }
+    ASSERT_TRUE(rows[2].legTime);
+    EXPECT_NEAR(*rows[2].legTime, *row.hoursC, 1e-8);
+    const std::optional<nav::CurrentRefusal> refusal =
+        rows[1].underCurrent ? rows[1].underCurrent->refusal : std::nullopt;
+    EXPECT_EQ(refusal, row.refusalB);
+    ASSERT_EQ(rows[2].eta.has_value(), row.etaC.has_value());
+    if (row.etaC) {
+        EXPECT_EQ(nav::formatClockTime(*rows[2].eta), *row.etaC);
+    }
+}
+
+const double hoursBAbeam = 52.09842346160745 / 9.797958971132712;
+const double hoursBStill = 52.09842346160745 / 10;
+const double hoursCAstern = 59.860110996803456 / 11.5;
+const double hoursCStill = 59.860110996803456 / 10;
+const nav::LegCurrent abeamB{{180, 2}, 0};
+const nav::LegCurrent asternC{{0, 1.5}, 3};
+
+INSTANTIATE_TEST_SUITE_P(Table, CurrentLegs, ::testing::Values(
+    CurrentLegRow{"AbeamThenAstern", abeamB, asternC, Rhumb, hoursBAbeam, hoursCAstern, {},
+                  "2026-12-20 18:31"},
+    CurrentLegRow{"OnlyTheFirstLeg", abeamB, {}, Rhumb, hoursBAbeam, hoursCStill, {},
+                  "2026-12-20 19:18"},
+    // A leeway alone turns the head, not the speed along the track.
+    CurrentLegRow{"LeewayAloneKeepsTheSpeed", nav::LegCurrent{{}, -4}, {}, Rhumb, hoursBStill,
+                  hoursCStill, {}, "2026-12-20 19:12"},
+    CurrentLegRow{"AbeamFasterThanTheShip", nav::LegCurrent{{180, 12}, 0}, asternC, Rhumb, {},
+                  hoursCAstern, nav::CurrentRefusal::TrackNotHeld, {}},
+    CurrentLegRow{"AheadFasterThanTheShip", nav::LegCurrent{{270, 10}, 0}, asternC, Rhumb, {},
+                  hoursCAstern, nav::CurrentRefusal::NoWayMadeGood, {}},
+    CurrentLegRow{"GreatCircleLegLeftToItsRhumbLines", abeamB, asternC, GreatCircle, {},
+                  hoursCAstern, nav::CurrentRefusal::GreatCircleLeg, {}}),
+    geo::testing::RowName());

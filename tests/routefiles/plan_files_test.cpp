@@ -61,6 +61,15 @@ QList<WaypointText> passage()
     };
 }
 
+// The plan as the leg table (.csv) or a GPX route (.gpx) at `path`; why not.
+QString writePlan(const QString& path, const RouteDocument& written)
+{
+    if (path.endsWith(u".csv"_s))
+        return tarnquil::saveFile(path, tarnquil::legTableCsv(written));
+    const std::optional<tarnquil::GpxRoute> route = tarnquil::gpxRoute(written);
+    return route ? tarnquil::writeGpxFile(path, *route) : u"no GPX route"_s;
+}
+
 RouteDocument document(const RouteSettings& settings)
 {
     const QList<WaypointText> waypoints = passage();
@@ -93,6 +102,8 @@ private slots:
     void gpxPlanOutlastsFirstPoint();
     void namedPipeIsRefused_data();
     void namedPipeIsRefused();
+    void currentsRoundTrip_data();
+    void currentsRoundTrip();
 
 private:
     QTemporaryDir dir_;
@@ -130,13 +141,7 @@ void PlanFilesTest::roundTrip()
     QFETCH(RouteSettings, settings);
     const RouteDocument written = document(settings);
     const QString path = dir_.filePath(u"plan."_s + suffix);
-    if (suffix == u"csv"_s) {
-        QCOMPARE(tarnquil::saveFile(path, tarnquil::legTableCsv(written)), QString());
-    } else {
-        const std::optional<tarnquil::GpxRoute> route = tarnquil::gpxRoute(written);
-        QVERIFY(route);
-        QCOMPARE(tarnquil::writeGpxFile(path, *route), QString());
-    }
+    QCOMPARE(writePlan(path, written), QString());
 
     const tarnquil::RouteFile file = tarnquil::readRouteFile(path);
     QCOMPARE(file.error, QString());
@@ -176,6 +181,78 @@ void PlanFilesTest::roundTrip()
         const QByteArray again = tarnquil::legTableCsv({file.name, file.waypoints, opened, rows});
         QCOMPARE(again, tarnquil::legTableCsv(written));
     }
+}
+
+// Legs with a current and leeway, and the dead reckoning's wind and
+// current, written to each file and read back: the same texts and the same
+// arrivals, which are those by ground speed worked by hand in
+// tests/nav/route_test.cpp (A 30°N 122°E, B 30°N 123°E, C 31°N 123°E at
+// 10 kn from 08:00; B 319.04 min, C 631.35 min with the currents), or none
+// from a leg whose track cannot be held; the leg table's file keeps the
+// course to steer's refusal out of its texts and opens to it again.
+void PlanFilesTest::currentsRoundTrip_data()
+{
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<QString>("currentB");
+    QTest::addColumn<QStringList>("etas");       // B's and C's
+    QTest::addColumn<QStringList>("steering");   // B's 应驶航向 and 对地航速
+    QTest::addColumn<bool>("refusedB");          // B's course to steer refused
+
+    for (const QString& suffix : {u"csv"_s, u"gpx"_s}) {
+        QTest::addRow("%s, abeam then astern", qPrintable(suffix))
+            << suffix << u"180/2"_s
+            << QStringList{u"2026-12-20 13:19 UTC+8"_s, u"2026-12-20 18:31 UTC+8"_s}
+            << QStringList{u"078.5"_s, u"9.8"_s} << false;
+        QTest::addRow("%s, abeam too strong to hold", qPrintable(suffix))
+            << suffix << u"180/12"_s << QStringList{QString(), QString()}
+            << QStringList{QString(), QString()} << true;
+    }
+}
+
+void PlanFilesTest::currentsRoundTrip()
+{
+    QFETCH(QString, suffix);
+    QFETCH(QString, currentB);
+    QFETCH(QStringList, etas);
+    QFETCH(QStringList, steering);
+    QFETCH(bool, refusedB);
+    RouteSettings given = settings(nav::EarthModel::Wgs84, 10, "2026-12-20 08:00", 8 * 60,
+                                   nav::EtaZone::Departure);
+    given.reckoning = {u"+3"_s, u"120"_s, u"2.5kn"_s, u"-2%"_s};
+    WaypointText b = waypoint(u"B"_s, u"3000N"_s, u"12300E"_s);
+    b.current = currentB;
+    WaypointText c = waypoint(u"C"_s, u"3100N"_s, u"12300E"_s);
+    c.current = u"000/1.5"_s;
+    c.leeway = u"+3"_s;
+    const QList<WaypointText> waypoints{waypoint(u"A"_s, u"3000N"_s, u"12200E"_s), b, c};
+    const RouteDocument written{u"流"_s, waypoints, given, tarnquil::makeRouteTable(waypoints, given)};
+    const auto column = [](const QList<tarnquil::RouteTableRow>& rows, tarnquil::LegColumn column) {
+        return QStringList{tarnquil::legText(rows[1], column), tarnquil::legText(rows[2], column)};
+    };
+    QCOMPARE(column(written.rows, tarnquil::LegColumn::Eta), etas);
+    QCOMPARE((QStringList{tarnquil::legText(written.rows[1], tarnquil::LegColumn::CourseToSteer),
+                          tarnquil::legText(written.rows[1], tarnquil::LegColumn::GroundSpeed)}),
+             steering);
+    QCOMPARE(written.rows[1].refusals.size(), refusedB ? 1 : 0);
+
+    const QString path = dir_.filePath(u"currents."_s + suffix);
+    QCOMPARE(writePlan(path, written), QString());
+    const tarnquil::RouteFile file = tarnquil::readRouteFile(path);
+    QCOMPARE(file.error, QString());
+    const RouteSettings opened = tarnquil::withSaved(RouteSettings{}, file.saved);
+    QCOMPARE(opened.reckoning, given.reckoning);
+    for (qsizetype i = 1; i < waypoints.size(); ++i) {
+        QCOMPARE(file.waypoints[i].current, waypoints[i].current);
+        QCOMPARE(file.waypoints[i].leeway, waypoints[i].leeway);
+    }
+    const QList<tarnquil::RouteTableRow> rows = tarnquil::makeRouteTable(file.waypoints, opened);
+    QCOMPARE(column(rows, tarnquil::LegColumn::Eta), etas);
+    QCOMPARE(rows[1].currentTexts, written.rows[1].currentTexts);
+    QCOMPARE(rows[2].currentTexts, written.rows[2].currentTexts);
+    QCOMPARE(rows[1].refusals.size(), written.rows[1].refusals.size());
+    if (suffix == u"csv"_s)
+        QCOMPARE(tarnquil::legTableCsv({file.name, file.waypoints, opened, rows}),
+                 tarnquil::legTableCsv(written));
 }
 
 // A list a spreadsheet wrote holds positions and names only: reading it says

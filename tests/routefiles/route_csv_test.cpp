@@ -185,8 +185,8 @@ void RouteCsvTest::refusals_data()
            u"写在第一个航点的行中。"_s;
     QTest::newRow("a setting no route has")
         << "设置,值\r\n航线名称,甲\r\n吃水,7.5\r\n\r\n纬度,经度\r\n"_ba
-        << u"第 3 行：没有设置“吃水”：设置应为航线名称、地球模型、航速、开航时间、区时、预计到达按；"
-           u"设置与航点表之间应空一行。"_s;
+        << u"第 3 行：没有设置“吃水”：设置应为航线名称、地球模型、航速、开航时间、区时、预计到达按、"
+           u"推算风压差、推算流向、推算流速、推算改正率；设置与航点表之间应空一行。"_s;
     QTest::newRow("a setting given twice")
         << "设置,值\r\n航速,12\r\n航速,14\r\n\r\n纬度,经度\r\n"_ba << u"第 3 行：设置“航速”重复。"_s;
     QTest::newRow("a second value on a settings line")

@@ -265,6 +265,16 @@ private slots:
     void planSurvivesSaveAndReopen();
     void methodChosenByItsNumber_data();
     void methodChosenByItsNumber();
+    void deadReckoningWithWindAndCurrent_data();
+    void deadReckoningWithWindAndCurrent();
+    void courseToSteerOnTheSelectedLeg_data();
+    void courseToSteerOnTheSelectedLeg();
+    void windAndCurrentRefused_data();
+    void windAndCurrentRefused();
+    void windAndCurrentSurviveSaveAndReopen_data();
+    void windAndCurrentSurviveSaveAndReopen();
+    void legCurrentTimesTheLeg_data();
+    void legCurrentTimesTheLeg();
 };
 
 void RouteWindowTest::pasteEditUndoRedo()
@@ -1548,6 +1558,259 @@ void RouteWindowTest::methodChosenByItsNumber()
     QCOMPARE(shown.join(u' '), methods);
     QCOMPARE(driver.window().undoStack().count(), steps);
     QCOMPARE(QApplication::focusWidget(), driver.table());
+}
+
+// 推算 with wind and current gives what --dead-reckoning gives, for each
+// sign of α and of β. The expected texts are the command's, on WGS-84:
+//   tarnquil --dead-reckoning "30°N 122°E" --course 030 --speed 12 --hours 2
+//            --leeway A --set S --drift R [--log-correction -2]
+// (one command line).
+void RouteWindowTest::deadReckoningWithWindAndCurrent_data()
+{
+    QTest::addColumn<QString>("leeway");
+    QTest::addColumn<QString>("set");
+    QTest::addColumn<QString>("rate");
+    QTest::addColumn<QString>("correction");
+    QTest::addColumn<QStringList>("shown");  // CA, CG, VG, β, γ, the DR
+
+    QTest::newRow("α +, β +, ΔL -2") << u"+3"_s << u"120"_s << u"2"_s << u"-2"_s
+        << QStringList{u"033.0°"_s, u"042.6°"_s, u"12.0 节"_s, u"+9.6°（左舷受流）"_s, u"+12.6°"_s,
+                       u"30°17.77′N 122°18.77′E"_s};
+    QTest::newRow("α -, β -") << u"-4"_s << u"300"_s << u"1.5"_s << QString()
+        << QStringList{u"026.0°"_s, u"019.0°"_s, u"12.2 节"_s, u"-7.0°（右舷受流）"_s, u"-11.0°"_s,
+                       u"30°23.13′N 122°09.14′E"_s};
+    QTest::newRow("α +, β -") << u"3"_s << u"300"_s << u"1.5"_s << QString()
+        << QStringList{u"033.0°"_s, u"025.8°"_s, u"12.0 节"_s, u"-7.2°（右舷受流）"_s, u"-4.2°"_s,
+                       u"30°21.68′N 122°12.08′E"_s};
+    QTest::newRow("α -, β +") << u"-4°"_s << u"120°"_s << u"2kn"_s << QString()
+        << QStringList{u"026.0°"_s, u"035.5°"_s, u"12.0 节"_s, u"+9.5°（左舷受流）"_s, u"+5.5°"_s,
+                       u"30°19.62′N 122°16.13′E"_s};
+}
+
+void RouteWindowTest::deadReckoningWithWindAndCurrent()
+{
+    QFETCH(QString, leeway);
+    QFETCH(QString, set);
+    QFETCH(QString, rate);
+    QFETCH(QString, correction);
+    QFETCH(QStringList, shown);
+    Driver driver;
+    driver.control(u"fromEdit"_s)->insert(u"30°N 122°E"_s);
+    driver.control(u"courseEdit"_s)->insert(u"030"_s);
+    driver.control(u"logSpeedEdit"_s)->insert(u"12"_s);
+    driver.control(u"hoursEdit"_s)->insert(u"2"_s);
+    driver.control(u"leewayEdit"_s)->insert(leeway);
+    driver.control(u"setEdit"_s)->insert(set);
+    driver.control(u"rateEdit"_s)->insert(rate);
+    driver.control(u"logCorrectionEdit"_s)->insert(correction);
+    QStringList results;
+    for (const QString& name : {u"caEdit"_s, u"cgEdit"_s, u"groundSpeedEdit"_s, u"betaEdit"_s,
+                                u"gammaEdit"_s, u"reachedEdit"_s})
+        results << driver.control(name)->text();
+    QCOMPARE(results, shown);
+    // Run on a rhumb line whatever the list says, and so appended.
+    QVERIFY(!driver.control<QComboBox>(u"runMethodCombo"_s)->isEnabled());
+    QTest::keyClick(driver.control(u"hoursEdit"_s), Qt::Key_Return);
+    QCOMPARE(driver.model().waypoints().size(), 1);
+    QCOMPARE(driver.model().waypoints().at(0).method, nav::Method::Rhumb);
+}
+
+// 预配 on the leg arriving at the selected waypoint, 30°N 122°E to 31°N
+// 122°E, whose rhumb-line course is 000: what --course-to-steer gives, its
+// refusals in its words:
+//   tarnquil --course-to-steer --track 000 --speed 10 --leeway A --set S --drift R
+void RouteWindowTest::courseToSteerOnTheSelectedLeg_data()
+{
+    QTest::addColumn<QString>("leeway");
+    QTest::addColumn<QString>("set");
+    QTest::addColumn<QString>("rate");
+    QTest::addColumn<QString>("steer");       // TC
+    QTest::addColumn<QString>("groundSpeed"); // VG
+    QTest::addColumn<QString>("refusal");     // the command's standard error
+
+    QTest::newRow("α -, β +") << u"-2"_s << u"090"_s << u"3"_s << u"344.5°"_s << u"9.5 节"_s << QString();
+    QTest::newRow("α +, β -") << u"3"_s << u"270"_s << u"3"_s << u"014.5°"_s << u"9.5 节"_s << QString();
+    QTest::newRow("no current: TC = CG − α") << u"3"_s << QString() << QString() << u"357.0°"_s
+                                              << u"10.0 节"_s << QString();
+    QTest::newRow("abeam faster than the ship") << QString() << u"090"_s << u"12"_s << QString() << QString()
+        << u"计划航迹向 000.0° 保持不住：流垂直于航迹的分量大于船速，无论向哪一舷修正航向，都会被流压离航迹。"_s;
+    QTest::newRow("ahead faster than the ship") << QString() << u"180"_s << u"12"_s << QString() << QString()
+        << u"沿计划航迹向 000.0° 驶不出去：船在航迹上的速度抵不过逆航迹的流，对地航速为零或负。"_s;
+}
+
+void RouteWindowTest::courseToSteerOnTheSelectedLeg()
+{
+    QFETCH(QString, leeway);
+    QFETCH(QString, set);
+    QFETCH(QString, rate);
+    QFETCH(QString, steer);
+    QFETCH(QString, groundSpeed);
+    QFETCH(QString, refusal);
+    Driver driver;
+    driver.window().setWaypoints({{u"A"_s, u"3000N"_s, u"12200E"_s}, {u"B"_s, u"3100N"_s, u"12200E"_s}});
+    driver.setCurrent(1, Column::Name);
+    driver.control(u"logSpeedEdit"_s)->insert(u"10"_s);
+    driver.control(u"leewayEdit"_s)->insert(leeway);
+    driver.control(u"setEdit"_s)->insert(set);
+    driver.control(u"rateEdit"_s)->insert(rate);
+    QCOMPARE(driver.control(u"steerEdit"_s)->text(), steer);
+    QCOMPARE(driver.control(u"steerSpeedEdit"_s)->text(), groundSpeed);
+    QCOMPARE(driver.control(u"steerEdit"_s)->toolTip(), refusal);
+    if (!refusal.isEmpty())
+        QCOMPARE(driver.window().statusBar()->currentMessage(), refusal);
+    // The first waypoint has no leg to make good.
+    driver.setCurrent(0, Column::Name);
+    QVERIFY(driver.control(u"steerEdit"_s)->text().isEmpty());
+    QVERIFY(driver.control(u"steerEdit"_s)->toolTip().isEmpty());
+}
+
+// What the panel refuses, marked on the field at fault with the reason.
+void RouteWindowTest::windAndCurrentRefused_data()
+{
+    QTest::addColumn<QStringList>("typed");  // field, text, field, text …
+    QTest::addColumn<QString>("field");      // the one marked
+    QTest::addColumn<QString>("reason");     // a part of its reason
+
+    QTest::newRow("a set without a rate") << QStringList{u"setEdit"_s, u"120"_s} << u"rateEdit"_s
+                                          << u"流向与流速要一起给出"_s;
+    QTest::newRow("a rate without a set") << QStringList{u"rateEdit"_s, u"2"_s} << u"setEdit"_s
+                                          << u"流向与流速要一起给出"_s;
+    QTest::newRow("the run and the hours") << QStringList{u"runEdit"_s, u"20"_s, u"hoursEdit"_s, u"2"_s}
+                                           << u"runEdit"_s << u"请清空航程"_s;
+    QTest::newRow("leeway beyond 45°") << QStringList{u"leewayEdit"_s, u"46"_s} << u"leewayEdit"_s
+                                       << u"风压差"_s;
+    QTest::newRow("a side instead of a sign") << QStringList{u"leewayEdit"_s, u"3 左"_s} << u"leewayEdit"_s
+                                              << u"风压差"_s;
+    QTest::newRow("a log correction in ‰") << QStringList{u"logCorrectionEdit"_s, u"-2‰"_s}
+                                            << u"logCorrectionEdit"_s << u"计程仪改正率"_s;
+    QTest::newRow("a set beyond 360") << QStringList{u"setEdit"_s, u"361"_s, u"rateEdit"_s, u"2"_s}
+                                      << u"setEdit"_s << u"流向"_s;
+    QTest::newRow("a run over the ground too long")
+        << QStringList{u"logSpeedEdit"_s, u"12"_s, u"hoursEdit"_s, u"100000"_s} << u"hoursEdit"_s
+        << u"对地航程超出范围"_s;
+}
+
+void RouteWindowTest::windAndCurrentRefused()
+{
+    QFETCH(QStringList, typed);
+    QFETCH(QString, field);
+    QFETCH(QString, reason);
+    Driver driver;
+    driver.control(u"fromEdit"_s)->insert(u"30°N 122°E"_s);
+    driver.control(u"courseEdit"_s)->insert(u"030"_s);
+    driver.control(u"logSpeedEdit"_s)->insert(u"12"_s);
+    driver.control(u"hoursEdit"_s)->insert(u"2"_s);
+    driver.control(u"logSpeedEdit"_s)->clear();
+    driver.control(u"hoursEdit"_s)->clear();
+    for (qsizetype i = 0; i + 1 < typed.size(); i += 2)
+        driver.control(typed[i])->insert(typed[i + 1]);
+    const QString tip = driver.control(field)->toolTip();
+    QVERIFY2(tip.contains(reason), qPrintable(tip));
+    QVERIFY(driver.control(u"reachedEdit"_s)->text().isEmpty());
+    QVERIFY(!driver.control<QAbstractButton>(u"appendButton"_s)->isEnabled());
+}
+
+// α, the set, the rate and ΔL are kept with the route: typing them marks it
+// modified, and the CSV file saved and the GPX file exported open with
+// them; a route opened without them clears them.
+void RouteWindowTest::windAndCurrentSurviveSaveAndReopen_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::newRow("CSV") << u"横渡.csv"_s;
+    QTest::newRow("GPX") << u"横渡.gpx"_s;
+}
+
+void RouteWindowTest::windAndCurrentSurviveSaveAndReopen()
+{
+    QFETCH(QString, fileName);
+    QTemporaryDir folder;
+    const QString plain = folder.filePath(u"无风流.csv"_s);
+    QFile file(plain);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("名称,纬度,经度,航法,航速,备注\r\n长江口,3103N,12220E,,,\r\n济州岛南,3250N,12630E,GC,14,\r\n");
+    file.close();
+    const QStringList fields{u"leewayEdit"_s, u"setEdit"_s, u"rateEdit"_s, u"logCorrectionEdit"_s};
+    const QStringList typed{u"+3"_s, u"120°"_s, u"2.5kn"_s, u"-2%"_s};
+    const auto shown = [&fields](Driver& driver) {
+        QStringList texts;
+        for (const QString& name : fields)
+            texts << driver.control(name)->text();
+        return texts;
+    };
+
+    const QString path = folder.filePath(fileName);
+    const bool csv = fileName.endsWith(u".csv"_s);
+    Driver first;
+    first.window().setQuestion([](const QString&) { return true; });
+    if (csv)
+        QVERIFY(QFile::copy(plain, path));
+    QVERIFY(first.window().openRoute(csv ? path : plain));
+    for (qsizetype i = 0; i < fields.size(); ++i)
+        first.control(fields[i])->insert(typed[i]);
+    QVERIFY(first.window().isWindowModified());
+    if (csv) {
+        first.key(Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(!first.window().isWindowModified());
+    } else {
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            dialog->selectFile(path);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        first.window().findChild<QAction*>(u"exportGpxAction"_s)->trigger();
+    }
+
+    Driver second;
+    QVERIFY(second.window().openRoute(path));
+    QCOMPARE(shown(second), typed);
+    QVERIFY(!second.window().isWindowModified());
+    QCOMPARE(second.model().settings().reckoning.leeway, u"+3"_s);
+    QVERIFY(second.window().openRoute(plain));
+    QCOMPARE(shown(second), (QStringList{QString(), QString(), QString(), QString()}));
+}
+
+// A current typed into a leg's cell times it by its ground speed and shows
+// the course to steer; one too strong to hold refuses 应驶航向 with the
+// reason and leaves the arrivals from there empty. The arrivals are the hand
+// computation of tests/nav/route_test.cpp (RhumbSolve's distances).
+void RouteWindowTest::legCurrentTimesTheLeg_data()
+{
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<QStringList>("shown");  // B's 应驶航向, 对地航速, C's 预计到达
+    QTest::addColumn<QString>("refusal");    // B's 应驶航向's reason
+
+    QTest::newRow("abeam from port") << u"180/2"_s
+        << QStringList{u"078.5"_s, u"9.8"_s, u"2026-12-20 19:18 UTC+8"_s} << QString();
+    QTest::newRow("abeam too strong") << u"180/12"_s << QStringList{QString(), QString(), QString()}
+        << u"计划航迹向 090.0° 保持不住：流垂直于航迹的分量大于船速，无论向哪一舷修正航向，都会被流压离航迹。"_s;
+    QTest::newRow("no slash") << u"180"_s << QStringList{QString(), QString(), QString()} << QString();
+}
+
+void RouteWindowTest::legCurrentTimesTheLeg()
+{
+    QFETCH(QString, current);
+    QFETCH(QStringList, shown);
+    QFETCH(QString, refusal);
+    Driver driver;
+    driver.window().setWaypoints({{u"A"_s, u"3000N"_s, u"12200E"_s}, {u"B"_s, u"3000N"_s, u"12300E"_s},
+                                  {u"C"_s, u"3100N"_s, u"12300E"_s}});
+    driver.control(u"speedEdit"_s)->setText(u"10"_s);
+    driver.control(u"departureEdit"_s)->setText(u"2026-12-20 08:00"_s);
+    driver.control<QComboBox>(u"zoneCombo"_s)->setCurrentText(u"UTC+8"_s);
+    driver.typeInto(1, Column::Current, current);
+    QCOMPARE(driver.model().waypoints().at(1).current, current);
+    QCOMPARE(driver.window().undoStack().undoText(), u"编辑流向/流速"_s);
+    QCOMPARE((QStringList{driver.shown(1, Column::CourseToSteer), driver.shown(1, Column::GroundSpeed),
+                          driver.shown(2, Column::Eta)}),
+             shown);
+    QCOMPARE(driver.model().refusal(driver.model().index(1, Column::CourseToSteer)), refusal);
+    // A current that does not read is marked in its own cell.
+    const QString own = driver.model().refusal(driver.model().index(1, Column::Current));
+    QCOMPARE(own.isEmpty(), !current.endsWith(u"180"_s));
+    driver.key(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(driver.shown(2, Column::Eta), u"2026-12-20 19:12 UTC+8"_s);
 }
 
 #include "route_window_test.moc"

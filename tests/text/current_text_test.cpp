@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -42,6 +43,8 @@ private slots:
     void angles_data();
     void angles();
     void refusalsOfTheTrack();
+    void legCurrents_data();
+    void legCurrents();
 };
 
 void CurrentTextTest::quantities_data()
@@ -141,6 +144,44 @@ void CurrentTextTest::refusalsOfTheTrack()
                 .startsWith(u"沿计划航迹向 000.0° 驶不出去"_s));
     QCOMPARE(tarnquil::timeNotForwardRefusal(u"2026-12-08 12:00"_s, u"2026-12-08 08:00"_s, u"--t"),
              u"第二船位的时间（--t）“2026-12-08 08:00”不晚于第一船位的时间“2026-12-08 12:00”：后一次定位的时间要晚于前一次。"_s);
+}
+
+// A leg's current as a route's cell holds it: set/rate, each half read and
+// refused as --set and --drift are.
+void CurrentTextTest::legCurrents_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("set");      // NaN: refused
+    QTest::addColumn<double>("rate");
+    QTest::addColumn<QString>("refusal");  // a part of the reason
+    const double refused = std::numeric_limits<double>::quiet_NaN();
+    QTest::newRow("set/rate") << u"120/1.5"_s << 120.0 << 1.5 << QString();
+    QTest::newRow("with their units") << u"120°/1.5kn"_s << 120.0 << 1.5 << QString();
+    QTest::newRow("blanks about the slash") << u" 045 / 2 "_s << 45.0 << 2.0 << QString();
+    QTest::newRow("a full-width slash") << u"045／2"_s << 45.0 << 2.0 << QString();
+    QTest::newRow("still water") << u"000/0"_s << 0.0 << 0.0 << QString();
+    QTest::newRow("a set alone") << u"120"_s << refused << refused << u"应写作 流向/流速"_s;
+    QTest::newRow("no rate after the slash") << u"120/"_s << refused << refused << u"应写作 流向/流速"_s;
+    QTest::newRow("no set before it") << u"/1.5"_s << refused << refused << u"应写作 流向/流速"_s;
+    QTest::newRow("three parts") << u"120/1.5/2"_s << refused << refused << u"应写作 流向/流速"_s;
+    QTest::newRow("a set beyond the circle") << u"361/1"_s << refused << refused << u"流向“361”"_s;
+    QTest::newRow("a rate below zero") << u"120/-1"_s << refused << refused << u"流速“-1”"_s;
+}
+
+void CurrentTextTest::legCurrents()
+{
+    QFETCH(QString, text);
+    QFETCH(double, set);
+    QFETCH(double, rate);
+    QFETCH(QString, refusal);
+    const tarnquil::CurrentReading reading = tarnquil::readLegCurrentText(text);
+    QCOMPARE(reading.current.has_value(), !std::isnan(set));
+    if (reading.current) {
+        QCOMPARE(reading.current->set, set);
+        QCOMPARE(reading.current->rate, rate);
+    }
+    QVERIFY2(reading.refusal.contains(refusal) && reading.refusal.isEmpty() == refusal.isEmpty(),
+             qPrintable(reading.refusal));
 }
 
 QTEST_GUILESS_MAIN(CurrentTextTest)
