@@ -54,6 +54,8 @@ QString noFixMessage(nav::NoFixReason reason)
         return u"两船位线不相交（方位线只在物标的另一侧相交）。"_s;
     case nav::NoFixReason::Indeterminate:
         return u"船位线重合或相互矛盾，船位不确定。"_s;
+    case nav::NoFixReason::NoAssumedPosition:
+        return u"天体高度要有推算船位作为假定船位。"_s;
     case nav::NoFixReason::TooFar:
         break;
     }

@@ -84,6 +84,15 @@ double offTheLine(const nav::Earth& earth, const nav::Observation& observation, 
                sine(turn(observation.value, bearingFrom(earth, ship, observation.mark2) -
                                                 bearingFrom(earth, ship, observation.mark)));
     }
+    case nav::ObservationKind::Altitude: {
+        // Hc - Ho, a minute of arc to the mile; the mark is the body's
+        // geographical position.
+        const double degree = std::numbers::pi / 180;
+        const double sinHc = std::sin(ship.latitude * degree) * std::sin(observation.mark.latitude * degree) +
+                             std::cos(ship.latitude * degree) * std::cos(observation.mark.latitude * degree) *
+                                 std::cos((ship.longitude - observation.mark.longitude) * degree);
+        return (std::asin(sinHc) / degree - observation.value) * 60 * metresPerMile;
+    }
     }
     return 0;
 }
