@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/fix_command.h"
+#include "cli/command_arguments.h"
 #include "cli/command_failure.h"
 #include "cli/command_line_help.h"
 #include "cli/common_options.h"
@@ -7,6 +8,8 @@
 
 #include "routefiles/observation_file.h"
 
+#include "text/altitude_reading.h"
+#include "text/celestial_text.h"
 #include "text/fix_reading.h"
 #include "text/fix_words.h"
 #include "text/observation_kinds.h"
@@ -20,7 +23,9 @@
 #include "nav/earth_model.h"
 #include "nav/errors.h"
 #include "nav/fix.h"
+#include "nav/sight_reduction.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <optional>
@@ -43,11 +48,19 @@ struct FixOption {
 };
 
 constexpr QStringView runOption = u"--run";
+constexpr QStringView limbOption = u"--limb";
+constexpr QStringView nearOption = u"--near";
 
 constexpr std::array fixOptions = {
     FixOption{u"--fix", 0, false},
     FixOption{runOption, 2, true},
-    FixOption{u"--near", 1, false},
+    FixOption{nearOption, 1, false},
+    FixOption{limbOption, 1, true},
+    FixOption{u"--index-correction", 1, false},
+    FixOption{u"--height", 1, false},
+    FixOption{u"--temperature", 1, false},
+    FixOption{u"--pressure", 1, false},
+    FixOption{u"--dut1", 1, false},
     FixOption{u"--compass-error", 1, false},
     FixOption{u"--model", 1, false},
     FixOption{u"--form", 1, false},
@@ -98,6 +111,25 @@ struct FixArguments {
     }
 };
 
+bool isAltitude(const Given& given)
+{
+    const ObservationDescriptor* kind = observationKindOfOption(given.name);
+    return kind && kind->kind == nav::ObservationKind::Altitude;
+}
+
+// --limb belongs to the --altitude just before it, as its fourth value; a
+// word it does not take is refused as --sight refuses it.
+void attachLimb(FixArguments& split, const Given& limb)
+{
+    const ObservationDescriptor& altitude = describe(nav::ObservationKind::Altitude);
+    if (split.observations.empty() || !isAltitude(split.observations.back()) ||
+        split.observations.back().values.size() != altitude.values())
+        usageError(u"选项 %1 要紧跟在 %2 的三个值之后。"_s.arg(limbOption, altitude.option));
+    (void)readChoiceOption(limbOption, std::optional(limb.values.front()), nav::Limb::Lower,
+                           readLimbWord, limbWords());
+    split.observations.back().values << limb.values.front();
+}
+
 FixArguments splitArguments(const QStringList& arguments)
 {
     FixArguments split;
@@ -132,7 +164,9 @@ FixArguments splitArguments(const QStringList& arguments)
                 usageError(u"选项 %1 要跟 %2 个值。"_s.arg(option->name).arg(option->values));
             given.values << arguments[++i];
         }
-        if (option->observation) {
+        if (option->name == limbOption) {
+            attachLimb(split, given);
+        } else if (option->observation) {
             split.observations.push_back(given);
         } else {
             if (split.option(option->name))
@@ -152,14 +186,49 @@ struct Sightings {
     QList<MarkName> names;                       // the marks given a name
 };
 
-Sightings readSightings(const FixArguments& arguments, geo::NumberForm form)
+// The sight options, read as --sight reads them.
+SightSettings readSightSettings(const FixArguments& arguments)
+{
+    const auto optional = [&](QStringView name, QuantityReader reader, double fallback) {
+        if (!arguments.option(name))
+            return fallback;
+        const QuantityReading reading = reader(arguments.value(name), name);
+        if (!reading.value)
+            dataError(reading.refusal);
+        return *reading.value;
+    };
+    SightSettings settings;
+    nav::SightConditions& c = settings.conditions;
+    c.indexCorrection = optional(u"--index-correction", readIndexCorrectionText, 0);
+    c.heightOfEye = optional(u"--height", readHeightOfEyeText, 0);
+    c.temperature = optional(u"--temperature", readTemperatureText, nav::kDefaultTemperature);
+    c.pressure = optional(u"--pressure", readPressureText, nav::kDefaultPressure);
+    settings.dut1 = optional(u"--dut1", readDut1Text, 0);
+    return settings;
+}
+
+nav::Observation readAltitudeGiven(const Given& given, const SightSettings& settings,
+                                   std::optional<geo::GeoPoint> near)
+{
+    const QStringList& v = given.values;
+    const AltitudeReading reading =
+        readAltitude({v[0], v.size() > 3 ? v[3] : QString(), v[1], v[2]}, settings, near, given.name);
+    if (!reading.observation)
+        dataError(reading.refusals.front().message);
+    return *reading.observation;
+}
+
+Sightings readSightings(const FixArguments& arguments, geo::NumberForm form,
+                        std::optional<geo::GeoPoint> near)
 {
     Sightings read;
     QStringList marks;
     for (const Given& given : arguments.observations) {
-        if (const ObservationDescriptor* kind = observationKindOfOption(given.name))
+        const ObservationDescriptor* kind = observationKindOfOption(given.name);
+        if (kind && !isAltitude(given))
             marks << given.values.first(kind->values() - 1);
     }
+    const SightSettings settings = readSightSettings(arguments);
     read.names = namedMarks(marks, form);
     for (const Given& given : arguments.observations) {
         const QStringList& v = given.values;
@@ -168,6 +237,12 @@ Sightings readSightings(const FixArguments& arguments, geo::NumberForm form)
             if (!run.run)
                 dataError(run.refusal);
             read.sightings.emplace_back(*run.run);
+            continue;
+        }
+        if (isAltitude(given)) {
+            const nav::Observation altitude = readAltitudeGiven(given, settings, near);
+            read.sightings.emplace_back(altitude);
+            read.observations.push_back(altitude);
             continue;
         }
         const ObservationDescriptor& kind = *observationKindOfOption(given.name);
@@ -209,6 +284,8 @@ FixTexts fixTexts(const FixArguments& arguments, FixTexts texts)
             run = v[0] + u'/' + v[1];
             continue;
         }
+        if (isAltitude(given))
+            dataError(u"观测文件还不能保存天体高度（%1）。"_s.arg(given.name));
         const ObservationDescriptor& kind = *observationKindOfOption(given.name);
         texts.rows << ObservationRow{kind.kind, v[0], kind.secondMark ? v[1] : QString(), v.back(),
                                      std::exchange(run, QString()), {form, form}};
@@ -276,10 +353,39 @@ std::string warningKind(nav::FixWarningKind kind)
 
 // Each observation as read, in the order given: its kind, its marks and
 // its value; the warnings number them from 1.
-std::string jsonObservations(const std::vector<nav::Observation>& observations)
+// An altitude's geographical position, Ho, and its intercept and Zn from
+// the assumed position.
+std::string jsonAltitude(const nav::Observation& observation,
+                         const std::optional<nav::AltitudeIntercept>& intercept)
+{
+    std::string entry = "{\"kind\": " +
+                        jsonString(describe(observation.kind).jsonKey.toString()) +
+                        ", \"position\": " + jsonPoint(observation.mark) +
+                        ", \"ho\": " + jsonNumber(observation.value);
+    if (intercept)
+        entry += ", \"assumed\": " + jsonPoint(intercept->assumed) + ", \"intercept\": " +
+                 jsonNumber(intercept->intercept) + ", \"zn\": " + jsonNumber(intercept->zn);
+    return entry + "}";
+}
+
+std::optional<nav::AltitudeIntercept> interceptOf(const nav::Fix& fix, std::size_t observation)
+{
+    for (const nav::AltitudeIntercept& intercept : fix.intercepts)
+        if (intercept.observation == observation)
+            return intercept;
+    return std::nullopt;
+}
+
+std::string jsonObservations(const nav::Fix& fix, const std::vector<nav::Observation>& observations)
 {
     std::string list = "[";
-    for (const nav::Observation& observation : observations) {
+    for (std::size_t k = 0; k < observations.size(); ++k) {
+        const nav::Observation& observation = observations[k];
+        if (observation.kind == nav::ObservationKind::Altitude) {
+            list += std::string(list.size() > 1 ? ", " : "") +
+                    jsonAltitude(observation, interceptOf(fix, k));
+            continue;
+        }
         const ObservationDescriptor& kind = describe(observation.kind);
         const std::vector<geo::GeoPoint> marks =
             kind.secondMark ? std::vector{observation.mark, observation.mark2}
@@ -328,7 +434,7 @@ QString json(const nav::Fix& fix, const std::vector<nav::Observation>& observati
                ", \"lon\": " + jsonNumber(mark.mark.longitude) + ", \"bearing\": " +
                jsonNumber(mark.bearing) + ", \"distance\": " + jsonNumber(mark.distance) + "}";
     }
-    out += "],\n  \"observations\": " + jsonObservations(observations);
+    out += "],\n  \"observations\": " + jsonObservations(fix, observations);
     out += ",\n  \"warnings\": " + jsonWarnings(fix.warnings, fixWarningMessage);
     if (fix.commonError && !fix.commonError->warnings.empty()) {
         out += ",\n  \"common_error_warnings\": " +
@@ -381,7 +487,17 @@ int compute(const FixArguments& arguments)
         return computeFromFile(arguments);
     const geo::NumberForm form = readFormOption(arguments.word(u"--form"));
     const nav::EarthModel model = readModelOption(arguments.word(u"--model"));
-    const Sightings read = readSightings(arguments, form);
+    std::optional<geo::GeoPoint> near;
+    if (arguments.option(nearOption)) {
+        const PositionReading reading = readNearPosition(arguments.value(nearOption), form);
+        if (!reading.position)
+            dataError(reading.refusal);
+        near = reading.position;
+    }
+    if (!near && std::any_of(arguments.observations.begin(), arguments.observations.end(), isAltitude))
+        usageError(u"%1 要有 %2：推算船位即天体高度的假定船位。"_s.arg(
+            describe(nav::ObservationKind::Altitude).option, nearOption));
+    const Sightings read = readSightings(arguments, form, near);
     double compassError = 0;
     if (arguments.option(u"--compass-error")) {
         const QuantityReading reading =
@@ -389,13 +505,6 @@ int compute(const FixArguments& arguments)
         if (!reading.value)
             dataError(reading.refusal);
         compassError = *reading.value;
-    }
-    std::optional<geo::GeoPoint> near;
-    if (arguments.option(u"--near")) {
-        const PositionReading reading = readNearPosition(arguments.value(u"--near"), form);
-        if (!reading.position)
-            dataError(reading.refusal);
-        near = reading.position;
     }
     nav::Fix fix;
     try {
