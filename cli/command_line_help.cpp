@@ -81,16 +81,22 @@ QString fixCommandHelp()
   tarnquil --fix
       打开陆标定位窗口。
   tarnquil --fix 观测... [--near "位置"] [--compass-error 罗经差] [--model wgs84|sphere]
-                 [--form 分|秒|度] [--json] [--save 观测文件.csv]
+                 [--form 分|秒|度] [--json] [--save 观测文件.csv] [测天选项]
   tarnquil --fix 观测文件.csv [观测...] [选项...]
       不打开窗口，直接求船位。观测按先后写：
 %1        --run 航向 航程               此后船沿恒向线按该真航向航行该航程（海里）；
                                       此前的观测随之转移（移线定位）
+        --limb lower|upper            紧跟 --altitude 的三个值：太阳、月亮的下边
+                                      （默认）或上边
       物标写法同陆标定位窗口：整个位置，如 "30°51.5′N 122°40.0′E" 或
       "3051.5N 12240.0E"；名称与位置之间空一格，如 "花鸟山 3051.5N 12240.0E"；
       或另一观测中给过位置的名称，如 "花鸟山"。度数可带 °，如 45、045° 或 123.5，
       海里数可带 nm，如 3.5nm。
-        --near "位置"           推算船位：两条船位线有两个交点时，近者在前
+        --near "位置"           推算船位：两条船位线有两个交点时，近者在前；
+                                有 --altitude 时必须给出，即各天体高度的假定船位
+                                （其后有 --run 的，为推算船位沿航程倒推之处）
+        测天选项                同 --sight（见下文“天文航海”）：--index-correction、
+                                --height、--temperature、--pressure、--dut1
         --compass-error 罗经差  罗经差（度，偏东为正，如 -2.5），用来改正各方位
         --form 分|秒|度         不带度分符号的数字按度分（默认）、度分秒或度读取
         --save 文件.csv         求得船位后把观测和设置存为观测文件，可在陆标定位窗口打开
@@ -101,11 +107,13 @@ QString fixCommandHelp()
                                 三个以上方位时的 compass_error（总罗经差）、
                                 compass_error_remaining（--compass-error 之外剩余）、
                                 fix_common_error 和 common_error_warnings、
-                                marks、observations（按给出的先后：kind、marks、value，
+                                marks、observations（按给出的先后：kind、marks、value；
+                                天体高度为 kind、position（天体地理位置）、ho、
+                                assumed、intercept（海里，向为正）、zn；
                                 warnings 中的序号即其序号）、warnings；
                                 经纬度为十进制度，取能原样读回的最短写法
       不带 --json 时第一行是船位，如 30°10.20′N 122°05.30′E，其后各行为误差三角形、
-      系统误差、到各物标的方位和距离、提示等。
+      系统误差、到各物标的方位和距离、各天体高度的截距和 Zn、提示等。
       退出状态：0 求得船位；1 无法定位、观测少于两个、数值无法识别或超出范围
       （原因写在标准错误上，标准输出不写任何东西）；2 命令行有误。
 )"_s.arg(observationHelp());

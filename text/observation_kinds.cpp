@@ -33,8 +33,7 @@ QString angleHelp()
 
 QString altitudeHelp()
 {
-    return u"天体的六分仪高度 Hs：天体名（英文或中文）、观测时间（UTC 或带区时）、\n"
-           u"Hs（度）；太阳、月亮加 --limb lower|upper（下边或上边，默认下边）"_s;
+    return u"天体的六分仪高度：天体名（英文或中文）、\n观测时间（UTC 或带区时）、Hs（度）"_s;
 }
 
 // Hs, as --sight reads and refuses it.
