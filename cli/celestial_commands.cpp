@@ -53,8 +53,8 @@ constexpr CommandShape command(Command id, QStringView option, QStringView value
 
 constexpr std::array commands = {
     command(Command::Almanac, u"--almanac", u"时间", 1, kBody),
-    command(Command::Sight, u"--sight", u"天体 时间 高度", 3, kAt | kSight | kHeight | kForm),
-    command(Command::Latitude, u"--latitude", u"天体 时间 高度", 3, kAt | kSight | kHeight | kForm),
+    command(Command::Sight, u"--sight", sightArguments, 3, kAt | kSight | kHeight | kForm),
+    command(Command::Latitude, u"--latitude", sightArguments, 3, kAt | kSight | kHeight | kForm),
     command(Command::CompassError, u"--compass-error", u"天体 时间", 2, kAt | kCompass | kForm),
     command(Command::RiseSet, u"--rise-set", u"日期", 1, kAt | kZone | kHeight | kForm),
     command(Command::Stars, u"--stars", u"时间", 1, kAt | kForm),

@@ -55,7 +55,7 @@ constexpr std::array kinds = {
                           u"\"物标1\" \"物标2\" 水平角", angleHelp, u"horizontal_angle", true,
                           nav::Quantity::HorizontalAngle, ValueUnit::Degrees, readObservationNumber},
     ObservationDescriptor{nav::ObservationKind::Altitude, u"天体高度", u"--altitude",
-                          u"天体 时间 高度", altitudeHelp, u"altitude", false,
+                          sightArguments, altitudeHelp, u"altitude", false,
                           nav::Quantity::Altitude, ValueUnit::Degrees, readSextantAltitude},
 };
 

@@ -6,12 +6,14 @@
 #include "text/altitude_reading.h"
 #include "text/celestial_words.h"
 #include "text/fix_words.h"
+#include "text/observation_rows.h"
 #include "text/option_words.h"
 #include "text/refusals.h"
 
 #include "nav/fix.h"
 #include "tests/cli/system_lines.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -107,6 +109,7 @@ private slots:
     void savedOnlyWhatAFileHolds();
     void altitudesAreTheNavFix_data();
     void altitudesAreTheNavFix();
+    void altitudeRowOfAFileIsNoMark();
 };
 
 void FixCommandTest::json_data()
@@ -495,6 +498,25 @@ void FixCommandTest::altitudesAreTheNavFix()
         QCOMPARE(observed[u"intercept"_s].toDouble(), line.intercept);
         QCOMPARE(observed[u"zn"_s].toDouble(), line.zn);
     }
+}
+
+// A 天体高度 row in an observations file is refused in its kind's words,
+// not read as a mark at the position its body cell might hold.
+void FixCommandTest::altitudeRowOfAFileIsNoMark()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"fix.csv"_s);
+    const Run saved = runFix({u"--bearing"_s, u"3000.0N 12200.0E"_s, u"45"_s, u"--bearing"_s,
+                              u"2952.0N 12206.0E"_s, u"120"_s, u"--save"_s, path});
+    QVERIFY2(saved.status == 0, qPrintable(saved.err));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::Append));
+    file.write(u"天体高度,3010.0N 12210.0E,,42.8,,分,分\r\n"_s.toUtf8());
+    file.close();
+    const Run run = runFix({path});
+    QCOMPARE(run.status, 1);
+    QCOMPARE(run.out, QByteArray());
+    QVERIFY2(run.err.contains(tarnquil::altitudeRowRefusal()), qPrintable(run.err));
 }
 
 QTEST_GUILESS_MAIN(FixCommandTest)
