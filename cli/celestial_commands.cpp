@@ -7,6 +7,7 @@
 #include "cli/common_options.h"
 #include "cli/console_text.h"
 
+#include "text/altitude_reading.h"
 #include "text/celestial_text.h"
 #include "text/celestial_words.h"
 #include "text/quoted_text.h"
@@ -52,8 +53,8 @@ constexpr CommandShape command(Command id, QStringView option, QStringView value
 
 constexpr std::array commands = {
     command(Command::Almanac, u"--almanac", u"时间", 1, kBody),
-    command(Command::Sight, u"--sight", u"天体 时间 高度", 3, kAt | kSight | kHeight | kForm),
-    command(Command::Latitude, u"--latitude", u"天体 时间 高度", 3, kAt | kSight | kHeight | kForm),
+    command(Command::Sight, u"--sight", sightArguments, 3, kAt | kSight | kHeight | kForm),
+    command(Command::Latitude, u"--latitude", sightArguments, 3, kAt | kSight | kHeight | kForm),
     command(Command::CompassError, u"--compass-error", u"天体 时间", 2, kAt | kCompass | kForm),
     command(Command::RiseSet, u"--rise-set", u"日期", 1, kAt | kZone | kHeight | kForm),
     command(Command::Stars, u"--stars", u"时间", 1, kAt | kForm),
@@ -128,15 +129,6 @@ geo::GeoPoint readAt(const CelestialArguments& arguments)
                              readFormOption(arguments.word(u"--form")));
 }
 
-std::optional<nav::Limb> readLimbWord(std::string_view word)
-{
-    if (word == "lower" || word == "下边")
-        return nav::Limb::Lower;
-    if (word == "upper" || word == "上边")
-        return nav::Limb::Upper;
-    return std::nullopt;
-}
-
 SightQuestion readSight(const CelestialArguments& arguments)
 {
     const QStringView command = arguments.command->option;
@@ -146,11 +138,9 @@ SightQuestion readSight(const CelestialArguments& arguments)
     question.time = readTime(arguments.values[1], dut1, command);
     question.hs = readValue(
         readAltitudeText(arguments.values[2], command.toString() + u" 的 HS"_s, u"六分仪高度"_s));
-    const bool limbed = question.body->kind == nav::BodyKind::Sun ||
-                        question.body->kind == nav::BodyKind::Moon;
     const nav::Limb limb = readChoiceOption(u"--limb", arguments.word(u"--limb"), nav::Limb::Lower,
-                                            readLimbWord, u"lower（下边）或 upper（上边）"_s);
-    question.limb = limbed ? limb : nav::Limb::Centre;
+                                            readLimbWord, limbWords());
+    question.limb = limbOf(*question.body, limb);
     nav::SightConditions& conditions = question.conditions;
     conditions.indexCorrection =
         readOptionalValue(arguments, u"--index-correction", readIndexCorrectionText).value_or(0);

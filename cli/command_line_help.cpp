@@ -34,9 +34,22 @@ QString legTableColumns()
     for (qsizetype first = 0; first < titles.size(); first += perLine)
         lines << titles.mid(first, perLine).join(u',');
     return lines.join(u",\n              "_s)
-        + u"；\n              有航段给出流向/流速或风压差时其后还有 %1，\n"
+        + u"；\n              有航段给出流向/流速或风压差时其后还有\n"
+          u"              %1，\n"
           u"              该航段按对地航速计时，其后的航时和预计到达随之"_s.arg(
               currentColumnTitles().join(u','));
+}
+
+// The route file's setting names, a few to a line, the lines after the
+// first indented by `indent` blanks, so that the list fits the terminal.
+QString settingNameLines(int indent)
+{
+    constexpr qsizetype perLine = 6;
+    const QStringList names = routeSettingNames().split(u'、');
+    QStringList lines;
+    for (qsizetype first = 0; first < names.size(); first += perLine)
+        lines << names.mid(first, perLine).join(u'、');
+    return lines.join(u"、\n"_s + QString(indent, u' '));
 }
 
 // A limit as the help writes it: 360, 1000000.
@@ -57,6 +70,29 @@ qsizetype columnsOf(QStringView text)
     for (const QChar c : text)
         columns += c.unicode() >= 0x1100 ? 2 : 1;
     return columns;
+}
+
+// A sentence broken into lines of at most 80 columns, the lines after the
+// first indented by `indent` blanks, as the first is where it stands, and
+// room left after the last for `trailing` columns (its "，"). Chinese breaks
+// between any two characters, never before a comma.
+QString wrappedSentence(const QString& text, int indent, int trailing)
+{
+    constexpr qsizetype helpWidth = 80;
+    QString wrapped;
+    qsizetype column = indent;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QStringView next = QStringView(text).mid(i, 1);
+        const qsizetype after = i + 1 == text.size() ? trailing : 0;
+        const bool comma = next == u"，" || next == u"、";
+        if (!comma && column + columnsOf(next) + after > helpWidth) {
+            wrapped += u'\n' + QString(indent, u' ');
+            column = indent;
+        }
+        wrapped += next;
+        column += columnsOf(next);
+    }
+    return wrapped;
 }
 
 // The options of the observations (text/observation_kinds.h), one a line,
@@ -86,16 +122,24 @@ QString fixCommandHelp()
       打开陆标定位窗口。
   tarnquil --fix 观测... [--near "位置"] [--compass-error 罗经差]
                  [--model wgs84|sphere] [--form 分|秒|度] [--json]
-                 [--save 观测文件.csv]
+                 [--save 观测文件.csv] [测天选项]
   tarnquil --fix 观测文件.csv [观测...] [选项...]
       不打开窗口，直接求船位。观测按先后写：
 %1        --run 航向 航程               此后船沿恒向线按该真航向航行该航程
                                       （海里）；此前的观测随之转移（移线定位）
+        --limb lower|upper            紧跟 --altitude 的三个值：太阳、月亮的
+                                      下边（默认）或上边
       物标写法同陆标定位窗口：整个位置，如 "30°51.5′N 122°40.0′E" 或
       "3051.5N 12240.0E"；名称与位置之间空一格，如 "花鸟山 3051.5N 12240.0E"；
       或另一观测中给过位置的名称，如 "花鸟山"。度数可带 °，如 45、
       045° 或 123.5，海里数可带 nm，如 3.5nm。
-        --near "位置"           推算船位：两条船位线有两个交点时，近者在前
+        --near "位置"           推算船位：两条船位线有两个交点时，近者在前；
+                                有 --altitude 时必须给出，即各天体高度的
+                                假定船位（其后有 --run 的，为推算船位沿
+                                航程倒推之处）
+        测天选项                同 --sight（见下文“天文航海”）：
+                                --index-correction、--height、
+                                --temperature、--pressure、--dut1
         --compass-error 罗经差  罗经差（度，偏东为正，如 -2.5），用来改正各方位
         --form 分|秒|度         不带度分符号的数字按度分（默认）、度分秒或度读取
         --save 文件.csv         求得船位后把观测和设置存为观测文件，
@@ -109,11 +153,14 @@ QString fixCommandHelp()
                                 （总罗经差）、compass_error_remaining
                                 （--compass-error 之外剩余）、fix_common_error
                                 和 common_error_warnings、marks、observations
-                                （按给出的先后：kind、marks、value，
+                                （按给出的先后：kind、marks、value；天体高度
+                                为 kind、position（天体地理位置）、ho、
+                                assumed、intercept（海里，向为正）、zn；
                                 warnings 中的序号即其序号）、warnings；
                                 经纬度为十进制度，取能原样读回的最短写法
       不带 --json 时第一行是船位，如 30°10.20′N 122°05.30′E，其后各行为
-      误差三角形、系统误差、到各物标的方位和距离、提示等。
+      误差三角形、系统误差、到各物标的方位和距离、各天体高度的截距和 Zn、
+      提示等。
       退出状态：0 求得船位；1 无法定位、观测少于两个、数值无法识别或超出范围
       （原因写在标准错误上，标准输出不写任何东西）；2 命令行有误。
 )"_s.arg(observationHelp());
@@ -207,7 +254,7 @@ QString commandLineHelp()
 航线文件：
   .csv  UTF-8 表格（可带 BOM），不是 UTF-8 时按 GB18030（GBK）读取；可先有设置行
         （“设置,值”一行，其后每项一行：
-        %8，再空一行）；
+        %10，再空一行）；
         航点表的第一行是表头：纬度、经度（或 lat、lon、latitude、longitude）必
         有，名称（name）、航法（method：RL 或恒向线、GC 或大圆，空为 RL）、
         航速（speed）、备注（remark）可有；没有设置行的文件，第一个航点那一行的
@@ -234,7 +281,9 @@ QString commandLineHelp()
      不支持的文件格式
 )"_s.arg(legTableColumns(), missingRouteFile.toString(), whole(kDefaultMeridianInterval),
              zoneName(nav::kWestmostZoneMinutes), zoneName(nav::kEastmostZoneMinutes),
-             whole(geo::kFullCircle), whole(nav::kMaxRun), routeSettingNames(), exportRuleText())
+             whole(geo::kFullCircle), whole(nav::kMaxRun), settingNameLines(14),
+             wrappedSentence(exportRuleText(), 6, 2))
+               .arg(settingNameLines(8))
         + fixCommandHelp()
         + celestialCommandHelp()
         + currentCommandHelp();

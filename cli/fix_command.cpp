@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/fix_command.h"
+#include "cli/command_arguments.h"
 #include "cli/command_failure.h"
 #include "cli/command_line_help.h"
 #include "cli/common_options.h"
@@ -7,6 +8,8 @@
 
 #include "routefiles/observation_file.h"
 
+#include "text/altitude_reading.h"
+#include "text/celestial_text.h"
 #include "text/fix_reading.h"
 #include "text/fix_words.h"
 #include "text/observation_kinds.h"
@@ -16,7 +19,9 @@
 #include "nav/display.h"
 #include "nav/earth_model.h"
 #include "nav/fix.h"
+#include "nav/sight_reduction.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <optional>
@@ -39,11 +44,19 @@ struct FixOption {
 };
 
 constexpr QStringView runOption = u"--run";
+constexpr QStringView limbOption = u"--limb";
+constexpr QStringView nearOption = u"--near";
 
 constexpr std::array fixOptions = {
     FixOption{u"--fix", 0, false},
     FixOption{runOption, 2, true},
-    FixOption{u"--near", 1, false},
+    FixOption{nearOption, 1, false},
+    FixOption{limbOption, 1, true},
+    FixOption{u"--index-correction", 1, false},
+    FixOption{u"--height", 1, false},
+    FixOption{u"--temperature", 1, false},
+    FixOption{u"--pressure", 1, false},
+    FixOption{u"--dut1", 1, false},
     FixOption{u"--compass-error", 1, false},
     FixOption{u"--model", 1, false},
     FixOption{u"--form", 1, false},
@@ -94,6 +107,24 @@ struct FixArguments {
     }
 };
 
+bool isAltitude(const OptionTexts& given)
+{
+    return isAltitudeOption(given.option);
+}
+
+// --limb belongs to the --altitude just before it, as its fourth value; a
+// word it does not take is refused as --sight refuses it.
+void attachLimb(FixArguments& split, const Given& limb)
+{
+    const ObservationDescriptor& altitude = describe(nav::ObservationKind::Altitude);
+    if (split.observations.empty() || !isAltitude(split.observations.back()) ||
+        split.observations.back().values.size() != altitude.values())
+        usageError(u"选项 %1 要紧跟在 %2 的三个值之后。"_s.arg(limbOption, altitude.option));
+    (void)readChoiceOption(limbOption, std::optional(limb.values.front()), nav::Limb::Lower,
+                           readLimbWord, limbWords());
+    split.observations.back().values << limb.values.front();
+}
+
 FixArguments splitArguments(const QStringList& arguments)
 {
     FixArguments split;
@@ -128,7 +159,9 @@ FixArguments splitArguments(const QStringList& arguments)
                 usageError(u"选项 %1 要跟 %2 个值。"_s.arg(option->name).arg(option->values));
             given.values << arguments[++i];
         }
-        if (option->observation) {
+        if (option->name == limbOption) {
+            attachLimb(split, given);
+        } else if (option->observation) {
             split.observations.push_back({given.name, given.values});
         } else {
             if (split.option(option->name))
@@ -166,6 +199,8 @@ FixTexts fixTexts(const FixArguments& arguments, FixTexts texts)
             run = v[0] + u'/' + v[1];
             continue;
         }
+        if (isAltitude(given))
+            dataError(u"观测文件还不能保存天体高度（%1）。"_s.arg(given.option));
         const ObservationDescriptor& kind = *observationKindOfOption(given.option);
         texts.rows << ObservationRow{kind.kind, v[0], kind.secondMark ? v[1] : QString(), v.back(),
                                      std::exchange(run, QString()), {form, form}};
@@ -233,10 +268,39 @@ std::string warningKind(nav::FixWarningKind kind)
 
 // Each observation as read, in the order given: its kind, its marks and
 // its value; the warnings number them from 1.
-std::string jsonObservations(const std::vector<nav::Observation>& observations)
+// An altitude's geographical position, Ho, and its intercept and Zn from
+// the assumed position.
+std::string jsonAltitude(const nav::Observation& observation,
+                         const std::optional<nav::AltitudeIntercept>& intercept)
+{
+    std::string entry = "{\"kind\": " +
+                        jsonString(describe(observation.kind).jsonKey.toString()) +
+                        ", \"position\": " + jsonPoint(observation.mark) +
+                        ", \"ho\": " + jsonNumber(observation.value);
+    if (intercept)
+        entry += ", \"assumed\": " + jsonPoint(intercept->assumed) + ", \"intercept\": " +
+                 jsonNumber(intercept->intercept) + ", \"zn\": " + jsonNumber(intercept->zn);
+    return entry + "}";
+}
+
+std::optional<nav::AltitudeIntercept> interceptOf(const nav::Fix& fix, std::size_t observation)
+{
+    for (const nav::AltitudeIntercept& intercept : fix.intercepts)
+        if (intercept.observation == observation)
+            return intercept;
+    return std::nullopt;
+}
+
+std::string jsonObservations(const nav::Fix& fix, const std::vector<nav::Observation>& observations)
 {
     std::string list = "[";
-    for (const nav::Observation& observation : observations) {
+    for (std::size_t k = 0; k < observations.size(); ++k) {
+        const nav::Observation& observation = observations[k];
+        if (observation.kind == nav::ObservationKind::Altitude) {
+            list += std::string(list.size() > 1 ? ", " : "") +
+                    jsonAltitude(observation, interceptOf(fix, k));
+            continue;
+        }
         const ObservationDescriptor& kind = describe(observation.kind);
         const std::vector<geo::GeoPoint> marks =
             kind.secondMark ? std::vector{observation.mark, observation.mark2}
@@ -285,7 +349,7 @@ QString json(const nav::Fix& fix, const std::vector<nav::Observation>& observati
                ", \"lon\": " + jsonNumber(mark.mark.longitude) + ", \"bearing\": " +
                jsonNumber(mark.bearing) + ", \"distance\": " + jsonNumber(mark.distance) + "}";
     }
-    out += "],\n  \"observations\": " + jsonObservations(observations);
+    out += "],\n  \"observations\": " + jsonObservations(fix, observations);
     out += ",\n  \"warnings\": " + jsonWarnings(fix.warnings, fixWarningMessage);
     if (fix.commonError && !fix.commonError->warnings.empty()) {
         out += ",\n  \"common_error_warnings\": " +
@@ -336,10 +400,16 @@ int compute(const FixArguments& arguments)
 {
     if (!arguments.file.isEmpty())
         return computeFromFile(arguments);
-    const FixOptionsReading read =
-        readFixOptions(arguments.observations, {arguments.word(u"--compass-error"), arguments.word(u"--near"),
-                                      readFormOption(arguments.word(u"--form")),
-                                      readModelOption(arguments.word(u"--model"))});
+    if (!arguments.option(nearOption)
+        && std::any_of(arguments.observations.begin(), arguments.observations.end(), isAltitude))
+        usageError(u"%1 要有 %2：推算船位即天体高度的假定船位。"_s.arg(
+            describe(nav::ObservationKind::Altitude).option, nearOption));
+    FixOptions options{arguments.word(u"--compass-error"), arguments.word(nearOption),
+                       readFormOption(arguments.word(u"--form")),
+                       readModelOption(arguments.word(u"--model"))};
+    for (SightOptionText& sight : options.sight)
+        sight.text = arguments.word(sight.option);
+    const FixOptionsReading read = readFixOptions(arguments.observations, options);
     if (!read.fix)
         dataError(read.refusal);
     if (arguments.option(u"--save"))

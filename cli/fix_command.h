@@ -3,12 +3,19 @@
 //   tarnquil --fix                       the fix window
 //   tarnquil --fix OBSERVATION... [--near "POS"] [--compass-error DEG]
 //            [--model wgs84|sphere] [--form 分|秒|度] [--json]
+//            [--index-correction ′] [--height M] [--temperature °C]
+//            [--pressure HPA] [--dut1 S]       the sight options, as --sight's
 //   OBSERVATION, in the order observed:
 //     --bearing "MARK" DEG          true bearing of the mark from the ship
 //                                   (by compass with --compass-error)
 //     --range "MARK" NM             distance to the mark
 //     --angle "MARK1" "MARK2" DEG   horizontal angle at the ship, clockwise
 //                                   from MARK1 to MARK2
+//     --altitude BODY TIME HS [--limb lower|upper]
+//                                   a sextant altitude, read as --sight reads
+//                                   it (text/altitude_reading.h); requires
+//                                   --near, its assumed position, or is a
+//                                   command-line mistake (status 2)
 //     --run COURSE NM               the ship then ran COURSE for NM on a
 //                                   rhumb line: earlier observations are
 //                                   carried forward
@@ -34,7 +41,10 @@
 //                                                   of it beyond --compass-error
 //    "marks": [{"lat": .., "lon": .., "bearing": .., "distance": ..}, ...],
 //    "observations": [{"kind": "bearing"|"range"|"horizontal_angle",
-//                      "marks": [{..}] (two for an angle), "value": ..}, ...],
+//                      "marks": [{..}] (two for an angle), "value": ..},
+//                     {"kind": "altitude", "position": {..} (the body's
+//                      geographical position), "ho": .., "assumed": {..},
+//                      "intercept": .. (n mile, toward positive), "zn": ..}, ...],
 //    "warnings": [{"kind": "poor_cut"|"danger_circle"|"large_cocked_hat"|
 //                   "line_far_from_fix",
 //                  "observations": [1, 2], "value": .., "message": ".."}],

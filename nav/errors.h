@@ -34,6 +34,7 @@ enum class Quantity {
     // Celestial navigation (sight_reduction.h, compass_error.h):
     HeightOfEye,      // finite metres, 0 .. kMaxHeightOfEye
     Altitude,         // an altitude observed: finite, 0 .. 90 degrees
+    ObservedAltitude,  // Ho, corrected: finite, kLowestSightAltitude .. 90 degrees
     IndexCorrection,  // finite arc-minutes, -kMaxIndexCorrection .. kMaxIndexCorrection
     Temperature,      // finite degrees Celsius, kMinTemperature .. kMaxTemperature
     Pressure,         // finite hPa, kMinPressure .. kMaxPressure
@@ -75,6 +76,8 @@ enum class NoFixReason {
                          // nowhere or only behind a mark
     TooFar,              // the lines meet only where a mark used lies farther
                          // than kMaxSightDistance from the ship
+    NoAssumedPosition,   // an altitude without the assumed position (the DR,
+                         // `near`) its line is drawn from
 };
 
 class NoFixError : public std::domain_error {

@@ -12,7 +12,9 @@
 #include "nav/least_squares.h"
 #include "nav/line_crossing.h"
 #include "nav/position_line.h"
+#include "nav/sight_reduction.h"
 #include "nav/solvers.h"
+#include "nav/spherical_angles.h"
 
 namespace nav {
 
@@ -47,9 +49,9 @@ constexpr std::size_t kStartLines = 20;
 double nauticalMilesOf(double metres) { return metres / kMetresPerNauticalMile; }
 
 std::vector<PositionLine> prepare(const Figure& figure, const std::vector<Sighting>& sightings,
-                                  double compassError)
+                                  double compassError, std::optional<geo::GeoPoint> near)
 {
-    std::vector<PositionLine> lines = fixing::positionLines(figure, sightings, compassError);
+    std::vector<PositionLine> lines = fixing::positionLines(figure, sightings, compassError, near);
     for (const PositionLine& line : lines)
         if (line.kind == ObservationKind::HorizontalAngle && !(line.separation > 0))
             throw NoFixError(NoFixReason::CoincidentMarks);
@@ -170,11 +172,28 @@ std::vector<MarkFromFix> marksFrom(const Figure& figure, geo::GeoPoint fix,
         marks.push_back({mark, courseLeaving(fix, courseOf(azimuth)), nauticalMilesOf(metres)});
     };
     for (const PositionLine& line : lines) {
+        if (line.kind == ObservationKind::Altitude)
+            continue;
         add(line.mark);
         if (line.kind == ObservationKind::HorizontalAngle)
             add(line.mark2);
     }
     return marks;
+}
+
+std::vector<AltitudeIntercept> interceptsOf(const std::vector<PositionLine>& lines)
+{
+    std::vector<AltitudeIntercept> intercepts;
+    for (const PositionLine& line : lines) {
+        if (line.kind != ObservationKind::Altitude)
+            continue;
+        const fixing::AltitudeAt computed = fixing::altitudeAt(line, line.assumed);
+        intercepts.push_back({line.index, line.assumed,
+                              (line.target - computed.hc) * kArcminutesPerDegree *
+                                  kNauticalMilesPerArcminute,
+                              computed.zn});
+    }
+    return intercepts;
 }
 
 geo::GeoPoint nearest(const Figure& figure, const std::vector<geo::GeoPoint>& points,
@@ -382,11 +401,12 @@ Fix FixSolver::solve(const std::vector<Sighting>& sightings, double compassError
     if (near)
         checkPosition(*near);
     const Figure& figure = solvers_->figure;
-    const std::vector<PositionLine> lines = prepare(figure, sightings, compassError);
-    const LocalMap map(figure, lines.front().mark);
+    const std::vector<PositionLine> lines = prepare(figure, sightings, compassError, near);
+    const LocalMap map(figure, fixing::anchorOf(lines.front()));
     Fix fix = lines.size() == 2 ? twoLines(figure, map, lines, near)
                                 : manyLines(figure, map, lines, compassError);
     fix.marks = marksFrom(figure, fix.position, lines);
+    fix.intercepts = interceptsOf(lines);
     return fix;
 }
 

@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Position fixing (陆标定位): the ship's position from the bearings, ranges
-// and horizontal angles of charted marks and the runs between them
-// (observation.h, which defines them), exact on WGS-84 and on the sphere.
+// Position fixing (陆标定位, 天文定位): the ship's position from the bearings,
+// ranges and horizontal angles of charted marks, the altitudes of celestial
+// bodies and the runs between them (observation.h, which defines them), exact
+// on WGS-84 and on the sphere.
 //
 // Each observation puts the ship on a position line (船位线): a bearing on
 // the curve from which the mark bears that way (neither the great circle
 // nor the rhumb line from the mark on the reciprocal bearing, which miss it
 // by some metres over a few miles), a range on the geodesic circle round the
 // mark, a horizontal angle on the curve through both marks from which they
-// subtend that angle (a circle on a plane). An observation before a run lies
+// subtend that angle (a circle on a plane), an altitude on its circle of
+// equal altitude round the body's geographical position. An observation
+// before a run lies
 // where the run retraced from the ship leads.
 //
 // How: where two lines meet is solved by Newton's method on the
@@ -32,6 +35,8 @@
 //       bearing: the distance to the mark times the sine of the bearing's
 //         residual (bearing computed minus bearing observed);
 //       range: the range computed minus the range observed;
+//       altitude: Hc - Ho in arc-minutes (as n mile), Hc at the trial
+//         position carried back along the runs after the sight;
 //       horizontal angle: s1 s2 / c times the sine of the angle's residual,
 //         s1 and s2 the distances to the marks and c the distance between
 //         them: on a plane, the angle's residual over its rate of change
@@ -44,7 +49,17 @@
 //     the fix it gives (系统误差): the least squares again, with the error a
 //     third unknown added to every bearing (exact with three bearings and
 //     nothing else, as they then meet).
-//   From the fix to each mark, its bearing and distance.
+//   From the fix to each mark, its bearing and distance; for each altitude
+//   its intercept and Zn from the assumed position.
+//
+// Altitudes need `near`, the DR at the time of the fix: each altitude's
+// assumed position is `near` retraced along the runs after it, where its
+// line is sketched from (the plotter's intercept line) before Newton's
+// method solves the circles. Two circles of equal altitude meet twice,
+// thousands of miles apart; the crossing found is the one near the DR.
+// Accuracy of an altitude fix: the solving as above; the altitudes
+// themselves as the almanac and the corrections are (sight_reduction.h:
+// Hc to 0.03′, the Moon's 0.04′).
 // Refusals are a NoFixError with a reason; warnings are FixWarnings. nav
 // holds no words: the window and the command line word both, alike.
 //
@@ -169,6 +184,16 @@ struct MarkFromFix {
     double distance = 0;
 };
 
+// An altitude seen from its assumed position (高度差法): the intercept
+// Ho - Hc, n mile, toward the body when positive, and Zn, degrees true in
+// [0, 360).
+struct AltitudeIntercept {
+    std::size_t observation = 0;  // counted from 0, runs not counted
+    geo::GeoPoint assumed;        // `near` retraced along the runs after it
+    double intercept = 0;
+    double zn = 0;
+};
+
 struct Fix {
     geo::GeoPoint position;                // solutions.front()
     // Two lines: every solution, the nearest to `near` first (without it,
@@ -178,6 +203,7 @@ struct Fix {
     std::optional<CommonErrorFix> commonError;  // three or more bearings
     std::vector<FixWarning> warnings;
     std::vector<MarkFromFix> marks;        // each mark once, in the order first used
+    std::vector<AltitudeIntercept> intercepts;  // each altitude, in order
 };
 
 // One figure of the Earth's solvers, set up once for any number of fixes.
@@ -194,7 +220,8 @@ public:
     EarthModel model() const noexcept { return model_; }
 
     // The fix after the last sighting. `compassError` corrects every bearing;
-    // `near` (a DR position) orders two solutions. Throws RangeError for a
+    // `near` (a DR position) orders two solutions, and is every altitude's
+    // assumed position (required with one). Throws RangeError for a
     // value out of range (observation.h; `near` as checkPosition) and
     // NoFixError when there is no fix (a run retraced through a pole gives
     // none either).

@@ -116,6 +116,7 @@ CurveSpan curveOf(const Figure& figure, const fixing::LocalMap& map, const Posit
                 },
                 0, kFullCircle};
     case ObservationKind::HorizontalAngle:
+    case ObservationKind::Altitude:
         break;
     }
     // Round the circle drawn on the map, or along its straight line, then
@@ -394,16 +395,16 @@ double PlotProjection::xOfLongitude(double unrolled) const
 }
 
 FixPlot plotFix(EarthModel model, const std::vector<Sighting>& sightings, double compassError,
-                const Fix* fix, PlotFrame frame)
+                const Fix* fix, PlotFrame frame, std::optional<geo::GeoPoint> near)
 {
     checkCompassError(compassError);
     const Figure figure(model);
     const std::vector<PositionLine> lines =
-        fixing::positionLines(figure, sightings, compassError);
+        fixing::positionLines(figure, sightings, compassError, near);
     FixPlot plot;
     if (lines.empty())
         return plot;
-    const geo::GeoPoint centre = fix ? fix->position : lines.front().mark;
+    const geo::GeoPoint centre = fix ? fix->position : fixing::anchorOf(lines.front());
     const PlotProjection mercator(model, centre);
     if (!mercator.forward(centre))
         return plot;
@@ -417,6 +418,8 @@ FixPlot plotFix(EarthModel model, const std::vector<Sighting>& sightings, double
         return at;
     };
     for (const PositionLine& line : lines) {
+        if (line.kind == ObservationKind::Altitude)
+            continue;
         std::vector<geo::GeoPoint> marks{line.mark};
         if (line.kind == ObservationKind::HorizontalAngle)
             marks.push_back(line.mark2);

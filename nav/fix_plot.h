@@ -146,8 +146,12 @@ struct PlotFrame {
 // (none yet, or refused) the lines are plotted about the marks, at least
 // 5 n mile round them. Throws
 // RangeError for a value out of range, as solve does; a horizontal angle
-// between a mark and itself has no line. Takes some milliseconds.
+// between a mark and itself has no line. An altitude's line is drawn near
+// its assumed position, `near` retraced (NoFixError without it), as its
+// straight intercept line is; its geographical position is no mark of the
+// plot. Takes some milliseconds.
 FixPlot plotFix(EarthModel model, const std::vector<Sighting>& sightings, double compassError,
-                const Fix* fix, PlotFrame frame);
+                const Fix* fix, PlotFrame frame,
+                std::optional<geo::GeoPoint> near = std::nullopt);
 
 }  // namespace nav

@@ -148,7 +148,7 @@ LocalMap::Frame LocalMap::frameAt(geo::GeoPoint point) const
 
 SketchLine LocalMap::sketch(const PositionLine& line, double commonError) const
 {
-    const Frame frame = frameAt(line.mark);
+    const Frame frame = frameAt(anchorOf(line));
     MapPoint transfer;
     for (const Run& run : line.carriedBy) {
         const double metres = run.distance * kMetresPerNauticalMile;
@@ -183,6 +183,18 @@ SketchLine LocalMap::sketch(const PositionLine& line, double commonError) const
         sketched.point = mark;
         sketched.radius = line.target;
         break;
+    case ObservationKind::Altitude: {
+        // The plotter's position line: through the intercept from the
+        // assumed position towards Zn, square to it.
+        const AltitudeAt computed = altitudeAt(line, line.assumed);
+        const MapPoint toward = heading(computed.zn + frame.turn);
+        const double intercept = (line.target - computed.hc) * metresPerDegreeOfAltitude();
+        sketched.straight = true;
+        sketched.point = mark + intercept * toward;
+        sketched.direction = clockwise(toward);
+        sketched.mark = sketched.point;
+        break;
+    }
     case ObservationKind::HorizontalAngle: {
         // Seen from the right of the chord from mark 1 to mark 2, the angle
         // clockwise from 1 to 2 is below 180: the circle's centre lies

@@ -6,7 +6,8 @@
 // The map is GeographicLib's azimuthal equidistant projection about one
 // mark. A bearing line is drawn as the circle that bends as the meridians
 // converge, a horizontal angle's as the circle of the inscribed angle, a
-// range's as the circle round the mark; a run moves a line by its course
+// range's as the circle round the mark, an altitude's as the straight line
+// through its intercept from the assumed position; a run moves a line by its course
 // and distance (the plotter's transferred position line). Over the few tens
 // of n mile a fix spans, the map moves a crossing by metres (tens near the
 // poles or after long runs), while the Newton steps converge from
@@ -34,7 +35,8 @@ struct SketchLine {
     MapPoint point;      // a point of the straight line, or the centre
     MapPoint direction;  // unit vector along the straight line
     double radius = 0;
-    MapPoint mark;       // the (first) mark, moved by the runs after it
+    MapPoint mark;       // the (first) mark, moved by the runs after it; an
+                         // altitude's intercept point
     MapPoint bearing;    // of a bearing line, a unit vector on the bearing at the mark
 };
 

@@ -6,6 +6,8 @@
 #include "geo/units.h"
 #include "nav/earth.h"
 #include "nav/errors.h"
+#include "nav/sight_reduction.h"
+#include "nav/solvers.h"
 
 namespace nav {
 
@@ -35,6 +37,11 @@ Observation rangeObservation(geo::GeoPoint mark, double nauticalMiles)
 Observation angleObservation(geo::GeoPoint mark1, geo::GeoPoint mark2, double degrees)
 {
     return {ObservationKind::HorizontalAngle, mark1, mark2, degrees};
+}
+
+Observation altitudeObservation(double gha, double declination, double ho)
+{
+    return {ObservationKind::Altitude, {declination, longitudeOf(-gha)}, {}, ho};
 }
 
 Run runBetween(double course, double knots, int fromMinutes, int toMinutes)
@@ -67,6 +74,10 @@ void checkObservationValue(ObservationKind kind, double value)
         break;
     case ObservationKind::HorizontalAngle:
         checkDirection(value, Quantity::HorizontalAngle);
+        break;
+    case ObservationKind::Altitude:
+        if (!(value >= kLowestSightAltitude && value <= geo::kQuarterCircle))
+            throw RangeError(Quantity::ObservedAltitude, value);
         break;
     }
 }

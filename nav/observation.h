@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What a navigator observes to fix the ship (陆标定位): bearings, ranges and
-// horizontal angles of charted marks, and the runs the ship makes between
-// them.
+// What a navigator observes to fix the ship (陆标定位, 天文定位): bearings,
+// ranges and horizontal angles of charted marks, altitudes of celestial
+// bodies, and the runs the ship makes between them.
 //
 // Definitions, on the figure of the Earth chosen (WGS-84 or the sphere):
 //   bearing (方位): the azimuth AT THE SHIP, degrees clockwise from north, of
@@ -13,6 +13,15 @@
 //     mark1, both at the ship, taken clockwise in [0, 360): mark1 at 350
 //     and mark2 at 020 is an angle of 30; mark1 at 020 and mark2 at 350 is
 //     330. No compass is involved, so the compass error does not apply.
+//   altitude (天体高度): the observed altitude Ho of a body, degrees, with
+//     the body's geographical position (天体地理位置) at the sight's instant:
+//     latitude = its declination, longitude = -GHA (east positive), both
+//     degrees. Ho is the sextant altitude corrected (sight_reduction.h:
+//     AltitudeLine, reduceSight); the Moon's oblateness term is taken at the
+//     assumed position. The computed altitude Hc at a position is
+//     horizontalAt's (sight_reduction.h), from the geodetic latitude and the
+//     longitude; the line is the circle of equal altitude Hc = Ho, and the
+//     residual Ho - Hc, in arc-minutes, is n mile (kNauticalMilesPerArcminute).
 //   run (航程): the ship steers `course` (degrees true) on a rhumb line for
 //     `distance` n mile. An observation taken before a run is carried
 //     forward by it: if P is the ship's position after the run, the
@@ -30,6 +39,10 @@
 //   a horizontal angle: finite, 0 .. 360 (Quantity::HorizontalAngle): 0,
 //     75.25, 359.9; not -10, 400. Its two marks must differ: the fix
 //     refuses one mark twice with NoFixReason::CoincidentMarks (fix.h);
+//   an altitude: Ho finite, kLowestSightAltitude .. 90 (sight_reduction.h;
+//     Quantity::ObservedAltitude): 35.25, -0.6, 90; not -2, 90.5, NaN;
+//     the geographical position as checkPosition: declination -90 .. 90,
+//     -GHA -180 .. 180 (an observation built by altitudeObservation is);
 //   a run: course finite 0 .. 360 (Quantity::Course), distance finite,
 //     0 .. kMaxRun (Quantity::Distance);
 //   the compass error: finite, -kMaxCompassError .. kMaxCompassError, that
@@ -53,18 +66,22 @@ inline constexpr double kMaxSightDistance = 100;
 // The largest compass error, either way, in degrees.
 inline constexpr double kMaxCompassError = geo::kHalfCircle;
 
-enum class ObservationKind { Bearing, Range, HorizontalAngle };
+enum class ObservationKind { Bearing, Range, HorizontalAngle, Altitude };
 
 struct Observation {
     ObservationKind kind = ObservationKind::Bearing;
-    geo::GeoPoint mark;   // the mark; mark1 of a horizontal angle
+    geo::GeoPoint mark;   // the mark; mark1 of a horizontal angle; a body's
+                          // geographical position
     geo::GeoPoint mark2;  // the second mark of a horizontal angle only
-    double value = 0;     // bearing or angle in degrees, range in n mile
+    double value = 0;     // bearing, angle or Ho in degrees, range in n mile
 };
 
 Observation bearingObservation(geo::GeoPoint mark, double degrees);
 Observation rangeObservation(geo::GeoPoint mark, double nauticalMiles);
 Observation angleObservation(geo::GeoPoint mark1, geo::GeoPoint mark2, double degrees);
+// An altitude Ho (degrees) of a body at GHA `gha` and declination
+// `declination` (degrees; GHA any finite angle, taken modulo 360).
+Observation altitudeObservation(double gha, double declination, double ho);
 
 struct Run {
     double course = 0;    // degrees true

@@ -8,7 +8,10 @@
 #include <cmath>
 
 #include "geo/units.h"
+#include "nav/errors.h"
+#include "nav/sight_reduction.h"
 #include "nav/solvers.h"
+#include "nav/spherical_angles.h"
 
 namespace nav::fixing {
 
@@ -92,6 +95,13 @@ Displacement scaled(Displacement a, double scale)
     return {a.north * scale, a.east * scale};
 }
 
+// A gradient at the start of the runs as a gradient at their end.
+Displacement carriedBack(Displacement gradient, const Jacobian& j)
+{
+    return {gradient.north * j.nn + gradient.east * j.en,
+            gradient.north * j.ne + gradient.east * j.ee};
+}
+
 }  // namespace
 
 Figure::Figure(EarthModel model)
@@ -119,9 +129,47 @@ double Figure::metresBetween(geo::GeoPoint a, geo::GeoPoint b) const
     return metres;
 }
 
+double metresPerDegreeOfAltitude()
+{
+    return kArcminutesPerDegree * kNauticalMilesPerArcminute * kMetresPerNauticalMile;
+}
+
+geo::GeoPoint anchorOf(const PositionLine& line)
+{
+    return line.kind == ObservationKind::Altitude ? line.assumed : line.mark;
+}
+
+AltitudeAt altitudeAt(const PositionLine& line, geo::GeoPoint position)
+{
+    BodyPlace place;
+    place.gha = -line.mark.longitude;
+    place.declination = line.mark.latitude;
+    const Horizontal horizontal = horizontalAt(place, position);
+    return {horizontal.altitude, horizontal.azimuth};
+}
+
+namespace {
+
+void assume(const Figure& figure, std::vector<PositionLine>& lines,
+            std::optional<geo::GeoPoint> near)
+{
+    for (PositionLine& line : lines) {
+        if (line.kind != ObservationKind::Altitude)
+            continue;
+        if (!near)
+            throw NoFixError(NoFixReason::NoAssumedPosition);
+        const std::optional<Retraced> retraced = retrace(figure, *near, line.carriedBy);
+        if (!retraced)
+            throw NoFixError(NoFixReason::NoAssumedPosition);
+        line.assumed = normalised(retraced->start);
+    }
+}
+
+}  // namespace
+
 std::vector<PositionLine> positionLines(const Figure& figure,
                                         const std::vector<Sighting>& sightings,
-                                        double compassError)
+                                        double compassError, std::optional<geo::GeoPoint> near)
 {
     std::vector<PositionLine> lines;
     for (const Sighting& sighting : sightings) {
@@ -149,9 +197,13 @@ std::vector<PositionLine> positionLines(const Figure& figure,
             line.target = observation.value;
             line.separation = figure.metresBetween(line.mark, line.mark2);
             break;
+        case ObservationKind::Altitude:
+            line.target = observation.value;
+            break;
         }
         lines.push_back(std::move(line));
     }
+    assume(figure, lines, near);
     return lines;
 }
 
@@ -191,12 +243,37 @@ std::optional<Sight> sight(const Figure& figure, geo::GeoPoint ship, geo::GeoPoi
     return result;
 }
 
+namespace {
+
+// Hc - Ho, in metres as the residual is in n mile, and its gradient.
+LineValue altitudeValue(const Figure& figure, const PositionLine& line, const Retraced& retraced)
+{
+    const geo::GeoPoint at = retraced.start;
+    const AltitudeAt computed = altitudeAt(line, at);
+    const double scale = metresPerDegreeOfAltitude() / kRadiansPerDegree;
+    double sinZn = 0;
+    double cosZn = 0;
+    Math::sincosd(computed.zn, sinZn, cosZn);
+    LineValue value;
+    value.observedFrom = at;
+    value.distance = (computed.hc - line.target) * metresPerDegreeOfAltitude();
+    const Displacement gradient{
+        scale * cosZn / figure.ellipsoid.MeridionalCurvatureRadius(at.latitude),
+        scale * sinZn / figure.ellipsoid.TransverseCurvatureRadius(at.latitude)};
+    value.gradient = carriedBack(gradient, retraced.jacobian);
+    return value;
+}
+
+}  // namespace
+
 std::optional<LineValue> evaluate(const Figure& figure, const PositionLine& line,
                                   geo::GeoPoint ship, double commonError)
 {
     const std::optional<Retraced> retraced = retrace(figure, ship, line.carriedBy);
     if (!retraced)
         return std::nullopt;
+    if (line.kind == ObservationKind::Altitude)
+        return altitudeValue(figure, line, *retraced);
     const std::optional<Sight> first = sight(figure, retraced->start, line.mark);
     if (!first)
         return std::nullopt;
@@ -223,6 +300,8 @@ std::optional<LineValue> evaluate(const Figure& figure, const PositionLine& line
         value.distance = first->metres - line.target;
         gradient = first->metresGradient;
         break;
+    case ObservationKind::Altitude:
+        return std::nullopt;  // altitudeValue's
     case ObservationKind::HorizontalAngle: {
         const std::optional<Sight> second = sight(figure, retraced->start, line.mark2);
         if (!second)
@@ -246,9 +325,7 @@ std::optional<LineValue> evaluate(const Figure& figure, const PositionLine& line
         break;
     }
     }
-    const Jacobian& j = retraced->jacobian;
-    value.gradient = {gradient.north * j.nn + gradient.east * j.en,
-                      gradient.north * j.ne + gradient.east * j.ee};
+    value.gradient = carriedBack(gradient, retraced->jacobian);
     return value;
 }
 

@@ -19,7 +19,10 @@
 // radii start / end and k = d sin(course) (dR / dmu) / R_end, dR / dmu the
 // mean over the run of -sin(phi), found as a difference quotient (mu being
 // the distance along the meridian, which a rhumb line changes by
-// d cos(course)).
+// d cos(course)). An altitude's Hc (sight_reduction.h: horizontalAt) moves
+// by cos(A - Zn) radians per radian of arc towards azimuth A: per metre,
+// cos Zn / M north and sin Zn / N east, M and N the radii of curvature of
+// the meridian and of the prime vertical at the geodetic latitude.
 #pragma once
 
 #include <GeographicLib/Ellipsoid.hpp>
@@ -61,19 +64,40 @@ struct PositionLine {
     ObservationKind kind = ObservationKind::Bearing;
     geo::GeoPoint mark;
     geo::GeoPoint mark2;
-    double target = 0;      // bearing or angle in degrees; range in metres
+    double target = 0;      // bearing, angle or Ho in degrees; range in metres
     double separation = 0;  // metres between the two marks of an angle
     std::vector<Run> carriedBy;
     std::size_t index = 0;  // among the observations given
+    // An altitude's assumed position: `near` retraced along carriedBy, where
+    // the ship reckoned it was when it observed.
+    geo::GeoPoint assumed;
 };
 
 // The observations' lines, each carried by the runs after it, the bearings
 // corrected by `compassError`. Throws RangeError for the first value out of
-// range (observation.h). A horizontal angle between a mark and itself has a
-// separation of 0, which no line can be evaluated with.
+// range (observation.h), and NoFixError (NoAssumedPosition) for an altitude
+// without `near`, or with a `near` whose retraced runs cross a pole. A
+// horizontal angle between a mark and itself has a separation of 0, which
+// no line can be evaluated with.
 std::vector<PositionLine> positionLines(const Figure& figure,
                                         const std::vector<Sighting>& sightings,
-                                        double compassError);
+                                        double compassError, std::optional<geo::GeoPoint> near);
+
+// Where a line is drawn from on a local map: its (first) mark, or an
+// altitude's assumed position (its geographical position lies thousands of
+// miles away).
+geo::GeoPoint anchorOf(const PositionLine& line);
+
+// An altitude's Hc and Zn at `position` (sight_reduction.h), degrees.
+struct AltitudeAt {
+    double hc = 0;
+    double zn = 0;
+};
+AltitudeAt altitudeAt(const PositionLine& line, geo::GeoPoint position);
+
+// Metres per degree of altitude, as a residual Ho - Hc is a distance:
+// 60 arc-minutes of a n mile each.
+double metresPerDegreeOfAltitude();
 
 // The position line seen from a trial position of the ship (after all the
 // runs), with a common error `commonError` (degrees) added to a bearing.

@@ -56,6 +56,10 @@
 
 namespace tarnquil {
 
+// What follows a sight's option on the command line, as --help names it
+// (--sight, --latitude, --fix's --altitude).
+inline constexpr QStringView sightArguments = u"天体 时间 高度";
+
 struct BodyReading {
     const nav::Body* body = nullptr;
     QString refusal;  // empty when read

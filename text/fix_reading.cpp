@@ -1,10 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/fix_reading.h"
 
+#include "text/altitude_reading.h"
+#include "text/celestial_text.h"
 #include "text/fix_words.h"
 #include "text/observation_kinds.h"
 #include "text/observation_reading.h"
 #include "text/quantity_text.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -33,12 +39,38 @@ struct OptionSightings {
     QString refusal;
 };
 
+// The sight options given, or the first refused.
+std::optional<QString> readSightSettings(const FixOptions& options, SightSettings& settings)
+{
+    using Reader = QuantityReading (*)(const QString&, QStringView);
+    nav::SightConditions& c = settings.conditions;
+    const std::array<std::pair<Reader, double*>, 5> readers = {{
+        {readIndexCorrectionText, &c.indexCorrection},
+        {readHeightOfEyeText, &c.heightOfEye},
+        {readTemperatureText, &c.temperature},
+        {readPressureText, &c.pressure},
+        {readDut1Text, &settings.dut1},
+    }};
+    for (std::size_t i = 0; i < readers.size(); ++i) {
+        const SightOptionText& given = options.sight[i];
+        if (!given.text)
+            continue;
+        const QuantityReading reading = readers[i].first(*given.text, given.option);
+        if (!reading.value)
+            return reading.refusal;
+        *readers[i].second = *reading.value;
+    }
+    return std::nullopt;
+}
+
 OptionSightings readSightings(const std::vector<OptionTexts>& given, geo::NumberForm form,
+                              const SightSettings& sight, std::optional<geo::GeoPoint> near,
                               FixOptionsReading& read)
 {
     QStringList marks;
     for (const OptionTexts& texts : given) {
-        if (const ObservationDescriptor* kind = observationKindOfOption(texts.option))
+        const ObservationDescriptor* kind = observationKindOfOption(texts.option);
+        if (kind && !isAltitudeOption(texts.option))
             marks << texts.values.first(kind->values() - 1);
     }
     read.names = namedMarks(marks, form);
@@ -53,6 +85,15 @@ OptionSightings readSightings(const std::vector<OptionTexts>& given, geo::Number
             sightings.sightings.emplace_back(*run.run);
             continue;
         }
+        if (isAltitudeOption(texts.option)) {
+            const AltitudeReading altitude = readAltitude(
+                {v[0], v.size() > 3 ? v[3] : QString(), v[1], v[2]}, sight, near, texts.option);
+            if (!altitude.observation)
+                return {{}, altitude.refusals.front().message};
+            sightings.sightings.emplace_back(*altitude.observation);
+            read.observations.push_back(*altitude.observation);
+            continue;
+        }
         const ObservationReading reading = readObservation(
             *kind, v[0], kind->secondMark ? v[1] : QString(), v.back(), form, read.names, texts.option);
         if (!reading.observation)
@@ -63,13 +104,48 @@ OptionSightings readSightings(const std::vector<OptionTexts>& given, geo::Number
     return sightings;
 }
 
+// The DR given, or why it does not read.
+std::optional<QString> readNear(const FixOptions& options, std::optional<geo::GeoPoint>& near)
+{
+    if (!options.near)
+        return std::nullopt;
+    const PositionReading reading = readNearPosition(*options.near, options.form);
+    if (!reading.position)
+        return reading.refusal;
+    near = reading.position;
+    return std::nullopt;
+}
+
 }  // namespace
+
+bool isAltitudeOption(QStringView option)
+{
+    const ObservationDescriptor* kind = observationKindOfOption(option);
+    return kind != nullptr && kind->kind == nav::ObservationKind::Altitude;
+}
 
 FixOptionsReading readFixOptions(const std::vector<OptionTexts>& observations,
                                  const FixOptions& options)
 {
     FixOptionsReading read;
-    const OptionSightings sightings = readSightings(observations, options.form, read);
+    // Altitudes are read from the DR, their assumed position, with the sight
+    // options: the DR comes first then, and the sight options always before
+    // the observations, so that a refused one is never passed over.
+    const bool altitudes = std::any_of(observations.begin(), observations.end(),
+                                       [](const OptionTexts& given) { return isAltitudeOption(given.option); });
+    std::optional<geo::GeoPoint> near;
+    SightSettings sight;
+    if (altitudes) {
+        if (std::optional<QString> refusal = readNear(options, near)) {
+            read.refusal = *refusal;
+            return read;
+        }
+    }
+    if (std::optional<QString> refusal = readSightSettings(options, sight)) {
+        read.refusal = *refusal;
+        return read;
+    }
+    const OptionSightings sightings = readSightings(observations, options.form, sight, near, read);
     if (!sightings.refusal.isEmpty()) {
         read.refusal = sightings.refusal;
         return read;
@@ -83,14 +159,11 @@ FixOptionsReading readFixOptions(const std::vector<OptionTexts>& observations,
         }
         compassError = *reading.value;
     }
-    std::optional<geo::GeoPoint> near;
-    if (options.near) {
-        const PositionReading reading = readNearPosition(*options.near, options.form);
-        if (!reading.position) {
-            read.refusal = reading.refusal;
+    if (!altitudes) {
+        if (std::optional<QString> refusal = readNear(options, near)) {
+            read.refusal = *refusal;
             return read;
         }
-        near = reading.position;
     }
     try {
         read.fix = nav::FixSolver(options.model).solve(sightings.sightings, compassError, near);

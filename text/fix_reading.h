@@ -32,6 +32,7 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -81,17 +82,35 @@ struct OptionTexts {
 
 // What `tarnquil --fix` gives besides its observations: the texts of
 // --compass-error and --near when given, and the form and the model chosen.
+// Whether `option` gives an observed altitude (--altitude): its texts are
+// the body, the time, Hs and, when --limb follows it, the limb.
+bool isAltitudeOption(QStringView option);
+
+// A sight option of the altitudes (--index-correction, --height,
+// --temperature, --pressure, --dut1), read as --sight reads it; its text
+// when given.
+struct SightOptionText {
+    QStringView option;
+    std::optional<QString> text;
+};
+
 struct FixOptions {
     std::optional<QString> compassError;
-    std::optional<QString> near;
+    std::optional<QString> near;  // the DR, and every altitude's assumed position
     geo::NumberForm form = geo::NumberForm::Minutes;
     nav::EarthModel model = nav::EarthModel::Wgs84;
+    std::array<SightOptionText, 5> sight = {{{u"--index-correction", {}},
+                                             {u"--height", {}},
+                                             {u"--temperature", {}},
+                                             {u"--pressure", {}},
+                                             {u"--dut1", {}}}};
 };
 
 struct FixOptionsReading {
     std::optional<nav::Fix> fix;
     // Why there is no fix: the first text refused, in the order the
-    // observations, --compass-error, --near, naming its option; or the
+    // sight options, the observations, --compass-error, --near (with
+    // altitudes --near first), naming its option; or the
     // solver's reason (noFixMessage, fix_words.h).
     QString refusal;
     std::vector<nav::Observation> observations;  // the observations read, in order

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/fix_words.h"
+#include "text/celestial_words.h"
 #include "text/utf8_text.h"
 
 #include "geo/units.h"
@@ -54,6 +55,8 @@ QString noFixMessage(nav::NoFixReason reason)
         return u"两船位线不相交（方位线只在物标的另一侧相交）。"_s;
     case nav::NoFixReason::Indeterminate:
         return u"船位线重合或相互矛盾，船位不确定。"_s;
+    case nav::NoFixReason::NoAssumedPosition:
+        return u"天体高度要有推算船位作为假定船位。"_s;
     case nav::NoFixReason::TooFar:
         break;
     }
@@ -115,6 +118,11 @@ QStringList fixFigures(const nav::Fix& fix, const QList<MarkName>& names)
         lines << u"物标 %1：方位 %2°，距离 %3 海里"_s.arg(markCalled(mark.mark, names),
                                                    fromUtf8(nav::formatCourse(mark.bearing)),
                                                    fromUtf8(nav::formatDistance(mark.distance)));
+    }
+    for (const nav::AltitudeIntercept& line : fix.intercepts) {
+        lines << u"第 %1 条船位线（天体高度）：截距 %2，Zn %3°，自假定船位 %4"_s.arg(
+            QString::number(line.observation + 1), interceptText(line.intercept),
+            fromUtf8(nav::formatCourse(line.zn)), position(line.assumed));
     }
     if (fix.cockedHat) {
         const auto& hat = *fix.cockedHat;

@@ -48,11 +48,13 @@ struct MarkName {
 
 // The figures of a fix after the fix itself, one line each: the other
 // solution of two lines, each mark's bearing and distance from the fix,
+// each altitude's intercept and Zn from its assumed position,
 // the cocked hat's corners and sides, the compass error the bearings share
 // (what remains of it beyond the error given, and the whole) and its fix,
 // then the warnings of the fix and those of the common-error solution:
 //   另一解：38°54.73′N 121°42.72′E
 //   物标 灯塔A（30°00.00′N 122°00.00′E）：方位 045.0°，距离 4.4 海里
+//   第 2 条船位线（天体高度）：截距 8.9 海里 向，Zn 176.0°，自假定船位 30°28.00′N 123°00.00′E
 //   误差三角形：(1,2) 22°14.75′N 113°53.97′E，(1,3) …，(2,3) …
 //   误差三角形边长：0.47、0.52、0.96 海里
 //   系统误差：已输入罗经差之外剩余 +1.0°，总罗经差 +2.0°，船位 22°15.00′N 113°54.00′E

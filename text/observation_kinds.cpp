@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/observation_kinds.h"
+#include "text/celestial_text.h"
 #include "text/refusals.h"
 
 #include "geo/units.h"
@@ -30,6 +31,19 @@ QString angleHelp()
     return u"在船上从物标1顺时针量到物标2的\n水平角（度）"_s;
 }
 
+QString altitudeHelp()
+{
+    return u"天体的六分仪高度：天体名（英文或中文）、\n观测时间（UTC 或带区时）、Hs（度）"_s;
+}
+
+// Hs, as --sight reads and refuses it.
+QuantityReading readSextantAltitude(const ObservationDescriptor&, const QString& text,
+                                    QStringView option)
+{
+    return readAltitudeText(text, option.isEmpty() ? QString() : option.toString() + u" 的 HS"_s,
+                            u"六分仪高度"_s);
+}
+
 constexpr std::array kinds = {
     ObservationDescriptor{nav::ObservationKind::Bearing, u"方位", u"--bearing", u"\"物标\" 方位",
                           bearingHelp, u"bearing", false, nav::Quantity::Bearing, ValueUnit::Degrees,
@@ -40,6 +54,9 @@ constexpr std::array kinds = {
     ObservationDescriptor{nav::ObservationKind::HorizontalAngle, u"水平角", u"--angle",
                           u"\"物标1\" \"物标2\" 水平角", angleHelp, u"horizontal_angle", true,
                           nav::Quantity::HorizontalAngle, ValueUnit::Degrees, readObservationNumber},
+    ObservationDescriptor{nav::ObservationKind::Altitude, u"天体高度", u"--altitude",
+                          sightArguments, altitudeHelp, u"altitude", false,
+                          nav::Quantity::Altitude, ValueUnit::Degrees, readSextantAltitude},
 };
 
 constexpr bool kindsInOrder()
@@ -136,14 +153,22 @@ QString observationValueHint()
 {
     QStringList inDegrees;
     QStringList inMiles;
-    for (const ObservationDescriptor& kind : kinds)
-        (kind.unit == ValueUnit::Degrees ? inDegrees : inMiles) << kind.name.toString();
+    QStringList sights;
+    for (const ObservationDescriptor& kind : kinds) {
+        if (kind.kind == nav::ObservationKind::Altitude)
+            sights << kind.name.toString();
+        else
+            (kind.unit == ValueUnit::Degrees ? inDegrees : inMiles) << kind.name.toString();
+    }
     QStringList parts;
     if (!inDegrees.isEmpty())
         parts << inDegrees.join(u'、')
                 + u"为度数（0 到 %1）"_s.arg(QString::number(geo::kFullCircle, 'f', 0));
     if (!inMiles.isEmpty())
         parts << inMiles.join(u'、') + u"为海里数"_s;
+    if (!sights.isEmpty())
+        parts << sights.join(u'、')
+                + u"为六分仪高度（0 到 %1 度）"_s.arg(QString::number(geo::kQuarterCircle, 'f', 0));
     return parts.join(u'，');
 }
 

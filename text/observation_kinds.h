@@ -9,6 +9,9 @@
 //   距离    --range "MARK" NM             range     物标, 观测值 in n mile
 //   水平角  --angle "MARK1" "MARK2" DEG   horizontal_angle
 //                                                   物标, 物标2, 观测值 in degrees
+//   天体高度 --altitude BODY TIME HS      altitude  物标 the body, 物标2 its limb,
+//                                                   观测值 Hs in degrees, 时间或航程
+//                                                   the sight's time (altitude_reading.h)
 //
 // A new kind is one entry of the table in observation_kinds.cpp, with its
 // geometry in nav: its enumerator, its value's range (checkObservationValue,
@@ -54,8 +57,12 @@ struct ObservationDescriptor {
     QuantityReading (*readValue)(const ObservationDescriptor& kind, const QString& text,
                                  QStringView option);
 
-    // How many texts follow its option on the command line: the marks, the value.
-    constexpr int values() const { return secondMark ? 3 : 2; }
+    // How many texts follow its option on the command line: the marks, the
+    // value; an altitude's body, time and Hs.
+    constexpr int values() const
+    {
+        return secondMark || kind == nav::ObservationKind::Altitude ? 3 : 2;
+    }
 };
 
 // Every kind, in the order of nav::ObservationKind and of the window's list.
@@ -79,10 +86,11 @@ QuantityReading readObservationNumber(const ObservationDescriptor& kind, const Q
 
 // The words the kinds make together, for the window's tooltips and the
 // command line's messages:
-//   observationKindNames()      方位、距离或水平角
+//   observationKindNames()      方位、距离、水平角或天体高度
 //   secondMarkKindNames()       水平角           (the kinds with 物标2)
-//   observationValueHint()      方位、水平角为度数（0 到 360），距离为海里数
-//   observationOptions()        --bearing、--range 或 --angle
+//   observationValueHint()      方位、水平角为度数（0 到 360），距离为海里数，
+//                               天体高度为六分仪高度（0 到 90 度）
+//   observationOptions()        --bearing、--range、--angle 或 --altitude
 QString observationKindNames();
 QString secondMarkKindNames();
 QString observationValueHint();

@@ -62,6 +62,12 @@ public:
     {
         index_ = index;
         refused_ = false;
+        // An altitude is read with the sight's settings and the DR, which
+        // the rows do not hold: it is fixed by `tarnquil --fix --altitude`.
+        if (row.kind == nav::ObservationKind::Altitude) {
+            refuse(ObservationColumn::Kind, altitudeRowRefusal());
+            return;
+        }
         const std::optional<nav::Run> run = readWhen(row.when);
         const ObservationReading reading = readObservation(describe(row.kind), row.mark, row.mark2,
                                                            row.value, row.forms, read_.names);
@@ -145,6 +151,11 @@ private:
 };
 
 }  // namespace
+
+QString altitudeRowRefusal()
+{
+    return u"天体高度在此还不能计算：请用 tarnquil --fix --altitude。"_s;
+}
 
 bool ObservationRow::isEmpty() const
 {

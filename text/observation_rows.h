@@ -82,4 +82,8 @@ struct ReadRows {
 
 ReadRows readObservationRows(const QList<ObservationRow>& rows, const RowSettings& settings);
 
+// A 天体高度 row is refused, in its 类型 cell, with these words: the rows
+// hold neither the sight's settings nor its time of day as an instant.
+QString altitudeRowRefusal();
+
 }  // namespace tarnquil

@@ -209,6 +209,9 @@ QString celestialValueRefusal(nav::Quantity quantity, const QString& text, Verdi
     case nav::Quantity::Altitude:
         return said(u"高度"_s)
             + rangeRule(0, geo::kQuarterCircle, u"度数，如 12°47.3′、12 47.3 或 12.788。"_s);
+    case nav::Quantity::ObservedAltitude:
+        return said(u"真高度"_s)
+            + rangeRule(nav::kLowestSightAltitude, geo::kQuarterCircle, u"度数。"_s);
     case nav::Quantity::IndexCorrection:
         return said(u"指标差"_s)
             + rangeRule(-nav::kMaxIndexCorrection, nav::kMaxIndexCorrection,

@@ -3,13 +3,18 @@
 // figures as JSON and as text, and what it refuses, with which status and
 // on which stream. The positions expected are those of tests/nav/fix_test.cpp,
 // found with GeodSolve -E and RhumbSolve by tools/fix-test-values.
+#include "text/altitude_reading.h"
+#include "text/celestial_words.h"
 #include "text/fix_words.h"
+#include "text/observation_rows.h"
+#include "text/option_words.h"
 #include "text/refusals.h"
 
 #include "nav/fix.h"
 #include "tests/cli/program_run.h"
 #include "tests/cli/system_lines.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -87,6 +92,9 @@ private slots:
     void savedFixReopens();
     void savedOnlyWhatAFileHolds_data();
     void savedOnlyWhatAFileHolds();
+    void altitudesAreTheNavFix_data();
+    void altitudesAreTheNavFix();
+    void altitudeRowOfAFileIsNoMark();
 };
 
 void FixCommandTest::json_data()
@@ -293,6 +301,41 @@ void FixCommandTest::refused_data()
         << 2 << u"选项 --near 重复。"_s;
     QTest::newRow("a stray value")
         << markA + QStringList{u"45"_s, u"46"_s} + markB << 2 << u"多余的参数“46”…"_s;
+
+    const QStringList sirius{u"--altitude"_s, u"Sirius"_s, u"2026-03-20 10:30"_s, u"42.85"_s};
+    const QStringList dr{u"--near"_s, u"3028N 12300E"_s};
+    QTest::newRow("an altitude without the DR")
+        << sirius + markB << 2 << u"--altitude 要有 --near：推算船位即天体高度的假定船位。"_s;
+    QTest::newRow("a sextant altitude beyond the zenith")
+        << QStringList{u"--altitude"_s, u"Regulus"_s, u"2026-03-20 10:30"_s, u"97"_s} + sirius + dr
+        << 1
+        << tarnquil::celestialValueRefusal(Quantity::Altitude, u"97"_s, tarnquil::Verdict::OutOfRange,
+                                           u"--altitude 的 HS", u"六分仪高度"_s);
+    QTest::newRow("a body misspelt")
+        << QStringList{u"--altitude"_s, u"Regulsu"_s, u"2026-03-20 10:30"_s, u"37"_s} + sirius + dr
+        << 1 << tarnquil::bodyRefusal(u"Regulsu"_s, u"--altitude");
+    QTest::newRow("a time without its date")
+        << QStringList{u"--altitude"_s, u"Regulus"_s, u"10:30"_s, u"37"_s} + sirius + dr << 1
+        << tarnquil::timeRefusal(u"10:30"_s, u"--altitude");
+    QTest::newRow("a limb the Sun has not")
+        << QStringList{u"--altitude"_s, u"Sun"_s, u"2026-03-20 02:00"_s, u"49"_s, u"--limb"_s,
+                       u"left"_s} + sirius + dr
+        << 2 << tarnquil::choiceRefusal(u"--limb", tarnquil::limbWords(), u"left"_s);
+    QTest::newRow("a limb before any altitude")
+        << QStringList{u"--limb"_s, u"lower"_s} + sirius + dr << 2
+        << u"选项 --limb 要紧跟在 --altitude 的三个值之后。"_s;
+    QTest::newRow("the Sun below the horizon at the DR")
+        << QStringList{u"--altitude"_s, u"Sun"_s, u"2026-03-20 10:30"_s, u"37"_s} + sirius + dr << 1
+        << u"此时太阳 Sun 在所给位置的高度为 …"_s;
+    QTest::newRow("a height of eye below the sea")
+        << sirius + QStringList{u"--altitude"_s, u"Regulus"_s, u"2026-03-20 10:30"_s, u"37"_s} + dr
+               + QStringList{u"--height"_s, u"-1"_s}
+        << 1
+        << tarnquil::celestialValueRefusal(Quantity::HeightOfEye, u"-1"_s,
+                                           tarnquil::Verdict::OutOfRange, u"--height");
+    QTest::newRow("an altitude saved to a file")
+        << sirius + markB + dr + QStringList{u"--save"_s, u"/nonexistent/fix.csv"_s} << 1
+        << u"观测文件还不能保存天体高度（--altitude）。"_s;
 }
 
 // A refusal writes nothing on stdout and says why on stderr.
@@ -370,6 +413,95 @@ void FixCommandTest::savedOnlyWhatAFileHolds()
     QVERIFY2(run.err.contains(error), qPrintable(run.err));
     QCOMPARE(run.out, QByteArray());
     QVERIFY(!QFile::exists(path));
+}
+
+// The fix by altitudes the command line writes is the one nav makes of the
+// same sights read by the same reader: the same position and, for each
+// altitude, its intercept and Zn from the DR.
+void FixCommandTest::altitudesAreTheNavFix_data()
+{
+    QTest::addColumn<QList<QStringList>>("sights");  // body, time, Hs, limb
+    QTest::addColumn<QStringList>("options");
+    QTest::newRow("two stars at dusk")
+        << QList<QStringList>{{u"Regulus"_s, u"2026-03-20 10:30"_s, u"37°02.6′"_s, {}},
+                              {u"Sirius"_s, u"2026-03-20 18:30 +8"_s, u"42.85"_s, {}}}
+        << QStringList{};
+    QTest::newRow("three stars from a high bridge, a cold night")
+        << QList<QStringList>{{u"Dubhe"_s, u"2026-03-20 10:30"_s, u"36 57.1"_s, {}},
+                              {u"Sirius"_s, u"2026-03-20 10:31"_s, u"42.86"_s, {}},
+                              {u"Hamal"_s, u"2026-03-20 10:32:30"_s, u"31.1"_s, {}}}
+        << QStringList{u"--height"_s, u"22"_s, u"--index-correction"_s, u"-1.5"_s,
+                       u"--temperature"_s, u"-5"_s, u"--pressure"_s, u"1030"_s, u"--dut1"_s,
+                       u"0.3"_s};
+    QTest::newRow("the Sun's upper limb in the forenoon, its lower at noon")
+        << QList<QStringList>{{u"Sun"_s, u"2026-03-20 02:00"_s, u"49.3"_s, u"upper"_s},
+                              {u"太阳"_s, u"2026-03-20 11:50 +8"_s, u"59 20"_s, u"下边"_s}}
+        << QStringList{};
+}
+
+void FixCommandTest::altitudesAreTheNavFix()
+{
+    QFETCH(QList<QStringList>, sights);
+    QFETCH(QStringList, options);
+    const geo::GeoPoint dr{30 + 28.0 / 60, 123.0};
+    QStringList arguments = options + QStringList{u"--near"_s, u"3028N 12300E"_s, u"--json"_s};
+    tarnquil::SightSettings settings;
+    for (qsizetype k = 0; k + 1 < options.size(); k += 2) {
+        const double value = options[k + 1].toDouble();
+        if (options[k] == u"--height"_s)
+            settings.conditions.heightOfEye = value;
+        else if (options[k] == u"--index-correction"_s)
+            settings.conditions.indexCorrection = value;
+        else if (options[k] == u"--temperature"_s)
+            settings.conditions.temperature = value;
+        else if (options[k] == u"--pressure"_s)
+            settings.conditions.pressure = value;
+        else
+            settings.dut1 = value;
+    }
+    std::vector<nav::Sighting> sightings;
+    for (const QStringList& sight : sights) {
+        arguments << u"--altitude"_s << sight[0] << sight[1] << sight[2];
+        if (!sight[3].isEmpty())
+            arguments << u"--limb"_s << sight[3];
+        const tarnquil::AltitudeReading reading =
+            tarnquil::readAltitude({sight[0], sight[3], sight[1], sight[2]}, settings, dr);
+        QVERIFY(reading.observation);
+        sightings.emplace_back(*reading.observation);
+    }
+    const ProgramRun run = runFix(arguments);
+    QCOMPARE(run.status, 0);
+    const nav::Fix fix = nav::FixSolver().solve(sightings, 0, dr);
+    const QJsonObject json = QJsonDocument::fromJson(run.out).object();
+    QVERIFY2(near(points(json[u"fix"_s]), {QPointF(fix.position.latitude, fix.position.longitude)}),
+             run.out.constData());
+    const QJsonArray observations = json[u"observations"_s].toArray();
+    QCOMPARE(observations.size(), qsizetype(fix.intercepts.size()));
+    for (const nav::AltitudeIntercept& line : fix.intercepts) {
+        const QJsonValue observed = observations[qsizetype(line.observation)];
+        QCOMPARE(observed[u"kind"_s].toString(), u"altitude"_s);
+        QCOMPARE(observed[u"intercept"_s].toDouble(), line.intercept);
+        QCOMPARE(observed[u"zn"_s].toDouble(), line.zn);
+    }
+}
+
+// A 天体高度 row in an observations file is refused in its kind's words,
+// not read as a mark at the position its body cell might hold.
+void FixCommandTest::altitudeRowOfAFileIsNoMark()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"fix.csv"_s);
+    const ProgramRun saved = runFix({u"--bearing"_s, u"3000.0N 12200.0E"_s, u"45"_s, u"--bearing"_s,
+                              u"2952.0N 12206.0E"_s, u"120"_s, u"--save"_s, path});
+    QVERIFY2(saved.status == 0, qPrintable(saved.err));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::Append));
+    file.write(u"天体高度,3010.0N 12210.0E,,42.8,,分,分\r\n"_s.toUtf8());
+    file.close();
+    const ProgramRun run = runFix({path});
+    QCOMPARE(run.status, 1);
+    QCOMPARE(run.out, QByteArray());
+    QVERIFY2(run.err.contains(tarnquil::altitudeRowRefusal()), qPrintable(run.err));
 }
 
 QTEST_GUILESS_MAIN(FixCommandTest)

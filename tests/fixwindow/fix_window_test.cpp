@@ -437,7 +437,8 @@ void FixWindowTest::theKindIsChosenByItsNumber_data()
     QTest::newRow("1: 方位") << int(Qt::Key_1) << int(Kind::Bearing);
     QTest::newRow("2: 距离") << int(Qt::Key_2) << int(Kind::Range);
     QTest::newRow("3: 水平角") << int(Qt::Key_3) << int(Kind::HorizontalAngle);
-    QTest::newRow("4: no such kind, 方位 stays") << int(Qt::Key_4) << int(Kind::Bearing);
+    QTest::newRow("4: 天体高度") << int(Qt::Key_4) << int(Kind::Altitude);
+    QTest::newRow("5: no such kind, 方位 stays") << int(Qt::Key_5) << int(Kind::Bearing);
 }
 
 void FixWindowTest::theKindIsChosenByItsNumber()

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <numbers>
 #include <ostream>
+#include <optional>
 #include <vector>
 
 #include "geo/coordinate_text.h"
@@ -84,6 +85,15 @@ double offTheLine(const nav::Earth& earth, const nav::Observation& observation, 
                sine(turn(observation.value, bearingFrom(earth, ship, observation.mark2) -
                                                 bearingFrom(earth, ship, observation.mark)));
     }
+    case nav::ObservationKind::Altitude: {
+        // Hc - Ho, a minute of arc to the mile; the mark is the body's
+        // geographical position.
+        const double degree = std::numbers::pi / 180;
+        const double sinHc = std::sin(ship.latitude * degree) * std::sin(observation.mark.latitude * degree) +
+                             std::cos(ship.latitude * degree) * std::cos(observation.mark.latitude * degree) *
+                                 std::cos((ship.longitude - observation.mark.longitude) * degree);
+        return (std::asin(sinHc) / degree - observation.value) * 60 * metresPerMile;
+    }
     }
     return 0;
 }
@@ -92,6 +102,7 @@ struct LineRow {
     const char* name;
     nav::EarthModel model;
     std::vector<nav::Sighting> sightings;
+    std::optional<geo::GeoPoint> near = std::nullopt;  // the DR, for altitudes
 };
 
 class PlottedLines : public ::testing::TestWithParam<LineRow> {};
@@ -106,8 +117,8 @@ TEST_P(PlottedLines, LieOnTheirPositionLines)
     const LineRow& row = GetParam();
     const nav::Earth earth(row.model);
     const nav::FixSolver solver(row.model);
-    const nav::Fix fix = solver.solve(row.sightings);
-    const nav::FixPlot plot = nav::plotFix(row.model, row.sightings, 0, &fix, {4, 3, 1});
+    const nav::Fix fix = solver.solve(row.sightings, 0, row.near);
+    const nav::FixPlot plot = nav::plotFix(row.model, row.sightings, 0, &fix, {4, 3, 1}, row.near);
     ASSERT_TRUE(plot.projection);
     std::vector<nav::Observation> observations;
     std::vector<std::vector<nav::Run>> runsAfter;
@@ -156,7 +167,19 @@ INSTANTIATE_TEST_SUITE_P(Table, PlottedLines, ::testing::Values(
              nav::Run{125.0, 4.5}, Bearing({36.02, 120.75}, 58.71830747978363)}},
     LineRow{"AcrossTheAntimeridian", Wgs84,
             {Bearing({-17.45, -179.98}, 53.35084384909232),
-             Bearing({-17.6, 179.88}, 213.8710895464775)}}),
+             Bearing({-17.6, 179.88}, 213.8710895464775)}},
+    // Two stars' geographical positions and Ho (GHA = -longitude), the
+    // second after a run, and a headland.
+    LineRow{"StarRunStarAndHeadland", Wgs84,
+            {nav::altitudeObservation(-176.97407822325692, 11.836893742684685, 37.02136314944084),
+             nav::Run{45.0, 5.0},
+             nav::altitudeObservation(-126.10405187276183, -16.755252796055817, 42.83210704732766),
+             Bearing({30.4666667, 123.0333333}, 319.11)},
+            geo::GeoPoint{30.4666667, 123.0}},
+    LineRow{"TwoStarsSphere", Sphere,
+            {nav::altitudeObservation(-176.97407822325692, 11.836893742684685, 37.02136314944084),
+             nav::altitudeObservation(-126.10405187276183, -16.755252796055817, 42.83210704732766)},
+            geo::GeoPoint{30.4666667, 123.0}}),
     geo::testing::RowName());
 
 // The distance from p to the nearest segment of a polyline.
