@@ -145,7 +145,12 @@ void PrintPreviewDialogTest::printedFromTheKeyboard()
 void PrintPreviewDialogTest::tabReachesTheToolbar()
 {
     QStringList reached;
+    QStringList buttons;  // the toolbar's, each that can be pressed
     const Seen seen = previewWith([&](QPrintPreviewDialog& preview) {
+        for (QToolButton* button : preview.findChildren<QToolButton*>()) {
+            if (button->isVisible() && button->isEnabled() && button->defaultAction() != nullptr)
+                buttons << button->defaultAction()->text();
+        }
         preview.findChild<QPrintPreviewWidget*>()->setFocus();
         for (int press = 0; press < 40; ++press) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -157,7 +162,11 @@ void PrintPreviewDialogTest::tabReachesTheToolbar()
     });
     QVERIFY(seen.preview);
     QVERIFY2(reached.contains(printText()), qPrintable(reached.join(u", "_s)));
-    QVERIFY2(reached.size() > 10, qPrintable(reached.join(u", "_s)));
+    // Every button, however many the platform shows (no 页面设置 without a
+    // printer under Wine).
+    QVERIFY2(buttons.size() > 5, qPrintable(buttons.join(u", "_s)));
+    for (const QString& button : std::as_const(buttons))
+        QVERIFY2(reached.contains(button), qPrintable(button + u" not reached: "_s + reached.join(u", "_s)));
 }
 
 QTEST_MAIN(PrintPreviewDialogTest)
