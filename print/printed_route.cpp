@@ -98,7 +98,6 @@ void addTotals(QTextCursor& cursor, const RouteDocument& route)
 
 void addRefusals(QTextCursor& cursor, const QList<RouteTableRow>& rows)
 {
-    const QStringList titles = legColumnTitles();
     bool first = true;
     for (qsizetype r = 0; r < rows.size(); ++r) {
         for (const CellRefusal& refusal : rows[r].refusals) {
@@ -106,7 +105,7 @@ void addRefusals(QTextCursor& cursor, const QList<RouteTableRow>& rows)
                 addParagraph(cursor, u"未能读出位置的航点："_s, textFormat(tablePoints), 2);
             addParagraph(cursor,
                          u"第 %1 行%2：%3"_s.arg(QString::number(r + 1),
-                                                titles[qsizetype(refusal.column)], refusal.message),
+                                                legColumnTitle(refusal.column), refusal.message),
                          textFormat(tablePoints), 2);
         }
     }

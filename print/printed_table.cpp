@@ -38,9 +38,14 @@ bool isFreeText(qsizetype column)
     return LegColumn(column) == LegColumn::Name || LegColumn(column) == LegColumn::Remark;
 }
 
-int alignmentOf(qsizetype column)
+// The columns printed: a leg's current and leeway only when some leg has one,
+// as the exported table has them.
+QList<LegColumnInfo> printedColumns(const RouteDocument& route)
 {
-    return int(legColumns[std::size_t(column)].alignment) | Qt::AlignTop;
+    QList<LegColumnInfo> columns(legColumns.begin(), legColumns.end());
+    if (hasLegCurrents(route.waypoints))
+        columns.append(QList<LegColumnInfo>(currentColumns.begin(), currentColumns.end()));
+    return columns;
 }
 
 }  // namespace
@@ -52,6 +57,7 @@ bool printedInBold(const RouteDocument& route, qsizetype row, LegColumn column)
 
 PrintedTable::PrintedTable(const RouteDocument& route, const QPaintDevice& device)
     : route_(route),
+      columns_(printedColumns(route)),
       plain_(printFont(printedTablePoints)),
       bold_(printFont(printedTablePoints, true)),
       plainMetrics_(plain_, &device),
@@ -71,13 +77,19 @@ PrintedTable::PrintedTable(const RouteDocument& route, const QPaintDevice& devic
     // does by 0.07 em; an eighth of an em more keeps each text on its line.
     const qreal overhang = printedTablePoints * device.logicalDpiX() / 72 / 8;
     const qreal besides = 2 * (padding_ + inset_) + rule_ + overhang;
-    titles_ = legColumnTitles();
-    QList<qreal> widths(legColumnCount, 0);
+    for (const LegColumnInfo& info : columns_)
+        titles_ << info.title.toString();
+    QList<qreal> widths(columns_.size(), 0);
     qreal others = 0;
-    for (int column = 0; column < legColumnCount; ++column) {
+    for (qsizetype column = 0; column < columns_.size(); ++column) {
         qreal widest = 0;
-        for (const RouteTableRow& row : route.rows)
-            widest = std::max(widest, metrics.horizontalAdvance(row.texts.value(column)));
+        // With the current's columns too, an arrival takes two lines, the
+        // date over the time and zone, to leave the names their room.
+        const bool wrapped = columns_.size() > legColumnCount && columns_[column].column == LegColumn::Eta;
+        for (const RouteTableRow& row : route.rows) {
+            const QString text = legText(row, columns_[column].column);
+            widest = std::max(widest, metrics.horizontalAdvance(wrapped ? text.section(u' ', 0, 0) : text));
+        }
         QString& title = titles_[column];
         const qsizetype half = (title.size() + 1) / 2;
         if (isFreeText(column)) {
@@ -109,16 +121,30 @@ PrintedTable::PrintedTable(const RouteDocument& route, const QPaintDevice& devic
 
     const qreal frame = rule_ + 2 * padding_;
     headerHeight_ = frame + lineHeight_;
-    for (int column = 0; column < legColumnCount; ++column)
+    for (qsizetype column = 0; column < columns_.size(); ++column)
         headerHeight_ = std::max(headerHeight_, frame + textHeight(titles_[column], column, true));
     rowHeights_.reserve(route.rows.size());
     for (qsizetype row = 0; row < route.rows.size(); ++row) {
         qreal height = lineHeight_;
-        for (int column = 0; column < legColumnCount; ++column)
-            height = std::max(height, textHeight(route.rows[row].texts.value(column), column,
-                                                 printedInBold(route, row, LegColumn(column))));
+        const QStringList texts = rowTexts(row);
+        for (qsizetype column = 0; column < columns_.size(); ++column)
+            height = std::max(height, textHeight(texts[column], column,
+                                                 printedInBold(route, row, columns_[column].column)));
         rowHeights_.append(frame + height);
     }
+}
+
+QStringList PrintedTable::rowTexts(qsizetype row) const
+{
+    QStringList texts;
+    for (const LegColumnInfo& info : columns_)
+        texts << legText(route_.rows[row], info.column);
+    return texts;
+}
+
+int PrintedTable::alignmentOf(qsizetype column) const
+{
+    return int(columns_[column].alignment) | Qt::AlignTop;
 }
 
 QRectF PrintedTable::textArea(qsizetype column, qreal top, qreal height) const
@@ -145,11 +171,11 @@ void PrintedTable::paintRow(QPainter& painter, qreal top, qreal height, const QS
                             qsizetype row) const
 {
     painter.fillRect(QRectF(edges_.front(), top, edges_.back() - edges_.front(), rule_), Qt::black);
-    for (int column = 0; column < legColumnCount; ++column) {
+    for (qsizetype column = 0; column < columns_.size(); ++column) {
         const QString text = texts.value(column);
         if (text.isEmpty())
             continue;
-        const bool bold = row < 0 || printedInBold(route_, row, LegColumn(column));
+        const bool bold = row < 0 || printedInBold(route_, row, columns_[column].column);
         const QFont& font = bold ? bold_ : plain_;
         if (painter.font() != font)
             painter.setFont(font);
@@ -170,7 +196,7 @@ void PrintedTable::paint(QPainter& painter, qreal y, qsizetype first, qsizetype 
     paintRow(painter, y, headerHeight_, titles_, -1);
     y += headerHeight_;
     for (qsizetype row = first; row < end; ++row) {
-        paintRow(painter, y, rowHeights_[row], route_.rows[row].texts, row);
+        paintRow(painter, y, rowHeights_[row], rowTexts(row), row);
         y += rowHeights_[row];
     }
     // The rule under the last row, and the rules between the columns.

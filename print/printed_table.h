@@ -8,7 +8,9 @@
 // are narrower; the name's and the remark's share the rest. A text wider than its
 // column wraps, and its row grows. Cells have rules all round; the header
 // row is shaded and bold, and so are the course and distance of each leg's
-// own method.
+// own method. When some leg has a current or leeway, the table has their
+// columns after the others (流向/流速, 风压差, 应驶航向, 对地航速), as the
+// exported table has.
 #pragma once
 
 #include "routefiles/route_document.h"
@@ -43,12 +45,15 @@ public:
     void paint(QPainter& painter, qreal y, qsizetype first, qsizetype end) const;
 
 private:
+    QStringList rowTexts(qsizetype row) const;  // one per column printed
+    int alignmentOf(qsizetype column) const;
     QRectF textArea(qsizetype column, qreal top, qreal height) const;
     qreal textHeight(const QString& text, qsizetype column, bool bold) const;
     void paintRow(QPainter& painter, qreal top, qreal height, const QStringList& texts,
                   qsizetype row) const;
 
     const RouteDocument& route_;
+    QList<LegColumnInfo> columns_;  // printed, in order
     QStringList titles_;  // of the header, a long one broken in two
     QFont plain_;
     QFont bold_;
