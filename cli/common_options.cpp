@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/common_options.h"
+
 #include "cli/command_line_help.h"
 #include "cli/qt_options.h"
 
 #include "text/conversion_message.h"
+#include "text/observation_reading.h"
 #include "text/refusals.h"
 
 #include "geo/position_text.h"
@@ -44,17 +46,10 @@ QString misplacedOptionMessage(QStringView option, QStringView command)
 
 geo::GeoPoint readPositionValue(const QString& field, const QString& text, geo::NumberForm form)
 {
-    try {
-        const geo::GeoPoint point = geo::readPosition(text.toStdString(), form).position;
-        nav::checkPosition(point);
-        return point;
-    } catch (const geo::CoordinateError& error) {
-        dataError(conversionFailureMessage(field, text, error));
-    } catch (const nav::RangeError& error) {
-        dataError(positionRangeRefusal(field, text, error.quantity() == nav::Quantity::Latitude
-                                                        ? geo::Axis::Latitude
-                                                        : geo::Axis::Longitude));
-    }
+    const PositionReading reading = readShipPosition(field, text, form);
+    if (!reading.position)
+        dataError(reading.refusal);
+    return *reading.position;
 }
 
 geo::NumberForm readFormOption(const std::optional<QString>& word)

@@ -190,6 +190,14 @@ FixTexts fixTexts(const FixArguments& arguments, FixTexts texts)
         texts.settings.near = arguments.value(u"--near");
         texts.settings.nearForm = form;
     }
+    // The sights' conditions, as the window's settings hold them.
+    for (const auto& [option, setting] :
+         {std::pair{u"--index-correction", &FixSettingTexts::indexCorrection},
+          std::pair{u"--height", &FixSettingTexts::heightOfEye},
+          std::pair{u"--temperature", &FixSettingTexts::temperature},
+          std::pair{u"--pressure", &FixSettingTexts::pressure}, std::pair{u"--dut1", &FixSettingTexts::dut1}})
+        if (arguments.option(option))
+            texts.settings.*setting = arguments.value(option);
     QString run;
     for (const OptionTexts& given : arguments.observations) {
         const QStringList& v = given.values;
@@ -199,8 +207,14 @@ FixTexts fixTexts(const FixArguments& arguments, FixTexts texts)
             run = v[0] + u'/' + v[1];
             continue;
         }
-        if (isAltitude(given))
-            dataError(u"观测文件还不能保存天体高度（%1）。"_s.arg(given.option));
+        if (isAltitude(given)) {
+            // The row's 时间或航程 is the sight's time: no run fits beside it.
+            if (!run.isEmpty())
+                dataError(u"观测文件中天体高度一行的“时间或航程”是它的观测时间，写不下它之前的 --run：请把这段航程写在天体高度之前的观测之前，或不保存。"_s);
+            texts.rows << ObservationRow{nav::ObservationKind::Altitude, v[0], v.value(3), v[2], v[1],
+                                         {form, form}};
+            continue;
+        }
         const ObservationDescriptor& kind = *observationKindOfOption(given.option);
         texts.rows << ObservationRow{kind.kind, v[0], kind.secondMark ? v[1] : QString(), v.back(),
                                      std::exchange(run, QString()), {form, form}};

@@ -6,6 +6,7 @@
 #include "fixwindow/observation_table_layout.h"
 
 #include "text/fix_words.h"
+#include "text/found_current_reading.h"
 #include "text/observation_kinds.h"
 #include "text/observation_reading.h"
 #include "text/quantity_text.h"
@@ -22,9 +23,14 @@
 #include "nav/entry.h"
 #include "nav/errors.h"
 #include "nav/observation.h"
+#include "nav/sight_reduction.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QFileInfo>
+
+#include <algorithm>
+#include <iterator>
 
 using namespace Qt::StringLiterals;
 
@@ -50,6 +56,54 @@ const StandardShortcut standardShortcuts[] = {
     {&Ui::FixWindow::zoomInAction, QKeySequence::ZoomIn},
     {&Ui::FixWindow::zoomOutAction, QKeySequence::ZoomOut},
 };
+
+// The settings typed as plain texts, each in its field.
+struct SettingField {
+    QLineEdit* Ui::FixWindow::*field;
+    QString FixSettingTexts::*text;
+    bool ofSights = false;  // shown with the 天体高度 rows
+};
+
+const SettingField settingFields[] = {
+    {&Ui::FixWindow::compassErrorEdit, &FixSettingTexts::compassError},
+    {&Ui::FixWindow::courseEdit, &FixSettingTexts::course},
+    {&Ui::FixWindow::speedEdit, &FixSettingTexts::speed},
+    {&Ui::FixWindow::dateEdit, &FixSettingTexts::date, true},
+    {&Ui::FixWindow::zoneEdit, &FixSettingTexts::zone, true},
+    {&Ui::FixWindow::heightOfEyeEdit, &FixSettingTexts::heightOfEye, true},
+    {&Ui::FixWindow::indexCorrectionEdit, &FixSettingTexts::indexCorrection, true},
+    {&Ui::FixWindow::temperatureEdit, &FixSettingTexts::temperature, true},
+    {&Ui::FixWindow::pressureEdit, &FixSettingTexts::pressure, true},
+    {&Ui::FixWindow::dut1Edit, &FixSettingTexts::dut1, true},
+    {&Ui::FixWindow::leewayEdit, &FixSettingTexts::leeway},
+    {&Ui::FixWindow::logCorrectionEdit, &FixSettingTexts::logCorrection},
+};
+
+// The sights' settings as typed, each empty one as the default it reads as.
+QString sightSettingsLine(const FixSettingTexts& settings)
+{
+    const auto typed = [](const QString& text, const QString& otherwise) {
+        return text.trimmed().isEmpty() ? otherwise : text.trimmed();
+    };
+    return u"天体观测：日期 %1，区时 %2，眼高 %3 米，指标差 %4′（Hs + i），温度 %5 °C，气压 %6 hPa，DUT1 %7 秒"_s
+        .arg(typed(settings.date, u"—"_s), typed(settings.zone, u"UTC"_s),
+             typed(settings.heightOfEye, u"0"_s), typed(settings.indexCorrection, u"0"_s),
+             typed(settings.temperature, QString::number(nav::kDefaultTemperature)),
+             typed(settings.pressure, QString::number(nav::kDefaultPressure)),
+             typed(settings.dut1, u"0"_s));
+}
+
+// Whether the window shows the sights' settings: with a 天体高度 row, or
+// once one of them is typed.
+bool wantsSightSettings(const FixTexts& texts)
+{
+    const bool altitudes = std::any_of(texts.rows.cbegin(), texts.rows.cend(), [](const ObservationRow& row) {
+        return row.kind == nav::ObservationKind::Altitude;
+    });
+    return altitudes || std::any_of(std::begin(settingFields), std::end(settingFields), [&](const SettingField& setting) {
+        return setting.ofSights && !(texts.settings.*setting.text).isEmpty();
+    });
+}
 
 geo::NumberForm formOf(const Ui::FixWindow& ui)
 {
@@ -121,11 +175,11 @@ void FixWindow::showTexts(const FixTexts& texts)
                          : settings.form == geo::NumberForm::Degrees ? ui_->degreesOption
                                                                      : ui_->minutesOption;
     form->setChecked(true);
-    ui_->compassErrorEdit->setText(settings.compassError);
+    for (const SettingField& setting : settingFields)
+        ((*ui_).*setting.field)->setText(settings.*setting.text);
     ui_->nearEdit->setText(settings.near);
     nearForm_ = settings.nearForm;
-    ui_->courseEdit->setText(settings.course);
-    ui_->speedEdit->setText(settings.speed);
+    showRecordedFixes(settings.first, settings.second);
     model_->setObservationRows(texts.rows);
     undoStack_->clear();
     recompute();
@@ -166,6 +220,8 @@ void FixWindow::setUpActions()
     connect(ui_->copyButton, &QPushButton::clicked, this, &FixWindow::copyFix);
     connect(ui_->addToRouteAction, &QAction::triggered, this, &FixWindow::addToRoute);
     connect(ui_->addToRouteButton, &QPushButton::clicked, this, &FixWindow::addToRoute);
+    connect(ui_->recordFixAction, &QAction::triggered, this, &FixWindow::recordFix);
+    connect(ui_->recordFixButton, &QPushButton::clicked, this, &FixWindow::recordFix);
     connect(ui_->copyImageAction, &QAction::triggered, output_, &FixSheetOutput::copyImage);
     connect(ui_->exportPngAction, &QAction::triggered, output_,
             [this] { output_->exportTo(u"导出 PNG"_s, u"PNG 图像 (*.png)"_s, u"png"_s); });
@@ -214,13 +270,18 @@ void FixWindow::setUpSettings()
     for (const nav::EarthModel model : nav::kEarthModels)
         ui_->modelCombo->addItem(fromUtf8(nav::modelName(model)), int(model));
     ui_->modelCombo->view()->setAccessibleName(ui_->modelCombo->accessibleName() + u"列表"_s);
-    for (QLineEdit* field : {ui_->compassErrorEdit, ui_->courseEdit, ui_->speedEdit})
+    for (const SettingField& setting : settingFields)
+        connect((*ui_).*setting.field, &QLineEdit::textChanged, this, &FixWindow::recompute);
+    for (QLineEdit* field : {ui_->firstTimeEdit, ui_->secondTimeEdit})
         connect(field, &QLineEdit::textChanged, this, &FixWindow::recompute);
-    // The DR position is read in the form it was typed in.
-    connect(ui_->nearEdit, &QLineEdit::textChanged, this, [this] {
-        nearForm_ = formOf(*ui_);
-        recompute();
-    });
+    // A position is read in the form it was typed in; one shown by the
+    // window (a file's, a fix recorded) keeps its own.
+    for (const auto& [field, form] : {std::pair{ui_->nearEdit, &nearForm_},
+                                      std::pair{ui_->firstFixEdit, &firstForm_},
+                                      std::pair{ui_->secondFixEdit, &secondForm_}})
+        connect(field, &QLineEdit::textEdited, this, [this, form] { *form = formOf(*ui_); });
+    for (QLineEdit* field : {ui_->nearEdit, ui_->firstFixEdit, ui_->secondFixEdit})
+        connect(field, &QLineEdit::textChanged, this, &FixWindow::recompute);
     connect(ui_->modelCombo, &QComboBox::currentIndexChanged, this, &FixWindow::recompute);
     // The form reads the next text typed: no mark already entered changes.
     for (QRadioButton* option : {ui_->minutesOption, ui_->secondsOption, ui_->degreesOption})
@@ -237,13 +298,35 @@ void FixWindow::recompute()
 {
     const FixTexts texts = fixTexts();
     const FixReading read = readFix(texts);
+    hasSights_ = wantsSightSettings(texts);
     model_->setRefusals(read.rows.refusals);
     fix_ = read.fix;
     settingsLines_ = settingsLines(texts.settings, read);
     observationLines_ = read.rows.lines;
     showAnswer(read.problems, fix_ ? fixFigures(*fix_, read.rows.names) : QStringList(), read.hintOnly);
+    showFoundCurrent(readFoundCurrent(texts.settings));
+    showSightSettings();
     ui_->plotView->setDrawing(drawing(texts.settings, read));
     updateTitle();
+}
+
+// The sights' settings where they are wanted: with a 天体高度 row, or once
+// one of them is typed.
+void FixWindow::showSightSettings()
+{
+    // Not hidden under the keyboard: a field emptied keeps its box.
+    ui_->sightBox->setVisible(hasSights_ || ui_->sightBox->isAncestorOf(QApplication::focusWidget()));
+}
+
+// 求流 between the two fixes recorded: the set and drift, or why not; on
+// the sheet with the fix's figures.
+void FixWindow::showFoundCurrent(const FoundCurrentReading& reading)
+{
+    const QString line = reading.current ? foundCurrentLine(*reading.current) : reading.problem;
+    ui_->currentEdit->setText(line);
+    ui_->currentEdit->setToolTip(line);
+    if (reading.current)
+        answer_ << u"求流："_s + line;
 }
 
 // What the plot draws: the lines of position only when all of them read.
@@ -256,6 +339,7 @@ FixDrawing FixWindow::drawing(const FixSettingTexts& settings, const FixReading&
     if (read.linesKnown)
         drawing.sightings = read.rows.sightings;
     drawing.fix = fix_;
+    drawing.near = read.near;
     return drawing;
 }
 
@@ -270,6 +354,8 @@ QStringList FixWindow::settingsLines(const FixSettingTexts& settings, const FixR
         lines << u"推算船位："_s + settings.near.trimmed();
     if (!settings.course.trimmed().isEmpty() && !settings.speed.trimmed().isEmpty() && read.linesKnown)
         lines << u"航向 %1°，航速 %2 节"_s.arg(settings.course.trimmed(), settings.speed.trimmed());
+    if (hasSights_)
+        lines << sightSettingsLine(settings);
     return lines;
 }
 
@@ -281,11 +367,12 @@ FixTexts FixWindow::fixTexts() const
     FixSettingTexts& settings = texts.settings;
     settings.model = nav::EarthModel(ui_->modelCombo->currentData().toInt());
     settings.form = formOf(*ui_);
-    settings.compassError = ui_->compassErrorEdit->text();
+    for (const SettingField& setting : settingFields)
+        settings.*setting.text = ((*ui_).*setting.field)->text();
     settings.near = ui_->nearEdit->text();
     settings.nearForm = nearForm_;
-    settings.course = ui_->courseEdit->text();
-    settings.speed = ui_->speedEdit->text();
+    settings.first = {ui_->firstFixEdit->text(), firstForm_, ui_->firstTimeEdit->text()};
+    settings.second = {ui_->secondFixEdit->text(), secondForm_, ui_->secondTimeEdit->text()};
     return texts;
 }
 
@@ -300,6 +387,8 @@ void FixWindow::showAnswer(const QStringList& problems, const QStringList& figur
         control->setEnabled(fix_.has_value());
     ui_->copyFixAction->setEnabled(fix_.has_value());
     ui_->addToRouteAction->setEnabled(fix_.has_value());
+    ui_->recordFixAction->setEnabled(fix_.has_value());
+    ui_->recordFixButton->setEnabled(fix_.has_value());
     // On a window too low for the result, its scrolled area shows the fix.
     if (fix_)
         ui_->resultArea->ensureWidgetVisible(ui_->fixEdit);
@@ -360,6 +449,30 @@ void FixWindow::addToRoute()
     }
     emit addToRouteRequested({name, fromUtf8(nav::formatLatitude(fix_->position.latitude)),
                               fromUtf8(nav::formatLongitude(fix_->position.longitude))});
+}
+
+// 记入船位: the fix becomes the second fix of 求流 and the second the
+// first, as in a log of fixes whose last two give the current; its time is
+// the navigator's to type, where the focus goes.
+void FixWindow::recordFix()
+{
+    if (!fix_)
+        return;
+    const RecordedFixTexts second{ui_->secondFixEdit->text(), secondForm_, ui_->secondTimeEdit->text()};
+    showRecordedFixes(second, {fromUtf8(nav::formatPosition(fix_->position)), geo::NumberForm::Minutes, {}});
+    ui_->secondTimeEdit->setFocus(Qt::OtherFocusReason);
+    ui_->resultArea->ensureWidgetVisible(ui_->secondTimeEdit);
+    statusBar()->showMessage(u"已记为第二船位，请输入定位的时间。"_s);
+}
+
+void FixWindow::showRecordedFixes(const RecordedFixTexts& first, const RecordedFixTexts& second)
+{
+    firstForm_ = first.form;
+    secondForm_ = second.form;
+    ui_->firstFixEdit->setText(first.position);
+    ui_->firstTimeEdit->setText(first.time);
+    ui_->secondFixEdit->setText(second.position);
+    ui_->secondTimeEdit->setText(second.time);
 }
 
 void FixWindow::showAddedToRoute(bool added)

@@ -5,7 +5,9 @@
 // printed and exported with the observations beside it. Its layout is the
 // form fix_window.ui; this class holds what the controls do. It knows no
 // other window: 加入航线 asks, by addToRouteRequested, for whoever opened
-// it to add the fix to a route.
+// it to add the fix to a route. 记入船位 records the fix for 求流, the
+// current found between the last two fixes recorded
+// (found_current_reading.h).
 //
 // The observations are typed as in a spreadsheet (EntryTableView): the
 // window starts in the first row's 物标; Enter commits a cell and moves on
@@ -21,6 +23,7 @@
 #include "fixwindow/fix_document.h"
 #include "fixwindow/observation_table_model.h"
 #include "text/fix_reading.h"
+#include "text/found_current_reading.h"
 #include "print/fix_sheet.h"
 #include "routefiles/route_table.h"
 #include "widgets/prompt.h"
@@ -94,14 +97,21 @@ private:
     void deleteObservations();
     void copyFix();
     void addToRoute();
+    void recordFix();
+    void showRecordedFixes(const RecordedFixTexts& first, const RecordedFixTexts& second);
+    void showFoundCurrent(const FoundCurrentReading& reading);
+    void showSightSettings();
 
     std::unique_ptr<Ui::FixWindow> ui_;
     geo::NumberForm nearForm_ = geo::NumberForm::Minutes;  // of the DR position as typed
+    geo::NumberForm firstForm_ = geo::NumberForm::Minutes;   // of 求流's fixes
+    geo::NumberForm secondForm_ = geo::NumberForm::Minutes;
     ObservationTableModel* model_;
     FixSheetOutput* output_;
     QUndoStack* undoStack_;
     FixDocument document_;
     std::optional<nav::Fix> fix_;
+    bool hasSights_ = false;     // a 天体高度 row, or a sight's setting typed
     QStringList settingsLines_;  // for the sheet
     QStringList answer_;
     QStringList observationLines_;

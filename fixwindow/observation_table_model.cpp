@@ -20,11 +20,13 @@ struct ColumnInfo {
 const std::array<ColumnInfo, observationColumns> columnInfo{{
     {u"类型"_s, observationKindNames()},
     {u"物标"_s, u"位置，如 30°51.5′N 122°40.0′E；名称、空格再跟位置，如 花鸟山 3051.5N 12240.0E；"
-               u"或另一行给过位置的名称"_s},
-    {u"物标2"_s, u"水平角的第二个物标，写法同物标；水平角从物标顺时针量到物标2"_s},
+               u"或另一行给过位置的名称；天体高度为天体名，如 太阳、Sirius、天狼星"_s},
+    {u"物标2"_s, u"水平角的第二个物标，写法同物标；水平角从物标顺时针量到物标2；"
+                u"天体高度为太阳、月亮的下边或上边，空着为下边"_s},
     {u"观测值"_s, observationValueHint()},
     {u"时间或航程"_s, u"与上一观测同时观测时空着；观测时间，如 09:30（按设定的航向、航速推算航程）；"
-                   u"或自上一观测以来的航向/航程，如 090/3.5"_s},
+                   u"或自上一观测以来的航向/航程，如 090/3.5；天体高度为观测时刻，如 09:30:15"
+                   u"（按设定的日期、区时），或完整的时间，如 2026-12-08 09:30:15 +8"_s},
 }};
 
 // The kind an edit gives: its number in the list (the edit role), or a text
@@ -129,7 +131,8 @@ QVariant ObservationTableModel::headerData(int section, Qt::Orientation orientat
 
 Qt::ItemFlags ObservationTableModel::flags(const QModelIndex& index) const
 {
-    // Only a horizontal angle has a second mark: elsewhere its cell is off,
+    // Only a horizontal angle has a second mark, and an altitude its limb
+    // there: elsewhere the cell is off,
     // so that Tab from the mark goes on to the value, where a navigator
     // typing a bearing means to go.
     if (isSwitchedOff(index))
@@ -150,7 +153,7 @@ ObservationRow ObservationTableModel::rowAt(int row) const
 bool ObservationTableModel::isSwitchedOff(const QModelIndex& index) const
 {
     return ObservationColumn(index.column()) == ObservationColumn::Mark2
-        && !describe(rowAt(index.row()).kind).secondMark;
+        && !describe(rowAt(index.row()).kind).hasMark2Cell();
 }
 
 bool ObservationTableModel::setData(const QModelIndex& index, const QVariant& value, int role)

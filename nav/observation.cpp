@@ -54,6 +54,25 @@ Run runBetween(double course, double knots, int fromMinutes, int toMinutes)
     return run;
 }
 
+Run runBetweenSeconds(double course, double knots, double fromSeconds, double toSeconds)
+{
+    constexpr double kSecondsPerMinute = 60;
+    constexpr double kSecondsPerDay = 24 * 3600;
+    constexpr double kSecondsPerHour = 3600;
+    for (const double time : {fromSeconds, toSeconds})
+        if (!(time >= 0 && time < kSecondsPerDay))
+            throw RangeError(Quantity::Hours, time);
+    if (std::fmod(fromSeconds, kSecondsPerMinute) == 0 && std::fmod(toSeconds, kSecondsPerMinute) == 0)
+        return runBetween(course, knots, int(fromSeconds / kSecondsPerMinute),
+                          int(toSeconds / kSecondsPerMinute));
+    double seconds = toSeconds - fromSeconds;
+    if (seconds < 0)
+        seconds += kSecondsPerDay;
+    const Run run{course, knots * seconds / kSecondsPerHour};
+    checkRun(run);
+    return run;
+}
+
 void checkObservation(const Observation& observation)
 {
     checkPosition(observation.mark);

@@ -94,6 +94,14 @@ struct Run {
 // run. Throws RangeError as checkRun for the run it would be.
 Run runBetween(double course, double knots, int fromMinutes, int toMinutes);
 
+// The same between clock times to the second (seconds after midnight,
+// 0 <= s < 86400, fractions allowed), as sights are timed: 09:30:15 to
+// 09:42:45 at 12 kn is 2.5 n mile. Times of whole minutes give the run
+// runBetween gives, to the last bit, so that a fix timed in minutes does
+// not change when one of its rows is timed in seconds. Throws RangeError
+// as checkRun, and Quantity::Hours for a time outside the day.
+Run runBetweenSeconds(double course, double knots, double fromSeconds, double toSeconds);
+
 // Observations and runs in the order they happened: each observation is
 // carried forward by every run after it, and the fix is the position after
 // the last entry.

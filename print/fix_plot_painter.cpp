@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/fix_plot_painter.h"
 
+#include "nav/fix.h"
+
 #include "text/utf8_text.h"
 
 #include <QPaintDevice>
@@ -259,9 +261,13 @@ void paintNorth(QPainter& painter, const QRectF& area, qreal unit)
 
 nav::FixPlot plotFor(const FixDrawing& drawing, const QSizeF& area)
 {
-    return nav::plotFix(drawing.model, drawing.sightings, drawing.compassError,
-                        drawing.fix ? &*drawing.fix : nullptr,
-                        {area.width(), area.height(), drawing.zoom});
+    try {
+        return nav::plotFix(drawing.model, drawing.sightings, drawing.compassError,
+                            drawing.fix ? &*drawing.fix : nullptr,
+                            {area.width(), area.height(), drawing.zoom}, drawing.near);
+    } catch (const nav::NoFixError&) {
+        return {};
+    }
 }
 
 void paintFixPlot(QPainter& painter, const QRectF& area, const nav::FixPlot& plot,

@@ -40,12 +40,13 @@ struct FixDrawing {
     std::vector<nav::Sighting> sightings;
     double compassError = 0;
     std::optional<nav::Fix> fix;
+    std::optional<geo::GeoPoint> near;  // the DR: the altitudes' assumed position
     QList<MarkName> markNames;
     double zoom = 1;
 };
 
 // The plot of the drawing for an area of this shape. Empty (nothing to
-// draw) without sightings.
+// draw) without sightings, and with altitudes but no DR to draw them near.
 nav::FixPlot plotFor(const FixDrawing& drawing, const QSizeF& area);
 
 // Paints the plot, as plotFor made it for an area of this shape, into

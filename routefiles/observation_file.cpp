@@ -6,6 +6,7 @@
 #include "routefiles/gb18030_text.h"
 #include "routefiles/save_file.h"
 
+#include "text/current_words.h"
 #include "text/file_messages.h"
 #include "text/form_words.h"
 #include "text/observation_kinds.h"
@@ -20,6 +21,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <span>
 
 using namespace Qt::StringLiterals;
@@ -33,10 +35,52 @@ constexpr QStringView observationsHeader[] = {u"类型",    u"物标",     u"物
                                               u"时间或航程", u"物标形式", u"物标2形式"};
 constexpr QStringView modelSetting = u"地球模型";
 constexpr QStringView formSetting = u"输入形式";
-constexpr QStringView compassErrorSetting = u"罗经差";
-constexpr QStringView nearSetting = u"推算船位";
-constexpr QStringView courseSetting = u"航向";
-constexpr QStringView speedSetting = u"航速";
+
+// The settings held as typed, in the order they are written: a text, and
+// for a position the form it is read in.
+// The settings of the sights and of 求流 are written only when one of
+// their group holds a text, so that the file of a fix without them is what
+// it was before they existed.
+enum class Group { Fix, Sights, Current };
+
+struct TextSetting {
+    Group group;
+    QString name;
+    QString& (*text)(FixSettingTexts&);
+    geo::NumberForm* (*form)(FixSettingTexts&) = nullptr;
+};
+
+const TextSetting textSettings[] = {
+    {Group::Fix, u"罗经差"_s, [](FixSettingTexts& s) -> QString& { return s.compassError; }},
+    {Group::Fix, u"推算船位"_s, [](FixSettingTexts& s) -> QString& { return s.near; },
+     [](FixSettingTexts& s) { return &s.nearForm; }},
+    {Group::Fix, u"航向"_s, [](FixSettingTexts& s) -> QString& { return s.course; }},
+    {Group::Fix, u"航速"_s, [](FixSettingTexts& s) -> QString& { return s.speed; }},
+    {Group::Sights, u"日期"_s, [](FixSettingTexts& s) -> QString& { return s.date; }},
+    {Group::Sights, u"区时"_s, [](FixSettingTexts& s) -> QString& { return s.zone; }},
+    {Group::Sights, u"眼高"_s, [](FixSettingTexts& s) -> QString& { return s.heightOfEye; }},
+    {Group::Sights, u"指标差"_s, [](FixSettingTexts& s) -> QString& { return s.indexCorrection; }},
+    {Group::Sights, u"温度"_s, [](FixSettingTexts& s) -> QString& { return s.temperature; }},
+    {Group::Sights, u"气压"_s, [](FixSettingTexts& s) -> QString& { return s.pressure; }},
+    {Group::Sights, u"DUT1"_s, [](FixSettingTexts& s) -> QString& { return s.dut1; }},
+    {Group::Current, u"风压差"_s, [](FixSettingTexts& s) -> QString& { return s.leeway; }},
+    {Group::Current, currentQuantityName(nav::Quantity::LogCorrection) + u"（%）"_s, [](FixSettingTexts& s) -> QString& { return s.logCorrection; }},
+    {Group::Current, u"第一船位"_s, [](FixSettingTexts& s) -> QString& { return s.first.position; },
+     [](FixSettingTexts& s) { return &s.first.form; }},
+    {Group::Current, u"第一船位时间"_s, [](FixSettingTexts& s) -> QString& { return s.first.time; }},
+    {Group::Current, u"第二船位"_s, [](FixSettingTexts& s) -> QString& { return s.second.position; },
+     [](FixSettingTexts& s) { return &s.second.form; }},
+    {Group::Current, u"第二船位时间"_s, [](FixSettingTexts& s) -> QString& { return s.second.time; }},
+};
+
+QString settingNames()
+{
+    QStringList names{modelSetting.toString(), formSetting.toString()};
+    for (const TextSetting& setting : textSettings)
+        names << setting.name;
+    const QString last = names.takeLast();
+    return names.join(u'、') + u"或"_s + last;
+}
 
 QString line(std::initializer_list<QString> fields)
 {
@@ -133,20 +177,23 @@ private:
             settings.model = *model;
         } else if (name == formSetting) {
             settings.form = formIn(record, 1);
-        } else if (name == compassErrorSetting) {
-            settings.compassError = value;
-        } else if (name == nearSetting) {
-            settings.near = value;
-            settings.nearForm = formIn(record, 2);
-        } else if (name == courseSetting) {
-            settings.course = value;
-        } else if (name == speedSetting) {
-            settings.speed = value;
+        } else if (const TextSetting* setting = textSettingNamed(name)) {
+            setting->text(settings) = value;
+            if (setting->form)
+                *setting->form(settings) = formIn(record, 2);
         } else {
-            refuse(record.line, u"没有设置%1：设置应为地球模型、输入形式、罗经差、推算船位、航向或航速；"
-                                u"观测表之前应有表头“%2”。"_s
-                                    .arg(quotedText(name), headerLine(observationsHeader).trimmed()));
+            refuse(record.line, u"没有设置%1：设置应为%2；观测表之前应有表头“%3”。"_s.arg(
+                                    quotedText(name), settingNames(),
+                                    headerLine(observationsHeader).trimmed()));
         }
+    }
+
+    static const TextSetting* textSettingNamed(const QString& name)
+    {
+        for (const TextSetting& setting : textSettings)
+            if (setting.name == name)
+                return &setting;
+        return nullptr;
     }
 
     void readObservation(const CsvRecord& record)
@@ -190,10 +237,21 @@ QByteArray observationFileBytes(const FixTexts& texts)
     QString text = headerLine(settingsHeader);
     text += line({modelSetting.toString(), QString::fromUtf8(nav::modelWord(settings.model))});
     text += line({formSetting.toString(), formWord(settings.form)});
-    text += line({compassErrorSetting.toString(), settings.compassError});
-    text += line({nearSetting.toString(), settings.near, formWord(settings.nearForm)});
-    text += line({courseSetting.toString(), settings.course});
-    text += line({speedSetting.toString(), settings.speed});
+    FixSettingTexts written = settings;
+    const auto held = [&](Group group) {
+        return group == Group::Fix
+            || std::any_of(std::begin(textSettings), std::end(textSettings), [&](const TextSetting& setting) {
+                   return setting.group == group && !setting.text(written).isEmpty();
+               });
+    };
+    for (const TextSetting& setting : textSettings) {
+        if (!held(setting.group))
+            continue;
+        if (setting.form)
+            text += line({setting.name, setting.text(written), formWord(*setting.form(written))});
+        else
+            text += line({setting.name, setting.text(written)});
+    }
     text += u"\r\n"_s + headerLine(observationsHeader);
     for (const ObservationRow& row : texts.rows) {
         if (row.isEmpty())

@@ -7,6 +7,9 @@
 #include "text/observation_kinds.h"
 #include "text/observation_reading.h"
 #include "text/quantity_text.h"
+#include "text/refusals.h"
+
+#include "nav/entry.h"
 
 #include <algorithm>
 #include <array>
@@ -29,6 +32,31 @@ std::optional<double> readSetting(const QString& text, QuantityReading (*reader)
     if (!reading.value)
         problems << reading.refusal;
     return reading.value;
+}
+
+// The settings the 天体高度 rows are read with; each text that does not
+// read adds its refusal, and leaves its default.
+void readAltitudeSettings(const FixSettingTexts& settings, AltitudeRowSettings& altitudes,
+                          QStringList& problems)
+{
+    nav::SightConditions& conditions = altitudes.sight.conditions;
+    conditions.heightOfEye = readSetting(settings.heightOfEye, readHeightOfEyeText, problems).value_or(0);
+    conditions.indexCorrection =
+        readSetting(settings.indexCorrection, readIndexCorrectionText, problems).value_or(0);
+    conditions.temperature = readSetting(settings.temperature, readTemperatureText, problems)
+                                 .value_or(nav::kDefaultTemperature);
+    conditions.pressure =
+        readSetting(settings.pressure, readPressureText, problems).value_or(nav::kDefaultPressure);
+    altitudes.sight.dut1 = readSetting(settings.dut1, readDut1Text, problems).value_or(0);
+    if (!settings.date.trimmed().isEmpty()) {
+        const DateReading date = readDateText(settings.date);
+        if (!date.read)
+            problems << date.refusal;
+    }
+    if (!settings.zone.trimmed().isEmpty() && !nav::readTimeZone(settings.zone.trimmed().toStdString()))
+        problems << timeZoneRefusal(settings.zone);
+    altitudes.date = settings.date;
+    altitudes.zone = settings.zone;
 }
 
 constexpr QStringView compassErrorOption = u"--compass-error";
@@ -184,6 +212,7 @@ FixReading readFix(const FixTexts& texts)
     read.compassError = readSetting(settings.compassError, readCompassErrorText, read.problems);
     run.course = readSetting(settings.course, readCourseText, read.problems);
     run.speed = readSetting(settings.speed, readSpeedText, read.problems);
+    readAltitudeSettings(settings, run.altitudes, read.problems);
     read.linesKnown = read.problems.isEmpty();
     if (!settings.near.trimmed().isEmpty()) {
         const PositionReading reading = readNearPosition(settings.near, settings.nearForm);
@@ -191,6 +220,7 @@ FixReading readFix(const FixTexts& texts)
         if (!read.near)
             read.problems << reading.refusal;
     }
+    run.altitudes.assumed = read.near;
     read.rows = readObservationRows(texts.rows, run);
     for (const ObservationRefusal& refusal : read.rows.refusals)
         read.problems << u"第 %1 行：%2"_s.arg(refusal.row + 1).arg(refusal.message);

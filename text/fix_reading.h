@@ -10,7 +10,22 @@
 //   推算船位 near          the DR position a fix of two solutions is chosen
 //                          near: a whole position, in nearForm
 //   航向、航速 course, speed the course and speed between watch times
-//                          ("09:30" in 时间或航程)
+//                          ("09:30" in 时间或航程), and the ship's head
+//                          and the log's speed of 求流
+//   风压差   leeway        α of 求流, readLeewayText: "+3", "-2.5°"
+//   计程仪改正率 logCorrection ΔL of 求流, readLogCorrectionText: "-2"
+//   日期、区时 date, zone    the day and zone of the 天体高度 rows' watch
+//                          times: readDateText "2026-12-08", a zone
+//                          "+8" "UTC+8" "-5:30" (empty: UTC)
+//   眼高、指标差、温度、气压、DUT1  heightOfEye, indexCorrection (Hs + i,
+//                          arc-minutes), temperature, pressure, dut1: the
+//                          sights' conditions as --sight reads them
+//                          (celestial_text.h); empty: 0 m, 0′, 10 °C,
+//                          1010 hPa, 0 s
+//   第一船位、第二船位 first, second  the two fixes of 求流, each a whole
+//                          position in its own form and the time it was
+//                          taken, readTimeText: "2026-12-08 08:00 +8"
+//                          (found_current_reading.h)
 // The Earth model is chosen, not typed; `form` is how the next text typed
 // is read, and changes no text already typed.
 //
@@ -38,6 +53,15 @@
 
 namespace tarnquil {
 
+// A fix recorded for 求流: its position as typed or taken, and its time.
+struct RecordedFixTexts {
+    QString position;
+    geo::NumberForm form = geo::NumberForm::Minutes;
+    QString time;
+
+    friend bool operator==(const RecordedFixTexts&, const RecordedFixTexts&) = default;
+};
+
 struct FixSettingTexts {
     nav::EarthModel model = nav::EarthModel::Wgs84;
     geo::NumberForm form = geo::NumberForm::Minutes;
@@ -46,6 +70,17 @@ struct FixSettingTexts {
     geo::NumberForm nearForm = geo::NumberForm::Minutes;
     QString course;
     QString speed;
+    QString date;
+    QString zone;
+    QString heightOfEye;
+    QString indexCorrection;
+    QString temperature;
+    QString pressure;
+    QString dut1;
+    QString leeway;
+    QString logCorrection;
+    RecordedFixTexts first;
+    RecordedFixTexts second;
 
     friend bool operator==(const FixSettingTexts&, const FixSettingTexts&) = default;
 };

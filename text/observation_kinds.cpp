@@ -143,7 +143,7 @@ QString secondMarkKindNames()
 {
     QStringList names;
     for (const ObservationDescriptor& kind : kinds) {
-        if (kind.secondMark)
+        if (kind.hasMark2Cell())
             names << kind.name.toString();
     }
     return oneOf(names);

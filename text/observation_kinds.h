@@ -57,6 +57,13 @@ struct ObservationDescriptor {
     QuantityReading (*readValue)(const ObservationDescriptor& kind, const QString& text,
                                  QStringView option);
 
+    // Whether its row's 物标2 cell takes a text: the second mark, or an
+    // altitude's limb.
+    constexpr bool hasMark2Cell() const
+    {
+        return secondMark || kind == nav::ObservationKind::Altitude;
+    }
+
     // How many texts follow its option on the command line: the marks, the
     // value; an altitude's body, time and Hs.
     constexpr int values() const
@@ -87,7 +94,7 @@ QuantityReading readObservationNumber(const ObservationDescriptor& kind, const Q
 // The words the kinds make together, for the window's tooltips and the
 // command line's messages:
 //   observationKindNames()      方位、距离、水平角或天体高度
-//   secondMarkKindNames()       水平角           (the kinds with 物标2)
+//   secondMarkKindNames()       水平角或天体高度  (the kinds whose 物标2 takes a text)
 //   observationValueHint()      方位、水平角为度数（0 到 360），距离为海里数，
 //                               天体高度为六分仪高度（0 到 90 度）
 //   observationOptions()        --bearing、--range、--angle 或 --altitude

@@ -3,9 +3,12 @@
 #include "text/conversion_message.h"
 #include "text/quantity_text.h"
 #include "text/quoted_text.h"
+#include "text/refusals.h"
 
 #include "geo/errors.h"
 #include "geo/position_text.h"
+#include "nav/earth.h"
+#include "nav/errors.h"
 
 #include <QRegularExpression>
 
@@ -149,6 +152,22 @@ PositionReading readNearPosition(const QString& text, geo::NumberForm form)
         return {geo::readPosition(text.trimmed().toStdString(), form).position, {}};
     } catch (const geo::CoordinateError& error) {
         return {std::nullopt, conversionFailureMessage(u"推算船位"_s, text, error)};
+    }
+}
+
+PositionReading readShipPosition(const QString& field, const QString& text, geo::NumberForm form)
+{
+    try {
+        const geo::GeoPoint point = geo::readPosition(text.toStdString(), form).position;
+        nav::checkPosition(point);
+        return {point, {}};
+    } catch (const geo::CoordinateError& error) {
+        return {std::nullopt, conversionFailureMessage(field, text, error)};
+    } catch (const nav::RangeError& error) {
+        return {std::nullopt,
+                positionRangeRefusal(field, text, error.quantity() == nav::Quantity::Latitude
+                                                      ? geo::Axis::Latitude
+                                                      : geo::Axis::Longitude)};
     }
 }
 

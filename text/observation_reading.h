@@ -92,4 +92,9 @@ struct PositionReading {
 };
 PositionReading readNearPosition(const QString& text, geo::NumberForm form);
 
+// A whole position of a ship (a fix, a departure), refused naming `field`:
+// a text the reader refuses (conversionFailureMessage) or a latitude or
+// longitude beyond the Earth's (positionRangeRefusal).
+PositionReading readShipPosition(const QString& field, const QString& text, geo::NumberForm form);
+
 }  // namespace tarnquil

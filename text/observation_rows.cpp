@@ -45,6 +45,47 @@ std::optional<std::pair<QString, QString>> runParts(const QString& text)
     return std::pair{course, distance};
 }
 
+constexpr double secondsPerMinute = 60;
+
+// A sight's time as readAltitude reads it (a whole time), and its clock
+// reading in seconds after midnight; or why the cell gives none. An empty
+// cell is left to readAltitude to ask for.
+struct SightTime {
+    QString text;
+    std::optional<double> clockSeconds;
+    QString refusal;
+};
+
+std::optional<double> clockSeconds(const QRegularExpressionMatch& match)
+{
+    const int hours = match.captured(u"h").toInt();
+    const int minutes = match.captured(u"m").toInt();
+    const double seconds = match.captured(u"s").isEmpty() ? 0 : match.captured(u"s").toDouble();
+    if (hours > 23 || minutes > 59 || !(seconds < 60))
+        return std::nullopt;
+    return (hours * 60 + minutes) * secondsPerMinute + seconds;
+}
+
+SightTime sightTime(const QString& typed, const AltitudeRowSettings& settings)
+{
+    static const QRegularExpression watch(
+        uR"(^(?<h>[0-9]{1,2}):(?<m>[0-9]{2})(?::(?<s>[0-9]{2}(?:\.[0-9]+)?))?$)"_s);
+    static const QRegularExpression whole(
+        uR"(^[0-9]{4}[-/][0-9]{1,2}[-/][0-9]{1,2}(?:T| +)(?<h>[0-9]{1,2}):(?<m>[0-9]{2})(?::(?<s>[0-9]{2}(?:\.[0-9]+)?))?(?: +\S+)?$)"_s);
+    const QString text = typed.trimmed();
+    if (const QRegularExpressionMatch match = watch.match(text); match.hasMatch()) {
+        if (settings.date.trimmed().isEmpty())
+            return {{}, {}, sightDateRefusal(typed)};
+        QString when = settings.date.trimmed() + u' ' + text;
+        if (!settings.zone.trimmed().isEmpty())
+            when += u' ' + settings.zone.trimmed();
+        return {when, clockSeconds(match), {}};
+    }
+    if (const QRegularExpressionMatch match = whole.match(text); match.hasMatch())
+        return {text, clockSeconds(match), {}};
+    return {text, {}, {}};
+}
+
 class Reader {
 public:
     Reader(const RowSettings& settings, ReadRows& read) : settings_(settings), read_(read) {}
@@ -53,6 +94,8 @@ public:
     {
         // A name is its first position's, each mark read in its own form.
         for (const ObservationRow& row : rows) {
+            if (row.kind == nav::ObservationKind::Altitude)
+                continue;  // a body, not a mark
             add(namedMarks({row.mark}, row.forms.mark));
             add(namedMarks({row.mark2}, row.forms.mark2));
         }
@@ -62,10 +105,8 @@ public:
     {
         index_ = index;
         refused_ = false;
-        // An altitude is read with the sight's settings and the DR, which
-        // the rows do not hold: it is fixed by `tarnquil --fix --altitude`.
         if (row.kind == nav::ObservationKind::Altitude) {
-            refuse(ObservationColumn::Kind, altitudeRowRefusal());
+            readAltitudeRow(row);
             return;
         }
         const std::optional<nav::Run> run = readWhen(row.when);
@@ -104,34 +145,20 @@ private:
     std::optional<nav::Run> readWhen(const QString& typed)
     {
         const QString text = typed.trimmed();
-        const std::optional<int> previous = std::exchange(lastTime_, std::nullopt);
-        if (text.isEmpty())
+        if (text.isEmpty()) {
+            lastTime_.reset();
             return std::nullopt;
+        }
         if (text.contains(u':')) {
-            lastTime_ = nav::readWatchTime(text.toStdString());
-            if (!lastTime_) {
+            const std::optional<int> minutes = nav::readWatchTime(text.toStdString());
+            if (!minutes) {
+                lastTime_.reset();
                 refuse(ObservationColumn::When, whenRefusal(typed));
                 return std::nullopt;
             }
-            if (read_.observations == 0 && !previous)
-                return std::nullopt;
-            if (!previous) {
-                refuse(ObservationColumn::When,
-                       u"上一观测没有时间，算不出这段航程：请给上一观测也写上时间，或写航向/航程。"_s);
-            } else if (!settings_.course || !settings_.speed) {
-                refuse(ObservationColumn::When, u"按时间推算航程需要航向和航速：请在设定中填写。"_s);
-            } else {
-                try {
-                    return nav::runBetween(*settings_.course, *settings_.speed, *previous, *lastTime_);
-                } catch (const nav::RangeError&) {
-                    // A speed so high that the time between gives more than any run.
-                    refuse(ObservationColumn::When,
-                           u"按航速推算的这段航程超出范围：应在 0 到 %1 海里之间，请检查航速和观测时间。"_s
-                               .arg(QString::number(nav::kMaxRun, 'f', 0)));
-                }
-            }
-            return std::nullopt;
+            return runTo(*minutes * secondsPerMinute);
         }
+        lastTime_.reset();
         const std::optional<std::pair<QString, QString>> parts = runParts(text);
         if (!parts) {
             refuse(ObservationColumn::When, whenRefusal(typed));
@@ -143,18 +170,86 @@ private:
         return reading.run;
     }
 
+    // The run from the time of the row before, if it had one, to `seconds`
+    // on the same clock, by the settings' course and speed; `seconds` is
+    // kept for the next row.
+    std::optional<nav::Run> runTo(double seconds, bool onlyWhenSet = false)
+    {
+        const std::optional<double> previous = std::exchange(lastTime_, seconds);
+        if (read_.observations == 0 && !previous)
+            return std::nullopt;
+        // A sight's time runs the lines before it only with a time before
+        // it and the course and speed to run them by: sights timed without
+        // them are taken together, as --altitude takes them.
+        if (onlyWhenSet && !(previous && settings_.course && settings_.speed))
+            return std::nullopt;
+        if (!previous) {
+            refuse(ObservationColumn::When,
+                   u"上一观测没有时间，算不出这段航程：请给上一观测也写上时间，或写航向/航程。"_s);
+        } else if (!settings_.course || !settings_.speed) {
+            refuse(ObservationColumn::When, u"按时间推算航程需要航向和航速：请在设定中填写。"_s);
+        } else {
+            try {
+                return nav::runBetweenSeconds(*settings_.course, *settings_.speed, *previous, seconds);
+            } catch (const nav::RangeError&) {
+                // A speed so high that the time between gives more than any run.
+                refuse(ObservationColumn::When,
+                       u"按航速推算的这段航程超出范围：应在 0 到 %1 海里之间，请检查航速和观测时间。"_s
+                           .arg(QString::number(nav::kMaxRun, 'f', 0)));
+            }
+        }
+        return std::nullopt;
+    }
+
+    // A sight: its time as an instant for the almanac, and as a clock
+    // reading for the runs; its body, limb and Hs by readAltitude.
+    void readAltitudeRow(const ObservationRow& row)
+    {
+        const AltitudeRowSettings& altitudes = settings_.altitudes;
+        const SightTime time = sightTime(row.when, altitudes);
+        std::optional<nav::Run> run;
+        if (!time.refusal.isEmpty()) {
+            lastTime_.reset();
+            refuse(ObservationColumn::When, time.refusal);
+        } else if (time.clockSeconds) {
+            run = runTo(*time.clockSeconds, true);
+        } else {
+            lastTime_.reset();
+        }
+        if (!altitudes.assumed)
+            refuse(ObservationColumn::Kind, altitudeRowRefusal());
+        if (refused_)
+            return;
+        const AltitudeReading reading = readAltitude({row.mark, row.mark2, time.text, row.value},
+                                                     altitudes.sight, altitudes.assumed);
+        for (const ObservationCellRefusal& refusal : reading.refusals)
+            refuse(refusal.column, refusal.message);
+        if (refused_)
+            return;
+        if (run)
+            read_.sightings.emplace_back(*run);
+        read_.sightings.emplace_back(*reading.observation);
+        ++read_.observations;
+    }
+
     const RowSettings& settings_;
     ReadRows& read_;
     int index_ = 0;
     bool refused_ = false;
-    std::optional<int> lastTime_;
+    std::optional<double> lastTime_;  // seconds after midnight on the watch clock
 };
 
 }  // namespace
 
 QString altitudeRowRefusal()
 {
-    return u"天体高度在此还不能计算：请用 tarnquil --fix --altitude。"_s;
+    return u"天体高度以推算船位为计算点：请在设定中填写推算船位。"_s;
+}
+
+QString sightDateRefusal(const QString& text)
+{
+    return u"时间%1只有时刻：请在设定中填写观测的日期（和区时），或写完整的时间，如 2026-12-08 09:30:15 +8。"_s
+        .arg(quotedText(text));
 }
 
 bool ObservationRow::isEmpty() const

@@ -26,6 +26,7 @@
 // "3051.5N" typed under 分 stays 30°51.5′N.
 #pragma once
 
+#include "text/altitude_reading.h"
 #include "text/fix_words.h"
 #include "text/observation_kinds.h"
 #include "text/observation_reading.h"
@@ -60,9 +61,20 @@ struct ObservationRow {
     friend bool operator==(const ObservationRow&, const ObservationRow&) = default;
 };
 
+// What a 天体高度 row is read with besides its cells: the sight's
+// conditions and DUT1, the DR as its assumed position, and the date and
+// zone of a time typed as a watch time ("09:30:15" on `date` in `zone`).
+struct AltitudeRowSettings {
+    SightSettings sight;
+    std::optional<geo::GeoPoint> assumed;
+    QString date;  // "2026-12-08" as typed, or empty
+    QString zone;  // "+8" as typed, or empty: UTC
+};
+
 struct RowSettings {
     std::optional<double> course;  // for the runs between watch times
     std::optional<double> speed;
+    AltitudeRowSettings altitudes;
 };
 
 // A cell that does not read, and why, in the words the window shows.
@@ -82,8 +94,18 @@ struct ReadRows {
 
 ReadRows readObservationRows(const QList<ObservationRow>& rows, const RowSettings& settings);
 
-// A 天体高度 row is refused, in its 类型 cell, with these words: the rows
-// hold neither the sight's settings nor its time of day as an instant.
+// A 天体高度 row's 时间或航程 is the sight's time: a watch time to the
+// second on the settings' date and zone ("09:30:15", "9:30"), or a whole
+// time with or without its zone as --altitude takes it ("2026-12-08
+// 09:30:15 +8"). Its clock reading, to the second, times the runs before
+// and after it as a watch time does, so a sun line is run up to noon by
+// the settings' course and speed; without them, or after a row with no
+// time, a sight is not run and not refused, as --altitude runs a sight
+// only by --run: star sights minutes apart are taken together. Refused in its cell: a watch time with
+// no date set (sightDateRefusal), and what readAltitude refuses.
+// A 天体高度 row without the DR is refused in its 类型 cell
+// (altitudeRowRefusal): the DR is its assumed position.
 QString altitudeRowRefusal();
+QString sightDateRefusal(const QString& text);
 
 }  // namespace tarnquil

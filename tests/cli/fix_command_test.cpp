@@ -333,9 +333,6 @@ void FixCommandTest::refused_data()
         << 1
         << tarnquil::celestialValueRefusal(Quantity::HeightOfEye, u"-1"_s,
                                            tarnquil::Verdict::OutOfRange, u"--height");
-    QTest::newRow("an altitude saved to a file")
-        << sirius + markB + dr + QStringList{u"--save"_s, u"/nonexistent/fix.csv"_s} << 1
-        << u"观测文件还不能保存天体高度（--altitude）。"_s;
 }
 
 // A refusal writes nothing on stdout and says why on stderr.
@@ -370,6 +367,20 @@ void FixCommandTest::savedFixReopens_data()
         << QStringList{};
     QTest::newRow("the model and an observation added to the file")
         << named << QStringList{u"--model"_s, u"sphere"_s, u"--range"_s, u"花鸟山"_s, u"6.2"_s};
+    QTest::newRow("three stars from a high bridge, a cold night")
+        << QStringList{u"--altitude"_s, u"Dubhe"_s, u"2026-03-20 10:30"_s, u"36 57.1"_s,
+                       u"--altitude"_s, u"Sirius"_s, u"2026-03-20 18:31 +8"_s, u"42.86"_s,
+                       u"--altitude"_s, u"Hamal"_s, u"2026-03-20 10:32:30"_s, u"31.1"_s,
+                       u"--height"_s, u"22"_s, u"--index-correction"_s, u"-1.5"_s,
+                       u"--temperature"_s, u"-5"_s, u"--pressure"_s, u"1030"_s, u"--dut1"_s,
+                       u"0.3"_s, u"--near"_s, u"3028N 12300E"_s}
+        << QStringList{};
+    QTest::newRow("the Sun's limbs and a bearing")
+        << QStringList{u"--altitude"_s, u"Sun"_s, u"2026-03-20 02:00"_s, u"49.3"_s, u"--limb"_s,
+                       u"upper"_s, u"--bearing"_s, u"3051.5N 12240.0E"_s, u"045"_s,
+                       u"--altitude"_s, u"太阳"_s, u"2026-03-20 11:50 +8"_s, u"59 20"_s,
+                       u"--limb"_s, u"下边"_s, u"--near"_s, u"3028N 12300E"_s}
+        << QStringList{};
 }
 
 void FixCommandTest::savedFixReopens()
@@ -399,6 +410,11 @@ void FixCommandTest::savedOnlyWhatAFileHolds_data()
         << u"两个 --run 之间没有观测"_s;
     QTest::newRow("a run after the last")
         << two + QStringList{u"--run"_s, u"090"_s, u"1"_s} << u"最后一个 --run 之后没有观测"_s;
+    QTest::newRow("a run before an altitude, whose cell is its time")
+        << QStringList{u"--altitude"_s, u"Sun"_s, u"2026-03-20 02:00"_s, u"49.3"_s, u"--limb"_s,
+                       u"upper"_s, u"--run"_s, u"090"_s, u"5"_s, u"--altitude"_s, u"太阳"_s,
+                       u"2026-03-20 11:50 +8"_s, u"59 20"_s, u"--near"_s, u"3028N 12300E"_s}
+        << u"写不下它之前的 --run"_s;
 }
 
 // What the window's rows cannot hold is refused, and no file is left.

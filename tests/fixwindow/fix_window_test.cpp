@@ -169,6 +169,7 @@ private slots:
     void formChangesNoMarkEntered();
     void everyEditIsUndone();
     void savedObservationsReopen();
+    void currentBetweenTwoFixes();
     void closingAsksForUnsavedObservations();
     void keysGoToTheNextCellToFill_data();
     void keysGoToTheNextCellToFill();
@@ -258,6 +259,64 @@ void FixWindowTest::savedObservationsReopen()
     QVERIFY(reopened.control<QAbstractButton>(u"degreesOption"_s)->isChecked());
     QVERIFY(!reopened.window().document().isModified());
     QVERIFY(!reopened.window().undoStack().canUndo());
+}
+
+// 求流: two fixes typed with their times give the current that set the
+// ship between them (the figures as RhumbSolve gives them, in the text
+// reading's test); 记入船位 moves the second fix to the first and asks for
+// the new fix's time; all of it is saved and reopened, each fix in the form
+// it was typed in.
+void FixWindowTest::currentBetweenTwoFixes()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"求流.csv"_s);
+    QString fix;
+    {
+        Driver driver;
+        driver.control<QAbstractButton>(u"degreesOption"_s)->click();
+        driver.setField(u"firstFixEdit"_s, u"30.0N 122.0E"_s);
+        driver.control<QAbstractButton>(u"minutesOption"_s)->click();
+        driver.setField(u"firstTimeEdit"_s, u"2026-12-08 08:00 +8"_s);
+        driver.setField(u"secondFixEdit"_s, u"2954N 12248E"_s);
+        driver.setField(u"secondTimeEdit"_s, u"2026-12-08 12:00 +8"_s);
+        auto* current = driver.control<QLineEdit>(u"currentEdit"_s);
+        QVERIFY2(current->text().contains(u"输入航向和航速"_s), qPrintable(current->text()));
+        driver.setField(u"courseEdit"_s, u"090"_s);
+        driver.setField(u"speedEdit"_s, u"10"_s);
+        driver.setField(u"leewayEdit"_s, u"+3"_s);
+        driver.setField(u"logCorrectionEdit"_s, u"-2"_s);
+        QVERIFY2(current->text().startsWith(u"流向 147.1°，流速 1.2 节"_s), qPrintable(current->text()));
+
+        auto* record = driver.control<QAbstractButton>(u"recordFixButton"_s);
+        QVERIFY(!record->isEnabled());
+        fix = driver.typeThreeBearings();
+        QVERIFY(record->isEnabled());
+        record->click();
+        QCOMPARE(driver.control<QLineEdit>(u"firstFixEdit"_s)->text(), u"2954N 12248E"_s);
+        QCOMPARE(driver.control<QLineEdit>(u"firstTimeEdit"_s)->text(), u"2026-12-08 12:00 +8"_s);
+        QCOMPARE(driver.control<QLineEdit>(u"secondFixEdit"_s)->text(), fix);
+        QCOMPARE(driver.control<QLineEdit>(u"secondTimeEdit"_s)->text(), QString());
+        QCOMPARE(QApplication::focusWidget(), driver.control<QWidget>(u"secondTimeEdit"_s));
+        QVERIFY2(current->text().contains(u"第二船位和定位的时间"_s), qPrintable(current->text()));
+        // Back to the fixes typed, to be saved.
+        driver.control<QAbstractButton>(u"degreesOption"_s)->click();
+        driver.setField(u"firstFixEdit"_s, u"30.0N 122.0E"_s);
+        driver.control<QAbstractButton>(u"minutesOption"_s)->click();
+        driver.setField(u"firstTimeEdit"_s, u"2026-12-08 08:00 +8"_s);
+        driver.setField(u"secondFixEdit"_s, u"2954N 12248E"_s);
+        driver.setField(u"secondTimeEdit"_s, u"2026-12-08 12:00 +8"_s);
+        QVERIFY(driver.window().document().saveTo(path));
+        // The fix typed in degrees is not read again in minutes.
+        QVERIFY2(current->text().startsWith(u"流向"_s), qPrintable(current->text()));
+    }
+    Driver reopened;
+    QVERIFY(reopened.window().document().openFile(path));
+    QCOMPARE(reopened.control<QLineEdit>(u"firstFixEdit"_s)->text(), u"30.0N 122.0E"_s);
+    QCOMPARE(reopened.control<QLineEdit>(u"leewayEdit"_s)->text(), u"+3"_s);
+    QVERIFY2(reopened.control<QLineEdit>(u"currentEdit"_s)->text().startsWith(u"流向 147.1°，流速 1.2 节"_s),
+             qPrintable(reopened.control<QLineEdit>(u"currentEdit"_s)->text()));
+    QCOMPARE(reopened.fixText(), fix);
+    QVERIFY(!reopened.window().document().isModified());
 }
 
 void FixWindowTest::closingAsksForUnsavedObservations()
@@ -735,7 +794,7 @@ void FixWindowTest::fitsTheScreen()
     QVERIFY(!fix->text().isEmpty());
     QCOMPARE(fix->visibleRegion().boundingRect().height(), fix->height());
 
-    for (const QString& name : {u"settingsBox"_s, u"resultBox"_s}) {
+    for (const QString& name : {u"settingsBox"_s, u"resultBox"_s, u"currentBox"_s}) {
         auto* panel = window.findChild<QGroupBox*>(name);
         const QSize needed = panel->minimumSizeHint();
         QVERIFY2(panel->width() >= needed.width() && panel->height() >= needed.height(),
@@ -754,7 +813,7 @@ void FixWindowTest::fitsTheScreen()
     driver.control(u"modelCombo"_s)->setFocus(Qt::TabFocusReason);
     QWidget* first = QApplication::focusWidget();
     QStringList hidden;
-    for (int stops = 0; stops < 30; ++stops) {
+    for (int stops = 0; stops < 60; ++stops) {
         QWidget* current = QApplication::focusWidget();
         QCoreApplication::processEvents();
         if (current->visibleRegion().isEmpty())

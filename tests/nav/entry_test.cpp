@@ -205,4 +205,16 @@ TEST(RunBetween, CountsOnPastMidnight)
     EXPECT_THROW(nav::runBetween(400, 12, 0, 60), nav::RangeError);
 }
 
+// Sights are timed to the second; times of whole minutes give the watch
+// times' run to the last bit (13.7 kn for 37 minutes: 13.7 × 37 / 60, not
+// 13.7 × 2220 / 3600, which differs in its last bit).
+TEST(RunBetweenSeconds, TimesSightsToTheSecond)
+{
+    EXPECT_EQ(nav::runBetweenSeconds(90, 12, 9 * 3600 + 30 * 60 + 15, 9 * 3600 + 42 * 60 + 45).distance, 2.5);
+    EXPECT_EQ(nav::runBetweenSeconds(90, 12, 23 * 3600 + 59 * 60 + 30, 30).distance, 0.2);
+    EXPECT_EQ(nav::runBetweenSeconds(90, 13.7, 0, 37 * 60).distance, nav::runBetween(90, 13.7, 0, 37).distance);
+    EXPECT_THROW(nav::runBetweenSeconds(90, 12, 0, 86400), nav::RangeError);
+    EXPECT_THROW(nav::runBetweenSeconds(90, 12, -1, 60), nav::RangeError);
+}
+
 }  // namespace

@@ -67,7 +67,10 @@ void ObservationFileTest::readsBackAsWritten_data()
                       {Form::Minutes, Form::Degrees}),
                   row(Kind::Range, u"305130N 1224000E"_s, u"3.2"_s, u"090 2"_s, {},
                       {Form::Seconds, Form::Seconds})};
-    forms.settings = {nav::EarthModel::Sphere, Form::Degrees, {}, u"30.8 122.6"_s, Form::Degrees, {}, {}};
+    forms.settings.model = nav::EarthModel::Sphere;
+    forms.settings.form = Form::Degrees;
+    forms.settings.near = u"30.8 122.6"_s;
+    forms.settings.nearForm = Form::Degrees;
     QTest::newRow("each mark in its own form, the sphere") << forms;
     FixTexts formulas;
     formulas.rows = {row(Kind::Bearing, u"=1+1 3051.5N 12240.0E"_s, u"+45"_s),
@@ -78,6 +81,23 @@ void ObservationFileTest::readsBackAsWritten_data()
     FixTexts quotes;
     quotes.rows = {row(Kind::Bearing, u"“长江口, 北槽” 3124N 12130E"_s, u"42°50'30\"N"_s, u"\"x\""_s)};
     QTest::newRow("commas, quotes and a line end") << quotes;
+    FixTexts current = bearings;
+    current.settings.leeway = u"+3"_s;
+    current.settings.logCorrection = u"-2"_s;
+    current.settings.first = {u"30.0 122.0"_s, Form::Degrees, u"2026-12-08 08:00 +8"_s};
+    current.settings.second = {u"30°00.00′N 122°46.07′E"_s, Form::Minutes, u"2026-12-08 12:00 +8"_s};
+    QTest::newRow("the two fixes of a current, each in its form") << current;
+    FixTexts sights;
+    sights.rows = {row(Kind::Altitude, u"太阳"_s, u"32°15.4′"_s, u"09:30:15"_s, u"上边"_s)};
+    sights.settings.near = u"3000N 12200E"_s;
+    sights.settings.date = u"2026-12-08"_s;
+    sights.settings.zone = u"+8"_s;
+    sights.settings.indexCorrection = u"-1.2"_s;
+    sights.settings.dut1 = u"+0.1"_s;
+    QTest::newRow("a sun sight and the sights' settings") << sights;
+    FixTexts oneFix;
+    oneFix.settings.second = {u"295400N 1224800E"_s, Form::Seconds, {}};
+    QTest::newRow("a fix recorded, its time not yet typed") << oneFix;
     QTest::newRow("nothing entered") << FixTexts{};
 }
 
@@ -97,6 +117,12 @@ void ObservationFileTest::readsBackAsWritten()
         for (const QString& text : {row.mark, row.value})
             if (!text.isEmpty() && QStringView(u"=+-@").contains(text.front()))
                 QVERIFY2(written.contains(u'\'' + text), qPrintable(text));
+    // A fix with no current's texts is written as before they existed.
+    const tarnquil::FixSettingTexts& settings = texts.settings;
+    const bool current = !(settings.leeway + settings.logCorrection + settings.first.position
+                           + settings.first.time + settings.second.position + settings.second.time)
+                              .isEmpty();
+    QCOMPARE(written.contains(u"\r\n第一船位,"_s), current);
 }
 
 // What a spreadsheet leaves of the file: an empty line as commas, the rows

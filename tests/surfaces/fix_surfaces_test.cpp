@@ -60,6 +60,11 @@ Sight angle(const QString& mark, const QString& mark2, const QString& value)
 {
     return {Kind::HorizontalAngle, mark, mark2, value, {}, {}};
 }
+// A sight as the window's cells hold it: the body, its limb, Hs, the time.
+Sight altitude(const QString& body, const QString& hs, const QString& time, const QString& limb = {})
+{
+    return {Kind::Altitude, body, limb, hs, time, {}};
+}
 Sight after(Sight sight, const QString& when, const QStringList& run = {})
 {
     sight.when = when;
@@ -80,6 +85,8 @@ struct Settings {
     geo::NumberForm form = geo::NumberForm::Minutes;
     QString course;  // for watch times
     QString speed;
+    QString near;    // the DR: the altitudes' assumed position
+    QString height;  // of eye, for the altitudes
 };
 
 void typeInto(QWidget* widget, const QString& text)
@@ -123,6 +130,8 @@ WindowAnswer typeIntoTheWindow(const QList<Sight>& sights, const Settings& setti
     window.findChild<QAbstractButton*>(QString::fromLatin1(formButton(settings.form)))->click();
     window.findChild<QLineEdit*>(u"courseEdit"_s)->setText(settings.course);
     window.findChild<QLineEdit*>(u"speedEdit"_s)->setText(settings.speed);
+    window.findChild<QLineEdit*>(u"nearEdit"_s)->setText(settings.near);
+    window.findChild<QLineEdit*>(u"heightOfEyeEdit"_s)->setText(settings.height);
     auto* table = window.findChild<QTableView*>(u"observationTable"_s);
     tarnquil::ObservationTableModel& model = window.model();
     const auto type = [&](int row, ObservationColumn column, const QString& text) {
@@ -179,10 +188,20 @@ QString formWord(geo::NumberForm form)
 QStringList options(const QList<Sight>& sights, const Settings& settings)
 {
     QStringList arguments{u"--form"_s, formWord(settings.form)};
+    if (!settings.near.isEmpty())
+        arguments << u"--near"_s << settings.near;
+    if (!settings.height.isEmpty())
+        arguments << u"--height"_s << settings.height;
     for (const Sight& sight : sights) {
         if (!sight.run.isEmpty())
             arguments << u"--run"_s << sight.run;
         const tarnquil::ObservationDescriptor& kind = tarnquil::describe(sight.kind);
+        if (sight.kind == Kind::Altitude) {
+            arguments << kind.option.toString() << sight.mark << sight.when << sight.value;
+            if (!sight.mark2.isEmpty())
+                arguments << u"--limb"_s << sight.mark2;
+            continue;
+        }
         arguments << kind.option.toString() << sight.mark;
         if (kind.secondMark)
             arguments << sight.mark2;
@@ -199,6 +218,8 @@ QString observationFile(const QTemporaryDir& folder, const QList<Sight>& sights,
     texts.settings.form = settings.form;
     texts.settings.course = settings.course;
     texts.settings.speed = settings.speed;
+    texts.settings.near = settings.near;
+    texts.settings.heightOfEye = settings.height;
     for (const Sight& sight : sights)
         texts.rows << tarnquil::ObservationRow{sight.kind, sight.mark, sight.mark2, sight.value,
                                                sight.when, {settings.form, settings.form}};
@@ -233,8 +254,8 @@ void FixSurfacesTest::bothSurfacesAgree_data()
 
     using enum ObservationColumn;
     const Settings minutes;
-    const Settings seconds{geo::NumberForm::Seconds, {}, {}};
-    const Settings degrees{geo::NumberForm::Degrees, {}, {}};
+    const Settings seconds{geo::NumberForm::Seconds, {}, {}, {}, {}};
+    const Settings degrees{geo::NumberForm::Degrees, {}, {}, {}, {}};
     const Sight north = bearing(markA, u"000"_s);
     const auto two = [&](const Sight& second) { return QList<Sight>{north, second}; };
     const auto row = [](const char* name) -> QTestData& { return QTest::newRow(name); };
@@ -294,7 +315,7 @@ void FixSurfacesTest::bothSurfacesAgree_data()
         << minutes << accepted();
     row("a run by watch times")
         << QList<Sight>{after(southOfTheShip, u"09:00"_s), after(bearing(markB, u"090"_s), u"09:30"_s)}
-        << Settings{geo::NumberForm::Minutes, u"000"_s, u"7"_s} << accepted(atTheShip);
+        << Settings{geo::NumberForm::Minutes, u"000"_s, u"7"_s, {}, {}} << accepted(atTheShip);
 
     // Refused texts: each in its cell, in the same words.
     row("a bearing beyond a circle") << two(bearing(markB, u"400"_s)) << minutes << refused(1, Value);
@@ -333,10 +354,35 @@ void FixSurfacesTest::bothSurfacesAgree_data()
         << minutes << refused(1, When);
     row("a watch time after none")
         << QList<Sight>{southOfTheShip, after(bearing(markB, u"090"_s), u"09:30"_s)}
-        << Settings{geo::NumberForm::Minutes, u"000"_s, u"7"_s} << refused(1, When);
+        << Settings{geo::NumberForm::Minutes, u"000"_s, u"7"_s, {}, {}} << refused(1, When);
     row("a watch time that is none")
         << QList<Sight>{after(southOfTheShip, u"09:00"_s), after(bearing(markB, u"090"_s), u"25:30"_s)}
-        << Settings{geo::NumberForm::Minutes, u"000"_s, u"7"_s} << refused(1, When);
+        << Settings{geo::NumberForm::Minutes, u"000"_s, u"7"_s, {}, {}} << refused(1, When);
+
+    // Altitudes, from the DR at 30°N 122°E at 20:00 ship's time; the stars'
+    // altitudes about as pyephem puts them there (Capella 41.0° in 053,
+    // Deneb 35.2° in 307, Aldebaran 42.4° in 095, Sirius −1.9°):
+    //   o = ephem.Observer(); o.lat = '30'; o.lon = '122'
+    //   o.date = '2026/12/8 12:00:00'; s = ephem.star('Capella'); s.compute(o)
+    const QString dusk = u"2026-12-08 20:00:00 +8"_s;
+    Settings dr;
+    dr.near = u"3000N 12200E"_s;
+    dr.height = u"12"_s;
+    const Sight capella = altitude(u"Capella"_s, u"41°03.0′"_s, dusk);
+    row("three stars at dusk")
+        << QList<Sight>{capella, altitude(u"天津四"_s, u"35°15.0′"_s, dusk),
+                        altitude(u"毕宿五"_s, u"42°27.0′"_s, dusk)}
+        << dr << accepted();
+    row("a star and a bearing") << QList<Sight>{capella, bearing(markA, u"000"_s)} << dr << accepted();
+    row("a body of no almanac") << QList<Sight>{capella, altitude(u"Nibiru"_s, u"30"_s, dusk)} << dr
+                                << refused(1, Mark);
+    row("an altitude past the zenith") << QList<Sight>{capella, altitude(u"Deneb"_s, u"95"_s, dusk)}
+                                       << dr << refused(1, Value);
+    row("a day that does not exist")
+        << QList<Sight>{capella, altitude(u"Deneb"_s, u"35°15.0′"_s, u"2026-02-30 20:00 +8"_s)} << dr
+        << refused(1, When);
+    row("a star below the horizon") << QList<Sight>{capella, altitude(u"Sirius"_s, u"1"_s, dusk)} << dr
+                                    << refused(1, Value);
 }
 
 void FixSurfacesTest::bothSurfacesAgree()
@@ -346,7 +392,7 @@ void FixSurfacesTest::bothSurfacesAgree()
     QFETCH(Outcome, outcome);
     const WindowAnswer window = typeIntoTheWindow(sights, settings, outcome);
     const bool byWatchTimes = std::any_of(sights.begin(), sights.end(), [](const Sight& sight) {
-        return sight.when.contains(u':');
+        return sight.kind != Kind::Altitude && sight.when.contains(u':');
     });
     QTemporaryDir folder;
     const QStringList arguments = byWatchTimes ? QStringList{observationFile(folder, sights, settings)}
@@ -365,7 +411,7 @@ void FixSurfacesTest::bothSurfacesAgree()
     // The command line names the option where the window has the cell,
     // and a file's row by its number.
     QString reason = command.refusal;
-    reason.remove(QRegularExpression(u"（--[a-z-]+）"_s));
+    reason.remove(QRegularExpression(u"（--[a-z-]+(?: 的 [^）]+)?）"_s));
     reason.remove(QRegularExpression(u"^第 \\d+ 行："_s));
     QCOMPARE(reason, window.refusal);
 }
