@@ -186,7 +186,7 @@ QByteArray starsJson(const GivenTime& time, const std::vector<nav::SkyBody>& sky
     return document({{u"time"_s, givenTimeText(time)},
                      {u"stars"_s, list},
                      {u"best"_s, chosenNames(sky, kBestThree)},
-                     {u"kBestFour"_s, chosenNames(sky, kBestFour)}});
+                     {u"bestFour"_s, chosenNames(sky, kBestFour)}});
 }
 
 QByteArray identifyJson(const GivenTime& time, double altitude, double azimuth,
