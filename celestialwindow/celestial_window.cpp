@@ -35,6 +35,7 @@ namespace tarnquil {
 namespace {
 
 const QString windowName = u"天文航海"_s;
+constexpr QSize startingSize(900, 680);
 
 // Each page's name, its tab's text and the fields its report reads.
 struct PageShape {
@@ -83,7 +84,7 @@ CelestialWindow::CelestialWindow(QWidget* parent)
     : ToolWindow(windowName, parent)
     , prompt_(messageBoxPrompt(this, QMessageBox::Warning, windowName))
 {
-    statusLine_ = new StatusLine(statusBar());
+    new StatusLine(statusBar());
     auto* central = new QWidget;
     auto* column = new QVBoxLayout(central);
     column->addWidget(makeSharedPanel());
@@ -104,9 +105,10 @@ CelestialWindow::CelestialWindow(QWidget* parent)
     connect(byAmplitude_, &QRadioButton::toggled, this, &CelestialWindow::recompute);
     showTitle({}, false);
     fillStartingTimes();
-    resize(sizeHint().expandedTo({900, 640}));
-    fitScreen();
     recompute();
+    // Wide enough for the almanac's table, high enough for a page of it.
+    resize(startingSize);
+    fitScreen();
     field(CelestialField::Position)->setFocus();
 }
 
@@ -314,22 +316,26 @@ void CelestialWindow::recompute()
     showAnswer(Page::Compass, compassAnswer(typed), refusals);
     showAnswer(Page::RiseSet, riseSetAnswer(typed), refusals);
     showAnswer(Page::Stars, starsAnswer(typed), refusals);
+    // The reason is the field's tooltip and description, which screen
+    // readers read, and the report's text; the status bar, whose long
+    // lines would take the page's height, stays for what the menus do.
     for (auto it = fields_.cbegin(); it != fields_.cend(); ++it) {
         const QString refusal = refusals.value(it.key());
         if (refusal.isEmpty())
             clearRefusal(it.value());
         else
             markRefused(it.value(), refusal);
-        statusLine_->setFieldMessage(it.value(), refusal);
     }
 }
 
 void CelestialWindow::showAnswer(Page page, const CelestialAnswer& answer,
                                  QMap<CelestialField, QString>& refusals)
 {
-    report(page)->showReport(answer.refused == CelestialField::None || answer.blank
-                                 ? (answer.report.isEmpty() ? answer.refusal : answer.report)
-                                 : answer.refusal);
+    if (!answer.report.isEmpty()) {
+        report(page)->showReport(answer.report);
+        return;
+    }
+    report(page)->showReason(answer.refusal);
     if (answer.refused != CelestialField::None && !answer.blank && !refusals.contains(answer.refused))
         refusals.insert(answer.refused, answer.refusal);
 }

@@ -5,8 +5,8 @@
 // which all pages share. Every field is read as the command line reads the
 // same text (text/celestial_answers.h), and each page's report, in the
 // command line's words, is worked out again as the navigator types: a text
-// that does not read is marked where it is, with the reason in the status
-// bar; a question the almanac cannot answer says why in the report.
+// that does not read is marked where it is (widgets/refusal_mark.h), the
+// reason in the report's place; so is a question the almanac cannot answer.
 //
 // The window holds no document: what the navigator types stays as typed
 // until the window closes, and nothing is saved. 文件 > 打印 and 导出 PDF
@@ -36,7 +36,6 @@ class QTabWidget;
 namespace tarnquil {
 
 class ReportView;
-class StatusLine;
 
 class CelestialWindow : public ToolWindow
 {
@@ -94,7 +93,6 @@ private:
     QList<ReportView*> reports_;
     QRadioButton* byAzimuth_ = nullptr;
     QRadioButton* byAmplitude_ = nullptr;
-    StatusLine* statusLine_ = nullptr;
     Prompt prompt_;
 };
 

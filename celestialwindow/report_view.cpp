@@ -35,6 +35,7 @@ void ReportView::showReport(const QString& text)
     // The reports end their last line with a line feed, which would show
     // as an empty line.
     const QString shown = text.endsWith(u'\n') ? text.chopped(1) : text;
+    setLineWrapMode(QPlainTextEdit::NoWrap);
     if (shown == toPlainText())
         return;
     const bool sameLines = shown.count(u'\n') == toPlainText().count(u'\n');
@@ -45,6 +46,18 @@ void ReportView::showReport(const QString& text)
         horizontalScrollBar()->setValue(across);
         verticalScrollBar()->setValue(down);
     }
+}
+
+void ReportView::showReason(const QString& text)
+{
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    if (text != toPlainText())
+        setPlainText(text);
+}
+
+QSize ReportView::sizeHint() const
+{
+    return {QPlainTextEdit::sizeHint().width(), minimumHeight()};
 }
 
 QStringList ReportView::lines() const
