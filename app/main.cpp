@@ -20,6 +20,8 @@ int main(int argc, char* argv[])
         return tarnquil::runRouteWindow(argc, argv, action.route);
     case Kind::FixWindow:
         return tarnquil::runFixWindow(argc, argv);
+    case Kind::CelestialWindow:
+        return tarnquil::runCelestialWindow(argc, argv);
     case Kind::DrawnExport:
         return tarnquil::runDrawnExport(argc, argv, action.drawnExport);
     }

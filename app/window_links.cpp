@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/window_links.h"
 
+#include "celestialwindow/celestial_window.h"
 #include "fixwindow/fix_window.h"
 #include "routewindow/route_window.h"
 
@@ -24,12 +25,44 @@ void WindowLinks::link(RouteWindow* window)
 {
     routeWindows_.append(window);
     connect(window, &RouteWindow::fixWindowRequested, this, &WindowLinks::openFixWindow);
+    connect(window, &RouteWindow::celestialWindowRequested, this, &WindowLinks::openCelestialWindow);
 }
 
 void WindowLinks::link(FixWindow* window)
 {
     fixWindow_ = window;
     connect(window, &FixWindow::addToRouteRequested, this, &WindowLinks::addToRoute);
+}
+
+void WindowLinks::link(CelestialWindow* window)
+{
+    celestialWindow_ = window;
+    connect(window, &CelestialWindow::fixWindowRequested, this, &WindowLinks::openFixWindow);
+    connect(window, &CelestialWindow::routeWindowRequested, this, &WindowLinks::openRouteWindow);
+}
+
+void WindowLinks::openCelestialWindow()
+{
+    if (!celestialWindow_) {
+        auto* window = new CelestialWindow;
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        link(window);
+    }
+    // The first window of tarnquil --celestial is hidden when closed.
+    showAndActivate(celestialWindow_);
+}
+
+// The route window opened last that is still open, or a new one.
+void WindowLinks::openRouteWindow()
+{
+    routeWindows_.removeAll(nullptr);
+    RouteWindow* window = routeWindows_.isEmpty() ? nullptr : routeWindows_.back().data();
+    if (!window) {
+        window = new RouteWindow;
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        link(window);
+    }
+    showAndActivate(window);
 }
 
 void WindowLinks::openFixWindow()

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The links between the route window and the fix window, which never
-// include each other: the route window's 工具 > 陆标定位 opens the fix window
-// (or raises the one open), and the fix window's 加入航线 appends the fix to
-// the route window opened last that is still open, or to a new route window
-// when none is.
+// The links between the route window, the fix window and the celestial
+// window, which never include each other: the route window's 工具 > 陆标定位
+// opens the fix window (or raises the one open), 工具 > 天文航海 the
+// celestial window, whose 工具 opens a route window or the fix window; the
+// fix window's 加入航线 appends the fix to the route window opened last that
+// is still open, or to a new route window when none is.
 #pragma once
 
 #include "routefiles/route_table.h"
@@ -14,6 +15,7 @@
 
 namespace tarnquil {
 
+class CelestialWindow;
 class FixWindow;
 class RouteWindow;
 
@@ -27,12 +29,16 @@ public:
     // Links a window shown; the links do not own it.
     void link(RouteWindow* window);
     void link(FixWindow* window);
+    void link(CelestialWindow* window);
 
 private:
     void openFixWindow();
+    void openCelestialWindow();
+    void openRouteWindow();
     void addToRoute(const WaypointText& waypoint);
 
     QPointer<FixWindow> fixWindow_;
+    QPointer<CelestialWindow> celestialWindow_;
     QList<QPointer<RouteWindow>> routeWindows_;
 };
 

@@ -5,6 +5,7 @@
 
 #include "calculator/pdf.h"
 #include "cli/console_text.h"
+#include "celestialwindow/celestial_window.h"
 #include "fixwindow/fix_window.h"
 #include "routewindow/route_window.h"
 #include "routewindow/waypoint_table_model.h"
@@ -75,6 +76,23 @@ int runFixWindow(int& argc, char** argv)
     FixWindow::prepareApplication();
     WindowLinks links;
     FixWindow window;
+    links.link(&window);
+    window.show();
+    return application.exec();
+}
+
+int runCelestialWindow(int& argc, char** argv)
+{
+    if (refusedWithoutDesktop(argc, argv))
+        return noDesktopStatus;
+    QApplication application(argc, argv);
+    prepareApplication(application);
+    QGuiApplication::setDesktopFileName(u"example.vessoria.Tarnquil.Celestial"_s);
+    // The route window's style and font, as the fix window's: its 工具 opens both.
+    RouteWindow::prepareApplication();
+    FixWindow::prepareApplication();
+    WindowLinks links;
+    CelestialWindow window;
     links.link(&window);
     window.show();
     return application.exec();

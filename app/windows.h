@@ -18,4 +18,7 @@ int runRouteWindow(int& argc, char** argv, const RouteOptions& options);
 // The fix window (陆标定位).
 int runFixWindow(int& argc, char** argv);
 
+// The celestial window (天文航海).
+int runCelestialWindow(int& argc, char** argv);
+
 }  // namespace tarnquil

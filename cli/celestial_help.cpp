@@ -27,6 +27,9 @@ QString celestialCommandHelp()
 {
     return uR"(
 天文航海：
+  tarnquil --celestial
+      打开天文航海窗口：天文历、罗经差、出没、识星/选星四页，输入的写法、
+      拒绝的措辞和算出的结果与下列命令相同。
   tarnquil --almanac 时间 [--body 天体]... [--dut1 秒]
       天文历：该时刻春分点的格林时角，及各天体（不给 --body 时为全部：太阳、
       月亮、金星、火星、木星、土星、57 颗航用星和北极星）的 GHA、赤纬，

@@ -395,6 +395,21 @@ int runWithoutWindow(Command command, const Arguments& arguments)
     return usageFault;
 }
 
+// --celestial opens the celestial window and takes nothing but Qt's options.
+CommandLineAction celestialWindowAction(const QStringList& arguments)
+{
+    try {
+        for (qsizetype i = 0; i < arguments.size(); ++i)
+            if (arguments[i] != u"--celestial"_s && !skipQtOption(arguments, i))
+                usageError(u"--celestial 只打开天文航海窗口，不带其他参数：%1。"_s.arg(
+                    quotedText(arguments[i])));
+    } catch (const Failure& failure) {
+        writeText(stderr, u"tarnquil: "_s + failure.message + u"\n用法见 tarnquil --help。\n"_s);
+        return {CommandLineAction::Kind::Exit, failure.status, {}, {}};
+    }
+    return {CommandLineAction::Kind::CelestialWindow, success, {}, {}};
+}
+
 }  // namespace
 
 int runExport(const ExportRequest& request)
@@ -422,6 +437,8 @@ CommandLineAction readCommandLine(int& argc, char** argv)
         return {fix.openWindow ? CommandLineAction::Kind::FixWindow : CommandLineAction::Kind::Exit,
                 fix.status, {}, {}};
     }
+    if (application.arguments().contains(u"--celestial"_s))
+        return celestialWindowAction(application.arguments().sliced(1));
     if (isCelestialCommand(application.arguments().sliced(1)))
         return {CommandLineAction::Kind::Exit, runCelestialCommand(application.arguments().sliced(1)),
                 {}, {}};

@@ -12,6 +12,7 @@
 //   tarnquil --destination "POSITION" --course DEG --distance NM [--method rl|gc]
 //            [--model …] [--form …]
 //   tarnquil --fix [OBSERVATION... [fix options]]   (cli/fix_command.h)
+//   tarnquil --celestial   (the celestial window; nothing but Qt's options)
 //   tarnquil --help | -h | --version
 // Options may also be written --name=value. Qt's own options (qt_options.h)
 // are passed on to Qt; given only those, the program opens the calculator.
@@ -46,6 +47,7 @@ struct CommandLineAction {
         Calculator,   // open the calculator window
         RouteWindow,  // open the route window with `route`
         FixWindow,    // open the fix window (陆标定位)
+        CelestialWindow,  // open the celestial window (天文航海)
         DrawnExport,  // run `drawnExport` (runExport) in a GUI application
     };
     Kind kind = Kind::Calculator;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/current_report.h"
-#include "cli/report_lines.h"
+#include "text/report_lines.h"
 
 #include "text/celestial_words.h"
 #include "text/current_words.h"

@@ -196,6 +196,8 @@ void RouteWindow::setUpActions()
                   u"航时和预计到达时间，并可推算船位。"_s);
     });
     connect(ui_->fixWindowAction, &QAction::triggered, this, &RouteWindow::fixWindowRequested);
+    connect(ui_->celestialWindowAction, &QAction::triggered, this,
+            &RouteWindow::celestialWindowRequested);
 }
 
 void RouteWindow::setUpShortcuts()

@@ -89,6 +89,8 @@ public:
 signals:
     // 工具 > 陆标定位: the fix window is asked for; app/ opens it.
     void fixWindowRequested();
+    // 工具 > 天文航海: the celestial window, likewise.
+    void celestialWindowRequested();
 
 protected:
     bool event(QEvent* event) override;

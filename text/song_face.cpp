@@ -10,4 +10,9 @@ QStringList songFamilies()
     return {u"宋体"_s, u"SimSun"_s, u"Noto Serif CJK SC"_s};
 }
 
+QStringList fixedPitchFamilies()
+{
+    return {u"新宋体"_s, u"NSimSun"_s, u"Noto Sans Mono CJK SC"_s};
+}
+
 }  // namespace tarnquil

@@ -24,6 +24,7 @@ ManifestDPIAware true
 !define APPKEY     "Software\${PUBLISHER}\${APPNAME}"
 !define ROUTE_ZH   "航线计算"
 !define FIX_ZH     "陆标定位"
+!define CELESTIAL_ZH "天文航海"
 !define PROGID     "Tarnquil.gpx"
 ; app/windows_process_setup.cpp holds it while the program runs.
 !define RUNNING_MUTEX "Local\TarnquilRunning"
@@ -90,7 +91,7 @@ VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "LegalCopyright" "© ${PUBLISHER} 版�
     ${If} $0 P<> 0
         System::Call 'kernel32::CloseHandle(p r0)'
         MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
-            "${APPNAME_ZH}正在运行。请先关闭它的所有窗口（包括${ROUTE_ZH}和${FIX_ZH}），然后重试；或者取消${ACTION}。" \
+            "${APPNAME_ZH}正在运行。请先关闭它的所有窗口（包括${ROUTE_ZH}、${FIX_ZH}和${CELESTIAL_ZH}），然后重试；或者取消${ACTION}。" \
             /SD IDCANCEL IDRETRY retry_running
         SetErrorLevel 2
         Quit
@@ -114,10 +115,11 @@ Section "${APPNAME_ZH}" SecMain
     WriteUninstaller "$INSTDIR\uninstall.exe"
 
     ; The Start-menu shortcuts, with the program's own icon: the calculator,
-    ; the route window and the fix window.
+    ; the route window, the fix window and the celestial window.
     CreateShortCut "$SMPROGRAMS\${APPNAME_ZH}.lnk" "$INSTDIR\tarnquil.exe" "" "$INSTDIR\tarnquil.exe" 0
     CreateShortCut "$SMPROGRAMS\${ROUTE_ZH}.lnk" "$INSTDIR\tarnquil.exe" "--route" "$INSTDIR\tarnquil.exe" 0
     CreateShortCut "$SMPROGRAMS\${FIX_ZH}.lnk" "$INSTDIR\tarnquil.exe" "--fix" "$INSTDIR\tarnquil.exe" 0
+    CreateShortCut "$SMPROGRAMS\${CELESTIAL_ZH}.lnk" "$INSTDIR\tarnquil.exe" "--celestial" "$INSTDIR\tarnquil.exe" 0
 
     ; GPX files open in the route window. What .gpx opened with before is
     ; kept, for the uninstaller to give it back.
@@ -156,6 +158,7 @@ Section "Uninstall"
     Delete "$SMPROGRAMS\${APPNAME_ZH}.lnk"
     Delete "$SMPROGRAMS\${ROUTE_ZH}.lnk"
     Delete "$SMPROGRAMS\${FIX_ZH}.lnk"
+    Delete "$SMPROGRAMS\${CELESTIAL_ZH}.lnk"
     Call un.removeGpxAssociation
     !include "${UNFILES}"
     Delete "$INSTDIR\uninstall.exe"

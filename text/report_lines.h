@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// How the command line's reports lay out their text for a terminal: a
-// report's working as steps, label and value, the values in one column,
-// and tables whose columns are as wide as their widest cell, counted in the
-// columns a terminal gives a character (two for an ideograph or a
-// full-width form, one for the rest the reports print, ° ′ and − among them).
+// How the reports lay out their text, for a terminal and for the 天文航海
+// window's fixed-pitch fields alike: a report's working as steps, label and
+// value, the values in one column, and tables whose columns are as wide as
+// their widest cell, counted in the columns a terminal gives a character
+// (two for an ideograph or a full-width form, one for the rest the reports
+// print, ° ′ and − among them).
 //   stepLines({{"真航向 TC", "030.0°"}, {"风压差 α", "+3.0°"}})
 //     -> "  真航向 TC  030.0°", "  风压差 α   +3.0°"
 #pragma once

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/report_lines.h"
+#include "text/report_lines.h"
 
 #include <algorithm>
 
