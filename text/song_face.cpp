@@ -10,4 +10,15 @@ QStringList songFamilies()
     return {u"宋体"_s, u"SimSun"_s, u"Noto Serif CJK SC"_s};
 }
 
+QStringList songFamiliesAmong(const QStringList& installed)
+{
+    const QStringList wanted = songFamilies();
+    QStringList found;
+    for (const QString& family : wanted) {
+        if (installed.contains(family, Qt::CaseInsensitive))
+            found.append(family);
+    }
+    return found.isEmpty() ? wanted : found;
+}
+
 }  // namespace tarnquil

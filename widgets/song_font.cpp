@@ -7,24 +7,27 @@
 
 namespace tarnquil {
 
-QStringList installedSongFamilies()
-{
-    const QStringList installed = QFontDatabase::families();
-    QStringList families;
-    for (const QString& family : songFamilies()) {
-        if (installed.contains(family, Qt::CaseInsensitive))
-            families.append(family);
-    }
-    return families.isEmpty() ? songFamilies() : families;
-}
+namespace {
 
-QFont songFont(qreal pointSize)
+QFont regularFont(const QStringList& families, qreal pointSize)
 {
     QFont font;
-    font.setFamilies(installedSongFamilies());
+    font.setFamilies(families);
     font.setPointSizeF(pointSize);
     font.setWeight(QFont::Normal);
     return font;
+}
+
+}  // namespace
+
+QFont songFont(qreal pointSize)
+{
+    return regularFont(songFamilies(), pointSize);
+}
+
+QFont installedSongFont(qreal pointSize)
+{
+    return regularFont(songFamiliesAmong(QFontDatabase::families()), pointSize);
 }
 
 }  // namespace tarnquil
