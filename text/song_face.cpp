@@ -15,4 +15,15 @@ QStringList fixedPitchFamilies()
     return {u"新宋体"_s, u"NSimSun"_s, u"Noto Sans Mono CJK SC"_s};
 }
 
+QStringList songFamiliesAmong(const QStringList& installed)
+{
+    const QStringList wanted = songFamilies();
+    QStringList found;
+    for (const QString& family : wanted) {
+        if (installed.contains(family, Qt::CaseInsensitive))
+            found.append(family);
+    }
+    return found.isEmpty() ? wanted : found;
+}
+
 }  // namespace tarnquil

@@ -16,4 +16,16 @@ QStringList songFamilies();
 // (新宋体, NSimSun) on Windows, then Noto Sans Mono CJK SC.
 QStringList fixedPitchFamilies();
 
+// The families of songFamilies() among the installed families named, in the
+// order of songFamilies(), whatever the case of the installed names; all of
+// songFamilies() when none is installed, so that the font system can still
+// find the nearest face. For example, among
+//   {"DejaVu Sans", "Noto Serif CJK SC"}   (Debian):   {"Noto Serif CJK SC"}
+//   {"宋体", "微软雅黑"}                     (a Chinese Windows):   {"宋体"}
+//   {"DejaVu Sans"}:   {"宋体", "SimSun", "Noto Serif CJK SC"}
+// A family asked for that is not installed costs the start-up: Qt then asks
+// fontconfig for that family's fallback faces (sorting every installed font)
+// before it takes the next family named.
+QStringList songFamiliesAmong(const QStringList& installed);
+
 }  // namespace tarnquil

@@ -3,15 +3,31 @@
 
 #include "text/song_face.h"
 
+#include <QFontDatabase>
+
 namespace tarnquil {
 
-QFont songFont(qreal pointSize)
+namespace {
+
+QFont regularFont(const QStringList& families, qreal pointSize)
 {
     QFont font;
-    font.setFamilies(songFamilies());
+    font.setFamilies(families);
     font.setPointSizeF(pointSize);
     font.setWeight(QFont::Normal);
     return font;
+}
+
+}  // namespace
+
+QFont songFont(qreal pointSize)
+{
+    return regularFont(songFamilies(), pointSize);
+}
+
+QFont installedSongFont(qreal pointSize)
+{
+    return regularFont(songFamiliesAmong(QFontDatabase::families()), pointSize);
 }
 
 }  // namespace tarnquil

@@ -27,7 +27,7 @@ constexpr qreal pointSize = 10.5;
 
 void ToolWindow::prepareApplication()
 {
-    QApplication::setFont(songFont(pointSize));
+    QApplication::setFont(installedSongFont(pointSize));
 }
 
 // Menus, dialogs and tooltips are windows of their own, which take the
@@ -37,7 +37,7 @@ ToolWindow::ToolWindow(const QString& name, QWidget* parent)
     , name_(name)
 {
     setAttribute(Qt::WA_WindowPropagation);
-    setFont(songFont(pointSize));
+    setFont(installedSongFont(pointSize));
 }
 
 // The form's size, or nine tenths of the screen's on a small or strongly
