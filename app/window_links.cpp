@@ -32,6 +32,8 @@ void WindowLinks::link(FixWindow* window)
 {
     fixWindow_ = window;
     connect(window, &FixWindow::addToRouteRequested, this, &WindowLinks::addToRoute);
+    connect(window, &FixWindow::routeWindowRequested, this, &WindowLinks::openRouteWindow);
+    connect(window, &FixWindow::celestialWindowRequested, this, &WindowLinks::openCelestialWindow);
 }
 
 void WindowLinks::link(CelestialWindow* window)

@@ -2,7 +2,8 @@
 // The links between the route window, the fix window and the celestial
 // window, which never include each other: the route window's 工具 > 陆标定位
 // opens the fix window (or raises the one open), 工具 > 天文航海 the
-// celestial window, whose 工具 opens a route window or the fix window; the
+// celestial window, whose 工具 opens a route window or the fix window, as
+// the fix window's 工具 opens a route window or the celestial window; the
 // fix window's 加入航线 appends the fix to the route window opened last that
 // is still open, or to a new route window when none is.
 #pragma once

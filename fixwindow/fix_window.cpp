@@ -221,6 +221,8 @@ void FixWindow::setUpActions()
     connect(ui_->addToRouteAction, &QAction::triggered, this, &FixWindow::addToRoute);
     connect(ui_->addToRouteButton, &QPushButton::clicked, this, &FixWindow::addToRoute);
     connect(ui_->recordFixAction, &QAction::triggered, this, &FixWindow::recordFix);
+    connect(ui_->routeWindowAction, &QAction::triggered, this, &FixWindow::routeWindowRequested);
+    connect(ui_->celestialWindowAction, &QAction::triggered, this, &FixWindow::celestialWindowRequested);
     connect(ui_->recordFixButton, &QPushButton::clicked, this, &FixWindow::recordFix);
     connect(ui_->copyImageAction, &QAction::triggered, output_, &FixSheetOutput::copyImage);
     connect(ui_->exportPngAction, &QAction::triggered, output_,

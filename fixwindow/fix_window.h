@@ -5,7 +5,8 @@
 // printed and exported with the observations beside it. Its layout is the
 // form fix_window.ui; this class holds what the controls do. It knows no
 // other window: 加入航线 asks, by addToRouteRequested, for whoever opened
-// it to add the fix to a route. 记入船位 records the fix for 求流, the
+// it to add the fix to a route, and 工具 by routeWindowRequested and
+// celestialWindowRequested for the other windows. 记入船位 records the fix for 求流, the
 // current found between the last two fixes recorded
 // (found_current_reading.h).
 //
@@ -76,6 +77,9 @@ public:
 signals:
     // 加入航线: the fix as a waypoint, for a route window to append.
     void addToRouteRequested(const tarnquil::WaypointText& waypoint);
+    // 工具: the route window (the one opened last), the celestial window.
+    void routeWindowRequested();
+    void celestialWindowRequested();
 
 protected:
     bool mayClose() override;
