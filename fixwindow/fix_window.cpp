@@ -57,6 +57,9 @@ const StandardShortcut standardShortcuts[] = {
     {&Ui::FixWindow::zoomOutAction, QKeySequence::ZoomOut},
 };
 
+// Ctrl+J: 记入船位, as a log is kept, from wherever the keyboard is.
+constexpr QKeyCombination recordFixKey = Qt::CTRL | Qt::Key_J;
+
 // The settings typed as plain texts, each in its field.
 struct SettingField {
     QLineEdit* Ui::FixWindow::*field;
@@ -221,6 +224,13 @@ void FixWindow::setUpActions()
     connect(ui_->addToRouteAction, &QAction::triggered, this, &FixWindow::addToRoute);
     connect(ui_->addToRouteButton, &QPushButton::clicked, this, &FixWindow::addToRoute);
     connect(ui_->recordFixAction, &QAction::triggered, this, &FixWindow::recordFix);
+    ui_->recordFixAction->setShortcut(recordFixKey);
+    connect(ui_->showCurrentAction, &QAction::toggled, this, [this](bool shown) {
+        currentShown_ = shown;
+        showPanels();
+        if (shown)
+            ui_->firstFixEdit->setFocus(Qt::ShortcutFocusReason);
+    });
     connect(ui_->routeWindowAction, &QAction::triggered, this, &FixWindow::routeWindowRequested);
     connect(ui_->celestialWindowAction, &QAction::triggered, this, &FixWindow::celestialWindowRequested);
     connect(ui_->recordFixButton, &QPushButton::clicked, this, &FixWindow::recordFix);
@@ -301,23 +311,34 @@ void FixWindow::recompute()
     const FixTexts texts = fixTexts();
     const FixReading read = readFix(texts);
     hasSights_ = wantsSightSettings(texts);
+    const FixSettingTexts& typed = texts.settings;
+    hasCurrentTexts_ = !(typed.leeway + typed.logCorrection + typed.first.position + typed.first.time
+                         + typed.second.position + typed.second.time)
+                            .trimmed()
+                            .isEmpty();
     model_->setRefusals(read.rows.refusals);
     fix_ = read.fix;
     settingsLines_ = settingsLines(texts.settings, read);
     observationLines_ = read.rows.lines;
     showAnswer(read.problems, fix_ ? fixFigures(*fix_, read.rows.names) : QStringList(), read.hintOnly);
     showFoundCurrent(readFoundCurrent(texts.settings));
-    showSightSettings();
+    showPanels();
     ui_->plotView->setDrawing(drawing(texts.settings, read));
     updateTitle();
 }
 
-// The sights' settings where they are wanted: with a 天体高度 row, or once
-// one of them is typed.
-void FixWindow::showSightSettings()
+// The panels shown only where they are wanted: the sights' settings with a
+// 天体高度 row or once one of them is typed, 求流 once asked for.
+void FixWindow::showPanels()
 {
     // Not hidden under the keyboard: a field emptied keeps its box.
-    ui_->sightBox->setVisible(hasSights_ || ui_->sightBox->isAncestorOf(QApplication::focusWidget()));
+    QWidget* focus = QApplication::focusWidget();
+    ui_->sightBox->setVisible(hasSights_ || ui_->sightBox->isAncestorOf(focus));
+    // 求流 once it is asked for (视图 > 求流, 记入船位) or holds a text.
+    const bool current = currentShown_ || hasCurrentTexts_ || ui_->currentBox->isAncestorOf(focus);
+    ui_->currentBox->setVisible(current);
+    const QSignalBlocker quiet(ui_->showCurrentAction);
+    ui_->showCurrentAction->setChecked(current);
 }
 
 // 求流 between the two fixes recorded: the set and drift, or why not; on
@@ -460,10 +481,11 @@ void FixWindow::recordFix()
 {
     if (!fix_)
         return;
+    currentShown_ = true;
     const RecordedFixTexts second{ui_->secondFixEdit->text(), secondForm_, ui_->secondTimeEdit->text()};
     showRecordedFixes(second, {fromUtf8(nav::formatPosition(fix_->position)), geo::NumberForm::Minutes, {}});
+    showPanels();
     ui_->secondTimeEdit->setFocus(Qt::OtherFocusReason);
-    ui_->resultArea->ensureWidgetVisible(ui_->secondTimeEdit);
     statusBar()->showMessage(u"已记为第二船位，请输入定位的时间。"_s);
 }
 

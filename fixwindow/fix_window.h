@@ -104,7 +104,7 @@ private:
     void recordFix();
     void showRecordedFixes(const RecordedFixTexts& first, const RecordedFixTexts& second);
     void showFoundCurrent(const FoundCurrentReading& reading);
-    void showSightSettings();
+    void showPanels();
 
     std::unique_ptr<Ui::FixWindow> ui_;
     geo::NumberForm nearForm_ = geo::NumberForm::Minutes;  // of the DR position as typed
@@ -116,6 +116,8 @@ private:
     FixDocument document_;
     std::optional<nav::Fix> fix_;
     bool hasSights_ = false;     // a 天体高度 row, or a sight's setting typed
+    bool hasCurrentTexts_ = false;  // a text of 求流 typed
+    bool currentShown_ = false;     // 求流 asked for
     QStringList settingsLines_;  // for the sheet
     QStringList answer_;
     QStringList observationLines_;
