@@ -347,6 +347,7 @@ void FixWindow::showFoundCurrent(const FoundCurrentReading& reading)
 {
     const QString line = reading.current ? foundCurrentLine(*reading.current) : reading.problem;
     ui_->currentEdit->setText(line);
+    ui_->currentEdit->setCursorPosition(0);  // the set and drift in view, not the DR at the end
     ui_->currentEdit->setToolTip(line);
     if (reading.current)
         answer_ << u"求流："_s + line;
