@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -66,12 +67,34 @@ std::optional<double> clockSeconds(const QRegularExpressionMatch& match)
     return (hours * 60 + minutes) * secondsPerMinute + seconds;
 }
 
+std::optional<nav::TimeZone> zoneOf(const QString& text)
+{
+    return text.trimmed().isEmpty() ? nav::TimeZone() : nav::readTimeZone(text.trimmed().toStdString());
+}
+
+// A whole time's clock reading in its own zone, read on the watch clock
+// (the settings' zone, UTC when none), so that sights timed in another
+// zone run the lines by the time between them: 03:50 UTC is 11:50 on a
+// clock of UTC+8. Nothing when either zone does not read (its refusal
+// comes from readAltitude or the settings).
+std::optional<double> onTheWatchClock(std::optional<double> seconds, const QString& zone,
+                                      const QString& watchZone)
+{
+    constexpr double secondsPerDay = 24 * 3600;
+    const std::optional<nav::TimeZone> written = zoneOf(zone);
+    const std::optional<nav::TimeZone> watch = zoneOf(watchZone);
+    if (!seconds || !written || !watch)
+        return std::nullopt;
+    const double shifted = *seconds + (watch->minutes() - written->minutes()) * secondsPerMinute;
+    return std::fmod(shifted + secondsPerDay, secondsPerDay);
+}
+
 SightTime sightTime(const QString& typed, const AltitudeRowSettings& settings)
 {
     static const QRegularExpression watch(
         uR"(^(?<h>[0-9]{1,2}):(?<m>[0-9]{2})(?::(?<s>[0-9]{2}(?:\.[0-9]+)?))?$)"_s);
     static const QRegularExpression whole(
-        uR"(^[0-9]{4}[-/][0-9]{1,2}[-/][0-9]{1,2}(?:T| +)(?<h>[0-9]{1,2}):(?<m>[0-9]{2})(?::(?<s>[0-9]{2}(?:\.[0-9]+)?))?(?: +\S+)?$)"_s);
+        uR"(^[0-9]{4}[-/][0-9]{1,2}[-/][0-9]{1,2}(?:T| +)(?<h>[0-9]{1,2}):(?<m>[0-9]{2})(?::(?<s>[0-9]{2}(?:\.[0-9]+)?))?(?: +(?<z>\S+))?$)"_s);
     const QString text = typed.trimmed();
     if (const QRegularExpressionMatch match = watch.match(text); match.hasMatch()) {
         if (settings.date.trimmed().isEmpty())
@@ -82,7 +105,7 @@ SightTime sightTime(const QString& typed, const AltitudeRowSettings& settings)
         return {when, clockSeconds(match), {}};
     }
     if (const QRegularExpressionMatch match = whole.match(text); match.hasMatch())
-        return {text, clockSeconds(match), {}};
+        return {text, onTheWatchClock(clockSeconds(match), match.captured(u"z"), settings.zone), {}};
     return {text, {}, {}};
 }
 

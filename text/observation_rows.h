@@ -97,7 +97,9 @@ ReadRows readObservationRows(const QList<ObservationRow>& rows, const RowSetting
 // A 天体高度 row's 时间或航程 is the sight's time: a watch time to the
 // second on the settings' date and zone ("09:30:15", "9:30"), or a whole
 // time with or without its zone as --altitude takes it ("2026-12-08
-// 09:30:15 +8"). Its clock reading, to the second, times the runs before
+// 09:30:15 +8"). Its clock reading to the second on the watch clock (the
+// settings' zone, UTC when none; a whole time in another zone is read on
+// it: 03:50 UTC is 11:50 on UTC+8) times the runs before
 // and after it as a watch time does, so a sun line is run up to noon by
 // the settings' course and speed; without them, or after a row with no
 // time, a sight is not run and not refused, as --altitude runs a sight

@@ -94,6 +94,7 @@ private slots:
     void savedOnlyWhatAFileHolds();
     void altitudesAreTheNavFix_data();
     void altitudesAreTheNavFix();
+    void sightsTimedByTheClockAreRun();
     void altitudeRowOfAFileIsNoMark();
 };
 
@@ -521,4 +522,48 @@ void FixCommandTest::altitudeRowOfAFileIsNoMark()
 }
 
 QTEST_GUILESS_MAIN(FixCommandTest)
+// A sun-run-sun typed as the window's rows, each sight timed by the clock
+// on the day and zone set, with the course and speed between: the file
+// gives the fix the options give with the run worked by hand, 1 h 50 min
+// 30 s at 12 kn on 090 (22.1 n mile), and so do the same sights timed in
+// whole times; taken without a course and speed they are not run.
+void FixCommandTest::sightsTimedByTheClockAreRun()
+{
+    QTemporaryDir folder;
+    const auto saved = [&](const QString& name, const QString& first, const QString& second,
+                           const QString& course) {
+        const QString path = folder.filePath(name);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return QString();
+        file.write(u"设置,值,形式\r\n推算船位,3028N 12300E,分\r\n航向,%3\r\n航速,12\r\n"
+                   u"日期,2026-03-20\r\n区时,+8\r\n\r\n"
+                   u"类型,物标,物标2,观测值,时间或航程,物标形式,物标2形式\r\n"
+                   u"天体高度,Sun,upper,49.3,%1,分,分\r\n天体高度,太阳,下边,59 20,%2,分,分\r\n"_s
+                       .arg(first, second, course)
+                       .toUtf8());
+        return path;
+    };
+    const QStringList sights{u"--altitude"_s, u"Sun"_s, u"2026-03-20 09:59:30 +8"_s, u"49.3"_s,
+                             u"--limb"_s, u"upper"_s};
+    const QStringList noon{u"--altitude"_s, u"太阳"_s, u"2026-03-20 11:50 +8"_s, u"59 20"_s,
+                           u"--limb"_s, u"下边"_s};
+    const QStringList dr{u"--near"_s, u"3028N 12300E"_s, u"--json"_s};
+    const ProgramRun byHand =
+        runFix(sights + QStringList{u"--run"_s, u"090"_s, u"22.1"_s} + noon + dr);
+    QVERIFY2(byHand.status == 0, qPrintable(byHand.err));
+    for (const QString& path : {saved(u"clock.csv"_s, u"09:59:30"_s, u"11:50"_s, u"090"_s),
+                                saved(u"whole.csv"_s, u"2026-03-20 09:59:30 +8"_s,
+                                      u"2026-03-20 03:50 UTC"_s, u"090"_s)}) {
+        const ProgramRun fromFile = runFix(QStringList{path, u"--json"_s});
+        QVERIFY2(fromFile.status == 0, qPrintable(fromFile.err));
+        QCOMPARE(fromFile.out, byHand.out);
+    }
+    const ProgramRun together = runFix(QStringList{saved(u"still.csv"_s, u"09:59:30"_s, u"11:50"_s, {}),
+                                                   u"--json"_s});
+    const ProgramRun unrun = runFix(sights + noon + dr);
+    QVERIFY2(together.status == 0, qPrintable(together.err));
+    QCOMPARE(together.out, unrun.out);
+}
+
 #include "fix_command_test.moc"
