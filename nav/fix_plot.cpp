@@ -459,6 +459,17 @@ FixPlot plotFix(EarthModel model, const std::vector<Sighting>& sightings, double
         }
         if (plot.track.size() < 2)
             plot.track.clear();
+        // Each intercept from its assumed position, which the whole plot
+        // shows, as a plotting sheet has the DR the lines are laid off from.
+        for (const AltitudeIntercept& line : fix->intercepts) {
+            const double toward = line.intercept >= 0 ? line.zn : line.zn + kFullCircle / 2;
+            const std::optional<geo::GeoPoint> foot =
+                carried(figure, line.assumed, {{toward, std::abs(line.intercept)}});
+            const std::optional<PlotPoint> from = place(line.assumed, true);
+            const std::optional<PlotPoint> to = foot ? place(*foot, true) : std::nullopt;
+            if (from && to)
+                plot.intercepts.push_back({line.observation, *from, *to});
+        }
     }
     if (shown.empty())
         return plot;

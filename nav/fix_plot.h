@@ -94,6 +94,16 @@ struct PlottedLine {
     std::vector<std::vector<PlotPoint>> pieces;
 };
 
+// An altitude's intercept as the plotter draws it: from the assumed
+// position along the body's azimuth Zn (away from it when the intercept is
+// negative) for the intercept's length, on a rhumb line, a straight line on
+// the plot, to the foot where the line of position crosses it.
+struct PlottedIntercept {
+    std::size_t observation = 0;  // counted from 0, runs not counted
+    PlotPoint assumed;
+    PlotPoint foot;
+};
+
 struct PlottedMark {
     geo::GeoPoint position;
     PlotPoint at;
@@ -121,6 +131,7 @@ struct FixPlot {
     // The runs after the first observation, from where the ship was then to
     // the fix: straight segments, as rhumb lines are on the projection.
     std::vector<PlotPoint> track;
+    std::vector<PlottedIntercept> intercepts;  // each altitude of the fix, in order
     std::optional<PlotPoint> fix;
     std::vector<PlotPoint> otherSolutions;
     std::vector<PlotPoint> cockedHat;  // its three corners, or none

@@ -176,6 +176,21 @@ void paintTrack(QPainter& painter, const Mapping& map, const nav::FixPlot& plot,
     painter.setBrush(Qt::NoBrush);
 }
 
+// Each intercept in its line's colour, dashed, from a small square at the
+// assumed position to its foot on the line.
+void paintIntercepts(QPainter& painter, const Mapping& map, const nav::FixPlot& plot, qreal unit)
+{
+    for (const nav::PlottedIntercept& intercept : plot.intercepts) {
+        const QColor colour = QColor::fromRgb(lineColours[intercept.observation % lineColours.size()]);
+        const QPointF from = map(intercept.assumed);
+        painter.setPen(pen(colour, lineWidth * unit, Qt::DashLine));
+        painter.drawLine(from, map(intercept.foot));
+        const qreal half = symbol * unit / 2;
+        painter.setPen(pen(colour, lineWidth * unit));
+        painter.drawRect(QRectF(from - QPointF(half, half), from + QPointF(half, half)));
+    }
+}
+
 void paintPoints(QPainter& painter, const Mapping& map, const nav::FixPlot& plot,
                  const QList<MarkName>& names, qreal unit)
 {
@@ -292,6 +307,7 @@ void paintFixPlot(QPainter& painter, const QRectF& area, const nav::FixPlot& plo
         }
         paintLines(painter, area, map, plot, unit);
         paintTrack(painter, map, plot, unit);
+        paintIntercepts(painter, map, plot, unit);
         paintPoints(painter, map, plot, markNames, unit);
         paintScaleBar(painter, map, plot.scaleBar, unit);
         paintNorth(painter, area, unit);

@@ -198,6 +198,34 @@ double distanceToPolyline(nav::PlotPoint p, const std::vector<nav::PlotPoint>& l
     return nearest;
 }
 
+// Each intercept runs from its assumed position toward the body (away for
+// a negative intercept) onto its line: its foot lies within a tenth of the
+// intercept of the circle of equal altitude, where a foot drawn the wrong
+// way would lie twice the intercept off it. The second star's DR is
+// carried by the run before it.
+TEST(FixPlot, InterceptsRunFromTheAssumedPositionOntoTheirLines)
+{
+    const nav::Earth earth(Wgs84);
+    const nav::Observation first =
+        nav::altitudeObservation(-176.97407822325692, 11.836893742684685, 37.02136314944084);
+    const nav::Observation second =
+        nav::altitudeObservation(-126.10405187276183, -16.755252796055817, 42.83210704732766);
+    const std::vector<nav::Sighting> sightings{first, nav::Run{45.0, 5.0}, second};
+    const geo::GeoPoint dr{30.4666667, 123.0};
+    const nav::Fix fix = nav::FixSolver().solve(sightings, 0, dr);
+    const nav::FixPlot plot = nav::plotFix(Wgs84, sightings, 0, &fix, {1, 1, 1}, dr);
+    ASSERT_EQ(plot.intercepts.size(), 2u);
+    ASSERT_EQ(fix.intercepts.size(), 2u);
+    for (std::size_t k = 0; k < 2; ++k) {
+        const nav::Observation& star = k == 0 ? first : second;
+        const double intercept = std::abs(fix.intercepts[k].intercept) * 1852;
+        const geo::GeoPoint assumed = plot.projection->reverse(plot.intercepts[k].assumed);
+        const geo::GeoPoint foot = plot.projection->reverse(plot.intercepts[k].foot);
+        EXPECT_NEAR(std::abs(offTheLine(earth, star, assumed)), intercept, 0.05 * intercept) << k;
+        EXPECT_LT(std::abs(offTheLine(earth, star, foot)), 0.1 * intercept) << k;
+    }
+}
+
 // Both lines of a two-bearing fix pass through the fix as drawn, also
 // zoomed in to the narrowest extent, where a coarse polyline would miss it.
 TEST(FixPlot, LinesPassThroughTheFixAtEveryZoom)
