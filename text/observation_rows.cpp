@@ -135,17 +135,24 @@ public:
         const std::optional<nav::Run> run = readWhen(row.when);
         const ObservationReading reading = readObservation(describe(row.kind), row.mark, row.mark2,
                                                            row.value, row.forms, read_.names);
-        for (const ObservationCellRefusal& refusal : reading.refusals)
+        take(run, reading.observation, reading.refusals);
+    }
+
+private:
+    // A row read: its refusals marked, or its run and observation taken.
+    void take(const std::optional<nav::Run>& run, const std::optional<nav::Observation>& observation,
+              const QList<ObservationCellRefusal>& refusals)
+    {
+        for (const ObservationCellRefusal& refusal : refusals)
             refuse(refusal.column, refusal.message);
         if (refused_)
             return;
         if (run)
             read_.sightings.emplace_back(*run);
-        read_.sightings.emplace_back(*reading.observation);
+        read_.sightings.emplace_back(*observation);
         ++read_.observations;
     }
 
-private:
     void add(const QList<MarkName>& names)
     {
         for (const MarkName& named : names) {
@@ -245,14 +252,7 @@ private:
             return;
         const AltitudeReading reading = readAltitude({row.mark, row.mark2, time.text, row.value},
                                                      altitudes.sight, altitudes.assumed);
-        for (const ObservationCellRefusal& refusal : reading.refusals)
-            refuse(refusal.column, refusal.message);
-        if (refused_)
-            return;
-        if (run)
-            read_.sightings.emplace_back(*run);
-        read_.sightings.emplace_back(*reading.observation);
-        ++read_.observations;
+        take(run, reading.observation, reading.refusals);
     }
 
     const RowSettings& settings_;
