@@ -500,6 +500,28 @@ void FixWindow::showRecordedFixes(const RecordedFixTexts& first, const RecordedF
     ui_->secondTimeEdit->setText(second.time);
 }
 
+QString FixWindow::takeSight(const SentSight& sight)
+{
+    const TakenSight taken = tarnquil::takeSight(fixTexts(), sight);
+    if (!taken.refusal.isEmpty())
+        return taken.refusal;
+    const FixSettingTexts& settings = taken.texts.settings;
+    for (const SettingField& setting : settingFields)
+        if (((*ui_).*setting.field)->text() != settings.*setting.text)
+            ((*ui_).*setting.field)->setText(settings.*setting.text);
+    if (ui_->nearEdit->text() != settings.near) {
+        nearForm_ = settings.nearForm;
+        ui_->nearEdit->setText(settings.near);
+    }
+    model_->appendObservation(taken.texts.rows.back());
+    // The keyboard on the new row, whose refusal, if any, is its tooltip.
+    const int row = int(taken.texts.rows.size()) - 1;
+    ui_->observationTable->setCurrentIndex(model_->index(row, int(ObservationColumn::Value)));
+    ui_->observationTable->setFocus(Qt::OtherFocusReason);
+    statusBar()->showMessage(u"已加入第 %1 行：%2。"_s.arg(row + 1).arg(observationLines_.value(observationLines_.size() - 1)));
+    return {};
+}
+
 void FixWindow::showAddedToRoute(bool added)
 {
     statusBar()->showMessage(addedToRouteMessage(added));

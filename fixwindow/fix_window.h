@@ -25,6 +25,7 @@
 #include "fixwindow/observation_table_model.h"
 #include "text/fix_reading.h"
 #include "text/found_current_reading.h"
+#include "text/sent_sight.h"
 #include "print/fix_sheet.h"
 #include "routefiles/route_table.h"
 #include "widgets/prompt.h"
@@ -69,6 +70,11 @@ public:
     const std::optional<nav::Fix>& fix() const { return fix_; }
     // The sheet that is printed, exported and copied as an image.
     FixSheet sheet() const;
+
+    // A sight from the celestial window (text/sent_sight.h) as a
+    // 天体高度 row after the others, one undo step, its settings filled
+    // where empty; or, with nothing changed, why not.
+    QString takeSight(const SentSight& sight);
 
     // Says in the status bar whether the route took the fix sent by
     // addToRouteRequested: it declines a fix equal to its last waypoint.

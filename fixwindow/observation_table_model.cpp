@@ -241,6 +241,11 @@ void ObservationTableModel::insertObservation(int row)
     edit(std::move(after), u"插入观测"_s);
 }
 
+void ObservationTableModel::appendObservation(const ObservationRow& row)
+{
+    edit(rows_ + QList<ObservationRow>{row}, u"加入"_s + describe(row.kind).name.toString());
+}
+
 void ObservationTableModel::removeObservations(QList<int> rows)
 {
     std::sort(rows.begin(), rows.end(), std::greater<>());

@@ -47,6 +47,8 @@ public:
     // The form a mark typed from now on is read in; each mark keeps its own.
     void setForm(geo::NumberForm form) { form_ = form; }
     void insertObservation(int row);
+    // After the last observation, as one step.
+    void appendObservation(const ObservationRow& row);
     void removeObservations(QList<int> rows);
 
     void setRefusals(const QList<ObservationRefusal>& refusals);
