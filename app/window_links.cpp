@@ -41,6 +41,7 @@ void WindowLinks::link(CelestialWindow* window)
     celestialWindow_ = window;
     connect(window, &CelestialWindow::fixWindowRequested, this, &WindowLinks::openFixWindow);
     connect(window, &CelestialWindow::routeWindowRequested, this, &WindowLinks::openRouteWindow);
+    connect(window, &CelestialWindow::sightSent, this, &WindowLinks::sendSight);
 }
 
 void WindowLinks::openCelestialWindow()
@@ -69,14 +70,31 @@ void WindowLinks::openRouteWindow()
 
 void WindowLinks::openFixWindow()
 {
+    // A fix window closed without being deleted (the first window of
+    // tarnquil --fix) is hidden: show it again, as it was left.
+    showAndActivate(fixWindow());
+}
+
+FixWindow* WindowLinks::fixWindow()
+{
     if (!fixWindow_) {
         auto* window = new FixWindow;
         window->setAttribute(Qt::WA_DeleteOnClose);
         link(window);
     }
-    // A fix window closed without being deleted (the first window of
-    // tarnquil --fix) is hidden: show it again, as it was left.
-    showAndActivate(fixWindow_);
+    return fixWindow_;
+}
+
+// The fix window takes the sight, or says why not where it was sent from;
+// the navigator goes on in the fix with the row taken.
+void WindowLinks::sendSight(const SentSight& sight)
+{
+    FixWindow* window = fixWindow();
+    const QString refusal = window->takeSight(sight);
+    if (celestialWindow_)
+        celestialWindow_->showSightTaken(refusal);
+    if (refusal.isEmpty())
+        showAndActivate(window);
 }
 
 void WindowLinks::addToRoute(const WaypointText& waypoint)

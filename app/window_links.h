@@ -5,10 +5,12 @@
 // celestial window, whose 工具 opens a route window or the fix window, as
 // the fix window's 工具 opens a route window or the celestial window; the
 // fix window's 加入航线 appends the fix to the route window opened last that
-// is still open, or to a new route window when none is.
+// is still open, or to a new route window when none is; the celestial
+// window's 送到陆标定位 gives its sight to the fix window (or a new one).
 #pragma once
 
 #include "routefiles/route_table.h"
+#include "text/sent_sight.h"
 
 #include <QList>
 #include <QObject>
@@ -34,6 +36,8 @@ public:
 
 private:
     void openFixWindow();
+    FixWindow* fixWindow();  // the one open, or a new one not yet shown
+    void sendSight(const SentSight& sight);
     void openCelestialWindow();
     void openRouteWindow();
     void addToRoute(const WaypointText& waypoint);

@@ -4,6 +4,8 @@
 #include "text/celestial_report.h"
 #include "text/celestial_text.h"
 #include "text/celestial_words.h"
+#include "text/altitude_reading.h"
+#include "text/option_words.h"
 #include "text/conversion_message.h"
 #include "text/refusals.h"
 
@@ -44,7 +46,10 @@ QString blankFieldWords(CelestialField field)
     case CelestialField::Position:
         return u"推算船位"_s;
     case CelestialField::CompassBody:
+    case CelestialField::SightBody:
         return u"天体"_s;
+    case CelestialField::Hs:
+        return u"六分仪高度"_s;
     case CelestialField::Bearing:
         return u"罗经方位"_s;
     case CelestialField::Date:
@@ -112,13 +117,50 @@ GivenTime readTimeField(const QString& text, double dut1, CelestialField field)
     return {*reading.instant, reading.zone};
 }
 
-const nav::Body& readBodyField(const QString& text)
+const nav::Body& readBodyField(const QString& text, CelestialField field)
 {
-    requireText(text, CelestialField::CompassBody);
+    requireText(text, field);
     const BodyReading reading = readBodyText(text);
     if (!reading.body)
-        throw Refused{reading.refusal, CelestialField::CompassBody};
+        throw Refused{reading.refusal, field};
     return *reading.body;
+}
+
+// A condition of the sight, its default when blank.
+double readConditionField(const QString& text, QuantityReading (*reader)(const QString&, QStringView),
+                          double blank, CelestialField field)
+{
+    return isBlank(text) ? blank : valueOf(reader(text, {}), field);
+}
+
+// The 测天 page's sight, read as --sight reads the same texts.
+SightQuestion readSightFields(const CelestialTexts& texts)
+{
+    const double dut1 = readDut1Field(texts);
+    SightQuestion question;
+    question.body = &readBodyField(texts.sightBody, CelestialField::SightBody);
+    question.time = readTimeField(texts.sightTime, dut1, CelestialField::SightTime);
+    requireText(texts.hs, CelestialField::Hs);
+    question.hs = valueOf(readAltitudeText(texts.hs, {}, u"六分仪高度"_s), CelestialField::Hs);
+    nav::Limb limb = nav::Limb::Lower;
+    if (!isBlank(texts.limb)) {
+        const std::optional<nav::Limb> given = readLimbWord(texts.limb.trimmed().toStdString());
+        if (!given)
+            throw Refused{choiceRefusal(u"边", limbWords(), texts.limb), CelestialField::Limb};
+        limb = *given;
+    }
+    question.limb = limbOf(*question.body, limb);
+    nav::SightConditions& conditions = question.conditions;
+    conditions.indexCorrection =
+        readConditionField(texts.indexCorrection, readIndexCorrectionText, 0, CelestialField::IndexCorrection);
+    conditions.heightOfEye =
+        readConditionField(texts.heightOfEye, readHeightOfEyeText, blankHeightOfEye, CelestialField::HeightOfEye);
+    conditions.temperature = readConditionField(texts.temperature, readTemperatureText,
+                                                nav::kDefaultTemperature, CelestialField::Temperature);
+    conditions.pressure =
+        readConditionField(texts.pressure, readPressureText, nav::kDefaultPressure, CelestialField::Pressure);
+    question.at = readPositionField(texts.position);
+    return question;
 }
 
 nav::TimeZone readZoneField(const QString& text, geo::GeoPoint at)
@@ -160,7 +202,7 @@ CelestialAnswer compassAnswer(const CelestialTexts& texts)
 {
     return answered([&texts] {
         CompassQuestion question;
-        question.body = &readBodyField(texts.compassBody);
+        question.body = &readBodyField(texts.compassBody, CelestialField::CompassBody);
         question.time = readTimeField(texts.compassTime, readDut1Field(texts), CelestialField::CompassTime);
         question.at = readPositionField(texts.position);
         requireText(texts.bearing, CelestialField::Bearing);
@@ -223,6 +265,30 @@ CelestialAnswer starsAnswer(const CelestialTexts& texts)
         return report + u'\n'
             + identifyText(time, at, altitude, azimuth, nav::identifyBody(almanac, at, altitude, azimuth));
     });
+}
+
+CelestialAnswer sightAnswer(const CelestialTexts& texts)
+{
+    return answered([&texts] {
+        const SightQuestion question = readSightFields(texts);
+        const nav::Almanac almanac(question.time.instant);
+        try {
+            if (texts.sightBy == SightBy::Latitude)
+                return latitudeText(question, nav::latitudeBySight(almanac, *question.body, question.hs,
+                                                                   question.limb, question.conditions,
+                                                                   question.at));
+            return sightText(question, nav::reduceSight(almanac, *question.body, question.hs, question.limb,
+                                                        question.conditions, question.at));
+        } catch (const nav::CelestialError& error) {
+            throw Refused{celestialRefusalMessage(error, *question.body), CelestialField::None};
+        }
+    });
+}
+
+SentSight sightToSend(const CelestialTexts& texts)
+{
+    return {{texts.sightBody, texts.limb, texts.sightTime, texts.hs}, texts.position, texts.heightOfEye,
+            texts.indexCorrection, texts.temperature, texts.pressure, texts.dut1};
 }
 
 }  // namespace tarnquil

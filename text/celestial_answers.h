@@ -11,12 +11,18 @@
 //            眼高 (blank: 0 m), DUT1           -> riseSetText
 //   识星     时间, 位置, DUT1, and 观测高度 with 真方位 to identify a body
 //            (both blank: none)                -> starsText, identifyText
-// DUT1 blank is 0 s. A field's refusal names the field; a field that must
+//   测天     天体, 边 (blank: 下边), 时间, 六分仪高度 Hs, 位置, the
+//            conditions 指标差, 眼高, 温度, 气压 (blank: 0′, 0 m, 10 °C,
+//            1010 hPa), DUT1, and the method (高度差法 or 求纬度: by the
+//            meridian altitude or Polaris) -> sightText, latitudeText
+// DUT1 blank is 0 s; 眼高 serves both 出没 and 测天. A field's refusal names the field; a field that must
 // be filled and is blank asks for it (请填写推算船位。), which is no mistake
 // to mark; a question the almanac cannot answer (the Sun below the horizon
 // for an amplitude, a day beyond the almanac's years) is refused naming no
 // field.
 #pragma once
+
+#include "text/sent_sight.h"
 
 #include <QString>
 
@@ -38,9 +44,17 @@ enum class CelestialField {
     StarsTime,
     Altitude,
     Azimuth,
+    SightBody,
+    Limb,
+    SightTime,
+    Hs,
+    IndexCorrection,
+    Temperature,
+    Pressure,
 };
 
 enum class CompassBy { Azimuth, Amplitude };
+enum class SightBy { Reduction, Latitude };
 
 // What the navigator typed, field by field.
 struct CelestialTexts {
@@ -58,6 +72,14 @@ struct CelestialTexts {
     QString starsTime;
     QString altitude;
     QString azimuth;
+    QString sightBody;
+    QString limb;
+    QString sightTime;
+    QString hs;
+    QString indexCorrection;
+    QString temperature;
+    QString pressure;
+    SightBy sightBy = SightBy::Reduction;
 };
 
 // A page's report, or why there is none and which field it is about.
@@ -72,5 +94,10 @@ CelestialAnswer almanacAnswer(const CelestialTexts& texts);
 CelestialAnswer compassAnswer(const CelestialTexts& texts);
 CelestialAnswer riseSetAnswer(const CelestialTexts& texts);
 CelestialAnswer starsAnswer(const CelestialTexts& texts);
+CelestialAnswer sightAnswer(const CelestialTexts& texts);
+
+// The 测天 page's sight as the fix window takes it (sent_sight.h), its
+// texts as typed.
+SentSight sightToSend(const CelestialTexts& texts);
 
 }  // namespace tarnquil

@@ -129,6 +129,9 @@ private slots:
     void almanacAgreesWithPyephem();
     void amplitudeAtSunriseByKeysOnly();
     void sunriseAgreesWithPyephem();
+    void sightGoesToTheFixByKeysOnly();
+    void onlyASightThatReducesIsSent_data();
+    void onlyASightThatReducesIsSent();
     void refusedTextIsMarkedWhereItIs_data();
     void refusedTextIsMarkedWhereItIs();
     void blankFieldAsksWithoutAMark();
@@ -216,6 +219,70 @@ void CelestialWindowTest::sunriseAgreesWithPyephem()
     QCOMPARE(lineOf(lines, u"日出"_s), u"06:34:39"_s);
 }
 
+// The noon sun typed, its latitude chosen with the arrow keys, and sent to
+// the fix window with Ctrl+J: the texts go as typed, with the page's
+// conditions and DR.
+void CelestialWindowTest::sightGoesToTheFixByKeysOnly()
+{
+    Driver driver;
+    QVERIFY(driver.active());
+    driver.type(Qt::Key_P, ship);
+    driver.type(Qt::Key_Y, u"15"_s);
+    QTest::keyClick(&driver.window(), Qt::Key_T, Qt::AltModifier);
+    driver.type(Qt::Key_J, u"太阳"_s);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    typeInto(QApplication::focusWidget(), u"2026-12-08 11:43 +8"_s);
+    driver.type(Qt::Key_W, u"37°00.6′"_s);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QVERIFY(driver.window().findChild<QRadioButton*>(u"byLatitude"_s)->isChecked());
+    // tarnquil --latitude Sun "2026-12-08 11:43 +8" 37°00.6′ --at "30°10.2′N 122°05.3′E" --height 15
+    QCOMPARE(lineOf(driver.report(Page::Sight), u"纬度 φ"_s), u"30°08.75′N"_s);
+    QSignalSpy sent(&driver.window(), &CelestialWindow::sightSent);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_J, Qt::ControlModifier);
+    QCOMPARE(sent.count(), 1);
+    const auto sight = sent.front().front().value<tarnquil::SentSight>();
+    QCOMPARE(sight.row.body, u"太阳"_s);
+    QVERIFY(sight.row.limb.isEmpty());
+    QCOMPARE(sight.row.time, u"2026-12-08 11:43 +8"_s);
+    QCOMPARE(sight.row.hs, u"37°00.6′"_s);
+    QCOMPARE(sight.position, ship);
+    QCOMPARE(sight.heightOfEye, u"15"_s);
+}
+
+// 送到陆标定位 waits for a sight that reduces: not one half typed, nor one
+// refused, nor one the almanac cannot reduce.
+void CelestialWindowTest::onlyASightThatReducesIsSent_data()
+{
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<QString>("hs");
+    QTest::addColumn<bool>("sent");
+    QTest::newRow("reduced") << u"Sun"_s << u"37°00.6′"_s << true;
+    QTest::newRow("no Hs yet") << u"Sun"_s << QString() << false;
+    QTest::newRow("Hs over 90") << u"Sun"_s << u"95"_s << false;
+    QTest::newRow("Sirius below the horizon") << u"Sirius"_s << u"20"_s << false;
+}
+
+void CelestialWindowTest::onlyASightThatReducesIsSent()
+{
+    QFETCH(QString, body);
+    QFETCH(QString, hs);
+    QFETCH(bool, sent);
+    Driver driver;
+    QVERIFY(driver.active());
+    driver.field(CelestialField::Position)->setText(ship);
+    driver.window().showPage(Page::Sight);
+    driver.field(CelestialField::SightBody)->setText(body);
+    driver.field(CelestialField::SightTime)->setText(u"2026-12-08 11:44 +8"_s);
+    driver.field(CelestialField::Hs)->setText(hs);
+    QSignalSpy spy(&driver.window(), &CelestialWindow::sightSent);
+    QTest::keyClick(driver.field(CelestialField::Hs), Qt::Key_J, Qt::ControlModifier);
+    QCOMPARE(spy.count(), sent ? 1 : 0);
+    QCOMPARE(driver.window().sendSightAction()->isEnabled(), sent);
+}
+
 // A text each field refuses: the field tinted with the reason as its
 // tooltip and description, the page's report the reason.
 void CelestialWindowTest::refusedTextIsMarkedWhereItIs_data()
@@ -234,6 +301,11 @@ void CelestialWindowTest::refusedTextIsMarkedWhereItIs_data()
                                               << u"-1"_s << u"眼高“-1”超出范围"_s;
     QTest::newRow("a bearing over 360") << int(Page::Compass) << int(CelestialField::Bearing)
                                         << u"400"_s << u"方位“400”超出范围"_s;
+    QTest::newRow("a limb called left") << int(Page::Sight) << int(CelestialField::Limb) << u"left"_s
+                                        << u"边 应为 lower（下边）或 upper（上边），不能是“left”。"_s;
+    QTest::newRow("an index correction with a side") << int(Page::Sight)
+                                                     << int(CelestialField::IndexCorrection) << u"2′W"_s
+                                                     << u"指标差“2′W”无法识别"_s;
     QTest::newRow("a latitude over 90") << int(Page::RiseSet) << int(CelestialField::Position)
                                         << u"91°00′N 122°00′E"_s << u"位置“91°00′N 122°00′E”"_s;
 }
@@ -249,6 +321,9 @@ void CelestialWindowTest::refusedTextIsMarkedWhereItIs()
     driver.field(CelestialField::Position)->setText(ship);
     driver.field(CelestialField::CompassBody)->setText(u"Sun"_s);
     driver.field(CelestialField::Bearing)->setText(u"118.5"_s);
+    driver.field(CelestialField::SightBody)->setText(u"Sun"_s);
+    driver.field(CelestialField::SightTime)->setText(u"2026-12-08 11:44 +8"_s);
+    driver.field(CelestialField::Hs)->setText(u"37°00.6′"_s);
     driver.window().showPage(Page(page));
     QLineEdit* refused = driver.field(CelestialField(field));
     const QString before = refused->text();
@@ -300,16 +375,20 @@ void CelestialWindowTest::tabReachesEveryInput_data()
 {
     QTest::addColumn<int>("page");
     QTest::addColumn<QStringList>("order");
-    const QStringList shared{u"positionEdit"_s, u"dut1Edit"_s};
+    const QStringList shared{u"positionEdit"_s, u"heightEdit"_s, u"dut1Edit"_s};
     QTest::newRow("天文历") << int(Page::Almanac)
                          << shared + QStringList{u"almanacTimeEdit"_s, u"almanacReport"_s};
+    // 送到陆标定位 is passed over until the sight reduces.
+    QTest::newRow("测天") << int(Page::Sight)
+                        << shared + QStringList{u"sightBodyEdit"_s, u"limbEdit"_s, u"sightTimeEdit"_s,
+                                                u"hsEdit"_s, u"byReduction"_s, u"indexCorrectionEdit"_s,
+                                                u"temperatureEdit"_s, u"pressureEdit"_s, u"sightReport"_s};
     QTest::newRow("罗经差") << int(Page::Compass)
                          << shared + QStringList{u"compassBodyEdit"_s, u"compassTimeEdit"_s,
                                                  u"bearingEdit"_s, u"variationEdit"_s,
                                                  u"byAzimuth"_s, u"compassReport"_s};
     QTest::newRow("出没") << int(Page::RiseSet)
-                        << shared + QStringList{u"dateEdit"_s, u"zoneEdit"_s, u"heightEdit"_s,
-                                                u"riseSetReport"_s};
+                        << shared + QStringList{u"dateEdit"_s, u"zoneEdit"_s, u"riseSetReport"_s};
     QTest::newRow("识星") << int(Page::Stars)
                         << shared + QStringList{u"starsTimeEdit"_s, u"altitudeEdit"_s,
                                                 u"azimuthEdit"_s, u"starsReport"_s};
@@ -402,7 +481,7 @@ void CelestialWindowTest::fitsTheScreen()
     QVERIFY2(screen.contains(window.frameGeometry()),
              qPrintable(u"%1x%2 on %3x%4"_s.arg(window.width()).arg(window.height())
                             .arg(screen.width()).arg(screen.height())));
-    for (const Page page : {Page::Almanac, Page::Compass, Page::RiseSet, Page::Stars}) {
+    for (const Page page : {Page::Almanac, Page::Sight, Page::Compass, Page::RiseSet, Page::Stars}) {
         window.showPage(page);
         QCoreApplication::processEvents();
         tarnquil::ReportView* report = window.report(page);

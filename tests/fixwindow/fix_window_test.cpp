@@ -36,6 +36,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cmath>
+
 using namespace Qt::StringLiterals;
 using tarnquil::FixWindow;
 using tarnquil::ObservationColumn;
@@ -186,6 +188,7 @@ private slots:
     void noFixSaysWhy();
     void copiedFixPastesIntoBothWindows();
     void addToRouteSendsTheFix();
+    void sentSightCrossesABearing();
     void plotZoomsFromTheKeyboard();
     void everyControlHasAName();
     void altLettersAreTheirOwn();
@@ -714,6 +717,42 @@ void FixWindowTest::addToRouteSendsTheFix()
     const auto waypoint = sent.front().front().value<tarnquil::WaypointText>();
     QCOMPARE(waypoint.name, u"船位"_s);
     QCOMPARE(waypoint.latitude + u' ' + waypoint.longitude, driver.fixText());
+}
+
+// The noon sun from the celestial window crossed with the bearing of a mark
+// due north: the bearing puts the ship on the mark's meridian, and the sun
+// line, whose Hs was chosen for an intercept of 0.0 n mile at the DR
+// (tarnquil --sight 太阳 "2026-12-08 11:44 +8" 36°50′ --at "30°10.2′N
+// 122°05.3′E" --height 15 --index-correction -1.5: 10.6 海里 背), through
+// the DR's latitude. One undo step takes the row back; a sight corrected
+// otherwise than the window's rows is refused, nothing changed.
+void FixWindowTest::sentSightCrossesABearing()
+{
+    Driver driver;
+    driver.type(0, ObservationColumn::Mark, u"3040.0N 12205.3E"_s);
+    driver.type(0, ObservationColumn::Value, u"000"_s);
+    tarnquil::SentSight sight;
+    sight.row = {u"太阳"_s, {}, u"2026-12-08 11:44 +8"_s, u"37°00.6′"_s};
+    sight.position = u"30°10.2′N 122°05.3′E"_s;
+    sight.heightOfEye = u"15"_s;
+    sight.indexCorrection = u"-1.5"_s;
+    QCOMPARE(driver.window().takeSight(sight), QString());
+    QCOMPARE(driver.window().model().observationRows().size(), 2);
+    QCOMPARE(driver.control<QLineEdit>(u"heightOfEyeEdit"_s)->text(), u"15"_s);
+    QCOMPARE(driver.control<QLineEdit>(u"nearEdit"_s)->text(), sight.position);
+    QVERIFY2(driver.fixText().endsWith(u"122°05.30′E"_s), qPrintable(driver.fixText() + driver.figures()));
+    const double latitude =
+        geo::readPosition(driver.fixText().toStdString(), geo::NumberForm::Minutes).position.latitude;
+    QVERIFY2(std::abs(latitude - (30 + 10.2 / 60)) < 0.1 / 60, qPrintable(driver.fixText()));
+    QCOMPARE(driver.table()->currentIndex().row(), 1);
+
+    sight.heightOfEye = u"12"_s;
+    const QString refusal = driver.window().takeSight(sight);
+    QVERIFY2(refusal.startsWith(u"陆标定位的眼高为“15”，此观测的为“12”"_s), qPrintable(refusal));
+    QCOMPARE(driver.window().model().observationRows().size(), 2);
+
+    driver.window().undoStack().undo();
+    QCOMPARE(driver.window().model().observationRows().size(), 1);
 }
 
 // + and - zoom the plot when it has the focus (F6), 0 shows it whole.
