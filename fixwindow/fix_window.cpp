@@ -518,7 +518,7 @@ QString FixWindow::takeSight(const SentSight& sight)
     const int row = int(taken.texts.rows.size()) - 1;
     ui_->observationTable->setCurrentIndex(model_->index(row, int(ObservationColumn::Value)));
     ui_->observationTable->setFocus(Qt::OtherFocusReason);
-    statusBar()->showMessage(u"已加入第 %1 行：%2。"_s.arg(row + 1).arg(observationLines_.value(observationLines_.size() - 1)));
+    statusBar()->showMessage(u"已加入观测：%1。"_s.arg(observationLines_.value(observationLines_.size() - 1)));
     return {};
 }
 
