@@ -55,17 +55,21 @@ void WindowLinks::openCelestialWindow()
     showAndActivate(celestialWindow_);
 }
 
-// The route window opened last that is still open, or a new one.
 void WindowLinks::openRouteWindow()
 {
+    showAndActivate(routeWindow());
+}
+
+// The route window opened last that is still open, or a new one.
+RouteWindow* WindowLinks::routeWindow()
+{
     routeWindows_.removeAll(nullptr);
-    RouteWindow* window = routeWindows_.isEmpty() ? nullptr : routeWindows_.back().data();
-    if (!window) {
-        window = new RouteWindow;
-        window->setAttribute(Qt::WA_DeleteOnClose);
-        link(window);
-    }
-    showAndActivate(window);
+    if (!routeWindows_.isEmpty())
+        return routeWindows_.back();
+    auto* window = new RouteWindow;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    link(window);
+    return window;
 }
 
 void WindowLinks::openFixWindow()
@@ -99,13 +103,7 @@ void WindowLinks::sendSight(const SentSight& sight)
 
 void WindowLinks::addToRoute(const WaypointText& waypoint)
 {
-    routeWindows_.removeAll(nullptr);
-    RouteWindow* window = routeWindows_.isEmpty() ? nullptr : routeWindows_.back().data();
-    if (!window) {
-        window = new RouteWindow;
-        window->setAttribute(Qt::WA_DeleteOnClose);
-        link(window);
-    }
+    RouteWindow* window = routeWindow();
     const bool added = window->appendWaypoint(waypoint);
     if (fixWindow_)
         fixWindow_->showAddedToRoute(added);

@@ -40,6 +40,7 @@ private:
     void sendSight(const SentSight& sight);
     void openCelestialWindow();
     void openRouteWindow();
+    RouteWindow* routeWindow();  // the one opened last still open, or a new one
     void addToRoute(const WaypointText& waypoint);
 
     QPointer<FixWindow> fixWindow_;

@@ -88,8 +88,11 @@ void PanelArea::arrangePanels()
         if (panel != nullptr && !panel->isHidden()) {
             needed += panel->sizeHint().width();
             ++panels;
-            // As wide as its controls, one under another too.
-            row->setAlignment(panel, Qt::AlignLeft);
+            // As wide as its controls, one under another too. Set only once:
+            // setting it again asks for the layout anew, whose request
+            // comes back here, round and round while the window is open.
+            if (row->itemAt(i)->alignment() != Qt::AlignLeft)
+                row->setAlignment(panel, Qt::AlignLeft);
         }
     }
     needed += std::max(panels - 1, 0) * row->spacing();
