@@ -69,9 +69,11 @@ void FileDialogTest::fitsTheScreen()
         ? tarnquil::askForSaveFile(&window, u"保存观测"_s, folder.filePath(u"观测.csv"_s),
                                    u"CSV 文件 (*.csv)"_s, u"csv"_s)
         : tarnquil::askForOpenFile(&window, u"打开航线"_s, folder.path(), u"CSV 文件 (*.csv)"_s);
-    QVERIFY(chosen.isEmpty());
+    // Closed from here, the system's dialog may still answer with the name
+    // it proposed: what it answers is not this test's.
     if (systemDialog)
         QSKIP("the system's own file dialog, which the system places on the screen");
+    QVERIFY(chosen.isEmpty());
     QVERIFY(!dialogFrame.isNull());
     QVERIFY2(screen.contains(dialogFrame),
              qPrintable(u"%1x%2 at %3,%4"_s.arg(dialogFrame.width()).arg(dialogFrame.height())
