@@ -8,6 +8,8 @@
 
 #include <QTest>
 
+#include <utility>
+
 using namespace Qt::StringLiterals;
 using tarnquil::FixSettingTexts;
 using tarnquil::FixTexts;
@@ -32,6 +34,19 @@ struct Typed {
     QString SentSight::*sightText = nullptr;
     QString sight;
 };
+
+// The fix window with the sun sight's height of eye and an index correction
+// written as `index`, then the row's condition typed on both sides.
+std::pair<FixTexts, SentSight> typedOnBothSides(const Typed& typed, const QString& index)
+{
+    FixTexts fix;
+    fix.settings.heightOfEye = u"15"_s;
+    fix.settings.indexCorrection = index;
+    fix.settings.*typed.fixText = typed.fix;
+    SentSight sight = sunSight();
+    sight.*typed.sightText = typed.sight;
+    return {fix, sight};
+}
 
 }  // namespace
 
@@ -68,12 +83,7 @@ void SentSightTest::sameCorrectionTaken()
 {
     QFETCH(Typed, typed);
     QFETCH(QString, kept);
-    FixTexts fix;
-    fix.settings.heightOfEye = u"15"_s;
-    fix.settings.indexCorrection = u"-1.5′"_s;
-    fix.settings.*typed.fixText = typed.fix;
-    SentSight sight = sunSight();
-    sight.*typed.sightText = typed.sight;
+    const auto [fix, sight] = typedOnBothSides(typed, u"-1.5′"_s);
     const tarnquil::TakenSight taken = tarnquil::takeSight(fix, sight);
     QVERIFY2(taken.refusal.isEmpty(), qPrintable(taken.refusal));
     QCOMPARE(taken.texts.settings.*typed.fixText, kept);
@@ -100,15 +110,10 @@ void SentSightTest::otherCorrectionRefused()
 {
     QFETCH(Typed, typed);
     QFETCH(QString, refusal);
-    FixTexts fix;
-    fix.settings.heightOfEye = u"15"_s;
-    fix.settings.indexCorrection = u"-1.5"_s;
+    auto [fix, sight] = typedOnBothSides(typed, u"-1.5"_s);
     fix.settings.near = u"3010N 12205E"_s;
-    fix.settings.*typed.fixText = typed.fix;
     // A sight already there, corrected with the fix window's conditions.
     fix.rows.append({nav::ObservationKind::Altitude, u"Sun"_s, {}, u"36°10′"_s, u"2026-12-08 11:30 +8"_s, {}});
-    SentSight sight = sunSight();
-    sight.*typed.sightText = typed.sight;
     const tarnquil::TakenSight taken = tarnquil::takeSight(fix, sight);
     QCOMPARE(taken.refusal, refusal);
     QVERIFY(taken.texts.rows == fix.rows);
