@@ -2,11 +2,11 @@
 #include "fixwindow/fix_window.h"
 #include "ui_fix_window.h"
 
+#include "fixwindow/fix_settings_panel.h"
 #include "fixwindow/fix_sheet_output.h"
 #include "fixwindow/observation_table_layout.h"
 
 #include "text/fix_words.h"
-#include "text/found_current_reading.h"
 #include "text/observation_kinds.h"
 #include "text/observation_reading.h"
 #include "text/quantity_text.h"
@@ -19,18 +19,13 @@
 #include "geo/errors.h"
 #include "geo/position_text.h"
 #include "nav/display.h"
-#include "nav/earth.h"
 #include "nav/entry.h"
 #include "nav/errors.h"
 #include "nav/observation.h"
-#include "nav/sight_reduction.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QFileInfo>
-
-#include <algorithm>
-#include <iterator>
 
 using namespace Qt::StringLiterals;
 
@@ -60,61 +55,6 @@ const StandardShortcut standardShortcuts[] = {
 // Ctrl+J: 记入船位, as a log is kept, from wherever the keyboard is.
 constexpr QKeyCombination recordFixKey = Qt::CTRL | Qt::Key_J;
 
-// The settings typed as plain texts, each in its field.
-struct SettingField {
-    QLineEdit* Ui::FixWindow::*field;
-    QString FixSettingTexts::*text;
-    bool ofSights = false;  // shown with the 天体高度 rows
-};
-
-const SettingField settingFields[] = {
-    {&Ui::FixWindow::compassErrorEdit, &FixSettingTexts::compassError},
-    {&Ui::FixWindow::courseEdit, &FixSettingTexts::course},
-    {&Ui::FixWindow::speedEdit, &FixSettingTexts::speed},
-    {&Ui::FixWindow::dateEdit, &FixSettingTexts::date, true},
-    {&Ui::FixWindow::zoneEdit, &FixSettingTexts::zone, true},
-    {&Ui::FixWindow::heightOfEyeEdit, &FixSettingTexts::heightOfEye, true},
-    {&Ui::FixWindow::indexCorrectionEdit, &FixSettingTexts::indexCorrection, true},
-    {&Ui::FixWindow::temperatureEdit, &FixSettingTexts::temperature, true},
-    {&Ui::FixWindow::pressureEdit, &FixSettingTexts::pressure, true},
-    {&Ui::FixWindow::dut1Edit, &FixSettingTexts::dut1, true},
-    {&Ui::FixWindow::leewayEdit, &FixSettingTexts::leeway},
-    {&Ui::FixWindow::logCorrectionEdit, &FixSettingTexts::logCorrection},
-};
-
-// The sights' settings as typed, each empty one as the default it reads as.
-QString sightSettingsLine(const FixSettingTexts& settings)
-{
-    const auto typed = [](const QString& text, const QString& otherwise) {
-        return text.trimmed().isEmpty() ? otherwise : text.trimmed();
-    };
-    return u"天体观测：日期 %1，区时 %2，眼高 %3 米，指标差 %4′（Hs + i），温度 %5 °C，气压 %6 hPa，DUT1 %7 秒"_s
-        .arg(typed(settings.date, u"—"_s), typed(settings.zone, u"UTC"_s),
-             typed(settings.heightOfEye, u"0"_s), typed(settings.indexCorrection, u"0"_s),
-             typed(settings.temperature, QString::number(nav::kDefaultTemperature)),
-             typed(settings.pressure, QString::number(nav::kDefaultPressure)),
-             typed(settings.dut1, u"0"_s));
-}
-
-// Whether the window shows the sights' settings: with a 天体高度 row, or
-// once one of them is typed.
-bool wantsSightSettings(const FixTexts& texts)
-{
-    const bool altitudes = std::any_of(texts.rows.cbegin(), texts.rows.cend(), [](const ObservationRow& row) {
-        return row.kind == nav::ObservationKind::Altitude;
-    });
-    return altitudes || std::any_of(std::begin(settingFields), std::end(settingFields), [&](const SettingField& setting) {
-        return setting.ofSights && !(texts.settings.*setting.text).isEmpty();
-    });
-}
-
-geo::NumberForm formOf(const Ui::FixWindow& ui)
-{
-    if (ui.secondsOption->isChecked())
-        return geo::NumberForm::Seconds;
-    return ui.degreesOption->isChecked() ? geo::NumberForm::Degrees : geo::NumberForm::Minutes;
-}
-
 }  // namespace
 
 FixWindow::FixWindow(QWidget* parent)
@@ -125,12 +65,14 @@ FixWindow::FixWindow(QWidget* parent)
     , document_(this, [this] { return fixTexts(); }, [this](const FixTexts& texts) { showTexts(texts); })
 {
     ui_->setupUi(this);
+    settings_ = new FixSettingsPanel(ui_.get(), this);
     new StatusLine(statusBar());
     output_ = new FixSheetOutput(this, [this] { return sheet(); }, windowName,
                                  messageBoxPrompt(this, QMessageBox::Warning, windowName));
     setUpActions();
     setUpTable();
-    setUpSettings();
+    connect(settings_, &FixSettingsPanel::edited, this, &FixWindow::recompute);
+    connect(settings_, &FixSettingsPanel::formChosen, model_, &ObservationTableModel::setForm);
     // The plot takes what room the inputs leave.
     ui_->splitter->setStretchFactor(0, 0);
     ui_->splitter->setStretchFactor(1, 1);
@@ -172,17 +114,7 @@ void FixWindow::setUpDocument()
 // text is read in, the rows; the undo steps before it are gone.
 void FixWindow::showTexts(const FixTexts& texts)
 {
-    const FixSettingTexts& settings = texts.settings;
-    ui_->modelCombo->setCurrentIndex(ui_->modelCombo->findData(int(settings.model)));
-    QRadioButton* form = settings.form == geo::NumberForm::Seconds   ? ui_->secondsOption
-                         : settings.form == geo::NumberForm::Degrees ? ui_->degreesOption
-                                                                     : ui_->minutesOption;
-    form->setChecked(true);
-    for (const SettingField& setting : settingFields)
-        ((*ui_).*setting.field)->setText(settings.*setting.text);
-    ui_->nearEdit->setText(settings.near);
-    nearForm_ = settings.nearForm;
-    showRecordedFixes(settings.first, settings.second);
+    settings_->showTexts(texts.settings);
     model_->setObservationRows(texts.rows);
     undoStack_->clear();
     recompute();
@@ -225,12 +157,7 @@ void FixWindow::setUpActions()
     connect(ui_->addToRouteButton, &QPushButton::clicked, this, &FixWindow::addToRoute);
     connect(ui_->recordFixAction, &QAction::triggered, this, &FixWindow::recordFix);
     ui_->recordFixAction->setShortcut(recordFixKey);
-    connect(ui_->showCurrentAction, &QAction::toggled, this, [this](bool shown) {
-        currentShown_ = shown;
-        showPanels();
-        if (shown)
-            ui_->firstFixEdit->setFocus(Qt::ShortcutFocusReason);
-    });
+    connect(ui_->showCurrentAction, &QAction::toggled, settings_, &FixSettingsPanel::showCurrent);
     connect(ui_->routeWindowAction, &QAction::triggered, this, &FixWindow::routeWindowRequested);
     connect(ui_->celestialWindowAction, &QAction::triggered, this, &FixWindow::celestialWindowRequested);
     connect(ui_->recordFixButton, &QPushButton::clicked, this, &FixWindow::recordFix);
@@ -277,32 +204,6 @@ void FixWindow::setUpTable()
             });
 }
 
-void FixWindow::setUpSettings()
-{
-    for (const nav::EarthModel model : nav::kEarthModels)
-        ui_->modelCombo->addItem(fromUtf8(nav::modelName(model)), int(model));
-    ui_->modelCombo->view()->setAccessibleName(ui_->modelCombo->accessibleName() + u"列表"_s);
-    for (const SettingField& setting : settingFields)
-        connect((*ui_).*setting.field, &QLineEdit::textChanged, this, &FixWindow::recompute);
-    for (QLineEdit* field : {ui_->firstTimeEdit, ui_->secondTimeEdit})
-        connect(field, &QLineEdit::textChanged, this, &FixWindow::recompute);
-    // A position is read in the form it was typed in; one shown by the
-    // window (a file's, a fix recorded) keeps its own.
-    for (const auto& [field, form] : {std::pair{ui_->nearEdit, &nearForm_},
-                                      std::pair{ui_->firstFixEdit, &firstForm_},
-                                      std::pair{ui_->secondFixEdit, &secondForm_}})
-        connect(field, &QLineEdit::textEdited, this, [this, form] { *form = formOf(*ui_); });
-    for (QLineEdit* field : {ui_->nearEdit, ui_->firstFixEdit, ui_->secondFixEdit})
-        connect(field, &QLineEdit::textChanged, this, &FixWindow::recompute);
-    connect(ui_->modelCombo, &QComboBox::currentIndexChanged, this, &FixWindow::recompute);
-    // The form reads the next text typed: no mark already entered changes.
-    for (QRadioButton* option : {ui_->minutesOption, ui_->secondsOption, ui_->degreesOption})
-        connect(option, &QRadioButton::toggled, this, [this](bool on) {
-            if (on)
-                model_->setForm(formOf(*ui_));
-        });
-}
-
 // Reads the settings and the rows, and fixes the ship when every text
 // reads: a text that does not is named with its reason, and no fix is
 // shown from the others.
@@ -310,47 +211,15 @@ void FixWindow::recompute()
 {
     const FixTexts texts = fixTexts();
     const FixReading read = readFix(texts);
-    hasSights_ = wantsSightSettings(texts);
-    const FixSettingTexts& typed = texts.settings;
-    hasCurrentTexts_ = !(typed.leeway + typed.logCorrection + typed.first.position + typed.first.time
-                         + typed.second.position + typed.second.time)
-                            .trimmed()
-                            .isEmpty();
     model_->setRefusals(read.rows.refusals);
     fix_ = read.fix;
-    settingsLines_ = settingsLines(texts.settings, read);
     observationLines_ = read.rows.lines;
     showAnswer(read.problems, fix_ ? fixFigures(*fix_, read.rows.names) : QStringList(), read.hintOnly);
-    showFoundCurrent(readFoundCurrent(texts.settings));
-    showPanels();
+    const QString current = settings_->showReading(texts, read);
+    if (!current.isEmpty())
+        answer_ << current;
     ui_->plotView->setDrawing(drawing(texts.settings, read));
     updateTitle();
-}
-
-// The panels shown only where they are wanted: the sights' settings with a
-// 天体高度 row or once one of them is typed, 求流 once asked for.
-void FixWindow::showPanels()
-{
-    // Not hidden under the keyboard: a field emptied keeps its box.
-    QWidget* focus = QApplication::focusWidget();
-    ui_->sightBox->setVisible(hasSights_ || ui_->sightBox->isAncestorOf(focus));
-    // 求流 once it is asked for (视图 > 求流, 记入船位) or holds a text.
-    const bool current = currentShown_ || hasCurrentTexts_ || ui_->currentBox->isAncestorOf(focus);
-    ui_->currentBox->setVisible(current);
-    const QSignalBlocker quiet(ui_->showCurrentAction);
-    ui_->showCurrentAction->setChecked(current);
-}
-
-// 求流 between the two fixes recorded: the set and drift, or why not; on
-// the sheet with the fix's figures.
-void FixWindow::showFoundCurrent(const FoundCurrentReading& reading)
-{
-    const QString line = reading.current ? foundCurrentLine(*reading.current) : reading.problem;
-    ui_->currentEdit->setText(line);
-    ui_->currentEdit->setCursorPosition(0);  // the set and drift in view, not the DR at the end
-    ui_->currentEdit->setToolTip(line);
-    if (reading.current)
-        answer_ << u"求流："_s + line;
 }
 
 // What the plot draws: the lines of position only when all of them read.
@@ -367,37 +236,10 @@ FixDrawing FixWindow::drawing(const FixSettingTexts& settings, const FixReading&
     return drawing;
 }
 
-// The settings as the sheet lists them beside the plot: the course and
-// speed only when both are typed and the lines are run with them.
-QStringList FixWindow::settingsLines(const FixSettingTexts& settings, const FixReading& read) const
-{
-    QStringList lines{u"地球模型："_s + ui_->modelCombo->currentText(),
-                      u"罗经差："_s + (read.compassError ? settings.compassError.trimmed() : u"0"_s)
-                          + u"°"_s};
-    if (read.near)
-        lines << u"推算船位："_s + settings.near.trimmed();
-    if (!settings.course.trimmed().isEmpty() && !settings.speed.trimmed().isEmpty() && read.linesKnown)
-        lines << u"航向 %1°，航速 %2 节"_s.arg(settings.course.trimmed(), settings.speed.trimmed());
-    if (hasSights_)
-        lines << sightSettingsLine(settings);
-    return lines;
-}
-
 // Every text of the fix as typed, with the settings they are read with.
 FixTexts FixWindow::fixTexts() const
 {
-    FixTexts texts;
-    texts.rows = model_->observationRows();
-    FixSettingTexts& settings = texts.settings;
-    settings.model = nav::EarthModel(ui_->modelCombo->currentData().toInt());
-    settings.form = formOf(*ui_);
-    for (const SettingField& setting : settingFields)
-        settings.*setting.text = ((*ui_).*setting.field)->text();
-    settings.near = ui_->nearEdit->text();
-    settings.nearForm = nearForm_;
-    settings.first = {ui_->firstFixEdit->text(), firstForm_, ui_->firstTimeEdit->text()};
-    settings.second = {ui_->secondFixEdit->text(), secondForm_, ui_->secondTimeEdit->text()};
-    return texts;
+    return {model_->observationRows(), settings_->texts()};
 }
 
 void FixWindow::showAnswer(const QStringList& problems, const QStringList& figures, bool hintOnly)
@@ -475,29 +317,13 @@ void FixWindow::addToRoute()
                               fromUtf8(nav::formatLongitude(fix_->position.longitude))});
 }
 
-// 记入船位: the fix becomes the second fix of 求流 and the second the
-// first, as in a log of fixes whose last two give the current; its time is
-// the navigator's to type, where the focus goes.
+// 记入船位: the fix becomes the second fix of 求流.
 void FixWindow::recordFix()
 {
     if (!fix_)
         return;
-    currentShown_ = true;
-    const RecordedFixTexts second{ui_->secondFixEdit->text(), secondForm_, ui_->secondTimeEdit->text()};
-    showRecordedFixes(second, {fromUtf8(nav::formatPosition(fix_->position)), geo::NumberForm::Minutes, {}});
-    showPanels();
-    ui_->secondTimeEdit->setFocus(Qt::OtherFocusReason);
+    settings_->recordFix(fromUtf8(nav::formatPosition(fix_->position)));
     statusBar()->showMessage(u"已记为第二船位，请输入定位的时间。"_s);
-}
-
-void FixWindow::showRecordedFixes(const RecordedFixTexts& first, const RecordedFixTexts& second)
-{
-    firstForm_ = first.form;
-    secondForm_ = second.form;
-    ui_->firstFixEdit->setText(first.position);
-    ui_->firstTimeEdit->setText(first.time);
-    ui_->secondFixEdit->setText(second.position);
-    ui_->secondTimeEdit->setText(second.time);
 }
 
 QString FixWindow::takeSight(const SentSight& sight)
@@ -505,14 +331,7 @@ QString FixWindow::takeSight(const SentSight& sight)
     const TakenSight taken = tarnquil::takeSight(fixTexts(), sight);
     if (!taken.refusal.isEmpty())
         return taken.refusal;
-    const FixSettingTexts& settings = taken.texts.settings;
-    for (const SettingField& setting : settingFields)
-        if (((*ui_).*setting.field)->text() != settings.*setting.text)
-            ((*ui_).*setting.field)->setText(settings.*setting.text);
-    if (ui_->nearEdit->text() != settings.near) {
-        nearForm_ = settings.nearForm;
-        ui_->nearEdit->setText(settings.near);
-    }
+    settings_->takeTexts(taken.texts.settings);
     model_->appendObservation(taken.texts.rows.back());
     // The keyboard on the new row, whose refusal, if any, is its tooltip.
     const int row = int(taken.texts.rows.size()) - 1;
@@ -531,7 +350,7 @@ FixSheet FixWindow::sheet() const
 {
     FixSheet sheet;
     sheet.drawing = ui_->plotView->drawing();
-    sheet.settings = settingsLines_;
+    sheet.settings = settings_->lines();
     sheet.observations = observationLines_;
     sheet.answer = answer_;
     return sheet;

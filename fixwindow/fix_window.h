@@ -24,7 +24,6 @@
 #include "fixwindow/fix_document.h"
 #include "fixwindow/observation_table_model.h"
 #include "text/fix_reading.h"
-#include "text/found_current_reading.h"
 #include "text/sent_sight.h"
 #include "print/fix_sheet.h"
 #include "routefiles/route_table.h"
@@ -44,6 +43,7 @@ class FixWindow;
 
 namespace tarnquil {
 
+class FixSettingsPanel;
 class FixSheetOutput;
 
 class FixWindow : public ToolWindow
@@ -93,13 +93,11 @@ protected:
 private:
     void setUpActions();
     void setUpTable();
-    void setUpSettings();
     void setUpDocument();
     void showTexts(const FixTexts& texts);
     void updateTitle();
     void recompute();
     FixDrawing drawing(const FixSettingTexts& settings, const FixReading& read) const;
-    QStringList settingsLines(const FixSettingTexts& settings, const FixReading& read) const;
     FixTexts fixTexts() const;
     void showAnswer(const QStringList& problems, const QStringList& figures, bool hintOnly);
 
@@ -108,23 +106,14 @@ private:
     void copyFix();
     void addToRoute();
     void recordFix();
-    void showRecordedFixes(const RecordedFixTexts& first, const RecordedFixTexts& second);
-    void showFoundCurrent(const FoundCurrentReading& reading);
-    void showPanels();
 
     std::unique_ptr<Ui::FixWindow> ui_;
-    geo::NumberForm nearForm_ = geo::NumberForm::Minutes;  // of the DR position as typed
-    geo::NumberForm firstForm_ = geo::NumberForm::Minutes;   // of 求流's fixes
-    geo::NumberForm secondForm_ = geo::NumberForm::Minutes;
+    FixSettingsPanel* settings_;
     ObservationTableModel* model_;
     FixSheetOutput* output_;
     QUndoStack* undoStack_;
     FixDocument document_;
     std::optional<nav::Fix> fix_;
-    bool hasSights_ = false;     // a 天体高度 row, or a sight's setting typed
-    bool hasCurrentTexts_ = false;  // a text of 求流 typed
-    bool currentShown_ = false;     // 求流 asked for
-    QStringList settingsLines_;  // for the sheet
     QStringList answer_;
     QStringList observationLines_;
 };
