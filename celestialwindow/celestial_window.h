@@ -85,6 +85,7 @@ protected:
     bool mayClose() override;
 
 private:
+    // The panels and pages as laid out (celestial_pages.cpp).
     QWidget* makeSharedPanel();
     QWidget* makePage(const QString& title, const QList<QWidget*>& panel, ReportView*& report);
     QWidget* almanacPage();
