@@ -62,6 +62,26 @@ void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
     painter->restore();
 }
 
+void ProgramStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                               const QWidget* widget) const
+{
+    // A header view gives the second version of the option, with its
+    // elision. Fusion draws the whole section itself, its title with it.
+    const auto* header = qstyleoption_cast<const QStyleOptionHeaderV2*>(option);
+    if (element != CE_Header || header == nullptr || !(header->state & State_On)) {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        return;
+    }
+    QStyleOptionHeaderV2 plain = *header;
+    plain.state &= ~State_On;
+    painter->save();
+    QFont font = painter->font();
+    font.setUnderline(true);
+    painter->setFont(font);
+    QProxyStyle::drawControl(element, &plain, painter, widget);
+    painter->restore();
+}
+
 QIcon ProgramStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption* option,
                                const QWidget* widget) const
 {

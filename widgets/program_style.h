@@ -9,7 +9,9 @@ namespace tarnquil {
 // reads from PNG files without naming their format (which loads every
 // image-format plug-in installed to ask which one reads PNG) before the
 // window is first shown: the frame of a group box, and the icon of the menu
-// bar's button for the menus that do not fit.
+// bar's button for the menus that do not fit. A table's header marks the
+// current cell's column by underlining its title, not in bold, which would
+// open the Chinese font's bold face for one title of the first frame.
 class ProgramStyle : public QProxyStyle
 {
     Q_OBJECT
@@ -19,6 +21,8 @@ public:
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget = nullptr) const override;
     QIcon standardIcon(StandardPixmap standardIcon, const QStyleOption* option = nullptr,
                        const QWidget* widget = nullptr) const override;
 };
