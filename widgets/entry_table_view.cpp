@@ -30,12 +30,16 @@ EntryTableView::EntryTableView(QWidget* parent)
     : QTableView(parent)
 {
     setTabKeyNavigation(true);
-    // Made before the model is set, which would have the default header
-    // measure its titles; it takes the default header's clicks.
+    // Made before the model is set, which would have the default headers
+    // measure their titles; they take the default headers' clicks.
     auto* header = new FixedHeaderView(Qt::Horizontal, this);
     header->setSectionsClickable(true);
     header->setHighlightSections(true);
     setHorizontalHeader(header);
+    auto* rows = new FixedHeaderView(Qt::Vertical, this);
+    rows->setSectionsClickable(true);
+    rows->setHighlightSections(true);
+    setVerticalHeader(rows);
     setItemDelegate(new NamedCellDelegate(this));
 }
 

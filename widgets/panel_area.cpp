@@ -10,11 +10,6 @@
 
 namespace tarnquil {
 
-namespace {
-
-
-}  // namespace
-
 PanelArea::PanelArea(QWidget* parent)
     : QScrollArea(parent)
 {

@@ -25,9 +25,16 @@ constexpr qreal pointSize = 10.5;
 
 }  // namespace
 
+QFont ToolWindow::windowFont()
+{
+    QFont font = installedSongFont(pointSize);
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    return font;
+}
+
 void ToolWindow::prepareApplication()
 {
-    QApplication::setFont(installedSongFont(pointSize));
+    QApplication::setFont(windowFont());
 }
 
 // Menus, dialogs and tooltips are windows of their own, which take the
@@ -37,7 +44,7 @@ ToolWindow::ToolWindow(const QString& name, QWidget* parent)
     , name_(name)
 {
     setAttribute(Qt::WA_WindowPropagation);
-    setFont(installedSongFont(pointSize));
+    setFont(windowFont());
 }
 
 // The form's size, or nine tenths of the screen's on a small or strongly
