@@ -29,6 +29,7 @@ QFont ToolWindow::windowFont()
 {
     QFont font = installedSongFont(pointSize);
     font.setStyleStrategy(QFont::PreferNoShaping);
+    font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }
 

@@ -32,7 +32,9 @@ public:
     static void prepareApplication();
     // The windows' font: the Song face at 10.5 points, its text laid out
     // without OpenType shaping, which Chinese, digits and Latin letters do
-    // not need (no kerning or ligatures), and which took a tenth of the
+    // not need (no kerning or ligatures), and its glyphs fully hinted, so
+    // placed on whole pixels: each glyph is drawn once, not once for each
+    // fraction of a pixel it falls on. Each took a twentieth of the
     // instructions before the first frame.
     static QFont windowFont();
 
