@@ -116,7 +116,7 @@ bool isAltitude(const OptionTexts& given)
 // word it does not take is refused as --sight refuses it.
 void attachLimb(FixArguments& split, const Given& limb)
 {
-    const ObservationDescriptor& altitude = describe(nav::ObservationKind::Altitude);
+    const ObservationDescriptor& altitude = sightKind();
     if (split.observations.empty() || !isAltitude(split.observations.back()) ||
         split.observations.back().values.size() != altitude.values())
         usageError(u"选项 %1 要紧跟在 %2 的三个值之后。"_s.arg(limbOption, altitude.option));
@@ -211,7 +211,7 @@ FixTexts fixTexts(const FixArguments& arguments, FixTexts texts)
             // The row's 时间或航程 is the sight's time: no run fits beside it.
             if (!run.isEmpty())
                 dataError(u"观测文件中天体高度一行的“时间或航程”是它的观测时间，写不下它之前的 --run：请把这段航程写在天体高度之前的观测之前，或不保存。"_s);
-            texts.rows << ObservationRow{nav::ObservationKind::Altitude, v[0], v.value(3), v[2], v[1],
+            texts.rows << ObservationRow{sightKind().kind, v[0], v.value(3), v[2], v[1],
                                          {form, form}};
             continue;
         }
@@ -310,7 +310,7 @@ std::string jsonObservations(const nav::Fix& fix, const std::vector<nav::Observa
     std::string list = "[";
     for (std::size_t k = 0; k < observations.size(); ++k) {
         const nav::Observation& observation = observations[k];
-        if (observation.kind == nav::ObservationKind::Altitude) {
+        if (describe(observation.kind).sight) {
             list += std::string(list.size() > 1 ? ", " : "") +
                     jsonAltitude(observation, interceptOf(fix, k));
             continue;
@@ -417,7 +417,7 @@ int compute(const FixArguments& arguments)
     if (!arguments.option(nearOption)
         && std::any_of(arguments.observations.begin(), arguments.observations.end(), isAltitude))
         usageError(u"%1 要有 %2：推算船位即天体高度的假定船位。"_s.arg(
-            describe(nav::ObservationKind::Altitude).option, nearOption));
+            sightKind().option, nearOption));
     FixOptions options{arguments.word(u"--compass-error"), arguments.word(nearOption),
                        readFormOption(arguments.word(u"--form")),
                        readModelOption(arguments.word(u"--model"))};

@@ -3,6 +3,7 @@
 #include "ui_fix_window.h"
 
 #include "text/found_current_reading.h"
+#include "text/observation_kinds.h"
 #include "text/observation_rows.h"
 #include "text/utf8_text.h"
 
@@ -62,7 +63,7 @@ QString sightSettingsLine(const FixSettingTexts& settings)
 bool wantsSightSettings(const FixTexts& texts)
 {
     const bool altitudes = std::any_of(texts.rows.cbegin(), texts.rows.cend(), [](const ObservationRow& row) {
-        return row.kind == nav::ObservationKind::Altitude;
+        return describe(row.kind).sight;
     });
     return altitudes || std::any_of(std::begin(settingFields), std::end(settingFields), [&](const SettingField& setting) {
         return setting.ofSights && !(texts.settings.*setting.text).isEmpty();

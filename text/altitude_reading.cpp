@@ -2,6 +2,7 @@
 #include "text/altitude_reading.h"
 #include "text/celestial_text.h"
 #include "text/celestial_words.h"
+#include "text/observation_kinds.h"
 #include "text/option_words.h"
 #include "text/refusals.h"
 
@@ -82,7 +83,7 @@ AltitudeReading readAltitude(const AltitudeTexts& texts, const SightSettings& se
             reduction = line.at({place.declination, 0});
         }
         const double ho = reduction.corrections.ho;
-        nav::checkObservationValue(nav::ObservationKind::Altitude, ho);
+        nav::checkObservationValue(sightKind().kind, ho);
         read.observation =
             nav::altitudeObservation(reduction.place.gha, reduction.place.declination, ho);
     } catch (const nav::RangeError& error) {

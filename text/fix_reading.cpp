@@ -149,7 +149,7 @@ std::optional<QString> readNear(const FixOptions& options, std::optional<geo::Ge
 bool isAltitudeOption(QStringView option)
 {
     const ObservationDescriptor* kind = observationKindOfOption(option);
-    return kind != nullptr && kind->kind == nav::ObservationKind::Altitude;
+    return kind != nullptr && kind->sight;
 }
 
 FixOptionsReading readFixOptions(const std::vector<OptionTexts>& observations,

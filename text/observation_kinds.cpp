@@ -7,6 +7,7 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 
 using namespace Qt::StringLiterals;
@@ -46,16 +47,16 @@ QuantityReading readSextantAltitude(const ObservationDescriptor&, const QString&
 
 constexpr std::array kinds = {
     ObservationDescriptor{nav::ObservationKind::Bearing, u"方位", u"--bearing", u"\"物标\" 方位",
-                          bearingHelp, u"bearing", false, nav::Quantity::Bearing, ValueUnit::Degrees,
+                          bearingHelp, u"bearing", false, false, nav::Quantity::Bearing, ValueUnit::Degrees,
                           readObservationNumber},
     ObservationDescriptor{nav::ObservationKind::Range, u"距离", u"--range", u"\"物标\" 距离", rangeHelp,
-                          u"range", false, nav::Quantity::Range, ValueUnit::NauticalMiles,
+                          u"range", false, false, nav::Quantity::Range, ValueUnit::NauticalMiles,
                           readObservationNumber},
     ObservationDescriptor{nav::ObservationKind::HorizontalAngle, u"水平角", u"--angle",
-                          u"\"物标1\" \"物标2\" 水平角", angleHelp, u"horizontal_angle", true,
+                          u"\"物标1\" \"物标2\" 水平角", angleHelp, u"horizontal_angle", true, false,
                           nav::Quantity::HorizontalAngle, ValueUnit::Degrees, readObservationNumber},
     ObservationDescriptor{nav::ObservationKind::Altitude, u"天体高度", u"--altitude",
-                          sightArguments, altitudeHelp, u"altitude", false,
+                          sightArguments, altitudeHelp, u"altitude", false, true,
                           nav::Quantity::Altitude, ValueUnit::Degrees, readSextantAltitude},
 };
 
@@ -68,6 +69,8 @@ constexpr bool kindsInOrder()
     return true;
 }
 static_assert(kindsInOrder(), "the kinds are listed in the order of nav::ObservationKind");
+static_assert(std::count_if(kinds.begin(), kinds.end(), [](const ObservationDescriptor& kind) { return kind.sight; }) == 1,
+              "one kind is a body's altitude");
 
 // "a、b或c", as Chinese words are listed.
 QString oneOf(const QStringList& words)
@@ -91,6 +94,11 @@ std::span<const ObservationDescriptor> observationKinds()
 const ObservationDescriptor& describe(nav::ObservationKind kind)
 {
     return kinds[std::size_t(kind)];
+}
+
+const ObservationDescriptor& sightKind()
+{
+    return *std::find_if(kinds.begin(), kinds.end(), [](const ObservationDescriptor& kind) { return kind.sight; });
 }
 
 const ObservationDescriptor* observationKindNamed(QStringView text)
@@ -155,7 +163,7 @@ QString observationValueHint()
     QStringList inMiles;
     QStringList sights;
     for (const ObservationDescriptor& kind : kinds) {
-        if (kind.kind == nav::ObservationKind::Altitude)
+        if (kind.sight)
             sights << kind.name.toString();
         else
             (kind.unit == ValueUnit::Degrees ? inDegrees : inMiles) << kind.name.toString();

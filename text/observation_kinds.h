@@ -51,6 +51,10 @@ struct ObservationDescriptor {
     QString (*help)();      // what --help says of it
     QStringView jsonKey;    // "bearing", in --json's observations
     bool secondMark;        // whether it has 物标2, the second mark
+    // A body's altitude: its 物标 names the body, its 物标2 the limb, its
+    // 时间 is the sight's time, and it is reduced with the sights'
+    // settings (日期, 区时, 眼高, 指标差, 温度, 气压, DUT1) from the DR.
+    bool sight;
     nav::Quantity quantity;  // of its value: the refusal's words (refusals.h)
     ValueUnit unit;
     // Reads its value: a number in its unit, within the kind's range.
@@ -61,14 +65,14 @@ struct ObservationDescriptor {
     // altitude's limb.
     constexpr bool hasMark2Cell() const
     {
-        return secondMark || kind == nav::ObservationKind::Altitude;
+        return secondMark || sight;
     }
 
     // How many texts follow its option on the command line: the marks, the
     // value; an altitude's body, time and Hs.
     constexpr int values() const
     {
-        return secondMark || kind == nav::ObservationKind::Altitude ? 3 : 2;
+        return secondMark || sight ? 3 : 2;
     }
 };
 
@@ -76,6 +80,9 @@ struct ObservationDescriptor {
 std::span<const ObservationDescriptor> observationKinds();
 
 const ObservationDescriptor& describe(nav::ObservationKind kind);
+
+// The kind of a body's altitude, the one whose `sight` holds.
+const ObservationDescriptor& sightKind();
 
 // The kind a text of the 类型 cell names: its name, the name's first
 // character or its number in the list from 1 ("水平角", "水", "3"), blanks

@@ -117,7 +117,7 @@ public:
     {
         // A name is its first position's, each mark read in its own form.
         for (const ObservationRow& row : rows) {
-            if (row.kind == nav::ObservationKind::Altitude)
+            if (describe(row.kind).sight)
                 continue;  // a body, not a mark
             add(namedMarks({row.mark}, row.forms.mark));
             add(namedMarks({row.mark2}, row.forms.mark2));
@@ -128,7 +128,7 @@ public:
     {
         index_ = index;
         refused_ = false;
-        if (row.kind == nav::ObservationKind::Altitude) {
+        if (describe(row.kind).sight) {
             readAltitudeRow(row);
             return;
         }

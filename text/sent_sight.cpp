@@ -2,6 +2,7 @@
 #include "text/sent_sight.h"
 
 #include "text/celestial_text.h"
+#include "text/observation_kinds.h"
 #include "text/quoted_text.h"
 
 #include "nav/sight_reduction.h"
@@ -56,7 +57,7 @@ TakenSight takeSight(const FixTexts& fix, const SentSight& sight)
     TakenSight taken{fix, {}};
     FixSettingTexts& settings = taken.texts.settings;
     const bool altitudes = std::any_of(fix.rows.cbegin(), fix.rows.cend(), [](const ObservationRow& row) {
-        return row.kind == nav::ObservationKind::Altitude;
+        return describe(row.kind).sight;
     });
     for (const Condition& condition : conditions) {
         const QString& ours = settings.*condition.fixText;
@@ -79,7 +80,7 @@ TakenSight takeSight(const FixTexts& fix, const SentSight& sight)
         settings.nearForm = geo::NumberForm::Minutes;
     }
     ObservationRow row;
-    row.kind = nav::ObservationKind::Altitude;
+    row.kind = sightKind().kind;
     row.mark = sight.row.body.trimmed();
     row.mark2 = sight.row.limb.trimmed();
     row.value = sight.row.hs.trimmed();
