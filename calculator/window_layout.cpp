@@ -8,20 +8,15 @@
 #include "widgets/result_field.h"
 #include "widgets/song_font.h"
 #include "calculator/song_label.h"
+#include "calculator/window_look.h"
 
-#include <QAccessibleWidget>
+#include <QAccessible>
 #include <QApplication>
-#include <QDirIterator>
 #include <QGroupBox>
-#include <QImageReader>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPlainTextEdit>
-#include <QProxyStyle>
 #include <QScreen>
 #include <QStyleFactory>
-#include <QStyleOptionGroupBox>
-#include <qdrawutil.h>
 
 #include <algorithm>
 #include <limits>
@@ -43,8 +38,6 @@ constexpr QRect twips(int left, int top, int width, int height)
 {
     return {pixels(left), pixels(top), pixels(width), pixels(height)};
 }
-
-const QColor windowColour(0xE2, 0xEC, 0xFD);
 
 // ---------------------------------------------------------------- the layout
 
@@ -137,100 +130,6 @@ const char* const keyboardOrder[] = {"Text1",    "Text2",    "Text3",   "Text4",
                                      "Text6",    "Text7",    "Text8",   "Text9",   "Text10",
                                      "Command3", "Command4", "Option1", "Option2", "Option3",
                                      "Option4",  "Option5",  "Option6"};
-
-// ---------------------------------------------------------------- the look
-
-void setColour(QWidget* control, QPalette::ColorRole role, const QColor& colour)
-{
-    QPalette palette = control->palette();
-    palette.setColor(role, colour);
-    control->setPalette(palette);
-}
-
-// The control's own surface, painted in the window colour.
-void fillBackground(QWidget* control)
-{
-    setColour(control, QPalette::Window, windowColour);
-    control->setAutoFillBackground(true);
-}
-
-// Draws a frame as an etched line around a surface of the frame's own
-// background colour, with the title on that colour, instead of Fusion's
-// shaded panel, which would darken the frame's colour. The title stands a
-// little in from the left edge.
-class PlainFrameStyle : public QProxyStyle
-{
-public:
-    using QProxyStyle::QProxyStyle;
-
-    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
-                            QPainter* painter, const QWidget* widget) const override
-    {
-        const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
-        if (control != CC_GroupBox || box == nullptr || !(box->subControls & SC_GroupBoxFrame)) {
-            QProxyStyle::drawComplexControl(control, option, painter, widget);
-            return;
-        }
-        const QRect label = subControlRect(CC_GroupBox, box, SC_GroupBoxLabel, widget);
-        QRect frame = box->rect;
-        frame.setTop(label.center().y());
-        qDrawShadeRect(painter, frame, box->palette, true, 1);
-        painter->fillRect(label, box->palette.window());
-
-        QStyleOptionGroupBox title = *box;
-        title.subControls &= ~SC_GroupBoxFrame;
-        QProxyStyle::drawComplexControl(control, &title, painter, widget);
-    }
-
-    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option,
-                         SubControl subControl, const QWidget* widget) const override
-    {
-        const QRect rect = QProxyStyle::subControlRect(control, option, subControl, widget);
-        if (control == CC_GroupBox && subControl == SC_GroupBoxLabel)
-            return rect.translated(titleIndent, 0);
-        return rect;
-    }
-
-private:
-    static constexpr int titleIndent = 6;
-};
-
-// Qt shows a plain top-level widget to screen readers as a bare client area
-// (AT-SPI's "filler"), and its AT-SPI bridge announces the activation only of
-// windows and dialogs. As a window it is a frame named by its title.
-QAccessibleInterface* windowInterface(const QString& className, QObject* object)
-{
-    auto* widget = qobject_cast<QWidget*>(object);
-    if (widget == nullptr || !widget->isWindow() || className != u"QWidget"_s)
-        return nullptr;
-    return new QAccessibleWidget(widget, QAccessible::Window);
-}
-
-// A PNG from the program's resources, read by Qt's own PNG reader. Left to
-// find the format itself, QImageReader would first load every image-format
-// plugin installed (and the libraries they use) to ask each whether it reads
-// PNG, which costs the start-up about as much as decoding all the PNGs.
-QPixmap resourcePng(const QString& path)
-{
-    QImageReader reader(path, "png");
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
-}
-
-// The icon in every size the resources hold, for the window system to choose
-// from. The folders are walked without a name filter: a wildcard filter is
-// compiled into a regular expression, which the start-up can do without.
-QIcon applicationIcon()
-{
-    QIcon icon;
-    QDirIterator files(u":/icons/hicolor"_s, QDir::Files, QDirIterator::Subdirectories);
-    while (files.hasNext()) {
-        const QString file = files.next();
-        if (file.endsWith(u".png"_s))
-            icon.addPixmap(resourcePng(file));
-    }
-    return icon;
-}
 
 // ---------------------------------------------------------------- the builders
 
@@ -330,7 +229,7 @@ void addControl(QWidget* window, const Control& row, QStyle* frameStyle)
     }
     case Kind::Output: {
         QLineEdit* field = addField<ResultField>(container, row.place, row.accessibleName);
-        setColour(field, QPalette::Base, windowColour);
+        setColour(field, QPalette::Base, windowColour());
         break;
     }
     case Kind::Command: {
@@ -340,7 +239,7 @@ void addControl(QWidget* window, const Control& row, QStyle* frameStyle)
         button->setAutoDefault(false);
         button->setDefault(false);
         fillBackground(button);
-        setColour(button, QPalette::Button, windowColour);
+        setColour(button, QPalette::Button, windowColour());
         break;
     }
     case Kind::Guide: {
@@ -373,7 +272,7 @@ void addControl(QWidget* window, const Control& row, QStyle* frameStyle)
         link->setCursor(QCursor(resourcePng(u":/cursors/pointing-hand.png"_s), 6, 0));
         link->setAccessibleName(row.accessibleName);
         setColour(link, QPalette::WindowText, menuTextColour);
-        setColour(link, QPalette::Window, windowColour);  // stays transparent
+        setColour(link, QPalette::Window, windowColour());  // stays transparent
         break;
     }
     }
