@@ -8,6 +8,7 @@
 #include "routewindow/route_settings_panel.h"
 #include "routewindow/selected_leg_panel.h"
 #include "routewindow/waypoint_editing.h"
+#include "routewindow/waypoint_table_layout.h"
 #include "routewindow/waypoint_table_model.h"
 #include "widgets/choice_delegate.h"
 #include "widgets/document_files.h"
@@ -19,9 +20,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QHeaderView>
 #include <QStatusTipEvent>
-#include <QtMath>
 
 #include <algorithm>
 
@@ -60,23 +59,6 @@ QAction* Ui::RouteWindow::* const tableActions[] = {
     &Ui::RouteWindow::insertAction, &Ui::RouteWindow::deleteAction,
     &Ui::RouteWindow::moveUpAction, &Ui::RouteWindow::moveDownAction,
     &Ui::RouteWindow::splitLegAction,
-};
-
-// The font's digit and ideograph widths, in pixels.
-struct Advances {
-    qreal digit;
-    qreal ideograph;
-
-    explicit Advances(const QFontMetricsF& metrics)
-        : digit(metrics.horizontalAdvance(u'0'))
-        , ideograph(metrics.horizontalAdvance(u'航'))
-    {
-    }
-
-    int width(qreal digits, qreal ideographs) const
-    {
-        return qCeil(digits * digit + ideographs * ideograph);
-    }
 };
 
 // The course of the leg arriving at waypoint `row` by its method, the
@@ -262,21 +244,12 @@ void RouteWindow::connectFiles()
     connect(files_, &RouteFiles::fileChanged, this, &RouteWindow::updateTitle);
 }
 
-// Widths from the font: room for a whole position, little for a number.
 void RouteWindow::setUpDeadReckoning()
 {
-    const Advances advances{QFontMetricsF(font())};
-    const int position = advances.width(22, 0);  // 00°00.00′N 000°00.00′E
-    const int padding = advances.width(0, 1);
-    for (QLineEdit* field : {ui_->fromEdit, static_cast<QLineEdit*>(ui_->reachedEdit)})
-        field->setMinimumWidth(position + padding);
-    for (QLineEdit* number : {ui_->courseEdit, ui_->runEdit, ui_->logSpeedEdit, ui_->hoursEdit,
-                              ui_->leewayEdit, ui_->setEdit, ui_->rateEdit, ui_->logCorrectionEdit})
-        number->setMaximumWidth(advances.width(9, 0) + padding);
-    // 无（对地不动）, or +12.6°（左舷受流）.
-    for (QLineEdit* result : {ui_->cgEdit, ui_->groundSpeedEdit, ui_->betaEdit, ui_->gammaEdit,
-                              ui_->steerSpeedEdit})
-        result->setMinimumWidth(advances.width(6, 6) + padding);
+    sizeReckoningFields({ui_->fromEdit, ui_->reachedEdit},
+                        {ui_->courseEdit, ui_->runEdit, ui_->logSpeedEdit, ui_->hoursEdit, ui_->leewayEdit,
+                         ui_->setEdit, ui_->rateEdit, ui_->logCorrectionEdit},
+                        {ui_->cgEdit, ui_->groundSpeedEdit, ui_->betaEdit, ui_->gammaEdit, ui_->steerSpeedEdit});
     // After the selected waypoint, where the position was reckoned from,
     // under a name of its own.
     connect(deadReckoning_, &DeadReckoningPanel::appendRequested, this,
@@ -292,41 +265,19 @@ void RouteWindow::setUpDeadReckoning()
             &RouteSettingsPanel::setReckoning);
 }
 
-// Fixed widths and one fixed row height, so that no row is ever measured:
-// the table stays quick with 10,000 waypoints.
 void RouteWindow::setUpTable()
 {
     WaypointTableView* table = ui_->waypointTable;
-    QHeaderView* header = table->horizontalHeader();
-    header->setSectionsClickable(false);
-    header->setHighlightSections(false);
-    table->verticalHeader()->hide();
-    table->setModel(model_);
+    layOutWaypointTable(table, model_);
     QList<Choice> methods;
     for (const nav::Method method : {nav::Method::Rhumb, nav::Method::GreatCircle})
         methods.append({methodLabel(method), int(method)});
     table->setItemDelegateForColumn(WaypointTableModel::Method,
                                     new ChoiceDelegate(methods, u"航法"_s, table));
-    const Advances advances{QFontMetricsF(table->font())};
-    const int padding = advances.width(0, 1);
-    const int iconRoom = table->iconSize().width() > 0 ? table->iconSize().width() : 16;
-    for (const waypoint_table::ColumnInfo& info : waypoint_table::columns) {
-        int width = std::max(advances.width(info.digits, 0), advances.width(0, info.ideographs));
-        if (waypoint_table::isCoordinate(info.column))
-            width += iconRoom;
-        header->resizeSection(info.column, width + padding);
-    }
     // A leg's current and leeway are typed for few legs: Enter and Tab go
     // past them, the arrow keys reach them.
     table->passOverColumn(WaypointTableModel::Current);
     table->passOverColumn(WaypointTableModel::Leeway);
-    // The names take what room is left; every other width stays as set.
-    header->setSectionResizeMode(WaypointTableModel::Name, QHeaderView::Stretch);
-    QHeaderView* rows = table->verticalHeader();
-    rows->setSectionResizeMode(QHeaderView::Fixed);
-    const int lineHeight = QFontMetrics(table->font()).height();
-    rows->setDefaultSectionSize(std::max(lineHeight, iconRoom) + lineHeight / 2);
-
     connect(table->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &RouteWindow::showCurrent);
     connect(model_, &QAbstractItemModel::dataChanged, this, &RouteWindow::showCurrent);
