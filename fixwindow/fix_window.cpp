@@ -8,20 +8,13 @@
 
 #include "text/fix_words.h"
 #include "text/observation_kinds.h"
-#include "text/observation_reading.h"
-#include "text/quantity_text.h"
-#include "text/refusals.h"
 #include "text/utf8_text.h"
 #include "widgets/choice_delegate.h"
 #include "widgets/document_files.h"
 #include "widgets/status_line.h"
 
-#include "geo/errors.h"
-#include "geo/position_text.h"
 #include "nav/display.h"
 #include "nav/entry.h"
-#include "nav/errors.h"
-#include "nav/observation.h"
 
 #include <QApplication>
 #include <QClipboard>
